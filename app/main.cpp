@@ -1,0 +1,9 @@
+#include "submit/version/BuildVersion.h"
+
+#include <cstdio>
+
+int main()
+{
+    std::printf("Zod %s\n", ZOD_VERSION_TEXT);
+    return 0;
+}

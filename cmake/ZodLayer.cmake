@@ -1,0 +1,33 @@
+# A layer is one static library made of the sources in its folder (not its sub-folders,
+# which are layers of their own). Globbing lets a new file join its layer without edits here.
+function(zod_layer target)
+  cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  list(FILTER sources INCLUDE REGEX "\\.cpp$")
+  if(sources)
+    add_library(${target} STATIC ${sources})
+    target_link_libraries(${target} PUBLIC ${ARG_LINK})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  else()
+    # A layer with headers only (or none yet) still carries its dependencies.
+    add_library(${target} INTERFACE)
+    target_link_libraries(${target} INTERFACE ${ARG_LINK})
+    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR})
+  endif()
+endfunction()
+
+# One GoogleTest program per test folder (sub-folders included), linking the layer under test.
+function(zod_test_folder name)
+  cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARG_LINK} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    ZOD_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=America/Chicago;LC_ALL=C")
+endfunction()

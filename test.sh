@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test.
+#   ./test.sh             normal build in build/
+#   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-sanitize/
+#   ./test.sh --fuzz      builds the fuzz targets with clang in build-fuzz/ and runs each briefly
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")" && pwd)
+source "$ROOT/tools/setup.sh"
+install_packages
+JOBS=$(nproc)
+
+case "${1:-}" in
+  --sanitize)
+    configure_and_build build-sanitize -DZOD_SANITIZE=ON -DZOD_BENCH=OFF
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+    export LSAN_OPTIONS=suppressions=$ROOT/tools/lsan.supp:print_suppressions=0
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    ctest --test-dir "$ROOT/build-sanitize" --output-on-failure -j "$JOBS"
+    ;;
+  --fuzz)
+    CC=clang CXX=clang++ configure_and_build build-fuzz -DZOD_FUZZ=ON
+    seconds=${FUZZ_SECONDS:-5}
+    shopt -s nullglob
+    for target in "$ROOT"/build-fuzz/fuzz/fuzz_*; do
+      name=${target##*/fuzz_}
+      work=$(mktemp -d)
+      cp -r "$ROOT/fuzz/corpus/$name/." "$work/" 2>/dev/null || true
+      echo "fuzzing $name for ${seconds}s"
+      "$target" -max_total_time="$seconds" -print_final_stats=0 "$work" 2>"$work.log" \
+        || { tail -50 "$work.log"; exit 1; }
+      rm -rf "$work" "$work.log"
+    done
+    echo "fuzz targets ran clean"
+    ;;
+  "")
+    configure_and_build build
+    ctest --test-dir "$ROOT/build" --output-on-failure -j "$JOBS"
+    ;;
+  *) echo "usage: $0 [--sanitize|--fuzz]" >&2; exit 2 ;;
+esac

@@ -1,0 +1,28 @@
+# Sourced by run.sh and test.sh: installs the system packages the project needs, once.
+PACKAGES=(
+  g++ cmake ninja-build zlib1g-dev libbz2-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools libqt6widgets6 libqt6printsupport6 libqt6test6 qt6-qpa-plugins
+  fonts-liberation2 fonts-dejavu-core
+  clang libclang-rt-14-dev
+)
+
+install_packages() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# configure_and_build DIR [cmake options...]
+configure_and_build() {
+  local dir=$1; shift
+  cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$ROOT/$dir"
+}
