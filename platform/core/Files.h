@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+bool FileExists(const std::string& path);      // a regular file
+bool IsDirectory(const std::string& path);
+
+// The whole file, or nullopt with a message naming the file and the reason. Files larger than
+// maxBytes are refused rather than read.
+std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error = nullptr,
+                                         std::size_t maxBytes = std::size_t(1) << 30);
+
+// Creates every missing folder of the path; true when the folder exists afterwards.
+bool MakeDirectories(const std::string& path, std::string* error = nullptr);
+
+bool CopyFile(const std::string& from, const std::string& to, std::string* error = nullptr);
+bool RenameFile(const std::string& from, const std::string& to, std::string* error = nullptr);
+bool RemoveFile(const std::string& path);
+
+// Writes a file so that the old one survives any failure: the bytes go to a temporary file in
+// the same folder, which is flushed, closed and checked, then renamed over the target.
+class AtomicFile {
+public:
+    explicit AtomicFile(std::string targetPath);
+    ~AtomicFile(); // removes the temporary file unless committed
+
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    bool Open();
+    bool Write(std::string_view bytes);
+    bool Commit();          // flush, fsync, close, rename; false leaves the target untouched
+    const std::string& Error() const { return m_error; }
+
+private:
+    bool Fail(const std::string& what);
+
+    std::string m_target;
+    std::string m_tempPath;
+    int m_fd = -1;
+    bool m_committed = false;
+    std::string m_error;
+};
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes,
+                         std::string* error = nullptr);
+
+} // namespace platform

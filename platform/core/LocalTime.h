@@ -1,0 +1,20 @@
+#pragma once
+
+#include <ctime>
+#include <functional>
+
+namespace platform {
+
+// "Now" for the whole program. Tests replace it so that "today" is fixed.
+std::time_t CurrentTime();
+void SetTimeSource(std::function<std::time_t()> source); // empty function: the system clock
+
+// Local broken-down time of a time value, and back (normalising out-of-range fields).
+std::tm ToLocalTime(std::time_t value);
+std::time_t FromLocalTime(std::tm broken);
+
+// Minutes to add to local time to get UTC (positive west of Greenwich), as the old system's
+// time-zone bias; 0 when the zone is unknown.
+long TimeZoneBiasMinutes();
+
+} // namespace platform
