@@ -1,4 +1,4 @@
-#include "submit/version/BuildVersion.h"
+#include "submit/base/BuildVersion.h"
 
 #include <cstdio>
 

@@ -1,10 +1,13 @@
-# A layer is one static library made of the sources in its folder (not its sub-folders,
-# which are layers of their own). Globbing lets a new file join its layer without edits here.
+# A layer is one static library made of the sources in its folder and the sub-folders named
+# in SUBDIRS (other sub-folders are layers of their own). Globbing lets a new file join its
+# layer without edits here.
 function(zod_layer target)
-  cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS
-       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-  list(FILTER sources INCLUDE REGEX "\\.cpp$")
+  cmake_parse_arguments(ARG "" "" "LINK;SUBDIRS" ${ARGN})
+  set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(dir ${ARG_SUBDIRS})
+    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+  endforeach()
+  file(GLOB sources CONFIGURE_DEPENDS ${patterns})
   if(sources)
     add_library(${target} STATIC ${sources})
     target_link_libraries(${target} PUBLIC ${ARG_LINK})

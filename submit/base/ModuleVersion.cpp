@@ -1,6 +1,6 @@
-#include "submit/version/ModuleVersion.h"
+#include "submit/base/ModuleVersion.h"
 
-#include "submit/version/BuildVersion.h"
+#include "submit/base/BuildVersion.h"
 
 bool CModuleVersion::ReadVersionInfo(const void* module)
 {
