@@ -21,14 +21,20 @@ function(zod_layer target)
 endfunction()
 
 # One GoogleTest program per test folder (sub-folders included), linking the layer under test.
+# QT: the program runs with one QApplication (tests/support/QtTestMain.cpp).
 function(zod_test_folder name)
-  cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "" "LINK" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(NOT sources)
     return()
   endif()
-  add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE ${ARG_LINK} GTest::gtest GTest::gmock GTest::gtest_main)
+  if(ARG_QT)
+    add_executable(${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/support/QtTestMain.cpp)
+    target_link_libraries(${name} PRIVATE ${ARG_LINK} Qt6::Widgets GTest::gtest GTest::gmock)
+  else()
+    add_executable(${name} ${sources})
+    target_link_libraries(${name} PRIVATE ${ARG_LINK} GTest::gtest GTest::gmock GTest::gtest_main)
+  endif()
   target_compile_definitions(${name} PRIVATE
     ZOD_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
