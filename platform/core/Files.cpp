@@ -147,6 +147,11 @@ bool RemoveFile(const std::string& path)
     return unlink(path.c_str()) == 0 || errno == ENOENT;
 }
 
+bool RestrictToOwner(const std::string& path)
+{
+    return chmod(path.c_str(), 0600) == 0;
+}
+
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error)
 {
     AtomicFile file(path);
