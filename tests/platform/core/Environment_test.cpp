@@ -50,15 +50,12 @@ TEST(Environment, UserDataFollowsTheDataHomeOnlyWhenAbsolute)
 
 TEST(Environment, CommonDataDefaultsBesideTheProgramFolder)
 {
-    const std::string program = platform::ExecutablePath();
-    ASSERT_FALSE(program.empty());
-    EXPECT_EQ(platform::ExecutableDirectory() + "/" + program.substr(program.rfind('/') + 1),
-              program);
     {
         ScopedEnvironment common("ZOD_COMMON_DATA", "/opt/zod/common");
         EXPECT_EQ(platform::CommonDataDirectory(), "/opt/zod/common");
     }
     ScopedEnvironment common("ZOD_COMMON_DATA", nullptr);
     const std::string folder = platform::ExecutableDirectory();
+    ASSERT_FALSE(folder.empty());
     EXPECT_EQ(platform::CommonDataDirectory(), folder.substr(0, folder.rfind('/')) + "/share");
 }
