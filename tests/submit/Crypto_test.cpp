@@ -76,38 +76,37 @@ TEST_F(CryptoTest, AKeyFolderThatCannotBeMadeIsStoredNotThrown)
 
 TEST_F(CryptoTest, ErrorTextsAndUserMessages)
 {
-    const struct {
-        int code;
-        const char* text;
-        const char* userMessage;
-    } cases[] = {
-        {0, "No Error", "No Error [0]"},
-        {12, "Invalid Parameter", "Invalid Parameter [12]"},
-        {13, "Bad User Key", "Bad User Key [13]"},
-        {14, "No Agency Key is present in this TVB file", "No Agency Key is present in this TVB file [14]"},
-        {15, "Corrupt Agency Key", "Corrupt Agency Key [15]"},
-        {17, "Cannot Save Proposal", "Cannot Save Proposal [17]"},
-        {18, "Zod Package is Corrupt", "Zod Package is Corrupt [18]"},
-        {19, "Zod Package is out of date", "Zod Package is out of date [19]"},
-        {20, "Invalid or Missing public key", "Invalid or Missing public key [20]"},
-        {21, "Unknown error 21", "Unknown error 21 [21]"},
-        {-11994, "Key ring is locked",
-         "Your Digital ID Keyring is locked.  You most likeley have another program running that "
-         "is using the keyrings."},
-        {-11500, "Bad passphrase",
-         "Your password is incorrect.  Choose 'Back' and re-enter the password for your digital ID."},
-        {CPKC::kErrDigitalIdsUnavailable, "Digital IDs are not available in this build.",
-         "Digital IDs are not available in this build. [-11000]"},
+    const std::pair<int, const char*> texts[] = {
+        {0, "No Error"},
+        {12, "Invalid Parameter"},
+        {13, "Bad User Key"},
+        {14, "No Agency Key is present in this TVB file"},
+        {15, "Corrupt Agency Key"},
+        {17, "Cannot Save Proposal"},
+        {18, "Zod Package is Corrupt"},
+        {19, "Zod Package is out of date"},
+        {20, "Invalid or Missing public key"},
+        {21, "Unknown error 21"},
+        {-11994, "Key ring is locked"},
+        {-11500, "Bad passphrase"},
+        {CPKC::kErrDigitalIdsUnavailable, "Digital IDs are not available in this build."},
     };
-    for (const auto& c : cases) {
-        CryptoWithCode crypto(c.code);
-        int code = 1;
-        EXPECT_EQ(crypto.GetErrorCode(&code), c.text);
-        EXPECT_EQ(code, c.code);
-        EXPECT_EQ(crypto.GetUserErrorMessage(), c.userMessage);
+    for (const auto& [code, text] : texts) {
+        CryptoWithCode crypto(code);
+        int stored = 1;
+        EXPECT_EQ(crypto.GetErrorCode(&stored), text);
+        EXPECT_EQ(stored, code);
         crypto.ClearError();
         EXPECT_EQ(crypto.GetError(), 0);
     }
+    EXPECT_EQ(CryptoWithCode(-11994).GetUserErrorMessage(),
+              "Your Digital ID Keyring is locked.  You most likeley have another program running "
+              "that is using the keyrings.");
+    EXPECT_EQ(CryptoWithCode(-11500).GetUserErrorMessage(),
+              "Your password is incorrect.  Choose 'Back' and re-enter the password for your "
+              "digital ID.");
+    EXPECT_EQ(CryptoWithCode(CPKC::kErrDigitalIdsUnavailable).GetUserErrorMessage(),
+              "Digital IDs are not available in this build. [-11000]");
 }
 
 TEST_F(CryptoTest, AgencyKeyPlateCodes)

@@ -6,14 +6,6 @@
 
 using testsupport::ScopedEnvironment;
 
-TEST(Environment, DistinguishesUnsetFromEmpty)
-{
-    ScopedEnvironment unset("ZOD_TEST_VARIABLE", nullptr);
-    EXPECT_FALSE(platform::GetEnvironment("ZOD_TEST_VARIABLE"));
-    ScopedEnvironment empty("ZOD_TEST_VARIABLE", "");
-    EXPECT_EQ(platform::GetEnvironment("ZOD_TEST_VARIABLE"), std::string());
-}
-
 TEST(Environment, TempDirectoryTakesTheFirstNonEmptyVariable)
 {
     struct Case {
