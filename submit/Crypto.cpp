@@ -53,8 +53,8 @@ bool ProvideKeyRing(const std::string& keyFolder, const char* ringName)
     const std::string ring = platform::JoinPath(keyFolder, ringName);
     if (platform::FileExists(ring))
         return true;
-    const std::string shared =
-        platform::JoinPath(platform::JoinPath(platform::CommonDataDirectory(), "DigitalIds"), ringName);
+    const std::string sharedFolder = platform::JoinPath(platform::CommonDataDirectory(), "DigitalIds");
+    const std::string shared = platform::JoinPath(sharedFolder, ringName);
     const bool made = platform::FileExists(shared) ? platform::CopyFile(shared, ring)
                                                    : platform::WriteFileAtomically(ring, "");
     return made && platform::RestrictToOwner(ring);

@@ -52,7 +52,8 @@ std::string EntryText(const char* format, va_list args)
 {
     char text[kMaxEntryText + 1];
     const int length = std::vsnprintf(text, sizeof text, format, args);
-    std::string entry(text, length < 0 ? 0 : std::min<std::size_t>(std::size_t(length), kMaxEntryText));
+    const std::size_t kept = length < 0 ? 0 : std::min(std::size_t(length), kMaxEntryText);
+    std::string entry(text, kept);
     if (!entry.empty() && entry.back() == '\n')
         entry.pop_back();
     if (entry.size() > kMaxEntryText - 1)
@@ -66,8 +67,8 @@ CSessionLog::CSessionLog(const std::string& operation)
 {
     if (!platform::IsPlainFileName(operation))
         return;
-    const std::string parent =
-        platform::JoinPath(platform::JoinPath(platform::UserDataDirectory(), "TarvelloLogs"), operation);
+    const std::string logs = platform::JoinPath(platform::UserDataDirectory(), "TarvelloLogs");
+    const std::string parent = platform::JoinPath(logs, operation);
     if (!platform::MakeDirectories(parent))
         return;
     m_folder = MakeRunFolder(parent);
