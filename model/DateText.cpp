@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstdint>
 #include <string_view>
 
 namespace {
@@ -174,9 +175,14 @@ std::time_t DateTimeTextToTime(const char* dateText, const char* timeText, bool 
     broken.tm_mon = date.month > INT_MIN ? date.month - 1 : date.month;
     broken.tm_year = YearsSince1900(date.year);
     broken.tm_isdst = 0;
-    const std::time_t value = platform::FromLocalTime(broken);
-    // A date that no time value can hold is a bad date, not the time value -1.
+    std::time_t value = platform::FromLocalTime(broken);
+    // A date the conversion cannot place is bad, not the time value -1.
     if (value == std::time_t(-1))
         return 2;
-    return shiftToUtc ? value - std::time_t(platform::TimeZoneBiasMinutes()) * 60 : value;
+    if (shiftToUtc)
+        value -= std::time_t(platform::TimeZoneBiasMinutes()) * 60;
+    // Files keep dates as signed 32-bit values: one beyond them would be stored as another date.
+    if (value < INT32_MIN || value > INT32_MAX)
+        return 2;
+    return value;
 }
