@@ -1,14 +1,14 @@
 #include "model/Item.h"
 
+#include "model/CharClass.h"
 #include "model/FieldExchange.h"
 #include "model/FlagWord.h"
 #include "model/RecordText.h"
+#include "model/TextUtil.h"
 
 #include <algorithm>
 
 namespace {
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool SameBits(const CItem& a, const CItem& b, std::initializer_list<int> bits)
 {
@@ -18,15 +18,10 @@ bool SameBits(const CItem& a, const CItem& b, std::initializer_list<int> bits)
 
 } // namespace
 
-bool IsBlankText(std::string_view text)
-{
-    return text.find_first_not_of(" \t") == std::string_view::npos;
-}
-
 bool EqualsIgnoringCase(std::string_view a, std::string_view b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+                      [](char x, char y) { return AsciiToUpper(x) == AsciiToUpper(y); });
 }
 
 bool CItem::IsSection() const { return TestFlagBit(m_wFlags, ITEM_IS_SECTION) != 0; }
@@ -67,19 +62,19 @@ void CItem::StripUnchangedMarkers()
 
 std::string CItem::GetAlternateGroup() const
 {
-    return IsBlankText(m_strAltCode) ? std::string() : m_strAltCode.substr(0, 2);
+    return IsBlankString(m_strAltCode) ? std::string() : m_strAltCode.substr(0, 2);
 }
 
 bool CItem::IsInAlternateGroup(std::string_view code) const
 {
-    if (IsBlankText(m_strAltCode) || IsBlankText(code))
+    if (IsBlankString(m_strAltCode) || IsBlankString(code))
         return false;
     return EqualsIgnoringCase(std::string_view(m_strAltCode).substr(0, 2), code.substr(0, 2));
 }
 
 bool CItem::HasAlternateCode(std::string_view code) const
 {
-    return !IsBlankText(m_strAltCode) && !IsBlankText(code) && EqualsIgnoringCase(m_strAltCode, code);
+    return !IsBlankString(m_strAltCode) && !IsBlankString(code) && EqualsIgnoringCase(m_strAltCode, code);
 }
 
 bool AreItemsEqual(const CItem& a, const CItem& b)

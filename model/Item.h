@@ -58,6 +58,4 @@ public:
 // Whether two rows say the same to the bidder (the bidder's own unit price is not compared).
 bool AreItemsEqual(const CItem& a, const CItem& b);
 
-// A text holding nothing but blanks and tabs.
-bool IsBlankText(std::string_view text);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);

@@ -1,13 +1,13 @@
 #include "model/ItemArray.h"
 
+#include "model/CharClass.h"
+
 #include <set>
 
 namespace {
 
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // The choice of a code: its third character, or none.
-int ChoiceOf(const std::string& code) { return code.size() > 2 ? UpperAscii(code[2]) : -1; }
+int ChoiceOf(const std::string& code) { return code.size() > 2 ? AsciiToUpper(code[2]) : -1; }
 
 } // namespace
 

@@ -3,8 +3,8 @@
 #include "model/ChangeLog.h"
 #include "model/FlagWord.h"
 #include "model/StagedChange.h"
+#include "model/TextUtil.h"
 
-#include <charconv>
 #include <cstdio>
 #include <limits>
 
@@ -21,19 +21,11 @@ void LogRow(const CItem& row, int category)
         LogAmendmentChange(row.m_strLineNum + "  " + row.m_strItemNum + "  " + row.m_strShortDesc, category);
 }
 
-// The text's integer value as four digits, or nothing when the text does not start with one.
+// A typed short line number as the four digits the agency writes ("12" -> "0012").
 std::string AsFourDigitLine(std::string_view text)
 {
-    const size_t start = text.find_first_not_of(" \t");
-    if (start == std::string_view::npos)
-        return {};
-    text.remove_prefix(start);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
     char digits[16];
-    std::snprintf(digits, sizeof digits, "%4.4d", value);
+    std::snprintf(digits, sizeof digits, "%4.4d", ParseLeadingInt(text));
     return digits;
 }
 
@@ -92,8 +84,7 @@ CItem* CItemArray::FindItemByLine(std::string_view line) const
         return found;
     if (line.size() >= 4)
         return nullptr;
-    const std::string padded = AsFourDigitLine(line);
-    return padded.empty() ? nullptr : find(padded);
+    return find(AsFourDigitLine(line));
 }
 
 unsigned CItemArray::ReduceItemsToChanges(const CItemArray& older)

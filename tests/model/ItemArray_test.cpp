@@ -222,7 +222,7 @@ TEST_F(ItemAmendments, AMissingInsertPositionFailsAndLeavesEverythingAsItWas)
         m_current.ApplyItemChanges(changes, &m_follower);
         FAIL() << "no error";
     } catch (const CAmendmentError& error) {
-        EXPECT_STREQ(error.what(), "Could not find Item/Section Insert position!");
+        EXPECT_STREQ(error.what(), "Error: Could not find Item/Section Insert position!");
     }
     EXPECT_EQ(Lines(m_current), Lines(before));
     EXPECT_EQ(m_current[2]->m_strShortDesc, "Grading");
