@@ -6,17 +6,12 @@
 
 TEST(ItemColumns, NamesIgnoreCaseAndUnknownIdsGetTheDefaultSize)
 {
-    EXPECT_EQ(GetItemColumnId("LineNumber"), 1);
     EXPECT_EQ(GetItemColumnId("unitprice"), 6);
     EXPECT_EQ(GetItemColumnId("CONTRACTID"), 18);
     EXPECT_EQ(GetItemColumnId("Line"), 0);
-    EXPECT_EQ(GetItemColumnId(""), 0);
-    EXPECT_EQ(GetItemColumnDefaultSize(3), 15);
     EXPECT_EQ(GetItemColumnDefaultSize(13), 80);
-    EXPECT_EQ(GetItemColumnDefaultSize(0), 8);
     EXPECT_EQ(GetItemColumnDefaultSize(19), 8);
     EXPECT_EQ(GetItemColumnDefaultSize(-4), 8);
-    EXPECT_EQ(GetItemColumnName(10), "Skip");
     EXPECT_EQ(GetItemColumnName(99), "");
 }
 
