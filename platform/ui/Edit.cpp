@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QTextCursor>
 #include <climits>
 
@@ -31,10 +32,7 @@ QWidget* CEdit::CreateWidget(QWidget* parent, DWORD style)
         auto* edit = new QPlainTextEdit(parent);
         edit->setLineWrapMode(style & WS_HSCROLL ? QPlainTextEdit::NoWrap
                                                  : QPlainTextEdit::WidgetWidth);
-        QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this] {
-            EnforceLimit();
-            NotifyParent(EN_CHANGE);
-        });
+        QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this] { TextChanged(); });
         widget = edit;
     } else {
         auto* edit = new QLineEdit(parent);
@@ -42,8 +40,7 @@ QWidget* CEdit::CreateWidget(QWidget* parent, DWORD style)
         edit->setAlignment((style & 3) == ES_RIGHT    ? Qt::AlignRight
                            : (style & 3) == ES_CENTER ? Qt::AlignHCenter
                                                       : Qt::AlignLeft);
-        QObject::connect(edit, &QLineEdit::textEdited, edit, [this] { EnforceLimit(); });
-        QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { NotifyParent(EN_CHANGE); });
+        QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { TextChanged(); });
         widget = edit;
     }
     if (style & ES_READONLY)
@@ -52,17 +49,26 @@ QWidget* CEdit::CreateWidget(QWidget* parent, DWORD style)
     return widget;
 }
 
+void CEdit::TextChanged()
+{
+    // A keystroke refused by the limit changes nothing and is not announced.
+    if (!m_settingText && EnforceLimit() && WidgetText() == m_lastText)
+        return;
+    m_lastText = WidgetText();
+    NotifyParent(EN_CHANGE);
+}
+
 // Typing past the limit keeps only what fits, cutting the newly typed characters (they lie
 // just before the cursor), as Windows does.
-void CEdit::EnforceLimit()
+bool CEdit::EnforceLimit()
 {
     if (m_limit == 0)
-        return;
+        return false;
     if (QLineEdit* line = Line()) {
         QString text = line->text();
         int excess = int(text.size()) - int(m_limit);
         if (excess <= 0)
-            return;
+            return false;
         int cursor = line->cursorPosition();
         int from = std::max(0, cursor - excess);
         text.remove(from, cursor - from);
@@ -70,18 +76,19 @@ void CEdit::EnforceLimit()
         const QSignalBlocker block(line);
         line->setText(text);
         line->setCursorPosition(from);
-        return;
+        return true;
     }
     QPlainTextEdit* multi = Multi();
     int excess = int(multi->document()->characterCount() - 1) - int(m_limit);
     if (excess <= 0)
-        return;
+        return false;
     QTextCursor cursor = multi->textCursor();
     int end = cursor.position();
     cursor.setPosition(std::max(0, end - excess));
     cursor.setPosition(end, QTextCursor::KeepAnchor);
     const QSignalBlocker block(multi);
     cursor.removeSelectedText();
+    return true;
 }
 
 void CEdit::SetLimitText(UINT maxChars)
@@ -91,6 +98,7 @@ void CEdit::SetLimitText(UINT maxChars)
 
 void CEdit::SetWidgetText(const QString& text)
 {
+    const QScopedValueRollback<bool> programText(m_settingText, true);
     if (QLineEdit* line = Line())
         line->setText(text);
     else

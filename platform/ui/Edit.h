@@ -4,6 +4,8 @@
 // the Windows-1252 text.
 #include "platform/ui/Wnd.h"
 
+#include <QString>
+
 constexpr DWORD ES_LEFT = 0x0000;
 constexpr DWORD ES_CENTER = 0x0001;
 constexpr DWORD ES_RIGHT = 0x0002;
@@ -54,10 +56,13 @@ protected:
     QString WidgetText() const override;
 
 private:
-    void EnforceLimit();
+    bool EnforceLimit(); // true when typed text was cut to the limit
+    void TextChanged();
     QLineEdit* Line() const;
     QPlainTextEdit* Multi() const;
 
     UINT m_limit = 0;
     bool m_multiLine = false;
+    bool m_settingText = false;
+    QString m_lastText;
 };
