@@ -170,6 +170,9 @@ public:
                 DWORD rop = SRCCOPY);
     int GetDeviceCaps(int index) const;
 
+    // Ends drawing on the selected bitmap (it is being deleted).
+    void ReleaseBitmap();
+
 protected:
     // For device contexts that make their own painter (paint and memory DCs).
     void AttachPainter(QPainter* painter);
