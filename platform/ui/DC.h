@@ -187,6 +187,7 @@ private:
     void ApplyFont();
     void PaintFill(const QRect& rect, COLORREF color);
     void PaintTextBackground(const QRect& box);
+    QRect SingleLineBox(const QRect& box, UINT format, const QString& text, bool needWidth) const;
     int ClipResult() const;
     const QImage* SourceImage() const;
     QRect DeviceRect() const;
