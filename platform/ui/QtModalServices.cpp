@@ -10,6 +10,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <vector>
+
 namespace platform {
 namespace {
 
@@ -47,7 +49,7 @@ int QtModalServices::MessageBox(const MessageBoxRequest& request)
     QMessageBox box(IconOf(request.type), ToQString(request.caption), ToQString(request.text),
                     QMessageBox::NoButton, DefaultParent(nullptr));
     struct Choice { QMessageBox::StandardButton button; int result; };
-    std::initializer_list<Choice> choices;
+    std::vector<Choice> choices;
     switch (request.type & 0x0F) {
     case MB_OKCANCEL: choices = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}; break;
     case MB_YESNO: choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}; break;
