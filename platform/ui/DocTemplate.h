@@ -1,12 +1,12 @@
 #pragma once
 
 #include "platform/ui/CmdTarget.h"
+#include "platform/ui/FrameworkLinks.h"
 
 #include <memory>
 #include <string>
 
 class CDocument;
-class CFrameWnd;
 struct CRuntimeClass;
 
 // Makes the document, its frame and the frame's first view from their classes. This program has
@@ -45,7 +45,7 @@ public:
     // user kept the modified document open.
     CDocument* OpenDocumentFile(const std::string& path, bool makeVisible = true);
     CDocument* GetDocument() const { return m_document; }
-    CFrameWnd* GetFrame() const { return m_frame; }
+    platform::MainFrameLink* GetFrame() const { return m_frame; }
 
     // Closes the document and destroys its frame (at the end of the program).
     void CloseAllDocuments();
@@ -54,5 +54,5 @@ private:
     bool CreateDocumentAndFrame();
 
     CDocument* m_document = nullptr;
-    CFrameWnd* m_frame = nullptr;
+    platform::MainFrameLink* m_frame = nullptr;
 };

@@ -3,14 +3,12 @@
 #include "platform/ui/DocTemplate.h"
 #include "platform/ui/FrameworkIds.h"
 #include "platform/ui/ModalServices.h"
-#include "platform/ui/View.h"
 #include "platform/ui/WinApp.h"
 
 #include <algorithm>
 #include <unistd.h>
 
-IMPLEMENT_RUNTIME_ROOT(CDocument)
-CCmdTarget* CDocument::CreateObject() { return new CDocument; }
+IMPLEMENT_DYNCREATE_ROOT(CDocument)
 
 BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
     ON_COMMAND(ID_FILE_SAVE, OnFileSave)
@@ -30,8 +28,8 @@ std::string FileNameOf(const std::string& path)
 
 CDocument::~CDocument()
 {
-    for (CView* view : m_views)
-        view->m_pDocument = nullptr;
+    for (platform::DocumentView* view : m_views)
+        view->OnDocumentAttached(nullptr);
 }
 
 bool CDocument::OnNewDocument()
@@ -106,30 +104,32 @@ bool CDocument::DoSave(const std::string& path, bool replace)
     return true;
 }
 
-void CDocument::UpdateAllViews(CView* sender, LPARAM hint, void* hintObject)
+void CDocument::UpdateAllViews(platform::DocumentView* sender, LPARAM hint, void* hintObject)
 {
     // A view may close others while it updates; walk a copy and skip the ones gone.
-    const std::vector<CView*> views = m_views;
-    for (CView* view : views)
+    const std::vector<platform::DocumentView*> views = m_views;
+    for (platform::DocumentView* view : views)
         if (view != sender && std::find(m_views.begin(), m_views.end(), view) != m_views.end())
-            view->OnUpdate(sender, hint, hintObject);
+            view->OnDocumentUpdate(sender, hint, hintObject);
     if (CWinApp* app = AfxGetApp())
         app->RequestCommandUIUpdate();
 }
 
-void CDocument::AddView(CView* view)
+void CDocument::AddView(platform::DocumentView* view)
 {
     if (std::find(m_views.begin(), m_views.end(), view) == m_views.end()) {
         m_views.push_back(view);
-        view->m_pDocument = this;
+        view->OnDocumentAttached(this);
     }
 }
 
-void CDocument::RemoveView(CView* view)
+void CDocument::RemoveView(platform::DocumentView* view)
 {
-    m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
-    if (view->m_pDocument == this)
-        view->m_pDocument = nullptr;
+    const auto found = std::find(m_views.begin(), m_views.end(), view);
+    if (found == m_views.end())
+        return;
+    m_views.erase(found);
+    view->OnDocumentAttached(nullptr);
 }
 
 void CDocument::SetPathName(const std::string& path, bool addToRecentFiles)

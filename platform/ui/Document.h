@@ -1,13 +1,13 @@
 #pragma once
 
 #include "platform/ui/CmdTarget.h"
+#include "platform/ui/FrameworkLinks.h"
 #include "platform/ui/RuntimeClass.h"
 
 #include <string>
 #include <vector>
 
 class CDocTemplate;
-class CView;
 
 // A document: the data one frame shows through its views. The modified flag drives the save
 // prompt; UpdateAllViews tells every view (but the sender) what changed.
@@ -33,11 +33,11 @@ public:
     bool DoSave(const std::string& path, bool replace = true); // "" asks for a name
     bool DoFileSave();
 
-    void UpdateAllViews(CView* sender, LPARAM hint = 0, void* hintObject = nullptr);
+    void UpdateAllViews(platform::DocumentView* sender, LPARAM hint = 0, void* hintObject = nullptr);
 
-    void AddView(CView* view);
-    void RemoveView(CView* view);
-    const std::vector<CView*>& GetViews() const { return m_views; }
+    void AddView(platform::DocumentView* view);
+    void RemoveView(platform::DocumentView* view);
+    const std::vector<platform::DocumentView*>& GetViews() const { return m_views; }
 
     const std::string& GetPathName() const { return m_path; }
     virtual void SetPathName(const std::string& path, bool addToRecentFiles = true);
@@ -56,6 +56,6 @@ private:
     bool m_modified = false;
     std::string m_path;
     std::string m_title;
-    std::vector<CView*> m_views;
+    std::vector<platform::DocumentView*> m_views;
     CDocTemplate* m_pDocTemplate = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "platform/ui/PrintSinks.h"
 
-#include "platform/ui/QtText.h"
+#include "platform/ui/PathText.h"
+#include "platform/ui/WinText.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,7 +1,8 @@
 #include "platform/ui/QtModalServices.h"
 
 #include "platform/ui/FileFilter.h"
-#include "platform/ui/QtText.h"
+#include "platform/ui/PathText.h"
+#include "platform/ui/WinText.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -40,7 +40,9 @@ public:                                                                         
     static CCmdTarget* CreateObject();
 
 // Root classes of a family name no base.
-#define IMPLEMENT_RUNTIME_ROOT(cls) const CRuntimeClass cls::class##cls{#cls, nullptr, nullptr};
+#define IMPLEMENT_DYNCREATE_ROOT(cls)                                                            \
+    CCmdTarget* cls::CreateObject() { return new cls; }                                          \
+    const CRuntimeClass cls::class##cls{#cls, &cls::CreateObject, nullptr};
 #define IMPLEMENT_DYNAMIC(cls, base)                                                             \
     const CRuntimeClass cls::class##cls{#cls, nullptr, RUNTIME_CLASS(base)};
 #define IMPLEMENT_DYNCREATE(cls, base)                                                           \

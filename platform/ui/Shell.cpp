@@ -1,6 +1,7 @@
 #include "platform/ui/Shell.h"
 
-#include "platform/ui/QtText.h"
+#include "platform/ui/PathText.h"
+#include "platform/ui/WinText.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,7 +2,6 @@
 
 #include "platform/ui/DocTemplate.h"
 #include "platform/ui/Document.h"
-#include "platform/ui/FrameWnd.h"
 #include "platform/ui/FrameworkIds.h"
 #include "platform/ui/ModalServices.h"
 
@@ -58,7 +57,7 @@ int CWinApp::Run(int argc, char** argv)
     if (!InitInstance()) {
         if (m_docTemplate)
             m_docTemplate->CloseAllDocuments();
-        m_pMainWnd = nullptr;
+        SetMainFrame(nullptr, nullptr);
         return ExitInstance();
     }
     m_exitCode = QApplication::exec();
@@ -82,13 +81,19 @@ bool CWinApp::ProcessShellCommand(CCommandLineInfo& info)
         // Print the file without showing anything, then end.
         if (!OpenDocumentFile(info.m_strFileName))
             return false;
-        if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd))
-            frame->SendCommand(ID_FILE_PRINT_DIRECT);
+        if (m_mainFrame)
+            m_mainFrame->SendCommand(ID_FILE_PRINT_DIRECT);
         return false;
     }
     default:
         return true;
     }
+}
+
+void CWinApp::SetMainFrame(CWnd* window, platform::MainFrameLink* frame)
+{
+    m_pMainWnd = window;
+    m_mainFrame = frame;
 }
 
 void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate)
@@ -127,8 +132,8 @@ void CWinApp::RequestCommandUIUpdate()
         m_updateTimer->setSingleShot(true);
         m_updateTimer->setInterval(0);
         QObject::connect(m_updateTimer.get(), &QTimer::timeout, [this] {
-            if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd))
-                frame->UpdateCommandUI();
+            if (m_mainFrame)
+                m_mainFrame->UpdateCommandUI();
         });
     }
     m_updateTimer->start();
@@ -136,8 +141,8 @@ void CWinApp::RequestCommandUIUpdate()
 
 void CWinApp::OnDocumentTitleChanged(CDocument*)
 {
-    if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd))
-        frame->OnUpdateFrameTitle(true);
+    if (m_mainFrame)
+        m_mainFrame->OnUpdateFrameTitle(true);
 }
 
 void CWinApp::OnFileNew()
@@ -166,10 +171,11 @@ void CWinApp::OnFilePrintSetup()
 
 void CWinApp::OnAppExit()
 {
-    if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd))
-        frame->SendMessage(WM_CLOSE, 0, 0);
-    else
-        QApplication::quit();
+    if (m_docTemplate && m_docTemplate->GetDocument() && !m_docTemplate->GetDocument()->SaveModified())
+        return;
+    if (m_mainFrame)
+        m_mainFrame->DestroyFrame();
+    QApplication::quit();
 }
 
 void CWinApp::OnOpenRecentFile(UINT id)

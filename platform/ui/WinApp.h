@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/CmdTarget.h"
+#include "platform/ui/FrameworkLinks.h"
 
 #include "platform/core/CommandLineInfo.h"
 #include "platform/core/ProfileStore.h"
@@ -53,6 +54,10 @@ public:
 
     int GetExitCode() const { return m_exitCode; }
 
+    // The frame registers itself here when it is made the main window.
+    void SetMainFrame(CWnd* window, platform::MainFrameLink* frame);
+    platform::MainFrameLink* GetMainFrame() const { return m_mainFrame; }
+
     std::string m_pszAppName;
     CWnd* m_pMainWnd = nullptr;
     int m_argc = 0;
@@ -69,6 +74,7 @@ private:
     std::unique_ptr<CSingleDocTemplate> m_docTemplate;
     std::unique_ptr<CRecentFileList> m_recentFiles;
     platform::ProfileStore* m_profileStore = nullptr;
+    platform::MainFrameLink* m_mainFrame = nullptr;
     std::string m_registryKey;
     std::unique_ptr<QTimer> m_updateTimer;
     int m_exitCode = 0;

@@ -1,20 +1,8 @@
-#include "platform/ui/QtText.h"
-
-#include "platform/core/Codepage.h"
+#include "platform/ui/PathText.h"
 
 #include <QFile>
 
 namespace platform {
-
-QString ToQString(std::string_view cp1252)
-{
-    return QString::fromStdString(Cp1252ToUtf8(cp1252));
-}
-
-std::string FromQString(const QString& text)
-{
-    return Utf8ToCp1252(text.toStdString());
-}
 
 QString PathToQString(std::string_view path)
 {
