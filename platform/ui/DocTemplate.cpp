@@ -50,13 +50,15 @@ bool CSingleDocTemplate::CreateDocumentAndFrame()
     if (!doc || !link)
         return false;
     doc->SetDocTemplate(this);
+    // From here the frame deletes itself when its window is destroyed (DestroyFrame).
+    frame.release();
     if (!link->LoadFrame(m_resourceId, doc, m_viewClass)) {
         link->DestroyFrame();
         return false;
     }
-    m_document = static_cast<CDocument*>(document.release());
+    m_document = doc;
+    document.release();
     m_frame = link;
-    frame.release(); // the frame deletes itself when its window is destroyed (DestroyFrame)
     return true;
 }
 
