@@ -14,7 +14,13 @@ using platform::ScopedModalServices;
 
 namespace {
 
+// Leaves its document when it goes, as every view must.
 struct HintView : platform::DocumentView {
+    ~HintView() override
+    {
+        if (document)
+            document->RemoveView(this);
+    }
     CDocument* document = nullptr;
     std::vector<LPARAM> hints;
     void OnDocumentUpdate(DocumentView*, LPARAM hint, void*) override { hints.push_back(hint); }
