@@ -94,8 +94,8 @@ constexpr UINT TVIF_STATE = 0x0008;
 constexpr UINT TVIF_HANDLE = 0x0010;
 constexpr UINT TVIF_SELECTEDIMAGE = 0x0020;
 
-// An item whose text or images the parent gives when the tree draws (TVN_GETDISPINFO).
-inline char* const LPSTR_TEXTCALLBACK = reinterpret_cast<char*>(std::intptr_t(-1));
+// An item whose images the parent gives when the tree draws (TVN_GETDISPINFO), as it gives
+// the text of an item inserted with LPSTR_TEXTCALLBACK.
 constexpr int I_IMAGECALLBACK = -1;
 
 struct TVITEM {
