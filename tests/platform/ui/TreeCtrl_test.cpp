@@ -1,3 +1,4 @@
+#include "platform/ui/DC.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/TreeCtrl.h"
 #include "platform/ui/VirtualKeys.h"
@@ -385,4 +386,39 @@ TEST_F(TreeCtrlTest, ColoursReturnThePreviousOne)
     EXPECT_EQ(tree.SetTextColor(RGB(200, 0, 0)), COLORREF(-1));
     EXPECT_EQ(Widget()->palette().color(QPalette::Text), QColor(200, 0, 0));
     EXPECT_GT(tree.GetItemHeight(), 0);
+}
+
+namespace {
+
+// A tree that paints its own background under the items.
+class StripedTree : public CTreeCtrl {
+public:
+    bool OnEraseBkgnd(CDC* dc) override
+    {
+        dc->FillSolidRect(0, 0, 1000, 1000, RGB(0, 200, 0));
+        return true;
+    }
+};
+
+} // namespace
+
+TEST_F(TreeCtrlTest, BackgroundIsErasedBeneathTheItemsAndScrollingCountsItems)
+{
+    tree.SetBkColor(RGB(0, 0, 220));
+    for (int i = 0; i < 40; ++i)
+        tree.InsertItem(("item " + std::to_string(i)).c_str());
+    const QPoint empty(Viewport()->width() - 3, Viewport()->height() / 2);
+    EXPECT_EQ(Viewport()->grab().toImage().pixel(empty), qRgb(0, 0, 220));
+    SCROLLINFO info{};
+    ASSERT_TRUE(tree.GetScrollInfo(SB_VERT, &info));
+    EXPECT_EQ(info.nMax - info.nMin + 1, 40); // one position per item
+    EXPECT_GT(info.nPage, 0u);
+    EXPECT_FALSE(tree.GetScrollInfo(7, &info));
+
+    StripedTree striped;
+    ASSERT_TRUE(striped.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &host, kTreeId + 2));
+    striped.InsertItem("x");
+    auto* viewport = static_cast<QTreeWidget*>(striped.GetWidget())->viewport();
+    EXPECT_EQ(viewport->grab().toImage().pixel(viewport->width() - 3, viewport->height() - 3),
+              qRgb(0, 200, 0));
 }
