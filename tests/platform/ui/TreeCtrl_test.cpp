@@ -55,9 +55,11 @@ public:
         auto* info = reinterpret_cast<NMTREEVIEW*>(header);
         heard.push_back("expanded " + Name(info->itemNew.hItem) + " " + std::to_string(info->action));
     }
+    int textRequests = 0;
     void OnDispInfo(NMHDR* header, LRESULT*)
     {
         auto* info = reinterpret_cast<NMTVDISPINFO*>(header);
+        textRequests += (info->item.mask & TVIF_TEXT) != 0;
         if (info->item.mask & TVIF_TEXT) {
             if (overlongText)
                 std::memset(info->item.pszText, 'x', size_t(info->item.cchTextMax)); // no zero
@@ -309,6 +311,11 @@ TEST_F(TreeCtrlTest, TextsAndImagesOnDemandAreAskedOfTheParentAndBounded)
     EXPECT_EQ(tree.GetItemText(item), "asked 5");
     host.callbackText = "caf\xE9";
     EXPECT_EQ(Widget()->topLevelItem(0)->text(0), QString::fromUtf8("café 5"));
+    // Repainting at once asks again, so texts that changed behind the tree show.
+    host.textRequests = 0;
+    tree.Invalidate();
+    tree.UpdateWindow();
+    EXPECT_GT(host.textRequests, 0);
     host.overlongText = true; // the parent fills the whole buffer without a terminator
     EXPECT_EQ(tree.GetItemText(item), std::string(259, 'x'));
 
