@@ -61,7 +61,7 @@ double CGridCell::GetNumber() const
 
 int CGridCell::SetBool(bool value)
 {
-    m_text = value ? "1" : "0";
+    m_text.assign(1, value ? '1' : '0');
     m_dataType = GRID_TYPE_BOOL;
     return Store(GridCellBits::Text | GridCellBits::DataType);
 }

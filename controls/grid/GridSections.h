@@ -3,7 +3,6 @@
 // the headings, bars and tabs take their own painting and input in their own files.
 #include "controls/grid/GridRedrawList.h"
 #include "controls/grid/GridSection.h"
-#include "platform/ui/Controls.h"
 #include "platform/ui/Wnd.h"
 
 class CGridTopHdg : public CGridSection<CWnd> {};
@@ -18,9 +17,9 @@ private:
 
 class CGridCnrBtn : public CGridSection<CWnd> {};
 
-class CGridVScroll : public CGridSection<CScrollBar> {};
+class CGridVScroll : public CGridSection<CWnd> {};
 
-class CGridHScroll : public CGridSection<CScrollBar> {};
+class CGridHScroll : public CGridSection<CWnd> {};
 
 class CGridTab : public CGridSection<CWnd> {};
 
@@ -28,7 +27,7 @@ class CGridTab : public CGridSection<CWnd> {};
 class CGridHint : public CWnd {};
 
 // The default in-place editor.
-class CGridEdit : public CEdit {
+class CGridEdit : public CWnd {
 public:
     void SetGrid(CGridCtrl* grid) { m_grid = grid; }
     CGridCtrl* GetGrid() const { return m_grid; }
