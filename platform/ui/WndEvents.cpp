@@ -49,6 +49,19 @@ UINT MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
     return flags;
 }
 
+// X11 reports the modifiers as they were before the event; a modifier key changes its own.
+Qt::KeyboardModifiers ModifiersAfter(const QKeyEvent& key)
+{
+    Qt::KeyboardModifiers mods = key.modifiers();
+    Qt::KeyboardModifier own = key.key() == Qt::Key_Shift     ? Qt::ShiftModifier
+                               : key.key() == Qt::Key_Control ? Qt::ControlModifier
+                               : key.key() == Qt::Key_Alt     ? Qt::AltModifier
+                                                              : Qt::NoModifier;
+    if (own != Qt::NoModifier)
+        mods.setFlag(own, key.type() == QEvent::KeyPress);
+    return mods;
+}
+
 // Bit 30 of the key flags: the key was already down (auto-repeat).
 constexpr UINT kKeyWasDown = 0x4000;
 
@@ -170,7 +183,7 @@ bool CWnd::DispatchWheel(QEvent* event)
 bool CWnd::DispatchKey(QEvent* event)
 {
     auto* key = static_cast<QKeyEvent*>(event);
-    platform::NoteModifiers(key->modifiers());
+    platform::NoteModifiers(ModifiersAfter(*key));
     bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
     if (tab && !(OnGetDlgCode() & (DLGC_WANTTAB | DLGC_WANTALLKEYS)))
         return false; // focus moves to the next control
