@@ -11,7 +11,7 @@
 namespace {
 
 constexpr DWORD kSectionStyle = WS_CHILD | WS_VISIBLE;
-constexpr DWORD kEditorStyle = WS_CHILD;
+constexpr DWORD kEditorStyle = WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL;
 constexpr UINT kDlgCodeArrowsAndAll = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
 constexpr UINT kFirstPopupCommand = 1000;
 
@@ -92,8 +92,8 @@ void CGridCtrl::CreateSections()
     m_topHeading->Create(nullptr, nullptr, kSectionStyle, none, this, GRID_SECTION_TOP_HEADING);
     m_sideHeading->Create(nullptr, nullptr, kSectionStyle, none, this, GRID_SECTION_SIDE_HEADING);
     m_cornerButton->Create(nullptr, nullptr, kSectionStyle, none, this, GRID_SECTION_CORNER);
-    m_hScroll->Create(nullptr, nullptr, kSectionStyle, none, this, GRID_SECTION_HSCROLL);
-    m_vScroll->Create(nullptr, nullptr, kSectionStyle, none, this, GRID_SECTION_VSCROLL);
+    m_hScroll->Create(nullptr, nullptr, kSectionStyle | SBS_HORZ, none, this, GRID_SECTION_HSCROLL);
+    m_vScroll->Create(nullptr, nullptr, kSectionStyle | SBS_VERT, none, this, GRID_SECTION_VSCROLL);
     m_tab->Create(nullptr, nullptr, kSectionStyle, none, this, GRID_SECTION_TABS);
     m_hint->Create(nullptr, nullptr, WS_POPUP | WS_BORDER, none, nullptr, 0);
     m_editor->Create(nullptr, nullptr, kEditorStyle, none, this, kEditorId);

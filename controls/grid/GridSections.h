@@ -3,6 +3,8 @@
 // the headings, bars and tabs take their own painting and input in their own files.
 #include "controls/grid/GridRedrawList.h"
 #include "controls/grid/GridSection.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/ScrollBar.h"
 #include "platform/ui/Wnd.h"
 
 class CGridTopHdg : public CGridSection<CWnd> {};
@@ -17,9 +19,9 @@ private:
 
 class CGridCnrBtn : public CGridSection<CWnd> {};
 
-class CGridVScroll : public CGridSection<CWnd> {};
+class CGridVScroll : public CGridSection<CScrollBar> {};
 
-class CGridHScroll : public CGridSection<CWnd> {};
+class CGridHScroll : public CGridSection<CScrollBar> {};
 
 class CGridTab : public CGridSection<CWnd> {};
 
@@ -27,7 +29,7 @@ class CGridTab : public CGridSection<CWnd> {};
 class CGridHint : public CWnd {};
 
 // The default in-place editor.
-class CGridEdit : public CWnd {
+class CGridEdit : public CEdit {
 public:
     void SetGrid(CGridCtrl* grid) { m_grid = grid; }
     CGridCtrl* GetGrid() const { return m_grid; }
