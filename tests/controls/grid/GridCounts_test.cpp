@@ -254,3 +254,28 @@ TEST(GridCounts, BuiltInCellTypesHoldTheirIndices)
     EXPECT_EQ(grid.AddCellType(nullptr), -1);
     EXPECT_EQ(grid.GetCellType(77), grid.GetCellType(0));
 }
+
+TEST(GridCounts, BestFitMeasuresCellsButNotJoinsAndStaysInTheView)
+{
+    CGridCtrl grid;
+    TextSource source;
+    grid.AddDataSource(&source);
+    grid.SetDefaultDataSource(1);
+    grid.SetColumnCount(3, 0);
+    grid.SetRowCount(3, 0);
+    grid.GetGridInfo()->m_gridWidth = 150;
+    source.m_texts[{0, 1}] = "a fairly long text that needs room";
+    source.m_texts[{1, 0}] = "ab";
+    EXPECT_EQ(grid.BestFitColumns(-2, 1, 0, 0), 1);
+    EXPECT_EQ(grid.BestFitColumns(0, 3, 0, 0), 2);
+    EXPECT_EQ(grid.BestFitColumns(2, 1, 0, 0), 3);
+    ASSERT_EQ(grid.BestFitColumns(0, 2, 0, 0), 0);
+    const int widest = 150 - grid.GetGridInfo()->m_vScrollWidth;
+    EXPECT_EQ(grid.GetColumnWidth(0), widest);
+    EXPECT_GT(grid.GetColumnWidth(1), 9);
+    EXPECT_LT(grid.GetColumnWidth(1), widest);
+    EXPECT_EQ(grid.GetColumnWidth(2), 9);  // no text anywhere: the empty cell's size
+    grid.GetGridInfo()->m_gridWidth = 150;  // no window: the layout left no room
+    ASSERT_EQ(grid.BestFitColumns(0, 0, 1, 0), 0);  // row 0 only
+    EXPECT_EQ(grid.GetColumnWidth(0), 9);
+}
