@@ -28,7 +28,22 @@ CDC::CDC(QPainter* painter) : CDC()
     AttachPainter(painter);
 }
 
-CDC::~CDC() = default;
+CDC::~CDC()
+{
+    DeleteDC();
+}
+
+void CDC::ReleaseBitmap()
+{
+    if (m_ownPainter && m_ownPainter->isActive())
+        m_ownPainter->end();
+    m_ownPainter.reset();
+    if (m_bitmap)
+        m_bitmap->m_selectedInto = nullptr;
+    m_bitmap = nullptr;
+    if (m_memory)
+        m_painter = nullptr;
+}
 
 void CDC::AttachPainter(QPainter* painter)
 {
@@ -46,12 +61,7 @@ bool CDC::CreateCompatibleDC(CDC*)
 
 void CDC::DeleteDC()
 {
-    if (m_ownPainter && m_ownPainter->isActive())
-        m_ownPainter->end();
-    m_ownPainter.reset();
-    if (m_memory)
-        m_painter = nullptr;
-    m_bitmap = nullptr;
+    ReleaseBitmap();
     m_memory = false;
 }
 
@@ -102,9 +112,11 @@ CBitmap* CDC::SelectObject(CBitmap* bitmap)
     if (!m_memory || !bitmap || !bitmap->IsCreated())
         return nullptr;
     CBitmap* old = m_bitmap;
-    if (m_ownPainter && m_ownPainter->isActive())
-        m_ownPainter->end();
+    ReleaseBitmap();
+    if (bitmap->m_selectedInto)
+        bitmap->m_selectedInto->ReleaseBitmap(); // a bitmap is in one DC at a time
     m_bitmap = bitmap;
+    bitmap->m_selectedInto = this;
     m_ownPainter = std::make_unique<QPainter>(&bitmap->Image());
     AttachPainter(m_ownPainter.get());
     m_clip.reset();

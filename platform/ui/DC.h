@@ -170,6 +170,9 @@ public:
                 DWORD rop = SRCCOPY);
     int GetDeviceCaps(int index) const;
 
+    // Ends drawing on the selected bitmap (it is being deleted).
+    void ReleaseBitmap();
+
 protected:
     // For device contexts that make their own painter (paint and memory DCs).
     void AttachPainter(QPainter* painter);
@@ -184,6 +187,7 @@ private:
     void ApplyFont();
     void PaintFill(const QRect& rect, COLORREF color);
     void PaintTextBackground(const QRect& box);
+    QRect SingleLineBox(const QRect& box, UINT format, const QString& text, bool needWidth) const;
     int ClipResult() const;
     const QImage* SourceImage() const;
     QRect DeviceRect() const;

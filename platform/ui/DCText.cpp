@@ -86,6 +86,24 @@ int CDC::DrawText(const char* text, int count, RECT* rect, UINT format)
     return DrawText(std::string_view(text, length), rect, format);
 }
 
+// One line placed in its box: the height is the font's, so no text layout is needed to know
+// where it goes (the common case of grid cells, kept cheap).
+QRect CDC::SingleLineBox(const QRect& box, UINT format, const QString& text, bool needWidth) const
+{
+    const QFontMetrics& fm = Metrics();
+    int height = fm.height();
+    int top = (format & DT_VCENTER)  ? box.top() + (box.height() - height) / 2
+              : (format & DT_BOTTOM) ? box.top() + box.height() - height
+                                     : box.top();
+    if (!needWidth)
+        return QRect(box.left(), top, box.width(), height);
+    int width = fm.horizontalAdvance(text);
+    int left = (format & DT_CENTER)  ? box.left() + (box.width() - width) / 2
+               : (format & DT_RIGHT) ? box.left() + box.width() - width
+                                     : box.left();
+    return QRect(left, top, width, height);
+}
+
 int CDC::DrawText(std::string_view text, RECT* rect, UINT format)
 {
     if (!rect)
@@ -93,19 +111,24 @@ int CDC::DrawText(std::string_view text, RECT* rect, UINT format)
     QString qtext = platform::ToQString(text);
     const QRect box = ToQRect(*rect);
     int flags = QtTextFlags(format);
+    const bool single = format & DT_SINGLELINE;
     if ((format & DT_END_ELLIPSIS) && !(format & DT_CALCRECT) && !(format & DT_WORDBREAK))
         qtext = Metrics().elidedText(qtext, Qt::ElideRight, box.width(), flags);
 
-    // Windows lays out word-broken text in the given width and everything else unbounded.
-    QRect layoutBox = box;
-    if (format & DT_CALCRECT) {
-        if (!(format & DT_WORDBREAK))
-            layoutBox.setWidth(1 << 20);
-        layoutBox.setHeight(1 << 20);
+    QRect used;
+    if (single && !(format & DT_CALCRECT)) {
+        used = SingleLineBox(box, format, qtext, m_bkMode == OPAQUE);
+    } else {
+        // Windows lays out word-broken text in the given width and everything else unbounded.
+        QRect layoutBox = box;
+        if (format & DT_CALCRECT) {
+            if (!(format & DT_WORDBREAK))
+                layoutBox.setWidth(1 << 20);
+            layoutBox.setHeight(1 << 20);
+        }
+        used = qtext.isEmpty() ? QRect(box.left(), box.top(), 0, Metrics().height())
+                               : Metrics().boundingRect(layoutBox, flags, qtext);
     }
-    QRect used = Metrics().boundingRect(layoutBox, flags, qtext);
-    if (qtext.isEmpty())
-        used = QRect(box.left(), box.top(), 0, Metrics().height());
     if (format & DT_CALCRECT) {
         rect->right = rect->left + used.width();
         rect->bottom = rect->top + used.height();
@@ -120,9 +143,8 @@ int CDC::DrawText(std::string_view text, RECT* rect, UINT format)
         ApplyTextPen();
         m_painter->drawText(box, flags, qtext);
     }
-    return (format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM))
-               ? used.bottom() + 1 - box.top()
-               : used.height();
+    return single && (format & (DT_VCENTER | DT_BOTTOM)) ? used.bottom() + 1 - box.top()
+                                                         : used.height();
 }
 
 bool CDC::ExtTextOut(int x, int y, UINT options, const RECT* rect, std::string_view text)

@@ -1,5 +1,6 @@
 #include "platform/ui/GdiObjects.h"
 
+#include "platform/ui/DC.h"
 #include "platform/ui/SystemMetrics.h"
 
 #include <QFontMetrics>
@@ -105,7 +106,9 @@ bool CPen::CreatePen(int style, int width, COLORREF color)
     } else {
         // Width 0 and 1 are both the one-pixel line.
         m_pen = QPen(platform::ToQColor(color), width <= 1 ? 0 : width);
-        m_pen.setCapStyle(Qt::FlatCap);
+        // Thin lines: square caps make Qt include both end points, and LineTo stops one pixel
+        // short itself; wide lines end flat at their end point.
+        m_pen.setCapStyle(width <= 1 ? Qt::SquareCap : Qt::FlatCap);
         m_pen.setJoinStyle(Qt::MiterJoin);
         // Styled lines exist only one pixel wide, as on Windows.
         if (width <= 1) {
@@ -188,8 +191,15 @@ bool CBitmap::CreateCompatibleBitmap(CDC*, int width, int height)
     return true;
 }
 
+CBitmap::~CBitmap()
+{
+    DeleteObject();
+}
+
 void CBitmap::DeleteObject()
 {
+    if (m_selectedInto)
+        m_selectedInto->ReleaseBitmap();
     m_image = QImage();
     CGdiObject::DeleteObject();
 }

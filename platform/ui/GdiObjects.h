@@ -130,6 +130,10 @@ private:
 
 class CBitmap : public CGdiObject {
 public:
+    CBitmap() = default;
+    // A bitmap going away while selected into a memory DC takes itself out of it first.
+    ~CBitmap() override;
+
     // A bitmap like the screen's, initially black; empty sizes are made 1 x 1.
     bool CreateCompatibleBitmap(class CDC* dc, int width, int height);
     void DeleteObject() override;
@@ -139,7 +143,9 @@ public:
     const QImage& Image() const { return m_image; }
 
 private:
+    friend class CDC;
     QImage m_image;
+    class CDC* m_selectedInto = nullptr;
 };
 
 namespace platform {

@@ -25,10 +25,10 @@ private:
     QWidget* m_widget;
 };
 
-// The widget of a plain window.
+// The widget of a plain window. Windows hear every mouse move, buttons down or not.
 class WndWidget : public QWidget {
 public:
-    explicit WndWidget(QWidget* parent) : QWidget(parent) {}
+    explicit WndWidget(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 };
 
 // Which window a widget belongs to (null when none).

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QMouseEvent>
 #include <QWheelEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -316,13 +317,23 @@ TEST_F(WndTest, CaptureIsHeldUntilReleasedOrDestroyed)
     EXPECT_EQ(CWnd::GetCapture(), nullptr); // no dangling capture window
 }
 
+TEST_F(WndTest, MouseMovesWithoutButtonsArrive)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(4, 4), W()->mapToGlobal(QPointF(4, 4)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(W(), &move);
+    EXPECT_EQ(child.log, (std::vector<std::string>{"move 0 4,4"}));
+}
+
 TEST_F(WndTest, SetCursorAppliesToTheWindowHandlingTheMouse)
 {
     class Sizer : public CWnd {
         void OnMouseMove(UINT, CPoint) override { ::SetCursor(LoadStandardCursor(IDC_SIZEWE)); }
     } sizer;
     ASSERT_TRUE(sizer.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &frame, 4));
-    QTest::mouseMove(sizer.GetWidget(), QPoint(3, 3));
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), sizer.GetWidget()->mapToGlobal(QPointF(3, 3)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(sizer.GetWidget(), &move);
     EXPECT_EQ(sizer.GetWidget()->cursor().shape(), Qt::SizeHorCursor);
     EXPECT_EQ(LoadStandardCursor(12345), nullptr);
     EXPECT_EQ(CursorId(LoadStandardCursor(IDC_WAIT)), IDC_WAIT);
