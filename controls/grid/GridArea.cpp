@@ -44,7 +44,6 @@ void CGridArea::OnPaint()
 void CGridArea::OnSetFocus(CWnd* losing)
 {
     CWnd::OnSetFocus(losing);
-    m_hasFocus = 1;
     if (!m_grid)
         return;
     m_grid->OnSectionFocus(GRID_SECTION_CELLS);
@@ -54,7 +53,6 @@ void CGridArea::OnSetFocus(CWnd* losing)
 void CGridArea::OnKillFocus(CWnd* gaining)
 {
     CWnd::OnKillFocus(gaining);
-    m_hasFocus = 0;
     if (!m_grid)
         return;
     RepaintCell(m_grid->GetCurrentColumn(), m_grid->GetCurrentRow());

@@ -1,6 +1,5 @@
 #pragma once
 // The section that shows the cells. It keeps the list of cells its next paint draws.
-#include "controls/grid/GridCell.h"
 #include "controls/grid/GridRedrawList.h"
 #include "controls/grid/GridSection.h"
 #include "platform/ui/Wnd.h"
@@ -22,6 +21,4 @@ protected:
 
 private:
     CGridRedrawList m_redrawList;
-    CGridCell m_workCell;
-    int m_hasFocus = 0;
 };

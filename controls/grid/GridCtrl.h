@@ -256,7 +256,6 @@ private:
     CGridCheckBoxType m_checkBoxType;
     CGridArrowType m_arrowType;
     CGridCell m_workCell;
-    CGridCell m_editCell;
     CGridPtrList<CFont> m_fonts;
     CGridPtrList<CGridCellType> m_cellTypes;
     std::vector<std::unique_ptr<CFont>> m_ownedFonts;
@@ -274,9 +273,7 @@ private:
     std::vector<std::unique_ptr<CGridInfo>> m_sheets;
     int m_currentSheet = 0;
     int m_paintEnabled = 1;
-    int m_editing = 0;
-    int m_editColumn = -1;
-    int m_editRow = -1;
+    int m_editing = 0;  // set while an edit starts; the selection then stays out of moves
     // Where the last pop-up menu was asked for.
     int m_menuColumn = -1;
     int m_menuRow = -1;
