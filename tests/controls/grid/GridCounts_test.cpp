@@ -209,7 +209,7 @@ TEST(GridCounts, FifteenSourcesAtMostAndSizingFromOne)
         const int index = grid.AddDataSource(sources.back().get());
         EXPECT_EQ(index, i <= 15 ? i : -1);
     }
-    EXPECT_EQ(grid.AddDataSource(nullptr), 1);
+    EXPECT_EQ(grid.AddDataSource(nullptr), -1);
     EXPECT_EQ(sources[4]->GetId(), 5);
     EXPECT_EQ(sources[4]->GetGrid(), &grid);
 
