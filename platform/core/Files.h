@@ -18,9 +18,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string* e
 // Creates every missing folder of the path; true when the folder exists afterwards.
 bool MakeDirectories(const std::string& path, std::string* error = nullptr);
 
+// The copy is written atomically: a failed copy leaves no half-written target.
 bool CopyFile(const std::string& from, const std::string& to, std::string* error = nullptr);
 bool RenameFile(const std::string& from, const std::string& to, std::string* error = nullptr);
-bool RemoveFile(const std::string& path);
+bool RemoveFile(const std::string& path); // true when the file is gone afterwards
 
 // Writes a file so that the old one survives any failure: the bytes go to a temporary file in
 // the same folder, which is flushed, closed and checked, then renamed over the target.

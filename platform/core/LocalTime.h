@@ -9,7 +9,8 @@ namespace platform {
 std::time_t CurrentTime();
 void SetTimeSource(std::function<std::time_t()> source); // empty function: the system clock
 
-// Local broken-down time of a time value, and back (normalising out-of-range fields).
+// Local broken-down time of a time value (all fields 0 when it cannot be represented), and back
+// (normalising out-of-range fields; tm_isdst is taken as given, -1 lets the zone decide).
 std::tm ToLocalTime(std::time_t value);
 std::time_t FromLocalTime(std::tm broken);
 

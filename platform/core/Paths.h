@@ -10,7 +10,7 @@ namespace platform {
 struct WindowsPathParts {
     std::string drive;     // "C:" when the path begins with a letter and a colon
     std::string folder;    // up to and including the last '\' or '/'
-    std::string name;      // file name before its last '.'
+    std::string name;      // file name before its last '.' (all of it when it has none)
     std::string extension; // after the last '.', without the dot
 };
 WindowsPathParts SplitWindowsPath(std::string_view path);

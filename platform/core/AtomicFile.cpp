@@ -1,0 +1,129 @@
+#include "platform/core/Files.h"
+
+#include "platform/core/Paths.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+namespace platform {
+namespace {
+
+// Read without calling umask(), which would change the mask for every thread for a moment.
+mode_t CurrentUmask()
+{
+    const auto status = ReadWholeFile("/proc/self/status", nullptr, 1 << 20);
+    const std::size_t at = status ? status->find("\nUmask:") : std::string::npos;
+    if (at == std::string::npos)
+        return 022;
+    const char* digits = status->c_str() + at + 7;
+    return mode_t(std::strtoul(digits, nullptr, 8) & 0777);
+}
+
+// mkstemp makes the file 0600; a saved file should carry the permissions the old one had, or
+// those a newly created file gets under the process's umask.
+mode_t PermissionsFor(const std::string& target)
+{
+    struct stat info{};
+    if (stat(target.c_str(), &info) == 0)
+        return info.st_mode & 07777;
+    return 0666 & ~CurrentUmask();
+}
+
+void SyncFolder(const std::string& folder)
+{
+    const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd); // best effort: the rename is already done
+        close(fd);
+    }
+}
+
+} // namespace
+
+AtomicFile::AtomicFile(std::string targetPath) : m_target(std::move(targetPath)) {}
+
+AtomicFile::~AtomicFile()
+{
+    if (m_fd >= 0)
+        close(m_fd);
+    if (!m_committed && !m_tempPath.empty())
+        unlink(m_tempPath.c_str());
+}
+
+bool AtomicFile::Fail(const std::string& what)
+{
+    const int error = errno;
+    if (m_error.empty())
+        m_error = what + " " + m_target + ": " + std::strerror(error);
+    return false;
+}
+
+bool AtomicFile::Open()
+{
+    if (m_fd >= 0 || m_committed || !m_tempPath.empty()) {
+        errno = EBUSY;
+        return Fail("cannot open twice");
+    }
+    const std::string folder = FolderOf(m_target);
+    std::string pattern = JoinPath(folder, "." + FileNameOf(m_target) + ".XXXXXX");
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    m_fd = mkostemp(name.data(), O_CLOEXEC);
+    if (m_fd < 0)
+        return Fail("cannot create a temporary file for");
+    m_tempPath = name.data();
+    if (fchmod(m_fd, PermissionsFor(m_target)) != 0)
+        return Fail("cannot set the permissions for");
+    return true;
+}
+
+bool AtomicFile::Write(std::string_view bytes)
+{
+    if (!m_error.empty())
+        return false;
+    if (m_fd < 0) {
+        errno = EBADF;
+        return Fail("cannot write unopened");
+    }
+    while (!bytes.empty()) {
+        const ssize_t written = write(m_fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
+            return Fail("cannot write");
+        }
+        bytes.remove_prefix(std::size_t(written));
+    }
+    return true;
+}
+
+bool AtomicFile::Commit()
+{
+    // After any failed step the temporary file is incomplete: it must never replace the target.
+    if (!m_error.empty())
+        return false;
+    if (m_fd < 0) {
+        errno = EBADF;
+        return Fail("cannot commit unopened");
+    }
+    if (fsync(m_fd) != 0)
+        return Fail("cannot flush");
+    const int fd = std::exchange(m_fd, -1);
+    if (close(fd) != 0)
+        return Fail("cannot close");
+    if (rename(m_tempPath.c_str(), m_target.c_str()) != 0)
+        return Fail("cannot replace");
+    m_committed = true;
+    SyncFolder(FolderOf(m_target));
+    return true;
+}
+
+} // namespace platform

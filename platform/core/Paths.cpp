@@ -1,0 +1,121 @@
+#include "platform/core/Paths.h"
+
+#include <cctype>
+
+namespace platform {
+namespace {
+
+bool StartsWithDrive(std::string_view path)
+{
+    return path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
+}
+
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+// Position of the dot that starts the extension of the last path element, or npos. A leading
+// dot (".profile") names a file, not an extension.
+std::size_t ExtensionDot(std::string_view path)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string_view::npos || dot <= nameStart)
+        return std::string_view::npos;
+    return dot;
+}
+
+} // namespace
+
+WindowsPathParts SplitWindowsPath(std::string_view path)
+{
+    WindowsPathParts parts;
+    if (StartsWithDrive(path)) {
+        parts.drive = std::string(path.substr(0, 2));
+        path.remove_prefix(2);
+    }
+    std::size_t nameStart = 0;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (IsSeparator(path[i]))
+            nameStart = i + 1;
+    }
+    parts.folder = std::string(path.substr(0, nameStart));
+    const std::string_view fileName = path.substr(nameStart);
+    const std::size_t dot = fileName.rfind('.');
+    if (dot == std::string_view::npos) {
+        parts.name = std::string(fileName);
+    } else {
+        parts.name = std::string(fileName.substr(0, dot));
+        parts.extension = std::string(fileName.substr(dot + 1));
+    }
+    return parts;
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name)
+{
+    if (folder.empty())
+        return std::string(name);
+    std::string joined(folder);
+    const bool folderEnds = joined.back() == '/';
+    const bool nameStarts = !name.empty() && name.front() == '/';
+    if (folderEnds && nameStarts)
+        name.remove_prefix(1);
+    else if (!folderEnds && !nameStarts)
+        joined += '/';
+    joined += name;
+    return joined;
+}
+
+std::string FolderOf(std::string_view path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string_view::npos)
+        return {};
+    if (slash == 0)
+        return "/";
+    return std::string(path.substr(0, slash));
+}
+
+std::string FileNameOf(std::string_view path)
+{
+    const std::size_t slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string ExtensionOf(std::string_view path)
+{
+    const std::size_t dot = ExtensionDot(path);
+    return dot == std::string_view::npos ? std::string() : std::string(path.substr(dot));
+}
+
+std::string ReplaceExtension(std::string_view path, std::string_view extension)
+{
+    const std::size_t dot = ExtensionDot(path);
+    std::string result(dot == std::string_view::npos ? path : path.substr(0, dot));
+    result += extension;
+    return result;
+}
+
+std::string ToLocalPath(std::string_view foreignPath)
+{
+    if (StartsWithDrive(foreignPath))
+        foreignPath.remove_prefix(2);
+    std::string local(foreignPath);
+    for (char& c : local) {
+        if (c == '\\')
+            c = '/';
+    }
+    return local;
+}
+
+bool IsPlainFileName(std::string_view name)
+{
+    if (name.empty() || name == "." || name == ".." || StartsWithDrive(name))
+        return false;
+    for (char c : name) {
+        if (IsSeparator(c) || c == '\0')
+            return false;
+    }
+    return true;
+}
+
+} // namespace platform

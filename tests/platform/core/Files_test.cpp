@@ -1,0 +1,163 @@
+#include "platform/core/Files.h"
+
+#include "tests/support/TestEnvironment.h"
+
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using testsupport::ReadTextFile;
+using testsupport::TempFolder;
+using testsupport::WriteTextFile;
+
+namespace {
+
+std::size_t FilesIn(const std::string& folder)
+{
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++count;
+    return count;
+}
+
+// Makes every write beyond `bytes` fail with EFBIG, as a full disk would; works for root too.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+} // namespace
+
+TEST(ReadWholeFile, ReadsBytesAndRefusesWhatItShouldNot)
+{
+    TempFolder folder;
+    const std::string bytes("a\0\r\n\xFF", 5);
+    WriteTextFile(folder / "f", bytes);
+    EXPECT_EQ(platform::ReadWholeFile(folder / "f"), bytes);
+
+    std::string error;
+    EXPECT_FALSE(platform::ReadWholeFile(folder / "f", &error, 4));
+    EXPECT_NE(error.find(folder / "f"), std::string::npos);
+    EXPECT_FALSE(platform::ReadWholeFile(folder / "missing", &error));
+    EXPECT_NE(error.find("No such file"), std::string::npos);
+    EXPECT_FALSE(platform::ReadWholeFile(folder.Path(), &error));
+    WriteTextFile(folder / "empty", "");
+    EXPECT_EQ(platform::ReadWholeFile(folder / "empty"), "");
+}
+
+TEST(MakeDirectories, CreatesEveryLevelAndReportsABlockedPath)
+{
+    TempFolder folder;
+    EXPECT_TRUE(platform::MakeDirectories(folder / "a/b/c"));
+    EXPECT_TRUE(platform::IsDirectory(folder / "a/b/c"));
+    EXPECT_TRUE(platform::MakeDirectories(folder / "a/b/c/")); // already there
+    WriteTextFile(folder / "file", "x");
+    std::string error;
+    EXPECT_FALSE(platform::MakeDirectories(folder / "file/sub", &error));
+    EXPECT_NE(error.find("file"), std::string::npos);
+    EXPECT_FALSE(platform::MakeDirectories(folder / "file", &error));
+    EXPECT_FALSE(platform::MakeDirectories("", &error));
+}
+
+TEST(Files, ExistenceCopyRenameRemove)
+{
+    TempFolder folder;
+    WriteTextFile(folder / "src", "payload");
+    EXPECT_TRUE(platform::FileExists(folder / "src"));
+    EXPECT_FALSE(platform::FileExists(folder.Path()));
+    EXPECT_TRUE(platform::CopyFile(folder / "src", folder / "copy"));
+    EXPECT_EQ(ReadTextFile(folder / "copy"), "payload");
+    std::string error;
+    EXPECT_FALSE(platform::CopyFile(folder / "missing", folder / "copy2", &error));
+    EXPECT_FALSE(platform::FileExists(folder / "copy2"));
+    EXPECT_TRUE(platform::RenameFile(folder / "copy", folder / "moved"));
+    EXPECT_FALSE(platform::RenameFile(folder / "copy", folder / "moved", &error));
+    EXPECT_NE(error.find("copy"), std::string::npos);
+    EXPECT_TRUE(platform::RemoveFile(folder / "moved"));
+    EXPECT_TRUE(platform::RemoveFile(folder / "moved"));
+    EXPECT_FALSE(platform::RemoveFile(folder.Path()));
+}
+
+TEST(AtomicFile, ReplacesTheTargetAndKeepsItsPermissions)
+{
+    TempFolder folder;
+    const std::string target = folder / "bid.tvb";
+    WriteTextFile(target, "old");
+    chmod(target.c_str(), 0640);
+    EXPECT_TRUE(platform::WriteFileAtomically(target, "new contents"));
+    EXPECT_EQ(ReadTextFile(target), "new contents");
+    struct stat info{};
+    stat(target.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(FilesIn(folder.Path()), 1u);
+}
+
+TEST(AtomicFile, UncommittedWorkLeavesTheOldFileAndNoTemporary)
+{
+    TempFolder folder;
+    const std::string target = folder / "bid.tvb";
+    WriteTextFile(target, "old");
+    {
+        platform::AtomicFile file(target);
+        ASSERT_TRUE(file.Open());
+        EXPECT_TRUE(file.Write("half"));
+        EXPECT_FALSE(file.Open());
+    }
+    EXPECT_EQ(ReadTextFile(target), "old");
+    EXPECT_EQ(FilesIn(folder.Path()), 1u);
+}
+
+TEST(AtomicFile, AFailedWriteNeverReplacesTheTarget)
+{
+    TempFolder folder;
+    const std::string target = folder / "bid.tvb";
+    WriteTextFile(target, "old");
+    platform::AtomicFile file(target);
+    ASSERT_TRUE(file.Open());
+    {
+        FileSizeLimit limit(4);
+        EXPECT_FALSE(file.Write("more than four bytes"));
+    }
+    EXPECT_NE(file.Error().find(target), std::string::npos);
+    EXPECT_NE(file.Error().find("too large"), std::string::npos);
+    EXPECT_FALSE(file.Write("x"));
+    EXPECT_FALSE(file.Commit());
+    EXPECT_EQ(ReadTextFile(target), "old");
+}
+
+TEST(AtomicFile, ReportsTargetsThatCannotBeWritten)
+{
+    TempFolder folder;
+    std::string error;
+    EXPECT_FALSE(platform::WriteFileAtomically(folder / "no/such/folder/f", "x", &error));
+    EXPECT_NE(error.find("no/such/folder/f"), std::string::npos);
+    EXPECT_NE(error.find("No such file"), std::string::npos);
+
+    // A folder in the target's place: the rename fails and the temporary file goes.
+    std::filesystem::create_directory(folder / "taken");
+    EXPECT_FALSE(platform::WriteFileAtomically(folder / "taken", "x", &error));
+    EXPECT_TRUE(platform::IsDirectory(folder / "taken"));
+    EXPECT_EQ(FilesIn(folder.Path()), 1u);
+
+    platform::AtomicFile unopened(folder / "f");
+    EXPECT_FALSE(unopened.Write("x"));
+    EXPECT_FALSE(unopened.Commit());
+}
