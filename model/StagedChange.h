@@ -1,15 +1,15 @@
 #pragma once
 
 #include "model/ChangeLog.h"
+#include "model/FatalError.h"
 
 #include <memory>
-#include <stdexcept>
 #include <utility>
 
 // Raised when an amendment cannot be applied; the proposal is left as it was.
-class CAmendmentError : public std::runtime_error {
+class CAmendmentError : public CFatalError {
 public:
-    using std::runtime_error::runtime_error;
+    using CFatalError::CFatalError;
 };
 
 // A deep copy made with the record's own CopyFrom.
