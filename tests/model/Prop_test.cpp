@@ -3,13 +3,16 @@
 #include "model/Evaluator.h"
 #include "model/FlagWord.h"
 #include "model/Prop.h"
+#include "model/PropBidRefPrice.h"
 #include "model/RecordText.h"
 #include "model/StagedChange.h"
 #include "tests/model/ItemTestSupport.h"
+#include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <fstream>
 #include <set>
 
 namespace {
@@ -318,4 +321,26 @@ TEST_F(PropAmendment, FormsMovedOrDroppedWholeCarryNoMarkers)
     const std::vector<std::string> data = LoggedTexts(LOG_PROPOSAL_DATA);
     for (const char* label : {"Deleted DBE Information", "Added Misc Information", "Added Zod Bond Information"})
         EXPECT_NE(std::find(data.begin(), data.end(), label), data.end()) << label;
+}
+
+TEST(PropBidRefPrice, PricesTheRowFromTheReferenceFileAndRefusesRowsItCannotPrice)
+{
+    testsupport::TempFolder folder;
+    std::ofstream(folder.Path() + "/ZOD.REF") << "202-1000 @QUAN*2+1\n";
+    testsupport::ScopedEnvironment bid("TVB_BID", folder.Path().c_str());
+
+    auto prop = MakeProposal();
+    prop->m_items[2]->m_strItemNum = "202-1000";
+    prop->m_items[2]->m_fQuan = 10;
+    EXPECT_EQ(LookupBidRefPrice(prop.get(), 2), kBidRefPriceSet);
+    EXPECT_EQ(prop->m_items[2]->m_fUnitPrice, 21);
+
+    EXPECT_EQ(LookupBidRefPrice(nullptr, 0), kBidRefNoItem);
+    EXPECT_EQ(LookupBidRefPrice(prop.get(), 4), kBidRefNoItem);
+    EXPECT_EQ(LookupBidRefPrice(prop.get(), -1), kBidRefNoItem);
+    EXPECT_EQ(LookupBidRefPrice(prop.get(), 0), kBidRefNotPriced) << "a section row";
+    ChangeFlagBit(&prop->m_items[1]->m_wFlags, ITEM_FIXED_PRICE, 1);
+    EXPECT_EQ(LookupBidRefPrice(prop.get(), 1), kBidRefNotPriced);
+    ASSERT_TRUE(prop->m_items.DeleteAt(3, false));
+    EXPECT_EQ(LookupBidRefPrice(prop.get(), 3), kBidRefNoItem) << "an emptied slot";
 }
