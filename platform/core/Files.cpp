@@ -23,6 +23,12 @@ bool SetError(std::string* error, std::string message)
     return false;
 }
 
+std::optional<std::string> Refuse(std::string* error, const std::string& path, int code)
+{
+    SetError(error, Describe(path, code));
+    return std::nullopt;
+}
+
 // Reads into `out` until the end of the file; false with errno set on a read error, or with
 // EFBIG when the file outgrows `maxBytes`.
 bool ReadAll(int fd, std::string& out, std::size_t maxBytes)
@@ -79,18 +85,18 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string* e
 {
     InputFile file(path);
     if (file.Descriptor() < 0)
-        return SetError(error, Describe(path, errno)), std::nullopt;
+        return Refuse(error, path, errno);
     struct stat info{};
     if (fstat(file.Descriptor(), &info) != 0)
-        return SetError(error, Describe(path, errno)), std::nullopt;
+        return Refuse(error, path, errno);
     if (S_ISDIR(info.st_mode))
-        return SetError(error, Describe(path, EISDIR)), std::nullopt;
+        return Refuse(error, path, EISDIR);
     if (info.st_size > 0 && std::size_t(info.st_size) > maxBytes)
-        return SetError(error, Describe(path, EFBIG)), std::nullopt;
+        return Refuse(error, path, EFBIG);
     std::string contents;
     contents.reserve(info.st_size > 0 ? std::size_t(info.st_size) : 0);
     if (!ReadAll(file.Descriptor(), contents, maxBytes))
-        return SetError(error, Describe(path, errno)), std::nullopt;
+        return Refuse(error, path, errno);
     return contents;
 }
 
@@ -145,6 +151,11 @@ bool RenameFile(const std::string& from, const std::string& to, std::string* err
 bool RemoveFile(const std::string& path)
 {
     return unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+bool RestrictToOwner(const std::string& path)
+{
+    return chmod(path.c_str(), 0600) == 0;
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error)

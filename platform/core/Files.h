@@ -23,6 +23,9 @@ bool CopyFile(const std::string& from, const std::string& to, std::string* error
 bool RenameFile(const std::string& from, const std::string& to, std::string* error = nullptr);
 bool RemoveFile(const std::string& path); // true when the file is gone afterwards
 
+// Read and write for the owner only, for files that hold secrets.
+bool RestrictToOwner(const std::string& path);
+
 // Writes a file so that the old one survives any failure: the bytes go to a temporary file in
 // the same folder, which is flushed, closed and checked, then renamed over the target.
 class AtomicFile {

@@ -1,0 +1,137 @@
+#include "submit/Crypto.h"
+
+#include "platform/core/Environment.h"
+#include "platform/core/Files.h"
+#include "platform/core/Paths.h"
+#include "submit/SessionLog.h"
+#include "submit/base/PublicKeyArmor.h"
+
+#include <string_view>
+
+namespace {
+
+constexpr const char* kOwnErrorTexts[] = {
+    "Invalid Parameter",
+    "Bad User Key",
+    "No Agency Key is present in this TVB file",
+    "Corrupt Agency Key",
+    "Cannot create File",
+    "Cannot Save Proposal",
+    "Zod Package is Corrupt",
+    "Zod Package is out of date",
+    "Invalid or Missing public key",
+};
+
+// '*' matches any run of characters, '?' any one; case counts. The last '*' is retried one
+// character further on each mismatch, which keeps the work at text length x pattern length.
+bool WildcardMatch(std::string_view pattern, std::string_view text)
+{
+    std::size_t p = 0, t = 0;
+    std::size_t starAt = std::string_view::npos, resumeAt = 0;
+    while (t < text.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == text[t])) {
+            ++p, ++t;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starAt = p++;
+            resumeAt = t;
+        } else if (starAt != std::string_view::npos) {
+            p = starAt + 1;
+            t = ++resumeAt;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
+// A missing ring is copied from the shared Digital ID folder, or else created empty: an
+// empty file is a valid ring without keys.
+bool ProvideKeyRing(const std::string& keyFolder, const char* ringName)
+{
+    const std::string ring = platform::JoinPath(keyFolder, ringName);
+    if (platform::FileExists(ring))
+        return true;
+    const std::string sharedFolder = platform::JoinPath(platform::CommonDataDirectory(), "DigitalIds");
+    const std::string shared = platform::JoinPath(sharedFolder, ringName);
+    const bool made = platform::FileExists(shared) ? platform::CopyFile(shared, ring)
+                                                   : platform::WriteFileAtomically(ring, "");
+    return made && platform::RestrictToOwner(ring);
+}
+
+} // namespace
+
+CCrypto::CCrypto(int /*flag*/)
+    : m_keyFolder(platform::JoinPath(platform::UserDataDirectory(), "KeyData"))
+{
+    const bool open = OpenKeyRings();
+    SetKeyRingsOpen(open);
+    StoreError(open ? 0 : kErrCannotCreateFile);
+}
+
+CCrypto::~CCrypto() = default;
+
+bool CCrypto::OpenKeyRings()
+{
+    return platform::MakeDirectories(m_keyFolder) && ProvideKeyRing(m_keyFolder, kPublicRingName)
+           && ProvideKeyRing(m_keyFolder, kSecretRingName);
+}
+
+int CCrypto::SetLog(CSessionLog* log)
+{
+    m_workFolder = log != nullptr && !log->GetFolder().empty() ? log->GetFolder() : ".";
+    return 0;
+}
+
+int CCrypto::GetError(std::string* text) const
+{
+    if (text != nullptr)
+        *text = GetErrorText();
+    return StoredError();
+}
+
+std::string CCrypto::GetErrorCode(int* code) const
+{
+    if (code != nullptr)
+        *code = StoredError();
+    return GetErrorText();
+}
+
+std::string CCrypto::GetErrorText() const
+{
+    const int code = StoredError();
+    if (code == 0)
+        return "No Error";
+    if (code >= kErrInvalidParameter && code <= kErrInvalidPublicKey)
+        return kOwnErrorTexts[code - kErrInvalidParameter];
+    return ToolkitErrorText(code);
+}
+
+std::string CCrypto::GetUserErrorMessage() const
+{
+    switch (StoredError()) {
+    case kErrKeyRingLocked:
+        return "Your Digital ID Keyring is locked.  You most likeley have another program running "
+               "that is using the keyrings.";
+    case kErrBadPassword:
+        return "Your password is incorrect.  Choose 'Back' and re-enter the password for your "
+               "digital ID.";
+    default:
+        return GetErrorText() + " [" + std::to_string(StoredError()) + "]";
+    }
+}
+
+int CCrypto::LoadAgencyKeyText(const std::string* plateText, int /*importFlag*/)
+{
+    if (plateText == nullptr)
+        return StoreError(kErrNoAgencyKey);
+    if (!WildcardMatch("*PUBLIC KEY*", *plateText))
+        return StoreError(kErrInvalidPublicKey);
+    if (ParsePublicKeyArmor(*plateText).status != ArmorStatus::Sound)
+        return StoreError(kErrCorruptAgencyKey);
+    const std::string keyFile = platform::JoinPath(m_keyFolder, kAgencyKeyName);
+    if (!KeyRingsOpen() || !platform::WriteFileAtomically(keyFile, *plateText))
+        return StoreError(kErrCorruptAgencyKey);
+    return StoreError(0);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "submit/PKC.h"
+
+#include <string>
+
+class CSessionLog;
+
+// The cryptographic wrapper the document and the Digital IDs dialog use. Construction opens
+// the bidder's key rings, creating them when missing; a failure is stored as the error code,
+// never thrown.
+class CCrypto : public CPKC {
+public:
+    static constexpr int kErrInvalidParameter = 12;
+    static constexpr int kErrBadUserKey = 13;
+    static constexpr int kErrNoAgencyKey = 14;
+    static constexpr int kErrCorruptAgencyKey = 15;
+    static constexpr int kErrCannotCreateFile = 16;
+    static constexpr int kErrCannotSaveProposal = 17;
+    static constexpr int kErrPackageCorrupt = 18;
+    static constexpr int kErrPackageOutOfDate = 19;
+    static constexpr int kErrInvalidPublicKey = 20;
+
+    static constexpr const char* kPublicRingName = "pubring.pkr";
+    static constexpr const char* kSecretRingName = "secring.skr";
+    static constexpr const char* kAgencyKeyName = "AgencyKey.asc";
+
+    explicit CCrypto(int flag = 0);
+    ~CCrypto() override;
+
+    // With a log, temporary files go to the log's folder; without one, to ".".
+    int SetLog(CSessionLog* log);
+    const std::string& GetWorkFolder() const { return m_workFolder; }
+    const std::string& GetKeyFolder() const { return m_keyFolder; }
+
+    int GetError(std::string* text = nullptr) const;
+    std::string GetErrorCode(int* code = nullptr) const;
+    std::string GetErrorText() const;
+    std::string GetUserErrorMessage() const;
+    void ClearError() { StoreError(0); }
+
+    // plateText: the text of the proposal's "Agency Public Key" plate, null when it has none.
+    // A sound key is kept beside the key rings. importFlag goes to the key import.
+    int LoadAgencyKeyText(const std::string* plateText, int importFlag);
+
+private:
+    bool OpenKeyRings();
+
+    std::string m_keyFolder;
+    std::string m_workFolder = ".";
+};

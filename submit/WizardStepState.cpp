@@ -1,0 +1,3 @@
+#include "submit/WizardStepState.h"
+
+CWizardStepState g_wizardStepState;
