@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-class QWidget;
+#include <QWidget> // complete: QPointer<QWidget> members are used inline
 class QEvent;
 class QPainter;
 class QTimer;
