@@ -19,19 +19,22 @@ CTreeCtrl::CTreeCtrl() = default;
 
 CTreeCtrl::~CTreeCtrl()
 {
-    WidgetGoing();
+    WidgetGoing(Tree());
 }
 
 bool CTreeCtrl::DestroyWindow()
 {
-    // The widget may live on a moment (deleted later); it must not call back meanwhile.
-    WidgetGoing();
-    return CWnd::DestroyWindow();
+    // OnDestroy still sees the items. The widget may live on a moment after (deleted
+    // later); it must not call back meanwhile.
+    QPointer<QWidget> widget = GetWidget();
+    const bool destroyed = CWnd::DestroyWindow();
+    WidgetGoing(static_cast<QTreeWidget*>(widget.data()));
+    return destroyed;
 }
 
-void CTreeCtrl::WidgetGoing()
+void CTreeCtrl::WidgetGoing(QTreeWidget* widget)
 {
-    if (auto* tree = static_cast<platform::TreeWidget*>(Tree())) {
+    if (auto* tree = static_cast<platform::TreeWidget*>(widget)) {
         tree->Disown();
         if (auto* model = dynamic_cast<platform::TreeSelectionModel*>(tree->selectionModel()))
             model->Disown();

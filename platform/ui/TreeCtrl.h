@@ -191,6 +191,7 @@ public:
     COLORREF GetBkColor() const { return m_bkColor; }
     COLORREF GetTextColor() const { return m_textColor; }
 
+    // Subclasses that override it call it: the items' area starts hearing the mouse here.
     int OnCreate(CREATESTRUCT* create) override;
     // Fills the client area with the background colour before the items are drawn.
     bool OnEraseBkgnd(CDC* dc) override;
@@ -215,7 +216,7 @@ private:
     int InsertRow(QTreeWidgetItem* parent, HTREEITEM insertAfter, const QString& text) const;
     void Register(platform::TreeItem* item);
     void Unregister(QTreeWidgetItem* item); // with its children
-    void WidgetGoing();
+    void WidgetGoing(QTreeWidget* widget);
     void RefreshIcons();
     void RefreshColors();
     HTREEITEM SelectionAfterDeleting(QTreeWidgetItem* item) const;

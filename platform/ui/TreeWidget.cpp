@@ -23,7 +23,7 @@ void TreeWidget::paintEvent(QPaintEvent* event)
 TreeWidget::~TreeWidget()
 {
     if (m_owner)
-        m_owner->WidgetGoing();
+        m_owner->WidgetGoing(this);
 }
 
 template <class Handle>
@@ -77,6 +77,18 @@ void TreeSelectionModel::select(const QModelIndex&, SelectionFlags)
 void TreeSelectionModel::select(const QItemSelection&, SelectionFlags)
 {
     HighlightCurrentOnly();
+}
+
+void TreeSelectionModel::clearCurrentIndex()
+{
+    if (!m_owner || m_owner->m_quiet > 0)
+        QItemSelectionModel::clearCurrentIndex();
+}
+
+void TreeSelectionModel::clear()
+{
+    if (!m_owner || m_owner->m_quiet > 0)
+        QItemSelectionModel::clear();
 }
 
 void TreeSelectionModel::MoveTo(const QModelIndex& index)

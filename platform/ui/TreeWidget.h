@@ -69,6 +69,10 @@ public:
     void setCurrentIndex(const QModelIndex& index, SelectionFlags command) override;
     void select(const QModelIndex& index, SelectionFlags command) override;
     void select(const QItemSelection& selection, SelectionFlags command) override;
+    // Qt drops the current item when a click finds no item (the tree was emptied under it);
+    // only the control moves the selection.
+    void clearCurrentIndex() override;
+    void clear() override;
     // Moves without asking anyone.
     void MoveTo(const QModelIndex& index);
 

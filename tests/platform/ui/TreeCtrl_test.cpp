@@ -36,9 +36,16 @@ public:
                         " by " + std::to_string(info->action));
         *result = vetoSelection;
     }
+    bool rebuildOnChange = false;
     void OnSelChanged(NMHDR* header, LRESULT*)
     {
         auto* info = reinterpret_cast<NMTREEVIEW*>(header);
+        if (rebuildOnChange) { // as a view does that rebuilds the tree on a selection
+            rebuildOnChange = false;
+            tree->DeleteAllItems();
+            tree->SelectItem(tree->InsertItem("rebuilt"));
+            return;
+        }
         heard.push_back("changed " + Name(info->itemOld.hItem) + ">" + Name(info->itemNew.hItem) +
                         " by " + std::to_string(info->action) + " old data " +
                         std::to_string(info->itemOld.lParam));
@@ -205,12 +212,21 @@ TEST_F(TreeCtrlTest, UserSelectionCarriesItsCauseAndAVetoKeepsTheHighlight)
                                                     "changed a>b by 2 old data 0",
                                                     "changing b>a by 1", "changed b>a by 1 old data 0"}));
 
+    host.rebuildOnChange = true; // the tree is emptied under the click that selects
+    QTest::mouseClick(Viewport(), Qt::LeftButton, {}, LabelOf(b));
+    ASSERT_EQ(tree.GetCount(), 1u);
+    EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), "rebuilt");
+    ASSERT_NE(Widget()->currentItem(), nullptr); // keys go on from the new selection
+    EXPECT_EQ(Widget()->currentItem()->text(0), "rebuilt");
+    a = tree.GetSelectedItem();
+    b = tree.InsertItem("b");
+
     host.vetoSelection = true;
     QTest::mouseClick(Viewport(), Qt::LeftButton, {}, LabelOf(b));
     QTest::keyClick(Widget(), Qt::Key_Down);
     EXPECT_EQ(tree.GetSelectedItem(), a);
     ASSERT_EQ(Widget()->selectedItems().size(), 1);
-    EXPECT_EQ(Widget()->selectedItems().front()->text(0), "a");
+    EXPECT_EQ(Widget()->selectedItems().front()->text(0), "rebuilt");
 }
 
 TEST_F(TreeCtrlTest, DeletingTheSelectionMovesItAndNeverHandsOutTheDeadHandle)
@@ -255,9 +271,19 @@ TEST_F(TreeCtrlTest, DeletingTheSelectionMovesItAndNeverHandsOutTheDeadHandle)
     EXPECT_EQ(host.heard, (std::vector<std::string>{"changed ->- by 0 old data 9"}));
 }
 
+namespace {
+
+class CountingTree : public CTreeCtrl {
+public:
+    UINT countAtDestroy = 0;
+    void OnDestroy() override { countAtDestroy = GetCount(); }
+};
+
+} // namespace
+
 TEST_F(TreeCtrlTest, HandlesOfAnotherTreeAreRefused)
 {
-    CTreeCtrl second;
+    CountingTree second;
     ASSERT_TRUE(second.Create(nullptr, "", WS_CHILD, CRect(0, 0, 50, 50), &host, kTreeId + 1));
     HTREEITEM mine = tree.InsertItem("mine");
     HTREEITEM theirs = second.InsertItem("theirs");
@@ -265,6 +291,7 @@ TEST_F(TreeCtrlTest, HandlesOfAnotherTreeAreRefused)
     EXPECT_FALSE(tree.DeleteItem(theirs));
     EXPECT_EQ(second.InsertItem("x", mine), nullptr);
     second.DestroyWindow();
+    EXPECT_EQ(second.countAtDestroy, 1u); // the items are there to be cleaned up
     EXPECT_EQ(second.GetItemText(theirs), ""); // gone with its window
     EXPECT_EQ(second.InsertItem("x"), nullptr);
 }
