@@ -72,6 +72,8 @@ constexpr UINT TVHT_ONITEMSTATEICON = 0x0040;
 constexpr UINT TVHT_ONITEM = TVHT_ONITEMICON | TVHT_ONITEMLABEL | TVHT_ONITEMSTATEICON;
 constexpr UINT TVHT_ABOVE = 0x0100;
 constexpr UINT TVHT_BELOW = 0x0200;
+constexpr UINT TVHT_TORIGHT = 0x0400;
+constexpr UINT TVHT_TOLEFT = 0x0800;
 
 // Notifications (NMHDR codes) with their Windows values.
 constexpr UINT NM_DBLCLK = UINT(-3);

@@ -92,6 +92,10 @@ HTREEITEM CTreeCtrl::HitTest(CPoint point, UINT* flags) const
             where = TVHT_ABOVE;
         else if (point.y >= viewport->height())
             where = TVHT_BELOW;
+        else if (point.x < 0)
+            where = TVHT_TOLEFT;
+        else if (point.x >= viewport->width())
+            where = TVHT_TORIGHT;
         else if (item) {
             found = HandleOf(item);
             const QRect cell = tree->visualItemRect(item);

@@ -392,6 +392,8 @@ TEST_F(TreeCtrlTest, StatesRoundTripAndStateImagesStandBeforeTheImage)
     EXPECT_EQ(where, TVHT_ONITEMLABEL);
     EXPECT_EQ(tree.HitTest(CPoint(5, 290), &where), nullptr);
     EXPECT_EQ(where, TVHT_NOWHERE);
+    EXPECT_EQ(tree.HitTest(CPoint(-4, cell.center().y()), &where), nullptr);
+    EXPECT_EQ(where, TVHT_TOLEFT);
 }
 
 TEST_F(TreeCtrlTest, MouseAndKeysReachTheParent)
@@ -403,6 +405,9 @@ TEST_F(TreeCtrlTest, MouseAndKeysReachTheParent)
     host.heard.clear();
     QTest::mouseClick(Viewport(), Qt::RightButton, {}, LabelOf(a));
     EXPECT_EQ(tree.GetSelectedItem(), b); // the right button does not select
+    QTest::mouseClick(Viewport(), Qt::LeftButton, {}, QPoint(20, Viewport()->height() - 5));
+    EXPECT_EQ(tree.GetSelectedItem(), b); // nor does a click below the items
+    EXPECT_EQ(Widget()->selectedItems().size(), 1);
     QTest::mouseDClick(Viewport(), Qt::LeftButton, {}, LabelOf(a));
     EXPECT_EQ(tree.GetItemState(a, TVIS_EXPANDED), 0u); // the parent handled the double click
     tree.SetFocus();
