@@ -83,6 +83,8 @@ bool CToolBar::SetToolTipText(UINT id, std::string_view prompt)
     QAction* action = ActionOf(id);
     if (!action)
         return false;
+    if (!(GetBarStyle() & CBRS_TOOLTIPS))
+        return true; // kept from showing, as the bar was made without tips
     const size_t newline = prompt.rfind('\n');
     const std::string_view tip = newline == std::string_view::npos ? prompt : prompt.substr(newline + 1);
     action->setToolTip(platform::ToQString(tip));

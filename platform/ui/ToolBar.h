@@ -30,6 +30,7 @@ public:
     // of the mask colour are transparent. Buttons beyond the strip show no picture.
     bool SetBitmap(const QImage& strip, int imageWidth, COLORREF mask = RGB(192, 192, 192));
     // The command's prompt; the part after its last newline, when there is one, is the tip.
+    // Shown only by a bar made with CBRS_TOOLTIPS.
     bool SetToolTipText(UINT id, std::string_view prompt);
 
     int GetCount() const { return int(m_ids.size()); }

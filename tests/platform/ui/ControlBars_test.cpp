@@ -136,6 +136,13 @@ TEST_F(ControlBarsTest, ToolbarPicturesAndTips)
     EXPECT_FALSE(toolbar.SetToolTipText(555, "none"));
     EXPECT_EQ(actions[2]->toolTip(), "Save");
     EXPECT_EQ(actions[0]->toolTip(), "Open");
+
+    CToolBar plain; // made without tips
+    ASSERT_TRUE(plain.Create(&frame));
+    const UINT one[] = {kSave};
+    plain.SetButtons(one, 1);
+    EXPECT_TRUE(plain.SetToolTipText(kSave, "Save the active document\nSave"));
+    EXPECT_EQ(static_cast<QToolBar*>(plain.GetWidget())->actions()[0]->toolTip(), "");
 }
 
 TEST_F(ControlBarsTest, StatusPanesKeepTextsStylesAndWidths)
