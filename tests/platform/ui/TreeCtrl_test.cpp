@@ -418,14 +418,6 @@ TEST_F(TreeCtrlTest, MouseAndKeysReachTheParent)
     EXPECT_EQ(host.heard.back(), "key " + std::to_string(VK_F1 + 1));
 }
 
-TEST_F(TreeCtrlTest, ColoursReturnThePreviousOne)
-{
-    EXPECT_EQ(tree.SetBkColor(RGB(1, 2, 3)), COLORREF(-1));
-    EXPECT_EQ(tree.SetBkColor(COLORREF(-1)), RGB(1, 2, 3));
-    EXPECT_EQ(tree.SetTextColor(RGB(200, 0, 0)), COLORREF(-1));
-    EXPECT_EQ(Widget()->palette().color(QPalette::Text), QColor(200, 0, 0));
-    EXPECT_GT(tree.GetItemHeight(), 0);
-}
 
 namespace {
 
@@ -443,7 +435,9 @@ public:
 
 TEST_F(TreeCtrlTest, BackgroundIsErasedBeneathTheItemsAndScrollingCountsItems)
 {
-    tree.SetBkColor(RGB(0, 0, 220));
+    EXPECT_EQ(tree.SetBkColor(RGB(0, 0, 220)), COLORREF(-1));
+    EXPECT_EQ(tree.SetTextColor(RGB(200, 0, 0)), COLORREF(-1));
+    EXPECT_EQ(Widget()->palette().color(QPalette::Text), QColor(200, 0, 0));
     for (int i = 0; i < 40; ++i)
         tree.InsertItem(("item " + std::to_string(i)).c_str());
     const QPoint empty(Viewport()->width() - 3, Viewport()->height() / 2);
@@ -453,6 +447,7 @@ TEST_F(TreeCtrlTest, BackgroundIsErasedBeneathTheItemsAndScrollingCountsItems)
     EXPECT_EQ(info.nMax - info.nMin + 1, 40); // one position per item
     EXPECT_GT(info.nPage, 0u);
     EXPECT_FALSE(tree.GetScrollInfo(7, &info));
+    EXPECT_GT(tree.GetItemHeight(), 0);
 
     StripedTree striped;
     ASSERT_TRUE(striped.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &host, kTreeId + 2));
