@@ -418,7 +418,6 @@ TEST_F(TreeCtrlTest, MouseAndKeysReachTheParent)
     EXPECT_EQ(host.heard.back(), "key " + std::to_string(VK_F1 + 1));
 }
 
-
 namespace {
 
 // A tree that paints its own background under the items.
