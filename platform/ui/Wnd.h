@@ -185,6 +185,9 @@ protected:
     LRESULT NotifyParent(NMHDR* header, UINT code);
     // Called by a base handler: the current event goes on to the platform.
     void Default() { m_defaultWanted = true; }
+    // Mouse and wheel events of a part of the widget (a scroll area's viewport) reach the
+    // handlers too, in the part's coordinates (the client area of a scrolling control).
+    void ForwardInputOf(QWidget* part);
 
 private:
     friend class platform::WndBridge;
