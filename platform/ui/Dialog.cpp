@@ -1,5 +1,6 @@
 #include "platform/ui/Dialog.h"
 
+#include "platform/ui/DialogLayout.h"
 #include "platform/ui/Notifications.h"
 #include "platform/ui/WinText.h"
 
@@ -83,6 +84,16 @@ void CDialog::DestroyModalWindow()
         return;
     Detach();
     delete m_dialog.data();
+}
+
+void CDialog::BuildControls(QDialog* window)
+{
+    const DialogLayout* layout = platform::FindDialogLayout(m_templateId);
+    if (!layout || !window)
+        return;
+    m_layoutControls = platform::BuildDialogLayout(*this, *window, *layout);
+    if (m_title.empty() && layout->title)
+        SetTitle(layout->title);
 }
 
 bool CDialog::OnCommand(WPARAM wParam, LPARAM lParam)

@@ -1,0 +1,177 @@
+// The frame's menu, accelerators, update pass, status text, file drops and active-view tracking.
+#include "platform/ui/FrameWnd.h"
+
+#include "platform/ui/CommandRouting.h"
+#include "platform/ui/FrameworkIds.h"
+#include "platform/ui/MenuResource.h"
+#include "platform/ui/PathText.h"
+#include "platform/ui/View.h"
+#include "platform/ui/WinApp.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QShortcut>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+
+std::vector<std::string> LocalPaths(const QMimeData* data)
+{
+    std::vector<std::string> paths;
+    if (!data)
+        return paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            paths.push_back(platform::ToLocal8(url.toLocalFile()));
+    return paths;
+}
+
+// Hears the frame's drag and drop events, which the window layer does not forward.
+class DropFilter : public QObject {
+public:
+    DropFilter(QObject* parent, std::function<bool()> accepting,
+               std::function<void(std::vector<std::string>)> dropped)
+        : QObject(parent), m_accepting(std::move(accepting)), m_dropped(std::move(dropped))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDropEvent*>(event);
+            if (m_accepting() && !LocalPaths(drag->mimeData()).empty())
+                drag->acceptProposedAction();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            std::vector<std::string> paths = LocalPaths(drop->mimeData());
+            if (!m_accepting() || paths.empty())
+                return true;
+            drop->acceptProposedAction();
+            m_dropped(std::move(paths));
+            return true;
+        }
+        default: return false;
+        }
+    }
+
+private:
+    std::function<bool()> m_accepting;
+    std::function<void(std::vector<std::string>)> m_dropped;
+};
+
+} // namespace
+
+void CFrameWnd::InstallHooks()
+{
+    m_hooks = std::make_unique<DropFilter>(
+        nullptr, [this] { return m_acceptFiles; },
+        [this](std::vector<std::string> paths) {
+            Entry entry(*this);
+            OnDropFiles(paths);
+        });
+    GetWidget()->installEventFilter(m_hooks.get());
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        QObject::connect(app, &QApplication::focusChanged, m_hooks.get(),
+                         [this] { TrackFocusedView(); });
+}
+
+void CFrameWnd::LoadMenu(UINT resourceId)
+{
+    const MenuResource* menu = platform::ResourceRegistry<MenuResource>::Find(resourceId);
+    if (!menu)
+        return;
+    m_menuBar = new QMenuBar(GetWidget());
+    platform::BuildMenuBar(
+        *m_menuBar, *menu, [this](UINT id) { RunCommand(id); },
+        [this](QWidget* popup) { platform::UpdateActions(popup, *this); });
+}
+
+void CFrameWnd::LoadAccelerators(UINT resourceId)
+{
+    if (const AcceleratorTable* table = platform::ResourceRegistry<AcceleratorTable>::Find(resourceId))
+        m_accelerators = platform::InstallAccelerators(*GetWidget(), *table,
+                                                       [this](UINT id) { RunCommand(id); });
+}
+
+bool CFrameWnd::RunCommand(UINT id)
+{
+    Entry entry(*this);
+    // A key must not do what the menu would refuse.
+    CCmdUI probe(id);
+    probe.DoUpdate(this, true);
+    if (!probe.m_enabled)
+        return false;
+    return platform::ExecuteCommand(*this, id);
+}
+
+void CFrameWnd::UpdateCommandUI()
+{
+    if (!IsWindow())
+        return;
+    Entry entry(*this);
+    if (m_menuBar)
+        platform::UpdateActions(m_menuBar, *this);
+    for (QToolBar* toolbar : GetWidget()->findChildren<QToolBar*>())
+        platform::UpdateActions(toolbar, *this);
+}
+
+void CFrameWnd::SetMessageText(const std::string& text)
+{
+    m_messageText = text;
+    if (CWnd* status = GetDlgItem(AFX_IDW_STATUS_BAR))
+        status->SetWindowText(text);
+}
+
+void CFrameWnd::DragAcceptFiles(bool accept)
+{
+    m_acceptFiles = accept;
+    if (IsWindow())
+        GetWidget()->setAcceptDrops(accept);
+}
+
+void CFrameWnd::OnDropFiles(const std::vector<std::string>& paths)
+{
+    // One document at a time: the first file dropped is opened.
+    if (CWinApp* app = AfxGetApp(); app && !paths.empty())
+        app->OpenDocumentFile(paths.front());
+}
+
+void CFrameWnd::TrackFocusedView()
+{
+    if (!IsWindow())
+        return;
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || !GetWidget()->isAncestorOf(focus))
+        return;
+    // The view that holds the focused control becomes the active one.
+    for (CWnd* w = CWnd::FromWidget(focus); w && w != this; w = w->GetParent()) {
+        if (auto* view = dynamic_cast<CView*>(w)) {
+            SetActiveView(view);
+            return;
+        }
+    }
+}
+
+void CFrameWnd::OnBarCheck(UINT id)
+{
+    if (CWnd* bar = GetDlgItem(id); bar && bar->GetParent() == this) {
+        bar->ShowWindow(bar->GetWidget()->isHidden() ? SW_SHOW : SW_HIDE);
+        RecalcLayout();
+    }
+}
+
+void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* ui)
+{
+    CWnd* bar = GetDlgItem(ui->m_nID);
+    const bool present = bar && bar->GetParent() == this;
+    ui->Enable(present);
+    ui->SetCheck(present && !bar->GetWidget()->isHidden() ? 1 : 0);
+}
