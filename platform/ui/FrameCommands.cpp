@@ -32,9 +32,8 @@ std::vector<std::string> LocalPaths(const QMimeData* data)
 // Hears the frame's drag and drop events, which the window layer does not forward.
 class DropFilter : public QObject {
 public:
-    DropFilter(QObject* parent, std::function<bool()> accepting,
-               std::function<void(std::vector<std::string>)> dropped)
-        : QObject(parent), m_accepting(std::move(accepting)), m_dropped(std::move(dropped))
+    DropFilter(std::function<bool()> accepting, std::function<bool(const QMimeData*)> dropped)
+        : m_accepting(std::move(accepting)), m_dropped(std::move(dropped))
     {
     }
 
@@ -51,11 +50,8 @@ protected:
         }
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
-            std::vector<std::string> paths = LocalPaths(drop->mimeData());
-            if (!m_accepting() || paths.empty())
-                return true;
-            drop->acceptProposedAction();
-            m_dropped(std::move(paths));
+            if (m_dropped(drop->mimeData()))
+                drop->acceptProposedAction();
             return true;
         }
         default: return false;
@@ -64,19 +60,15 @@ protected:
 
 private:
     std::function<bool()> m_accepting;
-    std::function<void(std::vector<std::string>)> m_dropped;
+    std::function<bool(const QMimeData*)> m_dropped;
 };
 
 } // namespace
 
 void CFrameWnd::InstallHooks()
 {
-    m_hooks = std::make_unique<DropFilter>(
-        nullptr, [this] { return m_acceptFiles; },
-        [this](std::vector<std::string> paths) {
-            Entry entry(*this);
-            OnDropFiles(paths);
-        });
+    m_hooks = std::make_unique<DropFilter>([this] { return m_acceptFiles; },
+                                           [this](const QMimeData* data) { return DropData(data); });
     GetWidget()->installEventFilter(m_hooks.get());
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
         QObject::connect(app, &QApplication::focusChanged, m_hooks.get(),
@@ -135,6 +127,16 @@ void CFrameWnd::DragAcceptFiles(bool accept)
     m_acceptFiles = accept;
     if (IsWindow())
         GetWidget()->setAcceptDrops(accept);
+}
+
+bool CFrameWnd::DropData(const QMimeData* data)
+{
+    std::vector<std::string> paths = LocalPaths(data);
+    if (!m_acceptFiles || paths.empty())
+        return false;
+    Entry entry(*this);
+    OnDropFiles(paths);
+    return true;
 }
 
 void CFrameWnd::OnDropFiles(const std::vector<std::string>& paths)

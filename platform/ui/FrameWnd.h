@@ -15,6 +15,7 @@
 class CDocument;
 class CView;
 class QMenuBar;
+class QMimeData;
 class QShortcut;
 struct CCreateContext;
 
@@ -45,6 +46,9 @@ public:
     std::string GetMessageText() const { return m_messageText; }
     void DragAcceptFiles(bool accept = true);
     virtual void OnDropFiles(const std::vector<std::string>& paths);
+    // Dropped data: its local files go to OnDropFiles when the frame accepts files. True when
+    // the drop was taken.
+    bool DropData(const QMimeData* data);
 
     // Lays out the menu, the visible control bars and the pane that fills the rest.
     virtual void RecalcLayout();

@@ -11,12 +11,12 @@
 
 #include <QPointer>
 #include <QRegion>
+#include <QWidget>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 
-class QWidget;
 class QEvent;
 class QPainter;
 class QTimer;
