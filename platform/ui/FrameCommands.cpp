@@ -2,6 +2,7 @@
 #include "platform/ui/FrameWnd.h"
 
 #include "platform/ui/CommandRouting.h"
+#include "platform/ui/ControlBar.h"
 #include "platform/ui/FrameworkIds.h"
 #include "platform/ui/MenuResource.h"
 #include "platform/ui/PathText.h"
@@ -13,7 +14,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QShortcut>
-#include <QToolBar>
 #include <QUrl>
 
 namespace {
@@ -111,8 +111,19 @@ void CFrameWnd::UpdateCommandUI()
     Entry entry(*this);
     if (m_menuBar)
         platform::UpdateActions(m_menuBar, *this);
-    for (QToolBar* toolbar : GetWidget()->findChildren<QToolBar*>())
-        platform::UpdateActions(toolbar, *this);
+    for (QObject* child : GetWidget()->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (auto* bar = dynamic_cast<CControlBar*>(widget ? CWnd::FromWidget(widget) : nullptr))
+            bar->OnUpdateCmdUI(this, true);
+    }
+}
+
+bool CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    // Toolbar buttons send plain commands; they run like menu commands.
+    if (HIWORD(wParam) == CN_COMMAND)
+        return RunCommand(LOWORD(wParam));
+    return CWnd::OnCommand(wParam, lParam);
 }
 
 void CFrameWnd::SetMessageText(const std::string& text)

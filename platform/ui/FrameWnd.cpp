@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
+
 CFrameWnd::Entry::Entry(CFrameWnd& frame) : m_frame(frame)
 {
     ++m_frame.m_entryDepth;
@@ -170,6 +172,16 @@ void CFrameWnd::OnUpdateFrameTitle(bool addToTitle)
         SetWindowText(app);
 }
 
+namespace {
+
+// The height a bar needs: its widget refuses less than its minimum.
+int BarHeight(const QWidget* bar)
+{
+    return std::max({bar->sizeHint().height(), bar->minimumSizeHint().height(), bar->minimumHeight()});
+}
+
+} // namespace
+
 void CFrameWnd::RecalcLayout()
 {
     if (!IsWindow())
@@ -177,7 +189,7 @@ void CFrameWnd::RecalcLayout()
     CRect rest;
     GetClientRect(&rest);
     if (m_menuBar) {
-        const int height = m_menuBar->sizeHint().height();
+        const int height = BarHeight(m_menuBar);
         m_menuBar->setGeometry(0, rest.top, rest.Width(), height);
         rest.top += height;
     }
@@ -186,12 +198,12 @@ void CFrameWnd::RecalcLayout()
         return bar && bar->GetParent() == this && !bar->GetWidget()->isHidden() ? bar : nullptr;
     };
     if (CWnd* toolbar = shown(AFX_IDW_TOOLBAR)) {
-        const int height = toolbar->GetWidget()->sizeHint().height();
+        const int height = BarHeight(toolbar->GetWidget());
         toolbar->MoveWindow(rest.left, rest.top, rest.Width(), height);
         rest.top += height;
     }
     if (CWnd* status = shown(AFX_IDW_STATUS_BAR)) {
-        const int height = status->GetWidget()->sizeHint().height();
+        const int height = BarHeight(status->GetWidget());
         status->MoveWindow(rest.left, rest.bottom - height, rest.Width(), height);
         rest.bottom -= height;
     }

@@ -60,6 +60,7 @@ public:
     int OnCreate(CREATESTRUCT* create) override;
     void OnSize(UINT type, int cx, int cy) override;
     void OnClose() override;
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnDestroy() override;
 
     // A view of this frame is going away (called by the view).

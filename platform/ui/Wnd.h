@@ -188,6 +188,9 @@ protected:
     // Strips at the right and bottom edges that belong to the window's own scroll bars: the
     // client area leaves them out.
     void SetNonClientEdges(int right, int bottom) { m_nonClient = CSize(right, bottom); }
+    // Mouse and wheel events of a part of the widget (a scroll area's viewport) reach the
+    // handlers too, in the part's coordinates (the client area of a scrolling control).
+    void ForwardInputOf(QWidget* part);
 
 private:
     friend class platform::WndBridge;

@@ -179,8 +179,51 @@ TEST(FrameWnd, MenuFromTheResourceTableAndItsUpdatePass)
     EXPECT_TRUE(s.Action(kDisabledCommand)->isEnabled());
     EXPECT_EQ(Calls(), (std::vector<std::string>{"app"}));
 
-    // A bar the frame does not have is neither offered nor checked.
-    EXPECT_FALSE(s.Action(ID_VIEW_TOOLBAR)->isEnabled());
+    // The toolbar's item shows that it is there.
+    emit s.frame->GetMenuBar()->actions()[1]->menu()->aboutToShow();
+    EXPECT_TRUE(s.Action(ID_VIEW_TOOLBAR)->isChecked());
+}
+
+TEST(FrameWnd, BarsAroundTheViewFollowTheUpdatePassAndTheirMenuItems)
+{
+    Started s;
+    ASSERT_NE(s.frame, nullptr);
+    CToolBar& tools = s.frame->toolBar;
+    s.frame->UpdateCommandUI();
+    EXPECT_TRUE(tools.IsButtonEnabled(kViewCommand));
+    EXPECT_FALSE(tools.IsButtonEnabled(kDisabledCommand));
+
+    // Menu bar, toolbar, view and status bar are stacked without gaps.
+    CRect client, bar, view, status;
+    s.frame->GetClientRect(&client);
+    const auto placed = [&](CWnd& w, CRect& r) {
+        w.GetWindowRect(&r);
+        s.frame->ScreenToClient(&r);
+    };
+    placed(tools, bar);
+    placed(*s.view, view);
+    placed(s.frame->statusBar, status);
+    EXPECT_EQ(bar.top, s.frame->GetMenuBar()->height());
+    EXPECT_EQ(view.top, bar.bottom);
+    EXPECT_EQ(status.top, view.bottom);
+    EXPECT_EQ(status.bottom, client.bottom);
+
+    // Hiding the toolbar through its menu command gives its room to the view.
+    EXPECT_TRUE(s.frame->SendCommand(ID_VIEW_TOOLBAR));
+    emit s.frame->GetMenuBar()->actions()[1]->menu()->aboutToShow();
+    EXPECT_FALSE(s.Action(ID_VIEW_TOOLBAR)->isChecked());
+    EXPECT_TRUE(s.Action(ID_VIEW_TOOLBAR)->isEnabled());
+    placed(*s.view, view);
+    EXPECT_EQ(view.top, s.frame->GetMenuBar()->height());
+
+    // A toolbar click is a command like a menu item.
+    for (QAction* button : tools.GetWidget()->actions())
+        if (platform::CommandIdOf(button) == kViewCommand)
+            button->trigger();
+    EXPECT_EQ(Calls(), (std::vector<std::string>{"view"}));
+
+    s.frame->SetMessageText("Ready");
+    EXPECT_EQ(s.frame->statusBar.GetPaneText(0), "Ready");
 }
 
 TEST(FrameWnd, HintsReachEveryViewButTheSender)

@@ -23,4 +23,16 @@ BEGIN_MESSAGE_MAP(NoteFrame, CFrameWnd)
     ON_COMMAND(kFrameCommand, OnFrameCommand)
 END_MESSAGE_MAP()
 
+int NoteFrame::OnCreate(CREATESTRUCT* create)
+{
+    if (CFrameWnd::OnCreate(create) == -1)
+        return -1;
+    static const UINT buttons[] = {kViewCommand, ID_SEPARATOR, kDisabledCommand};
+    static const UINT panes[] = {ID_SEPARATOR, 305};
+    if (!toolBar.Create(this) || !toolBar.SetButtons(buttons, 3) || !statusBar.Create(this) ||
+        !statusBar.SetIndicators(panes, 2))
+        return -1;
+    return 0;
+}
+
 } // namespace viewtest

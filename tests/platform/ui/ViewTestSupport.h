@@ -5,6 +5,8 @@
 #include "platform/ui/Document.h"
 #include "platform/ui/FrameWnd.h"
 #include "platform/ui/PrintInfo.h"
+#include "platform/ui/StatusBar.h"
+#include "platform/ui/ToolBar.h"
 #include "platform/ui/View.h"
 
 #include <QApplication>
@@ -79,7 +81,10 @@ class NoteFrame : public CFrameWnd {
     DECLARE_DYNCREATE(NoteFrame)
     DECLARE_MESSAGE_MAP()
 public:
+    CToolBar toolBar;
+    CStatusBar statusBar;
     std::vector<std::vector<std::string>> drops;
+    int OnCreate(CREATESTRUCT* create) override;
     void OnDropFiles(const std::vector<std::string>& paths) override { drops.push_back(paths); }
     void OnFrameCommand() { Calls().push_back("frame"); }
 };
