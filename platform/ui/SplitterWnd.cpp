@@ -87,6 +87,7 @@ bool CSplitterWnd::CreateView(int row, int col, const CRuntimeClass* viewClass, 
     m_colInfo[col].ideal = size.cx;
     m_rowInfo[row].ideal = size.cy;
     m_owned[id] = std::move(owned);
+    RecalcLayout();
     return true;
 }
 
@@ -196,14 +197,20 @@ void CSplitterWnd::OnSize(UINT type, int cx, int cy)
     RecalcLayout();
 }
 
+int CSplitterWnd::TrackStart(const std::vector<Track>& tracks, int index)
+{
+    int start = 0;
+    for (int i = 0; i < index; ++i)
+        start += tracks[i].current + kBarSize;
+    return start;
+}
+
 int CSplitterWnd::BarAt(const std::vector<Track>& tracks, int position) const
 {
-    int edge = 0;
     for (std::size_t i = 0; i + 1 < tracks.size(); ++i) {
-        edge += tracks[i].current;
+        const int edge = TrackStart(tracks, int(i)) + tracks[i].current;
         if (position >= edge && position < edge + kBarSize)
             return int(i);
-        edge += kBarSize;
     }
     return -1;
 }
@@ -214,8 +221,13 @@ void CSplitterWnd::OnLButtonDown(UINT, CPoint point)
     m_dragColumn = m_dragBar >= 0;
     if (m_dragBar < 0)
         m_dragBar = BarAt(m_rowInfo, point.y);
-    if (m_dragBar >= 0)
-        SetCapture();
+    if (m_dragBar < 0)
+        return;
+    // Where on the bar it was taken: the bar keeps that point under the pointer.
+    const std::vector<Track>& tracks = m_dragColumn ? m_colInfo : m_rowInfo;
+    m_dragOffset = (m_dragColumn ? point.x : point.y) - TrackStart(tracks, m_dragBar) -
+                   tracks[m_dragBar].current;
+    SetCapture();
 }
 
 void CSplitterWnd::OnMouseMove(UINT, CPoint point)
@@ -229,10 +241,8 @@ void CSplitterWnd::OnMouseMove(UINT, CPoint point)
     }
     // The dragged bar's track takes its size from the pointer.
     std::vector<Track>& tracks = m_dragColumn ? m_colInfo : m_rowInfo;
-    int start = 0;
-    for (int i = 0; i < m_dragBar; ++i)
-        start += tracks[i].current + kBarSize;
-    tracks[m_dragBar].ideal = std::max(0, (m_dragColumn ? point.x : point.y) - start);
+    const int pointer = m_dragColumn ? point.x : point.y;
+    tracks[m_dragBar].ideal = std::max(0, pointer - m_dragOffset - TrackStart(tracks, m_dragBar));
     RecalcLayout();
 }
 

@@ -64,6 +64,7 @@ private:
     };
     bool InRange(int row, int col) const;
     static void Distribute(std::vector<Track>& tracks, int available);
+    static int TrackStart(const std::vector<Track>& tracks, int index);
     int BarAt(const std::vector<Track>& tracks, int position) const; // -1 when none
 
     int m_rows = 0;
@@ -74,4 +75,5 @@ private:
     // The bar being dragged: column bar (true) or row bar, and its index.
     int m_dragBar = -1;
     bool m_dragColumn = false;
+    int m_dragOffset = 0;
 };

@@ -33,8 +33,12 @@ CView::~CView()
 bool CView::Create(const char* className, const char* windowName, DWORD style, const RECT& rect,
                    CWnd* parent, UINT id, CCreateContext* context)
 {
+    CREATESTRUCT create{parent, id, style, CRect(rect), windowName ? windowName : ""};
+    if (!PreCreateWindow(create))
+        return false;
     m_creating = context;
-    const bool made = CWnd::Create(className, windowName, style, rect, parent, id);
+    const bool made = CWnd::Create(className, create.name.c_str(), create.style, create.rect,
+                                   parent, id);
     m_creating = nullptr;
     return made;
 }

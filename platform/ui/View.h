@@ -31,6 +31,9 @@ public:
     virtual bool Create(const char* className, const char* windowName, DWORD style,
                         const RECT& rect, CWnd* parent, UINT id, CCreateContext* context);
 
+    // Lets a view class change the style it is made with; false stops the creation.
+    virtual bool PreCreateWindow(CREATESTRUCT& create) { (void)create; return true; }
+
     CDocument* GetDocument() const { return m_pDocument; }
     // The frame the view sits in (through splitters), or null.
     CFrameWnd* GetParentFrame() const;
