@@ -92,8 +92,16 @@ void CDialog::BuildControls(QDialog* window)
     if (!layout || !window)
         return;
     m_layoutControls = platform::BuildDialogLayout(*this, *window, *layout);
-    if (m_title.empty() && layout->title)
-        SetTitle(layout->title);
+    if (m_title.empty())
+        window->setWindowTitle(platform::ToQString(ModalTitle()));
+}
+
+std::string CDialog::ModalTitle() const
+{
+    if (!m_title.empty())
+        return m_title;
+    const DialogLayout* layout = platform::FindDialogLayout(m_templateId);
+    return layout && layout->title ? layout->title : std::string();
 }
 
 bool CDialog::OnCommand(WPARAM wParam, LPARAM lParam)

@@ -34,7 +34,7 @@ public:
     bool HasEnded() const override { return m_ended; }
     void EndModal(int result) override { EndDialog(result); }
     void DestroyModalWindow() override;
-    std::string ModalTitle() const override { return m_title; }
+    std::string ModalTitle() const override; // the layout's title unless one was set
 
     void SetTitle(std::string title);
 

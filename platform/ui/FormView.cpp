@@ -49,4 +49,6 @@ void CFormView::LayOutForm()
     const CPoint position = GetScrollPosition();
     m_form->setGeometry(-position.x, -position.y, std::max(least.width(), client.Width()),
                         std::max(least.height(), client.Height()));
+    // Laid out now, also while hidden: callers read the controls' places at once.
+    m_form->layout()->setGeometry(m_form->rect());
 }
