@@ -16,6 +16,8 @@
 #include <QShortcut>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 std::vector<std::string> LocalPaths(const QMimeData* data)
@@ -73,6 +75,8 @@ void CFrameWnd::InstallHooks()
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
         QObject::connect(app, &QApplication::focusChanged, m_hooks.get(),
                          [this] { TrackFocusedView(); });
+    // Focus and clipboard changes can change what the commands may do.
+    m_uiUpdates = std::make_unique<platform::CommandUIScheduler>([this] { UpdateCommandUI(); });
 }
 
 void CFrameWnd::LoadMenu(UINT resourceId)
@@ -171,6 +175,25 @@ void CFrameWnd::TrackFocusedView()
             return;
         }
     }
+}
+
+void CFrameWnd::OnNextPane(UINT id)
+{
+    const std::vector<CView*> views = Views();
+    std::vector<CView*> shown;
+    for (CView* view : views)
+        if (view->IsWindowVisible() || !IsWindowVisible())
+            shown.push_back(view);
+    if (shown.empty())
+        return;
+    const std::size_t count = shown.size();
+    const auto current = std::find(shown.begin(), shown.end(), m_activeView);
+    std::size_t index = id == ID_PREV_PANE ? count - 1 : 0; // without an active view
+    if (current != shown.end()) {
+        const std::size_t at = std::size_t(current - shown.begin());
+        index = id == ID_PREV_PANE ? (at + count - 1) % count : (at + 1) % count;
+    }
+    SetActiveView(shown[index]);
 }
 
 void CFrameWnd::OnBarCheck(UINT id)

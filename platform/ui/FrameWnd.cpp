@@ -33,6 +33,7 @@ IMPLEMENT_DYNCREATE_ROOT(CFrameWnd)
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_COMMAND_RANGE(ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, OnBarCheck)
     ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
+    ON_COMMAND_RANGE(ID_NEXT_PANE, ID_PREV_PANE, OnNextPane)
 END_MESSAGE_MAP()
 
 CFrameWnd::CFrameWnd() = default;
@@ -43,6 +44,7 @@ CFrameWnd::~CFrameWnd()
         app->SetMainFrame(nullptr, nullptr);
     m_activeView = nullptr;
     m_hooks.reset();
+    m_uiUpdates.reset();
     m_ownedViews.clear();
 }
 
@@ -106,10 +108,7 @@ void CFrameWnd::InitialUpdateFrame(CDocument* document, bool makeVisible)
     if (!IsWindow())
         return;
     // Every view of the frame starts from the document as it now is.
-    std::vector<CView*> views;
-    for (QWidget* child : GetWidget()->findChildren<QWidget*>())
-        if (auto* view = dynamic_cast<CView*>(CWnd::FromWidget(child)); view && view->GetWidget() == child)
-            views.push_back(view);
+    const std::vector<CView*> views = Views();
     if (!m_activeView && !views.empty())
         SetActiveView(views.front(), false);
     for (CView* view : views)
@@ -119,6 +118,17 @@ void CFrameWnd::InitialUpdateFrame(CDocument* document, bool makeVisible)
     RecalcLayout();
     OnUpdateFrameTitle(true);
     UpdateCommandUI();
+}
+
+std::vector<CView*> CFrameWnd::Views() const
+{
+    std::vector<CView*> views;
+    if (!IsWindow())
+        return views;
+    for (QWidget* child : GetWidget()->findChildren<QWidget*>())
+        if (auto* view = dynamic_cast<CView*>(CWnd::FromWidget(child)); view && view->GetWidget() == child)
+            views.push_back(view);
+    return views;
 }
 
 void CFrameWnd::SetActiveView(CView* view, bool notify)

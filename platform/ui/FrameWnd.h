@@ -12,6 +12,10 @@
 #include <string>
 #include <vector>
 
+namespace platform {
+class CommandUIScheduler;
+}
+
 class CDocument;
 class CView;
 class QMenuBar;
@@ -70,6 +74,8 @@ protected:
     // Makes the first view; derived frames make a splitter here instead.
     virtual bool OnCreateClient(CCreateContext* context);
     void OnBarCheck(UINT id);
+    // F6 and Shift+F6: the next or previous view of the frame becomes active.
+    void OnNextPane(UINT id);
     void OnUpdateControlBarMenu(CCmdUI* ui);
 
     // Keeps the frame alive while one of its handlers runs: a frame destroyed meanwhile is
@@ -90,6 +96,7 @@ private:
     void LoadAccelerators(UINT resourceId);
     void TrackFocusedView();
     void InstallHooks();
+    std::vector<CView*> Views() const; // in the order of their windows
 
     QMenuBar* m_menuBar = nullptr;
     std::vector<QShortcut*> m_accelerators;
@@ -100,6 +107,7 @@ private:
     UINT m_loadResource = 0;
     std::string m_messageText;
     std::unique_ptr<QObject> m_hooks; // focus tracking and file drops
+    std::unique_ptr<platform::CommandUIScheduler> m_uiUpdates;
     bool m_acceptFiles = false;
     int m_entryDepth = 0;
     bool m_deletePending = false;

@@ -9,6 +9,7 @@
 #include "tests/platform/ui/ViewTestSupport.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -221,6 +222,12 @@ TEST(FrameWnd, BarsAroundTheViewFollowTheUpdatePassAndTheirMenuItems)
         if (platform::CommandIdOf(button) == kViewCommand)
             button->trigger();
     EXPECT_EQ(Calls(), (std::vector<std::string>{"view"}));
+
+    // A clipboard change alone brings the buttons up to date.
+    s.app.locked = false;
+    QGuiApplication::clipboard()->setText("32 CY");
+    ProcessEvents();
+    EXPECT_TRUE(tools.IsButtonEnabled(kDisabledCommand));
 
     s.frame->SetMessageText("Ready");
     EXPECT_EQ(s.frame->statusBar.GetPaneText(0), "Ready");

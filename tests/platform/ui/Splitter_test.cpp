@@ -126,6 +126,30 @@ TEST(SplitterWnd, ColumnWidthsAreSetReadAndDragged)
     EXPECT_FALSE(tooMany.CreateStatic(&s.frame, 1, 17));
 }
 
+TEST(SplitterWnd, NextAndPreviousPaneCycleTheActiveView)
+{
+    SplitFrame s;
+    CView* tree = dynamic_cast<CView*>(s.splitter.GetPane(0, 0));
+    CView* right = dynamic_cast<CView*>(s.splitter.GetPane(0, 1));
+    ASSERT_EQ(s.frame.GetActiveView(), right);
+    EXPECT_TRUE(s.frame.SendCommand(ID_NEXT_PANE));
+    EXPECT_EQ(s.frame.GetActiveView(), tree);
+    EXPECT_TRUE(s.frame.SendCommand(ID_NEXT_PANE));
+    EXPECT_EQ(s.frame.GetActiveView(), right);
+    EXPECT_TRUE(s.frame.SendCommand(ID_PREV_PANE));
+    EXPECT_EQ(s.frame.GetActiveView(), tree);
+
+    // The focus going into a view makes it the active one.
+    s.frame.ShowWindow(SW_SHOW);
+    s.frame.GetWidget()->activateWindow();
+    if (!QTest::qWaitForWindowActive(s.frame.GetWidget()))
+        GTEST_SKIP() << "the platform gives no window the focus";
+    right->SetFocus();
+    EXPECT_EQ(s.frame.GetActiveView(), right);
+    static_cast<PaneTree*>(tree)->GetTreeCtrl().SetFocus();
+    EXPECT_EQ(s.frame.GetActiveView(), tree);
+}
+
 TEST(TreeView, TheTreeFillsTheViewAndItsNotificationsReachTheViewsMap)
 {
     SplitFrame s;
