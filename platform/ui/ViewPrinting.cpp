@@ -35,9 +35,16 @@ bool ChoosePrinter(CPrintInfo& info)
     request.maxPage = int(info.GetMaxPage());
     if (!Modal().PrintDialog(request))
         return false;
-    info.SetPageRange(UINT(std::max(request.fromPage, 1)), UINT(std::max(request.toPage, 1)));
-    if (!request.pageNumbers)
+    if (!request.pageNumbers) {
         info.SetPageRange(info.GetMinPage(), CPrintInfo::kUnknownPage);
+        return true;
+    }
+    // Only pages the view has, whatever the dialog answered.
+    const int first = std::max(request.fromPage, int(info.GetMinPage()));
+    const int last = std::min(request.toPage, int(info.GetMaxPage()));
+    if (first > last)
+        return false;
+    info.SetPageRange(UINT(first), UINT(last));
     return true;
 }
 

@@ -83,6 +83,32 @@ TEST(ViewPrinting, CancelledOrUnknownOrFailingJobs)
 
 namespace {
 
+// A print dialog whose user asks for pages 2 to 9.
+struct PageRangeAnswer : ScriptedModalServices {
+    bool PrintDialog(platform::PrintRequest& request) override
+    {
+        const bool accepted = ScriptedModalServices::PrintDialog(request);
+        request.fromPage = 2;
+        request.toPage = 9;
+        return accepted;
+    }
+};
+
+} // namespace
+
+TEST(ViewPrinting, AChosenPageRangeIsCutToThePagesTheViewHas)
+{
+    PrintSetup s(3);
+    PageRangeAnswer range;
+    platform::ScopedModalServices installed(range);
+    range.AnswerPrint(s.pdf);
+    EXPECT_TRUE(platform::PrintView(*s.view, false));
+    EXPECT_EQ(Calls(), (Lines{"prepare", "begin", "print 2", "print 3", "end"}));
+    EXPECT_EQ(PdfPageCount(s.pdf), 2);
+}
+
+namespace {
+
 bool HasInk(const QImage& image)
 {
     for (int y = 0; y < image.height(); ++y)
