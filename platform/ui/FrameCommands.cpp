@@ -31,17 +31,28 @@ std::vector<std::string> LocalPaths(const QMimeData* data)
     return paths;
 }
 
-// Hears the frame's drag and drop events, which the window layer does not forward.
-class DropFilter : public QObject {
+// Hears what the window layer does not forward: drag and drop on the frame, and mouse presses
+// anywhere in it (a click makes the view under it the active one, focus or not).
+class FrameHooks : public QObject {
 public:
-    DropFilter(std::function<bool()> accepting, std::function<bool(const QMimeData*)> dropped)
-        : m_accepting(std::move(accepting)), m_dropped(std::move(dropped))
+    FrameHooks(QWidget* frame, std::function<bool()> accepting,
+               std::function<bool(const QMimeData*)> dropped, std::function<void(QWidget*)> pressed)
+        : m_frame(frame), m_accepting(std::move(accepting)), m_dropped(std::move(dropped)),
+          m_pressed(std::move(pressed))
     {
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (event->type() == QEvent::MouseButtonPress) {
+            auto* widget = qobject_cast<QWidget*>(watched);
+            if (widget && m_frame->isAncestorOf(widget))
+                m_pressed(widget);
+            return false;
+        }
+        if (watched != m_frame)
+            return false;
         switch (event->type()) {
         case QEvent::DragEnter:
         case QEvent::DragMove: {
@@ -61,20 +72,26 @@ protected:
     }
 
 private:
+    QWidget* m_frame;
     std::function<bool()> m_accepting;
     std::function<bool(const QMimeData*)> m_dropped;
+    std::function<void(QWidget*)> m_pressed;
 };
 
 } // namespace
 
 void CFrameWnd::InstallHooks()
 {
-    m_hooks = std::make_unique<DropFilter>([this] { return m_acceptFiles; },
-                                           [this](const QMimeData* data) { return DropData(data); });
+    m_hooks = std::make_unique<FrameHooks>(
+        GetWidget(), [this] { return m_acceptFiles; },
+        [this](const QMimeData* data) { return DropData(data); },
+        [this](QWidget* widget) { ActivateViewOf(widget); });
     GetWidget()->installEventFilter(m_hooks.get());
-    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        app->installEventFilter(m_hooks.get());
         QObject::connect(app, &QApplication::focusChanged, m_hooks.get(),
-                         [this] { TrackFocusedView(); });
+                         [this] { ActivateViewOf(QApplication::focusWidget()); });
+    }
     // Focus and clipboard changes can change what the commands may do.
     m_uiUpdates = std::make_unique<platform::CommandUIScheduler>([this] { UpdateCommandUI(); });
 }
@@ -161,15 +178,12 @@ void CFrameWnd::OnDropFiles(const std::vector<std::string>& paths)
         app->OpenDocumentFile(paths.front());
 }
 
-void CFrameWnd::TrackFocusedView()
+void CFrameWnd::ActivateViewOf(QWidget* widget)
 {
-    if (!IsWindow())
+    if (!IsWindow() || !widget || !GetWidget()->isAncestorOf(widget))
         return;
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus || !GetWidget()->isAncestorOf(focus))
-        return;
-    // The view that holds the focused control becomes the active one.
-    for (CWnd* w = CWnd::FromWidget(focus); w && w != this; w = w->GetParent()) {
+    // The view that holds the widget becomes the active one.
+    for (CWnd* w = CWnd::FromWidget(widget); w && w != this; w = w->GetParent()) {
         if (auto* view = dynamic_cast<CView*>(w)) {
             SetActiveView(view);
             return;

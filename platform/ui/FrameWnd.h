@@ -94,7 +94,7 @@ protected:
 private:
     void LoadMenu(UINT resourceId);
     void LoadAccelerators(UINT resourceId);
-    void TrackFocusedView();
+    void ActivateViewOf(QWidget* widget); // focused or clicked
     void InstallHooks();
     std::vector<CView*> Views() const; // in the order of their windows
 
@@ -106,7 +106,7 @@ private:
     CCreateContext* m_loadContext = nullptr;
     UINT m_loadResource = 0;
     std::string m_messageText;
-    std::unique_ptr<QObject> m_hooks; // focus tracking and file drops
+    std::unique_ptr<QObject> m_hooks; // file drops, clicks and focus changes
     std::unique_ptr<platform::CommandUIScheduler> m_uiUpdates;
     bool m_acceptFiles = false;
     int m_entryDepth = 0;

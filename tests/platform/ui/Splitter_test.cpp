@@ -139,7 +139,11 @@ TEST(SplitterWnd, NextAndPreviousPaneCycleTheActiveView)
     EXPECT_TRUE(s.frame.SendCommand(ID_PREV_PANE));
     EXPECT_EQ(s.frame.GetActiveView(), tree);
 
-    // The focus going into a view makes it the active one.
+    // A click in a view, or the focus going into one, makes it the active one.
+    s.frame.ShowWindow(SW_SHOW);
+    QTest::mouseClick(right->GetWidget(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(s.frame.GetActiveView(), right);
+
     s.frame.ShowWindow(SW_SHOW);
     s.frame.GetWidget()->activateWindow();
     if (!QTest::qWaitForWindowActive(s.frame.GetWidget()))
