@@ -127,6 +127,13 @@ TEST(FrameWnd, CommandsGoViewDocumentFrameApplication)
     EXPECT_FALSE(s.frame->SendCommand(40000));
     EXPECT_EQ(Calls(), (std::vector<std::string>{"view", "doc", "frame", "app", "view"}));
 
+    // A posted command runs later, never inside the call.
+    Calls().clear();
+    s.frame->PostMessage(WM_COMMAND, kFrameCommand);
+    EXPECT_TRUE(Calls().empty());
+    ProcessEvents();
+    EXPECT_EQ(Calls(), (std::vector<std::string>{"frame"}));
+
     // Without an active view the document still hears its commands before the frame.
     Calls().clear();
     s.frame->SetActiveView(nullptr);
