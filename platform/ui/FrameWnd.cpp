@@ -246,6 +246,8 @@ void CFrameWnd::OnClose()
 
 void CFrameWnd::OnDestroy()
 {
+    // The views go with the window; none of them may be asked for commands afterwards.
+    m_activeView = nullptr;
     if (CWinApp* app = AfxGetApp(); app && app->GetMainFrame() == this)
         app->SetMainFrame(nullptr, nullptr);
     CWnd::OnDestroy();

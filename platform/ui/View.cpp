@@ -58,6 +58,15 @@ CFrameWnd* CView::GetParentFrame() const
     return nullptr;
 }
 
+void CView::SetRedraw(bool redraw)
+{
+    if (!GetWidget())
+        return;
+    GetWidget()->setUpdatesEnabled(redraw);
+    if (redraw)
+        Invalidate();
+}
+
 void CView::OnInitialUpdate()
 {
     OnUpdate(nullptr, 0, nullptr);

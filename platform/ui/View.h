@@ -35,6 +35,8 @@ public:
     virtual bool PreCreateWindow(CREATESTRUCT& create) { (void)create; return true; }
 
     CDocument* GetDocument() const { return m_pDocument; }
+    // Off while a view is filled, so that it shows once, whole; on again repaints it.
+    void SetRedraw(bool redraw = true);
     // The frame the view sits in (through splitters), or null.
     CFrameWnd* GetParentFrame() const;
 
