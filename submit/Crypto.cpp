@@ -1,5 +1,6 @@
 #include "submit/Crypto.h"
 
+#include "model/Prop.h"
 #include "model/TextUtil.h"
 #include "platform/core/Environment.h"
 #include "platform/core/Files.h"
@@ -111,4 +112,12 @@ int CCrypto::LoadAgencyKeyText(const std::string* plateText, int /*importFlag*/)
     if (!KeyRingsOpen() || !platform::WriteFileAtomically(keyFile, *plateText))
         return StoreError(kErrCorruptAgencyKey);
     return StoreError(0);
+}
+
+int CCrypto::LoadAgencyKey(const CProp* proposal, int importFlag)
+{
+    if (proposal == nullptr)
+        return StoreError(kErrInvalidParameter);
+    const CPlate* plate = proposal->FindPlate(kAgencyPublicKeyPlate);
+    return LoadAgencyKeyText(plate != nullptr ? &plate->m_strText : nullptr, importFlag);
 }

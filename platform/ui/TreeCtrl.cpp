@@ -56,6 +56,8 @@ QWidget* CTreeCtrl::CreateWidget(QWidget* parent, DWORD style)
     tree->setFocusPolicy(Qt::StrongFocus);
     // Every row is as high as the first, so laying out never asks every item for its data.
     tree->setUniformRowHeights(true);
+    tree->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    tree->viewport()->setAutoFillBackground(false); // OnEraseBkgnd paints it
     QItemSelectionModel* old = tree->selectionModel();
     tree->setSelectionModel(new platform::TreeSelectionModel(this, tree->model()));
     delete old;

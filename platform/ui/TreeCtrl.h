@@ -4,6 +4,7 @@
 // item is deleted; a handle of a deleted item (or of another tree) is refused, never followed.
 // Selection changes are announced to the parent, also those made by the program (with cause
 // TVC_UNKNOWN); the parent may veto them. Texts are Windows-1252.
+#include "platform/ui/ScrollBar.h"
 #include "platform/ui/Wnd.h"
 
 #include <cstdint>
@@ -94,8 +95,8 @@ constexpr UINT TVIF_STATE = 0x0008;
 constexpr UINT TVIF_HANDLE = 0x0010;
 constexpr UINT TVIF_SELECTEDIMAGE = 0x0020;
 
-// An item whose text or images the parent gives when the tree draws (TVN_GETDISPINFO).
-inline char* const LPSTR_TEXTCALLBACK = reinterpret_cast<char*>(std::intptr_t(-1));
+// An item whose images the parent gives when the tree draws (TVN_GETDISPINFO), as it gives
+// the text of an item inserted with LPSTR_TEXTCALLBACK.
 constexpr int I_IMAGECALLBACK = -1;
 
 struct TVITEM {
@@ -178,6 +179,8 @@ public:
     // The item at a point of the client area; flags get the TVHT_* part hit.
     HTREEITEM HitTest(CPoint point, UINT* flags = nullptr) const;
     int GetItemHeight() const;
+    // The tree scrolls by whole items vertically and by pixels horizontally.
+    bool GetScrollInfo(int bar, SCROLLINFO* info) const;
 
     // The list is not owned; it must outlive its use by the tree. Returns the previous one.
     CImageList* SetImageList(CImageList* list, int kind);
@@ -189,6 +192,8 @@ public:
     COLORREF GetTextColor() const { return m_textColor; }
 
     int OnCreate(CREATESTRUCT* create) override;
+    // Fills the client area with the background colour before the items are drawn.
+    bool OnEraseBkgnd(CDC* dc) override;
     // The default processing sends TVN_KEYDOWN, NM_DBLCLK and NM_RCLICK to the parent.
     void OnKeyDown(UINT virtualKey, UINT repeatCount, UINT flags) override;
     void OnLButtonDblClk(UINT flags, CPoint point) override;

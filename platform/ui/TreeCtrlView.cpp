@@ -1,12 +1,15 @@
 // The tree control: walking the items, hit testing, images and colours.
 #include "platform/ui/TreeCtrl.h"
 
+#include "platform/ui/DC.h"
 #include "platform/ui/ImageList.h"
+#include "platform/ui/SystemMetrics.h"
 #include "platform/ui/TreeWidget.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QPainter>
+#include <QScrollBar>
 
 HTREEITEM CTreeCtrl::GetNextItem(HTREEITEM handle, UINT code) const
 {
@@ -53,6 +56,27 @@ int CTreeCtrl::GetItemHeight() const
     if (hint > 0)
         return hint;
     return std::max(Tree()->iconSize().height(), Tree()->fontMetrics().height()) + 2;
+}
+
+bool CTreeCtrl::GetScrollInfo(int bar, SCROLLINFO* info) const
+{
+    if (!GetWidget() || !info || (bar != SB_HORZ && bar != SB_VERT))
+        return false;
+    const QScrollBar* scroll = bar == SB_VERT ? Tree()->verticalScrollBar() : Tree()->horizontalScrollBar();
+    info->nMin = scroll->minimum();
+    info->nPage = UINT(scroll->pageStep());
+    info->nMax = scroll->maximum() + scroll->pageStep() - 1;
+    info->nPos = info->nTrackPos = scroll->value();
+    return true;
+}
+
+bool CTreeCtrl::OnEraseBkgnd(CDC* dc)
+{
+    // The items' area, inside the frame and scroll bars.
+    const QWidget* viewport = Tree()->viewport();
+    const CRect client(0, 0, viewport->width(), viewport->height());
+    dc->FillSolidRect(&client, m_bkColor != COLORREF(-1) ? m_bkColor : GetSysColor(COLOR_WINDOW));
+    return true;
 }
 
 HTREEITEM CTreeCtrl::HitTest(CPoint point, UINT* flags) const

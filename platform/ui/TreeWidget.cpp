@@ -1,5 +1,6 @@
 #include "platform/ui/TreeWidget.h"
 
+#include "platform/ui/DC.h"
 #include "platform/ui/ImageList.h"
 
 #include <QKeyEvent>
@@ -8,6 +9,16 @@
 
 namespace platform {
 TreeWidget::TreeWidget(CTreeCtrl* owner, QWidget* parent) : QTreeWidget(parent), m_owner(owner) {}
+
+void TreeWidget::paintEvent(QPaintEvent* event)
+{
+    if (m_owner) {
+        QPainter painter(viewport());
+        CDC dc(&painter);
+        m_owner->OnEraseBkgnd(&dc);
+    }
+    QTreeWidget::paintEvent(event);
+}
 
 TreeWidget::~TreeWidget()
 {

@@ -49,6 +49,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The control erases the background (a subclass may paint its own), then Qt draws the
+    // items over it.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     template <class Handle>

@@ -11,12 +11,12 @@
 
 #include <QPointer>
 #include <QRegion>
-#include <QWidget>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include <QWidget> // complete: QPointer<QWidget> members are used inline
 class QEvent;
 class QPainter;
 class QTimer;

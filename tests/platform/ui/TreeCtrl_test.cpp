@@ -1,3 +1,4 @@
+#include "platform/ui/DC.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/TreeCtrl.h"
 #include "platform/ui/VirtualKeys.h"
@@ -54,9 +55,11 @@ public:
         auto* info = reinterpret_cast<NMTREEVIEW*>(header);
         heard.push_back("expanded " + Name(info->itemNew.hItem) + " " + std::to_string(info->action));
     }
+    int textRequests = 0;
     void OnDispInfo(NMHDR* header, LRESULT*)
     {
         auto* info = reinterpret_cast<NMTVDISPINFO*>(header);
+        textRequests += (info->item.mask & TVIF_TEXT) != 0;
         if (info->item.mask & TVIF_TEXT) {
             if (overlongText)
                 std::memset(info->item.pszText, 'x', size_t(info->item.cchTextMax)); // no zero
@@ -308,6 +311,11 @@ TEST_F(TreeCtrlTest, TextsAndImagesOnDemandAreAskedOfTheParentAndBounded)
     EXPECT_EQ(tree.GetItemText(item), "asked 5");
     host.callbackText = "caf\xE9";
     EXPECT_EQ(Widget()->topLevelItem(0)->text(0), QString::fromUtf8("café 5"));
+    // Repainting at once asks again, so texts that changed behind the tree show.
+    host.textRequests = 0;
+    tree.Invalidate();
+    tree.UpdateWindow();
+    EXPECT_GT(host.textRequests, 0);
     host.overlongText = true; // the parent fills the whole buffer without a terminator
     EXPECT_EQ(tree.GetItemText(item), std::string(259, 'x'));
 
@@ -385,4 +393,39 @@ TEST_F(TreeCtrlTest, ColoursReturnThePreviousOne)
     EXPECT_EQ(tree.SetTextColor(RGB(200, 0, 0)), COLORREF(-1));
     EXPECT_EQ(Widget()->palette().color(QPalette::Text), QColor(200, 0, 0));
     EXPECT_GT(tree.GetItemHeight(), 0);
+}
+
+namespace {
+
+// A tree that paints its own background under the items.
+class StripedTree : public CTreeCtrl {
+public:
+    bool OnEraseBkgnd(CDC* dc) override
+    {
+        dc->FillSolidRect(0, 0, 1000, 1000, RGB(0, 200, 0));
+        return true;
+    }
+};
+
+} // namespace
+
+TEST_F(TreeCtrlTest, BackgroundIsErasedBeneathTheItemsAndScrollingCountsItems)
+{
+    tree.SetBkColor(RGB(0, 0, 220));
+    for (int i = 0; i < 40; ++i)
+        tree.InsertItem(("item " + std::to_string(i)).c_str());
+    const QPoint empty(Viewport()->width() - 3, Viewport()->height() / 2);
+    EXPECT_EQ(Viewport()->grab().toImage().pixel(empty), qRgb(0, 0, 220));
+    SCROLLINFO info{};
+    ASSERT_TRUE(tree.GetScrollInfo(SB_VERT, &info));
+    EXPECT_EQ(info.nMax - info.nMin + 1, 40); // one position per item
+    EXPECT_GT(info.nPage, 0u);
+    EXPECT_FALSE(tree.GetScrollInfo(7, &info));
+
+    StripedTree striped;
+    ASSERT_TRUE(striped.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &host, kTreeId + 2));
+    striped.InsertItem("x");
+    auto* viewport = static_cast<QTreeWidget*>(striped.GetWidget())->viewport();
+    EXPECT_EQ(viewport->grab().toImage().pixel(viewport->width() - 3, viewport->height() - 3),
+              qRgb(0, 200, 0));
 }
