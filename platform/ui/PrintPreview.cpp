@@ -197,6 +197,9 @@ bool PreviewView(CView& view)
     if (!view.OnPreparePrinting(info.get()))
         return false;
     auto* window = new PrintPreviewWindow(view, std::move(info));
+    // A window of its own, which goes with the view's window at the latest.
+    if (QWidget* owner = view.GetWidget() ? view.GetWidget()->window() : nullptr)
+        window->setParent(owner, Qt::Window);
     window->resize(900, 700);
     window->show();
     return true;
