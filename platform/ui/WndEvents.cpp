@@ -251,5 +251,5 @@ void CWnd::DispatchSize()
     m_lastSize = size;
     UINT type = m_widget->isMaximized() ? SIZE_MAXIMIZED
                 : m_widget->isMinimized() ? SIZE_MINIMIZED : SIZE_RESTORED;
-    OnSize(type, size.cx, size.cy);
+    OnSize(type, std::max(0, int(size.cx - m_nonClient.cx)), std::max(0, int(size.cy - m_nonClient.cy)));
 }
