@@ -37,6 +37,9 @@ function(zod_test_folder name)
   endif()
   target_compile_definitions(${name} PRIVATE
     ZOD_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures")
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=America/Chicago;LC_ALL=C")
+  # The environment goes through `env`: gtest_discover_tests flattens a list-valued ENVIRONMENT
+  # property, so only its first variable would reach the tests.
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
+    "env;QT_QPA_PLATFORM=offscreen;TZ=America/Chicago;LC_ALL=C")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()

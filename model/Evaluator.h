@@ -22,4 +22,9 @@ int DefineEvaluatorMacro(const char* name, const char* text);
 // Records the first error of an evaluation at a position in the text being parsed; yields 0.0.
 double SetEvaluatorError(int code, const char* position);
 
+// For functions given to DefineEvaluatorFunction: records a math error (5 overflow, 6 domain,
+// 7 singularity, 8 total loss of significance) at the start of the call being made; yields 0.0.
+double RaiseEvaluatorMathError(int code);
+
+// Empties the symbol table; the built-ins come back with the next use.
 void FreeEvaluatorSymbols();
