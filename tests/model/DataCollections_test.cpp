@@ -97,16 +97,6 @@ TEST(DataArrayPairing, IndicesOutsideTheListAreRefused)
     EXPECT_EQ(list.GetSize(), 1);
 }
 
-TEST(DataArrayPairing, CopyIsDeep)
-{
-    auto source = MakeList({"a", "b"});
-    auto copy = MakeList({"old"});
-    copy.CopyFrom(source);
-    copy[0]->m_strText = "changed";
-    EXPECT_EQ(source[0]->m_strText, "a");
-    EXPECT_EQ(copy.GetSize(), 2);
-}
-
 TEST(DataMapPairing, ExchangeLeavesExactlyTheAmendmentsNames)
 {
     auto current = MakeMap({"Alpha", "Beta"});

@@ -118,34 +118,27 @@ private:
 
 // Every value an amendment carries; the number, extension and second price are the
 // recalculation's business.
+std::string Fingerprint(const CItem& row)
+{
+    return row.m_strItemNum + "|" + row.m_strAltCode + "|" + row.m_strShortDesc + "|" + row.m_strLongDesc + "|" +
+           std::to_string(row.m_fQuan) + "|" + row.m_strUnit + "|" + std::to_string(row.m_wFlags) + "|" +
+           std::to_string(row.m_fUnitPrice);
+}
+
 void ExpectSameRows(const CItemArray& actual, const CItemArray& expected)
 {
     ASSERT_EQ(Lines(actual), Lines(expected));
-    for (int i = 0; i < actual.GetSize(); ++i) {
-        const CItem& a = *actual[i];
-        const CItem& e = *expected[i];
-        SCOPED_TRACE("row " + std::to_string(i));
-        EXPECT_EQ(a.m_wFlags, e.m_wFlags);
-        EXPECT_EQ(a.m_strAltCode, e.m_strAltCode);
-        EXPECT_EQ(a.m_strItemNum, e.m_strItemNum);
-        EXPECT_EQ(a.m_fQuan, e.m_fQuan);
-        EXPECT_EQ(a.m_strUnit, e.m_strUnit);
-        EXPECT_EQ(a.m_fUnitPrice, e.m_fUnitPrice);
-        EXPECT_EQ(a.m_strShortDesc, e.m_strShortDesc);
-        EXPECT_EQ(a.m_strLongDesc, e.m_strLongDesc);
-    }
+    for (int i = 0; i < actual.GetSize(); ++i)
+        EXPECT_EQ(Fingerprint(*actual[i]), Fingerprint(*expected[i])) << "row " << i;
 }
 
-// Item rows (section rows are never logged) by line number, with what the log would say and a
-// fingerprint of their content.
+// Item rows (section rows are never logged) by line number.
 std::map<std::string, std::string> ItemRows(const CItemArray& list)
 {
     std::map<std::string, std::string> rows;
     for (const auto& row : list)
         if (!row->IsSection())
-            rows[row->m_strLineNum] = row->m_strItemNum + "|" + row->m_strShortDesc + "|" + row->m_strLongDesc +
-                                      "|" + std::to_string(row->m_fQuan) + "|" + row->m_strUnit + "|" +
-                                      std::to_string(row->m_wFlags) + "|" + std::to_string(row->m_fUnitPrice);
+            rows[row->m_strLineNum] = Fingerprint(*row);
     return rows;
 }
 
