@@ -54,9 +54,9 @@ auto ApplyToCopy(std::unique_ptr<T>& original, Change&& change, Copier copier = 
 }
 
 // The same for an object held by value that can Swap its contents with another.
-template <class T, class Change>
-auto ApplyToCopyAndSwap(T& original, Change&& change)
+template <class T, class Change, class Copier = std::unique_ptr<T> (*)(const T&)>
+auto ApplyToCopyAndSwap(T& original, Change&& change, Copier copier = &MakeDeepCopy<T>)
 {
-    std::unique_ptr<T> copy = MakeDeepCopy(original);
+    std::unique_ptr<T> copy = copier(original);
     return staged_change_detail::RunThenCommit(*copy, change, [&] { original.Swap(*copy); });
 }
