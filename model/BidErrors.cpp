@@ -73,6 +73,17 @@ void FormatBidErrorList(int area, int severity, std::string_view format,
                                EntryText(area, severity, FormatBidMessage(format, args))});
 }
 
+bool BidErrorListAccepts()
+{
+    const BidErrorState& state = State();
+    return state.m_recording && static_cast<int>(state.m_entries.size()) <= kMaxBidErrors;
+}
+
+void CountBidErrors(int severity, long count)
+{
+    State().m_counts[ClampSeverity(severity)] += int(count);
+}
+
 void ResetBidErrors(bool record)
 {
     BidErrorState& state = State();

@@ -45,6 +45,11 @@ std::string FormatBidMessage(std::string_view format, std::initializer_list<std:
 void FormatBidErrorList(int area, int severity, std::string_view format,
                         std::initializer_list<std::string_view> args = {});
 
+// Whether another message would still be kept; when not, callers with many messages to give may
+// count them in one go.
+bool BidErrorListAccepts();
+void CountBidErrors(int severity, long count);
+
 // While `record`, empties the list; always keeps the recording flag and zeroes the counters.
 void ResetBidErrors(bool record);
 void FreeBidErrorList();

@@ -25,7 +25,7 @@ bool IsItemAltPriced(const CItem& item)
     return !TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE) || TestFlagBit(item.m_wFlags, ITEM_FIXED_COUNTS_PRICED);
 }
 
-void RecalcItem(CItem& item, int decimals)
+void RecalcItemExtension(CItem& item, int decimals)
 {
     if (item.IsSection())
         return;

@@ -17,7 +17,7 @@ bool IsItemAltPriced(const CItem& item);
 
 // Quantity x unit price rounded to `decimals` (invalid when either is), copied to the second pair.
 // Section rows are left alone.
-void RecalcItem(CItem& item, int decimals);
+void RecalcItemExtension(CItem& item, int decimals);
 
 // The nearest section row at or before `index`; 0 when there is none.
 int FindSectionRowIn(const CItemArray& items, int index);
