@@ -42,6 +42,9 @@ CapRuleValues EvaluateCapRule(const CProp& prop, const CBidCap& cap, int rule)
 
 CBidCapLimits::CBidCapLimits(CProp& prop) : m_prop(prop), m_cache(size_t(prop.m_items.GetSize()))
 {
+    for (const auto& [name, cap] : prop.m_bidCaps)
+        if (cap)
+            m_capOf.emplace(name, cap.get());
 }
 
 const std::vector<CapViolation>& CBidCapLimits::GetViolations(int row)
@@ -52,7 +55,11 @@ const std::vector<CapViolation>& CBidCapLimits::GetViolations(int row)
     auto& cached = m_cache[size_t(row)];
     if (!cached) {
         const CItem* item = m_prop.m_items.GetAtOrNull(row);
-        const CBidCap* cap = item && !item->IsSection() ? m_prop.m_bidCaps.Lookup(item->m_strItemNum) : nullptr;
+        const CBidCap* cap = nullptr;
+        if (item && !m_capOf.empty() && !item->IsSection()) {
+            const auto found = m_capOf.find(item->m_strItemNum);
+            cap = found == m_capOf.end() ? nullptr : found->second;
+        }
         // Comparing a price that was never entered with a limit means nothing.
         cached = cap && IsEvalValueValid(item->m_fUnitPrice) ? Evaluate(row, *cap) : std::vector<CapViolation>{};
     }
@@ -93,23 +100,66 @@ void CBidCapLimits::SetItemVariables(int row)
 
 double CBidCapLimits::ItemsTotalWithoutItem(int row)
 {
-    // Like the first full recalculation of the old way, which also refreshed what had gone stale.
+    // Like the first full recalculation of the plain way, which also refreshed what had gone stale.
     if (!m_recalculated) {
         RecalcBidTotals(&m_prop);
+        PrepareSectionSums();
         m_recalculated = true;
     }
+    const int sectionRow = FindSectionRow(m_prop, row);
+    const CItem* section = m_prop.m_items.GetAtOrNull(sectionRow);
+    // A row before the first section is in no total.
+    if (!section || !section->IsSection() || sectionRow > row)
+        return m_prop.m_dItemsTotal;
+    // An alternate or option section may win or lose its group: choose again, the plain way.
+    if (TestFlagBit(section->m_wFlags, ITEM_IS_ALTERNATE) || TestFlagBit(section->m_wFlags, ITEM_IS_OPTION)) {
+        RecalculatedSectionTotal(row, sectionRow);
+        RecalcBidTotal(m_prop);
+        const double total = m_prop.m_dItemsTotal;
+        RecalculatedSectionTotal(row, -1);
+        RecalcBidTotal(m_prop);
+        return total;
+    }
+    // Any other section always counts: the sum runs on from where it stood before this one.
+    const size_t position = size_t(m_sumOfRow[size_t(sectionRow)]);
+    double total = m_sections[position].m_before + RecalculatedSectionTotal(row, sectionRow);
+    RecalculatedSectionTotal(row, -1);
+    for (size_t next = position + 1; next < m_sections.size(); ++next)
+        if (m_sections[next].m_counts)
+            total += m_prop.m_items.GetAt(m_sections[next].m_row)->m_fExtension;
+    return total;
+}
+
+// With `section` the section's total with the item priced at 0; with -1 the item and its
+// section as they were.
+double CBidCapLimits::RecalculatedSectionTotal(int row, int section)
+{
     CItem& item = *m_prop.m_items.GetAt(row);
-    const double price = item.m_fUnitPrice;
-    const double extension = item.m_fExtension;
-    item.m_fUnitPrice = 0;
+    if (section >= 0) {
+        m_savedPrice = item.m_fUnitPrice;
+        item.m_fUnitPrice = 0;
+    } else {
+        item.m_fUnitPrice = m_savedPrice;
+    }
     RecalcItem(m_prop, item);
     RecalcSection(m_prop, row);
-    RecalcBidTotal(m_prop);
-    const double totalWithout = m_prop.m_dItemsTotal;
-    item.m_fUnitPrice = price;
-    item.m_fExtension = extension;
-    RecalcItem(m_prop, item);
-    RecalcSection(m_prop, row);
-    RecalcBidTotal(m_prop);
-    return totalWithout;
+    return section >= 0 ? m_prop.m_items.GetAt(section)->m_fExtension : 0;
+}
+
+void CBidCapLimits::PrepareSectionSums()
+{
+    m_sumOfRow.assign(size_t(m_prop.m_items.GetSize()), -1);
+    const SectionChoice choice = ChooseSections(m_prop);
+    double sum = 0;
+    size_t k = 0;
+    for (int index = 0; index < m_prop.m_items.GetSize() && k < choice.m_rows.size(); ++index) {
+        if (m_prop.m_items.GetAtOrNull(index) != choice.m_rows[k].m_row)
+            continue;
+        const bool counts = choice.m_outcome.m_counts[k];
+        m_sumOfRow[size_t(index)] = int(m_sections.size());
+        m_sections.push_back({index, counts, sum});
+        if (counts)
+            sum += choice.m_rows[k].m_row->m_fExtension;
+        ++k;
+    }
 }

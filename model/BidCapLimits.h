@@ -1,6 +1,8 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class CBidCap;
@@ -15,9 +17,10 @@ struct CapViolation {
 };
 
 // The bid cap limits of the items of one proposal, each row's evaluated once per check. A formula
-// that uses the "@" variables needs the items total without the item: the original way
-// recalculated the whole proposal twice per item; here only the item's section and the bid total
-// are recalculated, which gives the same totals, and everything is put back afterwards.
+// that uses the "@" variables needs the items total without the item. Recalculating the whole
+// proposal twice per item, the plain way, costs the square of its size; here only the item's
+// section is recalculated, and the items total is summed again from the section totals in the
+// same order as the recalculation sums them, so the figure is the same to the last bit.
 class CBidCapLimits {
 public:
     explicit CBidCapLimits(CProp& prop);
@@ -29,9 +32,24 @@ private:
     std::vector<CapViolation> Evaluate(int row, const CBidCap& cap);
     void SetItemVariables(int row);
     double ItemsTotalWithoutItem(int row);
+    double RecalculatedSectionTotal(int row, int section);
+    void PrepareSectionSums();
+
+    // The sections in order, whether each counts toward the items total, and the items total
+    // summed before each.
+    struct SectionSum {
+        int m_row = 0;
+        bool m_counts = false;
+        double m_before = 0;
+    };
 
     CProp& m_prop;
+    // The caps by item number, hashed once per check rather than searched per item.
+    std::unordered_map<std::string_view, const CBidCap*> m_capOf;
     std::vector<std::optional<std::vector<CapViolation>>> m_cache;
     bool m_recalculated = false;
+    double m_savedPrice = 0;
+    std::vector<SectionSum> m_sections;
+    std::vector<int> m_sumOfRow; // position in m_sections of a section row, else -1
 };
 

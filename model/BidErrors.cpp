@@ -23,13 +23,34 @@ int ClampSeverity(int severity)
     return std::clamp(severity, int(BID_NOTICE), int(BID_ERROR));
 }
 
-std::string EntryText(int area, int severity, std::string_view message)
+void AppendMessage(std::string& out, std::string_view format, std::initializer_list<std::string_view> args)
+{
+    auto next = args.begin();
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        const char c = format[i];
+        const char following = i + 1 < format.size() ? format[i + 1] : '\0';
+        if (c == '%' && following == 's') {
+            if (next != args.end())
+                out += *next++;
+            ++i;
+        } else if (c == '%' && following == '%') {
+            out += '%';
+            ++i;
+        } else {
+            out += c;
+        }
+    }
+}
+
+std::string EntryText(int area, int severity, std::string_view format, std::initializer_list<std::string_view> args)
 {
     std::string text(GetBidAreaName(area));
     text += ' ';
     text += GetBidSeverityName(severity);
     text += " : ";
-    text += message.substr(0, kMaxBidErrorMessage);
+    const std::size_t messageStart = text.size();
+    AppendMessage(text, format, args);
+    text.resize(std::min(text.size(), messageStart + kMaxBidErrorMessage));
     return text;
 }
 
@@ -38,21 +59,7 @@ std::string EntryText(int area, int severity, std::string_view message)
 std::string FormatBidMessage(std::string_view format, std::initializer_list<std::string_view> args)
 {
     std::string text;
-    auto next = args.begin();
-    for (std::size_t i = 0; i < format.size(); ++i) {
-        const char c = format[i];
-        const char following = i + 1 < format.size() ? format[i + 1] : '\0';
-        if (c == '%' && following == 's') {
-            if (next != args.end())
-                text += *next++;
-            ++i;
-        } else if (c == '%' && following == '%') {
-            text += '%';
-            ++i;
-        } else {
-            text += c;
-        }
-    }
+    AppendMessage(text, format, args);
     return text;
 }
 
@@ -70,7 +77,7 @@ void FormatBidErrorList(int area, int severity, std::string_view format,
         return;
     }
     state.m_entries.push_back({uint16_t(severity), uint16_t(area),
-                               EntryText(area, severity, FormatBidMessage(format, args))});
+                               EntryText(area, severity, format, args)});
 }
 
 bool BidErrorListAccepts()

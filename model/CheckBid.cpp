@@ -77,12 +77,12 @@ void CheckSites(CProp& prop)
 
 void CheckTotals(const CProp& prop)
 {
-    const int digits = prop.m_numberFormats[NUMFMT_AMOUNT].m_byWidth;
-    if (IsOutOfRange(prop.m_dProposalTotal, digits))
+    const RangeLimit range(prop.m_numberFormats[NUMFMT_AMOUNT].m_byWidth);
+    if (range.Exceeds(prop.m_dProposalTotal))
         FormatBidErrorList(AREA_PROPOSAL, BID_ERROR, "Zod Error: Zod Total total is out of range");
-    else if (IsOutOfRange(prop.m_dItemsTotal, digits))
+    else if (range.Exceeds(prop.m_dItemsTotal))
         FormatBidErrorList(AREA_PROPOSAL, BID_ERROR, "Zod Error: Item Total total is out of range");
-    else if (IsOutOfRange(prop.m_dTimeTotal, digits))
+    else if (range.Exceeds(prop.m_dTimeTotal))
         FormatBidErrorList(AREA_PROPOSAL, BID_ERROR, "Zod Error: Site Total total is out of range");
 }
 

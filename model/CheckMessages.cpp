@@ -92,11 +92,11 @@ bool ReportLimits(ItemCheckRun& run, int row)
         FormatBidErrorList(AREA_ITEM, BID_ERROR, "item %s (Line# %s) %s", {item.m_strItemNum, item.m_strLineNum, text});
         met = false;
     }
-    if (IsOutOfRange(item.m_fExtension, run.m_extensionDigits)) {
+    if (run.m_extensionRange.Exceeds(item.m_fExtension)) {
         FormatBidErrorList(AREA_ITEM, BID_ERROR, "item %s (Line# %s) Extension is out of range", {item.m_strItemNum, item.m_strLineNum});
         met = false;
     }
-    if (IsOutOfRange(item.m_fUnitPrice, run.m_unitPriceDigits)) {
+    if (run.m_unitPriceRange.Exceeds(item.m_fUnitPrice)) {
         FormatBidErrorList(AREA_ITEM, BID_ERROR, "item %s (Line# %s) Unit Price is out of range", {item.m_strItemNum, item.m_strLineNum});
         met = false;
     }

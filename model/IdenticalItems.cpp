@@ -7,7 +7,8 @@
 
 #include <algorithm>
 #include <string>
-#include <unordered_map>
+#include <string_view>
+#include <bit>
 
 namespace {
 
@@ -26,21 +27,43 @@ uint16_t IdentityFlags(const CProp& prop)
     return prop.m_wDisplayFormatFlags;
 }
 
-// Equal keys exactly for items that IsSameItem pairs (given valid extensions).
-std::string IdentityKey(const CItem& item, uint16_t flags)
+// The fields that decide whether two items are the same; unselected fields stay empty. Views
+// into the rows, so that grouping thousands of items makes no copies.
+struct IdentityKey {
+    std::string_view m_itemNumber;
+    std::string_view m_shortDesc;
+    std::string_view m_longDesc;
+    std::string_view m_altCode;
+    int m_flags = 0; // fixed-price and lump-sum bits, when selected
+
+    bool operator==(const IdentityKey&) const = default;
+};
+
+struct IdentityKeyHash {
+    size_t operator()(const IdentityKey& key) const
+    {
+        const std::hash<std::string_view> hash;
+        size_t h = hash(key.m_itemNumber);
+        for (std::string_view field : {key.m_shortDesc, key.m_longDesc, key.m_altCode})
+            h = h * 1000003u ^ hash(field);
+        return h * 31u + size_t(key.m_flags);
+    }
+};
+
+IdentityKey MakeIdentityKey(const CItem& item, uint16_t flags)
 {
-    std::string key = item.m_strItemNum;
-    const auto add = [&](int flag, std::string_view field) {
-        if (TestFlagBit(flags, flag)) {
-            key += '\0';
-            key += field;
-        }
-    };
-    add(SAME_SHORT_DESCRIPTION, item.m_strShortDesc);
-    add(SAME_LONG_DESCRIPTION, item.m_strLongDesc);
-    add(SAME_FIXED_PRICE_FLAG, TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE) ? "F" : "-");
-    add(SAME_ALTERNATE_CODE, item.m_strAltCode);
-    add(SAME_LUMP_SUM_FLAG, TestFlagBit(item.m_wFlags, ITEM_LUMP_SUM) ? "L" : "-");
+    IdentityKey key;
+    key.m_itemNumber = item.m_strItemNum;
+    if (TestFlagBit(flags, SAME_SHORT_DESCRIPTION))
+        key.m_shortDesc = item.m_strShortDesc;
+    if (TestFlagBit(flags, SAME_LONG_DESCRIPTION))
+        key.m_longDesc = item.m_strLongDesc;
+    if (TestFlagBit(flags, SAME_ALTERNATE_CODE))
+        key.m_altCode = item.m_strAltCode;
+    if (TestFlagBit(flags, SAME_FIXED_PRICE_FLAG))
+        key.m_flags |= TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE) << 1;
+    if (TestFlagBit(flags, SAME_LUMP_SUM_FLAG))
+        key.m_flags |= TestFlagBit(item.m_wFlags, ITEM_LUMP_SUM) << 2;
     return key;
 }
 
@@ -48,9 +71,58 @@ std::string IdentityKey(const CItem& item, uint16_t flags)
 // fixed-price item sets the price; the rule runs again from every later one of that price, and
 // each run reports every later item of another price.
 struct SameItems {
+    int m_firstRow = 0;
     bool m_hasPrice = false;
     double m_price = 0;
     std::vector<int> m_differing;
+};
+
+// Sets of same items by key: open addressing over one array of hash tags, as a checked proposal
+// has thousands of items and a node per item, or a key compared on every probe, would cost more
+// than the rule itself.
+class SameItemSets {
+public:
+    SameItemSets(const ItemCheckRun& run, uint16_t flags)
+        : m_run(run), m_flags(flags), m_slots(std::bit_ceil(2 * run.m_rows.size() + 2))
+    {
+        m_sets.reserve(run.m_rows.size() / 4);
+    }
+
+    int Find(int row)
+    {
+        const IdentityKey key = MakeIdentityKey(*m_run.m_rows[size_t(row)], m_flags);
+        const size_t hash = IdentityKeyHash{}(key);
+        const uint32_t tag = uint32_t(hash >> 32) | 1u;
+        const size_t mask = m_slots.size() - 1;
+        for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+            Slot& entry = m_slots[slot];
+            if (entry.m_tag == 0) {
+                entry = {tag, int(m_sets.size())};
+                m_sets.push_back(SameItems{row, false, 0, {}});
+                return entry.m_set;
+            }
+            if (entry.m_tag == tag && KeyOf(entry.m_set) == key)
+                return entry.m_set;
+        }
+    }
+
+    SameItems& operator[](int set) { return m_sets[size_t(set)]; }
+
+private:
+    struct Slot {
+        uint32_t m_tag = 0; // 0: empty
+        int m_set = -1;
+    };
+
+    IdentityKey KeyOf(int set) const
+    {
+        return MakeIdentityKey(*m_run.m_rows[size_t(m_sets[size_t(set)].m_firstRow)], m_flags);
+    }
+
+    const ItemCheckRun& m_run;
+    uint16_t m_flags;
+    std::vector<Slot> m_slots;
+    std::vector<SameItems> m_sets;
 };
 
 void ReportDiffering(const ItemCheckRun& run, int runner, const SameItems& same)
@@ -71,7 +143,7 @@ void ReportDiffering(const ItemCheckRun& run, int runner, const SameItems& same)
 bool IsSameItem(const CItem& a, const CItem& b, const CProp& prop)
 {
     return IsEvalValueValid(a.m_fExtension) && IsEvalValueValid(b.m_fExtension)
-           && IdentityKey(a, IdentityFlags(prop)) == IdentityKey(b, IdentityFlags(prop));
+           && MakeIdentityKey(a, IdentityFlags(prop)) == MakeIdentityKey(b, IdentityFlags(prop));
 }
 
 void MarkIdenticalItems(ItemCheckRun& run)
@@ -79,22 +151,23 @@ void MarkIdenticalItems(ItemCheckRun& run)
     if (!TestFlagBit(run.m_prop.m_wFlags2, PROP2_IDENTICAL_ITEM_RULE))
         return;
     const uint16_t flags = IdentityFlags(run.m_prop);
-    std::unordered_map<std::string, SameItems> sets;
-    std::vector<std::pair<int, const SameItems*>> runners;
+    SameItemSets sets(run, flags);
+    std::vector<std::pair<int, int>> runners;
     for (int row = 0; row < int(run.m_rows.size()); ++row) {
         const CItem* item = run.m_rows[size_t(row)];
         if (!run.IsItem(row) || !IsEvalValueValid(item->m_fExtension))
             continue;
-        SameItems& same = sets[IdentityKey(*item, flags)];
+        const int set = sets.Find(row);
+        SameItems& same = sets[set];
         if (same.m_hasPrice && item->m_fUnitPrice != same.m_price) {
             run.Mark(row, CHECK_IDENTICAL_ITEM);
             same.m_differing.push_back(row);
         } else if (!TestFlagBit(item->m_wFlags, ITEM_FIXED_PRICE)) {
             same.m_hasPrice = true;
             same.m_price = item->m_fUnitPrice;
-            runners.emplace_back(row, &same);
+            runners.emplace_back(row, set);
         }
     }
-    for (const auto& [runner, same] : runners)
-        ReportDiffering(run, runner, *same);
+    for (const auto& [runner, set] : runners)
+        ReportDiffering(run, runner, sets[set]);
 }

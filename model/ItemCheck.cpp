@@ -7,19 +7,35 @@
 
 #include <cmath>
 
+namespace {
+
+uint8_t KindOf(const CItem& row)
+{
+    uint8_t kind = row.IsSection() ? ItemCheckRun::KIND_SECTION : ItemCheckRun::KIND_ITEM;
+    if (TestFlagBit(row.m_wFlags, ITEM_IS_ALTERNATE))
+        kind |= ItemCheckRun::KIND_ALTERNATE;
+    if (TestFlagBit(row.m_wFlags, ITEM_IS_OPTION))
+        kind |= ItemCheckRun::KIND_OPTION;
+    return kind;
+}
+
+} // namespace
+
 ItemCheckRun::ItemCheckRun(CProp& prop)
     : m_prop(prop),
       m_words(size_t(prop.m_items.GetSize()), 0),
+      m_kinds(size_t(prop.m_items.GetSize()), 0),
       m_sectionOf(size_t(prop.m_items.GetSize()), -1),
       m_choiceOf(size_t(prop.m_items.GetSize()), -1),
       m_groupOf(size_t(prop.m_items.GetSize()), -1),
       m_caps(prop),
-      m_unitPriceDigits(prop.m_numberFormats[NUMFMT_UNIT_PRICE].m_byWidth),
-      m_extensionDigits(prop.m_numberFormats[NUMFMT_AMOUNT].m_byWidth)
+      m_unitPriceRange(prop.m_numberFormats[NUMFMT_UNIT_PRICE].m_byWidth),
+      m_extensionRange(prop.m_numberFormats[NUMFMT_AMOUNT].m_byWidth)
 {
     m_rows.reserve(size_t(prop.m_items.GetSize()));
     int section = -1;
     for (const auto& row : prop.m_items) {
+        m_kinds[m_rows.size()] = row ? KindOf(*row) : 0;
         if (row && row->IsSection())
             section = int(m_rows.size());
         m_sectionOf[m_rows.size()] = section;
@@ -33,50 +49,26 @@ void ItemCheckRun::MarkAll(const std::vector<int>& rows, int bit)
         Mark(row, bit);
 }
 
-bool ItemCheckRun::IsItem(int row) const
-{
-    return m_rows[size_t(row)] && !m_rows[size_t(row)]->IsSection();
-}
-
-bool ItemCheckRun::IsSection(int row) const
-{
-    return m_rows[size_t(row)] && m_rows[size_t(row)]->IsSection();
-}
-
-bool ItemCheckRun::IsAlternate(int row) const
-{
-    return m_rows[size_t(row)] && TestFlagBit(m_rows[size_t(row)]->m_wFlags, ITEM_IS_ALTERNATE);
-}
-
-bool ItemCheckRun::IsOption(int row) const
-{
-    return m_rows[size_t(row)] && TestFlagBit(m_rows[size_t(row)]->m_wFlags, ITEM_IS_OPTION);
-}
-
-bool ItemCheckRun::IsAlternateOrOption(int row) const
-{
-    return IsAlternate(row) || IsOption(row);
-}
-
 bool ItemCheckRun::MeetsLimits(int row)
 {
     const CItem& item = *m_rows[size_t(row)];
-    return m_caps.GetViolations(row).empty() && !IsOutOfRange(item.m_fUnitPrice, m_unitPriceDigits)
-           && !IsOutOfRange(item.m_fExtension, m_extensionDigits);
+    return !m_unitPriceRange.Exceeds(item.m_fUnitPrice) && !m_extensionRange.Exceeds(item.m_fExtension)
+           && m_caps.GetViolations(row).empty();
 }
 
 bool ItemCheckRun::IsSectionTotalInRange(int section) const
 {
-    return !IsOutOfRange(m_rows[size_t(section)]->m_fExtension, m_extensionDigits);
+    return !m_extensionRange.Exceeds(m_rows[size_t(section)]->m_fExtension);
 }
 
-bool IsOutOfRange(double value, int digits)
+// A format without integer digits limits nothing, as when amounts are formatted.
+RangeLimit::RangeLimit(int digits) : m_limit(digits > 0 ? PowInt(10.0, digits) : 0)
 {
-    // A format without integer digits limits nothing, as when amounts are formatted.
-    if (digits <= 0 || !IsEvalValueValid(value))
-        return false;
-    const double limit = PowInt(10.0, digits);
-    return value >= limit || value <= -limit;
+}
+
+bool RangeLimit::Exceeds(double value) const
+{
+    return m_limit != 0 && IsEvalValueValid(value) && (value >= m_limit || value <= -m_limit);
 }
 
 void MarkFullyBidItems(ItemCheckRun& run)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/AlternateChoice.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +25,14 @@ bool RecalcSection(CProp& prop, int index);
 // Items total, time total, bid totals; true when a chosen bit of a section changed.
 bool RecalcBidTotal(CProp& prop);
 void CalcDbeCommitment(CProp& prop, int type);
+
+// The section rows in order and which of them count toward the items total, chosen as the bid
+// total does (their chosen bits are set).
+struct SectionChoice {
+    std::vector<ChoiceRow> m_rows;
+    ChoiceOutcome m_outcome;
+};
+SectionChoice ChooseSections(CProp& prop);
 
 int FindSectionRow(const CProp& prop, int index);
 int FindNextItem(const CProp& prop, int index, int step);

@@ -107,17 +107,23 @@ bool RecalcBidTotal(CProp& prop)
 {
     prop.m_dItemsTotal = 0;
     prop.m_dSecondItemsTotal = 0;
-    const std::vector<ChoiceRow> rows = SectionRows(prop.m_items);
-    const ChoiceOutcome outcome =
-        ChooseAlternates(rows, TestFlagBit(prop.m_wFlags, PROP_ALT_SECTIONS_BY_CODE) != 0, true);
-    AddCounting(rows, outcome, prop.m_dItemsTotal, prop.m_dSecondItemsTotal);
+    const SectionChoice sections = ChooseSections(prop);
+    AddCounting(sections.m_rows, sections.m_outcome, prop.m_dItemsTotal, prop.m_dSecondItemsTotal);
     prop.m_dTimeTotal = TimeTotal(prop);
     prop.m_dProposalTotal = prop.m_dTimeTotal + prop.m_dItemsTotal;
     prop.m_dSecondBidTotal = prop.m_dSecondItemsTotal + prop.m_dTimeTotal;
     for (int type : {FIRM_DBE, FIRM_MBE, FIRM_WBE})
         if (IsBidderDbe(prop, type))
             SetFormCommitment(*prop.GetDbeForm(type), prop.m_dItemsTotal);
-    return outcome.m_chosenChanged;
+    return sections.m_outcome.m_chosenChanged;
+}
+
+SectionChoice ChooseSections(CProp& prop)
+{
+    SectionChoice choice;
+    choice.m_rows = SectionRows(prop.m_items);
+    choice.m_outcome = ChooseAlternates(choice.m_rows, TestFlagBit(prop.m_wFlags, PROP_ALT_SECTIONS_BY_CODE) != 0, true);
+    return choice;
 }
 
 int RecalcBidTotals(CProp* prop)
