@@ -8,13 +8,14 @@
 #include <memory>
 #include <string>
 
-// A proposal with a bidder ID and number formats of 10 quantity, 10 unit-price and 12 amount
+// A proposal with a bidder ID, the currency symbol "$" and number formats of 10 quantity, 10 unit-price and 12 amount
 // integer digits (3, 2 and 2 decimals).
 inline std::unique_ptr<CProp> MakeBidProp()
 {
     auto prop = std::make_unique<CProp>();
     prop->m_pBidder = std::make_unique<CBidderInfo>();
     prop->m_pBidder->Set(BIDDER_ID, "B0001");
+    prop->m_strFurtherReferences[0] = "$"; // the currency symbol
     prop->m_numberFormats[NUMFMT_QUANTITY] = {10, 3};
     prop->m_numberFormats[NUMFMT_UNIT_PRICE] = {10, 2};
     prop->m_numberFormats[NUMFMT_AMOUNT] = {12, 2};
