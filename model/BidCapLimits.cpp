@@ -40,30 +40,49 @@ CapRuleValues EvaluateCapRule(const CProp& prop, const CBidCap& cap, int rule)
 
 } // namespace
 
-CBidCapLimits::CBidCapLimits(CProp& prop) : m_prop(prop), m_cache(size_t(prop.m_items.GetSize()))
+CBidCapLimits::CBidCapLimits(CProp& prop)
+    : m_prop(prop), m_capIndex(size_t(prop.m_bidCaps.GetCount())), m_resultOfRow(size_t(prop.m_items.GetSize()), -1), m_results(1)
 {
-    for (const auto& [name, cap] : prop.m_bidCaps)
-        if (cap)
-            m_capOf.emplace(name, cap.get());
+    for (const auto& [name, cap] : prop.m_bidCaps) {
+        if (!cap)
+            continue;
+        const std::string_view key = name;
+        const int added = int(m_caps.size());
+        if (m_capIndex.FindOrAdd(HashText(key), [&](int c) { return m_capNames[size_t(c)] == key; }, added) == added) {
+            m_caps.push_back(cap.get());
+            m_capNames.push_back(key);
+        }
+    }
+}
+
+const CBidCap* CBidCapLimits::FindCap(const CItem& item) const
+{
+    if (m_caps.empty())
+        return nullptr;
+    const auto matches = [&](int c) { return m_capNames[size_t(c)] == item.m_strItemNum; };
+    const int cap = m_capIndex.Find(HashText(item.m_strItemNum), matches);
+    return cap < 0 ? nullptr : m_caps[size_t(cap)];
 }
 
 const std::vector<CapViolation>& CBidCapLimits::GetViolations(int row)
 {
-    static const std::vector<CapViolation> none;
-    if (row < 0 || size_t(row) >= m_cache.size())
-        return none;
-    auto& cached = m_cache[size_t(row)];
-    if (!cached) {
+    if (row < 0 || size_t(row) >= m_resultOfRow.size())
+        return m_results[0];
+    int& result = m_resultOfRow[size_t(row)];
+    if (result < 0) {
         const CItem* item = m_prop.m_items.GetAtOrNull(row);
-        const CBidCap* cap = nullptr;
-        if (item && !m_capOf.empty() && !item->IsSection()) {
-            const auto found = m_capOf.find(item->m_strItemNum);
-            cap = found == m_capOf.end() ? nullptr : found->second;
-        }
+        const CBidCap* cap = item && !item->IsSection() ? FindCap(*item) : nullptr;
+        result = 0;
         // Comparing a price that was never entered with a limit means nothing.
-        cached = cap && IsEvalValueValid(item->m_fUnitPrice) ? Evaluate(row, *cap) : std::vector<CapViolation>{};
+        if (cap && IsEvalValueValid(item->m_fUnitPrice)) {
+            std::vector<CapViolation> violations = Evaluate(row, *cap);
+            if (!violations.empty()) {
+                result = int(m_results.size());
+                m_results.push_back(std::move(violations));
+            }
+        }
     }
-    return *cached;
+    return m_results[size_t(result)];
 }
 
 std::vector<CapViolation> CBidCapLimits::Evaluate(int row, const CBidCap& cap)
@@ -100,12 +119,9 @@ void CBidCapLimits::SetItemVariables(int row)
 
 double CBidCapLimits::ItemsTotalWithoutItem(int row)
 {
-    // Like the first full recalculation of the plain way, which also refreshed what had gone stale.
-    if (!m_recalculated) {
-        RecalcBidTotals(&m_prop);
+    // The proposal is taken as recalculated, as the callers leave it before every check.
+    if (m_sumOfRow.empty())
         PrepareSectionSums();
-        m_recalculated = true;
-    }
     const int sectionRow = FindSectionRow(m_prop, row);
     const CItem* section = m_prop.m_items.GetAtOrNull(sectionRow);
     // A row before the first section is in no total.

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <optional>
+#include "model/FlatIndex.h"
+
 #include <string_view>
-#include <unordered_map>
+
 #include <vector>
 
 class CBidCap;
@@ -20,7 +21,9 @@ struct CapViolation {
 // that uses the "@" variables needs the items total without the item. Recalculating the whole
 // proposal twice per item, the plain way, costs the square of its size; here only the item's
 // section is recalculated, and the items total is summed again from the section totals in the
-// same order as the recalculation sums them, so the figure is the same to the last bit.
+// same order as the recalculation sums them, so the figure is the same to the last bit. The
+// proposal must be recalculated before (the plain way recalculated it as a side effect of the
+// first such formula; every caller recalculates before it checks anyway).
 class CBidCapLimits {
 public:
     explicit CBidCapLimits(CProp& prop);
@@ -44,10 +47,15 @@ private:
     };
 
     CProp& m_prop;
+    const CBidCap* FindCap(const CItem& item) const;
+
     // The caps by item number, hashed once per check rather than searched per item.
-    std::unordered_map<std::string_view, const CBidCap*> m_capOf;
-    std::vector<std::optional<std::vector<CapViolation>>> m_cache;
-    bool m_recalculated = false;
+    std::vector<const CBidCap*> m_caps;
+    std::vector<std::string_view> m_capNames; // the map's keys
+    CFlatIndex m_capIndex;
+    // Per row: -1 until evaluated, else its entry in m_results (0: no violation).
+    std::vector<int> m_resultOfRow;
+    std::vector<std::vector<CapViolation>> m_results;
     double m_savedPrice = 0;
     std::vector<SectionSum> m_sections;
     std::vector<int> m_sumOfRow; // position in m_sections of a section row, else -1

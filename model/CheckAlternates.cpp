@@ -1,11 +1,9 @@
 #include "model/CheckBid.h"
+#include "model/DistinctKeys.h"
 #include "model/Item.h"
 #include "model/ItemCheck.h"
-#include "model/RecalcItems.h"
 
-#include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace {
 
@@ -13,20 +11,22 @@ namespace {
 // alternate and option rows of one scope: the items of a section, or the sections of the bid.
 void GroupRows(ItemCheckRun& run, const std::vector<int>& rows)
 {
-    std::unordered_map<std::string_view, int> choices;
-    std::unordered_map<std::string, int> groups;
-    for (int row : rows) {
-        const std::string& code = run.m_rows[size_t(row)]->m_strAltCode;
-        auto [choice, newChoice] = choices.try_emplace(code, int(run.m_choiceMembers.size()));
-        if (newChoice)
+    const auto code = [&](int k) { return std::string_view(run.m_rows[size_t(rows[size_t(k)])]->m_strAltCode); };
+    const std::vector<int> choiceOf = NumberDistinctKeys(int(rows.size()), code);
+    const std::vector<int> groupOf = NumberDistinctKeys(int(rows.size()), [&](int k) { return AlternateGroupNumber(code(k)); });
+    const size_t firstChoice = run.m_choiceMembers.size();
+    const size_t firstGroup = run.m_groupMembers.size();
+    for (size_t k = 0; k < rows.size(); ++k) {
+        const size_t choice = firstChoice + size_t(choiceOf[k]);
+        const size_t group = firstGroup + size_t(groupOf[k]);
+        if (choice == run.m_choiceMembers.size())
             run.m_choiceMembers.emplace_back();
-        run.m_choiceMembers[size_t(choice->second)].push_back(row);
-        run.m_choiceOf[size_t(row)] = choice->second;
-        auto [group, newGroup] = groups.try_emplace(AlternateGroupKey(code), int(run.m_groupMembers.size()));
-        if (newGroup)
+        if (group == run.m_groupMembers.size())
             run.m_groupMembers.emplace_back();
-        run.m_groupMembers[size_t(group->second)].push_back(row);
-        run.m_groupOf[size_t(row)] = group->second;
+        run.m_choiceMembers[choice].push_back(rows[k]);
+        run.m_groupMembers[group].push_back(rows[k]);
+        run.m_choiceOf[size_t(rows[k])] = int(choice);
+        run.m_groupOf[size_t(rows[k])] = int(group);
     }
 }
 

@@ -2,13 +2,13 @@
 #include "model/CheckBid.h"
 #include "model/Evaluator.h"
 #include "model/FlagWord.h"
+#include "model/FlatIndex.h"
 #include "model/ItemCheck.h"
 #include "model/Prop.h"
 
 #include <algorithm>
 #include <string>
 #include <string_view>
-#include <bit>
 
 namespace {
 
@@ -39,16 +39,13 @@ struct IdentityKey {
     bool operator==(const IdentityKey&) const = default;
 };
 
-struct IdentityKeyHash {
-    size_t operator()(const IdentityKey& key) const
-    {
-        const std::hash<std::string_view> hash;
-        size_t h = hash(key.m_itemNumber);
-        for (std::string_view field : {key.m_shortDesc, key.m_longDesc, key.m_altCode})
-            h = h * 1000003u ^ hash(field);
-        return h * 31u + size_t(key.m_flags);
-    }
-};
+uint64_t HashOf(const IdentityKey& key)
+{
+    uint64_t hash = HashText(key.m_itemNumber);
+    for (std::string_view field : {key.m_shortDesc, key.m_longDesc, key.m_altCode})
+        hash = HashText(field, hash ^ 0x9E3779B97F4A7C15ull);
+    return (hash ^ uint64_t(key.m_flags)) * 0x100000001B3ull;
+}
 
 IdentityKey MakeIdentityKey(const CItem& item, uint16_t flags)
 {
@@ -77,43 +74,27 @@ struct SameItems {
     std::vector<int> m_differing;
 };
 
-// Sets of same items by key: open addressing over one array of hash tags, as a checked proposal
-// has thousands of items and a node per item, or a key compared on every probe, would cost more
-// than the rule itself.
+// Sets of same items by key; the index keeps no keys of its own, only the first row of a set.
 class SameItemSets {
 public:
-    SameItemSets(const ItemCheckRun& run, uint16_t flags)
-        : m_run(run), m_flags(flags), m_slots(std::bit_ceil(2 * run.m_rows.size() + 2))
-    {
-        m_sets.reserve(run.m_rows.size() / 4);
-    }
+    SameItemSets(const ItemCheckRun& run, uint16_t flags) : m_run(run), m_flags(flags), m_index(run.m_rows.size()) {}
 
-    int Find(int row)
+    uint64_t Hash(int row) const { return HashOf(MakeIdentityKey(*m_run.m_rows[size_t(row)], m_flags)); }
+    void Prefetch(uint64_t hash) const { m_index.Prefetch(hash); }
+
+    int Find(int row, uint64_t hash)
     {
         const IdentityKey key = MakeIdentityKey(*m_run.m_rows[size_t(row)], m_flags);
-        const size_t hash = IdentityKeyHash{}(key);
-        const uint32_t tag = uint32_t(hash >> 32) | 1u;
-        const size_t mask = m_slots.size() - 1;
-        for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-            Slot& entry = m_slots[slot];
-            if (entry.m_tag == 0) {
-                entry = {tag, int(m_sets.size())};
-                m_sets.push_back(SameItems{row, false, 0, {}});
-                return entry.m_set;
-            }
-            if (entry.m_tag == tag && KeyOf(entry.m_set) == key)
-                return entry.m_set;
-        }
+        const auto matches = [&](int set) { return KeyOf(set) == key; };
+        const int set = m_index.FindOrAdd(hash, matches, int(m_sets.size()));
+        if (set == int(m_sets.size()))
+            m_sets.push_back(SameItems{row, false, 0, {}});
+        return set;
     }
 
     SameItems& operator[](int set) { return m_sets[size_t(set)]; }
 
 private:
-    struct Slot {
-        uint32_t m_tag = 0; // 0: empty
-        int m_set = -1;
-    };
-
     IdentityKey KeyOf(int set) const
     {
         return MakeIdentityKey(*m_run.m_rows[size_t(m_sets[size_t(set)].m_firstRow)], m_flags);
@@ -121,7 +102,7 @@ private:
 
     const ItemCheckRun& m_run;
     uint16_t m_flags;
-    std::vector<Slot> m_slots;
+    CFlatIndex m_index;
     std::vector<SameItems> m_sets;
 };
 
@@ -152,12 +133,19 @@ void MarkIdenticalItems(ItemCheckRun& run)
         return;
     const uint16_t flags = IdentityFlags(run.m_prop);
     SameItemSets sets(run, flags);
+    // The rows that take part, with their hashes, so each lookup can be asked for ahead.
+    std::vector<std::pair<int, uint64_t>> candidates;
+    for (int row = 0; row < int(run.m_rows.size()); ++row)
+        if (run.IsItem(row) && IsEvalValueValid(run.m_rows[size_t(row)]->m_fExtension))
+            candidates.emplace_back(row, sets.Hash(row));
+    constexpr size_t kAhead = 8;
     std::vector<std::pair<int, int>> runners;
-    for (int row = 0; row < int(run.m_rows.size()); ++row) {
+    for (size_t k = 0; k < candidates.size(); ++k) {
+        if (k + kAhead < candidates.size())
+            sets.Prefetch(candidates[k + kAhead].second);
+        const auto [row, hash] = candidates[k];
         const CItem* item = run.m_rows[size_t(row)];
-        if (!run.IsItem(row) || !IsEvalValueValid(item->m_fExtension))
-            continue;
-        const int set = sets.Find(row);
+        const int set = sets.Find(row, hash);
         SameItems& same = sets[set];
         if (same.m_hasPrice && item->m_fUnitPrice != same.m_price) {
             run.Mark(row, CHECK_IDENTICAL_ITEM);
