@@ -102,8 +102,7 @@ void ResetBidErrors(bool record)
 
 void FreeBidErrorList()
 {
-    // Swap with an empty list so the memory of a long run goes back too.
-    std::vector<CBidError>().swap(State().m_entries);
+    State().m_entries.clear();
 }
 
 const std::vector<CBidError>& GetBidErrorList(int* count)

@@ -26,7 +26,9 @@ CheckWords& LastCheckWords()
 void KeepCheckWords(const CProp* prop, const ItemCheckRun* run)
 {
     CheckWords& last = LastCheckWords();
-    last = CheckWords{};
+    last.m_list = nullptr;
+    last.m_rows.clear();
+    last.m_words.clear();
     if (!prop || !run)
         return;
     last.m_list = &prop->m_items;

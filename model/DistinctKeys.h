@@ -14,8 +14,13 @@ std::vector<int> NumberDistinctKeys(int count, KeyOf keyOf)
 {
     std::vector<int> order(size_t(std::max(count, 0)));
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keyOf(a) < keyOf(b); });
-    // First the earliest element of each key, which stable sorting puts first in its run.
+    // Ties keep index order, so the earliest element of each key comes first in its run; unlike
+    // a stable sort this needs no buffer.
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const auto ka = keyOf(a);
+        const auto kb = keyOf(b);
+        return ka < kb || (!(kb < ka) && a < b);
+    });
     std::vector<int> numbers(order.size());
     for (size_t start = 0; start < order.size();) {
         size_t end = start + 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <string_view>
@@ -19,7 +20,17 @@ inline uint64_t HashText(std::string_view text, uint64_t seed = 1469598103934665
 // would cost more than the rules that use the index.
 class CFlatIndex {
 public:
-    explicit CFlatIndex(size_t capacity) : m_slots(std::bit_ceil(2 * capacity + 2)) {}
+    explicit CFlatIndex(size_t capacity = 0) { Reset(capacity); }
+
+    // Empties the index for up to `capacity` keys, keeping its memory when the size fits.
+    void Reset(size_t capacity)
+    {
+        const size_t size = std::bit_ceil(2 * capacity + 2);
+        if (m_slots.size() == size)
+            std::fill(m_slots.begin(), m_slots.end(), Slot{});
+        else
+            m_slots.assign(size, Slot{});
+    }
 
     // Asks for the slot of a hash ahead of its lookup: a large index does not stay in cache while
     // the records are walked.

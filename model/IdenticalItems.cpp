@@ -75,16 +75,31 @@ struct SameItems {
 };
 
 // Sets of same items by key; the index keeps no keys of its own, only the first row of a set.
+// One instance serves every check, so that its memory is not given back and faulted in again on
+// every edit.
 class SameItemSets {
 public:
-    SameItemSets(const ItemCheckRun& run, uint16_t flags) : m_run(run), m_flags(flags), m_index(run.m_rows.size()) {}
+    static SameItemSets& Reused()
+    {
+        static SameItemSets sets;
+        return sets;
+    }
 
-    uint64_t Hash(int row) const { return HashOf(MakeIdentityKey(*m_run.m_rows[size_t(row)], m_flags)); }
+    void Reset(const ItemCheckRun& run, uint16_t flags)
+    {
+        m_run = &run;
+        m_flags = flags;
+        m_index.Reset(run.m_rows.size());
+        m_sets.clear();
+        m_runners.clear();
+    }
+
+    uint64_t Hash(int row) const { return HashOf(MakeIdentityKey(*m_run->m_rows[size_t(row)], m_flags)); }
     void Prefetch(uint64_t hash) const { m_index.Prefetch(hash); }
 
     int Find(int row, uint64_t hash)
     {
-        const IdentityKey key = MakeIdentityKey(*m_run.m_rows[size_t(row)], m_flags);
+        const IdentityKey key = MakeIdentityKey(*m_run->m_rows[size_t(row)], m_flags);
         const auto matches = [&](int set) { return KeyOf(set) == key; };
         const int set = m_index.FindOrAdd(hash, matches, int(m_sets.size()));
         if (set == int(m_sets.size()))
@@ -94,16 +109,67 @@ public:
 
     SameItems& operator[](int set) { return m_sets[size_t(set)]; }
 
+    // The rows the rule runs from, with their sets, in row order.
+    std::vector<std::pair<int, int>> m_runners;
+
 private:
     IdentityKey KeyOf(int set) const
     {
-        return MakeIdentityKey(*m_run.m_rows[size_t(m_sets[size_t(set)].m_firstRow)], m_flags);
+        return MakeIdentityKey(*m_run->m_rows[size_t(m_sets[size_t(set)].m_firstRow)], m_flags);
+    }
+
+    const ItemCheckRun* m_run = nullptr;
+    uint16_t m_flags = 0;
+    CFlatIndex m_index;
+    std::vector<SameItems> m_sets;
+};
+
+// The rows that take part, in order, each with its hash computed a few rows ahead so that its
+// lookup can be asked for before it is needed.
+class Candidates {
+public:
+    Candidates(const ItemCheckRun& run, SameItemSets& sets) : m_run(run), m_sets(sets)
+    {
+        for (size_t k = 0; k < kAhead; ++k)
+            Advance();
+    }
+
+    bool Next(int& row, uint64_t& hash)
+    {
+        if (m_count == 0)
+            return false;
+        row = m_rows[m_first];
+        hash = m_hashes[m_first];
+        m_first = (m_first + 1) % kAhead;
+        --m_count;
+        Advance();
+        return true;
+    }
+
+private:
+    static constexpr size_t kAhead = 8;
+
+    void Advance()
+    {
+        while (m_scan < int(m_run.m_rows.size())) {
+            const int row = m_scan++;
+            if (!m_run.IsItem(row) || !IsEvalValueValid(m_run.m_rows[size_t(row)]->m_fExtension))
+                continue;
+            const size_t slot = (m_first + m_count++) % kAhead;
+            m_rows[slot] = row;
+            m_hashes[slot] = m_sets.Hash(row);
+            m_sets.Prefetch(m_hashes[slot]);
+            return;
+        }
     }
 
     const ItemCheckRun& m_run;
-    uint16_t m_flags;
-    CFlatIndex m_index;
-    std::vector<SameItems> m_sets;
+    SameItemSets& m_sets;
+    int m_scan = 0;
+    size_t m_first = 0;
+    size_t m_count = 0;
+    int m_rows[kAhead] = {};
+    uint64_t m_hashes[kAhead] = {};
 };
 
 void ReportDiffering(const ItemCheckRun& run, int runner, const SameItems& same)
@@ -132,18 +198,12 @@ void MarkIdenticalItems(ItemCheckRun& run)
     if (!TestFlagBit(run.m_prop.m_wFlags2, PROP2_IDENTICAL_ITEM_RULE))
         return;
     const uint16_t flags = IdentityFlags(run.m_prop);
-    SameItemSets sets(run, flags);
-    // The rows that take part, with their hashes, so each lookup can be asked for ahead.
-    std::vector<std::pair<int, uint64_t>> candidates;
-    for (int row = 0; row < int(run.m_rows.size()); ++row)
-        if (run.IsItem(row) && IsEvalValueValid(run.m_rows[size_t(row)]->m_fExtension))
-            candidates.emplace_back(row, sets.Hash(row));
-    constexpr size_t kAhead = 8;
-    std::vector<std::pair<int, int>> runners;
-    for (size_t k = 0; k < candidates.size(); ++k) {
-        if (k + kAhead < candidates.size())
-            sets.Prefetch(candidates[k + kAhead].second);
-        const auto [row, hash] = candidates[k];
+    SameItemSets& sets = SameItemSets::Reused();
+    sets.Reset(run, flags);
+    Candidates candidates(run, sets);
+    int row = 0;
+    uint64_t hash = 0;
+    while (candidates.Next(row, hash)) {
         const CItem* item = run.m_rows[size_t(row)];
         const int set = sets.Find(row, hash);
         SameItems& same = sets[set];
@@ -153,9 +213,9 @@ void MarkIdenticalItems(ItemCheckRun& run)
         } else if (!TestFlagBit(item->m_wFlags, ITEM_FIXED_PRICE)) {
             same.m_hasPrice = true;
             same.m_price = item->m_fUnitPrice;
-            runners.emplace_back(row, set);
+            sets.m_runners.emplace_back(row, set);
         }
     }
-    for (const auto& [runner, set] : runners)
+    for (const auto& [runner, set] : sets.m_runners)
         ReportDiffering(run, runner, sets[set]);
 }

@@ -21,18 +21,38 @@ uint8_t KindOf(const CItem& row)
 
 } // namespace
 
+// The per-row vectors of the last run, kept for the next: a check runs on every edit, and giving
+// their memory back each time made every run fault it in again.
+ItemCheckRun::Buffers& ItemCheckRun::SpareBuffers()
+{
+    static Buffers spare;
+    return spare;
+}
+
+void ItemCheckRun::SwapBuffers(Buffers& other)
+{
+    m_rows.swap(other.m_rows);
+    m_words.swap(other.m_words);
+    m_kinds.swap(other.m_kinds);
+    m_sectionOf.swap(other.m_sectionOf);
+    m_choiceOf.swap(other.m_choiceOf);
+    m_groupOf.swap(other.m_groupOf);
+}
+
 ItemCheckRun::ItemCheckRun(CProp& prop)
     : m_prop(prop),
-      m_words(size_t(prop.m_items.GetSize()), 0),
-      m_kinds(size_t(prop.m_items.GetSize()), 0),
-      m_sectionOf(size_t(prop.m_items.GetSize()), -1),
-      m_choiceOf(size_t(prop.m_items.GetSize()), -1),
-      m_groupOf(size_t(prop.m_items.GetSize()), -1),
       m_caps(prop),
       m_unitPriceRange(prop.m_numberFormats[NUMFMT_UNIT_PRICE].m_byWidth),
       m_extensionRange(prop.m_numberFormats[NUMFMT_AMOUNT].m_byWidth)
 {
-    m_rows.reserve(size_t(prop.m_items.GetSize()));
+    SwapBuffers(SpareBuffers());
+    const size_t size = size_t(prop.m_items.GetSize());
+    m_words.assign(size, 0);
+    m_kinds.assign(size, 0);
+    m_sectionOf.assign(size, -1);
+    m_choiceOf.assign(size, -1);
+    m_groupOf.assign(size, -1);
+    m_rows.clear();
     int section = -1;
     for (const auto& row : prop.m_items) {
         m_kinds[m_rows.size()] = row ? KindOf(*row) : 0;
@@ -41,6 +61,11 @@ ItemCheckRun::ItemCheckRun(CProp& prop)
         m_sectionOf[m_rows.size()] = section;
         m_rows.push_back(row.get());
     }
+}
+
+ItemCheckRun::~ItemCheckRun()
+{
+    SwapBuffers(SpareBuffers());
 }
 
 void ItemCheckRun::MarkAll(const std::vector<int>& rows, int bit)

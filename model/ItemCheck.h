@@ -22,6 +22,9 @@ private:
 // One run of the item checks of Check Zod, shared by its steps.
 struct ItemCheckRun {
     explicit ItemCheckRun(CProp& prop);
+    ~ItemCheckRun();
+    ItemCheckRun(const ItemCheckRun&) = delete;
+    ItemCheckRun& operator=(const ItemCheckRun&) = delete;
 
     CProp& m_prop;
     std::vector<CItem*> m_rows;     // the item list; null for an emptied slot
@@ -51,6 +54,18 @@ struct ItemCheckRun {
     // The row's unit price breaks no bid cap and its price and extension are in range.
     bool MeetsLimits(int row);
     bool IsSectionTotalInRange(int section) const;
+
+private:
+    struct Buffers {
+        std::vector<CItem*> m_rows;
+        std::vector<uint16_t> m_words;
+        std::vector<uint8_t> m_kinds;
+        std::vector<int> m_sectionOf;
+        std::vector<int> m_choiceOf;
+        std::vector<int> m_groupOf;
+    };
+    static Buffers& SpareBuffers();
+    void SwapBuffers(Buffers& other);
 };
 
 // The steps, in the order the check runs them.
