@@ -26,19 +26,21 @@ int ClampSeverity(int severity)
 void AppendMessage(std::string& out, std::string_view format, std::initializer_list<std::string_view> args)
 {
     auto next = args.begin();
-    for (std::size_t i = 0; i < format.size(); ++i) {
-        const char c = format[i];
-        const char following = i + 1 < format.size() ? format[i + 1] : '\0';
-        if (c == '%' && following == 's') {
-            if (next != args.end())
-                out += *next++;
-            ++i;
-        } else if (c == '%' && following == '%') {
-            out += '%';
-            ++i;
-        } else {
-            out += c;
+    for (std::size_t start = 0; start < format.size();) {
+        const std::size_t percent = std::min(format.find('%', start), format.size());
+        out.append(format, start, percent - start);
+        if (percent + 1 >= format.size()) {
+            out.append(format.substr(percent));
+            return;
         }
+        const char directive = format[percent + 1];
+        if (directive == 's' && next != args.end())
+            out += *next++;
+        else if (directive == '%')
+            out += '%';
+        else if (directive != 's')
+            out.append(format, percent, 2);
+        start = percent + 2;
     }
 }
 
