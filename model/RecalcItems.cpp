@@ -1,6 +1,5 @@
 #include "model/RecalcItems.h"
 
-#include "model/CharClass.h"
 #include "model/Evaluator.h"
 #include "model/FlagWord.h"
 #include "model/ItemArray.h"
@@ -73,12 +72,4 @@ std::optional<std::string> FindDuplicateLineNumberIn(const CItemArray& items)
         if (row && seen[row->IsSection() ? 1 : 0][row->m_strLineNum] > 1)
             return row->m_strLineNum;
     return std::nullopt;
-}
-
-std::string AlternateGroupKey(std::string_view code)
-{
-    std::string key(code.substr(0, 2));
-    for (char& c : key)
-        c = AsciiToUpper(c);
-    return key;
 }

@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 class CItem;
 class CItemArray;
@@ -26,6 +25,3 @@ int FindSectionRowIn(const CItemArray& items, int index);
 int FindNextItemIn(const CItemArray& items, int index, int step);
 // The first line number that two rows of the same kind share.
 std::optional<std::string> FindDuplicateLineNumberIn(const CItemArray& items);
-
-// The alternate code's group: its first two characters, upper-cased.
-std::string AlternateGroupKey(std::string_view code);

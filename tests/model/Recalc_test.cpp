@@ -291,6 +291,19 @@ TEST(DbeGoalTest, MissingProposalFormOrTotalCountsAsMet)
     EXPECT_EQ(IsDbeGoalMet(prop.get(), 4), 1);
 }
 
+TEST(DbeTypeTest, NamesAndForms)
+{
+    EXPECT_EQ(GetDbeTypeName(FIRM_MBE), "MBE");
+    EXPECT_EQ(GetDbeItemTypeName(FIRM_WBE), "WBE Item");
+    auto prop = MakeBidProp();
+    CWinMeta& form = AddFirmForm(*prop, FIRM_WBE);
+    EXPECT_EQ(GetPropDbeForm(*prop, FIRM_WBE), &form);
+    EXPECT_TRUE(IsDbeTypeActive(*prop, FIRM_WBE));
+    EXPECT_FALSE(IsDbeTypeActive(*prop, FIRM_DBE));
+    EXPECT_FALSE(IsDbeTypeActive(*prop, 0));
+    EXPECT_EQ(GetPropDbeForm(*prop, 9), nullptr);
+}
+
 TEST(ItemListWalkTest, FindsSectionsNextItemsAndDuplicateLines)
 {
     auto prop = MakeBidProp();
