@@ -1,9 +1,16 @@
-#include "submit/base/BuildVersion.h"
+#include "model/FatalError.h"
+#include "model/NumberFormat.h"
 
 #include <cstdio>
 
 int main()
 {
-    std::printf("Zod %s\n", ZOD_VERSION_TEXT);
-    return 0;
+    try {
+        std::printf("Zod %s\n", FormatVersionString(-1).c_str());
+        return 0;
+    } catch (const CFatalError& error) {
+        // Nothing is open yet that could be lost: report and end with a failure code.
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
 }

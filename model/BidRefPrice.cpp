@@ -110,7 +110,7 @@ int LookupBidRefPrice(const BidRefItem* item, double* unitPrice)
 
     const std::optional<std::string> rest = CReferenceScanner(item->itemNumber).Scan(file.get());
     if (!rest)
-        return kBidRefItemNotFound;
+        return std::ferror(file.get()) ? kBidRefCannotOpen : kBidRefItemNotFound;
     const std::string formula = FormulaOf(*rest);
     if (formula.empty())
         return kBidRefBadFormula;

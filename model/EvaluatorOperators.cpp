@@ -26,15 +26,23 @@ constexpr EvalOperator kOperators[] = {
     {2, OpConditional, "?", 1},       {0, OpComma, ",", 1},
 };
 
-constexpr std::array<bool, 256> MakeOperatorStarts()
+// The rows that begin with each character, in table order, so a scan looks at those alone.
+struct Candidates {
+    int m_count = 0;
+    const EvalOperator* m_rows[3] = {};
+};
+
+constexpr std::array<Candidates, 256> MakeCandidates()
 {
-    std::array<bool, 256> starts{};
-    for (const EvalOperator& row : kOperators)
-        starts[static_cast<unsigned char>(row.m_text[0])] = true;
-    return starts;
+    std::array<Candidates, 256> table{};
+    for (const EvalOperator& row : kOperators) {
+        Candidates& entry = table[static_cast<unsigned char>(row.m_text[0])];
+        entry.m_rows[entry.m_count++] = &row;
+    }
+    return table;
 }
 
-constexpr std::array<bool, 256> kOperatorStarts = MakeOperatorStarts();
+constexpr std::array<Candidates, 256> kCandidates = MakeCandidates();
 
 // Smallest divisor magnitude that is not taken for zero.
 constexpr double kSmallestDivisor = 1e-10;
@@ -115,11 +123,11 @@ EvalStep Combine(EvalOpcode opcode, double left, double right)
 
 const EvalOperator* FindEvalOperator(const char* position)
 {
-    if (!kOperatorStarts[static_cast<unsigned char>(*position)])
-        return nullptr;
-    for (const EvalOperator& row : kOperators) {
-        if (row.m_text[0] == position[0] && (row.m_length == 1 || row.m_text[1] == position[1]))
-            return &row;
+    const Candidates& candidates = kCandidates[static_cast<unsigned char>(*position)];
+    for (int i = 0; i < candidates.m_count; ++i) {
+        const EvalOperator* row = candidates.m_rows[i];
+        if (row->m_length == 1 || row->m_text[1] == position[1])
+            return row;
     }
     return nullptr;
 }

@@ -33,7 +33,6 @@ enum EvalOpcode {
 constexpr int kCommaLevel = 0;
 constexpr int kAssignLevel = 1;
 constexpr int kConditionalLevel = 2;
-constexpr int kPrimaryLevel = 13;
 
 struct EvalOperator {
     int m_level;

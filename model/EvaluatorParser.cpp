@@ -61,27 +61,28 @@ const EvalOperator* FormulaParser::PeekOperator()
     return m_scanned;
 }
 
-double FormulaParser::Level(int level)
+double FormulaParser::Level(int lowest)
 {
-    if (level == kPrimaryLevel)
-        return Primary();
-    double left = Level(level + 1);
+    // Precedence climbing: the same parse as one function per level, where level n reads its
+    // left operand at level n+1 and loops over its own operators, without the descent through
+    // every level for each operand.
+    double left = Primary();
     for (;;) {
         EvalSymbol* target = m_state.m_target;
         SkipBlanks();
         const char* at = m_position;
         const EvalOperator* op = PeekOperator();
-        if (!op || op->m_level != level)
+        if (!op || op->m_level < lowest)
             return left;
         m_position += op->m_length;
-        if (level == kCommaLevel)
+        if (op->m_level == kCommaLevel)
             Nested(kCommaLevel, at);  // evaluated for its effects; the list keeps its first value
-        else if (level == kAssignLevel)
+        else if (op->m_level == kAssignLevel)
             left = Assign(*op, target, at);
-        else if (level == kConditionalLevel)
+        else if (op->m_level == kConditionalLevel)
             left = Conditional(left, at);
         else
-            left = Combine(*op, at, left, Level(level + 1));
+            left = Combine(*op, at, left, Level(op->m_level + 1));
     }
 }
 

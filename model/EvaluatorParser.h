@@ -5,7 +5,7 @@
 
 struct EvaluatorState;
 
-// The recursive-descent parser of one evaluation: 13 operator levels and the primaries.
+// The parser of one evaluation: 13 operator levels over the primaries (level 13).
 // Errors never stop it: the failing step yields 0.0 and only the first error is kept.
 class FormulaParser {
 public:
@@ -18,7 +18,8 @@ public:
     void SkipBlanks();
 
 private:
-    double Level(int level);
+    // Evaluates at a level: operators of that level and tighter ones.
+    double Level(int lowest);
     // A parse that starts again at a looser level: parentheses, macro bodies, right sides of
     // ",", "=" and "?". Their depth is bounded so no text can exhaust the stack.
     double Nested(int level, const char* at);

@@ -1,5 +1,22 @@
 #include "model/EvaluatorSymbols.h"
 
+namespace {
+
+// Byte order, as unsigned characters; names are short, so a plain loop beats a library call.
+int CompareNames(std::string_view a, const std::string& b)
+{
+    const std::size_t common = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < common; ++i) {
+        const auto x = static_cast<unsigned char>(a[i]);
+        const auto y = static_cast<unsigned char>(b[i]);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+}  // namespace
+
 EvalSymbolTree::~EvalSymbolTree()
 {
     Clear();
@@ -9,7 +26,7 @@ EvalSymbol* EvalSymbolTree::Find(std::string_view name) const
 {
     EvalSymbol* node = m_root.get();
     while (node) {
-        const int order = name.compare(node->m_name);
+        const int order = CompareNames(name, node->m_name);
         if (order == 0)
             return node;
         node = order < 0 ? node->m_left.get() : node->m_right.get();
@@ -22,7 +39,7 @@ EvalSymbol& EvalSymbolTree::FindOrCreate(std::string_view name)
     std::unique_ptr<EvalSymbol>* link = &m_root;
     while (*link) {
         EvalSymbol& node = **link;
-        const int order = name.compare(node.m_name);
+        const int order = CompareNames(name, node.m_name);
         if (order == 0)
             return node;
         link = order < 0 ? &node.m_left : &node.m_right;

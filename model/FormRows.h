@@ -39,7 +39,7 @@ enum : int {
 class CDBEItem : public CDataObject<CDBEItem> {
 public:
     uint16_t m_wFlags = 0;
-    int16_t m_iNumber = -1; // index of the item in the proposal's item list; from the file, unchecked
+    int16_t m_iNumber = -1; // index of the item in the proposal's item list; from a file, so check it
     double m_dQuantity = 0;
     double m_dUnitPrice = 0;
     double m_dExtension = 0;

@@ -3,6 +3,7 @@
 #include "model/Dates.h"
 #include "model/Evaluator.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -10,12 +11,16 @@
 namespace {
 
 constexpr double kExponentFormThreshold = 9e12;
+// Enough for the exact expansion of the smallest double; a format read from a file may ask for
+// any number, which must not become a gigabyte of zeros.
+constexpr int kMaxDecimals = 1100;
 
 // Like printf "%.*f": a negative precision means the default of six.
 std::string FixedText(double value, int decimals)
 {
     if (decimals < 0)
         decimals = 6;
+    decimals = std::min(decimals, kMaxDecimals);
     // Enough for the longest double (309 integer digits), a sign and any precision asked for.
     std::string text(std::size_t(decimals) + 330, '\0');
     const auto result = std::to_chars(text.data(), text.data() + text.size(), value,

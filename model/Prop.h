@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/AmendmentResult.h"
 #include "model/BidCap.h"
 #include "model/BidderInfo.h"
 #include "model/DataArray.h"

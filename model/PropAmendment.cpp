@@ -161,12 +161,13 @@ void ExchangeMiscForms(CDataArray<CWinMeta>& mine, CDataArray<CWinMeta>& theirs)
         if (own && amended)
             changed = own->ExchangeWithLog(*amended) > 0 || changed;
     }
-    while (theirs.GetSize() > mine.GetSize()) {
-        std::unique_ptr<CWinMeta> form = theirs.Detach(mine.GetSize());
-        if (form)
+    const int common = mine.GetSize();
+    while (theirs.GetSize() > common) {
+        if (std::unique_ptr<CWinMeta> form = theirs.Detach(common)) {
             form->StripUnchangedMarkers();
-        mine.Add(std::move(form));
-        added = true;
+            mine.Add(std::move(form));
+            added = true;
+        }
     }
     if (!deleted && !changed && !added)
         return;

@@ -1,27 +1,10 @@
 #include "submit/CertStore.h"
 
+#include "platform/core/FormatText.h"
 #include "submit/SessionLog.h"
 
 #include <cstdarg>
 #include <cstdio>
-
-namespace {
-
-std::string FormatText(const char* format, va_list args)
-{
-    va_list measure;
-    va_copy(measure, args);
-    const int length = std::vsnprintf(nullptr, 0, format, measure);
-    va_end(measure);
-    if (length <= 0)
-        return {};
-    std::string text(std::size_t(length) + 1, '\0');
-    std::vsnprintf(text.data(), text.size(), format, args);
-    text.resize(std::size_t(length));
-    return text;
-}
-
-} // namespace
 
 CCertStore::CCertStore() : m_errorText("No system certificate store is available on this platform.")
 {
@@ -40,7 +23,7 @@ int CCertStore::Log(int level, const char* format, ...)
         return 0;
     va_list args;
     va_start(args, format);
-    const std::string text = FormatText(format, args);
+    const std::string text = platform::FormatTextV(format, args);
     va_end(args);
     WriteSessionLog(m_log, level, "%s", text.c_str());
     return 0;

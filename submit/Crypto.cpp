@@ -1,5 +1,7 @@
 #include "submit/Crypto.h"
 
+#include "model/Prop.h"
+#include "model/TextUtil.h"
 #include "platform/core/Environment.h"
 #include "platform/core/Files.h"
 #include "platform/core/Paths.h"
@@ -21,30 +23,6 @@ constexpr const char* kOwnErrorTexts[] = {
     "Zod Package is out of date",
     "Invalid or Missing public key",
 };
-
-// '*' matches any run of characters, '?' any one; case counts. The last '*' is retried one
-// character further on each mismatch, which keeps the work at text length x pattern length.
-bool WildcardMatch(std::string_view pattern, std::string_view text)
-{
-    std::size_t p = 0, t = 0;
-    std::size_t starAt = std::string_view::npos, resumeAt = 0;
-    while (t < text.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == text[t])) {
-            ++p, ++t;
-        } else if (p < pattern.size() && pattern[p] == '*') {
-            starAt = p++;
-            resumeAt = t;
-        } else if (starAt != std::string_view::npos) {
-            p = starAt + 1;
-            t = ++resumeAt;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == '*')
-        ++p;
-    return p == pattern.size();
-}
 
 // A missing ring is copied from the shared Digital ID folder, or else created empty: an
 // empty file is a valid ring without keys.
@@ -126,7 +104,7 @@ int CCrypto::LoadAgencyKeyText(const std::string* plateText, int /*importFlag*/)
 {
     if (plateText == nullptr)
         return StoreError(kErrNoAgencyKey);
-    if (!WildcardMatch("*PUBLIC KEY*", *plateText))
+    if (!WildcardMatch(*plateText, "*PUBLIC KEY*", true))
         return StoreError(kErrInvalidPublicKey);
     if (ParsePublicKeyArmor(*plateText).status != ArmorStatus::Sound)
         return StoreError(kErrCorruptAgencyKey);
@@ -134,4 +112,12 @@ int CCrypto::LoadAgencyKeyText(const std::string* plateText, int /*importFlag*/)
     if (!KeyRingsOpen() || !platform::WriteFileAtomically(keyFile, *plateText))
         return StoreError(kErrCorruptAgencyKey);
     return StoreError(0);
+}
+
+int CCrypto::LoadAgencyKey(const CProp* proposal, int importFlag)
+{
+    if (proposal == nullptr)
+        return StoreError(kErrInvalidParameter);
+    const CPlate* plate = proposal->FindPlate(kAgencyPublicKeyPlate);
+    return LoadAgencyKeyText(plate != nullptr ? &plate->m_strText : nullptr, importFlag);
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+class CProp;
 class CSessionLog;
 
 // The cryptographic wrapper the document and the Digital IDs dialog use. Construction opens
@@ -42,6 +43,8 @@ public:
     // plateText: the text of the proposal's "Agency Public Key" plate, null when it has none.
     // A sound key is kept beside the key rings. importFlag goes to the key import.
     int LoadAgencyKeyText(const std::string* plateText, int importFlag);
+    // The same for the proposal's plate; 12 when there is no proposal.
+    int LoadAgencyKey(const CProp* proposal, int importFlag);
 
 private:
     bool OpenKeyRings();

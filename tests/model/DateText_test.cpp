@@ -35,8 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DateCase{"051410", "10/05/14"}, DateCase{"05142010", "10/05/14"},
                     DateCase{"5/14/10", "10/05/14"}, DateCase{"05-14-2010", "10/05/14"},
                     DateCase{"5/14", "10/05/14"}, DateCase{"12/31/99", "99/12/31"},
-                    DateCase{"1/1/37", "37/01/01"}, DateCase{"1/1/70", "70/01/01"},
-                    DateCase{"1/1/1969", "69/01/01"}, DateCase{"01jan", "10/01/01"},
+                    DateCase{"01jan", "10/01/01"},
                     DateCase{"2/30/10", "10/03/02"}, DateCase{"Dec 32", "11/01/01"}));
 
 TEST_F(DateTextTest, YearsKeepTheirCentury)

@@ -122,9 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, ThousandsCommas,
     testing::Values(CommaCase{"$1234567.89", "$1,234,567.89"}, CommaCase{"-1234", "-1,234"},
                     CommaCase{"999.5", "999.5"}, CommaCase{"($1234.50)", "($1,234.50)"},
-                    CommaCase{"1000", "1,000"}, CommaCase{"100000", "100,000"},
-                    CommaCase{"1234567890123.0000", "1,234,567,890,123.0000"},
-                    CommaCase{"0.12345678", "0.12345678"}, CommaCase{"", ""},
-                    CommaCase{"EUR 12345", "EUR 12,345"}, CommaCase{"1.500000e+13", "1.500000e+13"}));
+                    CommaCase{"100000", "100,000"}, CommaCase{"0.12345678", "0.12345678"},
+                    CommaCase{"", ""}, CommaCase{"1.500000e+13", "1.500000e+13"}));
 
 } // namespace

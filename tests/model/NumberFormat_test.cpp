@@ -18,8 +18,6 @@ TEST(FormatDollars, SignsParenthesesAndCommas)
     EXPECT_EQ(FormatDollars(-1234.5, 0, 2, true, true), "($1,234.50)");
     EXPECT_EQ(FormatDollars(1234567.891, 0, 2, true, true), "$1,234,567.89");
     EXPECT_EQ(FormatDollars(-1234.5, 0, 2, true, false), "-1,234.50");
-    EXPECT_EQ(FormatDollars(-1234.5, 0, 1, false, false), "-1234.5");
-    EXPECT_EQ(FormatDollars(0.125, 0, 0, false, false), "0");
     EXPECT_EQ(FormatDollars(2.5, 0, 0, false, false), "2"); // printf rounding: to even on a tie
     EXPECT_EQ(FormatDollars(-0.0, 0, 2, false, true), "$0.00");
     EXPECT_EQ(FormatDollars(kInvalid, 10, 2, true, true), "");
@@ -41,6 +39,8 @@ TEST(FormatDollars, WidthLimitsAndExponentForm)
     EXPECT_EQ(FormatDollars(std::numeric_limits<double>::max(), 0, 2, false, false).substr(0, 10),
               "1.797693e+");
     EXPECT_EQ(FormatDollars(12.5, 3, -1, false, false), "12.500000");
+    EXPECT_LT(FormatDollars(12.5, 3, 1 << 30, false, false).size(), 1200u);
+    EXPECT_EQ(FormatDollars(1.5, 1 << 30, 1, false, false), "1.5");
 }
 
 TEST(FormatAmount, CurrencyPrefixAndLocaleIndependence)
@@ -84,13 +84,6 @@ TEST(RoundToDecimals, InvalidAndNonFiniteValuesPassThrough)
     EXPECT_TRUE(std::isnan(RoundToDecimals(std::nan(""), 2)));
 }
 
-TEST(Numbers, IntTextAndDifference)
-{
-    EXPECT_EQ(IntToText(-2147483647 - 1), "-2147483648");
-    EXPECT_EQ(DoublesDiffer(0.1 + 0.2, 0.3), 1);
-    EXPECT_EQ(DoublesDiffer(1.5, 1.5), 0);
-}
-
 TEST(FormatVersionString, NumbersAndTheProgramsOwnVersion)
 {
     EXPECT_EQ(FormatVersionString(591), "5.9b");
@@ -115,8 +108,6 @@ TEST(ColorSpec, FormatsAndParsesRedGreenBlue)
     EXPECT_EQ(ParseColorSpec("200,214,234"), MakeColorRef(200, 214, 234));
     EXPECT_EQ(ParseColorSpec(FormatColorSpec(0x123456)), 0x123456u);
     EXPECT_EQ(ParseColorSpec("256, 257, -1"), MakeColorRef(0, 1, 255));
-    EXPECT_EQ(ParseColorSpec("10"), MakeColorRef(10, 0, 0));
-    EXPECT_EQ(ParseColorSpec(""), 0u);
     EXPECT_EQ(ParseColorSpec("-3"), 0x00EAD6C8u);
     EXPECT_EQ(ParseColorSpec("-4,9,9,9"), MakeColorRef(51, 204, 255));
     EXPECT_EQ(ParseColorSpec("-1"), CurrentSystemColors().window);

@@ -306,6 +306,7 @@ TEST_F(PropAmendment, FormsMovedOrDroppedWholeCarryNoMarkers)
     ChangeFlagBit(&edition->m_wFlags, PROP_HAS_DBE_FORM, 0);
     edition->m_pBondForm = MakeFirmForm(0);
     edition->m_miscForms.Add(MakeFirmForm(0));
+    edition->m_miscForms.Add(MakeFirmForm(3));
     auto amendment = MakeAmendment(*edition, *published);
     amendment->m_pBondForm->m_strFontFace = std::string(kUnchangedText); // as a hostile file might
     amendment->m_miscForms[1]->m_texts = {std::string(kUnchangedText)};
@@ -316,8 +317,9 @@ TEST_F(PropAmendment, FormsMovedOrDroppedWholeCarryNoMarkers)
     ASSERT_NE(bid->m_pBondForm, nullptr);
     EXPECT_EQ(bid->m_pBondForm->m_strFontFace, "");
     EXPECT_EQ(bid->m_pBondForm->m_rows.GetSize(), 1) << "a form without rows gets an empty one";
-    ASSERT_EQ(bid->m_miscForms.GetSize(), 2);
+    ASSERT_EQ(bid->m_miscForms.GetSize(), 3) << "every surplus form moves over, in order";
     EXPECT_EQ(bid->m_miscForms[1]->m_texts, std::vector<std::string>{""});
+    EXPECT_EQ(bid->m_miscForms[2]->m_rows.GetSize(), 3);
     const std::vector<std::string> data = LoggedTexts(LOG_PROPOSAL_DATA);
     for (const char* label : {"Deleted DBE Information", "Added Misc Information", "Added Zod Bond Information"})
         EXPECT_NE(std::find(data.begin(), data.end(), label), data.end()) << label;

@@ -1,5 +1,6 @@
 #include "submit/Crypto.h"
 
+#include "model/Prop.h"
 #include "submit/SessionLog.h"
 #include "tests/submit/ArmorBuilder.h"
 #include "tests/support/TestEnvironment.h"
@@ -168,4 +169,18 @@ TEST_F(CryptoTest, KeyRingOperationsStoreTheirCodes)
     EXPECT_EQ(crypto.GetError(), CPKC::kErrDigitalIdsUnavailable);
     CPKC bare;
     EXPECT_EQ(bare.DeleteKey("Bidder"), 1);
+}
+
+TEST_F(CryptoTest, AgencyKeyComesFromTheProposalsPlate)
+{
+    CCrypto crypto(0);
+    EXPECT_EQ(crypto.LoadAgencyKey(nullptr, 0), CCrypto::kErrInvalidParameter);
+
+    CProp proposal;
+    EXPECT_EQ(crypto.LoadAgencyKey(&proposal, 0), CCrypto::kErrNoAgencyKey);
+
+    const std::string sound = testsupport::ArmoredKey(testsupport::SamplePackets());
+    proposal.SetPlate(kAgencyPublicKeyPlate, sound);
+    EXPECT_EQ(crypto.LoadAgencyKey(&proposal, 0), 0);
+    EXPECT_EQ(ReadTextFile(KeyFolder() + "/AgencyKey.asc"), sound);
 }

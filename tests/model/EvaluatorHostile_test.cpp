@@ -1,4 +1,4 @@
-#include "tests/model/EvaluatorTestSupport.h"
+#include "tests/model/EvaluatorFixture.h"
 
 #include <string>
 

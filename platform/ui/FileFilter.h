@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// One entry of a "Description|patterns|...||" filter string.
+struct FileFilterEntry {
+    std::string description;
+    std::vector<std::string> patterns; // "*.txt", split at ';'
+};
+
+std::vector<FileFilterEntry> ParseFileFilter(std::string_view filter);
+
+// The entry as a Qt name filter. Matching ignores case, as the program's users expect of
+// "*.TVB", and "*.*" also matches names without a dot.
+std::string QtNameFilter(const FileFilterEntry& entry);
+
+// The name with the default extension added when it has none ("" leaves it as it is).
+std::string WithDefaultExtension(const std::string& path, std::string_view extension);
+
+} // namespace platform

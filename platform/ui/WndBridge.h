@@ -1,0 +1,45 @@
+#pragma once
+
+// Internal to the window layer: the link between a window and its widget.
+#include <QObject>
+#include <QWidget>
+
+class CWnd;
+
+namespace platform {
+
+// Sits on the widget as an event filter and hands events to the window.
+class WndBridge : public QObject {
+public:
+    WndBridge(CWnd* wnd, QWidget* widget);
+    // The widget went away under the window (its parent was deleted): the window lets go.
+    ~WndBridge() override;
+    CWnd* Window() const { return m_wnd; }
+    void Disconnect() { m_wnd = nullptr; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    CWnd* m_wnd;
+    QWidget* m_widget;
+};
+
+// The widget of a plain window. Windows hear every mouse move, buttons down or not.
+class WndWidget : public QWidget {
+public:
+    explicit WndWidget(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+};
+
+// Which window a widget belongs to (null when none).
+CWnd* WindowOfWidget(const QWidget* widget);
+void RegisterWidget(QWidget* widget, CWnd* wnd);
+void UnregisterWidget(QWidget* widget);
+// The window handling a mouse event right now, for SetCursor.
+CWnd* MouseEventWindow();
+void SetMouseEventWindow(CWnd* wnd);
+// Connects focus changes to OnKillFocus/OnSetFocus, once.
+void EnsureFocusTracking();
+void ForgetCapture(CWnd* wnd);
+
+} // namespace platform
