@@ -104,12 +104,14 @@ void ChooseWinners(std::vector<ChoiceEntry>& entries, bool byCode)
 ChoiceOutcome ChooseAlternates(const std::vector<ChoiceRow>& rows, bool byCode, bool wholeBid)
 {
     std::vector<int> alternates;
+    alternates.reserve(rows.size());
     for (size_t r = 0; r < rows.size(); ++r)
         if (IsAlternateOrOption(*rows[r].m_row))
             alternates.push_back(int(r));
     const std::vector<int> entryOf = NumberDistinctKeys(
         int(alternates.size()), [&](int k) { return std::string_view(rows[size_t(alternates[size_t(k)])].m_row->m_strAltCode); });
     std::vector<ChoiceEntry> entries;
+    entries.reserve(alternates.size());
     for (size_t k = 0; k < alternates.size(); ++k) {
         const ChoiceRow& row = rows[size_t(alternates[k])];
         if (size_t(entryOf[k]) == entries.size())

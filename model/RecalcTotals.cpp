@@ -15,10 +15,10 @@ int ExtensionDecimals(const CProp& prop)
     return prop.m_numberFormats[NUMFMT_AMOUNT].m_byDecimals;
 }
 
-// The rows after the section row up to the next one.
-std::vector<ChoiceRow> RowsOfSection(const CItemArray& items, int section)
+// The rows after the section row up to the next one, into a buffer that the caller reuses.
+void RowsOfSection(const CItemArray& items, int section, std::vector<ChoiceRow>& rows)
 {
-    std::vector<ChoiceRow> rows;
+    rows.clear();
     for (int i = section + 1; i < items.GetSize(); ++i) {
         CItem* row = items.GetAtOrNull(i);
         if (!row)
@@ -27,7 +27,6 @@ std::vector<ChoiceRow> RowsOfSection(const CItemArray& items, int section)
             break;
         rows.push_back({row});
     }
-    return rows;
 }
 
 // Every section row, each knowing whether any item of its section has a valid extension.
@@ -89,6 +88,12 @@ void RecalcSite(CSite& site)
 
 bool RecalcSection(CProp& prop, int index)
 {
+    std::vector<ChoiceRow> rows;
+    return RecalcSectionOfRow(prop, index, rows);
+}
+
+bool RecalcSectionOfRow(CProp& prop, int index, std::vector<ChoiceRow>& rows)
+{
     const int sectionIndex = FindSectionRow(prop, index);
     CItem* section = prop.m_items.GetAtOrNull(sectionIndex);
     // Rows before the first section belong to none; their first row must not lose its price.
@@ -96,7 +101,7 @@ bool RecalcSection(CProp& prop, int index)
         return false;
     section->m_fExtension = 0;
     section->m_fExtension2 = 0;
-    const std::vector<ChoiceRow> rows = RowsOfSection(prop.m_items, sectionIndex);
+    RowsOfSection(prop.m_items, sectionIndex, rows);
     const ChoiceOutcome outcome =
         ChooseAlternates(rows, TestFlagBit(prop.m_wFlags, PROP_ALT_ITEMS_BY_CODE) != 0, false);
     AddCounting(rows, outcome, section->m_fExtension, section->m_fExtension2);
@@ -137,10 +142,11 @@ int RecalcBidTotals(CProp* prop)
         if (site)
             RecalcSite(*site);
     bool changed = false;
+    std::vector<ChoiceRow> rows;
     for (int i = 0; i < prop->m_items.GetSize(); ++i) {
         const CItem* row = prop->m_items.GetAtOrNull(i);
         if (row && row->IsSection())
-            changed |= RecalcSection(*prop, i);
+            changed |= RecalcSectionOfRow(*prop, i, rows);
     }
     changed |= RecalcBidTotal(*prop);
     for (int type : {FIRM_DBE, FIRM_MBE, FIRM_WBE})
