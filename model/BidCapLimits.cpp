@@ -13,15 +13,6 @@ int RuleCount(const CBidCap& cap)
     return std::clamp(cap.m_iRuleCount, 0, CBidCap::kMaxRules);
 }
 
-// The minimum and maximum formulas of one rule read as amounts, each with whether it gave a
-// valid number.
-struct CapRuleValues {
-    double m_min = 0;
-    double m_max = 0;
-    bool m_minOk = false;
-    bool m_maxOk = false;
-};
-
 bool CapRuleUsesItemVariables(const CBidCap& cap, int rule)
 {
     return cap.m_strMinimum[size_t(rule)].find('@') != std::string::npos
@@ -53,15 +44,15 @@ CBidCapLimits::CBidCapLimits(CProp& prop)
             m_capNames.push_back(key);
         }
     }
+    m_sharedRules.resize(m_caps.size());
 }
 
-const CBidCap* CBidCapLimits::FindCap(const CItem& item) const
+int CBidCapLimits::FindCap(const CItem& item) const
 {
     if (m_caps.empty())
-        return nullptr;
+        return -1;
     const auto matches = [&](int c) { return m_capNames[size_t(c)] == item.m_strItemNum; };
-    const int cap = m_capIndex.Find(HashText(item.m_strItemNum), matches);
-    return cap < 0 ? nullptr : m_caps[size_t(cap)];
+    return m_capIndex.Find(HashText(item.m_strItemNum), matches);
 }
 
 const std::vector<CapViolation>& CBidCapLimits::GetViolations(int row)
@@ -71,11 +62,11 @@ const std::vector<CapViolation>& CBidCapLimits::GetViolations(int row)
     int& result = m_resultOfRow[size_t(row)];
     if (result < 0) {
         const CItem* item = m_prop.m_items.GetAtOrNull(row);
-        const CBidCap* cap = item && !item->IsSection() ? FindCap(*item) : nullptr;
+        const int cap = item && !item->IsSection() ? FindCap(*item) : -1;
         result = 0;
         // Comparing a price that was never entered with a limit means nothing.
-        if (cap && IsEvalValueValid(item->m_fUnitPrice)) {
-            std::vector<CapViolation> violations = Evaluate(row, *cap);
+        if (cap >= 0 && IsEvalValueValid(item->m_fUnitPrice)) {
+            std::vector<CapViolation> violations = Evaluate(row, cap);
             if (!violations.empty()) {
                 result = int(m_results.size());
                 m_results.push_back(std::move(violations));
@@ -85,17 +76,23 @@ const std::vector<CapViolation>& CBidCapLimits::GetViolations(int row)
     return m_results[size_t(result)];
 }
 
-std::vector<CapViolation> CBidCapLimits::Evaluate(int row, const CBidCap& cap)
+std::vector<CapViolation> CBidCapLimits::Evaluate(int row, int capIndex)
 {
+    const CBidCap& cap = *m_caps[size_t(capIndex)];
     std::vector<CapViolation> violations;
     bool variablesSet = false;
     const double price = m_prop.m_items.GetAt(row)->m_fUnitPrice;
     for (int rule = 0; rule < RuleCount(cap); ++rule) {
-        if (!variablesSet && CapRuleUsesItemVariables(cap, rule)) {
+        const bool perItem = CapRuleUsesItemVariables(cap, rule);
+        if (!variablesSet && perItem) {
             SetItemVariables(row);
             variablesSet = true;
         }
-        const CapRuleValues values = EvaluateCapRule(m_prop, cap, rule);
+        // A rule without the item's variables gives the same limits for every item of the cap.
+        std::optional<CapRuleValues>& shared = m_sharedRules[size_t(capIndex)][size_t(rule)];
+        if (!perItem && !shared)
+            shared = EvaluateCapRule(m_prop, cap, rule);
+        const CapRuleValues values = perItem ? EvaluateCapRule(m_prop, cap, rule) : *shared;
         if (values.m_minOk && price < values.m_min)
             violations.push_back({rule, true, values.m_min});
         if (values.m_maxOk && price > values.m_max)

@@ -2,6 +2,8 @@
 
 #include "model/FlatIndex.h"
 
+#include <array>
+#include <optional>
 #include <string_view>
 
 #include <vector>
@@ -15,6 +17,15 @@ struct CapViolation {
     int m_rule = 0;
     bool m_below = false; // below the minimum, else above the maximum
     double m_bound = 0;
+};
+
+// The minimum and maximum formulas of one rule read as amounts, each with whether it gave a
+// valid number.
+struct CapRuleValues {
+    double m_min = 0;
+    double m_max = 0;
+    bool m_minOk = false;
+    bool m_maxOk = false;
 };
 
 // The bid cap limits of the items of one proposal, each row's evaluated once per check. A formula
@@ -32,7 +43,7 @@ public:
     const std::vector<CapViolation>& GetViolations(int row);
 
 private:
-    std::vector<CapViolation> Evaluate(int row, const CBidCap& cap);
+    std::vector<CapViolation> Evaluate(int row, int capIndex);
     void SetItemVariables(int row);
     double ItemsTotalWithoutItem(int row);
     double RecalculatedSectionTotal(int row, int section);
@@ -47,11 +58,12 @@ private:
     };
 
     CProp& m_prop;
-    const CBidCap* FindCap(const CItem& item) const;
+    int FindCap(const CItem& item) const; // -1 when none
 
     // The caps by item number, hashed once per check rather than searched per item.
     std::vector<const CBidCap*> m_caps;
     std::vector<std::string_view> m_capNames; // the map's keys
+    std::vector<std::array<std::optional<CapRuleValues>, 5>> m_sharedRules;
     CFlatIndex m_capIndex;
     // Per row: -1 until evaluated, else its entry in m_results (0: no violation).
     std::vector<int> m_resultOfRow;

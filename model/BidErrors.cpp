@@ -46,7 +46,12 @@ void AppendMessage(std::string& out, std::string_view format, std::initializer_l
 
 std::string EntryText(int area, int severity, std::string_view format, std::initializer_list<std::string_view> args)
 {
-    std::string text(GetBidAreaName(area));
+    std::size_t length = format.size() + 32;
+    for (std::string_view arg : args)
+        length += arg.size();
+    std::string text;
+    text.reserve(std::min(length, kMaxBidErrorMessage + 32));
+    text += GetBidAreaName(area);
     text += ' ';
     text += GetBidSeverityName(severity);
     text += " : ";

@@ -146,6 +146,7 @@ TEST_F(CheckBidTest, BidCapsBoundTheUnitPrice)
     AddItem(*prop, "0030", 1, 15);
     AddItem(*prop, "0040", 1, -1);
     AddItem(*prop, "0050", 1, 12);
+    AddItem(*prop, "0060", 1, 30).m_strItemNum = "I0010"; // shares the cap of line 0010
     for (const char* name : {"I0010", "I0020", "I0030", "I0040", "I0050"}) {
         CBidCap* cap = prop->GetOrCreateBidCap(name);
         cap->m_iRuleCount = 1;
@@ -159,7 +160,8 @@ TEST_F(CheckBidTest, BidCapsBoundTheUnitPrice)
                                         "Item Error : item I0010 (Line# 0010) Unit Price must bt at least $10.00",
                                         "Item Error : item I0020 (Line# 0020) Unit Price must not exceed $20.00",
                                         "Item Error : item I0030 (Line# 0030) Price too low for %s",
-                                        "Item Error : item I0040 (Line# 0040) not bid"));
+                                        "Item Error : item I0040 (Line# 0040) not bid",
+                                        "Item Error : item I0010 (Line# 0060) Unit Price must not exceed $20.00"));
 }
 
 TEST_F(CheckBidTest, CapOnTheItemsTotalSeesTheTotalWithoutTheItem)
