@@ -22,10 +22,25 @@ enum : int {
     SAME_LUMP_SUM_FLAG = 4,
 };
 
-uint16_t IdentityFlags(const CProp& prop)
-{
-    return prop.m_wDisplayFormatFlags;
-}
+// The comparisons the proposal selects, read once per check rather than once per item.
+struct IdentitySelection {
+    IdentitySelection() = default;
+    explicit IdentitySelection(const CProp& prop)
+    {
+        const uint16_t flags = prop.m_wDisplayFormatFlags;
+        m_shortDesc = TestFlagBit(flags, SAME_SHORT_DESCRIPTION);
+        m_longDesc = TestFlagBit(flags, SAME_LONG_DESCRIPTION);
+        m_fixedPrice = TestFlagBit(flags, SAME_FIXED_PRICE_FLAG);
+        m_altCode = TestFlagBit(flags, SAME_ALTERNATE_CODE);
+        m_lumpSum = TestFlagBit(flags, SAME_LUMP_SUM_FLAG);
+    }
+
+    bool m_shortDesc = false;
+    bool m_longDesc = false;
+    bool m_fixedPrice = false;
+    bool m_altCode = false;
+    bool m_lumpSum = false;
+};
 
 // The fields that decide whether two items are the same; unselected fields stay empty. Views
 // into the rows, so that grouping thousands of items makes no copies.
@@ -47,19 +62,19 @@ uint64_t HashOf(const IdentityKey& key)
     return (hash ^ uint64_t(key.m_flags)) * 0x100000001B3ull;
 }
 
-IdentityKey MakeIdentityKey(const CItem& item, uint16_t flags)
+IdentityKey MakeIdentityKey(const CItem& item, const IdentitySelection& selection)
 {
     IdentityKey key;
     key.m_itemNumber = item.m_strItemNum;
-    if (TestFlagBit(flags, SAME_SHORT_DESCRIPTION))
+    if (selection.m_shortDesc)
         key.m_shortDesc = item.m_strShortDesc;
-    if (TestFlagBit(flags, SAME_LONG_DESCRIPTION))
+    if (selection.m_longDesc)
         key.m_longDesc = item.m_strLongDesc;
-    if (TestFlagBit(flags, SAME_ALTERNATE_CODE))
+    if (selection.m_altCode)
         key.m_altCode = item.m_strAltCode;
-    if (TestFlagBit(flags, SAME_FIXED_PRICE_FLAG))
+    if (selection.m_fixedPrice)
         key.m_flags |= TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE) << 1;
-    if (TestFlagBit(flags, SAME_LUMP_SUM_FLAG))
+    if (selection.m_lumpSum)
         key.m_flags |= TestFlagBit(item.m_wFlags, ITEM_LUMP_SUM) << 2;
     return key;
 }
@@ -85,21 +100,21 @@ public:
         return sets;
     }
 
-    void Reset(const ItemCheckRun& run, uint16_t flags)
+    void Reset(const ItemCheckRun& run, const IdentitySelection& selection)
     {
         m_run = &run;
-        m_flags = flags;
+        m_selection = selection;
         m_index.Reset(run.m_rows.size());
         m_sets.clear();
         m_runners.clear();
     }
 
-    uint64_t Hash(int row) const { return HashOf(MakeIdentityKey(*m_run->m_rows[size_t(row)], m_flags)); }
+    uint64_t Hash(int row) const { return HashOf(MakeIdentityKey(*m_run->m_rows[size_t(row)], m_selection)); }
     void Prefetch(uint64_t hash) const { m_index.Prefetch(hash); }
 
     int Find(int row, uint64_t hash)
     {
-        const IdentityKey key = MakeIdentityKey(*m_run->m_rows[size_t(row)], m_flags);
+        const IdentityKey key = MakeIdentityKey(*m_run->m_rows[size_t(row)], m_selection);
         const auto matches = [&](int set) { return KeyOf(set) == key; };
         const int set = m_index.FindOrAdd(hash, matches, int(m_sets.size()));
         if (set == int(m_sets.size()))
@@ -115,11 +130,11 @@ public:
 private:
     IdentityKey KeyOf(int set) const
     {
-        return MakeIdentityKey(*m_run->m_rows[size_t(m_sets[size_t(set)].m_firstRow)], m_flags);
+        return MakeIdentityKey(*m_run->m_rows[size_t(m_sets[size_t(set)].m_firstRow)], m_selection);
     }
 
     const ItemCheckRun* m_run = nullptr;
-    uint16_t m_flags = 0;
+    IdentitySelection m_selection;
     CFlatIndex m_index;
     std::vector<SameItems> m_sets;
 };
@@ -190,16 +205,15 @@ void ReportDiffering(const ItemCheckRun& run, int runner, const SameItems& same)
 bool IsSameItem(const CItem& a, const CItem& b, const CProp& prop)
 {
     return IsEvalValueValid(a.m_fExtension) && IsEvalValueValid(b.m_fExtension)
-           && MakeIdentityKey(a, IdentityFlags(prop)) == MakeIdentityKey(b, IdentityFlags(prop));
+           && MakeIdentityKey(a, IdentitySelection(prop)) == MakeIdentityKey(b, IdentitySelection(prop));
 }
 
 void MarkIdenticalItems(ItemCheckRun& run)
 {
     if (!TestFlagBit(run.m_prop.m_wFlags2, PROP2_IDENTICAL_ITEM_RULE))
         return;
-    const uint16_t flags = IdentityFlags(run.m_prop);
     SameItemSets& sets = SameItemSets::Reused();
-    sets.Reset(run, flags);
+    sets.Reset(run, IdentitySelection(run.m_prop));
     Candidates candidates(run, sets);
     int row = 0;
     uint64_t hash = 0;
