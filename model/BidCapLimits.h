@@ -1,14 +1,13 @@
 #pragma once
 
+#include "model/BidCap.h"
 #include "model/FlatIndex.h"
 
 #include <array>
 #include <optional>
 #include <string_view>
-
 #include <vector>
 
-class CBidCap;
 class CItem;
 class CProp;
 
@@ -43,6 +42,7 @@ public:
     const std::vector<CapViolation>& GetViolations(int row);
 
 private:
+    int FindCap(const CItem& item) const; // -1 when none
     std::vector<CapViolation> Evaluate(int row, int capIndex);
     void SetItemVariables(int row);
     double ItemsTotalWithoutItem(int row);
@@ -58,12 +58,12 @@ private:
     };
 
     CProp& m_prop;
-    int FindCap(const CItem& item) const; // -1 when none
 
     // The caps by item number, hashed once per check rather than searched per item.
     std::vector<const CBidCap*> m_caps;
     std::vector<std::string_view> m_capNames; // the map's keys
-    std::vector<std::array<std::optional<CapRuleValues>, 5>> m_sharedRules;
+    // Per cap, the values of its rules that do not depend on the item, once evaluated.
+    std::vector<std::array<std::optional<CapRuleValues>, CBidCap::kMaxRules>> m_sharedRules;
     CFlatIndex m_capIndex;
     // Per row: -1 until evaluated, else its entry in m_results (0: no violation).
     std::vector<int> m_resultOfRow;
