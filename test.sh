@@ -26,9 +26,10 @@ case "${1:-}" in
       work=$(mktemp -d)
       cp -r "$ROOT/fuzz/corpus/$name/." "$work/" 2>/dev/null || true
       echo "fuzzing $name for ${seconds}s"
-      "$target" -max_total_time="$seconds" -print_final_stats=0 "$work" 2>"$work.log" \
+      "$target" -max_total_time="$seconds" -print_final_stats=0 -artifact_prefix="$work.log-" \
+        "$work" 2>"$work.log" \
         || { tail -50 "$work.log"; exit 1; }
-      rm -rf "$work" "$work.log"
+      rm -rf "$work" "$work.log"*
     done
     echo "fuzz targets ran clean"
     ;;

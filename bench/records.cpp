@@ -1,7 +1,10 @@
-// Copying and comparing an item list of 10,000 rows, each reported as a ratio ("x_plain_copy")
-// to copying the same number of plain fixed-size structs, measured in the same run.
-#include "model/ItemArray.h"
+// Copying and comparing an item list of 10,000 rows and a whole proposal of 10,000 items, each
+// reported as a ratio ("x_plain_copy") to copying the same number of plain fixed-size structs,
+// measured in the same run.
+#include "model/AmendmentResult.h"
 #include "model/FlagWord.h"
+#include "model/ItemArray.h"
+#include "model/Prop.h"
 
 #include <benchmark/benchmark.h>
 
@@ -9,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -37,9 +41,8 @@ std::vector<PlainItem> MakePlainItems()
     return items;
 }
 
-CItemArray MakeSchedule()
+void FillSchedule(CItemArray& list)
 {
-    CItemArray list;
     for (int i = 0; i < kRows; ++i) {
         auto row = std::make_unique<CItem>();
         char line[16];
@@ -58,7 +61,45 @@ CItemArray MakeSchedule()
         }
         list.Add(std::move(row));
     }
+}
+
+CItemArray MakeSchedule()
+{
+    CItemArray list;
+    FillSchedule(list);
     return list;
+}
+
+std::unique_ptr<CWinMeta> MakeFirmForm(int firms)
+{
+    auto form = std::make_unique<CWinMeta>();
+    for (const char* name : {"Firm Name", "Amount", "Type", "Certified"})
+        form->m_fields.Add(std::make_unique<CFieldInfo>())->m_strName = name;
+    for (int f = 0; f < firms; ++f) {
+        CRowData* row = form->AddRow(-1, -1);
+        row->m_cells[0]->m_strText = "Subcontractor number " + std::to_string(f);
+        for (int i = 0; i < 40; ++i) {
+            auto entry = std::make_unique<CDBEItem>();
+            entry->m_iNumber = int16_t(f * 40 + i + 1);
+            entry->m_dQuantity = i;
+            row->m_dbeItems.Add(std::move(entry));
+        }
+    }
+    return form;
+}
+
+std::unique_ptr<CProp> MakeProposal()
+{
+    auto prop = std::make_unique<CProp>();
+    prop->m_strDescription = "Resurfacing, striping and guard rail on the state route";
+    FillSchedule(prop->m_items);
+    for (int s = 0; s < 20; ++s)
+        prop->m_sites.Add(std::make_unique<CSite>())->m_strDescription = "Site " + std::to_string(s);
+    prop->m_pDbeForm = MakeFirmForm(25);
+    prop->m_miscForms.Add(MakeFirmForm(1));
+    for (int p = 0; p < 30; ++p)
+        prop->SetPlate("Report " + std::to_string(p), std::string(400, 'x'));
+    return prop;
 }
 
 // Seconds per copy of kRows plain structs: the best of several timed runs.
@@ -135,10 +176,35 @@ void BM_ItemListCopyAndReduce(benchmark::State& state)
     ReportRatio(state);
 }
 
+void BM_ProposalCopy(benchmark::State& state)
+{
+    const auto source = MakeProposal();
+    for (auto _ : state) {
+        CProp copy;
+        copy.CopyFrom(*source);
+        benchmark::DoNotOptimize(copy.m_items[0]);
+    }
+    ReportRatio(state);
+}
+
+void BM_ProposalCopyAndCompare(benchmark::State& state)
+{
+    const auto source = MakeProposal();
+    for (auto _ : state) {
+        CProp copy;
+        copy.CopyFrom(*source);
+        if (copy.ReduceToChanges(source.get()) != AMEND_ALREADY_APPLIED)
+            state.SkipWithError("a copy must compare equal to its original");
+    }
+    ReportRatio(state);
+}
+
 BENCHMARK(BM_PlainStructCopy)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ItemListCopy)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ItemListCompareRowByRow)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ItemListCopyAndReduce)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ProposalCopy)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ProposalCopyAndCompare)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -15,6 +15,7 @@ struct CDC::State {
     CPoint position;
     CPoint viewportOrg;
     std::optional<QRegion> clip;
+    int mapMode;
 };
 
 CDC::CDC()
@@ -165,7 +166,7 @@ int CDC::SetBkMode(int mode)
 int CDC::SaveDC()
 {
     m_saved.push_back({m_pen, m_brush, m_font, m_textColor, m_bkColor, m_bkMode, m_position,
-                       m_viewportOrg, m_clip});
+                       m_viewportOrg, m_clip, m_mapMode});
     if (m_painter)
         m_painter->save();
     if (m_recording)
@@ -191,6 +192,7 @@ bool CDC::RestoreDC(int saved)
         m_position = s.position;
         m_viewportOrg = s.viewportOrg;
         m_clip = s.clip;
+        m_mapMode = s.mapMode;
         m_saved.pop_back();
         if (m_painter)
             m_painter->restore();
@@ -303,7 +305,8 @@ int CDC::GetDeviceCaps(int index) const
     case HORZRES: return DeviceRect().width();
     case VERTRES: return DeviceRect().height();
     case BITSPIXEL: return 32;
-    case LOGPIXELSX: case LOGPIXELSY: return 96;
+    case LOGPIXELSX: return DotsPerInch(false);
+    case LOGPIXELSY: return DotsPerInch(true);
     default: return 0;
     }
 }

@@ -66,6 +66,11 @@ constexpr int BITSPIXEL = 12;
 constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 90;
 
+// Mapping modes: device units with y down, or twips (1/1440 inch) with y up, in which text
+// output is placed at physical sizes on any device.
+constexpr int MM_TEXT = 1;
+constexpr int MM_TWIPS = 6;
+
 // Region results and combinations.
 constexpr int RGN_ERROR = 0;
 constexpr int NULLREGION = 1;
@@ -170,6 +175,11 @@ public:
                 DWORD rop = SRCCOPY);
     int GetDeviceCaps(int index) const;
 
+    // Twips apply to the painter's transform and to TextOut/ExtTextOut positions (y negated);
+    // the previous mode, or 0 for a mode not offered.
+    int SetMapMode(int mode);
+    int GetMapMode() const { return m_mapMode; }
+
     // Ends drawing on the selected bitmap (it is being deleted).
     void ReleaseBitmap();
 
@@ -191,6 +201,7 @@ private:
     int ClipResult() const;
     const QImage* SourceImage() const;
     QRect DeviceRect() const;
+    int DotsPerInch(bool vertical) const; // of the device; 96 without one
 
     QPainter* m_painter = nullptr;
     std::unique_ptr<QPainter> m_ownPainter; // memory DCs
@@ -205,6 +216,7 @@ private:
     int m_bkMode = OPAQUE;
     CPoint m_position;
     CPoint m_viewportOrg;
+    int m_mapMode = MM_TEXT;
     std::optional<QRegion> m_clip; // device coordinates; none = whole surface
     std::vector<State> m_saved;
 

@@ -149,6 +149,20 @@ int CDC::DrawText(std::string_view text, RECT* rect, UINT format)
 
 bool CDC::ExtTextOut(int x, int y, UINT options, const RECT* rect, std::string_view text)
 {
+    if (m_mapMode == MM_TWIPS) {
+        // y grows upward: negated, the painter's y-down scale puts the line where it belongs
+        // while the glyphs stay upright.
+        y = -y;
+        if (rect) {
+            const RECT flipped{rect->left, -rect->top, rect->right, -rect->bottom};
+            const RECT upright{flipped.left, std::min(flipped.top, flipped.bottom), flipped.right,
+                               std::max(flipped.top, flipped.bottom)};
+            m_mapMode = MM_TEXT;
+            const bool done = ExtTextOut(x, y, options, &upright, text);
+            m_mapMode = MM_TWIPS;
+            return done;
+        }
+    }
     if (m_recording) {
         std::string where = Point(x, y) + " " + Hex(options);
         if (rect)

@@ -1,5 +1,6 @@
 #include "platform/ui/Dialog.h"
 
+#include "platform/ui/DialogLayout.h"
 #include "platform/ui/Notifications.h"
 #include "platform/ui/WinText.h"
 
@@ -83,6 +84,24 @@ void CDialog::DestroyModalWindow()
         return;
     Detach();
     delete m_dialog.data();
+}
+
+void CDialog::BuildControls(QDialog* window)
+{
+    const DialogLayout* layout = platform::FindDialogLayout(m_templateId);
+    if (!layout || !window)
+        return;
+    m_layoutControls = platform::BuildDialogLayout(*this, *window, *layout);
+    if (m_title.empty())
+        window->setWindowTitle(platform::ToQString(ModalTitle()));
+}
+
+std::string CDialog::ModalTitle() const
+{
+    if (!m_title.empty())
+        return m_title;
+    const DialogLayout* layout = platform::FindDialogLayout(m_templateId);
+    return layout && layout->title ? layout->title : std::string();
 }
 
 bool CDialog::OnCommand(WPARAM wParam, LPARAM lParam)

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <vector>
 
 #include <QDialog>
 
@@ -33,14 +34,14 @@ public:
     bool HasEnded() const override { return m_ended; }
     void EndModal(int result) override { EndDialog(result); }
     void DestroyModalWindow() override;
-    std::string ModalTitle() const override { return m_title; }
+    std::string ModalTitle() const override; // the layout's title unless one was set
 
     void SetTitle(std::string title);
 
 protected:
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
-    // Puts the dialog's controls into its window (layouts from the resources).
-    virtual void BuildControls(QDialog*) {}
+    // Puts the dialog's controls into its window: the layout registered under the template id.
+    virtual void BuildControls(QDialog* window);
 
 private:
     bool MakeWindow(QWidget* parent, bool modal);
@@ -52,4 +53,5 @@ private:
     QPointer<QDialog> m_dialog;
     int m_result = IDCANCEL;
     bool m_ended = false;
+    std::vector<std::unique_ptr<CWnd>> m_layoutControls;
 };

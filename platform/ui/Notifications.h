@@ -23,6 +23,9 @@ constexpr UINT CBN_DROPDOWN = 7;
 constexpr UINT LBN_SELCHANGE = 1;
 constexpr UINT LBN_DBLCLK = 2;
 
+// A text a control asks its owner for when it needs it (TVN_GETDISPINFO, TTN_NEEDTEXT).
+inline char* const LPSTR_TEXTCALLBACK = reinterpret_cast<char*>(std::intptr_t(-1));
+
 // Header of a notification that carries data (tree controls).
 struct NMHDR {
     CWnd* hwndFrom;

@@ -5,6 +5,10 @@
 // reports SB_* requests to its parent's OnHScroll/OnVScroll, which sets the new position.
 #include "platform/ui/Wnd.h"
 
+// Which scroll bar of a window.
+constexpr int SB_HORZ = 0;
+constexpr int SB_VERT = 1;
+
 constexpr DWORD SBS_HORZ = 0x0000;
 constexpr DWORD SBS_VERT = 0x0001;
 

@@ -173,7 +173,10 @@ void CWinApp::OnAppExit()
 {
     if (m_docTemplate && m_docTemplate->GetDocument() && !m_docTemplate->GetDocument()->SaveModified())
         return;
-    if (m_mainFrame)
+    // Through the template when it holds the frame, so that it does not destroy it again later.
+    if (m_docTemplate && m_docTemplate->GetFrame())
+        m_docTemplate->CloseAllDocuments();
+    else if (m_mainFrame)
         m_mainFrame->DestroyFrame();
     QApplication::quit();
 }

@@ -229,7 +229,9 @@ void CWnd::GetClientRect(RECT* rect) const
 {
     if (!rect)
         return;
-    *rect = m_widget ? CRect(0, 0, m_widget->width(), m_widget->height()) : CRect();
+    *rect = m_widget ? CRect(0, 0, std::max(0, m_widget->width() - int(m_nonClient.cx)),
+                             std::max(0, m_widget->height() - int(m_nonClient.cy)))
+                     : CRect();
 }
 
 void CWnd::GetWindowRect(RECT* rect) const

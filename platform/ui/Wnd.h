@@ -185,6 +185,12 @@ protected:
     LRESULT NotifyParent(NMHDR* header, UINT code);
     // Called by a base handler: the current event goes on to the platform.
     void Default() { m_defaultWanted = true; }
+    // Strips at the right and bottom edges that belong to the window's own scroll bars: the
+    // client area leaves them out.
+    void SetNonClientEdges(int right, int bottom) { m_nonClient = CSize(right, bottom); }
+    // Mouse and wheel events of a part of the widget (a scroll area's viewport) reach the
+    // handlers too, in the part's coordinates (the client area of a scrolling control).
+    void ForwardInputOf(QWidget* part);
 
 private:
     friend class platform::WndBridge;
@@ -216,6 +222,7 @@ private:
     bool m_defaultWanted = false;
     int m_wheelRemainder = 0;
     CSize m_lastSize{-1, -1};
+    CSize m_nonClient;
     int m_dispatchDepth = 0;
 };
 

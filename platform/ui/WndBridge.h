@@ -2,7 +2,9 @@
 
 // Internal to the window layer: the link between a window and its widget.
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
+#include <vector>
 
 class CWnd;
 
@@ -16,13 +18,19 @@ public:
     ~WndBridge() override;
     CWnd* Window() const { return m_wnd; }
     void Disconnect() { m_wnd = nullptr; }
+    // Mouse and wheel events of a part of the widget (a scroll area's viewport) go to the
+    // window too.
+    void WatchPart(QWidget* part);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool IsPart(const QObject* object) const;
+
     CWnd* m_wnd;
     QWidget* m_widget;
+    std::vector<QPointer<QWidget>> m_parts;
 };
 
 // The widget of a plain window. Windows hear every mouse move, buttons down or not.

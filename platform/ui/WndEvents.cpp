@@ -11,6 +11,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace platform {
 
@@ -27,11 +28,32 @@ WndBridge::~WndBridge()
     }
 }
 
+void WndBridge::WatchPart(QWidget* part)
+{
+    m_parts.emplace_back(part);
+    part->installEventFilter(this);
+}
+
+bool WndBridge::IsPart(const QObject* object) const
+{
+    return std::any_of(m_parts.begin(), m_parts.end(),
+                       [object](const QPointer<QWidget>& p) { return p == object; });
+}
+
 bool WndBridge::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!m_wnd || watched != m_widget)
+    if (!m_wnd)
         return false;
-    return m_wnd->Dispatch(event);
+    if (watched == m_widget)
+        return m_wnd->Dispatch(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel: return IsPart(watched) && m_wnd->Dispatch(event);
+    default: return false;
+    }
 }
 
 } // namespace platform
@@ -75,6 +97,12 @@ private:
 };
 
 } // namespace
+
+void CWnd::ForwardInputOf(QWidget* part)
+{
+    if (m_bridge && part)
+        m_bridge->WatchPart(part);
+}
 
 bool CWnd::Dispatch(QEvent* event)
 {
@@ -223,5 +251,5 @@ void CWnd::DispatchSize()
     m_lastSize = size;
     UINT type = m_widget->isMaximized() ? SIZE_MAXIMIZED
                 : m_widget->isMinimized() ? SIZE_MINIMIZED : SIZE_RESTORED;
-    OnSize(type, size.cx, size.cy);
+    OnSize(type, std::max(0, int(size.cx - m_nonClient.cx)), std::max(0, int(size.cy - m_nonClient.cy)));
 }
