@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string_view>
+
+// Amounts typed by the bidder or stored in form cells, read through the formula evaluator.
+
+// Blank gives the invalid value. Blanks, tabs and "," go; a leading currency symbol (`currency`,
+// or "$" when that is empty; any case) goes; "(...)" around the amount means negative, with the
+// symbol allowed again inside. `valid` tells whether the evaluation succeeded.
+double ParseAmountText(std::string_view currency, std::string_view text, bool* valid);
+
+// A form cell's amount: at most 127 characters, every "," and "$" removed, then read as above;
+// 0 for an empty or invalid text.
+double ParseCellAmount(std::string_view currency, std::string_view text);
+
+// 0 when either is missing or invalid; 1 equal within 0.000005; 2 within half a cent; 3 beyond.
+int CompareAmounts(const double* a, const double* b);
+
+// A 16-bit count stored as -1 or 65535 means "not given".
+int IsValidShortIndex(int value);

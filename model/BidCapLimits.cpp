@@ -1,0 +1,178 @@
+#include "model/BidCapLimits.h"
+
+#include "model/Evaluator.h"
+#include "model/Prop.h"
+#include "model/Recalc.h"
+
+#include <algorithm>
+
+namespace {
+
+int RuleCount(const CBidCap& cap)
+{
+    return std::clamp(cap.m_iRuleCount, 0, CBidCap::kMaxRules);
+}
+
+bool CapRuleUsesItemVariables(const CBidCap& cap, int rule)
+{
+    return cap.m_strMinimum[size_t(rule)].find('@') != std::string::npos
+           || cap.m_strMaximum[size_t(rule)].find('@') != std::string::npos;
+}
+
+CapRuleValues EvaluateCapRule(const CProp& prop, const CBidCap& cap, int rule)
+{
+    CapRuleValues values;
+    values.m_min = ParseAmountText(&prop, cap.m_strMinimum[size_t(rule)], &values.m_minOk);
+    values.m_max = ParseAmountText(&prop, cap.m_strMaximum[size_t(rule)], &values.m_maxOk);
+    values.m_minOk = values.m_minOk && IsEvalValueValid(values.m_min);
+    values.m_maxOk = values.m_maxOk && IsEvalValueValid(values.m_max);
+    return values;
+}
+
+} // namespace
+
+CBidCapLimits::CBidCapLimits(CProp& prop)
+    : m_prop(prop), m_capIndex(size_t(prop.m_bidCaps.GetCount())), m_resultOfRow(size_t(prop.m_items.GetSize()), -1), m_results(1)
+{
+    for (const auto& [name, cap] : prop.m_bidCaps) {
+        if (!cap)
+            continue;
+        const std::string_view key = name;
+        const int added = int(m_caps.size());
+        if (m_capIndex.FindOrAdd(HashText(key), [&](int c) { return m_capNames[size_t(c)] == key; }, added) == added) {
+            m_caps.push_back(cap.get());
+            m_capNames.push_back(key);
+        }
+    }
+    m_sharedRules.resize(m_caps.size());
+}
+
+int CBidCapLimits::FindCap(const CItem& item) const
+{
+    if (m_caps.empty())
+        return -1;
+    const auto matches = [&](int c) { return m_capNames[size_t(c)] == item.m_strItemNum; };
+    return m_capIndex.Find(HashText(item.m_strItemNum), matches);
+}
+
+const std::vector<CapViolation>& CBidCapLimits::GetViolations(int row)
+{
+    if (row < 0 || size_t(row) >= m_resultOfRow.size())
+        return m_results[0];
+    int& result = m_resultOfRow[size_t(row)];
+    if (result < 0) {
+        const CItem* item = m_prop.m_items.GetAtOrNull(row);
+        const int cap = item && !item->IsSection() ? FindCap(*item) : -1;
+        result = 0;
+        // Comparing a price that was never entered with a limit means nothing.
+        if (cap >= 0 && IsEvalValueValid(item->m_fUnitPrice)) {
+            std::vector<CapViolation> violations = Evaluate(row, cap);
+            if (!violations.empty()) {
+                result = int(m_results.size());
+                m_results.push_back(std::move(violations));
+            }
+        }
+    }
+    return m_results[size_t(result)];
+}
+
+std::vector<CapViolation> CBidCapLimits::Evaluate(int row, int capIndex)
+{
+    const CBidCap& cap = *m_caps[size_t(capIndex)];
+    std::vector<CapViolation> violations;
+    bool variablesSet = false;
+    const double price = m_prop.m_items.GetAt(row)->m_fUnitPrice;
+    for (int rule = 0; rule < RuleCount(cap); ++rule) {
+        const bool perItem = CapRuleUsesItemVariables(cap, rule);
+        if (!variablesSet && perItem) {
+            SetItemVariables(row);
+            variablesSet = true;
+        }
+        // A rule without the item's variables gives the same limits for every item of the cap.
+        std::optional<CapRuleValues>& shared = m_sharedRules[size_t(capIndex)][size_t(rule)];
+        if (!perItem && !shared)
+            shared = EvaluateCapRule(m_prop, cap, rule);
+        const CapRuleValues values = perItem ? EvaluateCapRule(m_prop, cap, rule) : *shared;
+        if (values.m_minOk && price < values.m_min)
+            violations.push_back({rule, true, values.m_min});
+        if (values.m_maxOk && price > values.m_max)
+            violations.push_back({rule, false, values.m_max});
+    }
+    return violations;
+}
+
+void CBidCapLimits::SetItemVariables(int row)
+{
+    const double totalWithout = ItemsTotalWithoutItem(row);
+    const CItem& item = *m_prop.m_items.GetAt(row);
+    SetEvaluatorVariable("@QUAN", item.m_fQuan);
+    SetEvaluatorVariable("@UP", item.m_fUnitPrice);
+    SetEvaluatorVariable("@EXT", item.m_fExtension);
+    SetEvaluatorVariable("@TOTAL", totalWithout);
+    SetEvaluatorVariable("@ITEMTOTAL", m_prop.m_dItemsTotal);
+    SetEvaluatorVariable("@TIMETOTAL", m_prop.m_dTimeTotal);
+    SetEvaluatorVariable("@BIDTOTAL", m_prop.m_dProposalTotal);
+}
+
+double CBidCapLimits::ItemsTotalWithoutItem(int row)
+{
+    // The proposal is taken as recalculated, as the callers leave it before every check.
+    if (m_sumOfRow.empty())
+        PrepareSectionSums();
+    const int sectionRow = FindSectionRow(m_prop, row);
+    const CItem* section = m_prop.m_items.GetAtOrNull(sectionRow);
+    // A row before the first section is in no total.
+    if (!section || !section->IsSection() || sectionRow > row)
+        return m_prop.m_dItemsTotal;
+    // An alternate or option section may win or lose its group: choose again, the plain way.
+    if (TestFlagBit(section->m_wFlags, ITEM_IS_ALTERNATE) || TestFlagBit(section->m_wFlags, ITEM_IS_OPTION)) {
+        RecalculatedSectionTotal(row, sectionRow);
+        RecalcBidTotal(m_prop);
+        const double total = m_prop.m_dItemsTotal;
+        RecalculatedSectionTotal(row, -1);
+        RecalcBidTotal(m_prop);
+        return total;
+    }
+    // Any other section always counts: the sum runs on from where it stood before this one.
+    const size_t position = size_t(m_sumOfRow[size_t(sectionRow)]);
+    double total = m_sections[position].m_before + RecalculatedSectionTotal(row, sectionRow);
+    RecalculatedSectionTotal(row, -1);
+    for (size_t next = position + 1; next < m_sections.size(); ++next)
+        if (m_sections[next].m_counts)
+            total += m_prop.m_items.GetAt(m_sections[next].m_row)->m_fExtension;
+    return total;
+}
+
+// With `section` the section's total with the item priced at 0; with -1 the item and its
+// section as they were.
+double CBidCapLimits::RecalculatedSectionTotal(int row, int section)
+{
+    CItem& item = *m_prop.m_items.GetAt(row);
+    if (section >= 0) {
+        m_savedPrice = item.m_fUnitPrice;
+        item.m_fUnitPrice = 0;
+    } else {
+        item.m_fUnitPrice = m_savedPrice;
+    }
+    RecalcItem(m_prop, item);
+    RecalcSection(m_prop, row);
+    return section >= 0 ? m_prop.m_items.GetAt(section)->m_fExtension : 0;
+}
+
+void CBidCapLimits::PrepareSectionSums()
+{
+    m_sumOfRow.assign(size_t(m_prop.m_items.GetSize()), -1);
+    const SectionChoice choice = ChooseSections(m_prop);
+    double sum = 0;
+    size_t k = 0;
+    for (int index = 0; index < m_prop.m_items.GetSize() && k < choice.m_rows.size(); ++index) {
+        if (m_prop.m_items.GetAtOrNull(index) != choice.m_rows[k].m_row)
+            continue;
+        const bool counts = choice.m_outcome.m_counts[k];
+        m_sumOfRow[size_t(index)] = int(m_sections.size());
+        m_sections.push_back({index, counts, sum});
+        if (counts)
+            sum += choice.m_rows[k].m_row->m_fExtension;
+        ++k;
+    }
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "model/BidCap.h"
+#include "model/FlatIndex.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+class CItem;
+class CProp;
+
+// One limit of a bid cap that a unit price breaks.
+struct CapViolation {
+    int m_rule = 0;
+    bool m_below = false; // below the minimum, else above the maximum
+    double m_bound = 0;
+};
+
+// The minimum and maximum formulas of one rule read as amounts, each with whether it gave a
+// valid number.
+struct CapRuleValues {
+    double m_min = 0;
+    double m_max = 0;
+    bool m_minOk = false;
+    bool m_maxOk = false;
+};
+
+// The bid cap limits of the items of one proposal, each row's evaluated once per check. A formula
+// that uses the "@" variables needs the items total without the item. Recalculating the whole
+// proposal twice per item, the plain way, costs the square of its size; here only the item's
+// section is recalculated, and the items total is summed again from the section totals in the
+// same order as the recalculation sums them, so the figure is the same to the last bit. The
+// proposal must be recalculated before (the plain way recalculated it as a side effect of the
+// first such formula; every caller recalculates before it checks anyway).
+class CBidCapLimits {
+public:
+    explicit CBidCapLimits(CProp& prop);
+
+    // The limits the row's unit price breaks; none for a row without a cap or a price.
+    const std::vector<CapViolation>& GetViolations(int row);
+
+private:
+    int FindCap(const CItem& item) const; // -1 when none
+    std::vector<CapViolation> Evaluate(int row, int capIndex);
+    void SetItemVariables(int row);
+    double ItemsTotalWithoutItem(int row);
+    double RecalculatedSectionTotal(int row, int section);
+    void PrepareSectionSums();
+
+    // The sections in order, whether each counts toward the items total, and the items total
+    // summed before each.
+    struct SectionSum {
+        int m_row = 0;
+        bool m_counts = false;
+        double m_before = 0;
+    };
+
+    CProp& m_prop;
+
+    // The caps by item number, hashed once per check rather than searched per item.
+    std::vector<const CBidCap*> m_caps;
+    std::vector<std::string_view> m_capNames; // the map's keys
+    // Per cap, the values of its rules that do not depend on the item, once evaluated.
+    std::vector<std::array<std::optional<CapRuleValues>, CBidCap::kMaxRules>> m_sharedRules;
+    CFlatIndex m_capIndex;
+    // Per row: -1 until evaluated, else its entry in m_results (0: no violation).
+    std::vector<int> m_resultOfRow;
+    std::vector<std::vector<CapViolation>> m_results;
+    double m_savedPrice = 0;
+    std::vector<SectionSum> m_sections;
+    std::vector<int> m_sumOfRow; // position in m_sections of a section row, else -1
+};
+

@@ -1,0 +1,122 @@
+#include "model/ItemCheck.h"
+
+#include "model/CheckBid.h"
+#include "model/Evaluator.h"
+#include "model/FlagWord.h"
+#include "model/Prop.h"
+
+#include <cmath>
+
+namespace {
+
+uint8_t KindOf(const CItem& row)
+{
+    uint8_t kind = row.IsSection() ? ItemCheckRun::KIND_SECTION : ItemCheckRun::KIND_ITEM;
+    if (TestFlagBit(row.m_wFlags, ITEM_IS_ALTERNATE))
+        kind |= ItemCheckRun::KIND_ALTERNATE;
+    if (TestFlagBit(row.m_wFlags, ITEM_IS_OPTION))
+        kind |= ItemCheckRun::KIND_OPTION;
+    return kind;
+}
+
+} // namespace
+
+// The per-row vectors of the last run, kept for the next: a check runs on every edit, and giving
+// their memory back each time made every run fault it in again.
+ItemCheckRun::Buffers& ItemCheckRun::SpareBuffers()
+{
+    static Buffers spare;
+    return spare;
+}
+
+void ItemCheckRun::SwapBuffers(Buffers& other)
+{
+    m_rows.swap(other.m_rows);
+    m_words.swap(other.m_words);
+    m_kinds.swap(other.m_kinds);
+    m_sectionOf.swap(other.m_sectionOf);
+    m_choiceOf.swap(other.m_choiceOf);
+    m_groupOf.swap(other.m_groupOf);
+}
+
+ItemCheckRun::ItemCheckRun(CProp& prop)
+    : m_prop(prop),
+      m_caps(prop),
+      m_unitPriceRange(prop.m_numberFormats[NUMFMT_UNIT_PRICE].m_byWidth),
+      m_extensionRange(prop.m_numberFormats[NUMFMT_AMOUNT].m_byWidth)
+{
+    SwapBuffers(SpareBuffers());
+    const size_t size = size_t(prop.m_items.GetSize());
+    m_words.assign(size, 0);
+    m_kinds.assign(size, 0);
+    m_sectionOf.assign(size, -1);
+    m_choiceOf.assign(size, -1);
+    m_groupOf.assign(size, -1);
+    m_rows.clear();
+    int section = -1;
+    for (const auto& row : prop.m_items) {
+        m_kinds[m_rows.size()] = row ? KindOf(*row) : 0;
+        if (row && row->IsSection())
+            section = int(m_rows.size());
+        m_sectionOf[m_rows.size()] = section;
+        m_rows.push_back(row.get());
+    }
+}
+
+ItemCheckRun::~ItemCheckRun()
+{
+    SwapBuffers(SpareBuffers());
+}
+
+void ItemCheckRun::MarkAll(const std::vector<int>& rows, int bit)
+{
+    for (int row : rows)
+        Mark(row, bit);
+}
+
+bool ItemCheckRun::MeetsLimits(int row)
+{
+    const CItem& item = *m_rows[size_t(row)];
+    return !m_unitPriceRange.Exceeds(item.m_fUnitPrice) && !m_extensionRange.Exceeds(item.m_fExtension)
+           && m_caps.GetViolations(row).empty();
+}
+
+bool ItemCheckRun::IsSectionTotalInRange(int section) const
+{
+    return !m_extensionRange.Exceeds(m_rows[size_t(section)]->m_fExtension);
+}
+
+// A format without integer digits limits nothing, as when amounts are formatted.
+RangeLimit::RangeLimit(int digits) : m_limit(digits > 0 ? PowInt(10.0, digits) : 0)
+{
+}
+
+bool RangeLimit::Exceeds(double value) const
+{
+    return m_limit != 0 && IsEvalValueValid(value) && (value >= m_limit || value <= -m_limit);
+}
+
+void MarkFullyBidItems(ItemCheckRun& run)
+{
+    for (int row = 0; row < int(run.m_rows.size()); ++row) {
+        if (!run.IsItem(row))
+            continue;
+        const CItem& item = *run.m_rows[size_t(row)];
+        bool fullyBid;
+        if (TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE))
+            fullyBid = TestFlagBit(item.m_wFlags, ITEM_FIXED_FULLY_BID) ? IsEvalValueValid(item.m_fQuan) != 0
+                                                                        : TestFlagBit(item.m_wFlags, ITEM_FIXED_COUNTS_PRICED) != 0;
+        else
+            fullyBid = IsEvalValueValid(item.m_fExtension) && !run.Has(row, CHECK_IDENTICAL_ITEM) && run.MeetsLimits(row);
+        if (fullyBid)
+            run.Mark(row, CHECK_FULLY_BID);
+    }
+}
+
+bool IsItemListValid(const ItemCheckRun& run)
+{
+    for (int row = 0; row < int(run.m_rows.size()); ++row)
+        if (run.IsSection(row) && !run.Has(row, run.IsAlternateOrOption(row) ? CHECK_GROUP_CORRECT : CHECK_FULLY_BID))
+            return false;
+    return true;
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "model/BidCapLimits.h"
+
+#include <cstdint>
+#include <vector>
+
+class CItem;
+class CProp;
+
+// A value is out of range at 10^digits or more, or -10^digits or less, where digits are the
+// integer digits of the proposal's number format for its kind; 0 digits set no limit.
+class RangeLimit {
+public:
+    explicit RangeLimit(int digits);
+    bool Exceeds(double value) const;
+
+private:
+    double m_limit = 0;
+};
+
+// One run of the item checks of Check Zod, shared by its steps.
+struct ItemCheckRun {
+    explicit ItemCheckRun(CProp& prop);
+    ~ItemCheckRun();
+    ItemCheckRun(const ItemCheckRun&) = delete;
+    ItemCheckRun& operator=(const ItemCheckRun&) = delete;
+
+    CProp& m_prop;
+    std::vector<CItem*> m_rows;     // the item list; null for an emptied slot
+    std::vector<uint16_t> m_words;  // check word per row
+    std::vector<uint8_t> m_kinds;   // RowKind bits per row, read once from the flags
+    std::vector<int> m_sectionOf;   // the section row a row belongs to; -1 before the first
+    // Alternate and option rows: their choice and group, numbered over the whole run.
+    std::vector<int> m_choiceOf;
+    std::vector<int> m_groupOf;
+    std::vector<std::vector<int>> m_choiceMembers;
+    std::vector<std::vector<int>> m_groupMembers;
+    CBidCapLimits m_caps;
+    RangeLimit m_unitPriceRange;
+    RangeLimit m_extensionRange;
+
+    bool Has(int row, int bit) const { return (m_words[size_t(row)] >> bit) & 1; }
+    void Mark(int row, int bit) { m_words[size_t(row)] |= uint16_t(1u << bit); }
+    void MarkAll(const std::vector<int>& rows, int bit);
+    enum RowKind : uint8_t { KIND_ITEM = 1, KIND_SECTION = 2, KIND_ALTERNATE = 4, KIND_OPTION = 8 };
+    bool Is(int row, uint8_t kinds) const { return (m_kinds[size_t(row)] & kinds) != 0; }
+    bool IsItem(int row) const { return Is(row, KIND_ITEM); }
+    bool IsSection(int row) const { return Is(row, KIND_SECTION); }
+    bool IsAlternateOrOption(int row) const { return Is(row, KIND_ALTERNATE | KIND_OPTION); }
+    bool IsAlternate(int row) const { return Is(row, KIND_ALTERNATE); }
+    bool IsOption(int row) const { return Is(row, KIND_OPTION); }
+
+    // The row's unit price breaks no bid cap and its price and extension are in range.
+    bool MeetsLimits(int row);
+    bool IsSectionTotalInRange(int section) const;
+
+private:
+    struct Buffers {
+        std::vector<CItem*> m_rows;
+        std::vector<uint16_t> m_words;
+        std::vector<uint8_t> m_kinds;
+        std::vector<int> m_sectionOf;
+        std::vector<int> m_choiceOf;
+        std::vector<int> m_groupOf;
+    };
+    static Buffers& SpareBuffers();
+    void SwapBuffers(Buffers& other);
+};
+
+// The steps, in the order the check runs them.
+void MarkIdenticalItems(ItemCheckRun& run);
+void MarkFullyBidItems(ItemCheckRun& run);
+void AnalyseAlternates(ItemCheckRun& run);
+bool IsItemListValid(const ItemCheckRun& run);
+void ReportSectionMessages(ItemCheckRun& run);
+void ReportItemMessages(ItemCheckRun& run);

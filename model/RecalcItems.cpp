@@ -1,0 +1,75 @@
+#include "model/RecalcItems.h"
+
+#include "model/Evaluator.h"
+#include "model/FlagWord.h"
+#include "model/ItemArray.h"
+#include "model/NumberFormat.h"
+
+#include <string_view>
+#include <unordered_map>
+
+bool IsItemPriced(const CItem& item)
+{
+    if (!IsEvalValueValid(item.m_fExtension))
+        return false;
+    if (item.IsSection())
+        return true;
+    return !TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE) || TestFlagBit(item.m_wFlags, ITEM_FIXED_COUNTS_PRICED);
+}
+
+bool IsItemAltPriced(const CItem& item)
+{
+    if (!IsEvalValueValid(item.m_fExtension2))
+        return false;
+    return !TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE) || TestFlagBit(item.m_wFlags, ITEM_FIXED_COUNTS_PRICED);
+}
+
+void RecalcItemExtension(CItem& item, int decimals)
+{
+    if (item.IsSection())
+        return;
+    if (IsEvalValueValid(item.m_fQuan) && IsEvalValueValid(item.m_fUnitPrice))
+        item.m_fExtension = RoundToDecimals(item.m_fQuan * item.m_fUnitPrice, decimals);
+    else
+        MakeEvalErrorValue(&item.m_fExtension);
+    item.m_fUnitPrice2 = item.m_fUnitPrice;
+    item.m_fExtension2 = item.m_fExtension;
+}
+
+int FindSectionRowIn(const CItemArray& items, int index)
+{
+    if (index >= items.GetSize())
+        index = items.GetSize() - 1;
+    for (int i = index; i >= 0; --i) {
+        const CItem* row = items.GetAtOrNull(i);
+        if (row && row->IsSection())
+            return i;
+    }
+    return 0;
+}
+
+int FindNextItemIn(const CItemArray& items, int index, int step)
+{
+    if ((step != 1 && step != -1) || index < -1 || index > items.GetSize())
+        return -1;
+    for (int i = index + step; i >= 0 && i < items.GetSize(); i += step) {
+        const CItem* row = items.GetAtOrNull(i);
+        if (row && !row->IsSection())
+            return i;
+    }
+    return -1;
+}
+
+std::optional<std::string> FindDuplicateLineNumberIn(const CItemArray& items)
+{
+    // Counted first, then walked in order, so the answer is the earliest row that has a twin,
+    // as a pairwise search from the top would find.
+    std::unordered_map<std::string_view, int> seen[2];
+    for (const auto& row : items)
+        if (row)
+            ++seen[row->IsSection() ? 1 : 0][row->m_strLineNum];
+    for (const auto& row : items)
+        if (row && seen[row->IsSection() ? 1 : 0][row->m_strLineNum] > 1)
+            return row->m_strLineNum;
+    return std::nullopt;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+class CItem;
+class CItemArray;
+
+// Pricing tests and row walks over the schedule of items; emptied slots of the list are skipped.
+
+// A valid extension; a fixed-price item also needs its "counts as priced" bit. A section row
+// needs only a valid total.
+bool IsItemPriced(const CItem& item);
+// The same test on the second extension, without the section-row rule.
+bool IsItemAltPriced(const CItem& item);
+
+// Quantity x unit price rounded to `decimals` (invalid when either is), copied to the second pair.
+// Section rows are left alone.
+void RecalcItemExtension(CItem& item, int decimals);
+
+// The nearest section row at or before `index`; 0 when there is none.
+int FindSectionRowIn(const CItemArray& items, int index);
+// The next row in direction `step` (+1 or -1) that is not a section row; -1 past either end or
+// for bad arguments.
+int FindNextItemIn(const CItemArray& items, int index, int step);
+// The first line number that two rows of the same kind share.
+std::optional<std::string> FindDuplicateLineNumberIn(const CItemArray& items);

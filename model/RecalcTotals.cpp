@@ -1,0 +1,172 @@
+#include "model/Recalc.h"
+
+#include "model/AlternateChoice.h"
+#include "model/AmountText.h"
+#include "model/Evaluator.h"
+#include "model/FlagWord.h"
+#include "model/FormChecks.h"
+#include "model/Prop.h"
+#include "model/RecalcItems.h"
+
+namespace {
+
+int ExtensionDecimals(const CProp& prop)
+{
+    return prop.m_numberFormats[NUMFMT_AMOUNT].m_byDecimals;
+}
+
+// The rows after the section row up to the next one, into a buffer that the caller reuses.
+void RowsOfSection(const CItemArray& items, int section, std::vector<ChoiceRow>& rows)
+{
+    rows.clear();
+    for (int i = section + 1; i < items.GetSize(); ++i) {
+        CItem* row = items.GetAtOrNull(i);
+        if (!row)
+            continue;
+        if (row->IsSection())
+            break;
+        rows.push_back({row});
+    }
+}
+
+// Every section row, each knowing whether any item of its section has a valid extension.
+std::vector<ChoiceRow> SectionRows(const CItemArray& items)
+{
+    std::vector<ChoiceRow> rows;
+    for (const auto& row : items) {
+        if (!row)
+            continue;
+        if (row->IsSection())
+            rows.push_back({row.get()});
+        else if (!rows.empty() && IsEvalValueValid(row->m_fExtension))
+            rows.back().m_sectionHasPrices = true;
+    }
+    return rows;
+}
+
+void AddCounting(const std::vector<ChoiceRow>& rows, const ChoiceOutcome& outcome, double& total,
+                 double& secondTotal)
+{
+    for (size_t r = 0; r < rows.size(); ++r) {
+        if (!outcome.m_counts[r])
+            continue;
+        const CItem& row = *rows[r].m_row;
+        total += row.m_fExtension;
+        if (IsItemAltPriced(row))
+            secondTotal += row.m_fExtension2;
+    }
+}
+
+double TimeTotal(const CProp& prop)
+{
+    double total = 0;
+    if (!TestFlagBit(prop.m_wFlags2, PROP2_TIME_COSTS_IN_BID))
+        return total;
+    for (const auto& site : prop.m_sites)
+        if (site && TestFlagBit(site->m_wFlags, SITE_BIDDABLE) && TestFlagBit(site->m_wFlags, SITE_VALID))
+            total += site->m_dSiteTotal;
+    return total;
+}
+
+} // namespace
+
+void RecalcItem(const CProp& prop, CItem& item)
+{
+    RecalcItemExtension(item, ExtensionDecimals(prop));
+}
+
+void RecalcSite(CSite& site)
+{
+    const bool valid = IsEvalValueValid(site.m_dRoadCostPerDay) && site.m_dRoadCostPerDay != 0
+                       && IsValidShortIndex(site.m_iNumberOfDays);
+    ChangeFlagBit(&site.m_wFlags, SITE_VALID, valid ? 1 : 0);
+    if (valid)
+        site.m_dSiteTotal = site.m_iNumberOfDays * site.m_dRoadCostPerDay;
+    else
+        MakeEvalErrorValue(&site.m_dSiteTotal);
+}
+
+bool RecalcSection(CProp& prop, int index)
+{
+    std::vector<ChoiceRow> rows;
+    return RecalcSectionOfRow(prop, index, rows);
+}
+
+bool RecalcSectionOfRow(CProp& prop, int index, std::vector<ChoiceRow>& rows)
+{
+    const int sectionIndex = FindSectionRow(prop, index);
+    CItem* section = prop.m_items.GetAtOrNull(sectionIndex);
+    // Rows before the first section belong to none; their first row must not lose its price.
+    if (!section || !section->IsSection())
+        return false;
+    section->m_fExtension = 0;
+    section->m_fExtension2 = 0;
+    RowsOfSection(prop.m_items, sectionIndex, rows);
+    const ChoiceOutcome outcome =
+        ChooseAlternates(rows, TestFlagBit(prop.m_wFlags, PROP_ALT_ITEMS_BY_CODE) != 0, false);
+    AddCounting(rows, outcome, section->m_fExtension, section->m_fExtension2);
+    return outcome.m_chosenChanged;
+}
+
+bool RecalcBidTotal(CProp& prop)
+{
+    prop.m_dItemsTotal = 0;
+    prop.m_dSecondItemsTotal = 0;
+    const SectionChoice sections = ChooseSections(prop);
+    AddCounting(sections.m_rows, sections.m_outcome, prop.m_dItemsTotal, prop.m_dSecondItemsTotal);
+    prop.m_dTimeTotal = TimeTotal(prop);
+    prop.m_dProposalTotal = prop.m_dTimeTotal + prop.m_dItemsTotal;
+    prop.m_dSecondBidTotal = prop.m_dSecondItemsTotal + prop.m_dTimeTotal;
+    for (int type : {FIRM_DBE, FIRM_MBE, FIRM_WBE})
+        if (IsBidderDbe(prop, type))
+            SetFormCommitment(*prop.GetDbeForm(type), prop.m_dItemsTotal);
+    return sections.m_outcome.m_chosenChanged;
+}
+
+SectionChoice ChooseSections(CProp& prop)
+{
+    SectionChoice choice;
+    choice.m_rows = SectionRows(prop.m_items);
+    choice.m_outcome = ChooseAlternates(choice.m_rows, TestFlagBit(prop.m_wFlags, PROP_ALT_SECTIONS_BY_CODE) != 0, true);
+    return choice;
+}
+
+int RecalcBidTotals(CProp* prop)
+{
+    if (!prop)
+        return 0;
+    for (const auto& item : prop->m_items)
+        if (item)
+            RecalcItem(*prop, *item);
+    for (const auto& site : prop->m_sites)
+        if (site)
+            RecalcSite(*site);
+    bool changed = false;
+    std::vector<ChoiceRow> rows;
+    for (int i = 0; i < prop->m_items.GetSize(); ++i) {
+        const CItem* row = prop->m_items.GetAtOrNull(i);
+        if (row && row->IsSection())
+            changed |= RecalcSectionOfRow(*prop, i, rows);
+    }
+    changed |= RecalcBidTotal(*prop);
+    for (int type : {FIRM_DBE, FIRM_MBE, FIRM_WBE})
+        CalcDbeCommitment(*prop, type);
+    return changed ? 1 : 0;
+}
+
+int FindSectionRow(const CProp& prop, int index)
+{
+    return FindSectionRowIn(prop.m_items, index);
+}
+
+int FindNextItem(const CProp& prop, int index, int step)
+{
+    return FindNextItemIn(prop.m_items, index, step);
+}
+
+std::optional<std::string> FindDuplicateLineNumber(const CProp& prop)
+{
+    if (TestFlagBit(prop.m_wFlags, PROP_IS_AMENDMENT))
+        return std::nullopt;
+    return FindDuplicateLineNumberIn(prop.m_items);
+}

@@ -1,0 +1,129 @@
+// The check and the bid caps take shortcuts for speed; these compare them with the plain way on
+// random and generated proposals.
+#include "BidTestSupport.h"
+
+#include "bench/generator/ProposalGenerator.h"
+#include "model/BidCapLimits.h"
+#include "model/BidErrors.h"
+#include "model/CheckBid.h"
+#include "model/Recalc.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+struct Identical {
+    std::vector<bool> m_marks;
+    std::vector<std::string> m_messages;
+};
+
+// The rule as written: from every unmarked item that is not fixed-price, compare with every
+// later item.
+Identical PairwiseIdenticalItems(const CProp& prop)
+{
+    const int rows = prop.m_items.GetSize();
+    Identical result{std::vector<bool>(size_t(rows)), {}};
+    for (int i = 0; i < rows; ++i) {
+        const CItem& a = *prop.m_items[i];
+        if (a.IsSection() || TestFlagBit(a.m_wFlags, ITEM_FIXED_PRICE) || result.m_marks[size_t(i)])
+            continue;
+        for (int j = i + 1; j < rows; ++j) {
+            const CItem& b = *prop.m_items[j];
+            if (b.IsSection() || !IsSameItem(a, b, prop))
+                continue;
+            result.m_marks[size_t(j)] = a.m_fUnitPrice != b.m_fUnitPrice;
+            if (result.m_marks[size_t(j)])
+                result.m_messages.push_back("Item Error : Line# " + b.m_strLineNum + " has identical item at Line# "
+                                            + a.m_strLineNum + " with differing Unit Price.");
+        }
+    }
+    return result;
+}
+
+std::unique_ptr<CProp> RandomProposal(std::mt19937& random)
+{
+    auto prop = MakeBidProp();
+    ChangeFlagBit(&prop->m_wFlags2, PROP2_IDENTICAL_ITEM_RULE, 1);
+    prop->m_wDisplayFormatFlags = uint16_t(random() % 32);
+    const auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    for (int row = 0; row < 60; ++row) {
+        if (pick(10) == 0) {
+            AddSection(*prop, "S" + std::to_string(row));
+            continue;
+        }
+        CItem& item = AddItem(*prop, std::to_string(row), 1 + pick(3), pick(6) == 0 ? -1 : 1 + pick(3));
+        item.m_strItemNum = "N" + std::to_string(pick(5));
+        item.m_strShortDesc = pick(2) ? "a" : "b";
+        item.m_strAltCode = pick(3) ? "" : "01A";
+        ChangeFlagBit(&item.m_wFlags, ITEM_FIXED_PRICE, pick(5) == 0);
+        ChangeFlagBit(&item.m_wFlags, ITEM_LUMP_SUM, pick(4) == 0);
+    }
+    return prop;
+}
+
+TEST(CheckEquivalenceTest, IdenticalItemsAsThePairwiseRule)
+{
+    for (uint32_t seed = 1; seed <= 300; ++seed) {
+        std::mt19937 random(seed);
+        auto prop = RandomProposal(random);
+        RecalcBidTotals(prop.get());
+        CheckBid(prop.get(), true);
+        const Identical expected = PairwiseIdenticalItems(*prop);
+        std::vector<std::string> messages;
+        for (const CBidError& entry : GetBidErrorList())
+            if (entry.m_strText.find("identical item") != std::string::npos)
+                messages.push_back(entry.m_strText);
+        ASSERT_EQ(messages, expected.m_messages) << "seed " << seed;
+        for (int row = 0; row < prop->m_items.GetSize(); ++row)
+            ASSERT_EQ((GetItemCheckWord(*prop, row) >> CHECK_IDENTICAL_ITEM) & 1, int(expected.m_marks[size_t(row)]))
+                << "seed " << seed << " row " << row;
+    }
+    ResetBidErrors(true);
+}
+
+// The plain way: price the item at 0 and recalculate everything.
+double ItemsTotalWithout(const CProp& prop, int row)
+{
+    CProp copy;
+    copy.CopyFrom(prop);
+    copy.m_items[row]->m_fUnitPrice = 0;
+    RecalcBidTotals(&copy);
+    return copy.m_dItemsTotal;
+}
+
+TEST(CheckEquivalenceTest, BidCapTotalWithoutTheItemAsAFullRecalculation)
+{
+    for (uint32_t seed : {1u, 2u, 3u}) {
+        ProposalShape shape;
+        shape.m_items = 600;
+        shape.m_itemsPerSection = 12;
+        shape.m_seed = seed;
+        shape.m_bidCapEvery = 0;
+        auto prop = GenerateProposal(shape);
+        ChangeFlagBit(&prop->m_wFlags, PROP_ALT_ITEMS_BY_CODE, seed == 2);
+        std::vector<int> capped;
+        for (int row = 0; row < prop->m_items.GetSize(); row += 7) {
+            CItem& item = *prop->m_items[row];
+            if (item.IsSection() || !IsEvalValueValid(item.m_fUnitPrice))
+                continue;
+            item.m_strItemNum = "CAP" + std::to_string(row);
+            CBidCap* cap = prop->GetOrCreateBidCap(item.m_strItemNum);
+            cap->m_iRuleCount = 1;
+            cap->m_strMinimum[0] = "@TOTAL";
+            capped.push_back(row);
+        }
+        RecalcBidTotals(prop.get());
+        const double itemsTotal = prop->m_dItemsTotal;
+        CBidCapLimits limits(*prop);
+        for (int row : capped) {
+            const auto& violations = limits.GetViolations(row);
+            ASSERT_EQ(violations.size(), 1u) << "seed " << seed << " row " << row;
+            ASSERT_EQ(violations[0].m_bound, ItemsTotalWithout(*prop, row)) << "seed " << seed << " row " << row;
+        }
+        EXPECT_EQ(prop->m_dItemsTotal, itemsTotal);
+    }
+}
+
+} // namespace
