@@ -11,6 +11,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 using ::testing::ElementsAre;
@@ -41,13 +43,11 @@ struct FormFieldsTest : ::testing::Test {
     }
 };
 
-TEST_F(FormFieldsTest, CommitmentGoesToTheSecondFormNumberAndLeavesTheAgencysNumbersAlone)
+TEST_F(FormFieldsTest, CommitmentGoesToTheSecondFormNumberAndLeavesTheGoalAlone)
 {
     for (int type : {FIRM_DBE, FIRM_MBE, FIRM_WBE}) {
         CWinMeta& form = AddFirmForm(*prop, type);
         form.m_dGoal = 12.5;
-        form.m_bytePair = {3, 2};
-        form.m_iGeometry = {0, 1, 1, 7};
         AddFirm(form, "250");
         AddFirm(form, "$1,000", "Supplier");
     }
@@ -56,8 +56,6 @@ TEST_F(FormFieldsTest, CommitmentGoesToTheSecondFormNumberAndLeavesTheAgencysNum
         const CWinMeta& form = *prop->GetDbeForm(type);
         EXPECT_DOUBLE_EQ(form.m_dSecondNumber, 850) << GetDbeTypeName(type);
         EXPECT_EQ(form.m_dGoal, 12.5);
-        EXPECT_EQ(form.m_bytePair, (std::array<uint8_t, 2>{3, 2}));
-        EXPECT_EQ(form.m_iGeometry[3], 7);
     }
 
     ChangeFlagBit(&prop->m_pWbeForm->m_wFlags, FORM_BIDDER_IS_CERTIFIED, 1);
@@ -72,6 +70,11 @@ struct PercentCase {
     std::array<uint8_t, 2> percentFormat; // integer digits, decimals
     bool met;
 };
+
+void PrintTo(const PercentCase& c, std::ostream* os)
+{
+    *os << "goal " << c.goal << " in format " << int(c.percentFormat[0]) << '.' << int(c.percentFormat[1]);
+}
 
 class PercentFormatTest : public FormFieldsTest, public ::testing::WithParamInterface<PercentCase> {};
 
