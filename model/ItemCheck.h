@@ -75,3 +75,5 @@ void AnalyseAlternates(ItemCheckRun& run);
 bool IsItemListValid(const ItemCheckRun& run);
 void ReportSectionMessages(ItemCheckRun& run);
 void ReportItemMessages(ItemCheckRun& run);
+// Leaves each row's check word on the row, for the views.
+void StoreCheckWords(const ItemCheckRun& run);
