@@ -37,6 +37,8 @@ void ItemCheckRun::SwapBuffers(Buffers& other)
     m_sectionOf.swap(other.m_sectionOf);
     m_choiceOf.swap(other.m_choiceOf);
     m_groupOf.swap(other.m_groupOf);
+    std::swap(m_choices, other.m_choices);
+    std::swap(m_groups, other.m_groups);
 }
 
 ItemCheckRun::ItemCheckRun(CProp& prop)
@@ -52,6 +54,8 @@ ItemCheckRun::ItemCheckRun(CProp& prop)
     m_sectionOf.assign(size, -1);
     m_choiceOf.assign(size, -1);
     m_groupOf.assign(size, -1);
+    m_choices.Clear();
+    m_groups.Clear();
     m_rows.clear();
     int section = -1;
     for (const auto& row : prop.m_items) {
@@ -68,7 +72,7 @@ ItemCheckRun::~ItemCheckRun()
     SwapBuffers(SpareBuffers());
 }
 
-void ItemCheckRun::MarkAll(const std::vector<int>& rows, int bit)
+void ItemCheckRun::MarkAll(std::span<const int> rows, int bit)
 {
     for (int row : rows)
         Mark(row, bit);
@@ -84,6 +88,34 @@ bool ItemCheckRun::MeetsLimits(int row)
 bool ItemCheckRun::IsSectionTotalInRange(int section) const
 {
     return !m_extensionRange.Exceeds(m_rows[size_t(section)]->m_fExtension);
+}
+
+void CRowSets::Clear()
+{
+    m_start.assign(1, 0);
+    m_members.clear();
+}
+
+std::span<const int> CRowSets::Members(int set) const
+{
+    return std::span<const int>(m_members).subspan(size_t(m_start[size_t(set)]),
+                                                   size_t(m_start[size_t(set) + 1] - m_start[size_t(set)]));
+}
+
+int CRowSets::Add(const std::vector<int>& rows, const std::vector<int>& numbers, int count)
+{
+    // A counting sort by set keeps each set's rows in the order given.
+    const size_t first = m_start.size() - 1;
+    m_start.resize(first + size_t(count) + 1, 0);
+    for (int number : numbers)
+        ++m_start[first + size_t(number) + 1];
+    for (size_t set = first + 1; set < m_start.size(); ++set)
+        m_start[set] += m_start[set - 1];
+    m_fill.assign(m_start.begin() + std::ptrdiff_t(first), m_start.end() - 1);
+    m_members.resize(m_members.size() + rows.size());
+    for (size_t k = 0; k < rows.size(); ++k)
+        m_members[size_t(m_fill[size_t(numbers[k])]++)] = rows[k];
+    return int(first);
 }
 
 // A format without integer digits limits nothing, as when amounts are formatted.

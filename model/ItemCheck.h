@@ -3,6 +3,7 @@
 #include "model/BidCapLimits.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 class CItem;
@@ -17,6 +18,22 @@ public:
 
 private:
     double m_limit = 0;
+};
+
+// Sets of rows (the choices or the groups of a run) in one flat array, each set's rows together
+// in row order: thousands of small vectors, one per set, cost more to allocate than to fill.
+class CRowSets {
+public:
+    void Clear();
+    int Count() const { return int(m_start.size()) - 1; }
+    std::span<const int> Members(int set) const;
+    // Adds `count` new sets; rows[k] joins the new set numbers[k]. Returns the first new set.
+    int Add(const std::vector<int>& rows, const std::vector<int>& numbers, int count);
+
+private:
+    std::vector<int> m_start{0}; // where each set begins in m_members, and the end
+    std::vector<int> m_members;
+    std::vector<int> m_fill;
 };
 
 // One run of the item checks of Check Zod, shared by its steps.
@@ -34,15 +51,15 @@ struct ItemCheckRun {
     // Alternate and option rows: their choice and group, numbered over the whole run.
     std::vector<int> m_choiceOf;
     std::vector<int> m_groupOf;
-    std::vector<std::vector<int>> m_choiceMembers;
-    std::vector<std::vector<int>> m_groupMembers;
+    CRowSets m_choices;
+    CRowSets m_groups;
     CBidCapLimits m_caps;
     RangeLimit m_unitPriceRange;
     RangeLimit m_extensionRange;
 
     bool Has(int row, int bit) const { return (m_words[size_t(row)] >> bit) & 1; }
     void Mark(int row, int bit) { m_words[size_t(row)] |= uint16_t(1u << bit); }
-    void MarkAll(const std::vector<int>& rows, int bit);
+    void MarkAll(std::span<const int> rows, int bit);
     enum RowKind : uint8_t { KIND_ITEM = 1, KIND_SECTION = 2, KIND_ALTERNATE = 4, KIND_OPTION = 8 };
     bool Is(int row, uint8_t kinds) const { return (m_kinds[size_t(row)] & kinds) != 0; }
     bool IsItem(int row) const { return Is(row, KIND_ITEM); }
@@ -63,6 +80,8 @@ private:
         std::vector<int> m_sectionOf;
         std::vector<int> m_choiceOf;
         std::vector<int> m_groupOf;
+        CRowSets m_choices;
+        CRowSets m_groups;
     };
     static Buffers& SpareBuffers();
     void SwapBuffers(Buffers& other);
