@@ -113,7 +113,7 @@ void CAlternateChooser::ChooseInGroup(const int* first, const int* last, bool by
 
 void CAlternateChooser::MarkCounting(const std::vector<ChoiceRow>& rows)
 {
-    m_outcome.m_counts.assign(rows.size(), false);
+    m_outcome.m_counts.assign(rows.size(), 0);
     m_outcome.m_chosenChanged = false;
     size_t k = 0;
     for (size_t r = 0; r < rows.size(); ++r) {
@@ -124,7 +124,7 @@ void CAlternateChooser::MarkCounting(const std::vector<ChoiceRow>& rows)
         const bool counts = alternate && !TestFlagBit(row.m_wFlags, ITEM_NOT_IN_CHOICE)
                                 ? IsEvalValueValid(m_entries[size_t(entry)].m_total) != 0
                                 : IsItemPriced(row);
-        m_outcome.m_counts[r] = counts;
+        m_outcome.m_counts[r] = counts ? 1 : 0;
         if (alternate && (TestFlagBit(row.m_wFlags, ITEM_CHOSEN) != 0) != counts) {
             ChangeFlagBit(&row.m_wFlags, ITEM_CHOSEN, counts ? 1 : 0);
             m_outcome.m_chosenChanged = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 class CItem;
@@ -15,7 +16,7 @@ struct ChoiceRow {
 };
 
 struct ChoiceOutcome {
-    std::vector<bool> m_counts; // per row: its value goes into the total
+    std::vector<uint8_t> m_counts; // per row, 1 when its value goes into the total
     bool m_chosenChanged = false;
 };
 

@@ -20,7 +20,6 @@ void CheckItems(CProp& prop)
     if (prop.m_items.IsEmpty())
         return;
     ItemCheckRun run(prop);
-    MarkIdenticalItems(run);
     MarkFullyBidItems(run);
     AnalyseAlternates(run);
     ChangeFlagBit(&prop.m_wFlags, ITEM_LIST_VALID, IsItemListValid(run) ? 1 : 0);

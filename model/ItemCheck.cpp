@@ -19,6 +19,17 @@ uint8_t KindOf(const CItem& row)
     return kind;
 }
 
+// A fixed-price item by its quantity or its "counts as priced" bit; any other by its extension,
+// the identical-item rule, its bid caps and its ranges.
+bool IsFullyBid(ItemCheckRun& run, int row)
+{
+    const CItem& item = *run.m_rows[size_t(row)];
+    if (TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE))
+        return TestFlagBit(item.m_wFlags, ITEM_FIXED_FULLY_BID) ? IsEvalValueValid(item.m_fQuan) != 0
+                                                               : TestFlagBit(item.m_wFlags, ITEM_FIXED_COUNTS_PRICED) != 0;
+    return IsEvalValueValid(item.m_fExtension) && !run.Has(row, CHECK_IDENTICAL_ITEM) && run.MeetsLimits(row);
+}
+
 } // namespace
 
 // The per-row vectors of the last run, kept for the next: a check runs on every edit, and giving
@@ -57,14 +68,8 @@ ItemCheckRun::ItemCheckRun(CProp& prop)
     m_choices.Clear();
     m_groups.Clear();
     m_rows.clear();
-    int section = -1;
-    for (const auto& row : prop.m_items) {
-        m_kinds[m_rows.size()] = row ? KindOf(*row) : 0;
-        if (row && row->IsSection())
-            section = int(m_rows.size());
-        m_sectionOf[m_rows.size()] = section;
+    for (const auto& row : prop.m_items)
         m_rows.push_back(row.get());
-    }
 }
 
 ItemCheckRun::~ItemCheckRun()
@@ -123,26 +128,21 @@ RangeLimit::RangeLimit(int digits) : m_limit(digits > 0 ? PowInt(10.0, digits) :
 {
 }
 
-bool RangeLimit::Exceeds(double value) const
-{
-    return m_limit != 0 && IsEvalValueValid(value) && (value >= m_limit || value <= -m_limit);
-}
-
 void MarkFullyBidItems(ItemCheckRun& run)
 {
+    CIdenticalItemRule identical(run);
+    int section = -1;
     for (int row = 0; row < int(run.m_rows.size()); ++row) {
-        if (!run.IsItem(row))
-            continue;
-        const CItem& item = *run.m_rows[size_t(row)];
-        bool fullyBid;
-        if (TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE))
-            fullyBid = TestFlagBit(item.m_wFlags, ITEM_FIXED_FULLY_BID) ? IsEvalValueValid(item.m_fQuan) != 0
-                                                                        : TestFlagBit(item.m_wFlags, ITEM_FIXED_COUNTS_PRICED) != 0;
-        else
-            fullyBid = IsEvalValueValid(item.m_fExtension) && !run.Has(row, CHECK_IDENTICAL_ITEM) && run.MeetsLimits(row);
-        if (fullyBid)
+        const CItem* item = run.m_rows[size_t(row)];
+        run.m_kinds[size_t(row)] = item ? KindOf(*item) : 0;
+        if (run.IsSection(row))
+            section = row;
+        run.m_sectionOf[size_t(row)] = section;
+        identical.Visit(row);
+        if (run.IsItem(row) && IsFullyBid(run, row))
             run.Mark(row, CHECK_FULLY_BID);
     }
+    identical.Report();
 }
 
 bool IsItemListValid(const ItemCheckRun& run)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/BidCapLimits.h"
+#include "model/Evaluator.h"
 
 #include <cstdint>
 #include <span>
@@ -14,7 +15,10 @@ class CProp;
 class RangeLimit {
 public:
     explicit RangeLimit(int digits);
-    bool Exceeds(double value) const;
+    bool Exceeds(double value) const
+    {
+        return m_limit != 0 && IsEvalValueValid(value) && (value >= m_limit || value <= -m_limit);
+    }
 
 private:
     double m_limit = 0;
@@ -87,8 +91,24 @@ private:
     void SwapBuffers(Buffers& other);
 };
 
-// The steps, in the order the check runs them.
-void MarkIdenticalItems(ItemCheckRun& run);
+// The identical-item rule, applied row by row as the rows are walked in order: a later item that
+// is the same as an earlier one with another unit price is marked when its turn comes, and the
+// messages are given after the walk.
+class CIdenticalItemRule {
+public:
+    // Does nothing unless the proposal asks for the rule.
+    explicit CIdenticalItemRule(ItemCheckRun& run);
+    void Visit(int row);
+    void Report() const;
+
+private:
+    struct Sets;
+    ItemCheckRun& m_run;
+    Sets* m_sets = nullptr;
+};
+
+// The steps, in the order the check runs them. The first walks the rows once: what kind each row
+// is, the identical-item rule and whether each item is fully bid.
 void MarkFullyBidItems(ItemCheckRun& run);
 void AnalyseAlternates(ItemCheckRun& run);
 bool IsItemListValid(const ItemCheckRun& run);
