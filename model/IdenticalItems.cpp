@@ -54,18 +54,22 @@ struct IdentityKey {
     bool operator==(const IdentityKey&) const = default;
 };
 
-uint64_t HashOf(const IdentityKey& key)
+// Straight from the row, without making its key: most proposals compare the item number alone,
+// and the unselected fields then cost nothing.
+uint64_t HashOf(const CItem& item, const IdentitySelection& selection)
 {
-    uint64_t hash = HashText(key.m_itemNumber);
-    uint64_t position = 0;
-    // Most proposals compare the item number alone: empty fields cost nothing, and equal keys
-    // are empty in the same places.
-    for (std::string_view field : {key.m_shortDesc, key.m_longDesc, key.m_altCode}) {
-        position += 0x9E3779B97F4A7C15ull;
-        if (!field.empty())
-            hash = HashText(field, hash ^ position);
-    }
-    return (hash ^ uint64_t(key.m_flags)) * 0x100000001B3ull;
+    uint64_t hash = HashText(item.m_strItemNum);
+    if (selection.m_shortDesc)
+        hash = HashText(item.m_strShortDesc, hash ^ 1);
+    if (selection.m_longDesc)
+        hash = HashText(item.m_strLongDesc, hash ^ 2);
+    if (selection.m_altCode)
+        hash = HashText(item.m_strAltCode, hash ^ 3);
+    const uint64_t flags = (selection.m_fixedPrice ? item.m_wFlags & 1u << ITEM_FIXED_PRICE : 0u)
+                           | (selection.m_lumpSum ? item.m_wFlags & 1u << ITEM_LUMP_SUM : 0u);
+    if (flags != 0)
+        hash = HashText({}, hash ^ flags << 8);
+    return hash;
 }
 
 IdentityKey MakeIdentityKey(const CItem& item, const IdentitySelection& selection)
@@ -95,10 +99,9 @@ struct SameItems {
     std::vector<int> m_differing;
 };
 
-// A row that takes part, with its key and hash made ahead of its turn.
+// A row that takes part, with its hash made ahead of its turn.
 struct Candidate {
     int m_row = -1;
-    IdentityKey m_key;
     uint64_t m_hash = 0;
 };
 
@@ -163,8 +166,7 @@ struct CIdenticalItemRule::Sets {
                 continue;
             Candidate& next = m_ahead[(m_first + m_count++) % kAhead];
             next.m_row = row;
-            next.m_key = MakeIdentityKey(*item, m_selection);
-            next.m_hash = HashOf(next.m_key);
+            next.m_hash = HashOf(*item, m_selection);
             m_index.Prefetch(next.m_hash);
             return true;
         }
@@ -178,7 +180,8 @@ struct CIdenticalItemRule::Sets {
             return -1;
         const Candidate& candidate = m_ahead[m_first];
         const auto matches = [&](int set) {
-            return MakeIdentityKey(*m_run->m_rows[size_t(m_sets[size_t(set)].m_firstRow)], m_selection) == candidate.m_key;
+            const CItem& first = *m_run->m_rows[size_t(m_sets[size_t(set)].m_firstRow)];
+            return MakeIdentityKey(first, m_selection) == MakeIdentityKey(*m_run->m_rows[size_t(row)], m_selection);
         };
         const int set = m_index.FindOrAdd(candidate.m_hash, matches, int(m_sets.size()));
         if (set == int(m_sets.size()))
