@@ -25,7 +25,6 @@ void CheckItems(CProp& prop)
     ChangeFlagBit(&prop.m_wFlags, ITEM_LIST_VALID, IsItemListValid(run) ? 1 : 0);
     ReportSectionMessages(run);
     ReportItemMessages(run);
-    StoreCheckWords(run);
 }
 
 void CheckSites(CProp& prop)

@@ -162,14 +162,18 @@ void ReportItemMessages(ItemCheckRun& run)
 {
     const CFirmCommitments commitments(run.m_prop);
     for (int row = 0; row < int(run.m_rows.size()); ++row) {
-        if (!run.IsItem(row))
-            continue;
-        if (run.IsAlternateOrOption(row)) {
-            ReportGroupOnce(run, row, false, IsSectionBid(run, run.m_sectionOf[size_t(row)]));
-            ReportChoiceOnce(run, row, false);
+        if (run.IsItem(row)) {
+            if (run.IsAlternateOrOption(row)) {
+                ReportGroupOnce(run, row, false, IsSectionBid(run, run.m_sectionOf[size_t(row)]));
+                ReportChoiceOnce(run, row, false);
+            }
+            if (!run.Has(row, CHECK_FULLY_BID))
+                ReportNotBid(run, row);
+            ReportOvercommitment(run, commitments, row);
         }
-        if (!run.Has(row, CHECK_FULLY_BID))
-            ReportNotBid(run, row);
-        ReportOvercommitment(run, commitments, row);
+        // Nothing marks a row once its own turn has passed: its groups and choices were
+        // reported from their first rows, at or before it.
+        if (CItem* item = run.m_rows[size_t(row)])
+            item->m_wCheck = run.m_words[size_t(row)];
     }
 }

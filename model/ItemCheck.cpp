@@ -152,10 +152,3 @@ bool IsItemListValid(const ItemCheckRun& run)
             return false;
     return true;
 }
-
-void StoreCheckWords(const ItemCheckRun& run)
-{
-    for (size_t row = 0; row < run.m_rows.size(); ++row)
-        if (run.m_rows[row])
-            run.m_rows[row]->m_wCheck = run.m_words[row];
-}

@@ -113,6 +113,6 @@ void MarkFullyBidItems(ItemCheckRun& run);
 void AnalyseAlternates(ItemCheckRun& run);
 bool IsItemListValid(const ItemCheckRun& run);
 void ReportSectionMessages(ItemCheckRun& run);
+// Also leaves each row's check word on the row, for the views: one walk over the rows rather
+// than two.
 void ReportItemMessages(ItemCheckRun& run);
-// Leaves each row's check word on the row, for the views.
-void StoreCheckWords(const ItemCheckRun& run);
