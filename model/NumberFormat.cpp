@@ -7,6 +7,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -116,7 +117,8 @@ double RoundToDecimals(double value, int decimals)
     // Past the range where doubles hold fractions there is nothing to round.
     if (!std::isfinite(scaled) || scale == 0 || scaled >= 1.0 / std::numeric_limits<double>::epsilon())
         return value;
-    const double rounded = std::trunc(scaled) / scale;
+    // Below 2^52 the integer conversion truncates exactly, as trunc does, without a library call.
+    const double rounded = double(int64_t(scaled)) / scale;
     return value < 0 ? -rounded : rounded;
 }
 
