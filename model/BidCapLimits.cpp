@@ -103,12 +103,13 @@ std::vector<CapViolation> CBidCapLimits::Evaluate(int row, int capIndex)
 
 CapRuleValues CBidCapLimits::SharedRuleValues(const CBidCap& cap, int rule)
 {
-    const Amount& minimum = SharedAmount(cap.m_strMinimum[size_t(rule)]);
-    const Amount& maximum = SharedAmount(cap.m_strMaximum[size_t(rule)]);
+    // By value: looking up the second may add to the list and move the first.
+    const Amount minimum = SharedAmount(cap.m_strMinimum[size_t(rule)]);
+    const Amount maximum = SharedAmount(cap.m_strMaximum[size_t(rule)]);
     return {minimum.m_value, maximum.m_value, minimum.m_ok, maximum.m_ok};
 }
 
-const CBidCapLimits::Amount& CBidCapLimits::SharedAmount(std::string_view text)
+CBidCapLimits::Amount CBidCapLimits::SharedAmount(std::string_view text)
 {
     const auto matches = [&](int a) { return m_amounts[size_t(a)].m_text == text; };
     const int added = int(m_amounts.size());

@@ -50,7 +50,7 @@ private:
     int FindCap(const CItem& item) const; // -1 when none
     std::vector<CapViolation> Evaluate(int row, int capIndex);
     CapRuleValues SharedRuleValues(const CBidCap& cap, int rule);
-    const Amount& SharedAmount(std::string_view text);
+    Amount SharedAmount(std::string_view text);
     void SetItemVariables(int row);
     double ItemsTotalWithoutItem(int row);
     double RecalculatedSectionTotal(int row, int section);
