@@ -9,6 +9,8 @@ namespace {
 
 // Working memory for numbering the choices and groups of one scope after another.
 struct ScopeNumbers {
+    std::vector<std::string_view> m_codes;
+    std::vector<uint32_t> m_groupKeys;
     std::vector<int> m_choiceOf;
     std::vector<int> m_groupOf;
     std::vector<int> m_order;
@@ -18,9 +20,16 @@ struct ScopeNumbers {
 // alternate and option rows of one scope: the items of a section, or the sections of the bid.
 void GroupRows(ItemCheckRun& run, const std::vector<int>& rows, ScopeNumbers& numbers)
 {
-    const auto code = [&](int k) { return std::string_view(run.m_rows[size_t(rows[size_t(k)])]->m_strAltCode); };
-    const int choices = NumberDistinctKeys(int(rows.size()), code, numbers.m_choiceOf, numbers.m_order);
-    const int groups = NumberDistinctKeys(int(rows.size()), [&](int k) { return AlternateGroupNumber(code(k)); },
+    // Each code read from its row once, not at every comparison.
+    numbers.m_codes.clear();
+    numbers.m_groupKeys.clear();
+    for (int row : rows) {
+        numbers.m_codes.push_back(run.m_rows[size_t(row)]->m_strAltCode);
+        numbers.m_groupKeys.push_back(AlternateGroupNumber(numbers.m_codes.back()));
+    }
+    const int choices = NumberDistinctKeys(int(rows.size()), [&](int k) { return numbers.m_codes[size_t(k)]; },
+                                           numbers.m_choiceOf, numbers.m_order);
+    const int groups = NumberDistinctKeys(int(rows.size()), [&](int k) { return numbers.m_groupKeys[size_t(k)]; },
                                           numbers.m_groupOf, numbers.m_order);
     const int firstChoice = run.m_choices.Add(rows, numbers.m_choiceOf, choices);
     const int firstGroup = run.m_groups.Add(rows, numbers.m_groupOf, groups);
