@@ -12,12 +12,6 @@
 
 namespace {
 
-struct ChoiceEntry {
-    const std::string* m_code = nullptr;
-    double m_total = 0;
-    bool m_priced = false;
-};
-
 bool IsAlternateOrOption(const CItem& row)
 {
     return TestFlagBit(row.m_wFlags, ITEM_IS_ALTERNATE) || TestFlagBit(row.m_wFlags, ITEM_IS_OPTION);
@@ -30,41 +24,75 @@ bool RowCountsTowardEntry(const CItem& row)
     return IsItemPriced(row);
 }
 
-ChoiceEntry NewEntry(const CItem& row, bool sectionHasPrices)
+char ChoiceChar(const CItem& first)
 {
-    const bool counts = RowCountsTowardEntry(row);
-    return {&row.m_strAltCode, counts ? row.m_fExtension : MakeEvalErrorValue(),
-            counts || (row.IsSection() && sectionHasPrices)};
+    return first.m_strAltCode.size() > 2 ? first.m_strAltCode[2] : '\0';
 }
 
-void AddToEntry(ChoiceEntry& entry, const CItem& row)
+} // namespace
+
+const ChoiceOutcome& CAlternateChooser::Choose(const std::vector<ChoiceRow>& rows, bool byCode, bool wholeBid)
 {
-    if (!RowCountsTowardEntry(row))
-        MakeEvalErrorValue(&entry.m_total);
-    else if (IsEvalValueValid(entry.m_total))
-        entry.m_total += row.m_fExtension;
+    BuildEntries(rows, wholeBid);
+    ChooseWinners(byCode);
+    MarkCounting(rows);
+    return m_outcome;
 }
 
-char ChoiceChar(const ChoiceEntry& entry)
+void CAlternateChooser::BuildEntries(const std::vector<ChoiceRow>& rows, bool wholeBid)
 {
-    return entry.m_code->size() > 2 ? (*entry.m_code)[2] : '\0';
+    m_alternates.clear();
+    for (size_t r = 0; r < rows.size(); ++r)
+        if (IsAlternateOrOption(*rows[r].m_row))
+            m_alternates.push_back(int(r));
+    const auto code = [&](int k) { return std::string_view(rows[size_t(m_alternates[size_t(k)])].m_row->m_strAltCode); };
+    NumberDistinctKeys(int(m_alternates.size()), code, m_entryOf, m_sortBuffer);
+    m_entries.clear();
+    for (size_t k = 0; k < m_alternates.size(); ++k) {
+        const ChoiceRow& choiceRow = rows[size_t(m_alternates[k])];
+        const CItem& row = *choiceRow.m_row;
+        const bool counts = RowCountsTowardEntry(row);
+        if (size_t(m_entryOf[k]) == m_entries.size()) {
+            m_entries.push_back({&row, counts ? row.m_fExtension : MakeEvalErrorValue(),
+                                 counts || (row.IsSection() && choiceRow.m_sectionHasPrices)});
+            continue;
+        }
+        Entry& entry = m_entries[size_t(m_entryOf[k])];
+        if (!counts)
+            MakeEvalErrorValue(&entry.m_total);
+        else if (IsEvalValueValid(entry.m_total))
+            entry.m_total += row.m_fExtension;
+    }
+    if (wholeBid)
+        for (Entry& entry : m_entries)
+            if (!entry.m_priced)
+                MakeEvalErrorValue(&entry.m_total);
 }
 
-// Whether the current winner of a group loses to a later entry.
-bool WinnerLoses(const ChoiceEntry& winner, const ChoiceEntry& later, bool byCode)
+void CAlternateChooser::ChooseWinners(bool byCode)
 {
-    if (byCode)
-        return ChoiceChar(later) < ChoiceChar(winner);
-    return later.m_total < winner.m_total;
+    const auto group = [&](int e) { return AlternateGroupNumber(m_entries[size_t(e)].m_first->m_strAltCode); };
+    const int groups = NumberDistinctKeys(int(m_entries.size()), group, m_groupOf, m_sortBuffer);
+    // The entries of each group together, in entry order: a counting sort by group.
+    m_groupStart.assign(size_t(groups) + 1, 0);
+    for (int g : m_groupOf)
+        ++m_groupStart[size_t(g) + 1];
+    std::partial_sum(m_groupStart.begin(), m_groupStart.end(), m_groupStart.begin());
+    m_byGroup.resize(m_entries.size());
+    m_groupFill.assign(m_groupStart.begin(), m_groupStart.end() - 1);
+    for (size_t e = 0; e < m_entries.size(); ++e)
+        m_byGroup[size_t(m_groupFill[size_t(m_groupOf[e])]++)] = int(e);
+    for (int g = 0; g < groups; ++g)
+        ChooseInGroup(m_byGroup.data() + m_groupStart[size_t(g)], m_byGroup.data() + m_groupStart[size_t(g) + 1], byCode);
 }
 
 // Walks a group once, in entry order, from its first entry with a valid total. Later rounds of
 // a pairwise comparison change nothing more: every entry that met the winner already lost to it.
-void ChooseInGroup(std::vector<ChoiceEntry>& entries, const int* first, const int* last, bool byCode)
+void CAlternateChooser::ChooseInGroup(const int* first, const int* last, bool byCode)
 {
-    ChoiceEntry* winner = nullptr;
+    Entry* winner = nullptr;
     for (const int* e = first; e != last; ++e) {
-        ChoiceEntry& later = entries[size_t(*e)];
+        Entry& later = m_entries[size_t(*e)];
         if (!winner) {
             if (IsEvalValueValid(later.m_total))
                 winner = &later;
@@ -72,7 +100,9 @@ void ChooseInGroup(std::vector<ChoiceEntry>& entries, const int* first, const in
         }
         if (!byCode && !IsEvalValueValid(later.m_total))
             continue;
-        if (WinnerLoses(*winner, later, byCode)) {
+        const bool winnerLoses = byCode ? ChoiceChar(*later.m_first) < ChoiceChar(*winner->m_first)
+                                        : later.m_total < winner->m_total;
+        if (winnerLoses) {
             MakeEvalErrorValue(&winner->m_total);
             winner = &later;
         } else {
@@ -81,66 +111,23 @@ void ChooseInGroup(std::vector<ChoiceEntry>& entries, const int* first, const in
     }
 }
 
-void ChooseWinners(std::vector<ChoiceEntry>& entries, bool byCode)
+void CAlternateChooser::MarkCounting(const std::vector<ChoiceRow>& rows)
 {
-    const std::vector<int> groupOf = NumberDistinctKeys(
-        int(entries.size()), [&](int e) { return AlternateGroupNumber(*entries[size_t(e)].m_code); });
-    const int groups = groupOf.empty() ? 0 : *std::max_element(groupOf.begin(), groupOf.end()) + 1;
-    // The entries of each group together, in entry order.
-    std::vector<int> start(size_t(groups) + 1, 0);
-    for (int group : groupOf)
-        ++start[size_t(group) + 1];
-    std::partial_sum(start.begin(), start.end(), start.begin());
-    std::vector<int> byGroup(entries.size());
-    std::vector<int> next(start.begin(), start.end() - 1);
-    for (size_t e = 0; e < entries.size(); ++e)
-        byGroup[size_t(next[size_t(groupOf[e])]++)] = int(e);
-    for (int group = 0; group < groups; ++group)
-        ChooseInGroup(entries, byGroup.data() + start[size_t(group)], byGroup.data() + start[size_t(group) + 1], byCode);
-}
-
-} // namespace
-
-ChoiceOutcome ChooseAlternates(const std::vector<ChoiceRow>& rows, bool byCode, bool wholeBid)
-{
-    std::vector<int> alternates;
-    alternates.reserve(rows.size());
-    for (size_t r = 0; r < rows.size(); ++r)
-        if (IsAlternateOrOption(*rows[r].m_row))
-            alternates.push_back(int(r));
-    const std::vector<int> entryOf = NumberDistinctKeys(
-        int(alternates.size()), [&](int k) { return std::string_view(rows[size_t(alternates[size_t(k)])].m_row->m_strAltCode); });
-    std::vector<ChoiceEntry> entries;
-    entries.reserve(alternates.size());
-    for (size_t k = 0; k < alternates.size(); ++k) {
-        const ChoiceRow& row = rows[size_t(alternates[k])];
-        if (size_t(entryOf[k]) == entries.size())
-            entries.push_back(NewEntry(*row.m_row, row.m_sectionHasPrices));
-        else
-            AddToEntry(entries[size_t(entryOf[k])], *row.m_row);
-    }
-    if (wholeBid)
-        for (ChoiceEntry& entry : entries)
-            if (!entry.m_priced)
-                MakeEvalErrorValue(&entry.m_total);
-    ChooseWinners(entries, byCode);
-
-    ChoiceOutcome outcome;
-    outcome.m_counts.resize(rows.size());
+    m_outcome.m_counts.assign(rows.size(), 0);
+    m_outcome.m_chosenChanged = false;
     size_t k = 0;
     for (size_t r = 0; r < rows.size(); ++r) {
         CItem& row = *rows[r].m_row;
-        const bool listed = k < alternates.size() && size_t(alternates[k]) == r;
-        const int entry = listed ? entryOf[k++] : -1;
+        const bool listed = k < m_alternates.size() && size_t(m_alternates[k]) == r;
+        const int entry = listed ? m_entryOf[k++] : -1;
         const bool alternate = TestFlagBit(row.m_wFlags, ITEM_IS_ALTERNATE) != 0;
         const bool counts = alternate && !TestFlagBit(row.m_wFlags, ITEM_NOT_IN_CHOICE)
-                                ? IsEvalValueValid(entries[size_t(entry)].m_total) != 0
+                                ? IsEvalValueValid(m_entries[size_t(entry)].m_total) != 0
                                 : IsItemPriced(row);
-        outcome.m_counts[r] = counts;
+        m_outcome.m_counts[r] = counts ? 1 : 0;
         if (alternate && (TestFlagBit(row.m_wFlags, ITEM_CHOSEN) != 0) != counts) {
             ChangeFlagBit(&row.m_wFlags, ITEM_CHOSEN, counts ? 1 : 0);
-            outcome.m_chosenChanged = true;
+            m_outcome.m_chosenChanged = true;
         }
     }
-    return outcome;
 }

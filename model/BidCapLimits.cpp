@@ -44,7 +44,10 @@ CBidCapLimits::CBidCapLimits(CProp& prop)
             m_capNames.push_back(key);
         }
     }
-    m_sharedRules.resize(m_caps.size());
+    size_t formulas = 0;
+    for (const CBidCap* cap : m_caps)
+        formulas += 2 * size_t(RuleCount(*cap));
+    m_amountIndex.Reset(formulas);
 }
 
 int CBidCapLimits::FindCap(const CItem& item) const
@@ -88,17 +91,36 @@ std::vector<CapViolation> CBidCapLimits::Evaluate(int row, int capIndex)
             SetItemVariables(row);
             variablesSet = true;
         }
-        // A rule without the item's variables gives the same limits for every item of the cap.
-        std::optional<CapRuleValues>& shared = m_sharedRules[size_t(capIndex)][size_t(rule)];
-        if (!perItem && !shared)
-            shared = EvaluateCapRule(m_prop, cap, rule);
-        const CapRuleValues values = perItem ? EvaluateCapRule(m_prop, cap, rule) : *shared;
+        // A rule without the item's variables gives the same limits for every item.
+        const CapRuleValues values = perItem ? EvaluateCapRule(m_prop, cap, rule) : SharedRuleValues(cap, rule);
         if (values.m_minOk && price < values.m_min)
             violations.push_back({rule, true, values.m_min});
         if (values.m_maxOk && price > values.m_max)
             violations.push_back({rule, false, values.m_max});
     }
     return violations;
+}
+
+CapRuleValues CBidCapLimits::SharedRuleValues(const CBidCap& cap, int rule)
+{
+    // By value: looking up the second may add to the list and move the first.
+    const Amount minimum = SharedAmount(cap.m_strMinimum[size_t(rule)]);
+    const Amount maximum = SharedAmount(cap.m_strMaximum[size_t(rule)]);
+    return {minimum.m_value, maximum.m_value, minimum.m_ok, maximum.m_ok};
+}
+
+CBidCapLimits::Amount CBidCapLimits::SharedAmount(std::string_view text)
+{
+    const auto matches = [&](int a) { return m_amounts[size_t(a)].m_text == text; };
+    const int added = int(m_amounts.size());
+    const int found = m_amountIndex.FindOrAdd(HashText(text), matches, added);
+    if (found == added) {
+        Amount amount{text, 0, false};
+        amount.m_value = ParseAmountText(&m_prop, text, &amount.m_ok);
+        amount.m_ok = amount.m_ok && IsEvalValueValid(amount.m_value);
+        m_amounts.push_back(amount);
+    }
+    return m_amounts[size_t(found)];
 }
 
 void CBidCapLimits::SetItemVariables(int row)

@@ -3,8 +3,6 @@
 #include "model/BidCap.h"
 #include "model/FlatIndex.h"
 
-#include <array>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -42,8 +40,17 @@ public:
     const std::vector<CapViolation>& GetViolations(int row);
 
 private:
+    // The amount of a formula that does not depend on the item.
+    struct Amount {
+        std::string_view m_text;
+        double m_value = 0;
+        bool m_ok = false;
+    };
+
     int FindCap(const CItem& item) const; // -1 when none
     std::vector<CapViolation> Evaluate(int row, int capIndex);
+    CapRuleValues SharedRuleValues(const CBidCap& cap, int rule);
+    Amount SharedAmount(std::string_view text);
     void SetItemVariables(int row);
     double ItemsTotalWithoutItem(int row);
     double RecalculatedSectionTotal(int row, int section);
@@ -62,9 +69,11 @@ private:
     // The caps by item number, hashed once per check rather than searched per item.
     std::vector<const CBidCap*> m_caps;
     std::vector<std::string_view> m_capNames; // the map's keys
-    // Per cap, the values of its rules that do not depend on the item, once evaluated.
-    std::vector<std::array<std::optional<CapRuleValues>, CBidCap::kMaxRules>> m_sharedRules;
     CFlatIndex m_capIndex;
+    // Formulas that do not depend on the item, evaluated once per text: agencies give the same
+    // limits to many items.
+    std::vector<Amount> m_amounts;
+    CFlatIndex m_amountIndex;
     // Per row: -1 until evaluated, else its entry in m_results (0: no violation).
     std::vector<int> m_resultOfRow;
     std::vector<std::vector<CapViolation>> m_results;

@@ -44,21 +44,19 @@ void AppendMessage(std::string& out, std::string_view format, std::initializer_l
     }
 }
 
+// Formatted in a buffer kept from one message to the next, then copied at its exact size: a
+// check gives a message for every unbid item, on every edit.
 std::string EntryText(int area, int severity, std::string_view format, std::initializer_list<std::string_view> args)
 {
-    std::size_t length = format.size() + 32;
-    for (std::string_view arg : args)
-        length += arg.size();
-    std::string text;
-    text.reserve(std::min(length, kMaxBidErrorMessage + 32));
-    text += GetBidAreaName(area);
-    text += ' ';
-    text += GetBidSeverityName(severity);
-    text += " : ";
-    const std::size_t messageStart = text.size();
-    AppendMessage(text, format, args);
-    text.resize(std::min(text.size(), messageStart + kMaxBidErrorMessage));
-    return text;
+    static std::string buffer;
+    buffer.clear();
+    buffer += GetBidAreaName(area);
+    buffer += ' ';
+    buffer += GetBidSeverityName(severity);
+    buffer += " : ";
+    const std::size_t messageStart = buffer.size();
+    AppendMessage(buffer, format, args);
+    return buffer.substr(0, messageStart + kMaxBidErrorMessage);
 }
 
 } // namespace

@@ -7,30 +7,39 @@
 
 namespace {
 
+// Working memory for numbering the choices and groups of one scope after another.
+struct ScopeNumbers {
+    std::vector<std::string_view> m_codes;
+    std::vector<uint32_t> m_groupKeys;
+    std::vector<int> m_choiceOf;
+    std::vector<int> m_groupOf;
+    std::vector<int> m_order;
+};
+
 // Numbers the choices (same code) and groups (same first two characters, any case) of the
 // alternate and option rows of one scope: the items of a section, or the sections of the bid.
-void GroupRows(ItemCheckRun& run, const std::vector<int>& rows)
+void GroupRows(ItemCheckRun& run, const std::vector<int>& rows, ScopeNumbers& numbers)
 {
-    const auto code = [&](int k) { return std::string_view(run.m_rows[size_t(rows[size_t(k)])]->m_strAltCode); };
-    const std::vector<int> choiceOf = NumberDistinctKeys(int(rows.size()), code);
-    const std::vector<int> groupOf = NumberDistinctKeys(int(rows.size()), [&](int k) { return AlternateGroupNumber(code(k)); });
-    const size_t firstChoice = run.m_choiceMembers.size();
-    const size_t firstGroup = run.m_groupMembers.size();
+    // Each code read from its row once, not at every comparison.
+    numbers.m_codes.clear();
+    numbers.m_groupKeys.clear();
+    for (int row : rows) {
+        numbers.m_codes.push_back(run.m_rows[size_t(row)]->m_strAltCode);
+        numbers.m_groupKeys.push_back(AlternateGroupNumber(numbers.m_codes.back()));
+    }
+    const int choices = NumberDistinctKeys(int(rows.size()), [&](int k) { return numbers.m_codes[size_t(k)]; },
+                                           numbers.m_choiceOf, numbers.m_order);
+    const int groups = NumberDistinctKeys(int(rows.size()), [&](int k) { return numbers.m_groupKeys[size_t(k)]; },
+                                          numbers.m_groupOf, numbers.m_order);
+    const int firstChoice = run.m_choices.Add(rows, numbers.m_choiceOf, choices);
+    const int firstGroup = run.m_groups.Add(rows, numbers.m_groupOf, groups);
     for (size_t k = 0; k < rows.size(); ++k) {
-        const size_t choice = firstChoice + size_t(choiceOf[k]);
-        const size_t group = firstGroup + size_t(groupOf[k]);
-        if (choice == run.m_choiceMembers.size())
-            run.m_choiceMembers.emplace_back();
-        if (group == run.m_groupMembers.size())
-            run.m_groupMembers.emplace_back();
-        run.m_choiceMembers[choice].push_back(rows[k]);
-        run.m_groupMembers[group].push_back(rows[k]);
-        run.m_choiceOf[size_t(rows[k])] = int(choice);
-        run.m_groupOf[size_t(rows[k])] = int(group);
+        run.m_choiceOf[size_t(rows[k])] = firstChoice + numbers.m_choiceOf[k];
+        run.m_groupOf[size_t(rows[k])] = firstGroup + numbers.m_groupOf[k];
     }
 }
 
-void MarkChoice(ItemCheckRun& run, const std::vector<int>& members)
+void MarkChoice(ItemCheckRun& run, std::span<const int> members)
 {
     size_t fullyBid = 0;
     for (int row : members)
@@ -43,7 +52,7 @@ void MarkChoice(ItemCheckRun& run, const std::vector<int>& members)
 
 // Alternates: every choice must be fully bid. Options: exactly one choice, counted by choices
 // so that an option of several rows, all bid, is one choice and not too many.
-void MarkGroup(ItemCheckRun& run, const std::vector<int>& members)
+void MarkGroup(ItemCheckRun& run, std::span<const int> members)
 {
     size_t membersBid = 0;
     size_t choicesBid = 0;
@@ -51,7 +60,7 @@ void MarkGroup(ItemCheckRun& run, const std::vector<int>& members)
         if (!run.Has(row, CHECK_CHOICE_FULLY_BID))
             continue;
         ++membersBid;
-        choicesBid += run.m_choiceMembers[size_t(run.m_choiceOf[size_t(row)])].front() == row;
+        choicesBid += run.m_choices.Members(run.m_choiceOf[size_t(row)]).front() == row;
     }
     const bool correct = run.IsAlternate(members.front()) ? membersBid == members.size() : choicesBid == 1;
     if (correct)
@@ -60,24 +69,24 @@ void MarkGroup(ItemCheckRun& run, const std::vector<int>& members)
         run.MarkAll(members, CHECK_GROUP_WRONG);
 }
 
-void AnalyseScope(ItemCheckRun& run, const std::vector<int>& rows)
+void AnalyseScope(ItemCheckRun& run, const std::vector<int>& rows, ScopeNumbers& numbers)
 {
-    const size_t firstChoice = run.m_choiceMembers.size();
-    const size_t firstGroup = run.m_groupMembers.size();
-    GroupRows(run, rows);
-    for (size_t c = firstChoice; c < run.m_choiceMembers.size(); ++c)
-        MarkChoice(run, run.m_choiceMembers[c]);
-    for (size_t g = firstGroup; g < run.m_groupMembers.size(); ++g)
-        MarkGroup(run, run.m_groupMembers[g]);
+    const int firstChoice = run.m_choices.Count();
+    const int firstGroup = run.m_groups.Count();
+    GroupRows(run, rows, numbers);
+    for (int c = firstChoice; c < run.m_choices.Count(); ++c)
+        MarkChoice(run, run.m_choices.Members(c));
+    for (int g = firstGroup; g < run.m_groups.Count(); ++g)
+        MarkGroup(run, run.m_groups.Members(g));
 }
 
-void AnalyseItemScopes(ItemCheckRun& run)
+void AnalyseItemScopes(ItemCheckRun& run, ScopeNumbers& numbers)
 {
     std::vector<int> scope;
     for (int row = 0; row <= int(run.m_rows.size()); ++row) {
         const bool end = row == int(run.m_rows.size());
         if (end || run.IsSection(row)) {
-            AnalyseScope(run, scope);
+            AnalyseScope(run, scope, numbers);
             scope.clear();
         } else if (run.IsAlternateOrOption(row)) {
             scope.push_back(row);
@@ -121,11 +130,12 @@ void MarkSections(ItemCheckRun& run)
 
 void AnalyseAlternates(ItemCheckRun& run)
 {
-    AnalyseItemScopes(run);
+    ScopeNumbers numbers;
+    AnalyseItemScopes(run, numbers);
     MarkSections(run);
     std::vector<int> sections;
     for (int row = 0; row < int(run.m_rows.size()); ++row)
         if (run.IsSection(row) && run.IsAlternateOrOption(row))
             sections.push_back(row);
-    AnalyseScope(run, sections);
+    AnalyseScope(run, sections, numbers);
 }

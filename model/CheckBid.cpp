@@ -10,32 +10,6 @@
 
 namespace {
 
-// The check words of the last run, for the views; kept beside the rows they were made for.
-struct CheckWords {
-    const CItemArray* m_list = nullptr;
-    std::vector<const CItem*> m_rows;
-    std::vector<uint16_t> m_words;
-};
-
-CheckWords& LastCheckWords()
-{
-    static CheckWords words;
-    return words;
-}
-
-void KeepCheckWords(const CProp* prop, const ItemCheckRun* run)
-{
-    CheckWords& last = LastCheckWords();
-    last.m_list = nullptr;
-    last.m_rows.clear();
-    last.m_words.clear();
-    if (!prop || !run)
-        return;
-    last.m_list = &prop->m_items;
-    last.m_rows.assign(run->m_rows.begin(), run->m_rows.end());
-    last.m_words = run->m_words;
-}
-
 bool HasBidderId(const CProp& prop)
 {
     return prop.m_pBidder && !prop.m_pBidder->Get(BIDDER_ID).empty();
@@ -43,18 +17,14 @@ bool HasBidderId(const CProp& prop)
 
 void CheckItems(CProp& prop)
 {
-    if (prop.m_items.IsEmpty()) {
-        KeepCheckWords(nullptr, nullptr);
+    if (prop.m_items.IsEmpty())
         return;
-    }
     ItemCheckRun run(prop);
-    MarkIdenticalItems(run);
     MarkFullyBidItems(run);
     AnalyseAlternates(run);
     ChangeFlagBit(&prop.m_wFlags, ITEM_LIST_VALID, IsItemListValid(run) ? 1 : 0);
     ReportSectionMessages(run);
     ReportItemMessages(run);
-    KeepCheckWords(&prop, &run);
 }
 
 void CheckSites(CProp& prop)
@@ -91,9 +61,11 @@ void CheckTotals(const CProp& prop)
 // Nothing could be checked: no earlier verdict may stand for this proposal.
 void ClearStatus(CProp* prop)
 {
-    KeepCheckWords(nullptr, nullptr);
     if (!prop)
         return;
+    for (const auto& row : prop->m_items)
+        if (row)
+            row->m_wCheck = 0;
     ChangeFlagBit(&prop->m_wFlags, BID_ERRORS, 1);
     ChangeFlagBit(&prop->m_wFlags, ITEM_LIST_VALID, 0);
     ChangeFlagBit(&prop->m_wFlags2, SITE_LIST_VALID, 0);
@@ -123,11 +95,8 @@ int CheckBid(CProp* prop, bool record)
 
 uint16_t GetItemCheckWord(const CProp& prop, int index)
 {
-    const CheckWords& last = LastCheckWords();
-    if (last.m_list != &prop.m_items || index < 0 || size_t(index) >= last.m_rows.size()
-        || last.m_rows[size_t(index)] != prop.m_items.GetAtOrNull(index))
-        return 0;
-    return last.m_words[size_t(index)];
+    const CItem* row = prop.m_items.GetAtOrNull(index);
+    return row ? row->m_wCheck : 0;
 }
 
 double PowInt(double x, int n)

@@ -27,8 +27,8 @@ enum : int {
 // proposal's.
 int CheckBid(CProp* prop, bool record);
 
-// The check word that the last run left on row `index` of the proposal; 0 when the row was not
-// part of that run.
+// The check word that the last run left on row `index` of the proposal (CItem::m_wCheck); 0 for
+// a row that no run has checked since it was made, or past the end of the list.
 uint16_t GetItemCheckWord(const CProp& prop, int index);
 
 // Same item number, both extensions valid, and the fields the proposal's identity flags select

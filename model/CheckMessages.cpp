@@ -46,7 +46,7 @@ void ReportGroupOnce(ItemCheckRun& run, int row, bool sections, bool sectionBid)
     const bool nothingBid = !run.Has(row, CHECK_GROUP_CORRECT) && !run.Has(row, CHECK_GROUP_WRONG);
     if (!run.Has(row, CHECK_GROUP_CORRECT) && (sections || !nothingBid || sectionBid))
         ReportGroup(run, row, sections);
-    run.MarkAll(run.m_groupMembers[size_t(run.m_groupOf[size_t(row)])], CHECK_GROUP_REPORTED);
+    run.MarkAll(run.m_groups.Members(run.m_groupOf[size_t(row)]), CHECK_GROUP_REPORTED);
 }
 
 void ReportChoiceOnce(ItemCheckRun& run, int row, bool sections)
@@ -60,7 +60,7 @@ void ReportChoiceOnce(ItemCheckRun& run, int row, bool sections)
         FormatBidErrorList(sections ? AREA_SECTION : AREA_ITEM, BID_ERROR, "%s choice %s not fully bid",
                            {kind, run.m_rows[size_t(row)]->m_strAltCode});
     }
-    run.MarkAll(run.m_choiceMembers[size_t(run.m_choiceOf[size_t(row)])], CHECK_CHOICE_REPORTED);
+    run.MarkAll(run.m_choices.Members(run.m_choiceOf[size_t(row)]), CHECK_CHOICE_REPORTED);
 }
 
 // Whether a section is bid at all: an alternate or option section by its choice, any other by
@@ -162,14 +162,18 @@ void ReportItemMessages(ItemCheckRun& run)
 {
     const CFirmCommitments commitments(run.m_prop);
     for (int row = 0; row < int(run.m_rows.size()); ++row) {
-        if (!run.IsItem(row))
-            continue;
-        if (run.IsAlternateOrOption(row)) {
-            ReportGroupOnce(run, row, false, IsSectionBid(run, run.m_sectionOf[size_t(row)]));
-            ReportChoiceOnce(run, row, false);
+        if (run.IsItem(row)) {
+            if (run.IsAlternateOrOption(row)) {
+                ReportGroupOnce(run, row, false, IsSectionBid(run, run.m_sectionOf[size_t(row)]));
+                ReportChoiceOnce(run, row, false);
+            }
+            if (!run.Has(row, CHECK_FULLY_BID))
+                ReportNotBid(run, row);
+            ReportOvercommitment(run, commitments, row);
         }
-        if (!run.Has(row, CHECK_FULLY_BID))
-            ReportNotBid(run, row);
-        ReportOvercommitment(run, commitments, row);
+        // Nothing marks a row once its own turn has passed: its groups and choices were
+        // reported from their first rows, at or before it.
+        if (CItem* item = run.m_rows[size_t(row)])
+            item->m_wCheck = run.m_words[size_t(row)];
     }
 }

@@ -6,13 +6,46 @@
 #include <string_view>
 #include <vector>
 
-// Numbers the distinct keys of elements 0..count-1 in order of first appearance: equal keys get
-// equal numbers, and the first element with a new key gets the next number. Sorting a handful of
-// indices is cheaper than building a hash table for every section of a large proposal.
-template <class KeyOf>
-std::vector<int> NumberDistinctKeys(int count, KeyOf keyOf)
+// Alternate codes are a few bytes: comparing them in place costs less than a call to memcmp.
+inline bool SameKey(std::string_view a, std::string_view b)
 {
-    std::vector<int> order(size_t(std::max(count, 0)));
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
+inline bool SameKey(uint32_t a, uint32_t b)
+{
+    return a == b;
+}
+
+// Numbers the distinct keys of elements 0..count-1 in order of first appearance: equal keys get
+// equal numbers, and the first element with a new key gets the next number; returns how many
+// there are. `order` is working memory that callers keep from one use to the next.
+template <class KeyOf>
+int NumberDistinctKeys(int count, KeyOf keyOf, std::vector<int>& numbers, std::vector<int>& order)
+{
+    // A section holds a handful of alternates: comparing each with the keys seen so far costs
+    // less than sorting. Past that, sorting keeps the cost from growing with the square.
+    constexpr int kFewKeys = 16;
+    numbers.resize(size_t(std::max(count, 0)));
+    if (count <= kFewKeys) {
+        order.clear(); // the first element of each key
+        for (int k = 0; k < count; ++k) {
+            const auto key = keyOf(k);
+            size_t d = 0;
+            while (d < order.size() && !SameKey(keyOf(order[d]), key))
+                ++d;
+            if (d == order.size())
+                order.push_back(k);
+            numbers[size_t(k)] = int(d);
+        }
+        return int(order.size());
+    }
+    order.resize(size_t(count));
     std::iota(order.begin(), order.end(), 0);
     // Ties keep index order, so the earliest element of each key comes first in its run; unlike
     // a stable sort this needs no buffer.
@@ -21,7 +54,6 @@ std::vector<int> NumberDistinctKeys(int count, KeyOf keyOf)
         const auto kb = keyOf(b);
         return ka < kb || (!(kb < ka) && a < b);
     });
-    std::vector<int> numbers(order.size());
     for (size_t start = 0; start < order.size();) {
         size_t end = start + 1;
         while (end < order.size() && !(keyOf(order[start]) < keyOf(order[end])))
@@ -33,7 +65,7 @@ std::vector<int> NumberDistinctKeys(int count, KeyOf keyOf)
     int next = 0;
     for (size_t i = 0; i < numbers.size(); ++i)
         numbers[i] = numbers[i] == int(i) ? next++ : numbers[size_t(numbers[i])];
-    return numbers;
+    return next;
 }
 
 // An alternate code's group, its first two characters in any case, as one comparable number.

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr std::uint64_t kInvalidBits = 0x1234567812345678ull;
-
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
@@ -80,19 +78,6 @@ double EvaluateLine(EvaluatorState& state, const char* text)
 }
 
 }  // namespace
-
-double MakeEvalErrorValue(double* target)
-{
-    const double value = std::bit_cast<double>(kInvalidBits);
-    if (target)
-        *target = value;
-    return value;
-}
-
-int IsEvalValueValid(double value)
-{
-    return std::bit_cast<std::uint64_t>(value) != kInvalidBits;
-}
 
 double EvaluateExpression(const char* text)
 {

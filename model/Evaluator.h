@@ -1,12 +1,27 @@
 #pragma once
 
+#include <bit>
+#include <cstdint>
 #include <string>
 
 // The formula evaluator: one program-wide symbol table and evaluation state, main thread only.
 
-// The sentinel that every caller tests before using a result.
-double MakeEvalErrorValue(double* target = nullptr);
-int IsEvalValueValid(double value);
+// The sentinel that every caller tests before using a result. Inline, as recalculation tests
+// several values of every row on every edit.
+inline constexpr std::uint64_t kEvalInvalidBits = 0x1234567812345678ull;
+
+inline double MakeEvalErrorValue(double* target = nullptr)
+{
+    const double value = std::bit_cast<double>(kEvalInvalidBits);
+    if (target)
+        *target = value;
+    return value;
+}
+
+inline int IsEvalValueValid(double value)
+{
+    return std::bit_cast<std::uint64_t>(value) != kEvalInvalidBits;
+}
 
 // Evaluates one line (or runs one "set" statement); the invalid value on error.
 double EvaluateExpression(const char* text);

@@ -4,14 +4,6 @@ namespace {
 constexpr int kHighestBit = 15;
 }
 
-int TestFlagBit(uint16_t word, int bit)
-{
-    // A bit outside the word reads as clear; shifting by it would be undefined.
-    if (bit < 0 || bit > kHighestBit)
-        return 0;
-    return (word >> bit) & 1;
-}
-
 int ChangeFlagBit(uint16_t* word, int bit, int operation)
 {
     if (word == nullptr)

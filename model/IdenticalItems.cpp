@@ -54,12 +54,22 @@ struct IdentityKey {
     bool operator==(const IdentityKey&) const = default;
 };
 
-uint64_t HashOf(const IdentityKey& key)
+// Straight from the row, without making its key: most proposals compare the item number alone,
+// and the unselected fields then cost nothing.
+uint64_t HashOf(const CItem& item, const IdentitySelection& selection)
 {
-    uint64_t hash = HashText(key.m_itemNumber);
-    for (std::string_view field : {key.m_shortDesc, key.m_longDesc, key.m_altCode})
-        hash = HashText(field, hash ^ 0x9E3779B97F4A7C15ull);
-    return (hash ^ uint64_t(key.m_flags)) * 0x100000001B3ull;
+    uint64_t hash = HashText(item.m_strItemNum);
+    if (selection.m_shortDesc)
+        hash = HashText(item.m_strShortDesc, hash ^ 1);
+    if (selection.m_longDesc)
+        hash = HashText(item.m_strLongDesc, hash ^ 2);
+    if (selection.m_altCode)
+        hash = HashText(item.m_strAltCode, hash ^ 3);
+    const uint64_t flags = (selection.m_fixedPrice ? item.m_wFlags & 1u << ITEM_FIXED_PRICE : 0u)
+                           | (selection.m_lumpSum ? item.m_wFlags & 1u << ITEM_LUMP_SUM : 0u);
+    if (flags != 0)
+        hash = HashText({}, hash ^ flags << 8);
+    return hash;
 }
 
 IdentityKey MakeIdentityKey(const CItem& item, const IdentitySelection& selection)
@@ -89,103 +99,16 @@ struct SameItems {
     std::vector<int> m_differing;
 };
 
-// Sets of same items by key; the index keeps no keys of its own, only the first row of a set.
-// One instance serves every check, so that its memory is not given back and faulted in again on
-// every edit.
-class SameItemSets {
-public:
-    static SameItemSets& Reused()
-    {
-        static SameItemSets sets;
-        return sets;
-    }
-
-    void Reset(const ItemCheckRun& run, const IdentitySelection& selection)
-    {
-        m_run = &run;
-        m_selection = selection;
-        m_index.Reset(run.m_rows.size());
-        m_sets.clear();
-        m_runners.clear();
-    }
-
-    uint64_t Hash(int row) const { return HashOf(MakeIdentityKey(*m_run->m_rows[size_t(row)], m_selection)); }
-    void Prefetch(uint64_t hash) const { m_index.Prefetch(hash); }
-
-    int Find(int row, uint64_t hash)
-    {
-        const IdentityKey key = MakeIdentityKey(*m_run->m_rows[size_t(row)], m_selection);
-        const auto matches = [&](int set) { return KeyOf(set) == key; };
-        const int set = m_index.FindOrAdd(hash, matches, int(m_sets.size()));
-        if (set == int(m_sets.size()))
-            m_sets.push_back(SameItems{row, false, 0, {}});
-        return set;
-    }
-
-    SameItems& operator[](int set) { return m_sets[size_t(set)]; }
-
-    // The rows the rule runs from, with their sets, in row order.
-    std::vector<std::pair<int, int>> m_runners;
-
-private:
-    IdentityKey KeyOf(int set) const
-    {
-        return MakeIdentityKey(*m_run->m_rows[size_t(m_sets[size_t(set)].m_firstRow)], m_selection);
-    }
-
-    const ItemCheckRun* m_run = nullptr;
-    IdentitySelection m_selection;
-    CFlatIndex m_index;
-    std::vector<SameItems> m_sets;
+// A row that takes part, with its hash made ahead of its turn.
+struct Candidate {
+    int m_row = -1;
+    uint64_t m_hash = 0;
 };
 
-// The rows that take part, in order, each with its hash computed a few rows ahead so that its
-// lookup can be asked for before it is needed.
-class Candidates {
-public:
-    Candidates(const ItemCheckRun& run, SameItemSets& sets) : m_run(run), m_sets(sets)
-    {
-        for (size_t k = 0; k < kAhead; ++k)
-            Advance();
-    }
-
-    bool Next(int& row, uint64_t& hash)
-    {
-        if (m_count == 0)
-            return false;
-        row = m_rows[m_first];
-        hash = m_hashes[m_first];
-        m_first = (m_first + 1) % kAhead;
-        --m_count;
-        Advance();
-        return true;
-    }
-
-private:
-    static constexpr size_t kAhead = 8;
-
-    void Advance()
-    {
-        while (m_scan < int(m_run.m_rows.size())) {
-            const int row = m_scan++;
-            if (!m_run.IsItem(row) || !IsEvalValueValid(m_run.m_rows[size_t(row)]->m_fExtension))
-                continue;
-            const size_t slot = (m_first + m_count++) % kAhead;
-            m_rows[slot] = row;
-            m_hashes[slot] = m_sets.Hash(row);
-            m_sets.Prefetch(m_hashes[slot]);
-            return;
-        }
-    }
-
-    const ItemCheckRun& m_run;
-    SameItemSets& m_sets;
-    int m_scan = 0;
-    size_t m_first = 0;
-    size_t m_count = 0;
-    int m_rows[kAhead] = {};
-    uint64_t m_hashes[kAhead] = {};
-};
+bool TakesPart(const CItem* row)
+{
+    return row && !row->IsSection() && IsEvalValueValid(row->m_fExtension);
+}
 
 void ReportDiffering(const ItemCheckRun& run, int runner, const SameItems& same)
 {
@@ -202,34 +125,115 @@ void ReportDiffering(const ItemCheckRun& run, int runner, const SameItems& same)
 
 } // namespace
 
+// Sets of same items by key; the index keeps no keys of its own, only the first row of a set.
+// The rows that take part are looked at a few rows ahead, so that the index slot of each can be
+// asked for before it is needed: a large index does not stay in cache while the rows are walked.
+// One instance serves every check, so that its memory is not given back and faulted in again on
+// every edit.
+struct CIdenticalItemRule::Sets {
+    static constexpr size_t kAhead = 8;
+
+    const ItemCheckRun* m_run = nullptr;
+    IdentitySelection m_selection;
+    CFlatIndex m_index;
+    std::vector<SameItems> m_sets;
+    std::vector<std::pair<int, int>> m_runners; // the rows the rule runs from, with their sets
+    int m_scan = 0;                             // the next row to look at ahead
+    size_t m_first = 0;
+    size_t m_count = 0;
+    Candidate m_ahead[kAhead];
+
+    void Reset(const ItemCheckRun& run)
+    {
+        m_run = &run;
+        m_selection = IdentitySelection(run.m_prop);
+        m_index.Reset(run.m_rows.size());
+        m_sets.clear();
+        m_runners.clear();
+        m_scan = 0;
+        m_first = 0;
+        m_count = 0;
+        while (m_count < kAhead && LookAhead()) {
+        }
+    }
+
+    bool LookAhead()
+    {
+        while (m_scan < int(m_run->m_rows.size())) {
+            const int row = m_scan++;
+            const CItem* item = m_run->m_rows[size_t(row)];
+            if (!TakesPart(item))
+                continue;
+            Candidate& next = m_ahead[(m_first + m_count++) % kAhead];
+            next.m_row = row;
+            next.m_hash = HashOf(*item, m_selection);
+            m_index.Prefetch(next.m_hash);
+            return true;
+        }
+        return false;
+    }
+
+    // The set of the next row that takes part, when that row is `row`; -1 otherwise.
+    int SetOf(int row)
+    {
+        if (m_count == 0 || m_ahead[m_first].m_row != row)
+            return -1;
+        const Candidate& candidate = m_ahead[m_first];
+        const auto matches = [&](int set) {
+            const CItem& first = *m_run->m_rows[size_t(m_sets[size_t(set)].m_firstRow)];
+            return MakeIdentityKey(first, m_selection) == MakeIdentityKey(*m_run->m_rows[size_t(row)], m_selection);
+        };
+        const int set = m_index.FindOrAdd(candidate.m_hash, matches, int(m_sets.size()));
+        if (set == int(m_sets.size()))
+            m_sets.push_back(SameItems{row, false, 0, {}});
+        m_first = (m_first + 1) % kAhead;
+        --m_count;
+        LookAhead();
+        return set;
+    }
+
+    static Sets& Reused()
+    {
+        static Sets sets;
+        return sets;
+    }
+};
+
+CIdenticalItemRule::CIdenticalItemRule(ItemCheckRun& run) : m_run(run)
+{
+    if (!TestFlagBit(run.m_prop.m_wFlags2, PROP2_IDENTICAL_ITEM_RULE))
+        return;
+    m_sets = &Sets::Reused();
+    m_sets->Reset(run);
+}
+
+void CIdenticalItemRule::Visit(int row)
+{
+    const int set = m_sets ? m_sets->SetOf(row) : -1;
+    if (set < 0)
+        return;
+    const CItem& item = *m_run.m_rows[size_t(row)];
+    SameItems& same = m_sets->m_sets[size_t(set)];
+    if (same.m_hasPrice && item.m_fUnitPrice != same.m_price) {
+        m_run.Mark(row, CHECK_IDENTICAL_ITEM);
+        same.m_differing.push_back(row);
+    } else if (!TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE)) {
+        same.m_hasPrice = true;
+        same.m_price = item.m_fUnitPrice;
+        m_sets->m_runners.emplace_back(row, set);
+    }
+}
+
+void CIdenticalItemRule::Report() const
+{
+    if (!m_sets)
+        return;
+    for (const auto& [runner, set] : m_sets->m_runners)
+        ReportDiffering(m_run, runner, m_sets->m_sets[size_t(set)]);
+}
+
 bool IsSameItem(const CItem& a, const CItem& b, const CProp& prop)
 {
     return IsEvalValueValid(a.m_fExtension) && IsEvalValueValid(b.m_fExtension)
            && MakeIdentityKey(a, IdentitySelection(prop)) == MakeIdentityKey(b, IdentitySelection(prop));
-}
-
-void MarkIdenticalItems(ItemCheckRun& run)
-{
-    if (!TestFlagBit(run.m_prop.m_wFlags2, PROP2_IDENTICAL_ITEM_RULE))
-        return;
-    SameItemSets& sets = SameItemSets::Reused();
-    sets.Reset(run, IdentitySelection(run.m_prop));
-    Candidates candidates(run, sets);
-    int row = 0;
-    uint64_t hash = 0;
-    while (candidates.Next(row, hash)) {
-        const CItem* item = run.m_rows[size_t(row)];
-        const int set = sets.Find(row, hash);
-        SameItems& same = sets[set];
-        if (same.m_hasPrice && item->m_fUnitPrice != same.m_price) {
-            run.Mark(row, CHECK_IDENTICAL_ITEM);
-            same.m_differing.push_back(row);
-        } else if (!TestFlagBit(item->m_wFlags, ITEM_FIXED_PRICE)) {
-            same.m_hasPrice = true;
-            same.m_price = item->m_fUnitPrice;
-            sets.m_runners.emplace_back(row, set);
-        }
-    }
-    for (const auto& [runner, set] : sets.m_runners)
-        ReportDiffering(run, runner, sets[set]);
 }

@@ -24,8 +24,6 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b)
                       [](char x, char y) { return AsciiToUpper(x) == AsciiToUpper(y); });
 }
 
-bool CItem::IsSection() const { return TestFlagBit(m_wFlags, ITEM_IS_SECTION) != 0; }
-
 void CItem::CopyFrom(const CItem& source) { *this = source; }
 
 unsigned CItem::ReduceToChanges(const CItem* older)

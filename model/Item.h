@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/DataObject.h"
+#include "model/FlagWord.h"
 
 #include <cstdint>
 #include <string>
@@ -24,6 +25,9 @@ inline constexpr int ITEM_FIXED_FULLY_BID = 14;
 class CItem : public CDataObject<CItem> {
 public:
     uint16_t m_wFlags = 0;
+    // What the last Check Zod run found for the row (CHECK_* bits of model/CheckBid.h). In memory
+    // only: neither compared nor taken over from amendments.
+    uint16_t m_wCheck = 0;
     int32_t m_iNumber = 0; // in memory only
     std::string m_strLineNum; // the key by which amendments match rows
     std::string m_strAltCode;
@@ -37,7 +41,7 @@ public:
     double m_fUnitPrice2 = 0;
     double m_fExtension2 = 0;
 
-    bool IsSection() const;
+    bool IsSection() const { return TestFlagBit(m_wFlags, ITEM_IS_SECTION) != 0; }
 
     void CopyFrom(const CItem& source) override;
     // Within the item list only: turns this row into the deletion marker of `older` (1), unless

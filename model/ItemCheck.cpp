@@ -19,6 +19,17 @@ uint8_t KindOf(const CItem& row)
     return kind;
 }
 
+// A fixed-price item by its quantity or its "counts as priced" bit; any other by its extension,
+// the identical-item rule, its bid caps and its ranges.
+bool IsFullyBid(ItemCheckRun& run, int row)
+{
+    const CItem& item = *run.m_rows[size_t(row)];
+    if (TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE))
+        return TestFlagBit(item.m_wFlags, ITEM_FIXED_FULLY_BID) ? IsEvalValueValid(item.m_fQuan) != 0
+                                                               : TestFlagBit(item.m_wFlags, ITEM_FIXED_COUNTS_PRICED) != 0;
+    return IsEvalValueValid(item.m_fExtension) && !run.Has(row, CHECK_IDENTICAL_ITEM) && run.MeetsLimits(row);
+}
+
 } // namespace
 
 // The per-row vectors of the last run, kept for the next: a check runs on every edit, and giving
@@ -37,6 +48,8 @@ void ItemCheckRun::SwapBuffers(Buffers& other)
     m_sectionOf.swap(other.m_sectionOf);
     m_choiceOf.swap(other.m_choiceOf);
     m_groupOf.swap(other.m_groupOf);
+    std::swap(m_choices, other.m_choices);
+    std::swap(m_groups, other.m_groups);
 }
 
 ItemCheckRun::ItemCheckRun(CProp& prop)
@@ -52,15 +65,11 @@ ItemCheckRun::ItemCheckRun(CProp& prop)
     m_sectionOf.assign(size, -1);
     m_choiceOf.assign(size, -1);
     m_groupOf.assign(size, -1);
+    m_choices.Clear();
+    m_groups.Clear();
     m_rows.clear();
-    int section = -1;
-    for (const auto& row : prop.m_items) {
-        m_kinds[m_rows.size()] = row ? KindOf(*row) : 0;
-        if (row && row->IsSection())
-            section = int(m_rows.size());
-        m_sectionOf[m_rows.size()] = section;
+    for (const auto& row : prop.m_items)
         m_rows.push_back(row.get());
-    }
 }
 
 ItemCheckRun::~ItemCheckRun()
@@ -68,7 +77,7 @@ ItemCheckRun::~ItemCheckRun()
     SwapBuffers(SpareBuffers());
 }
 
-void ItemCheckRun::MarkAll(const std::vector<int>& rows, int bit)
+void ItemCheckRun::MarkAll(std::span<const int> rows, int bit)
 {
     for (int row : rows)
         Mark(row, bit);
@@ -86,31 +95,54 @@ bool ItemCheckRun::IsSectionTotalInRange(int section) const
     return !m_extensionRange.Exceeds(m_rows[size_t(section)]->m_fExtension);
 }
 
+void CRowSets::Clear()
+{
+    m_start.assign(1, 0);
+    m_members.clear();
+}
+
+std::span<const int> CRowSets::Members(int set) const
+{
+    return std::span<const int>(m_members).subspan(size_t(m_start[size_t(set)]),
+                                                   size_t(m_start[size_t(set) + 1] - m_start[size_t(set)]));
+}
+
+int CRowSets::Add(const std::vector<int>& rows, const std::vector<int>& numbers, int count)
+{
+    // A counting sort by set keeps each set's rows in the order given.
+    const size_t first = m_start.size() - 1;
+    m_start.resize(first + size_t(count) + 1, 0);
+    for (int number : numbers)
+        ++m_start[first + size_t(number) + 1];
+    for (size_t set = first + 1; set < m_start.size(); ++set)
+        m_start[set] += m_start[set - 1];
+    m_fill.assign(m_start.begin() + std::ptrdiff_t(first), m_start.end() - 1);
+    m_members.resize(m_members.size() + rows.size());
+    for (size_t k = 0; k < rows.size(); ++k)
+        m_members[size_t(m_fill[size_t(numbers[k])]++)] = rows[k];
+    return int(first);
+}
+
 // A format without integer digits limits nothing, as when amounts are formatted.
 RangeLimit::RangeLimit(int digits) : m_limit(digits > 0 ? PowInt(10.0, digits) : 0)
 {
 }
 
-bool RangeLimit::Exceeds(double value) const
-{
-    return m_limit != 0 && IsEvalValueValid(value) && (value >= m_limit || value <= -m_limit);
-}
-
 void MarkFullyBidItems(ItemCheckRun& run)
 {
+    CIdenticalItemRule identical(run);
+    int section = -1;
     for (int row = 0; row < int(run.m_rows.size()); ++row) {
-        if (!run.IsItem(row))
-            continue;
-        const CItem& item = *run.m_rows[size_t(row)];
-        bool fullyBid;
-        if (TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE))
-            fullyBid = TestFlagBit(item.m_wFlags, ITEM_FIXED_FULLY_BID) ? IsEvalValueValid(item.m_fQuan) != 0
-                                                                        : TestFlagBit(item.m_wFlags, ITEM_FIXED_COUNTS_PRICED) != 0;
-        else
-            fullyBid = IsEvalValueValid(item.m_fExtension) && !run.Has(row, CHECK_IDENTICAL_ITEM) && run.MeetsLimits(row);
-        if (fullyBid)
+        const CItem* item = run.m_rows[size_t(row)];
+        run.m_kinds[size_t(row)] = item ? KindOf(*item) : 0;
+        if (run.IsSection(row))
+            section = row;
+        run.m_sectionOf[size_t(row)] = section;
+        identical.Visit(row);
+        if (run.IsItem(row) && IsFullyBid(run, row))
             run.Mark(row, CHECK_FULLY_BID);
     }
+    identical.Report();
 }
 
 bool IsItemListValid(const ItemCheckRun& run)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "model/BidCapLimits.h"
+#include "model/Evaluator.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 class CItem;
@@ -13,10 +15,29 @@ class CProp;
 class RangeLimit {
 public:
     explicit RangeLimit(int digits);
-    bool Exceeds(double value) const;
+    bool Exceeds(double value) const
+    {
+        return m_limit != 0 && IsEvalValueValid(value) && (value >= m_limit || value <= -m_limit);
+    }
 
 private:
     double m_limit = 0;
+};
+
+// Sets of rows (the choices or the groups of a run) in one flat array, each set's rows together
+// in row order: thousands of small vectors, one per set, cost more to allocate than to fill.
+class CRowSets {
+public:
+    void Clear();
+    int Count() const { return int(m_start.size()) - 1; }
+    std::span<const int> Members(int set) const;
+    // Adds `count` new sets; rows[k] joins the new set numbers[k]. Returns the first new set.
+    int Add(const std::vector<int>& rows, const std::vector<int>& numbers, int count);
+
+private:
+    std::vector<int> m_start{0}; // where each set begins in m_members, and the end
+    std::vector<int> m_members;
+    std::vector<int> m_fill;
 };
 
 // One run of the item checks of Check Zod, shared by its steps.
@@ -34,15 +55,15 @@ struct ItemCheckRun {
     // Alternate and option rows: their choice and group, numbered over the whole run.
     std::vector<int> m_choiceOf;
     std::vector<int> m_groupOf;
-    std::vector<std::vector<int>> m_choiceMembers;
-    std::vector<std::vector<int>> m_groupMembers;
+    CRowSets m_choices;
+    CRowSets m_groups;
     CBidCapLimits m_caps;
     RangeLimit m_unitPriceRange;
     RangeLimit m_extensionRange;
 
     bool Has(int row, int bit) const { return (m_words[size_t(row)] >> bit) & 1; }
     void Mark(int row, int bit) { m_words[size_t(row)] |= uint16_t(1u << bit); }
-    void MarkAll(const std::vector<int>& rows, int bit);
+    void MarkAll(std::span<const int> rows, int bit);
     enum RowKind : uint8_t { KIND_ITEM = 1, KIND_SECTION = 2, KIND_ALTERNATE = 4, KIND_OPTION = 8 };
     bool Is(int row, uint8_t kinds) const { return (m_kinds[size_t(row)] & kinds) != 0; }
     bool IsItem(int row) const { return Is(row, KIND_ITEM); }
@@ -63,15 +84,35 @@ private:
         std::vector<int> m_sectionOf;
         std::vector<int> m_choiceOf;
         std::vector<int> m_groupOf;
+        CRowSets m_choices;
+        CRowSets m_groups;
     };
     static Buffers& SpareBuffers();
     void SwapBuffers(Buffers& other);
 };
 
-// The steps, in the order the check runs them.
-void MarkIdenticalItems(ItemCheckRun& run);
+// The identical-item rule, applied row by row as the rows are walked in order: a later item that
+// is the same as an earlier one with another unit price is marked when its turn comes, and the
+// messages are given after the walk.
+class CIdenticalItemRule {
+public:
+    // Does nothing unless the proposal asks for the rule.
+    explicit CIdenticalItemRule(ItemCheckRun& run);
+    void Visit(int row);
+    void Report() const;
+
+private:
+    struct Sets;
+    ItemCheckRun& m_run;
+    Sets* m_sets = nullptr;
+};
+
+// The steps, in the order the check runs them. The first walks the rows once: what kind each row
+// is, the identical-item rule and whether each item is fully bid.
 void MarkFullyBidItems(ItemCheckRun& run);
 void AnalyseAlternates(ItemCheckRun& run);
 bool IsItemListValid(const ItemCheckRun& run);
 void ReportSectionMessages(ItemCheckRun& run);
+// Also leaves each row's check word on the row, for the views: one walk over the rows rather
+// than two.
 void ReportItemMessages(ItemCheckRun& run);

@@ -4,8 +4,10 @@
 #include "model/Evaluator.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -68,6 +70,26 @@ std::string FormatWithPrefix(double value, int width, int decimals, bool commas,
     return value < 0 ? "(" + text + ")" : text;
 }
 
+// 10^0 to 10^22 are exact doubles, so a table gives what pow gives, without its cost on every
+// extension of every edit.
+constexpr int kExactPowersOfTen = 23;
+constexpr auto kPowersOfTen = [] {
+    std::array<double, kExactPowersOfTen> powers{};
+    double power = 1;
+    for (double& entry : powers) {
+        entry = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+double PowerOfTen(int exponent)
+{
+    if (exponent >= 0 && exponent < kExactPowersOfTen)
+        return kPowersOfTen[size_t(exponent)];
+    return std::pow(10.0, exponent);
+}
+
 } // namespace
 
 std::string IntToText(int value)
@@ -90,12 +112,13 @@ double RoundToDecimals(double value, int decimals)
 {
     if (!IsEvalValueValid(value) || !std::isfinite(value))
         return value;
-    const double scale = std::pow(10.0, decimals);
+    const double scale = PowerOfTen(decimals);
     const double scaled = std::fabs(value) * scale + 0.5001;
     // Past the range where doubles hold fractions there is nothing to round.
     if (!std::isfinite(scaled) || scale == 0 || scaled >= 1.0 / std::numeric_limits<double>::epsilon())
         return value;
-    const double rounded = std::trunc(scaled) / scale;
+    // Below 2^52 the integer conversion truncates exactly, as trunc does, without a library call.
+    const double rounded = double(int64_t(scaled)) / scale;
     return value < 0 ? -rounded : rounded;
 }
 

@@ -22,8 +22,6 @@ void RecalcItem(const CProp& prop, CItem& item);
 void RecalcSite(CSite& site);
 // The section of any row; true when a chosen bit changed. Nothing without a section row.
 bool RecalcSection(CProp& prop, int index);
-// The same with a buffer for the section's rows that a caller recalculating many sections reuses.
-bool RecalcSectionOfRow(CProp& prop, int index, std::vector<ChoiceRow>& rows);
 // Items total, time total, bid totals; true when a chosen bit of a section changed.
 bool RecalcBidTotal(CProp& prop);
 void CalcDbeCommitment(CProp& prop, int type);

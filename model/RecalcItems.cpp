@@ -8,22 +8,6 @@
 #include <string_view>
 #include <unordered_map>
 
-bool IsItemPriced(const CItem& item)
-{
-    if (!IsEvalValueValid(item.m_fExtension))
-        return false;
-    if (item.IsSection())
-        return true;
-    return !TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE) || TestFlagBit(item.m_wFlags, ITEM_FIXED_COUNTS_PRICED);
-}
-
-bool IsItemAltPriced(const CItem& item)
-{
-    if (!IsEvalValueValid(item.m_fExtension2))
-        return false;
-    return !TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE) || TestFlagBit(item.m_wFlags, ITEM_FIXED_COUNTS_PRICED);
-}
-
 void RecalcItemExtension(CItem& item, int decimals)
 {
     if (item.IsSection())

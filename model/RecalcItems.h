@@ -1,18 +1,33 @@
 #pragma once
 
+#include "model/Evaluator.h"
+#include "model/Item.h"
+
 #include <optional>
 #include <string>
 
-class CItem;
 class CItemArray;
 
 // Pricing tests and row walks over the schedule of items; emptied slots of the list are skipped.
 
 // A valid extension; a fixed-price item also needs its "counts as priced" bit. A section row
-// needs only a valid total.
-bool IsItemPriced(const CItem& item);
+// needs only a valid total. Inline: every row is tested on every edit.
+inline bool IsItemPriced(const CItem& item)
+{
+    if (!IsEvalValueValid(item.m_fExtension))
+        return false;
+    if (item.IsSection())
+        return true;
+    return !TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE) || TestFlagBit(item.m_wFlags, ITEM_FIXED_COUNTS_PRICED);
+}
+
 // The same test on the second extension, without the section-row rule.
-bool IsItemAltPriced(const CItem& item);
+inline bool IsItemAltPriced(const CItem& item)
+{
+    if (!IsEvalValueValid(item.m_fExtension2))
+        return false;
+    return !TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE) || TestFlagBit(item.m_wFlags, ITEM_FIXED_COUNTS_PRICED);
+}
 
 // Quantity x unit price rounded to `decimals` (invalid when either is), copied to the second pair.
 // Section rows are left alone.

@@ -57,6 +57,23 @@ void AddCounting(const std::vector<ChoiceRow>& rows, const ChoiceOutcome& outcom
     }
 }
 
+// The section's total and second total from the rows that count after the choice of its
+// alternates; true when a chosen bit changed.
+bool TotalSection(const CProp& prop, CItem& section, const std::vector<ChoiceRow>& rows, CAlternateChooser& chooser)
+{
+    section.m_fExtension = 0;
+    section.m_fExtension2 = 0;
+    const ChoiceOutcome& outcome = chooser.Choose(rows, TestFlagBit(prop.m_wFlags, PROP_ALT_ITEMS_BY_CODE) != 0, false);
+    AddCounting(rows, outcome, section.m_fExtension, section.m_fExtension2);
+    return outcome.m_chosenChanged;
+}
+
+const ChoiceOutcome& ChooseAmongSections(const CProp& prop, const std::vector<ChoiceRow>& sections,
+                                         CAlternateChooser& chooser)
+{
+    return chooser.Choose(sections, TestFlagBit(prop.m_wFlags, PROP_ALT_SECTIONS_BY_CODE) != 0, true);
+}
+
 double TimeTotal(const CProp& prop)
 {
     double total = 0;
@@ -66,6 +83,23 @@ double TimeTotal(const CProp& prop)
         if (site && TestFlagBit(site->m_wFlags, SITE_BIDDABLE) && TestFlagBit(site->m_wFlags, SITE_VALID))
             total += site->m_dSiteTotal;
     return total;
+}
+
+// Items total, time total and bid totals from the section rows in order; true when a chosen bit
+// of a section changed.
+bool TotalBid(CProp& prop, const std::vector<ChoiceRow>& sections, CAlternateChooser& chooser)
+{
+    prop.m_dItemsTotal = 0;
+    prop.m_dSecondItemsTotal = 0;
+    const ChoiceOutcome& outcome = ChooseAmongSections(prop, sections, chooser);
+    AddCounting(sections, outcome, prop.m_dItemsTotal, prop.m_dSecondItemsTotal);
+    prop.m_dTimeTotal = TimeTotal(prop);
+    prop.m_dProposalTotal = prop.m_dTimeTotal + prop.m_dItemsTotal;
+    prop.m_dSecondBidTotal = prop.m_dSecondItemsTotal + prop.m_dTimeTotal;
+    for (int type : {FIRM_DBE, FIRM_MBE, FIRM_WBE})
+        if (IsBidderDbe(prop, type))
+            SetFormCommitment(*prop.GetDbeForm(type), prop.m_dItemsTotal);
+    return outcome.m_chosenChanged;
 }
 
 } // namespace
@@ -88,67 +122,68 @@ void RecalcSite(CSite& site)
 
 bool RecalcSection(CProp& prop, int index)
 {
-    std::vector<ChoiceRow> rows;
-    return RecalcSectionOfRow(prop, index, rows);
-}
-
-bool RecalcSectionOfRow(CProp& prop, int index, std::vector<ChoiceRow>& rows)
-{
     const int sectionIndex = FindSectionRow(prop, index);
     CItem* section = prop.m_items.GetAtOrNull(sectionIndex);
     // Rows before the first section belong to none; their first row must not lose its price.
     if (!section || !section->IsSection())
         return false;
-    section->m_fExtension = 0;
-    section->m_fExtension2 = 0;
+    std::vector<ChoiceRow> rows;
     RowsOfSection(prop.m_items, sectionIndex, rows);
-    const ChoiceOutcome outcome =
-        ChooseAlternates(rows, TestFlagBit(prop.m_wFlags, PROP_ALT_ITEMS_BY_CODE) != 0, false);
-    AddCounting(rows, outcome, section->m_fExtension, section->m_fExtension2);
-    return outcome.m_chosenChanged;
+    CAlternateChooser chooser;
+    return TotalSection(prop, *section, rows, chooser);
 }
 
 bool RecalcBidTotal(CProp& prop)
 {
-    prop.m_dItemsTotal = 0;
-    prop.m_dSecondItemsTotal = 0;
-    const SectionChoice sections = ChooseSections(prop);
-    AddCounting(sections.m_rows, sections.m_outcome, prop.m_dItemsTotal, prop.m_dSecondItemsTotal);
-    prop.m_dTimeTotal = TimeTotal(prop);
-    prop.m_dProposalTotal = prop.m_dTimeTotal + prop.m_dItemsTotal;
-    prop.m_dSecondBidTotal = prop.m_dSecondItemsTotal + prop.m_dTimeTotal;
-    for (int type : {FIRM_DBE, FIRM_MBE, FIRM_WBE})
-        if (IsBidderDbe(prop, type))
-            SetFormCommitment(*prop.GetDbeForm(type), prop.m_dItemsTotal);
-    return sections.m_outcome.m_chosenChanged;
+    CAlternateChooser chooser;
+    return TotalBid(prop, SectionRows(prop.m_items), chooser);
 }
 
 SectionChoice ChooseSections(CProp& prop)
 {
     SectionChoice choice;
     choice.m_rows = SectionRows(prop.m_items);
-    choice.m_outcome = ChooseAlternates(choice.m_rows, TestFlagBit(prop.m_wFlags, PROP_ALT_SECTIONS_BY_CODE) != 0, true);
+    CAlternateChooser chooser;
+    choice.m_outcome = ChooseAmongSections(prop, choice.m_rows, chooser);
     return choice;
 }
 
+// One walk over the rows does the extensions and, at the end of each section, its total: a
+// large proposal does not stay in the cache between walks.
 int RecalcBidTotals(CProp* prop)
 {
     if (!prop)
         return 0;
-    for (const auto& item : prop->m_items)
-        if (item)
-            RecalcItem(*prop, *item);
     for (const auto& site : prop->m_sites)
         if (site)
             RecalcSite(*site);
-    bool changed = false;
+    const int decimals = ExtensionDecimals(*prop);
+    CAlternateChooser chooser;
+    std::vector<ChoiceRow> sections;
     std::vector<ChoiceRow> rows;
-    for (int i = 0; i < prop->m_items.GetSize(); ++i) {
-        const CItem* row = prop->m_items.GetAtOrNull(i);
-        if (row && row->IsSection())
-            changed |= RecalcSectionOfRow(*prop, i, rows);
+    bool changed = false;
+    const auto endSection = [&] {
+        if (!sections.empty())
+            changed |= TotalSection(*prop, *sections.back().m_row, rows, chooser);
+        rows.clear();
+    };
+    for (const auto& row : prop->m_items) {
+        if (!row)
+            continue;
+        if (row->IsSection()) {
+            endSection();
+            sections.push_back({row.get()});
+            continue;
+        }
+        RecalcItemExtension(*row, decimals);
+        if (sections.empty())
+            continue;
+        rows.push_back({row.get()});
+        if (IsEvalValueValid(row->m_fExtension))
+            sections.back().m_sectionHasPrices = true;
     }
-    changed |= RecalcBidTotal(*prop);
+    endSection();
+    changed |= TotalBid(*prop, sections, chooser);
     for (int type : {FIRM_DBE, FIRM_MBE, FIRM_WBE})
         CalcDbeCommitment(*prop, type);
     return changed ? 1 : 0;

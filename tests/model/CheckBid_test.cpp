@@ -59,7 +59,24 @@ TEST_F(CheckBidTest, WithoutBidderIdNothingOfTheLastRunStays)
     EXPECT_TRUE(Flag(BID_ERRORS));
     EXPECT_FALSE(Flag(ITEM_LIST_VALID));
     EXPECT_EQ(Word(0), 0);
+    EXPECT_EQ(Word(1), 0);
     EXPECT_EQ(CheckBid(nullptr, true), 0);
+}
+
+// The check word lives on the row for the views; it is the program's own note, not the bidder's
+// data, so it never makes two rows differ.
+TEST_F(CheckBidTest, CheckWordStaysOnTheRowAndOutOfComparisons)
+{
+    AddSection(*prop, "0001");
+    AddItem(*prop, "0010", 2, 5);
+    Check();
+    CItem copy;
+    copy.CopyFrom(*prop->m_items[1]);
+    EXPECT_EQ(copy.m_wCheck, Word(1));
+    copy.m_wCheck = 0;
+    EXPECT_TRUE(AreItemsEqual(copy, *prop->m_items[1]));
+    EXPECT_EQ(Word(2), 0) << "past the end";
+    EXPECT_EQ(Word(-1), 0);
 }
 
 TEST_F(CheckBidTest, UnbidItemsAndSections)
@@ -162,6 +179,29 @@ TEST_F(CheckBidTest, BidCapsBoundTheUnitPrice)
                                         "Item Error : item I0030 (Line# 0030) Price too low for %s",
                                         "Item Error : item I0040 (Line# 0040) not bid",
                                         "Item Error : item I0010 (Line# 0060) Unit Price must not exceed $20.00"));
+}
+
+// Formulas are evaluated once per text: a text that is one cap's maximum and another's minimum,
+// or that means nothing, must still bound each item by its own cap.
+TEST_F(CheckBidTest, CapsSharingFormulaTextsKeepTheirOwnLimits)
+{
+    AddSection(*prop, "0001");
+    AddItem(*prop, "0010", 1, 25);
+    AddItem(*prop, "0020", 1, 15);
+    AddItem(*prop, "0030", 1, 5);
+    AddItem(*prop, "0040", 1, 12).m_strItemNum = "I0030";
+    const char* limits[][2] = {{"10", "20"}, {"20", "30"}, {"abc", "10"}};
+    for (int c = 0; c < 3; ++c) {
+        CBidCap* cap = prop->GetOrCreateBidCap(prop->m_items[c + 1]->m_strItemNum);
+        cap->m_iRuleCount = 1;
+        cap->m_strMinimum[0] = limits[c][0];
+        cap->m_strMaximum[0] = limits[c][1];
+    }
+    Check();
+    EXPECT_THAT(Messages(), ElementsAre("Section Error : Section Error: section 0001 only partially bid",
+                                        "Item Error : item I0010 (Line# 0010) Unit Price must not exceed $20.00",
+                                        "Item Error : item I0020 (Line# 0020) Unit Price must bt at least $20.00",
+                                        "Item Error : item I0030 (Line# 0040) Unit Price must not exceed $10.00"));
 }
 
 TEST_F(CheckBidTest, CapOnTheItemsTotalSeesTheTotalWithoutTheItem)

@@ -77,6 +77,19 @@ INSTANTIATE_TEST_SUITE_P(
                     RoundCase{1e300, 5, 1e300}, RoundCase{1234.5, -2, 1200},
                     RoundCase{5.5, 400, 5.5}, RoundCase{5.5, -400, 5.5}));
 
+// Exact: the scale comes from a table up to 22 decimals and the last step is an integer
+// conversion, which must agree with truncation up to where doubles stop holding fractions.
+TEST(RoundToDecimals, ExactAcrossTheTableAndTheLimitOfFractions)
+{
+    EXPECT_EQ(RoundToDecimals(4503599627370495.0, 0), 4503599627370495.0);
+    EXPECT_EQ(RoundToDecimals(-2251799813685247.5, 0), -2251799813685248.0);
+    EXPECT_EQ(RoundToDecimals(0.1234567890123456789, 22), 0.1234567890123456789);
+    EXPECT_EQ(RoundToDecimals(1.5e-22, 22), 2e-22);
+    EXPECT_EQ(RoundToDecimals(1.5e-23, 23), 2e-23);
+    EXPECT_EQ(RoundToDecimals(0.49989, 0), 0.0);
+    EXPECT_EQ(RoundToDecimals(3 * 1.005, 2), 3.02);
+}
+
 TEST(RoundToDecimals, InvalidAndNonFiniteValuesPassThrough)
 {
     EXPECT_FALSE(IsEvalValueValid(RoundToDecimals(kInvalid, 2)));
