@@ -22,7 +22,7 @@ void PutU32(std::vector<uint8_t>& out, std::size_t at, uint32_t v)
 }
 
 // Builds a BMP file; pixel values are palette indices (<= 8 bits) or 0xRRGGBB, given top-down.
-struct BmpSpec {
+struct BmpLayout {
     int32_t width = 2;
     int32_t height = 2;
     uint16_t bitCount = 8;
@@ -31,39 +31,39 @@ struct BmpSpec {
     std::vector<uint32_t> pixels;
 };
 
-std::vector<uint8_t> MakeBmp(const BmpSpec& spec)
+std::vector<uint8_t> MakeBmp(const BmpLayout& layout)
 {
-    const std::size_t stride = (std::size_t(spec.width) * spec.bitCount + 31) / 32 * 4;
-    const std::size_t offset = 54 + spec.table.size() * 4;
-    std::vector<uint8_t> out(offset + stride * spec.height, 0);
+    const std::size_t stride = (std::size_t(layout.width) * layout.bitCount + 31) / 32 * 4;
+    const std::size_t offset = 54 + layout.table.size() * 4;
+    std::vector<uint8_t> out(offset + stride * layout.height, 0);
     out[0] = 'B';
     out[1] = 'M';
     PutU32(out, 2, uint32_t(out.size()));
     PutU32(out, 10, uint32_t(offset));
     PutU32(out, 14, 40);
-    PutU32(out, 18, uint32_t(spec.width));
-    PutU32(out, 22, uint32_t(spec.topDown ? -spec.height : spec.height));
+    PutU32(out, 18, uint32_t(layout.width));
+    PutU32(out, 22, uint32_t(layout.topDown ? -layout.height : layout.height));
     PutU16(out, 26, 1);
-    PutU16(out, 28, spec.bitCount);
-    PutU32(out, 46, uint32_t(spec.table.size()));
-    for (std::size_t i = 0; i < spec.table.size(); ++i) {
-        out[54 + i * 4] = spec.table[i].blue;
-        out[54 + i * 4 + 1] = spec.table[i].green;
-        out[54 + i * 4 + 2] = spec.table[i].red;
+    PutU16(out, 28, layout.bitCount);
+    PutU32(out, 46, uint32_t(layout.table.size()));
+    for (std::size_t i = 0; i < layout.table.size(); ++i) {
+        out[54 + i * 4] = layout.table[i].blue;
+        out[54 + i * 4 + 1] = layout.table[i].green;
+        out[54 + i * 4 + 2] = layout.table[i].red;
     }
-    for (int32_t y = 0; y < spec.height; ++y) {
-        const std::size_t fileRow = spec.topDown ? y : spec.height - 1 - y;
+    for (int32_t y = 0; y < layout.height; ++y) {
+        const std::size_t fileRow = layout.topDown ? y : layout.height - 1 - y;
         uint8_t* row = out.data() + offset + fileRow * stride;
-        for (int32_t x = 0; x < spec.width; ++x) {
-            const uint32_t v = spec.pixels[std::size_t(y) * spec.width + x];
-            switch (spec.bitCount) {
+        for (int32_t x = 0; x < layout.width; ++x) {
+            const uint32_t v = layout.pixels[std::size_t(y) * layout.width + x];
+            switch (layout.bitCount) {
             case 1: row[x / 8] |= uint8_t((v & 1) << (7 - x % 8)); break;
             case 4: row[x / 2] |= uint8_t((v & 0x0F) << (x % 2 ? 0 : 4)); break;
             case 8: row[x] = uint8_t(v); break;
             default:
-                row[x * (spec.bitCount / 8)] = uint8_t(v);
-                row[x * (spec.bitCount / 8) + 1] = uint8_t(v >> 8);
-                row[x * (spec.bitCount / 8) + 2] = uint8_t(v >> 16);
+                row[x * (layout.bitCount / 8)] = uint8_t(v);
+                row[x * (layout.bitCount / 8) + 1] = uint8_t(v >> 8);
+                row[x * (layout.bitCount / 8) + 2] = uint8_t(v >> 16);
             }
         }
     }
@@ -90,27 +90,27 @@ class DibValid : public ::testing::TestWithParam<ValidCase> {};
 TEST_P(DibValid, DecodesEveryPixelAndTheColourTable)
 {
     const ValidCase& c = GetParam();
-    BmpSpec spec;
-    spec.width = 5;
-    spec.height = 3;
-    spec.bitCount = c.bitCount;
-    spec.topDown = c.topDown;
+    BmpLayout layout;
+    layout.width = 5;
+    layout.height = 3;
+    layout.bitCount = c.bitCount;
+    layout.topDown = c.topDown;
     std::vector<uint32_t> expected;
-    for (int i = 0; i < spec.width * spec.height; ++i) {
+    for (int i = 0; i < layout.width * layout.height; ++i) {
         if (c.bitCount <= 8) {
             const unsigned index = unsigned(i) % (c.bitCount == 1 ? 2 : 4);
-            spec.pixels.push_back(index);
+            layout.pixels.push_back(index);
             expected.push_back(Argb(kFourColours[index]));
         } else {
             const uint32_t rgb = 0x010203u * uint32_t(i + 1);
-            spec.pixels.push_back(rgb);
+            layout.pixels.push_back(rgb);
             expected.push_back(0xFF000000u | rgb);
         }
     }
     if (c.bitCount <= 8)
-        spec.table.assign(kFourColours.begin(), kFourColours.begin() + (c.bitCount == 1 ? 2 : 4));
+        layout.table.assign(kFourColours.begin(), kFourColours.begin() + (c.bitCount == 1 ? 2 : 4));
 
-    const std::vector<uint8_t> bytes = MakeBmp(spec);
+    const std::vector<uint8_t> bytes = MakeBmp(layout);
     CDib dib;
     ASSERT_TRUE(dib.LoadFromMemory(bytes.data(), bytes.size())) << dib.GetLastError();
     EXPECT_EQ(dib.GetImage().pixels, expected);
@@ -119,7 +119,7 @@ TEST_P(DibValid, DecodesEveryPixelAndTheColourTable)
     EXPECT_EQ(dib.GetImage().sourceBitCount, c.bitCount);
     if (c.bitCount <= 8) {
         EXPECT_FALSE(dib.HasHalftonePalette());
-        EXPECT_EQ(dib.GetPalette(), spec.table);
+        EXPECT_EQ(dib.GetPalette(), layout.table);
     } else {
         EXPECT_TRUE(dib.HasHalftonePalette());
         EXPECT_EQ(dib.GetPalette(), MakeHalftonePalette());
@@ -135,22 +135,22 @@ INSTANTIATE_TEST_SUITE_P(Depths, DibValid,
 
 TEST(Dib, EightBitWithSixteenColoursGivesSixteenEntryPalette)
 {
-    BmpSpec spec;
+    BmpLayout layout;
     for (int i = 0; i < 16; ++i)
-        spec.table.push_back(DibColor{uint8_t(i * 3), uint8_t(i * 5), uint8_t(i * 7), 0});
-    spec.pixels = {0, 15, 7, 1};
-    const std::vector<uint8_t> bytes = MakeBmp(spec);
+        layout.table.push_back(DibColor{uint8_t(i * 3), uint8_t(i * 5), uint8_t(i * 7), 0});
+    layout.pixels = {0, 15, 7, 1};
+    const std::vector<uint8_t> bytes = MakeBmp(layout);
     CDib dib;
     ASSERT_TRUE(dib.LoadFromMemory(bytes.data(), bytes.size()));
-    EXPECT_EQ(dib.GetPalette(), spec.table);
+    EXPECT_EQ(dib.GetPalette(), layout.table);
 }
 
 TEST(Dib, IndexBeyondShortTableShowsBlackAndPaletteStaysItsSize)
 {
-    BmpSpec spec;
-    spec.table = {{200, 100, 50, 0}, {1, 2, 3, 0}};
-    spec.pixels = {0, 1, 255, 2};
-    const std::vector<uint8_t> bytes = MakeBmp(spec);
+    BmpLayout layout;
+    layout.table = {{200, 100, 50, 0}, {1, 2, 3, 0}};
+    layout.pixels = {0, 1, 255, 2};
+    const std::vector<uint8_t> bytes = MakeBmp(layout);
     CDib dib;
     ASSERT_TRUE(dib.LoadFromMemory(bytes.data(), bytes.size()));
     EXPECT_EQ(dib.GetPalette().size(), 2u);
@@ -160,10 +160,10 @@ TEST(Dib, IndexBeyondShortTableShowsBlackAndPaletteStaysItsSize)
 
 TEST(Dib, SecondLoadReplacesPaletteAndFailedLoadLeavesObjectEmpty)
 {
-    BmpSpec indexed;
+    BmpLayout indexed;
     indexed.table = kFourColours;
     indexed.pixels = {0, 1, 2, 3};
-    BmpSpec rgb;
+    BmpLayout rgb;
     rgb.bitCount = 24;
     rgb.pixels = {1, 2, 3, 4};
     const std::vector<uint8_t> first = MakeBmp(indexed);
@@ -184,10 +184,10 @@ TEST(Dib, SecondLoadReplacesPaletteAndFailedLoadLeavesObjectEmpty)
 
 TEST(Dib, LoadsFromFileAndRefusesMissingFile)
 {
-    BmpSpec spec;
-    spec.table = kFourColours;
-    spec.pixels = {3, 2, 1, 0};
-    const std::vector<uint8_t> bytes = MakeBmp(spec);
+    BmpLayout layout;
+    layout.table = kFourColours;
+    layout.pixels = {3, 2, 1, 0};
+    const std::vector<uint8_t> bytes = MakeBmp(layout);
     const std::string path = ::testing::TempDir() + "dib_load_test.bmp";
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
                                                 std::streamsize(bytes.size()));
@@ -212,10 +212,10 @@ class DibHostile : public ::testing::TestWithParam<HostileCase> {};
 TEST_P(DibHostile, IsRefusedWithoutDecoding)
 {
     const HostileCase& c = GetParam();
-    BmpSpec spec;
-    spec.table = kFourColours;
-    spec.pixels = {0, 1, 2, 3};
-    std::vector<uint8_t> bytes = MakeBmp(spec);
+    BmpLayout layout;
+    layout.table = kFourColours;
+    layout.pixels = {0, 1, 2, 3};
+    std::vector<uint8_t> bytes = MakeBmp(layout);
     if (c.offset == SIZE_MAX)
         bytes.resize(c.value);
     else if (c.width == 2)
