@@ -56,9 +56,9 @@ struct IdentityKey {
 
 // Straight from the row, without making its key: most proposals compare the item number alone,
 // and the unselected fields then cost nothing.
-uint64_t HashOf(const CItem& item, const IdentitySelection& selection)
+uint64_t HashOf(const CItem& item, uint64_t numberHash, const IdentitySelection& selection)
 {
-    uint64_t hash = HashText(item.m_strItemNum);
+    uint64_t hash = numberHash;
     if (selection.m_shortDesc)
         hash = HashText(item.m_strShortDesc, hash ^ 1);
     if (selection.m_longDesc)
@@ -133,7 +133,7 @@ void ReportDiffering(const ItemCheckRun& run, int runner, const SameItems& same)
 struct CIdenticalItemRule::Sets {
     static constexpr size_t kAhead = 8;
 
-    const ItemCheckRun* m_run = nullptr;
+    ItemCheckRun* m_run = nullptr;
     IdentitySelection m_selection;
     CFlatIndex m_index;
     std::vector<SameItems> m_sets;
@@ -143,7 +143,7 @@ struct CIdenticalItemRule::Sets {
     size_t m_count = 0;
     Candidate m_ahead[kAhead];
 
-    void Reset(const ItemCheckRun& run)
+    void Reset(ItemCheckRun& run)
     {
         m_run = &run;
         m_selection = IdentitySelection(run.m_prop);
@@ -166,7 +166,10 @@ struct CIdenticalItemRule::Sets {
                 continue;
             Candidate& next = m_ahead[(m_first + m_count++) % kAhead];
             next.m_row = row;
-            next.m_hash = HashOf(*item, m_selection);
+            // Kept on the run: the bid-cap lookup of the row needs the same hash.
+            const uint64_t numberHash = HashText(item->m_strItemNum);
+            m_run->m_numberHash[size_t(row)] = numberHash;
+            next.m_hash = HashOf(*item, numberHash, m_selection);
             m_index.Prefetch(next.m_hash);
             return true;
         }

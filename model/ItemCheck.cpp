@@ -46,6 +46,7 @@ void ItemCheckRun::SwapBuffers(Buffers& other)
     m_words.swap(other.m_words);
     m_kinds.swap(other.m_kinds);
     m_sectionOf.swap(other.m_sectionOf);
+    m_numberHash.swap(other.m_numberHash);
     m_choiceOf.swap(other.m_choiceOf);
     m_groupOf.swap(other.m_groupOf);
     std::swap(m_choices, other.m_choices);
@@ -63,6 +64,7 @@ ItemCheckRun::ItemCheckRun(CProp& prop)
     m_words.assign(size, 0);
     m_kinds.assign(size, 0);
     m_sectionOf.assign(size, -1);
+    m_numberHash.assign(size, 0);
     m_choiceOf.assign(size, -1);
     m_groupOf.assign(size, -1);
     m_choices.Clear();
@@ -87,7 +89,7 @@ bool ItemCheckRun::MeetsLimits(int row)
 {
     const CItem& item = *m_rows[size_t(row)];
     return !m_unitPriceRange.Exceeds(item.m_fUnitPrice) && !m_extensionRange.Exceeds(item.m_fExtension)
-           && m_caps.GetViolations(row).empty();
+           && m_caps.GetViolations(row, m_numberHash[size_t(row)]).empty();
 }
 
 bool ItemCheckRun::IsSectionTotalInRange(int section) const

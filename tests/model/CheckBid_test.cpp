@@ -204,6 +204,37 @@ TEST_F(CheckBidTest, CapsSharingFormulaTextsKeepTheirOwnLimits)
                                         "Item Error : item I0030 (Line# 0040) Unit Price must not exceed $10.00"));
 }
 
+// The identical-item rule hashes item numbers for the cap lookup to reuse: a cap must follow its
+// own row's number, also after the numbers change between checks and with the rule turned off.
+TEST_F(CheckBidTest, CapsFollowTheirRowsItemNumberWithTheIdenticalItemRule)
+{
+    ChangeFlagBit(&prop->m_wFlags2, PROP2_IDENTICAL_ITEM_RULE, 1);
+    AddSection(*prop, "0001");
+    AddItem(*prop, "0010", 1, 5);
+    AddItem(*prop, "0020", 1, 25);
+    AddItem(*prop, "0030", 1, 30);
+    for (const char* name : {"I0010", "I0020"}) {
+        CBidCap* cap = prop->GetOrCreateBidCap(name);
+        cap->m_iRuleCount = 1;
+        cap->m_strMinimum[0] = "10";
+        cap->m_strMaximum[0] = "20";
+    }
+    Check();
+    EXPECT_THAT(Messages(), ElementsAre("Section Error : Section Error: section 0001 only partially bid",
+                                        "Item Error : item I0010 (Line# 0010) Unit Price must bt at least $10.00",
+                                        "Item Error : item I0020 (Line# 0020) Unit Price must not exceed $20.00"));
+    EXPECT_TRUE(Word(3) & (1 << CHECK_FULLY_BID));
+
+    std::swap(prop->m_items[1]->m_strItemNum, prop->m_items[3]->m_strItemNum);
+    ChangeFlagBit(&prop->m_wFlags2, PROP2_IDENTICAL_ITEM_RULE, 0);
+    Check();
+    EXPECT_THAT(Messages(), ElementsAre("Section Error : Section Error: section 0001 only partially bid",
+                                        "Item Error : item I0020 (Line# 0020) Unit Price must not exceed $20.00",
+                                        "Item Error : item I0010 (Line# 0030) Unit Price must not exceed $20.00"));
+    EXPECT_TRUE(Word(1) & (1 << CHECK_FULLY_BID));
+    EXPECT_FALSE(Word(3) & (1 << CHECK_FULLY_BID));
+}
+
 TEST_F(CheckBidTest, CapOnTheItemsTotalSeesTheTotalWithoutTheItem)
 {
     AddSection(*prop, "0001");
