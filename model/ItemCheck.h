@@ -103,7 +103,7 @@ public:
     // Does nothing unless the proposal asks for the rule.
     explicit CIdenticalItemRule(ItemCheckRun& run);
     void Visit(int row);
-    void Report() const;
+    void Report();
 
 private:
     struct Sets;
