@@ -55,6 +55,10 @@ struct ItemCheckRun {
     // Hash of each row's item number, made by the identical-item rule for the bid-cap lookup to
     // use again; 0 where not made yet.
     std::vector<uint64_t> m_numberHash;
+    // Alternate and option rows, noted by the first walk (other rows' entries are left as they
+    // were): the packed code and its group.
+    std::vector<uint64_t> m_codeKey;
+    std::vector<uint32_t> m_groupKey;
     // Alternate and option rows: their choice and group, numbered over the whole run.
     std::vector<int> m_choiceOf;
     std::vector<int> m_groupOf;
@@ -86,6 +90,8 @@ private:
         std::vector<uint8_t> m_kinds;
         std::vector<int> m_sectionOf;
         std::vector<uint64_t> m_numberHash;
+        std::vector<uint64_t> m_codeKey;
+        std::vector<uint32_t> m_groupKey;
         std::vector<int> m_choiceOf;
         std::vector<int> m_groupOf;
         CRowSets m_choices;

@@ -141,6 +141,30 @@ TEST_F(CheckBidTest, OptionGroupWantsExactlyOneChoice)
                                         "Item Error : item option group 02 not bid"));
 }
 
+// Codes compare whole and exactly, whatever their length: two rows of an option, both bid, are
+// one choice only when their codes are the same.
+TEST_F(CheckBidTest, OptionChoicesCompareWholeCodes)
+{
+    using namespace std::string_literals;
+    const struct {
+        std::string first;
+        std::string second;
+        bool oneChoice;
+    } cases[] = {
+        {"02LONGER1", "02LONGER1", true},  {"02LONGER1", "02LONGER2", false}, {"02A", "02a", false},
+        {"02A", "02A\0"s, false},          {"02ABCDE", "02ABCDEF", false},    {"02ABCDEF", "02ABCDE", false},
+        {"02ABCDEFG", "02ABCDEFG", true}, {"02ABCDE", "02ABCDE", true},
+    };
+    for (const auto& c : cases) {
+        prop = MakeBidProp();
+        AddSection(*prop, "0001");
+        AddItem(*prop, "0010", 1, 7, c.first, ITEM_IS_OPTION);
+        AddItem(*prop, "0020", 1, 8, c.second, ITEM_IS_OPTION);
+        Check();
+        EXPECT_EQ((Word(1) >> CHECK_GROUP_CORRECT) & 1, int(c.oneChoice)) << c.first << " / " << c.second;
+    }
+}
+
 TEST_F(CheckBidTest, AlternateSectionsAcrossTheBid)
 {
     AddSection(*prop, "0001", "S1A", ITEM_IS_ALTERNATE);
