@@ -29,10 +29,15 @@ CapRuleValues EvaluateCapRule(const CProp& prop, const CBidCap& cap, int rule)
     return values;
 }
 
+// The cap index is sized for four times the caps, so at most an eighth of it is in use: most
+// items have no cap, and a lookup that nearly always ends at an empty first slot is one that the
+// processor predicts.
+constexpr size_t kCapIndexSpread = 4;
+
 } // namespace
 
 CBidCapLimits::CBidCapLimits(CProp& prop)
-    : m_prop(prop), m_capIndex(size_t(prop.m_bidCaps.GetCount())), m_resultOfRow(size_t(prop.m_items.GetSize()), -1), m_results(1)
+    : m_prop(prop), m_capIndex(kCapIndexSpread * size_t(prop.m_bidCaps.GetCount())), m_resultOfRow(size_t(prop.m_items.GetSize()), -1), m_results(1)
 {
     for (const auto& [name, cap] : prop.m_bidCaps) {
         if (!cap)
