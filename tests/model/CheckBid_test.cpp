@@ -145,21 +145,22 @@ TEST_F(CheckBidTest, OptionGroupWantsExactlyOneChoice)
 // one choice only when their codes are the same.
 TEST_F(CheckBidTest, OptionChoicesCompareWholeCodes)
 {
-    using namespace std::string_literals;
+    using namespace std::string_view_literals;
     const struct {
-        std::string first;
-        std::string second;
+        std::string_view first;
+        std::string_view second;
         bool oneChoice;
     } cases[] = {
         {"02LONGER1", "02LONGER1", true},  {"02LONGER1", "02LONGER2", false}, {"02A", "02a", false},
-        {"02A", "02A\0"s, false},          {"02ABCDE", "02ABCDEF", false},    {"02ABCDEF", "02ABCDE", false},
+        {"02A", "02A\0"sv, false},          {"02ABCDE", "02ABCDEF", false},    {"02ABCDEF", "02ABCDE", false},
         {"02ABCDEFG", "02ABCDEFG", true}, {"02ABCDE", "02ABCDE", true},
     };
+    AddSection(*prop, "0001");
+    AddItem(*prop, "0010", 1, 7, "", ITEM_IS_OPTION);
+    AddItem(*prop, "0020", 1, 8, "", ITEM_IS_OPTION);
     for (const auto& c : cases) {
-        prop = MakeBidProp();
-        AddSection(*prop, "0001");
-        AddItem(*prop, "0010", 1, 7, c.first, ITEM_IS_OPTION);
-        AddItem(*prop, "0020", 1, 8, c.second, ITEM_IS_OPTION);
+        prop->m_items[1]->m_strAltCode = c.first;
+        prop->m_items[2]->m_strAltCode = c.second;
         Check();
         EXPECT_EQ((Word(1) >> CHECK_GROUP_CORRECT) & 1, int(c.oneChoice)) << c.first << " / " << c.second;
     }
@@ -249,7 +250,8 @@ TEST_F(CheckBidTest, CapsFollowTheirRowsItemNumberWithTheIdenticalItemRule)
                                         "Item Error : item I0020 (Line# 0020) Unit Price must not exceed $20.00"));
     EXPECT_TRUE(Word(3) & (1 << CHECK_FULLY_BID));
 
-    std::swap(prop->m_items[1]->m_strItemNum, prop->m_items[3]->m_strItemNum);
+    prop->m_items[1]->m_strItemNum = "I0030";
+    prop->m_items[3]->m_strItemNum = "I0010";
     ChangeFlagBit(&prop->m_wFlags2, PROP2_IDENTICAL_ITEM_RULE, 0);
     Check();
     EXPECT_THAT(Messages(), ElementsAre("Section Error : Section Error: section 0001 only partially bid",
