@@ -29,10 +29,15 @@ CapRuleValues EvaluateCapRule(const CProp& prop, const CBidCap& cap, int rule)
     return values;
 }
 
+// The cap index is sized for four times the caps, so at most an eighth of it is in use: most
+// items have no cap, and a lookup that nearly always ends at an empty first slot is one that the
+// processor predicts.
+constexpr size_t kCapIndexSpread = 4;
+
 } // namespace
 
 CBidCapLimits::CBidCapLimits(CProp& prop)
-    : m_prop(prop), m_capIndex(size_t(prop.m_bidCaps.GetCount())), m_resultOfRow(size_t(prop.m_items.GetSize()), -1), m_results(1)
+    : m_prop(prop), m_capIndex(kCapIndexSpread * size_t(prop.m_bidCaps.GetCount())), m_resultOfRow(size_t(prop.m_items.GetSize()), -1), m_results(1)
 {
     for (const auto& [name, cap] : prop.m_bidCaps) {
         if (!cap)
@@ -50,22 +55,22 @@ CBidCapLimits::CBidCapLimits(CProp& prop)
     m_amountIndex.Reset(formulas);
 }
 
-int CBidCapLimits::FindCap(const CItem& item) const
+int CBidCapLimits::FindCap(const CItem& item, uint64_t numberHash) const
 {
     if (m_caps.empty())
         return -1;
     const auto matches = [&](int c) { return m_capNames[size_t(c)] == item.m_strItemNum; };
-    return m_capIndex.Find(HashText(item.m_strItemNum), matches);
+    return m_capIndex.Find(numberHash != 0 ? numberHash : HashText(item.m_strItemNum), matches);
 }
 
-const std::vector<CapViolation>& CBidCapLimits::GetViolations(int row)
+const std::vector<CapViolation>& CBidCapLimits::GetViolations(int row, uint64_t numberHash)
 {
     if (row < 0 || size_t(row) >= m_resultOfRow.size())
         return m_results[0];
     int& result = m_resultOfRow[size_t(row)];
     if (result < 0) {
         const CItem* item = m_prop.m_items.GetAtOrNull(row);
-        const int cap = item && !item->IsSection() ? FindCap(*item) : -1;
+        const int cap = item && !item->IsSection() ? FindCap(*item, numberHash) : -1;
         result = 0;
         // Comparing a price that was never entered with a limit means nothing.
         if (cap >= 0 && IsEvalValueValid(item->m_fUnitPrice)) {

@@ -37,7 +37,8 @@ public:
     explicit CBidCapLimits(CProp& prop);
 
     // The limits the row's unit price breaks; none for a row without a cap or a price.
-    const std::vector<CapViolation>& GetViolations(int row);
+    // `numberHash` is HashText of the row's item number when the caller has it, else 0.
+    const std::vector<CapViolation>& GetViolations(int row, uint64_t numberHash = 0);
 
 private:
     // The amount of a formula that does not depend on the item.
@@ -47,7 +48,7 @@ private:
         bool m_ok = false;
     };
 
-    int FindCap(const CItem& item) const; // -1 when none
+    int FindCap(const CItem& item, uint64_t numberHash) const; // -1 when none
     std::vector<CapViolation> Evaluate(int row, int capIndex);
     CapRuleValues SharedRuleValues(const CBidCap& cap, int rule);
     Amount SharedAmount(std::string_view text);

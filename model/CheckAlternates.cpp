@@ -9,7 +9,7 @@ namespace {
 
 // Working memory for numbering the choices and groups of one scope after another.
 struct ScopeNumbers {
-    std::vector<std::string_view> m_codes;
+    std::vector<uint64_t> m_codes;
     std::vector<uint32_t> m_groupKeys;
     std::vector<int> m_choiceOf;
     std::vector<int> m_groupOf;
@@ -20,15 +20,19 @@ struct ScopeNumbers {
 // alternate and option rows of one scope: the items of a section, or the sections of the bid.
 void GroupRows(ItemCheckRun& run, const std::vector<int>& rows, ScopeNumbers& numbers)
 {
-    // Each code read from its row once, not at every comparison.
+    // The codes as the first walk packed them; only a long code is read from its row again.
     numbers.m_codes.clear();
     numbers.m_groupKeys.clear();
+    bool allPacked = true;
     for (int row : rows) {
-        numbers.m_codes.push_back(run.m_rows[size_t(row)]->m_strAltCode);
-        numbers.m_groupKeys.push_back(AlternateGroupNumber(numbers.m_codes.back()));
+        numbers.m_codes.push_back(run.m_codeKey[size_t(row)]);
+        numbers.m_groupKeys.push_back(run.m_groupKey[size_t(row)]);
+        allPacked = allPacked && numbers.m_codes.back() != kLongAlternateCode;
     }
-    const int choices = NumberDistinctKeys(int(rows.size()), [&](int k) { return numbers.m_codes[size_t(k)]; },
-                                           numbers.m_choiceOf, numbers.m_order);
+    const auto packedCode = [&](int k) { return numbers.m_codes[size_t(k)]; };
+    const auto rowCode = [&](int k) { return std::string_view(run.m_rows[size_t(rows[size_t(k)])]->m_strAltCode); };
+    const int choices = allPacked ? NumberDistinctKeys(int(rows.size()), packedCode, numbers.m_choiceOf, numbers.m_order)
+                                  : NumberDistinctKeys(int(rows.size()), rowCode, numbers.m_choiceOf, numbers.m_order);
     const int groups = NumberDistinctKeys(int(rows.size()), [&](int k) { return numbers.m_groupKeys[size_t(k)]; },
                                           numbers.m_groupOf, numbers.m_order);
     const int firstChoice = run.m_choices.Add(rows, numbers.m_choiceOf, choices);

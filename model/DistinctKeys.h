@@ -22,6 +22,11 @@ inline bool SameKey(uint32_t a, uint32_t b)
     return a == b;
 }
 
+inline bool SameKey(uint64_t a, uint64_t b)
+{
+    return a == b;
+}
+
 // Numbers the distinct keys of elements 0..count-1 in order of first appearance: equal keys get
 // equal numbers, and the first element with a new key gets the next number; returns how many
 // there are. `order` is working memory that callers keep from one use to the next.
@@ -66,6 +71,20 @@ int NumberDistinctKeys(int count, KeyOf keyOf, std::vector<int>& numbers, std::v
     for (size_t i = 0; i < numbers.size(); ++i)
         numbers[i] = numbers[i] == int(i) ? next++ : numbers[size_t(numbers[i])];
     return next;
+}
+
+// A code of up to seven bytes packed with its length into one number, so that codes compare
+// without reading the rows again; kLongAlternateCode for a longer one.
+constexpr uint64_t kLongAlternateCode = ~uint64_t(0);
+
+inline uint64_t PackAlternateCode(std::string_view code)
+{
+    if (code.size() > 7)
+        return kLongAlternateCode;
+    uint64_t packed = uint64_t(code.size()) << 56;
+    for (size_t i = 0; i < code.size(); ++i)
+        packed |= uint64_t(uint8_t(code[i])) << (8 * i);
+    return packed;
 }
 
 // An alternate code's group, its first two characters in any case, as one comparable number.

@@ -7,6 +7,7 @@
 #include "model/Prop.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -56,9 +57,9 @@ struct IdentityKey {
 
 // Straight from the row, without making its key: most proposals compare the item number alone,
 // and the unselected fields then cost nothing.
-uint64_t HashOf(const CItem& item, const IdentitySelection& selection)
+uint64_t HashOf(const CItem& item, uint64_t numberHash, const IdentitySelection& selection)
 {
-    uint64_t hash = HashText(item.m_strItemNum);
+    uint64_t hash = numberHash;
     if (selection.m_shortDesc)
         hash = HashText(item.m_strShortDesc, hash ^ 1);
     if (selection.m_longDesc)
@@ -91,13 +92,17 @@ IdentityKey MakeIdentityKey(const CItem& item, const IdentitySelection& selectio
 
 // The items that are the same as one another, in row order. The first of them that is not a
 // fixed-price item sets the price; the rule runs again from every later one of that price, and
-// each run reports every later item of another price.
+// each run reports every later item of another price. Small, as there is one per distinct item:
+// the rows of another price are kept apart, since few sets have any.
 struct SameItems {
     int m_firstRow = 0;
     bool m_hasPrice = false;
+    bool m_hasDiffering = false;
     double m_price = 0;
-    std::vector<int> m_differing;
 };
+
+// A row of another price than its set's, as (set, row).
+using DifferingRow = std::pair<int, int>;
 
 // A row that takes part, with its hash made ahead of its turn.
 struct Candidate {
@@ -110,16 +115,18 @@ bool TakesPart(const CItem* row)
     return row && !row->IsSection() && IsEvalValueValid(row->m_fExtension);
 }
 
-void ReportDiffering(const ItemCheckRun& run, int runner, const SameItems& same)
+// `differing` holds the rows of the runner's set, in row order.
+void ReportDiffering(const ItemCheckRun& run, int runner, std::span<const DifferingRow> differing)
 {
-    const auto first = std::upper_bound(same.m_differing.begin(), same.m_differing.end(), runner);
-    for (auto it = first; it != same.m_differing.end(); ++it) {
+    const auto first = std::upper_bound(differing.begin(), differing.end(), runner,
+                                        [](int row, const DifferingRow& entry) { return row < entry.second; });
+    for (auto it = first; it != differing.end(); ++it) {
         if (!BidErrorListAccepts()) {
-            CountBidErrors(BID_ERROR, long(same.m_differing.end() - it));
+            CountBidErrors(BID_ERROR, long(differing.end() - it));
             return;
         }
         FormatBidErrorList(AREA_ITEM, BID_ERROR, "Line# %s has identical item at Line# %s with differing Unit Price.",
-                           {run.m_rows[size_t(*it)]->m_strLineNum, run.m_rows[size_t(runner)]->m_strLineNum});
+                           {run.m_rows[size_t(it->second)]->m_strLineNum, run.m_rows[size_t(runner)]->m_strLineNum});
     }
 }
 
@@ -133,22 +140,24 @@ void ReportDiffering(const ItemCheckRun& run, int runner, const SameItems& same)
 struct CIdenticalItemRule::Sets {
     static constexpr size_t kAhead = 8;
 
-    const ItemCheckRun* m_run = nullptr;
+    ItemCheckRun* m_run = nullptr;
     IdentitySelection m_selection;
     CFlatIndex m_index;
     std::vector<SameItems> m_sets;
+    std::vector<DifferingRow> m_differing;
     std::vector<std::pair<int, int>> m_runners; // the rows the rule runs from, with their sets
     int m_scan = 0;                             // the next row to look at ahead
     size_t m_first = 0;
     size_t m_count = 0;
     Candidate m_ahead[kAhead];
 
-    void Reset(const ItemCheckRun& run)
+    void Reset(ItemCheckRun& run)
     {
         m_run = &run;
         m_selection = IdentitySelection(run.m_prop);
         m_index.Reset(run.m_rows.size());
         m_sets.clear();
+        m_differing.clear();
         m_runners.clear();
         m_scan = 0;
         m_first = 0;
@@ -166,7 +175,10 @@ struct CIdenticalItemRule::Sets {
                 continue;
             Candidate& next = m_ahead[(m_first + m_count++) % kAhead];
             next.m_row = row;
-            next.m_hash = HashOf(*item, m_selection);
+            // Kept on the run: the bid-cap lookup of the row needs the same hash.
+            const uint64_t numberHash = HashText(item->m_strItemNum);
+            m_run->m_numberHash[size_t(row)] = numberHash;
+            next.m_hash = HashOf(*item, numberHash, m_selection);
             m_index.Prefetch(next.m_hash);
             return true;
         }
@@ -185,7 +197,7 @@ struct CIdenticalItemRule::Sets {
         };
         const int set = m_index.FindOrAdd(candidate.m_hash, matches, int(m_sets.size()));
         if (set == int(m_sets.size()))
-            m_sets.push_back(SameItems{row, false, 0, {}});
+            m_sets.push_back(SameItems{row, false, false, 0});
         m_first = (m_first + 1) % kAhead;
         --m_count;
         LookAhead();
@@ -216,7 +228,8 @@ void CIdenticalItemRule::Visit(int row)
     SameItems& same = m_sets->m_sets[size_t(set)];
     if (same.m_hasPrice && item.m_fUnitPrice != same.m_price) {
         m_run.Mark(row, CHECK_IDENTICAL_ITEM);
-        same.m_differing.push_back(row);
+        same.m_hasDiffering = true;
+        m_sets->m_differing.emplace_back(set, row);
     } else if (!TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE)) {
         same.m_hasPrice = true;
         same.m_price = item.m_fUnitPrice;
@@ -224,12 +237,20 @@ void CIdenticalItemRule::Visit(int row)
     }
 }
 
-void CIdenticalItemRule::Report() const
+void CIdenticalItemRule::Report()
 {
-    if (!m_sets)
+    if (!m_sets || m_sets->m_differing.empty())
         return;
-    for (const auto& [runner, set] : m_sets->m_runners)
-        ReportDiffering(m_run, runner, m_sets->m_sets[size_t(set)]);
+    // By set, each set's rows still in row order.
+    std::vector<DifferingRow>& differing = m_sets->m_differing;
+    std::sort(differing.begin(), differing.end());
+    for (const auto& [runner, set] : m_sets->m_runners) {
+        if (!m_sets->m_sets[size_t(set)].m_hasDiffering)
+            continue;
+        const auto [first, last] = std::equal_range(differing.begin(), differing.end(), DifferingRow{set, 0},
+                                                    [](const DifferingRow& a, const DifferingRow& b) { return a.first < b.first; });
+        ReportDiffering(m_run, runner, std::span<const DifferingRow>(first, last));
+    }
 }
 
 bool IsSameItem(const CItem& a, const CItem& b, const CProp& prop)

@@ -1,6 +1,7 @@
 #include "model/ItemCheck.h"
 
 #include "model/CheckBid.h"
+#include "model/DistinctKeys.h"
 #include "model/Evaluator.h"
 #include "model/FlagWord.h"
 #include "model/Prop.h"
@@ -46,6 +47,9 @@ void ItemCheckRun::SwapBuffers(Buffers& other)
     m_words.swap(other.m_words);
     m_kinds.swap(other.m_kinds);
     m_sectionOf.swap(other.m_sectionOf);
+    m_numberHash.swap(other.m_numberHash);
+    m_codeKey.swap(other.m_codeKey);
+    m_groupKey.swap(other.m_groupKey);
     m_choiceOf.swap(other.m_choiceOf);
     m_groupOf.swap(other.m_groupOf);
     std::swap(m_choices, other.m_choices);
@@ -63,6 +67,9 @@ ItemCheckRun::ItemCheckRun(CProp& prop)
     m_words.assign(size, 0);
     m_kinds.assign(size, 0);
     m_sectionOf.assign(size, -1);
+    m_numberHash.assign(size, 0);
+    m_codeKey.resize(size);
+    m_groupKey.resize(size);
     m_choiceOf.assign(size, -1);
     m_groupOf.assign(size, -1);
     m_choices.Clear();
@@ -87,7 +94,7 @@ bool ItemCheckRun::MeetsLimits(int row)
 {
     const CItem& item = *m_rows[size_t(row)];
     return !m_unitPriceRange.Exceeds(item.m_fUnitPrice) && !m_extensionRange.Exceeds(item.m_fExtension)
-           && m_caps.GetViolations(row).empty();
+           && m_caps.GetViolations(row, m_numberHash[size_t(row)]).empty();
 }
 
 bool ItemCheckRun::IsSectionTotalInRange(int section) const
@@ -138,6 +145,10 @@ void MarkFullyBidItems(ItemCheckRun& run)
         if (run.IsSection(row))
             section = row;
         run.m_sectionOf[size_t(row)] = section;
+        if (run.IsAlternateOrOption(row)) {
+            run.m_codeKey[size_t(row)] = PackAlternateCode(item->m_strAltCode);
+            run.m_groupKey[size_t(row)] = AlternateGroupNumber(item->m_strAltCode);
+        }
         identical.Visit(row);
         if (run.IsItem(row) && IsFullyBid(run, row))
             run.Mark(row, CHECK_FULLY_BID);

@@ -52,6 +52,13 @@ struct ItemCheckRun {
     std::vector<uint16_t> m_words;  // check word per row
     std::vector<uint8_t> m_kinds;   // RowKind bits per row, read once from the flags
     std::vector<int> m_sectionOf;   // the section row a row belongs to; -1 before the first
+    // Hash of each row's item number, made by the identical-item rule for the bid-cap lookup to
+    // use again; 0 where not made yet.
+    std::vector<uint64_t> m_numberHash;
+    // Alternate and option rows, noted by the first walk (other rows' entries are left as they
+    // were): the packed code and its group.
+    std::vector<uint64_t> m_codeKey;
+    std::vector<uint32_t> m_groupKey;
     // Alternate and option rows: their choice and group, numbered over the whole run.
     std::vector<int> m_choiceOf;
     std::vector<int> m_groupOf;
@@ -82,6 +89,9 @@ private:
         std::vector<uint16_t> m_words;
         std::vector<uint8_t> m_kinds;
         std::vector<int> m_sectionOf;
+        std::vector<uint64_t> m_numberHash;
+        std::vector<uint64_t> m_codeKey;
+        std::vector<uint32_t> m_groupKey;
         std::vector<int> m_choiceOf;
         std::vector<int> m_groupOf;
         CRowSets m_choices;
@@ -99,7 +109,7 @@ public:
     // Does nothing unless the proposal asks for the rule.
     explicit CIdenticalItemRule(ItemCheckRun& run);
     void Visit(int row);
-    void Report() const;
+    void Report();
 
 private:
     struct Sets;

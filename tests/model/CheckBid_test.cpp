@@ -141,6 +141,31 @@ TEST_F(CheckBidTest, OptionGroupWantsExactlyOneChoice)
                                         "Item Error : item option group 02 not bid"));
 }
 
+// Codes compare whole and exactly, whatever their length: two rows of an option, both bid, are
+// one choice only when their codes are the same.
+TEST_F(CheckBidTest, OptionChoicesCompareWholeCodes)
+{
+    using namespace std::string_view_literals;
+    const struct {
+        std::string_view first;
+        std::string_view second;
+        bool oneChoice;
+    } cases[] = {
+        {"02LONGER1", "02LONGER1", true},  {"02LONGER1", "02LONGER2", false}, {"02A", "02a", false},
+        {"02A", "02A\0"sv, false},          {"02ABCDE", "02ABCDEF", false},    {"02ABCDEF", "02ABCDE", false},
+        {"02ABCDEFG", "02ABCDEFG", true}, {"02ABCDE", "02ABCDE", true},
+    };
+    AddSection(*prop, "0001");
+    AddItem(*prop, "0010", 1, 7, "", ITEM_IS_OPTION);
+    AddItem(*prop, "0020", 1, 8, "", ITEM_IS_OPTION);
+    for (const auto& c : cases) {
+        prop->m_items[1]->m_strAltCode = c.first;
+        prop->m_items[2]->m_strAltCode = c.second;
+        Check();
+        EXPECT_EQ((Word(1) >> CHECK_GROUP_CORRECT) & 1, int(c.oneChoice)) << c.first << " / " << c.second;
+    }
+}
+
 TEST_F(CheckBidTest, AlternateSectionsAcrossTheBid)
 {
     AddSection(*prop, "0001", "S1A", ITEM_IS_ALTERNATE);
@@ -202,6 +227,38 @@ TEST_F(CheckBidTest, CapsSharingFormulaTextsKeepTheirOwnLimits)
                                         "Item Error : item I0010 (Line# 0010) Unit Price must not exceed $20.00",
                                         "Item Error : item I0020 (Line# 0020) Unit Price must bt at least $20.00",
                                         "Item Error : item I0030 (Line# 0040) Unit Price must not exceed $10.00"));
+}
+
+// The identical-item rule hashes item numbers for the cap lookup to reuse: a cap must follow its
+// own row's number, also after the numbers change between checks and with the rule turned off.
+TEST_F(CheckBidTest, CapsFollowTheirRowsItemNumberWithTheIdenticalItemRule)
+{
+    ChangeFlagBit(&prop->m_wFlags2, PROP2_IDENTICAL_ITEM_RULE, 1);
+    AddSection(*prop, "0001");
+    AddItem(*prop, "0010", 1, 5);
+    AddItem(*prop, "0020", 1, 25);
+    AddItem(*prop, "0030", 1, 30);
+    for (const char* name : {"I0010", "I0020"}) {
+        CBidCap* cap = prop->GetOrCreateBidCap(name);
+        cap->m_iRuleCount = 1;
+        cap->m_strMinimum[0] = "10";
+        cap->m_strMaximum[0] = "20";
+    }
+    Check();
+    EXPECT_THAT(Messages(), ElementsAre("Section Error : Section Error: section 0001 only partially bid",
+                                        "Item Error : item I0010 (Line# 0010) Unit Price must bt at least $10.00",
+                                        "Item Error : item I0020 (Line# 0020) Unit Price must not exceed $20.00"));
+    EXPECT_TRUE(Word(3) & (1 << CHECK_FULLY_BID));
+
+    prop->m_items[1]->m_strItemNum = "I0030";
+    prop->m_items[3]->m_strItemNum = "I0010";
+    ChangeFlagBit(&prop->m_wFlags2, PROP2_IDENTICAL_ITEM_RULE, 0);
+    Check();
+    EXPECT_THAT(Messages(), ElementsAre("Section Error : Section Error: section 0001 only partially bid",
+                                        "Item Error : item I0020 (Line# 0020) Unit Price must not exceed $20.00",
+                                        "Item Error : item I0010 (Line# 0030) Unit Price must not exceed $20.00"));
+    EXPECT_TRUE(Word(1) & (1 << CHECK_FULLY_BID));
+    EXPECT_FALSE(Word(3) & (1 << CHECK_FULLY_BID));
 }
 
 TEST_F(CheckBidTest, CapOnTheItemsTotalSeesTheTotalWithoutTheItem)
