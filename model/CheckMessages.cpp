@@ -79,9 +79,11 @@ bool ReportLimits(ItemCheckRun& run, int row)
 {
     const CItem& item = *run.m_rows[size_t(row)];
     const CProp& prop = run.m_prop;
-    const CBidCap* cap = prop.m_bidCaps.Lookup(item.m_strItemNum);
     bool met = true;
-    for (const CapViolation& violation : run.m_caps.GetViolations(row)) {
+    const std::vector<CapViolation>& violations = run.m_caps.GetViolations(row);
+    // Most rows break no cap: the cap's name is looked up only for its messages.
+    const CBidCap* cap = violations.empty() ? nullptr : prop.m_bidCaps.Lookup(item.m_strItemNum);
+    for (const CapViolation& violation : violations) {
         std::string text = cap->GetMessage(violation.m_rule);
         if (text.empty()) {
             const std::string bound = FormatAmount(violation.m_bound, 0, prop.m_numberFormats[NUMFMT_UNIT_PRICE].m_byDecimals,

@@ -32,14 +32,16 @@ public:
     std::string m_strLineNum; // the key by which amendments match rows
     std::string m_strAltCode;
     std::string m_strItemNum;
+    // The numbers together, after the item number: every recalculation reads and writes them
+    // all, and a large proposal does not stay in cache.
     double m_fQuan = 0;
-    std::string m_strUnit;
     double m_fUnitPrice = 0;
     double m_fExtension = 0; // a section row's total
-    std::string m_strShortDesc;
-    std::string m_strLongDesc;
     double m_fUnitPrice2 = 0;
     double m_fExtension2 = 0;
+    std::string m_strUnit;
+    std::string m_strShortDesc;
+    std::string m_strLongDesc;
 
     bool IsSection() const { return TestFlagBit(m_wFlags, ITEM_IS_SECTION) != 0; }
 
