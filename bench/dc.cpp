@@ -1,8 +1,8 @@
 // Cost of drawing grid cells through CDC against the same drawing made directly with QPainter.
 // The figure to watch is the "ratio" counter of BM_CellsThroughDC (target: at most 1.2).
+#include "bench/support/QtBenchmarkMain.h"
 #include "platform/ui/DC.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -115,10 +115,5 @@ BENCHMARK(BM_CellsThroughDC)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

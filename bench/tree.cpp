@@ -2,9 +2,9 @@
 // same tree made directly with QTreeWidget in the same run. The figure to watch is the
 // "ratio" counter of BM_TreeThroughControl (a proposal of 10,000 items should stay within
 // 1.5 times plain Qt).
+#include "bench/support/QtBenchmarkMain.h"
 #include "platform/ui/TreeCtrl.h"
 
-#include <QApplication>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -92,10 +92,5 @@ BENCHMARK(BM_TreeThroughControl)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }
