@@ -55,25 +55,30 @@ CBidCapLimits::CBidCapLimits(CProp& prop)
     m_amountIndex.Reset(formulas);
 }
 
-int CBidCapLimits::FindCap(const CItem& item, uint64_t numberHash) const
+int CBidCapLimits::FindCap(const CItem& item) const
 {
     if (m_caps.empty())
         return -1;
     const auto matches = [&](int c) { return m_capNames[size_t(c)] == item.m_strItemNum; };
-    return m_capIndex.Find(numberHash != 0 ? numberHash : HashText(item.m_strItemNum), matches);
+    return m_capIndex.Find(HashText(item.m_strItemNum), matches);
 }
 
-const std::vector<CapViolation>& CBidCapLimits::GetViolations(int row, uint64_t numberHash)
+const std::vector<CapViolation>& CBidCapLimits::GetViolations(int row)
+{
+    const CItem* item = m_prop.m_items.GetAtOrNull(row);
+    return GetViolations(row, item && !item->IsSection() ? FindCap(*item) : -1);
+}
+
+const std::vector<CapViolation>& CBidCapLimits::GetViolations(int row, int cap)
 {
     if (row < 0 || size_t(row) >= m_resultOfRow.size())
         return m_results[0];
     int& result = m_resultOfRow[size_t(row)];
     if (result < 0) {
-        const CItem* item = m_prop.m_items.GetAtOrNull(row);
-        const int cap = item && !item->IsSection() ? FindCap(*item, numberHash) : -1;
         result = 0;
+        const CItem* item = m_prop.m_items.GetAtOrNull(row);
         // Comparing a price that was never entered with a limit means nothing.
-        if (cap >= 0 && IsEvalValueValid(item->m_fUnitPrice)) {
+        if (cap >= 0 && size_t(cap) < m_caps.size() && item && IsEvalValueValid(item->m_fUnitPrice)) {
             std::vector<CapViolation> violations = Evaluate(row, cap);
             if (!violations.empty()) {
                 result = int(m_results.size());

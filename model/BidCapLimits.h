@@ -3,6 +3,7 @@
 #include "model/BidCap.h"
 #include "model/FlatIndex.h"
 
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -36,9 +37,14 @@ class CBidCapLimits {
 public:
     explicit CBidCapLimits(CProp& prop);
 
-    // The limits the row's unit price breaks; none for a row without a cap or a price.
-    // `numberHash` is HashText of the row's item number when the caller has it, else 0.
-    const std::vector<CapViolation>& GetViolations(int row, uint64_t numberHash = 0);
+    // The limits the row's unit price breaks; none for a row without a cap or a price. The first
+    // form finds the row's cap, the second is given it (-1: none).
+    const std::vector<CapViolation>& GetViolations(int row);
+    const std::vector<CapViolation>& GetViolations(int row, int cap);
+
+    // The position of the item's cap among CapNames(), -1 when none.
+    int FindCap(const CItem& item) const;
+    std::span<const std::string_view> CapNames() const { return m_capNames; }
 
 private:
     // The amount of a formula that does not depend on the item.
@@ -48,7 +54,6 @@ private:
         bool m_ok = false;
     };
 
-    int FindCap(const CItem& item, uint64_t numberHash) const; // -1 when none
     std::vector<CapViolation> Evaluate(int row, int capIndex);
     CapRuleValues SharedRuleValues(const CBidCap& cap, int rule);
     Amount SharedAmount(std::string_view text);

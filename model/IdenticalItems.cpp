@@ -2,8 +2,8 @@
 #include "model/CheckBid.h"
 #include "model/Evaluator.h"
 #include "model/FlagWord.h"
-#include "model/FlatIndex.h"
 #include "model/ItemCheck.h"
+#include "model/ItemKeys.h"
 #include "model/Prop.h"
 
 #include <algorithm>
@@ -12,36 +12,6 @@
 #include <string_view>
 
 namespace {
-
-// Which fields besides the item number make two items the same; the agency sets them with the
-// proposal's display-format flag word.
-enum : int {
-    SAME_SHORT_DESCRIPTION = 0,
-    SAME_LONG_DESCRIPTION = 1,
-    SAME_FIXED_PRICE_FLAG = 2,
-    SAME_ALTERNATE_CODE = 3,
-    SAME_LUMP_SUM_FLAG = 4,
-};
-
-// The comparisons the proposal selects, read once per check rather than once per item.
-struct IdentitySelection {
-    IdentitySelection() = default;
-    explicit IdentitySelection(const CProp& prop)
-    {
-        const uint16_t flags = prop.m_wDisplayFormatFlags;
-        m_shortDesc = TestFlagBit(flags, SAME_SHORT_DESCRIPTION);
-        m_longDesc = TestFlagBit(flags, SAME_LONG_DESCRIPTION);
-        m_fixedPrice = TestFlagBit(flags, SAME_FIXED_PRICE_FLAG);
-        m_altCode = TestFlagBit(flags, SAME_ALTERNATE_CODE);
-        m_lumpSum = TestFlagBit(flags, SAME_LUMP_SUM_FLAG);
-    }
-
-    bool m_shortDesc = false;
-    bool m_longDesc = false;
-    bool m_fixedPrice = false;
-    bool m_altCode = false;
-    bool m_lumpSum = false;
-};
 
 // The fields that decide whether two items are the same; unselected fields stay empty. Views
 // into the rows, so that grouping thousands of items makes no copies.
@@ -54,24 +24,6 @@ struct IdentityKey {
 
     bool operator==(const IdentityKey&) const = default;
 };
-
-// Straight from the row, without making its key: most proposals compare the item number alone,
-// and the unselected fields then cost nothing.
-uint64_t HashOf(const CItem& item, uint64_t numberHash, const IdentitySelection& selection)
-{
-    uint64_t hash = numberHash;
-    if (selection.m_shortDesc)
-        hash = HashText(item.m_strShortDesc, hash ^ 1);
-    if (selection.m_longDesc)
-        hash = HashText(item.m_strLongDesc, hash ^ 2);
-    if (selection.m_altCode)
-        hash = HashText(item.m_strAltCode, hash ^ 3);
-    const uint64_t flags = (selection.m_fixedPrice ? item.m_wFlags & 1u << ITEM_FIXED_PRICE : 0u)
-                           | (selection.m_lumpSum ? item.m_wFlags & 1u << ITEM_LUMP_SUM : 0u);
-    if (flags != 0)
-        hash = HashText({}, hash ^ flags << 8);
-    return hash;
-}
 
 IdentityKey MakeIdentityKey(const CItem& item, const IdentitySelection& selection)
 {
@@ -95,7 +47,6 @@ IdentityKey MakeIdentityKey(const CItem& item, const IdentitySelection& selectio
 // each run reports every later item of another price. Small, as there is one per distinct item:
 // the rows of another price are kept apart, since few sets have any.
 struct SameItems {
-    int m_firstRow = 0;
     bool m_hasPrice = false;
     bool m_hasDiffering = false;
     double m_price = 0;
@@ -103,12 +54,6 @@ struct SameItems {
 
 // A row of another price than its set's, as (set, row).
 using DifferingRow = std::pair<int, int>;
-
-// A row that takes part, with its hash made ahead of its turn.
-struct Candidate {
-    int m_row = -1;
-    uint64_t m_hash = 0;
-};
 
 bool TakesPart(const CItem* row)
 {
@@ -132,75 +77,33 @@ void ReportDiffering(const ItemCheckRun& run, int runner, std::span<const Differ
 
 } // namespace
 
-// Sets of same items by key; the index keeps no keys of its own, only the first row of a set.
-// The rows that take part are looked at a few rows ahead, so that the index slot of each can be
-// asked for before it is needed: a large index does not stay in cache while the rows are walked.
-// One instance serves every check, so that its memory is not given back and faulted in again on
-// every edit.
+// The sets of this check, by the rows' classes of same items: a class becomes a set at its first
+// row that takes part. One instance serves every check, so that its memory is not given back and
+// faulted in again on every edit.
 struct CIdenticalItemRule::Sets {
-    static constexpr size_t kAhead = 8;
-
-    ItemCheckRun* m_run = nullptr;
-    IdentitySelection m_selection;
-    CFlatIndex m_index;
+    std::vector<int> m_setOfClass;
     std::vector<SameItems> m_sets;
     std::vector<DifferingRow> m_differing;
     std::vector<std::pair<int, int>> m_runners; // the rows the rule runs from, with their sets
-    int m_scan = 0;                             // the next row to look at ahead
-    size_t m_first = 0;
-    size_t m_count = 0;
-    Candidate m_ahead[kAhead];
 
-    void Reset(ItemCheckRun& run)
+    void Reset(const ItemCheckRun& run)
     {
-        m_run = &run;
-        m_selection = IdentitySelection(run.m_prop);
-        m_index.Reset(run.m_rows.size());
+        m_setOfClass.assign(size_t(run.m_keys.ClassCount()), -1);
         m_sets.clear();
         m_differing.clear();
         m_runners.clear();
-        m_scan = 0;
-        m_first = 0;
-        m_count = 0;
-        while (m_count < kAhead && LookAhead()) {
-        }
     }
 
-    bool LookAhead()
+    // -1 for a row that does not take part.
+    int SetOf(const ItemCheckRun& run, int row)
     {
-        while (m_scan < int(m_run->m_rows.size())) {
-            const int row = m_scan++;
-            const CItem* item = m_run->m_rows[size_t(row)];
-            if (!TakesPart(item))
-                continue;
-            Candidate& next = m_ahead[(m_first + m_count++) % kAhead];
-            next.m_row = row;
-            // Kept on the run: the bid-cap lookup of the row needs the same hash.
-            const uint64_t numberHash = HashText(item->m_strItemNum);
-            m_run->m_numberHash[size_t(row)] = numberHash;
-            next.m_hash = HashOf(*item, numberHash, m_selection);
-            m_index.Prefetch(next.m_hash);
-            return true;
-        }
-        return false;
-    }
-
-    // The set of the next row that takes part, when that row is `row`; -1 otherwise.
-    int SetOf(int row)
-    {
-        if (m_count == 0 || m_ahead[m_first].m_row != row)
+        if (!TakesPart(run.m_rows[size_t(row)]))
             return -1;
-        const Candidate& candidate = m_ahead[m_first];
-        const auto matches = [&](int set) {
-            const CItem& first = *m_run->m_rows[size_t(m_sets[size_t(set)].m_firstRow)];
-            return MakeIdentityKey(first, m_selection) == MakeIdentityKey(*m_run->m_rows[size_t(row)], m_selection);
-        };
-        const int set = m_index.FindOrAdd(candidate.m_hash, matches, int(m_sets.size()));
-        if (set == int(m_sets.size()))
-            m_sets.push_back(SameItems{row, false, false, 0});
-        m_first = (m_first + 1) % kAhead;
-        --m_count;
-        LookAhead();
+        int& set = m_setOfClass[size_t(run.m_keys.ClassOf(row))];
+        if (set < 0) {
+            set = int(m_sets.size());
+            m_sets.emplace_back();
+        }
         return set;
     }
 
@@ -221,7 +124,7 @@ CIdenticalItemRule::CIdenticalItemRule(ItemCheckRun& run) : m_run(run)
 
 void CIdenticalItemRule::Visit(int row)
 {
-    const int set = m_sets ? m_sets->SetOf(row) : -1;
+    const int set = m_sets ? m_sets->SetOf(m_run, row) : -1;
     if (set < 0)
         return;
     const CItem& item = *m_run.m_rows[size_t(row)];

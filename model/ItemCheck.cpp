@@ -47,7 +47,6 @@ void ItemCheckRun::SwapBuffers(Buffers& other)
     m_words.swap(other.m_words);
     m_kinds.swap(other.m_kinds);
     m_sectionOf.swap(other.m_sectionOf);
-    m_numberHash.swap(other.m_numberHash);
     m_codeKey.swap(other.m_codeKey);
     m_groupKey.swap(other.m_groupKey);
     m_choiceOf.swap(other.m_choiceOf);
@@ -59,6 +58,7 @@ void ItemCheckRun::SwapBuffers(Buffers& other)
 ItemCheckRun::ItemCheckRun(CProp& prop)
     : m_prop(prop),
       m_caps(prop),
+      m_keys(CItemKeys::Reused()),
       m_unitPriceRange(prop.m_numberFormats[NUMFMT_UNIT_PRICE].m_byWidth),
       m_extensionRange(prop.m_numberFormats[NUMFMT_AMOUNT].m_byWidth)
 {
@@ -67,7 +67,6 @@ ItemCheckRun::ItemCheckRun(CProp& prop)
     m_words.assign(size, 0);
     m_kinds.assign(size, 0);
     m_sectionOf.assign(size, -1);
-    m_numberHash.assign(size, 0);
     m_codeKey.resize(size);
     m_groupKey.resize(size);
     m_choiceOf.assign(size, -1);
@@ -77,6 +76,7 @@ ItemCheckRun::ItemCheckRun(CProp& prop)
     m_rows.clear();
     for (const auto& row : prop.m_items)
         m_rows.push_back(row.get());
+    m_keys.Update(m_rows, IdentitySelection(prop), m_caps);
 }
 
 ItemCheckRun::~ItemCheckRun()
@@ -94,7 +94,7 @@ bool ItemCheckRun::MeetsLimits(int row)
 {
     const CItem& item = *m_rows[size_t(row)];
     return !m_unitPriceRange.Exceeds(item.m_fUnitPrice) && !m_extensionRange.Exceeds(item.m_fExtension)
-           && m_caps.GetViolations(row, m_numberHash[size_t(row)]).empty();
+           && CapViolations(row).empty();
 }
 
 bool ItemCheckRun::IsSectionTotalInRange(int section) const

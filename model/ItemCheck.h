@@ -2,6 +2,7 @@
 
 #include "model/BidCapLimits.h"
 #include "model/Evaluator.h"
+#include "model/ItemKeys.h"
 
 #include <cstdint>
 #include <span>
@@ -52,9 +53,6 @@ struct ItemCheckRun {
     std::vector<uint16_t> m_words;  // check word per row
     std::vector<uint8_t> m_kinds;   // RowKind bits per row, read once from the flags
     std::vector<int> m_sectionOf;   // the section row a row belongs to; -1 before the first
-    // Hash of each row's item number, made by the identical-item rule for the bid-cap lookup to
-    // use again; 0 where not made yet.
-    std::vector<uint64_t> m_numberHash;
     // Alternate and option rows, noted by the first walk (other rows' entries are left as they
     // were): the packed code and its group.
     std::vector<uint64_t> m_codeKey;
@@ -65,6 +63,7 @@ struct ItemCheckRun {
     CRowSets m_choices;
     CRowSets m_groups;
     CBidCapLimits m_caps;
+    CItemKeys& m_keys; // same items and bid caps, by row
     RangeLimit m_unitPriceRange;
     RangeLimit m_extensionRange;
 
@@ -79,6 +78,7 @@ struct ItemCheckRun {
     bool IsAlternate(int row) const { return Is(row, KIND_ALTERNATE); }
     bool IsOption(int row) const { return Is(row, KIND_OPTION); }
 
+    const std::vector<CapViolation>& CapViolations(int row) { return m_caps.GetViolations(row, m_keys.CapOf(row)); }
     // The row's unit price breaks no bid cap and its price and extension are in range.
     bool MeetsLimits(int row);
     bool IsSectionTotalInRange(int section) const;
@@ -89,7 +89,6 @@ private:
         std::vector<uint16_t> m_words;
         std::vector<uint8_t> m_kinds;
         std::vector<int> m_sectionOf;
-        std::vector<uint64_t> m_numberHash;
         std::vector<uint64_t> m_codeKey;
         std::vector<uint32_t> m_groupKey;
         std::vector<int> m_choiceOf;

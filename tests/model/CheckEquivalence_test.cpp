@@ -83,6 +83,97 @@ TEST(CheckEquivalenceTest, IdenticalItemsAsThePairwiseRule)
     ResetBidErrors(true);
 }
 
+// All a check leaves behind.
+struct CheckOutcome {
+    std::vector<std::string> m_messages;
+    std::vector<int> m_words;
+    uint16_t m_flags = 0;
+    uint16_t m_flags2 = 0;
+
+    bool operator==(const CheckOutcome&) const = default;
+};
+
+CheckOutcome CheckAndRecord(CProp& prop)
+{
+    RecalcBidTotals(&prop);
+    CheckBid(&prop, true);
+    CheckOutcome outcome{{}, {}, prop.m_wFlags, prop.m_wFlags2};
+    for (const CBidError& entry : GetBidErrorList())
+        outcome.m_messages.push_back(entry.m_strText);
+    for (int row = 0; row < prop.m_items.GetSize(); ++row)
+        outcome.m_words.push_back(GetItemCheckWord(prop, row));
+    return outcome;
+}
+
+// One change to what decides which items are the same or have a cap.
+void EditKeys(CProp& prop, std::mt19937& random)
+{
+    const auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    CItem* item = prop.m_items.GetAtOrNull(pick(prop.m_items.GetSize()));
+    switch (pick(8)) {
+    case 0: prop.m_wDisplayFormatFlags = uint16_t(pick(32)); break;
+    case 1:
+        if (pick(2)) {
+            CBidCap* cap = prop.GetOrCreateBidCap("N" + std::to_string(pick(5)));
+            cap->m_iRuleCount = 1;
+            cap->m_strMaximum[0] = std::to_string(1 + pick(3));
+        } else {
+            prop.m_bidCaps.RemoveKey("N" + std::to_string(pick(5)));
+        }
+        break;
+    case 2:
+        if (item)
+            ChangeFlagBit(&item->m_wFlags, ITEM_IS_SECTION, !item->IsSection());
+        break;
+    case 3:
+        if (item)
+            ChangeFlagBit(&item->m_wFlags, ITEM_FIXED_PRICE, pick(2));
+        break;
+    case 4:
+        if (item)
+            item->m_strShortDesc = pick(2) ? "a" : "b";
+        break;
+    case 5:
+        if (item)
+            item->m_strAltCode = pick(2) ? "" : "01A";
+        break;
+    default:
+        if (item)
+            item->m_strItemNum = "N" + std::to_string(pick(5));
+        break;
+    }
+}
+
+// What a check works out from the rows' texts is kept for the next check; after any such change
+// the next check must give what a check from scratch gives.
+TEST(CheckEquivalenceTest, ChecksAfterEditsAsChecksFromScratch)
+{
+    auto unrelated = MakeBidProp();
+    AddItem(*unrelated, "0010", 1, 1);
+    for (uint32_t seed = 1; seed <= 20; ++seed) {
+        std::mt19937 random(seed);
+        auto prop = RandomProposal(random);
+        prop->GetOrCreateBidCap("N1")->m_strMaximum[0] = "2";
+        prop->GetOrCreateBidCap("N3")->m_strMinimum[0] = "2.5";
+        for (const auto& [name, cap] : prop->m_bidCaps)
+            cap->m_iRuleCount = 1;
+        CheckAndRecord(*prop);
+        for (int edit = 0; edit < 40; ++edit) {
+            EditKeys(*prop, random);
+            const CheckOutcome afterEdit = CheckAndRecord(*prop);
+            CProp copy;
+            copy.CopyFrom(*prop);
+            copy.m_pBidder = std::make_unique<CBidderInfo>();
+            copy.m_pBidder->Set(BIDDER_ID, prop->m_pBidder->Get(BIDDER_ID));
+            CheckAndRecord(*unrelated); // leaves nothing of the proposal's to reuse
+            const CheckOutcome fromScratch = CheckAndRecord(copy);
+            ASSERT_EQ(afterEdit.m_messages, fromScratch.m_messages) << "seed " << seed << " edit " << edit;
+            ASSERT_EQ(afterEdit, fromScratch) << "seed " << seed << " edit " << edit;
+        }
+    }
+    ResetBidErrors(true);
+}
+
 // The plain way: price the item at 0 and recalculate everything.
 double ItemsTotalWithout(const CProp& prop, int row)
 {

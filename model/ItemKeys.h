@@ -1,0 +1,69 @@
+#pragma once
+
+#include "model/FlatIndex.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CBidCapLimits;
+class CItem;
+class CProp;
+
+// Which fields besides the item number make two items the same; the agency sets them with the
+// proposal's display-format flag word.
+struct IdentitySelection {
+    IdentitySelection() = default;
+    explicit IdentitySelection(const CProp& prop);
+    bool operator==(const IdentitySelection&) const = default;
+
+    bool m_shortDesc = false;
+    bool m_longDesc = false;
+    bool m_fixedPrice = false;
+    bool m_altCode = false;
+    bool m_lumpSum = false;
+};
+
+// What follows from the rows' texts alone: which items are the same for the identical-item rule,
+// and which bid cap each row has. Every edit checks the whole proposal and a price edit changes
+// neither, so both are kept from one check to the next. Each check writes every row's key (its
+// kind, item number and the texts and flags the selection compares) again and works the two out
+// anew only when a key, the selection or the cap names differ from the last check's, byte for
+// byte.
+class CItemKeys {
+public:
+    // `rows` is the item list, null for an emptied slot.
+    void Update(std::span<CItem* const> rows, const IdentitySelection& selection, const CBidCapLimits& caps);
+
+    // Items with equal keys share a class, numbered in row order; -1 for sections and empty slots.
+    int ClassOf(int row) const { return m_classOf[size_t(row)]; }
+    int ClassCount() const { return m_classCount; }
+    // The row's cap in `caps`, -1 for none.
+    int CapOf(int row) const { return m_capOf[size_t(row)]; }
+
+    // One instance serves every check, so that what it found carries over.
+    static CItemKeys& Reused();
+
+private:
+    struct Keys {
+        std::string m_bytes;            // every row's key, one after another
+        std::vector<uint32_t> m_ends;   // where each row's key ends in m_bytes
+        IdentitySelection m_selection;
+        std::vector<std::string> m_capNames;
+
+        bool operator==(const Keys&) const = default;
+        std::string_view KeyOf(size_t row) const;
+    };
+
+    static void WriteKeys(std::span<CItem* const> rows, const IdentitySelection& selection,
+                          const CBidCapLimits& caps, Keys& keys);
+    void Classify(std::span<CItem* const> rows, const CBidCapLimits& caps);
+
+    Keys m_keys;
+    Keys m_fresh;
+    std::vector<int> m_classOf;
+    std::vector<int> m_capOf;
+    int m_classCount = 0;
+    CFlatIndex m_index;
+};
