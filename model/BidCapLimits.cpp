@@ -152,59 +152,82 @@ double CBidCapLimits::ItemsTotalWithoutItem(int row)
     if (m_sumOfRow.empty())
         PrepareSectionSums();
     const int sectionRow = FindSectionRow(m_prop, row);
-    const CItem* section = m_prop.m_items.GetAtOrNull(sectionRow);
+    CItem* section = m_prop.m_items.GetAtOrNull(sectionRow);
     // A row before the first section is in no total.
     if (!section || !section->IsSection() || sectionRow > row)
         return m_prop.m_dItemsTotal;
-    // An alternate or option section may win or lose its group: choose again, the plain way.
-    if (TestFlagBit(section->m_wFlags, ITEM_IS_ALTERNATE) || TestFlagBit(section->m_wFlags, ITEM_IS_OPTION)) {
-        RecalculatedSectionTotal(row, sectionRow);
-        RecalcBidTotal(m_prop);
-        const double total = m_prop.m_dItemsTotal;
-        RecalculatedSectionTotal(row, -1);
-        RecalcBidTotal(m_prop);
-        return total;
+    const double sectionTotal = SectionTotalAtZero(row, sectionRow);
+    if (TestFlagBit(section->m_wFlags, ITEM_IS_ALTERNATE) || TestFlagBit(section->m_wFlags, ITEM_IS_OPTION))
+        return TotalChoosingAgain(*section, sectionTotal);
+    return TotalFrom(size_t(m_sumOfRow[size_t(sectionRow)]), sectionTotal);
+}
+
+// The section's total as the recalculation would make it with the item priced at 0. The item and
+// the chosen bits of the section's rows are put back as they were.
+double CBidCapLimits::SectionTotalAtZero(int row, int section)
+{
+    CItem& item = *m_prop.m_items.GetAt(row);
+    const double price = item.m_fUnitPrice;
+    item.m_fUnitPrice = 0;
+    RecalcItem(m_prop, item);
+    m_keptFlags.clear();
+    for (int next = section + 1; next < m_prop.m_items.GetSize(); ++next) {
+        const CItem* other = m_prop.m_items.GetAtOrNull(next);
+        if (other && other->IsSection())
+            break;
+        m_keptFlags.push_back(other ? other->m_wFlags : 0);
     }
-    // Any other section always counts: the sum runs on from where it stood before this one.
-    const size_t position = size_t(m_sumOfRow[size_t(sectionRow)]);
-    double total = m_sections[position].m_before + RecalculatedSectionTotal(row, sectionRow);
-    RecalculatedSectionTotal(row, -1);
-    for (size_t next = position + 1; next < m_sections.size(); ++next)
-        if (m_sections[next].m_counts)
-            total += m_prop.m_items.GetAt(m_sections[next].m_row)->m_fExtension;
+    const double total = ChooseSectionTotal(m_prop, section, m_rowsOfSection, m_chooser);
+    for (size_t k = 0; k < m_keptFlags.size(); ++k)
+        if (CItem* other = m_prop.m_items.GetAtOrNull(section + 1 + int(k)))
+            other->m_wFlags = m_keptFlags[k];
+    item.m_fUnitPrice = price;
+    RecalcItem(m_prop, item);
     return total;
 }
 
-// With `section` the section's total with the item priced at 0; with -1 the item and its
-// section as they were.
-double CBidCapLimits::RecalculatedSectionTotal(int row, int section)
+// A section that always counts: the sum runs on from where it stood before it.
+double CBidCapLimits::TotalFrom(size_t position, double sectionTotal) const
 {
-    CItem& item = *m_prop.m_items.GetAt(row);
-    if (section >= 0) {
-        m_savedPrice = item.m_fUnitPrice;
-        item.m_fUnitPrice = 0;
-    } else {
-        item.m_fUnitPrice = m_savedPrice;
-    }
-    RecalcItem(m_prop, item);
-    RecalcSection(m_prop, row);
-    return section >= 0 ? m_prop.m_items.GetAt(section)->m_fExtension : 0;
+    double total = m_sections[position].m_before + sectionTotal;
+    for (size_t next = m_sections[position].m_countingAfter; next < m_countingTotals.size(); ++next)
+        total += m_countingTotals[next];
+    return total;
+}
+
+// An alternate or option section may win or lose its group: the sections choose again, and then
+// once more as they were, for their chosen bits.
+double CBidCapLimits::TotalChoosingAgain(CItem& section, double sectionTotal)
+{
+    const double kept = section.m_fExtension;
+    section.m_fExtension = sectionTotal;
+    const ChoiceOutcome& outcome = ChooseAmongSections(m_prop, m_sectionRows, m_chooser);
+    double total = 0;
+    for (size_t r = 0; r < m_sectionRows.size(); ++r)
+        if (outcome.m_counts[r])
+            total += m_sectionRows[r].m_row->m_fExtension;
+    section.m_fExtension = kept;
+    ChooseAmongSections(m_prop, m_sectionRows, m_chooser);
+    return total;
 }
 
 void CBidCapLimits::PrepareSectionSums()
 {
     m_sumOfRow.assign(size_t(m_prop.m_items.GetSize()), -1);
-    const SectionChoice choice = ChooseSections(m_prop);
+    SectionChoice choice = ChooseSections(m_prop);
+    m_sectionRows = std::move(choice.m_rows);
     double sum = 0;
     size_t k = 0;
-    for (int index = 0; index < m_prop.m_items.GetSize() && k < choice.m_rows.size(); ++index) {
-        if (m_prop.m_items.GetAtOrNull(index) != choice.m_rows[k].m_row)
+    for (int index = 0; index < m_prop.m_items.GetSize() && k < m_sectionRows.size(); ++index) {
+        if (m_prop.m_items.GetAtOrNull(index) != m_sectionRows[k].m_row)
             continue;
         const bool counts = choice.m_outcome.m_counts[k];
         m_sumOfRow[size_t(index)] = int(m_sections.size());
-        m_sections.push_back({index, counts, sum});
-        if (counts)
-            sum += choice.m_rows[k].m_row->m_fExtension;
+        m_sections.push_back({sum, m_countingTotals.size() + (counts ? 1 : 0)});
+        if (counts) {
+            sum += m_sectionRows[k].m_row->m_fExtension;
+            m_countingTotals.push_back(m_sectionRows[k].m_row->m_fExtension);
+        }
         ++k;
     }
 }

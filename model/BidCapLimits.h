@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/BidCap.h"
+#include "model/AlternateChoice.h"
 #include "model/FlatIndex.h"
 
 #include <span>
@@ -59,15 +60,16 @@ private:
     Amount SharedAmount(std::string_view text);
     void SetItemVariables(int row);
     double ItemsTotalWithoutItem(int row);
-    double RecalculatedSectionTotal(int row, int section);
+    double SectionTotalAtZero(int row, int section);
+    double TotalFrom(size_t position, double sectionTotal) const;
+    double TotalChoosingAgain(CItem& section, double sectionTotal);
     void PrepareSectionSums();
 
-    // The sections in order, whether each counts toward the items total, and the items total
-    // summed before each.
+    // Per section in order: the items total summed before it, and where the totals of the
+    // counting sections after it begin in m_countingTotals.
     struct SectionSum {
-        int m_row = 0;
-        bool m_counts = false;
         double m_before = 0;
+        size_t m_countingAfter = 0;
     };
 
     CProp& m_prop;
@@ -83,8 +85,12 @@ private:
     // Per row: -1 until evaluated, else its entry in m_results (0: no violation).
     std::vector<int> m_resultOfRow;
     std::vector<std::vector<CapViolation>> m_results;
-    double m_savedPrice = 0;
+    std::vector<ChoiceRow> m_rowsOfSection;
+    std::vector<uint16_t> m_keptFlags;
+    std::vector<ChoiceRow> m_sectionRows; // as the bid total chooses among them
+    CAlternateChooser m_chooser;
     std::vector<SectionSum> m_sections;
-    std::vector<int> m_sumOfRow; // position in m_sections of a section row, else -1
+    std::vector<double> m_countingTotals; // the totals of the sections that count, in order
+    std::vector<int> m_sumOfRow;          // position in m_sections of a section row, else -1
 };
 

@@ -22,6 +22,10 @@ void RecalcItem(const CProp& prop, CItem& item);
 void RecalcSite(CSite& site);
 // The section of any row; true when a chosen bit changed. Nothing without a section row.
 bool RecalcSection(CProp& prop, int index);
+// The total the recalculation gives the section at row `section` from its rows (after it, up to
+// the next section row), choosing among their alternates and setting their chosen bits; into
+// buffers the caller keeps. The section row is left alone.
+double ChooseSectionTotal(const CProp& prop, int section, std::vector<ChoiceRow>& rows, CAlternateChooser& chooser);
 // Items total, time total, bid totals; true when a chosen bit of a section changed.
 bool RecalcBidTotal(CProp& prop);
 void CalcDbeCommitment(CProp& prop, int type);
@@ -33,6 +37,9 @@ struct SectionChoice {
     ChoiceOutcome m_outcome;
 };
 SectionChoice ChooseSections(CProp& prop);
+// The same choice again, over section rows gathered before.
+const ChoiceOutcome& ChooseAmongSections(const CProp& prop, const std::vector<ChoiceRow>& sections,
+                                         CAlternateChooser& chooser);
 
 int FindSectionRow(const CProp& prop, int index);
 int FindNextItem(const CProp& prop, int index, int step);

@@ -68,12 +68,6 @@ bool TotalSection(const CProp& prop, CItem& section, const std::vector<ChoiceRow
     return outcome.m_chosenChanged;
 }
 
-const ChoiceOutcome& ChooseAmongSections(const CProp& prop, const std::vector<ChoiceRow>& sections,
-                                         CAlternateChooser& chooser)
-{
-    return chooser.Choose(sections, TestFlagBit(prop.m_wFlags, PROP_ALT_SECTIONS_BY_CODE) != 0, true);
-}
-
 double TimeTotal(const CProp& prop)
 {
     double total = 0;
@@ -103,6 +97,22 @@ bool TotalBid(CProp& prop, const std::vector<ChoiceRow>& sections, CAlternateCho
 }
 
 } // namespace
+
+double ChooseSectionTotal(const CProp& prop, int section, std::vector<ChoiceRow>& rows, CAlternateChooser& chooser)
+{
+    RowsOfSection(prop.m_items, section, rows);
+    const ChoiceOutcome& outcome = chooser.Choose(rows, TestFlagBit(prop.m_wFlags, PROP_ALT_ITEMS_BY_CODE) != 0, false);
+    double total = 0;
+    double secondTotal = 0;
+    AddCounting(rows, outcome, total, secondTotal);
+    return total;
+}
+
+const ChoiceOutcome& ChooseAmongSections(const CProp& prop, const std::vector<ChoiceRow>& sections,
+                                         CAlternateChooser& chooser)
+{
+    return chooser.Choose(sections, TestFlagBit(prop.m_wFlags, PROP_ALT_SECTIONS_BY_CODE) != 0, true);
+}
 
 void RecalcItem(const CProp& prop, CItem& item)
 {

@@ -116,7 +116,7 @@ private:
             cap->m_strMinimum[0] = "1.00";
             cap->m_strMaximum[0] = "800";
             // Half the caps depend on the totals, the expensive kind.
-            cap->m_strMaximum[1] = count % 2 ? "@TOTAL / @QUAN" : "1000";
+            cap->m_strMaximum[1] = count / m_shape.m_bidCapEvery % 2 ? "@TOTAL / @QUAN" : "1000";
         }
     }
 

@@ -10,6 +10,7 @@
 
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -277,6 +278,48 @@ TEST_F(CheckBidTest, CapOnTheItemsTotalSeesTheTotalWithoutTheItem)
                                         "Item Error : item I0010 (Line# 0010) Unit Price must not exceed $2.32"));
     EXPECT_EQ(prop->m_dItemsTotal, 1160) << "the proposal is left as it was";
     EXPECT_EQ(prop->m_items[1]->m_fExtension, 60);
+}
+
+// Priced at 0, the item's section wins its group: the total without the item takes the other
+// choice, and the sections are left chosen as they were.
+TEST_F(CheckBidTest, CapOnTheItemsTotalChoosesAmongSectionsAgain)
+{
+    AddSection(*prop, "0001", "S1A", ITEM_IS_ALTERNATE);
+    AddItem(*prop, "0010", 1, 60);
+    // A fixed-price item that does not count as priced stays out of the totals.
+    ChangeFlagBit(&AddItem(*prop, "0020", 1, 40).m_wFlags, ITEM_FIXED_PRICE, 1);
+    AddItem(*prop, "0030", 1, 40);
+    AddSection(*prop, "0002", "S1B", ITEM_IS_ALTERNATE);
+    AddItem(*prop, "0040", 1, 70);
+    AddSection(*prop, "0003");
+    AddItem(*prop, "0050", 1, 1000);
+    CBidCap* cap = prop->GetOrCreateBidCap("I0010");
+    cap->m_iRuleCount = 1;
+    cap->m_strMaximum[0] = "@TOTAL / 1000";
+    Check();
+    // Without the item section S1A is 40 and wins over 70: (40 + 1000) / 1000.
+    EXPECT_THAT(Messages(), Contains("Item Error : item I0010 (Line# 0010) Unit Price must not exceed $1.04"));
+    EXPECT_EQ(prop->m_dItemsTotal, 1070);
+    EXPECT_FALSE(TestFlagBit(prop->m_items[0]->m_wFlags, ITEM_CHOSEN));
+    EXPECT_TRUE(TestFlagBit(prop->m_items[4]->m_wFlags, ITEM_CHOSEN));
+}
+
+// Priced at 0, the item wins over its alternate for the total without it; the rows stay chosen
+// as the recalculation chose them.
+TEST_F(CheckBidTest, CapOnTheItemsTotalChoosesAmongAlternatesAgain)
+{
+    AddSection(*prop, "0001");
+    AddItem(*prop, "0010", 1, 50, "01A", ITEM_IS_ALTERNATE);
+    AddItem(*prop, "0020", 1, 30, "01B", ITEM_IS_ALTERNATE);
+    AddItem(*prop, "0030", 1, 100);
+    CBidCap* cap = prop->GetOrCreateBidCap("I0010");
+    cap->m_iRuleCount = 1;
+    cap->m_strMaximum[0] = "@TOTAL / 1000";
+    Check();
+    EXPECT_THAT(Messages(), Contains("Item Error : item I0010 (Line# 0010) Unit Price must not exceed $0.10"));
+    EXPECT_FALSE(TestFlagBit(prop->m_items[1]->m_wFlags, ITEM_CHOSEN));
+    EXPECT_TRUE(TestFlagBit(prop->m_items[2]->m_wFlags, ITEM_CHOSEN));
+    EXPECT_EQ(prop->m_items[0]->m_fExtension, 130);
 }
 
 TEST_F(CheckBidTest, IdenticalItemsMustShareTheirPrice)
