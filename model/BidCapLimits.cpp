@@ -149,17 +149,18 @@ void CBidCapLimits::SetItemVariables(int row)
 double CBidCapLimits::ItemsTotalWithoutItem(int row)
 {
     // The proposal is taken as recalculated, as the callers leave it before every check.
-    if (m_sumOfRow.empty())
+    if (!m_sectionsPrepared)
         PrepareSectionSums();
-    const int sectionRow = FindSectionRow(m_prop, row);
-    CItem* section = m_prop.m_items.GetAtOrNull(sectionRow);
     // A row before the first section is in no total.
-    if (!section || !section->IsSection() || sectionRow > row)
+    const auto after = std::upper_bound(m_sectionIndices.begin(), m_sectionIndices.end(), row);
+    if (after == m_sectionIndices.begin())
         return m_prop.m_dItemsTotal;
-    const double sectionTotal = SectionTotalAtZero(row, sectionRow);
-    if (TestFlagBit(section->m_wFlags, ITEM_IS_ALTERNATE) || TestFlagBit(section->m_wFlags, ITEM_IS_OPTION))
-        return TotalChoosingAgain(*section, sectionTotal);
-    return TotalFrom(size_t(m_sumOfRow[size_t(sectionRow)]), sectionTotal);
+    const size_t position = size_t(after - m_sectionIndices.begin()) - 1;
+    CItem& section = *m_sectionRows[position].m_row;
+    const double sectionTotal = SectionTotalAtZero(row, m_sectionIndices[position]);
+    if (TestFlagBit(section.m_wFlags, ITEM_IS_ALTERNATE) || TestFlagBit(section.m_wFlags, ITEM_IS_OPTION))
+        return TotalChoosingAgain(section, sectionTotal);
+    return TotalFrom(position, sectionTotal);
 }
 
 // The section's total as the recalculation would make it with the item priced at 0. The item and
@@ -211,23 +212,40 @@ double CBidCapLimits::TotalChoosingAgain(CItem& section, double sectionTotal)
     return total;
 }
 
+void CBidCapLimits::UseSectionRows(std::span<const int> rows)
+{
+    m_sectionIndices.assign(rows.begin(), rows.end());
+    m_sectionIndicesKnown = true;
+}
+
+// The sections as the bid total chooses among them, each knowing whether any item of it has a
+// valid extension, and the sums before each.
 void CBidCapLimits::PrepareSectionSums()
 {
-    m_sumOfRow.assign(size_t(m_prop.m_items.GetSize()), -1);
-    SectionChoice choice = ChooseSections(m_prop);
-    m_sectionRows = std::move(choice.m_rows);
-    double sum = 0;
-    size_t k = 0;
-    for (int index = 0; index < m_prop.m_items.GetSize() && k < m_sectionRows.size(); ++index) {
-        if (m_prop.m_items.GetAtOrNull(index) != m_sectionRows[k].m_row)
-            continue;
-        const bool counts = choice.m_outcome.m_counts[k];
-        m_sumOfRow[size_t(index)] = int(m_sections.size());
-        m_sections.push_back({sum, m_countingTotals.size() + (counts ? 1 : 0)});
-        if (counts) {
-            sum += m_sectionRows[k].m_row->m_fExtension;
-            m_countingTotals.push_back(m_sectionRows[k].m_row->m_fExtension);
+    m_sectionsPrepared = true;
+    const int size = m_prop.m_items.GetSize();
+    if (!m_sectionIndicesKnown)
+        for (int index = 0; index < size; ++index)
+            if (const CItem* row = m_prop.m_items.GetAtOrNull(index); row && row->IsSection())
+                m_sectionIndices.push_back(index);
+    for (int index : m_sectionIndices) {
+        ChoiceRow section{m_prop.m_items.GetAt(index)};
+        for (int next = index + 1; next < size && !section.m_sectionHasPrices; ++next) {
+            const CItem* row = m_prop.m_items.GetAtOrNull(next);
+            if (row && row->IsSection())
+                break;
+            section.m_sectionHasPrices = row && IsEvalValueValid(row->m_fExtension);
         }
-        ++k;
+        m_sectionRows.push_back(section);
+    }
+    const ChoiceOutcome& outcome = ChooseAmongSections(m_prop, m_sectionRows, m_chooser);
+    double sum = 0;
+    for (size_t k = 0; k < m_sectionRows.size(); ++k) {
+        const double total = m_sectionRows[k].m_row->m_fExtension;
+        m_sections.push_back({sum, m_countingTotals.size() + (outcome.m_counts[k] ? 1 : 0)});
+        if (outcome.m_counts[k]) {
+            sum += total;
+            m_countingTotals.push_back(total);
+        }
     }
 }

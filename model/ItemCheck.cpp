@@ -77,6 +77,7 @@ ItemCheckRun::ItemCheckRun(CProp& prop)
     for (const auto& row : prop.m_items)
         m_rows.push_back(row.get());
     m_keys.Update(m_rows, IdentitySelection(prop), m_caps);
+    m_caps.UseSectionRows(m_keys.SectionRows());
 }
 
 ItemCheckRun::~ItemCheckRun()

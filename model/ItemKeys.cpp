@@ -114,9 +114,12 @@ void CItemKeys::Classify(std::span<CItem* const> rows, const CBidCapLimits& caps
     m_classOf.assign(rows.size(), -1);
     m_capOf.assign(rows.size(), -1);
     m_classCount = 0;
+    m_sectionRows.clear();
     m_index.Reset(rows.size());
     for (size_t row = 0; row < rows.size(); ++row) {
         const std::string_view key = m_keys.KeyOf(row);
+        if (key.front() == char(KEY_SECTION))
+            m_sectionRows.push_back(int(row));
         if (key.front() == char(KEY_EMPTY_SLOT) || key.front() == char(KEY_SECTION))
             continue;
         const auto matches = [&](int other) { return m_keys.KeyOf(size_t(other)) == key; };

@@ -42,6 +42,9 @@ public:
     // The row's cap in `caps`, -1 for none.
     int CapOf(int row) const { return m_capOf[size_t(row)]; }
 
+    // The section rows, in order.
+    std::span<const int> SectionRows() const { return m_sectionRows; }
+
     // One instance serves every check, so that what it found carries over.
     static CItemKeys& Reused();
 
@@ -64,6 +67,7 @@ private:
     Keys m_fresh;
     std::vector<int> m_classOf;
     std::vector<int> m_capOf;
+    std::vector<int> m_sectionRows;
     int m_classCount = 0;
     CFlatIndex m_index;
 };

@@ -6,10 +6,12 @@
 #include "model/BidCapLimits.h"
 #include "model/BidErrors.h"
 #include "model/CheckBid.h"
+#include "model/ItemKeys.h"
 #include "model/Recalc.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <tuple>
 
@@ -156,6 +158,7 @@ TEST(CheckEquivalenceTest, ChecksAfterEditsAsChecksFromScratch)
         auto prop = RandomProposal(random);
         prop->GetOrCreateBidCap("N1")->m_strMaximum[0] = "2";
         prop->GetOrCreateBidCap("N3")->m_strMinimum[0] = "2.5";
+        prop->GetOrCreateBidCap("N4")->m_strMaximum[0] = "@TOTAL / 40";
         for (const auto& [name, cap] : prop->m_bidCaps)
             cap->m_iRuleCount = 1;
         CheckAndRecord(*prop);
@@ -173,6 +176,52 @@ TEST(CheckEquivalenceTest, ChecksAfterEditsAsChecksFromScratch)
         }
     }
     ResetBidErrors(true);
+}
+
+// The same items, bid caps and section rows as worked out from the rows each time, through any
+// sequence of edits.
+TEST(CheckEquivalenceTest, ItemKeysAsWorkedOutFromScratch)
+{
+    for (uint32_t seed = 1; seed <= 20; ++seed) {
+        std::mt19937 random(seed);
+        auto prop = RandomProposal(random);
+        prop->GetOrCreateBidCap("N1")->m_iRuleCount = 1;
+        CItemKeys keys;
+        for (int edit = 0; edit < 40; ++edit) {
+            EditKeys(*prop, random);
+            RecalcBidTotals(prop.get());
+            std::vector<CItem*> rows;
+            std::vector<int> sections;
+            for (const auto& row : prop->m_items) {
+                if (row->IsSection())
+                    sections.push_back(int(rows.size()));
+                rows.push_back(row.get());
+            }
+            const CBidCapLimits caps(*prop);
+            keys.Update(rows, IdentitySelection(*prop), caps);
+            ASSERT_TRUE(std::ranges::equal(keys.SectionRows(), sections)) << "seed " << seed << " edit " << edit;
+            int classes = 0;
+            for (size_t i = 0; i < rows.size(); ++i) {
+                const bool section = rows[i]->IsSection();
+                ASSERT_EQ(keys.CapOf(int(i)), section ? -1 : caps.FindCap(*rows[i])) << "seed " << seed << " row " << i;
+                if (section) {
+                    ASSERT_EQ(keys.ClassOf(int(i)), -1);
+                    continue;
+                }
+                // Classes are numbered in row order.
+                if (keys.ClassOf(int(i)) == classes)
+                    ++classes;
+                ASSERT_LT(keys.ClassOf(int(i)), classes);
+                for (size_t j = 0; j < i; ++j) {
+                    if (rows[j]->IsSection() || !IsEvalValueValid(rows[i]->m_fExtension) || !IsEvalValueValid(rows[j]->m_fExtension))
+                        continue;
+                    ASSERT_EQ(keys.ClassOf(int(i)) == keys.ClassOf(int(j)), IsSameItem(*rows[i], *rows[j], *prop))
+                        << "seed " << seed << " rows " << j << ", " << i;
+                }
+            }
+            ASSERT_EQ(keys.ClassCount(), classes);
+        }
+    }
 }
 
 // The plain way: price the item at 0 and recalculate everything.
