@@ -63,19 +63,30 @@ int CBidCapLimits::FindCap(const CItem& item) const
     return m_capIndex.Find(HashText(item.m_strItemNum), matches);
 }
 
-const std::vector<CapViolation>& CBidCapLimits::GetViolations(int row)
+int CBidCapLimits::CapOfRow(int row) const
 {
+    if (m_rowsKnown)
+        return row >= 0 && size_t(row) < m_knownCapOfRow.size() ? m_knownCapOfRow[size_t(row)] : -1;
     const CItem* item = m_prop.m_items.GetAtOrNull(row);
-    return GetViolations(row, item && !item->IsSection() ? FindCap(*item) : -1);
+    return item && !item->IsSection() ? FindCap(*item) : -1;
 }
 
-const std::vector<CapViolation>& CBidCapLimits::GetViolations(int row, int cap)
+bool CBidCapLimits::UsesItemVariables(int cap) const
+{
+    for (int rule = 0; rule < RuleCount(*m_caps[size_t(cap)]); ++rule)
+        if (CapRuleUsesItemVariables(*m_caps[size_t(cap)], rule))
+            return true;
+    return false;
+}
+
+const std::vector<CapViolation>& CBidCapLimits::GetViolations(int row)
 {
     if (row < 0 || size_t(row) >= m_resultOfRow.size())
         return m_results[0];
     int& result = m_resultOfRow[size_t(row)];
     if (result < 0) {
         result = 0;
+        const int cap = CapOfRow(row);
         const CItem* item = m_prop.m_items.GetAtOrNull(row);
         // Comparing a price that was never entered with a limit means nothing.
         if (cap >= 0 && size_t(cap) < m_caps.size() && item && IsEvalValueValid(item->m_fUnitPrice)) {
@@ -151,16 +162,57 @@ double CBidCapLimits::ItemsTotalWithoutItem(int row)
     // The proposal is taken as recalculated, as the callers leave it before every check.
     if (!m_sectionsPrepared)
         PrepareSectionSums();
+    const int position = SectionPosition(row);
     // A row before the first section is in no total.
-    const auto after = std::upper_bound(m_sectionIndices.begin(), m_sectionIndices.end(), row);
-    if (after == m_sectionIndices.begin())
+    if (position < 0)
         return m_prop.m_dItemsTotal;
-    const size_t position = size_t(after - m_sectionIndices.begin()) - 1;
-    CItem& section = *m_sectionRows[position].m_row;
-    const double sectionTotal = SectionTotalAtZero(row, m_sectionIndices[position]);
-    if (TestFlagBit(section.m_wFlags, ITEM_IS_ALTERNATE) || TestFlagBit(section.m_wFlags, ITEM_IS_OPTION))
-        return TotalChoosingAgain(section, sectionTotal);
-    return TotalFrom(position, sectionTotal);
+    if (IsChosenAmongSections(size_t(position))) {
+        const double sectionTotal = SectionTotalAtZero(row, m_sectionIndices[size_t(position)]);
+        return TotalChoosingAgain(*m_sectionRows[size_t(position)].m_row, sectionTotal);
+    }
+    const auto found = std::lower_bound(m_totalWithoutRow.begin(), m_totalWithoutRow.end(), std::pair{row, 0.0},
+                                        [](const auto& a, const auto& b) { return a.first < b.first; });
+    if (found != m_totalWithoutRow.end() && found->first == row)
+        return found->second;
+    std::vector<std::pair<int, double>> total{StartOfTotalWithout(row, size_t(position))};
+    SumCountingSectionsAfter(total, {m_sections[size_t(position)].m_countingAfter});
+    return total.front().second;
+}
+
+// The sum up to the row's section and its section's total with the item at 0.
+std::pair<int, double> CBidCapLimits::StartOfTotalWithout(int row, size_t position)
+{
+    return {row, m_sections[position].m_before + SectionTotalAtZero(row, m_sectionIndices[position])};
+}
+
+// Adds to each total the totals of the counting sections from its `firstAfter` on, one after
+// another as the recalculation adds them. Several totals go together, section total by section
+// total: the sums are many and long, and kept apart each would wait on its own previous addition.
+// `firstAfter` must not decrease, so that the sums that have begun are always the first ones.
+void CBidCapLimits::SumCountingSectionsAfter(std::vector<std::pair<int, double>>& totals,
+                                             const std::vector<size_t>& firstAfter) const
+{
+    size_t begun = 0;
+    for (size_t next = 0; next < m_countingTotals.size(); ++next) {
+        while (begun < firstAfter.size() && firstAfter[begun] <= next)
+            ++begun;
+        const double total = m_countingTotals[next];
+        for (size_t k = 0; k < begun; ++k)
+            totals[k].second += total;
+    }
+}
+
+int CBidCapLimits::SectionPosition(int row) const
+{
+    const auto after = std::upper_bound(m_sectionIndices.begin(), m_sectionIndices.end(), row);
+    return int(after - m_sectionIndices.begin()) - 1;
+}
+
+// An alternate or option section may win or lose its group; any other always counts.
+bool CBidCapLimits::IsChosenAmongSections(size_t position) const
+{
+    const CItem& section = *m_sectionRows[position].m_row;
+    return TestFlagBit(section.m_wFlags, ITEM_IS_ALTERNATE) || TestFlagBit(section.m_wFlags, ITEM_IS_OPTION);
 }
 
 // The section's total as the recalculation would make it with the item priced at 0. The item and
@@ -187,17 +239,7 @@ double CBidCapLimits::SectionTotalAtZero(int row, int section)
     return total;
 }
 
-// A section that always counts: the sum runs on from where it stood before it.
-double CBidCapLimits::TotalFrom(size_t position, double sectionTotal) const
-{
-    double total = m_sections[position].m_before + sectionTotal;
-    for (size_t next = m_sections[position].m_countingAfter; next < m_countingTotals.size(); ++next)
-        total += m_countingTotals[next];
-    return total;
-}
-
-// An alternate or option section may win or lose its group: the sections choose again, and then
-// once more as they were, for their chosen bits.
+// The sections choose again, and then once more as they were, for their chosen bits.
 double CBidCapLimits::TotalChoosingAgain(CItem& section, double sectionTotal)
 {
     const double kept = section.m_fExtension;
@@ -212,10 +254,11 @@ double CBidCapLimits::TotalChoosingAgain(CItem& section, double sectionTotal)
     return total;
 }
 
-void CBidCapLimits::UseSectionRows(std::span<const int> rows)
+void CBidCapLimits::UseKnownRows(std::span<const int> sectionRows, std::span<const int> capOfRow)
 {
-    m_sectionIndices.assign(rows.begin(), rows.end());
-    m_sectionIndicesKnown = true;
+    m_sectionIndices.assign(sectionRows.begin(), sectionRows.end());
+    m_knownCapOfRow = capOfRow;
+    m_rowsKnown = true;
 }
 
 // The sections as the bid total chooses among them, each knowing whether any item of it has a
@@ -224,7 +267,7 @@ void CBidCapLimits::PrepareSectionSums()
 {
     m_sectionsPrepared = true;
     const int size = m_prop.m_items.GetSize();
-    if (!m_sectionIndicesKnown)
+    if (!m_rowsKnown)
         for (int index = 0; index < size; ++index)
             if (const CItem* row = m_prop.m_items.GetAtOrNull(index); row && row->IsSection())
                 m_sectionIndices.push_back(index);
@@ -248,4 +291,30 @@ void CBidCapLimits::PrepareSectionSums()
             m_countingTotals.push_back(total);
         }
     }
+    PrepareTotalsAfterPlainSections();
+}
+
+// In a section that always counts, the items total without an item is the sum up to its section,
+// its section's total with the item at 0, then the totals of the counting sections after it. When
+// the rows are known (in a check), those of every item with a formula on the totals are made
+// together.
+void CBidCapLimits::PrepareTotalsAfterPlainSections()
+{
+    if (!m_rowsKnown)
+        return;
+    std::vector<size_t> firstAfter;
+    for (int row = 0; row < int(m_knownCapOfRow.size()); ++row) {
+        const int cap = m_knownCapOfRow[size_t(row)];
+        if (cap < 0 || size_t(cap) >= m_caps.size())
+            continue;
+        const int position = SectionPosition(row);
+        if (position < 0 || IsChosenAmongSections(size_t(position)) || !UsesItemVariables(cap))
+            continue;
+        const CItem* item = m_prop.m_items.GetAtOrNull(row);
+        if (!item || !IsEvalValueValid(item->m_fUnitPrice))
+            continue;
+        m_totalWithoutRow.push_back(StartOfTotalWithout(row, size_t(position)));
+        firstAfter.push_back(m_sections[size_t(position)].m_countingAfter);
+    }
+    SumCountingSectionsAfter(m_totalWithoutRow, firstAfter);
 }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "model/BidCap.h"
 #include "model/AlternateChoice.h"
+#include "model/BidCap.h"
 #include "model/FlatIndex.h"
 
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class CItem;
@@ -38,14 +39,13 @@ class CBidCapLimits {
 public:
     explicit CBidCapLimits(CProp& prop);
 
-    // The limits the row's unit price breaks; none for a row without a cap or a price. The first
-    // form finds the row's cap, the second is given it (-1: none).
+    // The limits the row's unit price breaks; none for a row without a cap or a price.
     const std::vector<CapViolation>& GetViolations(int row);
-    const std::vector<CapViolation>& GetViolations(int row, int cap);
 
-    // The rows of the section rows in order, when the caller knows them: spares a walk over every
-    // row at the first formula with "@".
-    void UseSectionRows(std::span<const int> rows);
+    // What the caller knows of the rows already (the check does): the rows of the section rows in
+    // order and each row's cap (-1: none). Spares walks over every row. Both must stay valid
+    // while the limits are in use.
+    void UseKnownRows(std::span<const int> sectionRows, std::span<const int> capOfRow);
 
     // The position of the item's cap among CapNames(), -1 when none.
     int FindCap(const CItem& item) const;
@@ -63,11 +63,17 @@ private:
     CapRuleValues SharedRuleValues(const CBidCap& cap, int rule);
     Amount SharedAmount(std::string_view text);
     void SetItemVariables(int row);
+    int CapOfRow(int row) const;
+    bool UsesItemVariables(int cap) const;
     double ItemsTotalWithoutItem(int row);
+    int SectionPosition(int row) const; // -1 before the first section
+    bool IsChosenAmongSections(size_t position) const;
     double SectionTotalAtZero(int row, int section);
-    double TotalFrom(size_t position, double sectionTotal) const;
     double TotalChoosingAgain(CItem& section, double sectionTotal);
     void PrepareSectionSums();
+    void PrepareTotalsAfterPlainSections();
+    std::pair<int, double> StartOfTotalWithout(int row, size_t position);
+    void SumCountingSectionsAfter(std::vector<std::pair<int, double>>& totals, const std::vector<size_t>& firstAfter) const;
 
     // Per section in order: the items total summed before it, and where the totals of the
     // counting sections after it begin in m_countingTotals.
@@ -92,11 +98,15 @@ private:
     std::vector<ChoiceRow> m_rowsOfSection;
     std::vector<uint16_t> m_keptFlags;
     std::vector<int> m_sectionIndices;    // the section rows' rows, in order
-    bool m_sectionIndicesKnown = false;
+    std::span<const int> m_knownCapOfRow;
+    bool m_rowsKnown = false;
     bool m_sectionsPrepared = false;
     std::vector<ChoiceRow> m_sectionRows; // as the bid total chooses among them
     CAlternateChooser m_chooser;
     std::vector<SectionSum> m_sections;
     std::vector<double> m_countingTotals; // the totals of the sections that count, in order
+    // The items total without each item of a section that always counts, for every such item
+    // with a formula on the totals, by row; made ahead when the rows are known.
+    std::vector<std::pair<int, double>> m_totalWithoutRow;
 };
 

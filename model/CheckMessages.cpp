@@ -80,7 +80,7 @@ bool ReportLimits(ItemCheckRun& run, int row)
     const CItem& item = *run.m_rows[size_t(row)];
     const CProp& prop = run.m_prop;
     bool met = true;
-    const std::vector<CapViolation>& violations = run.CapViolations(row);
+    const std::vector<CapViolation>& violations = run.m_caps.GetViolations(row);
     // Most rows break no cap: the cap's name is looked up only for its messages.
     const CBidCap* cap = violations.empty() ? nullptr : prop.m_bidCaps.Lookup(item.m_strItemNum);
     for (const CapViolation& violation : violations) {

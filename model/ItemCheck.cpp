@@ -77,7 +77,7 @@ ItemCheckRun::ItemCheckRun(CProp& prop)
     for (const auto& row : prop.m_items)
         m_rows.push_back(row.get());
     m_keys.Update(m_rows, IdentitySelection(prop), m_caps);
-    m_caps.UseSectionRows(m_keys.SectionRows());
+    m_caps.UseKnownRows(m_keys.SectionRows(), m_keys.CapsByRow());
 }
 
 ItemCheckRun::~ItemCheckRun()
@@ -95,7 +95,7 @@ bool ItemCheckRun::MeetsLimits(int row)
 {
     const CItem& item = *m_rows[size_t(row)];
     return !m_unitPriceRange.Exceeds(item.m_fUnitPrice) && !m_extensionRange.Exceeds(item.m_fExtension)
-           && CapViolations(row).empty();
+           && m_caps.GetViolations(row).empty();
 }
 
 bool ItemCheckRun::IsSectionTotalInRange(int section) const

@@ -78,7 +78,6 @@ struct ItemCheckRun {
     bool IsAlternate(int row) const { return Is(row, KIND_ALTERNATE); }
     bool IsOption(int row) const { return Is(row, KIND_OPTION); }
 
-    const std::vector<CapViolation>& CapViolations(int row) { return m_caps.GetViolations(row, m_keys.CapOf(row)); }
     // The row's unit price breaks no bid cap and its price and extension are in range.
     bool MeetsLimits(int row);
     bool IsSectionTotalInRange(int section) const;

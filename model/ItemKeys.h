@@ -41,6 +41,7 @@ public:
     int ClassCount() const { return m_classCount; }
     // The row's cap in `caps`, -1 for none.
     int CapOf(int row) const { return m_capOf[size_t(row)]; }
+    std::span<const int> CapsByRow() const { return m_capOf; }
 
     // The section rows, in order.
     std::span<const int> SectionRows() const { return m_sectionRows; }

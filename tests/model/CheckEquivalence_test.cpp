@@ -274,11 +274,24 @@ TEST(CheckEquivalenceTest, BidCapTotalWithoutTheItemAsAFullRecalculation)
         RecalcBidTotals(prop.get());
         const auto rowsBefore = RowStates(*prop);
         const double itemsTotal = prop->m_dItemsTotal;
-        CBidCapLimits limits(*prop);
-        for (int row : capped) {
-            const auto& violations = limits.GetViolations(row);
-            ASSERT_EQ(violations.size(), 1u) << "seed " << seed << " row " << row;
-            ASSERT_EQ(violations[0].m_bound, ItemsTotalWithout(*prop, row)) << "seed " << seed << " row " << row;
+        // Alone, and as the check uses them, told the section rows and caps.
+        std::vector<int> sectionRows;
+        std::vector<int> capOfRow;
+        CBidCapLimits plain(*prop);
+        for (int row = 0; row < prop->m_items.GetSize(); ++row) {
+            const CItem& item = *prop->m_items[row];
+            if (item.IsSection())
+                sectionRows.push_back(row);
+            capOfRow.push_back(item.IsSection() ? -1 : plain.FindCap(item));
+        }
+        CBidCapLimits told(*prop);
+        told.UseKnownRows(sectionRows, capOfRow);
+        for (CBidCapLimits* limits : {&plain, &told}) {
+            for (int row : capped) {
+                const auto& violations = limits->GetViolations(row);
+                ASSERT_EQ(violations.size(), 1u) << "seed " << seed << " row " << row;
+                ASSERT_EQ(violations[0].m_bound, ItemsTotalWithout(*prop, row)) << "seed " << seed << " row " << row;
+            }
         }
         EXPECT_EQ(prop->m_dItemsTotal, itemsTotal);
         EXPECT_EQ(RowStates(*prop), rowsBefore) << "seed " << seed << ": the limits leave every row as it was";
