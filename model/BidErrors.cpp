@@ -6,6 +6,9 @@ namespace {
 
 struct BidErrorState {
     std::vector<CBidError> m_entries;
+    // Texts of emptied entries, kept with their memory for the next check's messages: a check
+    // runs on every edit and may give thousands.
+    std::vector<std::string> m_spareTexts;
     int m_counts[3] = {0, 0, 0}; // notices, warnings, errors
     bool m_recording = false;
 };
@@ -44,19 +47,25 @@ void AppendMessage(std::string& out, std::string_view format, std::initializer_l
     }
 }
 
-// Formatted in a buffer kept from one message to the next, then copied at its exact size: a
-// check gives a message for every unbid item, on every edit.
-std::string EntryText(int area, int severity, std::string_view format, std::initializer_list<std::string_view> args)
+// Into a text of the last check's list where there is one, so that its memory serves again.
+std::string EntryText(BidErrorState& state, int area, int severity, std::string_view format,
+                      std::initializer_list<std::string_view> args)
 {
-    static std::string buffer;
-    buffer.clear();
-    buffer += GetBidAreaName(area);
-    buffer += ' ';
-    buffer += GetBidSeverityName(severity);
-    buffer += " : ";
-    const std::size_t messageStart = buffer.size();
-    AppendMessage(buffer, format, args);
-    return buffer.substr(0, messageStart + kMaxBidErrorMessage);
+    std::string text;
+    if (!state.m_spareTexts.empty()) {
+        text = std::move(state.m_spareTexts.back());
+        state.m_spareTexts.pop_back();
+        text.clear();
+    }
+    text += GetBidAreaName(area);
+    text += ' ';
+    text += GetBidSeverityName(severity);
+    text += " : ";
+    const std::size_t messageStart = text.size();
+    AppendMessage(text, format, args);
+    if (text.size() > messageStart + kMaxBidErrorMessage)
+        text.resize(messageStart + kMaxBidErrorMessage);
+    return text;
 }
 
 } // namespace
@@ -82,7 +91,7 @@ void FormatBidErrorList(int area, int severity, std::string_view format,
         return;
     }
     state.m_entries.push_back({uint16_t(severity), uint16_t(area),
-                               EntryText(area, severity, format, args)});
+                               EntryText(state, area, severity, format, args)});
 }
 
 bool BidErrorListAccepts()
@@ -99,15 +108,20 @@ void CountBidErrors(int severity, long count)
 void ResetBidErrors(bool record)
 {
     BidErrorState& state = State();
-    if (record)
-        FreeBidErrorList();
+    if (record) {
+        for (CBidError& entry : state.m_entries)
+            state.m_spareTexts.push_back(std::move(entry.m_strText));
+        state.m_entries.clear();
+    }
     state.m_recording = record;
     std::fill(std::begin(state.m_counts), std::end(state.m_counts), 0);
 }
 
 void FreeBidErrorList()
 {
-    State().m_entries.clear();
+    BidErrorState& state = State();
+    state.m_entries = {};
+    state.m_spareTexts = {};
 }
 
 const std::vector<CBidError>& GetBidErrorList(int* count)

@@ -78,6 +78,18 @@ TEST_F(BidErrorsTest, ResetWithoutRecordingKeepsTheListButCountsAfresh)
     EXPECT_TRUE(GetBidErrorList().empty());
 }
 
+// The texts of an emptied list serve the next one's messages: nothing of the old may show.
+TEST_F(BidErrorsTest, ANewListShowsNothingOfTheLastOne)
+{
+    FormatBidErrorList(AREA_ITEM, BID_ERROR, "%s", {std::string(200, 'x')});
+    FormatBidErrorList(AREA_ITEM, BID_WARNING, "second");
+    ResetBidErrors(true);
+    FormatBidErrorList(AREA_SITE, BID_NOTICE, "short");
+    ASSERT_EQ(GetBidErrorList().size(), 1u);
+    EXPECT_EQ(GetBidErrorList()[0].m_strText, "Site Notice : short");
+    EXPECT_EQ(GetBidErrorList()[0].m_wArea, AREA_SITE);
+}
+
 TEST_F(BidErrorsTest, SeverityOutsideTheThreeKnownOnesCountsAsError)
 {
     // Form severities come from the agency's file.
