@@ -3,6 +3,7 @@
 #include "model/Evaluator.h"
 #include "model/Prop.h"
 #include "model/Recalc.h"
+#include "model/RecalcItems.h"
 
 #include <algorithm>
 
@@ -220,6 +221,8 @@ bool CBidCapLimits::IsChosenAmongSections(size_t position) const
 double CBidCapLimits::SectionTotalAtZero(int row, int section)
 {
     CItem& item = *m_prop.m_items.GetAt(row);
+    if (!TestFlagBit(item.m_wFlags, ITEM_IS_ALTERNATE) && !TestFlagBit(item.m_wFlags, ITEM_IS_OPTION))
+        return SectionTotalKeepingTheChoice(row, section);
     const double price = item.m_fUnitPrice;
     item.m_fUnitPrice = 0;
     RecalcItem(m_prop, item);
@@ -236,6 +239,26 @@ double CBidCapLimits::SectionTotalAtZero(int row, int section)
             other->m_wFlags = m_keptFlags[k];
     item.m_fUnitPrice = price;
     RecalcItem(m_prop, item);
+    return total;
+}
+
+// The price of an item that is neither an alternate nor an option enters no choice: the rows that
+// counted still count, an alternate by its chosen bit and any other as priced, and the section
+// adds them up in order as the recalculation does.
+double CBidCapLimits::SectionTotalKeepingTheChoice(int row, int section) const
+{
+    double total = 0;
+    for (int next = section + 1; next < m_prop.m_items.GetSize(); ++next) {
+        const CItem* other = m_prop.m_items.GetAtOrNull(next);
+        if (!other)
+            continue;
+        if (other->IsSection())
+            break;
+        const bool counts = TestFlagBit(other->m_wFlags, ITEM_IS_ALTERNATE) ? TestFlagBit(other->m_wFlags, ITEM_CHOSEN) != 0
+                                                                          : IsItemPriced(*other);
+        if (counts)
+            total += next == row ? ItemExtension(other->m_fQuan, 0, ExtensionDecimals(m_prop)) : other->m_fExtension;
+    }
     return total;
 }
 

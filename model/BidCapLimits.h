@@ -69,6 +69,7 @@ private:
     int SectionPosition(int row) const; // -1 before the first section
     bool IsChosenAmongSections(size_t position) const;
     double SectionTotalAtZero(int row, int section);
+    double SectionTotalKeepingTheChoice(int row, int section) const;
     double TotalChoosingAgain(CItem& section, double sectionTotal);
     void PrepareSectionSums();
     void PrepareTotalsAfterPlainSections();

@@ -19,6 +19,8 @@ class CWinMeta;
 int RecalcBidTotals(CProp* prop);
 
 void RecalcItem(const CProp& prop, CItem& item);
+// The decimals extensions are rounded to.
+int ExtensionDecimals(const CProp& prop);
 void RecalcSite(CSite& site);
 // The section of any row; true when a chosen bit changed. Nothing without a section row.
 bool RecalcSection(CProp& prop, int index);

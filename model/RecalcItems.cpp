@@ -8,14 +8,18 @@
 #include <string_view>
 #include <unordered_map>
 
+double ItemExtension(double quantity, double unitPrice, int decimals)
+{
+    if (IsEvalValueValid(quantity) && IsEvalValueValid(unitPrice))
+        return RoundToDecimals(quantity * unitPrice, decimals);
+    return MakeEvalErrorValue();
+}
+
 void RecalcItemExtension(CItem& item, int decimals)
 {
     if (item.IsSection())
         return;
-    if (IsEvalValueValid(item.m_fQuan) && IsEvalValueValid(item.m_fUnitPrice))
-        item.m_fExtension = RoundToDecimals(item.m_fQuan * item.m_fUnitPrice, decimals);
-    else
-        MakeEvalErrorValue(&item.m_fExtension);
+    item.m_fExtension = ItemExtension(item.m_fQuan, item.m_fUnitPrice, decimals);
     item.m_fUnitPrice2 = item.m_fUnitPrice;
     item.m_fExtension2 = item.m_fExtension;
 }

@@ -29,8 +29,9 @@ inline bool IsItemAltPriced(const CItem& item)
     return !TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE) || TestFlagBit(item.m_wFlags, ITEM_FIXED_COUNTS_PRICED);
 }
 
-// Quantity x unit price rounded to `decimals` (invalid when either is), copied to the second pair.
-// Section rows are left alone.
+// Quantity x unit price rounded to `decimals`; invalid when either is.
+double ItemExtension(double quantity, double unitPrice, int decimals);
+// The item's extension, copied to the second pair. Section rows are left alone.
 void RecalcItemExtension(CItem& item, int decimals);
 
 // The nearest section row at or before `index`; 0 when there is none.

@@ -10,11 +10,6 @@
 
 namespace {
 
-int ExtensionDecimals(const CProp& prop)
-{
-    return prop.m_numberFormats[NUMFMT_AMOUNT].m_byDecimals;
-}
-
 // The rows after the section row up to the next one, into a buffer that the caller reuses.
 void RowsOfSection(const CItemArray& items, int section, std::vector<ChoiceRow>& rows)
 {
@@ -97,6 +92,11 @@ bool TotalBid(CProp& prop, const std::vector<ChoiceRow>& sections, CAlternateCho
 }
 
 } // namespace
+
+int ExtensionDecimals(const CProp& prop)
+{
+    return prop.m_numberFormats[NUMFMT_AMOUNT].m_byDecimals;
+}
 
 double ChooseSectionTotal(const CProp& prop, int section, std::vector<ChoiceRow>& rows, CAlternateChooser& chooser)
 {
