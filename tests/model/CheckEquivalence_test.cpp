@@ -86,6 +86,28 @@ TEST(CheckEquivalenceTest, IdenticalItemsAsThePairwiseRule)
     ResetBidErrors(true);
 }
 
+// Past the cut-off of the list the rule's messages are still counted, every one of them.
+TEST(CheckEquivalenceTest, IdenticalItemMessagesPastTheCutOffAllCount)
+{
+    auto prop = MakeBidProp();
+    ChangeFlagBit(&prop->m_wFlags2, PROP2_IDENTICAL_ITEM_RULE, 1);
+    AddSection(*prop, "S");
+    for (int row = 0; row < 300; ++row)
+        AddItem(*prop, std::to_string(row), 1, 1 + row % 2).m_strItemNum = "SAME";
+    const Identical expected = PairwiseIdenticalItems(*prop);
+    ASSERT_GT(expected.m_messages.size(), size_t(kMaxBidErrors));
+    RecalcBidTotals(prop.get());
+    CheckBid(prop.get(), true);
+    const auto& list = GetBidErrorList();
+    ASSERT_EQ(list.size(), size_t(kMaxBidErrors) + 1);
+    for (int k = 0; k < kMaxBidErrors; k += 997)
+        EXPECT_EQ(list[size_t(k)].m_strText, expected.m_messages[size_t(k)]);
+    int errors = 0;
+    GetBidErrorCounts(&errors);
+    EXPECT_EQ(errors, int(expected.m_messages.size()) + 1) << "and the section's own";
+    ResetBidErrors(true);
+}
+
 // All a check leaves behind.
 struct CheckOutcome {
     std::vector<std::string> m_messages;
