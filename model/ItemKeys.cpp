@@ -4,6 +4,7 @@
 #include "model/FlagWord.h"
 #include "model/Prop.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -25,39 +26,67 @@ enum : char {
     KEY_LUMP_SUM = 8,
 };
 
-// Each text with its length in front, so that no two different rows write the same bytes.
-void AppendText(std::string& out, std::string_view text)
+char KindOf(const CItem* item, const IdentitySelection& selection)
 {
-    const uint32_t size = uint32_t(text.size());
-    char length[sizeof size];
-    std::memcpy(length, &size, sizeof size);
-    out.append(length, sizeof size);
-    out.append(text);
-}
-
-void AppendKey(std::string& out, const CItem* item, const IdentitySelection& selection)
-{
-    if (!item) {
-        out += char(KEY_EMPTY_SLOT);
-        return;
-    }
-    if (item->IsSection()) {
-        out += char(KEY_SECTION);
-        return;
-    }
+    if (!item)
+        return KEY_EMPTY_SLOT;
+    if (item->IsSection())
+        return KEY_SECTION;
     char kind = KEY_ITEM;
     if (selection.m_fixedPrice && TestFlagBit(item->m_wFlags, ITEM_FIXED_PRICE))
         kind |= KEY_FIXED_PRICE;
     if (selection.m_lumpSum && TestFlagBit(item->m_wFlags, ITEM_LUMP_SUM))
         kind |= KEY_LUMP_SUM;
-    out += kind;
-    AppendText(out, item->m_strItemNum);
+    return kind;
+}
+
+// The texts of an item's key in order; a section or an empty slot has none.
+template <class Visit>
+void ForEachKeyText(const CItem* item, const IdentitySelection& selection, Visit visit)
+{
+    if (!item || item->IsSection())
+        return;
+    visit(item->m_strItemNum);
     if (selection.m_shortDesc)
-        AppendText(out, item->m_strShortDesc);
+        visit(item->m_strShortDesc);
     if (selection.m_longDesc)
-        AppendText(out, item->m_strLongDesc);
+        visit(item->m_strLongDesc);
     if (selection.m_altCode)
-        AppendText(out, item->m_strAltCode);
+        visit(item->m_strAltCode);
+}
+
+// The kind, then each text with its length in front, so that no two different rows write the
+// same bytes.
+void AppendKey(std::string& out, const CItem* item, const IdentitySelection& selection)
+{
+    out += KindOf(item, selection);
+    ForEachKeyText(item, selection, [&](std::string_view text) {
+        const uint32_t size = uint32_t(text.size());
+        char length[sizeof size];
+        std::memcpy(length, &size, sizeof size);
+        out.append(length, sizeof size);
+        out.append(text);
+    });
+}
+
+// Whether AppendKey would write `key` for the row, without writing it.
+bool KeyMatches(std::string_view key, const CItem* item, const IdentitySelection& selection)
+{
+    if (key.empty() || key.front() != KindOf(item, selection))
+        return false;
+    key.remove_prefix(1);
+    bool same = true;
+    ForEachKeyText(item, selection, [&](std::string_view text) {
+        uint32_t size = 0;
+        if (!same || key.size() < sizeof size)
+            return void(same = false);
+        std::memcpy(&size, key.data(), sizeof size);
+        key.remove_prefix(sizeof size);
+        same = size == text.size() && key.starts_with(text);
+        if (same)
+            key.remove_prefix(text.size());
+    });
+    return same && key.empty();
 }
 
 } // namespace
@@ -72,7 +101,7 @@ IdentitySelection::IdentitySelection(const CProp& prop)
     m_lumpSum = TestFlagBit(flags, SAME_LUMP_SUM_FLAG);
 }
 
-std::string_view CItemKeys::Keys::KeyOf(size_t row) const
+std::string_view CItemKeys::KeyOf(size_t row) const
 {
     const size_t start = row == 0 ? 0 : m_ends[row - 1];
     return std::string_view(m_bytes).substr(start, m_ends[row] - start);
@@ -84,28 +113,32 @@ CItemKeys& CItemKeys::Reused()
     return keys;
 }
 
-void CItemKeys::WriteKeys(std::span<CItem* const> rows, const IdentitySelection& selection,
-                          const CBidCapLimits& caps, Keys& keys)
+bool CItemKeys::Matches(std::span<CItem* const> rows, const IdentitySelection& selection,
+                        const CBidCapLimits& caps) const
 {
-    keys.m_bytes.clear();
-    keys.m_ends.clear();
-    for (const CItem* item : rows) {
-        AppendKey(keys.m_bytes, item, selection);
-        keys.m_ends.push_back(uint32_t(keys.m_bytes.size()));
-    }
-    keys.m_selection = selection;
     const auto names = caps.CapNames();
-    keys.m_capNames.resize(names.size());
-    for (size_t cap = 0; cap < names.size(); ++cap)
-        keys.m_capNames[cap].assign(names[cap]);
+    if (selection != m_selection || rows.size() != m_ends.size()
+        || !std::equal(names.begin(), names.end(), m_capNames.begin(), m_capNames.end()))
+        return false;
+    for (size_t row = 0; row < rows.size(); ++row)
+        if (!KeyMatches(KeyOf(row), rows[row], selection))
+            return false;
+    return true;
 }
 
 void CItemKeys::Update(std::span<CItem* const> rows, const IdentitySelection& selection, const CBidCapLimits& caps)
 {
-    WriteKeys(rows, selection, caps, m_fresh);
-    if (m_fresh == m_keys)
+    if (Matches(rows, selection, caps))
         return;
-    std::swap(m_fresh, m_keys);
+    m_bytes.clear();
+    m_ends.clear();
+    for (const CItem* item : rows) {
+        AppendKey(m_bytes, item, selection);
+        m_ends.push_back(uint32_t(m_bytes.size()));
+    }
+    m_selection = selection;
+    const auto names = caps.CapNames();
+    m_capNames.assign(names.begin(), names.end());
     Classify(rows, caps);
 }
 
@@ -117,12 +150,12 @@ void CItemKeys::Classify(std::span<CItem* const> rows, const CBidCapLimits& caps
     m_sectionRows.clear();
     m_index.Reset(rows.size());
     for (size_t row = 0; row < rows.size(); ++row) {
-        const std::string_view key = m_keys.KeyOf(row);
+        const std::string_view key = KeyOf(row);
         if (key.front() == char(KEY_SECTION))
             m_sectionRows.push_back(int(row));
         if (key.front() == char(KEY_EMPTY_SLOT) || key.front() == char(KEY_SECTION))
             continue;
-        const auto matches = [&](int other) { return m_keys.KeyOf(size_t(other)) == key; };
+        const auto matches = [&](int other) { return KeyOf(size_t(other)) == key; };
         const int first = m_index.FindOrAdd(HashText(key), matches, int(row));
         m_classOf[row] = first == int(row) ? m_classCount++ : m_classOf[size_t(first)];
         m_capOf[row] = caps.FindCap(*rows[row]);

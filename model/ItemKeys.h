@@ -27,10 +27,9 @@ struct IdentitySelection {
 
 // What follows from the rows' texts alone: which items are the same for the identical-item rule,
 // and which bid cap each row has. Every edit checks the whole proposal and a price edit changes
-// neither, so both are kept from one check to the next. Each check writes every row's key (its
-// kind, item number and the texts and flags the selection compares) again and works the two out
-// anew only when a key, the selection or the cap names differ from the last check's, byte for
-// byte.
+// neither, so both are kept from one check to the next. Each check compares every row's key (its
+// kind, item number and the texts and flags the selection compares) with the last check's, byte
+// for byte, and works the two out anew only when a key, the selection or the cap names differ.
 class CItemKeys {
 public:
     // `rows` is the item list, null for an emptied slot.
@@ -50,22 +49,14 @@ public:
     static CItemKeys& Reused();
 
 private:
-    struct Keys {
-        std::string m_bytes;            // every row's key, one after another
-        std::vector<uint32_t> m_ends;   // where each row's key ends in m_bytes
-        IdentitySelection m_selection;
-        std::vector<std::string> m_capNames;
-
-        bool operator==(const Keys&) const = default;
-        std::string_view KeyOf(size_t row) const;
-    };
-
-    static void WriteKeys(std::span<CItem* const> rows, const IdentitySelection& selection,
-                          const CBidCapLimits& caps, Keys& keys);
+    bool Matches(std::span<CItem* const> rows, const IdentitySelection& selection, const CBidCapLimits& caps) const;
     void Classify(std::span<CItem* const> rows, const CBidCapLimits& caps);
+    std::string_view KeyOf(size_t row) const;
 
-    Keys m_keys;
-    Keys m_fresh;
+    std::string m_bytes;          // every row's key, one after another
+    std::vector<uint32_t> m_ends; // where each row's key ends in m_bytes
+    IdentitySelection m_selection;
+    std::vector<std::string> m_capNames;
     std::vector<int> m_classOf;
     std::vector<int> m_capOf;
     std::vector<int> m_sectionRows;
