@@ -175,7 +175,7 @@ void ReportItemMessages(ItemCheckRun& run)
         }
         // Nothing marks a row once its own turn has passed: its groups and choices were
         // reported from their first rows, at or before it.
-        if (CItem* item = run.m_rows[size_t(row)])
-            item->m_wCheck = run.m_words[size_t(row)];
+        if (run.m_words[size_t(row)] != run.m_wordsLeft[size_t(row)])
+            run.m_rows[size_t(row)]->m_wCheck = run.m_words[size_t(row)];
     }
 }

@@ -45,6 +45,7 @@ void ItemCheckRun::SwapBuffers(Buffers& other)
 {
     m_rows.swap(other.m_rows);
     m_words.swap(other.m_words);
+    m_wordsLeft.swap(other.m_wordsLeft);
     m_kinds.swap(other.m_kinds);
     m_sectionOf.swap(other.m_sectionOf);
     m_codeKey.swap(other.m_codeKey);
@@ -65,6 +66,7 @@ ItemCheckRun::ItemCheckRun(CProp& prop)
     SwapBuffers(SpareBuffers());
     const size_t size = size_t(prop.m_items.GetSize());
     m_words.assign(size, 0);
+    m_wordsLeft.assign(size, 0);
     m_kinds.assign(size, 0);
     m_sectionOf.assign(size, -1);
     m_codeKey.resize(size);
@@ -141,7 +143,7 @@ void MarkFullyBidItems(ItemCheckRun& run)
     CIdenticalItemRule identical(run);
     int section = -1;
     for (int row = 0; row < int(run.m_rows.size()); ++row) {
-        const CItem* item = run.m_rows[size_t(row)];
+        CItem* item = run.m_rows[size_t(row)];
         run.m_kinds[size_t(row)] = item ? KindOf(*item) : 0;
         if (run.IsSection(row))
             section = row;
@@ -153,6 +155,11 @@ void MarkFullyBidItems(ItemCheckRun& run)
         identical.Visit(row);
         if (run.IsItem(row) && IsFullyBid(run, row))
             run.Mark(row, CHECK_FULLY_BID);
+        // Onto the row while it is at hand; the last step writes only the words that changed since.
+        if (item) {
+            item->m_wCheck = run.m_words[size_t(row)];
+            run.m_wordsLeft[size_t(row)] = item->m_wCheck;
+        }
     }
     identical.Report();
 }

@@ -51,6 +51,9 @@ struct ItemCheckRun {
     CProp& m_prop;
     std::vector<CItem*> m_rows;     // the item list; null for an emptied slot
     std::vector<uint16_t> m_words;  // check word per row
+    // The words left on the rows by the first walk, while each row was at hand: most rows are
+    // marked by it alone, and a large proposal does not stay in cache until the last step.
+    std::vector<uint16_t> m_wordsLeft;
     std::vector<uint8_t> m_kinds;   // RowKind bits per row, read once from the flags
     std::vector<int> m_sectionOf;   // the section row a row belongs to; -1 before the first
     // Alternate and option rows, noted by the first walk (other rows' entries are left as they
@@ -86,6 +89,7 @@ private:
     struct Buffers {
         std::vector<CItem*> m_rows;
         std::vector<uint16_t> m_words;
+        std::vector<uint16_t> m_wordsLeft;
         std::vector<uint8_t> m_kinds;
         std::vector<int> m_sectionOf;
         std::vector<uint64_t> m_codeKey;
@@ -121,6 +125,5 @@ void MarkFullyBidItems(ItemCheckRun& run);
 void AnalyseAlternates(ItemCheckRun& run);
 bool IsItemListValid(const ItemCheckRun& run);
 void ReportSectionMessages(ItemCheckRun& run);
-// Also leaves each row's check word on the row, for the views: one walk over the rows rather
-// than two.
+// Also leaves on the rows, for the views, the check words that changed after the first walk.
 void ReportItemMessages(ItemCheckRun& run);
