@@ -171,27 +171,25 @@ double CBidCapLimits::ItemsTotalWithoutItem(int row)
         const double sectionTotal = SectionTotalAtZero(row, m_sectionIndices[size_t(position)]);
         return TotalChoosingAgain(*m_sectionRows[size_t(position)].m_row, sectionTotal);
     }
-    const auto found = std::lower_bound(m_totalWithoutRow.begin(), m_totalWithoutRow.end(), std::pair{row, 0.0},
-                                        [](const auto& a, const auto& b) { return a.first < b.first; });
-    if (found != m_totalWithoutRow.end() && found->first == row)
-        return found->second;
-    std::vector<std::pair<int, double>> total{StartOfTotalWithout(row, size_t(position))};
+    const auto found = std::lower_bound(m_rowsWithTotal.begin(), m_rowsWithTotal.end(), row);
+    if (found != m_rowsWithTotal.end() && *found == row)
+        return m_totalsWithout[size_t(found - m_rowsWithTotal.begin())];
+    std::vector<double> total{StartOfTotalWithout(row, size_t(position))};
     SumCountingSectionsAfter(total, {m_sections[size_t(position)].m_countingAfter});
-    return total.front().second;
+    return total.front();
 }
 
 // The sum up to the row's section and its section's total with the item at 0.
-std::pair<int, double> CBidCapLimits::StartOfTotalWithout(int row, size_t position)
+double CBidCapLimits::StartOfTotalWithout(int row, size_t position)
 {
-    return {row, m_sections[position].m_before + SectionTotalAtZero(row, m_sectionIndices[position])};
+    return m_sections[position].m_before + SectionTotalAtZero(row, m_sectionIndices[position]);
 }
 
 // Adds to each total the totals of the counting sections from its `firstAfter` on, one after
 // another as the recalculation adds them. Several totals go together, section total by section
 // total: the sums are many and long, and kept apart each would wait on its own previous addition.
 // `firstAfter` must not decrease, so that the sums that have begun are always the first ones.
-void CBidCapLimits::SumCountingSectionsAfter(std::vector<std::pair<int, double>>& totals,
-                                             const std::vector<size_t>& firstAfter) const
+void CBidCapLimits::SumCountingSectionsAfter(std::vector<double>& totals, const std::vector<size_t>& firstAfter) const
 {
     size_t begun = 0;
     for (size_t next = 0; next < m_countingTotals.size(); ++next) {
@@ -199,7 +197,7 @@ void CBidCapLimits::SumCountingSectionsAfter(std::vector<std::pair<int, double>>
             ++begun;
         const double total = m_countingTotals[next];
         for (size_t k = 0; k < begun; ++k)
-            totals[k].second += total;
+            totals[k] += total;
     }
 }
 
@@ -336,8 +334,9 @@ void CBidCapLimits::PrepareTotalsAfterPlainSections()
         const CItem* item = m_prop.m_items.GetAtOrNull(row);
         if (!item || !IsEvalValueValid(item->m_fUnitPrice))
             continue;
-        m_totalWithoutRow.push_back(StartOfTotalWithout(row, size_t(position)));
+        m_rowsWithTotal.push_back(row);
+        m_totalsWithout.push_back(StartOfTotalWithout(row, size_t(position)));
         firstAfter.push_back(m_sections[size_t(position)].m_countingAfter);
     }
-    SumCountingSectionsAfter(m_totalWithoutRow, firstAfter);
+    SumCountingSectionsAfter(m_totalsWithout, firstAfter);
 }

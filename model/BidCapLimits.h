@@ -6,7 +6,6 @@
 
 #include <span>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 class CItem;
@@ -73,8 +72,8 @@ private:
     double TotalChoosingAgain(CItem& section, double sectionTotal);
     void PrepareSectionSums();
     void PrepareTotalsAfterPlainSections();
-    std::pair<int, double> StartOfTotalWithout(int row, size_t position);
-    void SumCountingSectionsAfter(std::vector<std::pair<int, double>>& totals, const std::vector<size_t>& firstAfter) const;
+    double StartOfTotalWithout(int row, size_t position);
+    void SumCountingSectionsAfter(std::vector<double>& totals, const std::vector<size_t>& firstAfter) const;
 
     // Per section in order: the items total summed before it, and where the totals of the
     // counting sections after it begin in m_countingTotals.
@@ -108,6 +107,7 @@ private:
     std::vector<double> m_countingTotals; // the totals of the sections that count, in order
     // The items total without each item of a section that always counts, for every such item
     // with a formula on the totals, by row; made ahead when the rows are known.
-    std::vector<std::pair<int, double>> m_totalWithoutRow;
+    std::vector<int> m_rowsWithTotal;
+    std::vector<double> m_totalsWithout;
 };
 

@@ -136,7 +136,9 @@ void CIdenticalItemRule::Visit(int row)
     } else if (!TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE)) {
         same.m_hasPrice = true;
         same.m_price = item.m_fUnitPrice;
-        m_sets->m_runners.emplace_back(row, set);
+        // An item alone in its class has nothing to be compared with.
+        if (m_run.m_keys.IsClassShared(m_run.m_keys.ClassOf(row)))
+            m_sets->m_runners.emplace_back(row, set);
     }
 }
 

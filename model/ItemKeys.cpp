@@ -147,6 +147,7 @@ void CItemKeys::Classify(std::span<CItem* const> rows, const CBidCapLimits& caps
     m_classOf.assign(rows.size(), -1);
     m_capOf.assign(rows.size(), -1);
     m_classCount = 0;
+    m_classShared.clear();
     m_sectionRows.clear();
     m_index.Reset(rows.size());
     for (size_t row = 0; row < rows.size(); ++row) {
@@ -157,7 +158,13 @@ void CItemKeys::Classify(std::span<CItem* const> rows, const CBidCapLimits& caps
             continue;
         const auto matches = [&](int other) { return KeyOf(size_t(other)) == key; };
         const int first = m_index.FindOrAdd(HashText(key), matches, int(row));
-        m_classOf[row] = first == int(row) ? m_classCount++ : m_classOf[size_t(first)];
+        if (first == int(row)) {
+            m_classOf[row] = m_classCount++;
+            m_classShared.push_back(0);
+        } else {
+            m_classOf[row] = m_classOf[size_t(first)];
+            m_classShared[size_t(m_classOf[row])] = 1;
+        }
         m_capOf[row] = caps.FindCap(*rows[row]);
     }
 }

@@ -38,6 +38,8 @@ public:
     // Items with equal keys share a class, numbered in row order; -1 for sections and empty slots.
     int ClassOf(int row) const { return m_classOf[size_t(row)]; }
     int ClassCount() const { return m_classCount; }
+    // Whether other items share the class.
+    bool IsClassShared(int itemClass) const { return m_classShared[size_t(itemClass)] != 0; }
     // The row's cap in `caps`, -1 for none.
     int CapOf(int row) const { return m_capOf[size_t(row)]; }
     std::span<const int> CapsByRow() const { return m_capOf; }
@@ -59,6 +61,7 @@ private:
     std::vector<std::string> m_capNames;
     std::vector<int> m_classOf;
     std::vector<int> m_capOf;
+    std::vector<uint8_t> m_classShared;
     std::vector<int> m_sectionRows;
     int m_classCount = 0;
     CFlatIndex m_index;

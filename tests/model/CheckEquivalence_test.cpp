@@ -242,6 +242,12 @@ TEST(CheckEquivalenceTest, ItemKeysAsWorkedOutFromScratch)
                 }
             }
             ASSERT_EQ(keys.ClassCount(), classes);
+            std::vector<int> rowsOfClass(static_cast<size_t>(classes));
+            for (size_t i = 0; i < rows.size(); ++i)
+                if (keys.ClassOf(int(i)) >= 0)
+                    ++rowsOfClass[size_t(keys.ClassOf(int(i)))];
+            for (int c = 0; c < classes; ++c)
+                ASSERT_EQ(keys.IsClassShared(c), rowsOfClass[size_t(c)] > 1) << "seed " << seed << " class " << c;
         }
     }
 }
