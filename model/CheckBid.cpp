@@ -8,6 +8,8 @@
 #include "model/Prop.h"
 #include "model/Recalc.h"
 
+#include <optional>
+
 namespace {
 
 bool HasBidderId(const CProp& prop)
@@ -19,12 +21,18 @@ void CheckItems(CProp& prop)
 {
     if (prop.m_items.IsEmpty())
         return;
-    ItemCheckRun run(prop);
-    MarkFullyBidItems(run);
-    AnalyseAlternates(run);
-    ChangeFlagBit(&prop.m_wFlags, ITEM_LIST_VALID, IsItemListValid(run) ? 1 : 0);
-    ReportSectionMessages(run);
-    ReportItemMessages(run);
+    // A row changed since the last check stops the first walk; the second runs on keys worked
+    // out anew, which every row confirms.
+    std::optional<ItemCheckRun> run(std::in_place, prop);
+    if (!MarkFullyBidItems(*run)) {
+        run.reset();
+        run.emplace(prop);
+        MarkFullyBidItems(*run);
+    }
+    AnalyseAlternates(*run);
+    ChangeFlagBit(&prop.m_wFlags, ITEM_LIST_VALID, IsItemListValid(*run) ? 1 : 0);
+    ReportSectionMessages(*run);
+    ReportItemMessages(*run);
 }
 
 void CheckSites(CProp& prop)

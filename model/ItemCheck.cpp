@@ -138,12 +138,14 @@ RangeLimit::RangeLimit(int digits) : m_limit(digits > 0 ? PowInt(10.0, digits) :
 {
 }
 
-void MarkFullyBidItems(ItemCheckRun& run)
+bool MarkFullyBidItems(ItemCheckRun& run)
 {
     CIdenticalItemRule identical(run);
     int section = -1;
     for (int row = 0; row < int(run.m_rows.size()); ++row) {
         CItem* item = run.m_rows[size_t(row)];
+        if (!run.m_keys.Confirm(row, item))
+            return false;
         run.m_kinds[size_t(row)] = item ? KindOf(*item) : 0;
         if (run.IsSection(row))
             section = row;
@@ -162,6 +164,7 @@ void MarkFullyBidItems(ItemCheckRun& run)
         }
     }
     identical.Report();
+    return true;
 }
 
 bool IsItemListValid(const ItemCheckRun& run)

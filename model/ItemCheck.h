@@ -120,8 +120,9 @@ private:
 };
 
 // The steps, in the order the check runs them. The first walks the rows once: what kind each row
-// is, the identical-item rule and whether each item is fully bid.
-void MarkFullyBidItems(ItemCheckRun& run);
+// is, the identical-item rule and whether each item is fully bid. It confirms each row's key on
+// the way; false when a row changed since the last check, and the run must start again.
+bool MarkFullyBidItems(ItemCheckRun& run);
 void AnalyseAlternates(ItemCheckRun& run);
 bool IsItemListValid(const ItemCheckRun& run);
 void ReportSectionMessages(ItemCheckRun& run);

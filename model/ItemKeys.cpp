@@ -113,23 +113,33 @@ CItemKeys& CItemKeys::Reused()
     return keys;
 }
 
+// Without the rows that Confirm compares as the check reaches them.
 bool CItemKeys::Matches(std::span<CItem* const> rows, const IdentitySelection& selection,
                         const CBidCapLimits& caps) const
 {
     const auto names = caps.CapNames();
-    if (selection != m_selection || rows.size() != m_ends.size()
+    if (m_stale || selection != m_selection || rows.size() != m_ends.size()
         || !std::equal(names.begin(), names.end(), m_capNames.begin(), m_capNames.end()))
         return false;
-    for (size_t row = 0; row < rows.size(); ++row)
-        if (!KeyMatches(KeyOf(row), rows[row], selection))
-            return false;
-    return true;
+    const auto unchanged = [&](int row) { return KeyMatches(KeyOf(size_t(row)), rows[size_t(row)], selection); };
+    return std::ranges::all_of(m_sectionRows, unchanged) && std::ranges::all_of(m_cappedRows, unchanged);
+}
+
+bool CItemKeys::Confirm(int row, const CItem* item)
+{
+    if (!KeyMatches(KeyOf(size_t(row)), item, m_selection))
+        m_stale = true;
+    return !m_stale;
 }
 
 void CItemKeys::Update(std::span<CItem* const> rows, const IdentitySelection& selection, const CBidCapLimits& caps)
 {
-    if (Matches(rows, selection, caps))
-        return;
+    if (!Matches(rows, selection, caps))
+        Rebuild(rows, selection, caps);
+}
+
+void CItemKeys::Rebuild(std::span<CItem* const> rows, const IdentitySelection& selection, const CBidCapLimits& caps)
+{
     m_bytes.clear();
     m_ends.clear();
     for (const CItem* item : rows) {
@@ -139,6 +149,7 @@ void CItemKeys::Update(std::span<CItem* const> rows, const IdentitySelection& se
     m_selection = selection;
     const auto names = caps.CapNames();
     m_capNames.assign(names.begin(), names.end());
+    m_stale = false;
     Classify(rows, caps);
 }
 
@@ -149,6 +160,7 @@ void CItemKeys::Classify(std::span<CItem* const> rows, const CBidCapLimits& caps
     m_classCount = 0;
     m_classShared.clear();
     m_sectionRows.clear();
+    m_cappedRows.clear();
     m_index.Reset(rows.size());
     for (size_t row = 0; row < rows.size(); ++row) {
         const std::string_view key = KeyOf(row);
@@ -166,5 +178,7 @@ void CItemKeys::Classify(std::span<CItem* const> rows, const CBidCapLimits& caps
             m_classShared[size_t(m_classOf[row])] = 1;
         }
         m_capOf[row] = caps.FindCap(*rows[row]);
+        if (m_capOf[row] >= 0)
+            m_cappedRows.push_back(int(row));
     }
 }

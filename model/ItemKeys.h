@@ -26,14 +26,21 @@ struct IdentitySelection {
 };
 
 // What follows from the rows' texts alone: which items are the same for the identical-item rule,
-// and which bid cap each row has. Every edit checks the whole proposal and a price edit changes
-// neither, so both are kept from one check to the next. Each check compares every row's key (its
-// kind, item number and the texts and flags the selection compares) with the last check's, byte
-// for byte, and works the two out anew only when a key, the selection or the cap names differ.
+// which bid cap each row has and where the sections are. Every edit checks the whole proposal and
+// a price edit changes none of it, so it is kept from one check to the next. Each row's key (its
+// kind, item number and the texts and flags the selection compares) is compared with the last
+// check's, byte for byte: the section rows and the rows with a cap before the check, every other
+// row as the check's first walk reaches it (Confirm), so that a large proposal is not read once
+// more for it alone. A row found changed makes the keys stale; they are worked out anew at the
+// next Update.
 class CItemKeys {
 public:
-    // `rows` is the item list, null for an emptied slot.
+    // `rows` is the item list, null for an emptied slot. Works the keys out anew when the number
+    // of rows, the selection or the cap names differ from the last time, when a row was found
+    // changed, or when a section row or a row with a cap changed.
     void Update(std::span<CItem* const> rows, const IdentitySelection& selection, const CBidCapLimits& caps);
+    // Whether the row's key is as kept; false makes the keys stale.
+    bool Confirm(int row, const CItem* item);
 
     // Items with equal keys share a class, numbered in row order; -1 for sections and empty slots.
     int ClassOf(int row) const { return m_classOf[size_t(row)]; }
@@ -52,6 +59,7 @@ public:
 
 private:
     bool Matches(std::span<CItem* const> rows, const IdentitySelection& selection, const CBidCapLimits& caps) const;
+    void Rebuild(std::span<CItem* const> rows, const IdentitySelection& selection, const CBidCapLimits& caps);
     void Classify(std::span<CItem* const> rows, const CBidCapLimits& caps);
     std::string_view KeyOf(size_t row) const;
 
@@ -63,6 +71,8 @@ private:
     std::vector<int> m_capOf;
     std::vector<uint8_t> m_classShared;
     std::vector<int> m_sectionRows;
+    std::vector<int> m_cappedRows;
     int m_classCount = 0;
+    bool m_stale = false;
     CFlatIndex m_index;
 };
