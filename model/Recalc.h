@@ -32,14 +32,8 @@ double ChooseSectionTotal(const CProp& prop, int section, std::vector<ChoiceRow>
 bool RecalcBidTotal(CProp& prop);
 void CalcDbeCommitment(CProp& prop, int type);
 
-// The section rows in order and which of them count toward the items total, chosen as the bid
-// total does (their chosen bits are set).
-struct SectionChoice {
-    std::vector<ChoiceRow> m_rows;
-    ChoiceOutcome m_outcome;
-};
-SectionChoice ChooseSections(CProp& prop);
-// The same choice again, over section rows gathered before.
+// The choice among the section rows (each knowing whether its section has a price) as the bid
+// total makes it; sets their chosen bits.
 const ChoiceOutcome& ChooseAmongSections(const CProp& prop, const std::vector<ChoiceRow>& sections,
                                          CAlternateChooser& chooser);
 

@@ -149,15 +149,6 @@ bool RecalcBidTotal(CProp& prop)
     return TotalBid(prop, SectionRows(prop.m_items), chooser);
 }
 
-SectionChoice ChooseSections(CProp& prop)
-{
-    SectionChoice choice;
-    choice.m_rows = SectionRows(prop.m_items);
-    CAlternateChooser chooser;
-    choice.m_outcome = ChooseAmongSections(prop, choice.m_rows, chooser);
-    return choice;
-}
-
 // One walk over the rows does the extensions and, at the end of each section, its total: a
 // large proposal does not stay in the cache between walks.
 int RecalcBidTotals(CProp* prop)

@@ -160,6 +160,19 @@ TEST(BidTotalTest, AlternateSectionsAreChosenAcrossTheBid)
     EXPECT_EQ(RecalcBidTotals(prop.get()), 1);
     EXPECT_TRUE(Chosen(costly));
     EXPECT_EQ(prop->m_dItemsTotal, 1010);
+
+    // One section and the bid total again, as after an edit of one price.
+    ChangeFlagBit(&prop->m_wFlags, PROP_ALT_SECTIONS_BY_CODE, 0);
+    RecalcBidTotals(prop.get());
+    ASSERT_TRUE(Chosen(cheap));
+    prop->m_items[5]->m_fUnitPrice = 1200;
+    RecalcItem(*prop, *prop->m_items[5]);
+    EXPECT_FALSE(RecalcSection(*prop, 5));
+    EXPECT_EQ(cheap.m_fExtension, 1200);
+    EXPECT_TRUE(RecalcBidTotal(*prop)) << "the first section is the cheaper one now";
+    EXPECT_TRUE(Chosen(costly));
+    EXPECT_FALSE(Chosen(cheap));
+    EXPECT_EQ(prop->m_dItemsTotal, 1010);
 }
 
 TEST(SiteTest, OnlyValidBiddableSitesCountAndOnlyWhenTheBidIncludesThem)
