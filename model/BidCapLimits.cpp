@@ -224,17 +224,13 @@ double CBidCapLimits::SectionTotalAtZero(int row, int section)
     const double price = item.m_fUnitPrice;
     item.m_fUnitPrice = 0;
     RecalcItem(m_prop, item);
+    RowsOfSectionIn(m_prop.m_items, section, m_rowsOfSection);
     m_keptFlags.clear();
-    for (int next = section + 1; next < m_prop.m_items.GetSize(); ++next) {
-        const CItem* other = m_prop.m_items.GetAtOrNull(next);
-        if (other && other->IsSection())
-            break;
-        m_keptFlags.push_back(other ? other->m_wFlags : 0);
-    }
-    const double total = ChooseSectionTotal(m_prop, section, m_rowsOfSection, m_chooser);
+    for (const ChoiceRow& other : m_rowsOfSection)
+        m_keptFlags.push_back(other.m_row->m_wFlags);
+    const double total = ChooseSectionTotal(m_prop, m_rowsOfSection, m_chooser);
     for (size_t k = 0; k < m_keptFlags.size(); ++k)
-        if (CItem* other = m_prop.m_items.GetAtOrNull(section + 1 + int(k)))
-            other->m_wFlags = m_keptFlags[k];
+        m_rowsOfSection[k].m_row->m_wFlags = m_keptFlags[k];
     item.m_fUnitPrice = price;
     RecalcItem(m_prop, item);
     return total;

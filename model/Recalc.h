@@ -24,10 +24,9 @@ int ExtensionDecimals(const CProp& prop);
 void RecalcSite(CSite& site);
 // The section of any row; true when a chosen bit changed. Nothing without a section row.
 bool RecalcSection(CProp& prop, int index);
-// The total the recalculation gives the section at row `section` from its rows (after it, up to
-// the next section row), choosing among their alternates and setting their chosen bits; into
-// buffers the caller keeps. The section row is left alone.
-double ChooseSectionTotal(const CProp& prop, int section, std::vector<ChoiceRow>& rows, CAlternateChooser& chooser);
+// The total the recalculation gives a section from its rows (RowsOfSectionIn), choosing among their
+// alternates and setting their chosen bits. The section row is left alone.
+double ChooseSectionTotal(const CProp& prop, const std::vector<ChoiceRow>& rows, CAlternateChooser& chooser);
 // Items total, time total, bid totals; true when a chosen bit of a section changed.
 bool RecalcBidTotal(CProp& prop);
 void CalcDbeCommitment(CProp& prop, int type);

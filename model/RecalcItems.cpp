@@ -24,6 +24,19 @@ void RecalcItemExtension(CItem& item, int decimals)
     item.m_fExtension2 = item.m_fExtension;
 }
 
+void RowsOfSectionIn(const CItemArray& items, int section, std::vector<ChoiceRow>& rows)
+{
+    rows.clear();
+    for (int i = section + 1; i < items.GetSize(); ++i) {
+        CItem* row = items.GetAtOrNull(i);
+        if (!row)
+            continue;
+        if (row->IsSection())
+            break;
+        rows.push_back({row});
+    }
+}
+
 int FindSectionRowIn(const CItemArray& items, int index)
 {
     if (index >= items.GetSize())

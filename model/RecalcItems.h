@@ -1,10 +1,12 @@
 #pragma once
 
+#include "model/AlternateChoice.h"
 #include "model/Evaluator.h"
 #include "model/Item.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class CItemArray;
 
@@ -34,6 +36,8 @@ double ItemExtension(double quantity, double unitPrice, int decimals);
 // The item's extension, copied to the second pair. Section rows are left alone.
 void RecalcItemExtension(CItem& item, int decimals);
 
+// The rows after the section row up to the next one, into a buffer that the caller reuses.
+void RowsOfSectionIn(const CItemArray& items, int section, std::vector<ChoiceRow>& rows);
 // The nearest section row at or before `index`; 0 when there is none.
 int FindSectionRowIn(const CItemArray& items, int index);
 // The next row in direction `step` (+1 or -1) that is not a section row; -1 past either end or

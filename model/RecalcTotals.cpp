@@ -10,20 +10,6 @@
 
 namespace {
 
-// The rows after the section row up to the next one, into a buffer that the caller reuses.
-void RowsOfSection(const CItemArray& items, int section, std::vector<ChoiceRow>& rows)
-{
-    rows.clear();
-    for (int i = section + 1; i < items.GetSize(); ++i) {
-        CItem* row = items.GetAtOrNull(i);
-        if (!row)
-            continue;
-        if (row->IsSection())
-            break;
-        rows.push_back({row});
-    }
-}
-
 // Every section row, each knowing whether any item of its section has a valid extension.
 std::vector<ChoiceRow> SectionRows(const CItemArray& items)
 {
@@ -98,9 +84,8 @@ int ExtensionDecimals(const CProp& prop)
     return prop.m_numberFormats[NUMFMT_AMOUNT].m_byDecimals;
 }
 
-double ChooseSectionTotal(const CProp& prop, int section, std::vector<ChoiceRow>& rows, CAlternateChooser& chooser)
+double ChooseSectionTotal(const CProp& prop, const std::vector<ChoiceRow>& rows, CAlternateChooser& chooser)
 {
-    RowsOfSection(prop.m_items, section, rows);
     const ChoiceOutcome& outcome = chooser.Choose(rows, TestFlagBit(prop.m_wFlags, PROP_ALT_ITEMS_BY_CODE) != 0, false);
     double total = 0;
     double secondTotal = 0;
@@ -138,7 +123,7 @@ bool RecalcSection(CProp& prop, int index)
     if (!section || !section->IsSection())
         return false;
     std::vector<ChoiceRow> rows;
-    RowsOfSection(prop.m_items, sectionIndex, rows);
+    RowsOfSectionIn(prop.m_items, sectionIndex, rows);
     CAlternateChooser chooser;
     return TotalSection(prop, *section, rows, chooser);
 }
