@@ -1,5 +1,5 @@
-#include "model/FatalError.h"
-#include "model/NumberFormat.h"
+#include "model/text/FatalError.h"
+#include "model/text/NumberFormat.h"
 
 #include <cstdio>
 

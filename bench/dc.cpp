@@ -1,7 +1,7 @@
 // Cost of drawing grid cells through CDC against the same drawing made directly with QPainter.
 // The figure to watch is the "ratio" counter of BM_CellsThroughDC (target: at most 1.2).
 #include "bench/support/QtBenchmarkMain.h"
-#include "platform/ui/DC.h"
+#include "platform/ui/draw/DC.h"
 
 #include <QPainter>
 #include <benchmark/benchmark.h>

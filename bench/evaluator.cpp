@@ -1,6 +1,6 @@
 // Evaluates typical unit-conversion and price formulas, against converting the same number
 // literals with std::from_chars. Prints the evaluator's cost as a multiple of that baseline.
-#include "model/Evaluator.h"
+#include "model/eval/Evaluator.h"
 
 #include <benchmark/benchmark.h>
 

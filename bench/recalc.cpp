@@ -5,10 +5,10 @@
 // the time of an edit of 50,000 items against one of 10,000 ("x_10k_items"). Medians of the
 // per-edit and per-pass times.
 #include "bench/generator/ProposalGenerator.h"
-#include "model/BidErrors.h"
-#include "model/CheckBid.h"
-#include "model/Prop.h"
-#include "model/Recalc.h"
+#include "model/check/BidErrors.h"
+#include "model/check/CheckBid.h"
+#include "model/records/Prop.h"
+#include "model/check/Recalc.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 // Copying and comparing an item list of 10,000 rows and a whole proposal of 10,000 items, each
 // reported as a ratio ("x_plain_copy") to copying the same number of plain fixed-size structs,
 // measured in the same run.
-#include "model/AmendmentResult.h"
-#include "model/FlagWord.h"
-#include "model/ItemArray.h"
-#include "model/Prop.h"
+#include "model/amend/AmendmentResult.h"
+#include "model/text/FlagWord.h"
+#include "model/records/ItemArray.h"
+#include "model/records/Prop.h"
 
 #include <benchmark/benchmark.h>
 

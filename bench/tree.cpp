@@ -3,7 +3,7 @@
 // "ratio" counter of BM_TreeThroughControl (a proposal of 10,000 items should stay within
 // 1.5 times plain Qt).
 #include "bench/support/QtBenchmarkMain.h"
-#include "platform/ui/TreeCtrl.h"
+#include "platform/ui/controls/TreeCtrl.h"
 
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>

@@ -1,13 +1,17 @@
 # A layer is one static library made of the sources in its folder and the sub-folders named
-# in SUBDIRS (other sub-folders are layers of their own). Globbing lets a new file join its
-# layer without edits here.
+# in SUBDIRS, or with RECURSE in every sub-folder (otherwise sub-folders are layers of their
+# own). Globbing lets a new file, or with RECURSE a new sub-folder, join its layer without edits.
 function(zod_layer target)
-  cmake_parse_arguments(ARG "" "" "LINK;SUBDIRS" ${ARGN})
+  cmake_parse_arguments(ARG "RECURSE" "" "LINK;SUBDIRS" ${ARGN})
   set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   foreach(dir ${ARG_SUBDIRS})
     list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
   endforeach()
-  file(GLOB sources CONFIGURE_DEPENDS ${patterns})
+  if(ARG_RECURSE)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${patterns})
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS ${patterns})
+  endif()
   if(sources)
     add_library(${target} STATIC ${sources})
     target_link_libraries(${target} PUBLIC ${ARG_LINK})

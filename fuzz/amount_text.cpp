@@ -1,7 +1,7 @@
 // Amount texts typed by the bidder or stored in the agency's form cells and bid cap formulas:
 // parsing never crashes or reads past the text, whatever the currency symbol.
-#include "model/AmountText.h"
-#include "model/Evaluator.h"
+#include "model/text/AmountText.h"
+#include "model/eval/Evaluator.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,5 +1,5 @@
 // The price reference file: the first line of the input is the item number, the rest is "ZOD.REF".
-#include "model/BidRefPrice.h"
+#include "model/files/BidRefPrice.h"
 
 #include <cstddef>
 #include <cstdint>

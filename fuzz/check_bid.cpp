@@ -1,14 +1,14 @@
 // A proposal whose items, firm forms, bid caps, sites and bond form come from hostile bytes:
 // recalculating and checking it never crashes, whatever indices, codes, severities and formulas
 // the agency's file holds.
-#include "model/BidErrors.h"
-#include "model/CheckBid.h"
-#include "model/Evaluator.h"
-#include "model/FirmCommitments.h"
-#include "model/FlagWord.h"
-#include "model/FormChecks.h"
-#include "model/Prop.h"
-#include "model/Recalc.h"
+#include "model/check/BidErrors.h"
+#include "model/check/CheckBid.h"
+#include "model/eval/Evaluator.h"
+#include "model/check/FirmCommitments.h"
+#include "model/text/FlagWord.h"
+#include "model/check/FormChecks.h"
+#include "model/records/Prop.h"
+#include "model/check/Recalc.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,5 +1,5 @@
 // Typed date and time texts: the first byte chooses where the date text ends and the time begins.
-#include "model/Dates.h"
+#include "model/text/Dates.h"
 
 #include <cstddef>
 #include <cstdint>

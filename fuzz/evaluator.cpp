@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the formula evaluator as one line; a line holding a NUL byte is split
 // there into a "set" statement and an expression, so macros get called as well.
-#include "model/Evaluator.h"
+#include "model/eval/Evaluator.h"
 
 #include <cstddef>
 #include <cstdint>

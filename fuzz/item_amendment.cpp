@@ -1,8 +1,8 @@
 // Hostile item lists and amendment lists: applying, reducing and looking up rows must never
 // crash, and a failed apply must leave the list as it was.
-#include "model/ChangeLog.h"
-#include "model/FatalError.h"
-#include "model/ItemArray.h"
+#include "model/amend/ChangeLog.h"
+#include "model/text/FatalError.h"
+#include "model/records/ItemArray.h"
 
 #include <algorithm>
 #include <cstddef>

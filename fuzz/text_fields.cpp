@@ -1,7 +1,7 @@
 // The text helpers that read fields of outside files: tokens, quoting, lists, wildcards, colours.
-#include "model/ColorSpec.h"
-#include "model/Dates.h"
-#include "model/TextUtil.h"
+#include "model/text/ColorSpec.h"
+#include "model/text/Dates.h"
+#include "model/text/TextUtil.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The stream readers over any bytes: lines with comments, runs up to terminators, NUL texts.
-#include "model/LineReader.h"
+#include "model/text/LineReader.h"
 
 #include <cstddef>
 #include <cstdint>

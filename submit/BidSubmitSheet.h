@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/PropertySheet.h"
+#include "platform/ui/dialogs/PropertySheet.h"
 
 #include <string>
 

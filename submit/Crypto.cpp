@@ -1,7 +1,7 @@
 #include "submit/Crypto.h"
 
-#include "model/Prop.h"
-#include "model/TextUtil.h"
+#include "model/records/Prop.h"
+#include "model/text/TextUtil.h"
 #include "platform/core/Environment.h"
 #include "platform/core/Files.h"
 #include "platform/core/Paths.h"

@@ -1,6 +1,6 @@
 # Sourced by run.sh and test.sh: installs the system packages the project needs, once.
 PACKAGES=(
-  g++ cmake ninja-build zlib1g-dev libbz2-dev
+  g++ cmake ninja-build ccache zlib1g-dev libbz2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libqt6widgets6 libqt6printsupport6 libqt6test6 qt6-qpa-plugins
   fonts-liberation2 fonts-dejavu-core
@@ -21,8 +21,11 @@ install_packages() {
 }
 
 # configure_and_build DIR [cmake options...]
+# ccache with the checkout as base dir: clones and work trees in other folders share hits.
 configure_and_build() {
   local dir=$1; shift
-  cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja "$@" >/dev/null
+  export CCACHE_BASEDIR="$ROOT"
+  cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
+    -DCMAKE_C_COMPILER_LAUNCHER=ccache "$@" >/dev/null
   cmake --build "$ROOT/$dir"
 }

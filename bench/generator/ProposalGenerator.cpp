@@ -1,9 +1,9 @@
 #include "bench/generator/ProposalGenerator.h"
 
-#include "model/Evaluator.h"
-#include "model/FlagWord.h"
-#include "model/FormChecks.h"
-#include "model/Prop.h"
+#include "model/eval/Evaluator.h"
+#include "model/text/FlagWord.h"
+#include "model/check/FormChecks.h"
+#include "model/records/Prop.h"
 
 #include <algorithm>
 #include <cmath>

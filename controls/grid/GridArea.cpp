@@ -2,7 +2,7 @@
 
 #include "controls/grid/GridCtrl.h"
 #include "controls/grid/GridInfo.h"
-#include "platform/ui/DC.h"
+#include "platform/ui/draw/DC.h"
 
 void CGridArea::RepaintCell(int column, int row)
 {

@@ -2,7 +2,7 @@
 // The section that shows the cells. It keeps the list of cells its next paint draws.
 #include "controls/grid/GridRedrawList.h"
 #include "controls/grid/GridSection.h"
-#include "platform/ui/Wnd.h"
+#include "platform/ui/window/Wnd.h"
 
 class CGridArea : public CGridSection<CWnd> {
 public:

@@ -1,6 +1,6 @@
 #include "controls/grid/GridCell.h"
 
-#include "platform/ui/SystemMetrics.h"
+#include "platform/ui/draw/SystemMetrics.h"
 
 int CGridCell::Store(uint32_t bit)
 {

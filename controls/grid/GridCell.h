@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/WinTypes.h"
+#include "platform/ui/window/WinTypes.h"
 
 class CBitmap;
 class CFont;

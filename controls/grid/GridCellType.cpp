@@ -3,7 +3,7 @@
 #include "controls/grid/GridCell.h"
 #include "controls/grid/GridCtrl.h"
 #include "controls/grid/GridInfo.h"
-#include "platform/ui/DC.h"
+#include "platform/ui/draw/DC.h"
 
 namespace {
 

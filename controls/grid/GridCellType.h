@@ -2,7 +2,7 @@
 // A cell type draws one kind of cell and may take its mouse and key input. The base class
 // is the normal type; a cell names its type by the index the control gave it.
 #include "controls/grid/GridPtrList.h"
-#include "platform/ui/Geometry.h"
+#include "platform/ui/window/Geometry.h"
 
 class CDC;
 class CGridCell;

@@ -5,8 +5,8 @@
 #include "controls/grid/GridDataSource.h"
 #include "controls/grid/GridInfo.h"
 #include "controls/grid/GridSections.h"
-#include "platform/ui/DC.h"
-#include "platform/ui/SystemMetrics.h"
+#include "platform/ui/draw/DC.h"
+#include "platform/ui/draw/SystemMetrics.h"
 
 namespace {
 

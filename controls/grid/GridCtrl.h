@@ -10,8 +10,8 @@
 #include "controls/grid/GridCell.h"
 #include "controls/grid/GridCellType.h"
 #include "controls/grid/GridPtrList.h"
-#include "platform/ui/GdiObjects.h"
-#include "platform/ui/Wnd.h"
+#include "platform/ui/draw/GdiObjects.h"
+#include "platform/ui/window/Wnd.h"
 
 class CDC;
 class CGridArea;

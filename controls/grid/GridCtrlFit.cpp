@@ -4,7 +4,7 @@
 #include "controls/grid/GridCtrl.h"
 #include "controls/grid/GridDataSource.h"
 #include "controls/grid/GridInfo.h"
-#include "platform/ui/DC.h"
+#include "platform/ui/draw/DC.h"
 
 namespace {
 constexpr int kNarrowestBestFit = 3;

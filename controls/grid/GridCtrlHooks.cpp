@@ -4,8 +4,8 @@
 
 #include "controls/grid/GridCtrl.h"
 #include "controls/grid/GridInfo.h"
-#include "platform/ui/DC.h"
-#include "platform/ui/SystemMetrics.h"
+#include "platform/ui/draw/DC.h"
+#include "platform/ui/draw/SystemMetrics.h"
 
 namespace {
 constexpr int kYes = 1;

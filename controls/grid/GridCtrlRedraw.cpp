@@ -4,7 +4,7 @@
 #include "controls/grid/GridDataSource.h"
 #include "controls/grid/GridInfo.h"
 #include "controls/grid/GridSections.h"
-#include "platform/ui/InputState.h"
+#include "platform/ui/window/InputState.h"
 
 bool CGridCtrl::IsPaintOn() const
 {

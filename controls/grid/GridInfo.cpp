@@ -4,8 +4,8 @@
 #include <climits>
 
 #include "controls/grid/GridDataSource.h"
-#include "platform/ui/GdiObjects.h"
-#include "platform/ui/SystemMetrics.h"
+#include "platform/ui/draw/GdiObjects.h"
+#include "platform/ui/draw/SystemMetrics.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "controls/grid/GridCell.h"
 #include "controls/grid/GridSelectionList.h"
-#include "platform/ui/Geometry.h"
+#include "platform/ui/window/Geometry.h"
 
 class CFont;
 class CGridCtrl;

@@ -3,9 +3,9 @@
 // the headings, bars and tabs take their own painting and input in their own files.
 #include "controls/grid/GridRedrawList.h"
 #include "controls/grid/GridSection.h"
-#include "platform/ui/Edit.h"
-#include "platform/ui/ScrollBar.h"
-#include "platform/ui/Wnd.h"
+#include "platform/ui/controls/Edit.h"
+#include "platform/ui/controls/ScrollBar.h"
+#include "platform/ui/window/Wnd.h"
 
 class CGridTopHdg : public CGridSection<CWnd> {};
 

@@ -4,7 +4,7 @@
 #include "controls/grid/GridArea.h"
 #include "controls/grid/GridCtrl.h"
 #include "controls/grid/GridSelectionList.h"
-#include "platform/ui/WinTypes.h"
+#include "platform/ui/window/WinTypes.h"
 
 int CGridSelectionList::FirstSelectedCell(int* column, int* row)
 {

@@ -1,6 +1,6 @@
 #include "submit/Crypto.h"
 
-#include "model/Prop.h"
+#include "model/records/Prop.h"
 #include "submit/SessionLog.h"
 #include "tests/submit/ArmorBuilder.h"
 #include "tests/support/TestEnvironment.h"

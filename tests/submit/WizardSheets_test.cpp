@@ -1,5 +1,5 @@
 #include "submit/BidSubmitSheet.h"
-#include "platform/ui/ScriptedModalServices.h"
+#include "platform/ui/dialogs/ScriptedModalServices.h"
 
 #include <gtest/gtest.h>
 

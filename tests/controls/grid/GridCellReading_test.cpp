@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/grid/GridInfo.h"
-#include "GridSpies.h"
+#include "tests/controls/grid/GridSpies.h"
 
 using ::testing::_;
 using ::testing::InSequence;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/ui/SystemMetrics.h"
+#include "platform/ui/draw/SystemMetrics.h"
 
 TEST(GridCell, UnsetPropertiesReadAsTheirDefaults)
 {

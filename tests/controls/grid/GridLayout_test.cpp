@@ -4,8 +4,8 @@
 #include "controls/grid/GridArea.h"
 #include "controls/grid/GridInfo.h"
 #include "controls/grid/GridSections.h"
-#include "platform/ui/SystemMetrics.h"
-#include "GridSpies.h"
+#include "platform/ui/draw/SystemMetrics.h"
+#include "tests/controls/grid/GridSpies.h"
 
 using ::testing::_;
 using ::testing::NiceMock;

@@ -5,7 +5,7 @@
 #include "controls/grid/GridInfo.h"
 #include "controls/grid/GridSections.h"
 #include "controls/grid/GridSelectionList.h"
-#include "GridSpies.h"
+#include "tests/controls/grid/GridSpies.h"
 
 using ::testing::NiceMock;
 

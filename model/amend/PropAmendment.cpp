@@ -1,0 +1,272 @@
+#include "model/amend/AmendmentResult.h"
+#include "model/amend/ChangeLog.h"
+#include "model/text/Dates.h"
+#include "model/amend/FieldExchange.h"
+#include "model/text/FlagWord.h"
+#include "model/records/Prop.h"
+#include "model/records/RecordText.h"
+#include "model/amend/StagedChange.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+constexpr const char* kContractIdMatch = "ContID";
+
+unsigned ExchangeLabelled(std::string& mine, std::string& theirs, const char* label)
+{
+    return SwapAndLogString(mine, theirs, LOG_PROPOSAL_DATA, label);
+}
+
+int CheckAmendmentFits(const CProp& prop, const CProp& amendment)
+{
+    if (amendment.m_iAmendmentCount == 0 || !TestFlagBit(amendment.m_wFlags, PROP_IS_AMENDMENT))
+        return AMEND_NOT_AN_AMENDMENT;
+    const bool sameProposal =
+        prop.m_strAmendmentMatchKey == kContractIdMatch
+            ? prop.m_strContractId == amendment.m_strContractId
+            : prop.m_strCallOrder == amendment.m_strCallOrder &&
+                  DaysBetween(prop.m_iLettingDate, amendment.m_iLettingDate, false) == 0;
+    if (!sameProposal)
+        return AMEND_OTHER_PROPOSAL;
+    // 64 bits: a count from a file may sit at the top of its range.
+    const int64_t expected = int64_t(prop.m_iAmendmentCount) + 1;
+    if (expected > amendment.m_iAmendmentCount)
+        return AMEND_ALREADY_APPLIED;
+    if (expected < amendment.m_iAmendmentCount)
+        return AMEND_OUT_OF_ORDER;
+    return AMEND_NO_ERROR;
+}
+
+void ExchangeHeaderNumbersAndTexts(CProp& p, CProp& a)
+{
+    ExchangeAndLogInt(p.m_iProposalNumber, a.m_iProposalNumber);
+    for (size_t i = 0; i < p.m_iHeaderNumbers.size(); ++i)
+        ExchangeAndLogInt(p.m_iHeaderNumbers[i], a.m_iHeaderNumbers[i]);
+    ExchangeAndLogInt(p.m_iAmendmentCount, a.m_iAmendmentCount);
+    ExchangeAndLogDouble(p.m_dBondAmount, a.m_dBondAmount, LOG_PROPOSAL_DATA, "Bond Amount");
+    for (size_t i = 0; i < p.m_dGenericNumbers.size(); ++i)
+        ExchangeAndLogDouble(p.m_dGenericNumbers[i], a.m_dGenericNumbers[i]);
+    ExchangeAndLogInt(p.m_iLettingDate, a.m_iLettingDate, LOG_PROPOSAL_DATA, "Letting Date");
+    ExchangeLabelled(p.m_strLettingId, a.m_strLettingId, "Letting ID");
+    ExchangeLabelled(p.m_strCallOrder, a.m_strCallOrder, "Call Order");
+    ExchangeLabelled(p.m_strAltContractId, a.m_strAltContractId, "Alt Contract ID");
+    ExchangeLabelled(p.m_strLocation, a.m_strLocation, "Location");
+    ExchangeLabelled(p.m_strShortDescription, a.m_strShortDescription, "Short Description");
+    ExchangeLabelled(p.m_strDescription, a.m_strDescription, "Description");
+    ExchangeLabelled(p.m_strContractType, a.m_strContractType, "Contract Type");
+    ExchangeLabelled(p.m_strProposalType, a.m_strProposalType, "Type");
+    ExchangeLabelled(p.m_strHighwayNumber, a.m_strHighwayNumber, "Highway Number");
+    SwapAndLogString(p.m_strControllingProject, a.m_strControllingProject);
+    SwapAndLogString(p.m_strControllingRoute, a.m_strControllingRoute);
+    SwapAndLogString(p.m_strFundType, a.m_strFundType);
+    ExchangeLabelled(p.m_strProjectIds, a.m_strProjectIds, "Project ID's");
+    ExchangeLabelled(p.m_strRoadName, a.m_strRoadName, "Road Name");
+    ExchangeLabelled(p.m_strRoute, a.m_strRoute, "Route");
+    ExchangeLabelled(p.m_strSerialNumber, a.m_strSerialNumber, "Serial Number");
+    ExchangeLabelled(p.m_strAgencyId, a.m_strAgencyId, "Agency ID");
+    static const char* const submitLabels[] = {"Submit URL", "Submit URL #2", "Submit URL #3", "Submit URL #4"};
+    for (size_t i = 0; i < p.m_strSubmitUrls.size(); ++i)
+        ExchangeLabelled(p.m_strSubmitUrls[i], a.m_strSubmitUrls[i], submitLabels[i]);
+    static const char* const bondLabels[] = {"Bond Check URL", "Bond Check URL #2"};
+    for (size_t i = 0; i < p.m_strBondCheckUrls.size(); ++i)
+        ExchangeLabelled(p.m_strBondCheckUrls[i], a.m_strBondCheckUrls[i], bondLabels[i]);
+    for (size_t i = 0; i < p.m_iDisplayFormatNumbers.size(); ++i)
+        ExchangeAndLogInt(p.m_iDisplayFormatNumbers[i], a.m_iDisplayFormatNumbers[i]);
+    ExchangeAndLogInt(p.m_iMaxAttachmentSize, a.m_iMaxAttachmentSize, LOG_PROPOSAL_DATA,
+                      "Maximum Attachment Size");
+    ExchangeAndLogInt(p.m_iMaxTotalAttachmentSize, a.m_iMaxTotalAttachmentSize, LOG_PROPOSAL_DATA,
+                      "Maximum Total Attachment Size");
+}
+
+void ExchangeFormats(CProp& p, CProp& a)
+{
+    unsigned numberFormats = 0;
+    for (size_t i = 0; i < p.m_numberFormats.size(); ++i) {
+        numberFormats += ExchangeAndLogByte(p.m_numberFormats[i].m_byWidth, a.m_numberFormats[i].m_byWidth);
+        numberFormats += ExchangeAndLogByte(p.m_numberFormats[i].m_byDecimals, a.m_numberFormats[i].m_byDecimals);
+    }
+    LogIfChanged(numberFormats, "Number Formats");
+
+    ExchangeAndLogWord(p.m_wDisplayFormatNumber, a.m_wDisplayFormatNumber);
+    ExchangeAndLogWord(p.m_wDisplayFormatFlags, a.m_wDisplayFormatFlags);
+    ExchangeAndLogWord(p.m_wNumberFormatFlags, a.m_wNumberFormatFlags);
+    unsigned displayFormats = 0;
+    for (size_t i = 0; i < p.m_strDisplayFormats.size(); ++i)
+        displayFormats += SwapAndLogString(p.m_strDisplayFormats[i], a.m_strDisplayFormats[i]);
+    LogIfChanged(displayFormats, "Display Formats");
+}
+
+void ExchangeFlagsAndReferenceTexts(CProp& p, CProp& a)
+{
+    ExchangeAndLogWord(p.m_wFlags, a.m_wFlags);
+    ExchangeAndLogWord(p.m_wFlags2, a.m_wFlags2);
+    ExchangeAndLogWord(p.m_wGenericFlags, a.m_wGenericFlags);
+    // Reference text 1 is the bidder's side of the data and stays.
+    for (int text : {7, 5, 6, 8, 2, 3, 4})
+        SwapAndLogString(p.m_strReferenceData[size_t(text - 1)], a.m_strReferenceData[size_t(text - 1)]);
+    for (auto [mine, theirs] : {std::pair{&p.m_strControllingPcn, &a.m_strControllingPcn},
+                                {&p.m_strSpecYear, &a.m_strSpecYear},
+                                {&p.m_strAfterSpecYear, &a.m_strAfterSpecYear},
+                                {&p.m_strProposalWorkType, &a.m_strProposalWorkType},
+                                {&p.m_strProjectWorkType, &a.m_strProjectWorkType}})
+        SwapAndLogString(*mine, *theirs);
+    for (size_t i = 0; i < p.m_strGenericTexts.size(); ++i)
+        SwapAndLogString(p.m_strGenericTexts[i], a.m_strGenericTexts[i]);
+    for (size_t i = 0; i < p.m_strFurtherReferences.size(); ++i)
+        SwapAndLogString(p.m_strFurtherReferences[i], a.m_strFurtherReferences[i]);
+    ChangeFlagBit(&p.m_wFlags, PROP_IS_AMENDMENT, 0);
+    ChangeFlagBit(&p.m_wFlags, PROP_CHANGED, 0);
+}
+
+void ExchangeReferenceLists(CProp& p, CProp& a)
+{
+    p.m_referenceLists.SwapContents(a.m_referenceLists);
+    p.m_referenceLists.StripUnchangedMarkers();
+    if (p.m_referenceLists.HasDifferences(a.m_referenceLists))
+        LogAmendmentChange("Reference Data", LOG_PROPOSAL_DATA);
+}
+
+std::unique_ptr<CWinMeta> TakeWhole(std::unique_ptr<CWinMeta>& form)
+{
+    form->StripUnchangedMarkers();
+    return std::move(form);
+}
+
+void ExchangeForm(std::unique_ptr<CWinMeta>& mine, std::unique_ptr<CWinMeta>& theirs, const char* label)
+{
+    const char* prefix = nullptr;
+    if (mine && theirs) {
+        prefix = mine->ExchangeWithLog(*theirs) ? "Changed " : nullptr;
+    } else if (theirs) {
+        mine = TakeWhole(theirs);
+        prefix = "Added ";
+    } else if (mine) {
+        mine.reset();
+        prefix = "Deleted ";
+    }
+    if (prefix)
+        LogAmendmentChange(std::string(prefix) + label, LOG_PROPOSAL_DATA);
+}
+
+void ExchangeMiscForms(CDataArray<CWinMeta>& mine, CDataArray<CWinMeta>& theirs)
+{
+    bool deleted = false, changed = false, added = false;
+    while (mine.GetSize() > theirs.GetSize())
+        deleted = mine.DeleteAt(mine.GetSize() - 1);
+    for (int i = 0; i < mine.GetSize(); ++i) {
+        CWinMeta* own = mine.GetAt(i);
+        CWinMeta* amended = theirs.GetAt(i);
+        if (own && amended)
+            changed = own->ExchangeWithLog(*amended) > 0 || changed;
+    }
+    const int common = mine.GetSize();
+    while (theirs.GetSize() > common) {
+        if (std::unique_ptr<CWinMeta> form = theirs.Detach(common)) {
+            form->StripUnchangedMarkers();
+            mine.Add(std::move(form));
+            added = true;
+        }
+    }
+    if (!deleted && !changed && !added)
+        return;
+    const char* prefix = "Changed ";
+    if (deleted && !changed && !added)
+        prefix = "Deleted ";
+    else if (added && !changed && !deleted)
+        prefix = "Added ";
+    LogAmendmentChange(std::string(prefix) + "Misc Information", LOG_PROPOSAL_DATA);
+}
+
+void GiveEmptyFormsARow(CProp& p)
+{
+    for (const auto& form : p.m_miscForms)
+        if (form && form->m_rows.IsEmpty())
+            form->AddRow(-1, -1);
+    if (p.m_pBondForm && p.m_pBondForm->m_rows.IsEmpty())
+        p.m_pBondForm->AddRow(-1, -1);
+}
+
+// Keeps the firm item entries pointing at the same items while the item list changes.
+class FirmItemFollower : public CItemIndexFollower {
+public:
+    explicit FirmItemFollower(CProp& prop) : m_prop(prop) {}
+    void OnItemInserted(int index) override { Adjust(index, true); }
+    void OnItemRemoved(int index) override { Adjust(index, false); }
+
+private:
+    void Adjust(int index, bool inserted)
+    {
+        for (int type : {FIRM_DBE, FIRM_MBE, FIRM_WBE})
+            if (CWinMeta* form = m_prop.GetDbeForm(type))
+                for (const auto& row : form->m_rows)
+                    if (row)
+                        AdjustRow(*row, index, inserted);
+    }
+
+    static void AdjustRow(CRowData& row, int index, bool inserted)
+    {
+        for (int i = row.m_dbeItems.GetSize() - 1; i >= 0; --i) {
+            CDBEItem* entry = row.m_dbeItems.GetAt(i);
+            if (entry && !AdjustFirmItemIndex(entry->m_iNumber, index, inserted))
+                row.DeleteDbeItem(i);
+        }
+    }
+
+    CProp& m_prop;
+};
+
+void ExchangeLists(CProp& p, CProp& a)
+{
+    LogIfChanged(p.m_counties.ExchangeWithLog(a.m_counties), "County Information");
+    LogIfChanged(p.m_sites.ExchangeWithLog(a.m_sites), "Site Information");
+    LogIfChanged(p.m_notes.ExchangeWithLog(a.m_notes), "Addendum Note Information");
+    LogIfChanged(p.m_otherReports.ExchangeWithLog(a.m_otherReports), "Report Formats");
+    LogIfChanged(p.m_bidCaps.ExchangeWithLog(a.m_bidCaps), "Zod Caps");
+    LogIfChanged(p.m_plates.ExchangeWithLog(a.m_plates), "Report Formats");
+}
+
+void LogAddendumNotes(const CProp& p)
+{
+    for (int i = p.m_notes.GetSize() - 1; i >= 0; --i) {
+        const CNote* note = p.m_notes.GetAt(i);
+        if (note && !note->m_strDescription.empty())
+            LogAmendmentChange(FormatDate(note->m_iAmendmentDate, 4) + ": " + note->m_strDescription,
+                               LOG_ADDENDUM_NOTES);
+    }
+}
+
+void ApplyAmendment(CProp& p, CProp& a)
+{
+    ExchangeHeaderNumbersAndTexts(p, a);
+    ExchangeFormats(p, a);
+    ExchangeFlagsAndReferenceTexts(p, a);
+    ExchangeReferenceLists(p, a);
+    p.m_iDateRevised = a.m_iDateRevised != 0 ? a.m_iDateRevised : a.m_iDateGenerated;
+    ExchangeForm(p.m_pDbeForm, a.m_pDbeForm, "DBE Information");
+    ExchangeForm(p.m_pMbeForm, a.m_pMbeForm, "MBE Information");
+    ExchangeForm(p.m_pWbeForm, a.m_pWbeForm, "WBE Information");
+    ExchangeMiscForms(p.m_miscForms, a.m_miscForms);
+    ExchangeForm(p.m_pBondForm, a.m_pBondForm, "Zod Bond Information");
+    GiveEmptyFormsARow(p);
+    FirmItemFollower follower(p);
+    p.m_items.ApplyItemChanges(a.m_items, &follower);
+    ExchangeLists(p, a);
+    LogAddendumNotes(p);
+}
+
+} // namespace
+
+unsigned CProp::ExchangeWithLog(CProp& amendment)
+{
+    if (&amendment == this)
+        return AMEND_ALREADY_APPLIED;
+    if (const int refusal = CheckAmendmentFits(*this, amendment))
+        return unsigned(refusal);
+    ApplyToCopyAndSwap(*this, [&](CProp& staged) {
+        ApplyAmendment(staged, amendment);
+        return 0;
+    }, &CProp::MakeWholeCopy);
+    return AMEND_NO_ERROR;
+}

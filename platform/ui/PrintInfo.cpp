@@ -1,7 +1,0 @@
-#include "platform/ui/PrintInfo.h"
-
-#include <QPrinter>
-
-CPrintInfo::CPrintInfo() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
-
-CPrintInfo::~CPrintInfo() = default;

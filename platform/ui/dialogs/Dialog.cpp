@@ -1,0 +1,117 @@
+#include "platform/ui/dialogs/Dialog.h"
+
+#include "platform/ui/dialogs/DialogLayout.h"
+#include "platform/ui/window/Notifications.h"
+#include "platform/ui/window/WinText.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+
+namespace {
+
+// Escape and the close box ask the dialog (OnCancel), which may refuse.
+class DialogWidget : public QDialog {
+public:
+    DialogWidget(CDialog& owner, QWidget* parent) : QDialog(parent), m_owner(owner) {}
+    void reject() override { m_owner.OnCancel(); }
+    void accept() override { m_owner.OnOK(); }
+
+private:
+    CDialog& m_owner;
+};
+
+} // namespace
+
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_parentWnd(parent) {}
+
+CDialog::~CDialog()
+{
+    DestroyModalWindow();
+}
+
+void CDialog::SetTitle(std::string title)
+{
+    m_title = std::move(title);
+    if (m_dialog)
+        m_dialog->setWindowTitle(platform::ToQString(m_title));
+}
+
+bool CDialog::MakeWindow(QWidget* parent, bool modal)
+{
+    if (m_dialog)
+        return false;
+    m_dialog = new DialogWidget(*this, parent);
+    m_dialog->setModal(modal);
+    m_dialog->setWindowTitle(platform::ToQString(m_title));
+    m_result = IDCANCEL;
+    m_ended = false;
+    Attach(m_dialog.data(), m_templateId);
+    BuildControls(m_dialog.data());
+    OnInitDialog();
+    return true;
+}
+
+int CDialog::DoModal()
+{
+    QWidget* parent = m_parentWnd ? m_parentWnd->GetWidget() : nullptr;
+    return platform::Modal().RunModal(*this, parent);
+}
+
+bool CDialog::CreateModalWindow(QWidget* parent)
+{
+    return MakeWindow(parent, true);
+}
+
+bool CDialog::CreateModeless(CWnd* parent)
+{
+    if (!MakeWindow(parent ? parent->GetWidget() : nullptr, false))
+        return false;
+    m_dialog->show();
+    return true;
+}
+
+void CDialog::EndDialog(int result)
+{
+    m_result = result;
+    m_ended = true;
+    if (m_dialog)
+        m_dialog->done(result);
+}
+
+void CDialog::DestroyModalWindow()
+{
+    if (!m_dialog)
+        return;
+    Detach();
+    delete m_dialog.data();
+}
+
+void CDialog::BuildControls(QDialog* window)
+{
+    const DialogLayout* layout = platform::FindDialogLayout(m_templateId);
+    if (!layout || !window)
+        return;
+    m_layoutControls = platform::BuildDialogLayout(*this, *window, *layout);
+    if (m_title.empty())
+        window->setWindowTitle(platform::ToQString(ModalTitle()));
+}
+
+std::string CDialog::ModalTitle() const
+{
+    if (!m_title.empty())
+        return m_title;
+    const DialogLayout* layout = platform::FindDialogLayout(m_templateId);
+    return layout && layout->title ? layout->title : std::string();
+}
+
+bool CDialog::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (HIWORD(wParam) == BN_CLICKED) {
+        switch (LOWORD(wParam)) {
+        case IDOK: OnOK(); return true;
+        case IDCANCEL: OnCancel(); return true;
+        default: break;
+        }
+    }
+    return CWnd::OnCommand(wParam, lParam);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/ui/dialogs/ModalServices.h"
+#include "platform/ui/window/Wnd.h"
+
+#include <QPointer>
+
+#include <memory>
+#include <vector>
+
+#include <QDialog>
+
+// A dialog window. Modal runs go through the modal services, so that tests answer them;
+// a modeless dialog is made with Create and lives until DestroyWindow.
+class CDialog : public CWnd, public platform::ModalDialog {
+public:
+    explicit CDialog(UINT templateId = 0, CWnd* parent = nullptr);
+    ~CDialog() override;
+
+    virtual int DoModal(); // IDOK, IDCANCEL or the EndDialog result; -1 when it cannot show
+    bool CreateModeless(CWnd* parent = nullptr);
+    void EndDialog(int result);
+
+    virtual bool OnInitDialog() { return true; }
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+
+    UINT GetTemplateId() const { return m_templateId; }
+
+    // Modal run protocol.
+    bool CreateModalWindow(QWidget* parent) override;
+    QDialog* ModalWindow() override { return m_dialog.data(); }
+    int ModalResult() const override { return m_result; }
+    bool HasEnded() const override { return m_ended; }
+    void EndModal(int result) override { EndDialog(result); }
+    void DestroyModalWindow() override;
+    std::string ModalTitle() const override; // the layout's title unless one was set
+
+    void SetTitle(std::string title);
+
+protected:
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // Puts the dialog's controls into its window: the layout registered under the template id.
+    virtual void BuildControls(QDialog* window);
+
+private:
+    bool MakeWindow(QWidget* parent, bool modal);
+
+    UINT m_templateId;
+    CWnd* m_parentWnd;
+    std::string m_title;
+    // Guarded: a page's window may go with the sheet that holds it.
+    QPointer<QDialog> m_dialog;
+    int m_result = IDCANCEL;
+    bool m_ended = false;
+    std::vector<std::unique_ptr<CWnd>> m_layoutControls;
+};

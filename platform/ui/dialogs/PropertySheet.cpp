@@ -1,0 +1,197 @@
+#include "platform/ui/dialogs/PropertySheet.h"
+
+#include "platform/ui/window/WinText.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+CPropertyPage::CPropertyPage(UINT templateId, std::string caption)
+    : CDialog(templateId), m_caption(std::move(caption))
+{
+}
+
+bool CPropertyPage::OnSetActive()
+{
+    return true;
+}
+
+bool CPropertyPage::OnKillActive()
+{
+    return true;
+}
+
+void CPropertyPage::CreatePage(QWidget* parent)
+{
+    CreateModalWindow(parent);
+    ModalWindow()->setWindowFlags(Qt::Widget);
+    m_created = true;
+}
+
+CPropertySheet::CPropertySheet(std::string caption, CWnd* parent, UINT selectPage)
+    : CDialog(0, parent), m_startPage(selectPage)
+{
+    SetTitle(std::move(caption));
+}
+
+void CPropertySheet::AddPage(CPropertyPage* page)
+{
+    page->m_sheet = this;
+    m_pages.push_back(page);
+    if (m_tabs)
+        m_tabs->addTab(platform::ToQString(page->GetCaption()));
+}
+
+CPropertyPage* CPropertySheet::GetPage(int index) const
+{
+    return index >= 0 && index < GetPageCount() ? m_pages[std::size_t(index)] : nullptr;
+}
+
+void CPropertySheet::BuildControls(QDialog* dialog)
+{
+    auto* layout = new QVBoxLayout(dialog);
+    if (!m_wizard) {
+        m_tabs = new QTabBar(dialog);
+        for (CPropertyPage* page : m_pages)
+            m_tabs->addTab(platform::ToQString(page->GetCaption()));
+        QObject::connect(m_tabs, &QTabBar::tabBarClicked, dialog, [this](int index) {
+            if (!SetActivePage(index) && m_tabs)
+                m_tabs->setCurrentIndex(m_active);
+        });
+        layout->addWidget(m_tabs);
+    }
+    m_stack = new QStackedWidget(dialog);
+    layout->addWidget(m_stack, 1);
+    auto* buttons = new QDialogButtonBox(dialog);
+    if (m_wizard) {
+        m_back = buttons->addButton(QStringLiteral("< &Back"), QDialogButtonBox::ActionRole);
+        m_next = buttons->addButton(QStringLiteral("&Next >"), QDialogButtonBox::ActionRole);
+        m_finish = buttons->addButton(QStringLiteral("&Finish"), QDialogButtonBox::ActionRole);
+        QObject::connect(m_back, &QPushButton::clicked, dialog, [this] { PressBack(); });
+        QObject::connect(m_next, &QPushButton::clicked, dialog, [this] { PressNext(); });
+        QObject::connect(m_finish, &QPushButton::clicked, dialog, [this] { PressFinish(); });
+    } else {
+        QObject::connect(buttons->addButton(QDialogButtonBox::Ok), &QPushButton::clicked, dialog,
+                         [this] { PressOK(); });
+        QObject::connect(buttons->addButton(QDialogButtonBox::Apply), &QPushButton::clicked,
+                         dialog, [this] { PressApply(); });
+    }
+    QObject::connect(buttons->addButton(QDialogButtonBox::Cancel), &QPushButton::clicked, dialog,
+                     [this] { OnCancel(); });
+    layout->addWidget(buttons);
+    SetWizardButtons(m_wizardButtons);
+}
+
+bool CPropertySheet::OnInitDialog()
+{
+    if (!m_pages.empty())
+        SetActivePage(m_startPage < m_pages.size() ? int(m_startPage) : 0);
+    return true;
+}
+
+void CPropertySheet::ShowPage(int index)
+{
+    CPropertyPage* page = m_pages[std::size_t(index)];
+    if (!page->IsPageCreated()) {
+        page->CreatePage(m_stack);
+        m_stack->addWidget(page->ModalWindow());
+    }
+    m_stack->setCurrentWidget(page->ModalWindow());
+    if (m_tabs)
+        m_tabs->setCurrentIndex(index);
+    m_active = index;
+}
+
+bool CPropertySheet::SetActivePage(int index)
+{
+    if (!GetPage(index) || !m_stack)
+        return false;
+    if (CPropertyPage* current = GetPage(m_active); current && index != m_active &&
+                                                    !current->OnKillActive())
+        return false;
+    const int previous = m_active;
+    ShowPage(index);
+    if (!m_pages[std::size_t(index)]->OnSetActive() && previous >= 0) {
+        ShowPage(previous);
+        return false;
+    }
+    return true;
+}
+
+void CPropertySheet::SetWizardButtons(unsigned flags)
+{
+    m_wizardButtons = flags;
+    if (!m_back)
+        return;
+    m_back->setEnabled(flags & PSWIZB_BACK);
+    const bool finish = flags & (PSWIZB_FINISH | PSWIZB_DISABLEDFINISH);
+    m_next->setVisible(!finish);
+    m_next->setEnabled(flags & PSWIZB_NEXT);
+    m_finish->setVisible(finish);
+    m_finish->setEnabled(flags & PSWIZB_FINISH);
+}
+
+int CPropertySheet::IndexOfTemplate(LRESULT templateId) const
+{
+    for (int i = 0; i < GetPageCount(); ++i)
+        if (LRESULT(m_pages[std::size_t(i)]->GetTemplateId()) == templateId)
+            return i;
+    return -1;
+}
+
+void CPropertySheet::PressNext()
+{
+    CPropertyPage* page = GetPage(m_active);
+    if (!page || !(m_wizardButtons & PSWIZB_NEXT))
+        return;
+    const LRESULT answer = page->OnWizardNext();
+    if (answer != -1)
+        SetActivePage(answer == 0 ? m_active + 1 : IndexOfTemplate(answer));
+}
+
+void CPropertySheet::PressBack()
+{
+    CPropertyPage* page = GetPage(m_active);
+    if (!page || !(m_wizardButtons & PSWIZB_BACK))
+        return;
+    const LRESULT answer = page->OnWizardBack();
+    if (answer != -1)
+        SetActivePage(answer == 0 ? m_active - 1 : IndexOfTemplate(answer));
+}
+
+void CPropertySheet::PressFinish()
+{
+    CPropertyPage* page = GetPage(m_active);
+    if (page && (m_wizardButtons & PSWIZB_FINISH) && page->OnWizardFinish())
+        EndDialog(ID_WIZFINISH);
+}
+
+void CPropertySheet::PressApply()
+{
+    if (CPropertyPage* page = GetPage(m_active); page && !page->OnKillActive())
+        return;
+    for (CPropertyPage* page : m_pages)
+        if (page->IsPageCreated() && page->OnApply())
+            page->SetModified(false);
+}
+
+void CPropertySheet::PressOK()
+{
+    if (CPropertyPage* page = GetPage(m_active); page && !page->OnKillActive())
+        return;
+    for (CPropertyPage* page : m_pages)
+        if (page->IsPageCreated())
+            page->OnOK();
+    EndDialog(IDOK);
+}
+
+void CPropertySheet::OnCancel()
+{
+    for (CPropertyPage* page : m_pages)
+        if (page->IsPageCreated())
+            page->OnCancel();
+    EndDialog(IDCANCEL);
+}

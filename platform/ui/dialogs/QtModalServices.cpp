@@ -1,0 +1,162 @@
+#include "platform/ui/dialogs/QtModalServices.h"
+
+#include "platform/ui/dialogs/FileFilter.h"
+#include "platform/ui/window/PathText.h"
+#include "platform/ui/window/WinText.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <vector>
+
+namespace platform {
+namespace {
+
+QWidget* DefaultParent(QWidget* parent)
+{
+    return parent ? parent : QApplication::activeWindow();
+}
+
+QMessageBox::Icon IconOf(unsigned type)
+{
+    switch (type & 0xF0) {
+    case MB_ICONSTOP: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+QColor ToQColor(std::uint32_t colorRef)
+{
+    return QColor(colorRef & 0xFF, (colorRef >> 8) & 0xFF, (colorRef >> 16) & 0xFF);
+}
+
+std::uint32_t ToColorRef(const QColor& color)
+{
+    return std::uint32_t(color.red()) | std::uint32_t(color.green()) << 8 |
+           std::uint32_t(color.blue()) << 16;
+}
+
+} // namespace
+
+int QtModalServices::MessageBox(const MessageBoxRequest& request)
+{
+    QMessageBox box(IconOf(request.type), ToQString(request.caption), ToQString(request.text),
+                    QMessageBox::NoButton, DefaultParent(nullptr));
+    struct Choice { QMessageBox::StandardButton button; int result; };
+    std::vector<Choice> choices;
+    switch (request.type & 0x0F) {
+    case MB_OKCANCEL: choices = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}; break;
+    case MB_YESNO: choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}; break;
+    case MB_YESNOCANCEL:
+        choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
+        break;
+    default: choices = {{QMessageBox::Ok, IDOK}}; break;
+    }
+    for (const Choice& choice : choices)
+        box.addButton(choice.button);
+    const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (const Choice& choice : choices)
+        if (choice.button == pressed)
+            return choice.result;
+    // Closing the box counts as its cancel answer, or as No/OK where it has no Cancel.
+    const unsigned buttons = request.type & 0x0F;
+    return buttons == MB_YESNO ? IDNO : buttons == MB_OK ? IDOK : IDCANCEL;
+}
+
+std::optional<FileDialogResult> QtModalServices::FileDialog(const FileDialogRequest& request)
+{
+    QFileDialog dialog(DefaultParent(nullptr), ToQString(request.title));
+    dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!(request.flags & OFN_OVERWRITEPROMPT))
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    QStringList names;
+    for (const FileFilterEntry& entry : ParseFileFilter(request.filter))
+        names << ToQString(QtNameFilter(entry));
+    if (!names.isEmpty()) {
+        dialog.setNameFilters(names);
+        const int index = request.filterIndex >= 1 && request.filterIndex <= names.size()
+                              ? request.filterIndex - 1 : 0;
+        dialog.selectNameFilter(names[index]);
+    }
+    if (!request.initialFolder.empty())
+        dialog.setDirectory(PathToQString(request.initialFolder));
+    if (!request.initialName.empty())
+        dialog.selectFile(PathToQString(request.initialName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    FileDialogResult result;
+    result.path = WithDefaultExtension(ToLocal8(dialog.selectedFiles().front()),
+                                       request.defaultExtension);
+    result.filterIndex = static_cast<int>(names.indexOf(dialog.selectedNameFilter())) + 1;
+    if (result.filterIndex < 1)
+        result.filterIndex = 1;
+    return result;
+}
+
+std::optional<std::string> QtModalServices::ChooseFolder(const FolderRequest& request)
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        DefaultParent(nullptr), ToQString(request.title.empty() ? "Open" : request.title),
+        PathToQString(request.initialFolder));
+    if (folder.isEmpty())
+        return std::nullopt;
+    return ToLocal8(folder);
+}
+
+std::optional<std::uint32_t> QtModalServices::ChooseColor(const ColorRequest& request)
+{
+    if (request.customColors)
+        for (int i = 0; i < 16; ++i)
+            QColorDialog::setCustomColor(i, ToQColor((*request.customColors)[i]));
+    const QColor chosen = QColorDialog::getColor(ToQColor(request.initial), DefaultParent(nullptr));
+    if (request.customColors)
+        for (int i = 0; i < 16; ++i)
+            (*request.customColors)[i] = ToColorRef(QColorDialog::customColor(i));
+    if (!chosen.isValid())
+        return std::nullopt;
+    return ToColorRef(chosen);
+}
+
+bool QtModalServices::PrintDialog(PrintRequest& request)
+{
+    if (!request.printer)
+        return false;
+    QPrintDialog dialog(request.printer, DefaultParent(nullptr));
+    QAbstractPrintDialog::PrintDialogOptions options;
+    if (request.pageNumbers) {
+        options |= QAbstractPrintDialog::PrintPageRange;
+        dialog.setMinMax(request.minPage, request.maxPage);
+    }
+    dialog.setOptions(options);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (request.pageNumbers && dialog.printRange() == QAbstractPrintDialog::PageRange) {
+        request.fromPage = dialog.fromPage();
+        request.toPage = dialog.toPage();
+    } else {
+        request.fromPage = request.minPage;
+        request.toPage = request.maxPage;
+    }
+    return true;
+}
+
+int QtModalServices::RunModal(ModalDialog& dialog, QWidget* parent)
+{
+    if (!dialog.CreateModalWindow(DefaultParent(parent)))
+        return -1;
+    if (!dialog.HasEnded())
+        dialog.ModalWindow()->exec();
+    const int result = dialog.ModalResult();
+    dialog.DestroyModalWindow();
+    return result;
+}
+
+} // namespace platform

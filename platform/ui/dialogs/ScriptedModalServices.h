@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/ui/dialogs/ModalServices.h"
+
+#include <deque>
+#include <functional>
+#include <variant>
+#include <vector>
+
+namespace platform {
+
+// Answers modal questions from a queue, in the order asked, and records every question.
+// A question with no answer queued (or an answer of the wrong kind) is recorded in Unexpected()
+// and answered as if the user cancelled.
+class ScriptedModalServices : public ModalServices {
+public:
+    // What a modal dialog does while "shown": it may fill controls and press buttons. When it
+    // leaves the dialog open, the run ends as cancelled.
+    using DialogScript = std::function<void(ModalDialog&)>;
+    struct Cancel {};
+    struct PrintTo { std::string pdfPath; }; // accept the print dialog, printing to that PDF
+
+    void AnswerMessageBox(int result) { m_answers.emplace_back(result); }
+    void AnswerFile(std::string path, int filterIndex = 1);
+    void AnswerFolder(std::string path) { m_answers.emplace_back(std::move(path)); }
+    void AnswerColor(std::uint32_t color) { m_answers.emplace_back(color); }
+    void AnswerPrint(std::string pdfPath) { m_answers.emplace_back(PrintTo{std::move(pdfPath)}); }
+    void AnswerDialog(DialogScript script) { m_answers.emplace_back(std::move(script)); }
+    void AnswerDialogWith(int result); // ends the dialog with that result, pressing nothing
+    void AnswerCancel() { m_answers.emplace_back(Cancel{}); }
+
+    int MessageBox(const MessageBoxRequest& request) override;
+    std::optional<FileDialogResult> FileDialog(const FileDialogRequest& request) override;
+    std::optional<std::string> ChooseFolder(const FolderRequest& request) override;
+    std::optional<std::uint32_t> ChooseColor(const ColorRequest& request) override;
+    bool PrintDialog(PrintRequest& request) override;
+    int RunModal(ModalDialog& dialog, QWidget* parent) override;
+
+    const std::vector<MessageBoxRequest>& MessageBoxes() const { return m_messageBoxes; }
+    const std::vector<FileDialogRequest>& FileDialogs() const { return m_fileDialogs; }
+    const std::vector<std::string>& DialogTitles() const { return m_dialogTitles; }
+    int PrintDialogsShown() const { return m_printDialogs; }
+    const std::vector<std::string>& Unexpected() const { return m_unexpected; }
+    bool AllAnswered() const { return m_answers.empty() && m_unexpected.empty(); }
+
+private:
+    using Answer = std::variant<int, FileDialogResult, std::string, std::uint32_t, PrintTo,
+                                DialogScript, Cancel>;
+    template <typename T> const T* Next(const char* question);
+
+    std::deque<Answer> m_answers;
+    Answer m_current;
+    std::vector<MessageBoxRequest> m_messageBoxes;
+    std::vector<FileDialogRequest> m_fileDialogs;
+    std::vector<std::string> m_dialogTitles;
+    int m_printDialogs = 0;
+    std::vector<std::string> m_unexpected;
+};
+
+} // namespace platform

@@ -1,0 +1,113 @@
+#include "platform/ui/docview/CommandRouting.h"
+
+#include "platform/ui/docview/WinApp.h"
+#include "platform/ui/window/WinText.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+
+namespace platform {
+namespace {
+const char* const kCommandIdProperty = "zodCommandId";
+}
+
+bool RouteCommand(std::initializer_list<CCmdTarget*> targets, UINT id, int code, void* extra,
+                  CmdHandlerInfo* handlerInfo)
+{
+    for (CCmdTarget* target : targets)
+        if (target && target->OnCmdMsg(id, code, extra, handlerInfo))
+            return true;
+    return false;
+}
+
+bool ExecuteCommand(CCmdTarget& router, UINT id)
+{
+    const bool handled = router.OnCmdMsg(id, CN_COMMAND, nullptr);
+    if (CWinApp* app = AfxGetApp())
+        app->RequestCommandUIUpdate();
+    return handled;
+}
+
+void SetCommandId(QAction* action, UINT id)
+{
+    action->setProperty(kCommandIdProperty, id);
+}
+
+UINT CommandIdOf(const QAction* action)
+{
+    return action->property(kCommandIdProperty).toUInt();
+}
+
+ActionCmdUI::ActionCmdUI(QAction* action) : CCmdUI(CommandIdOf(action)), m_action(action) {}
+
+void ActionCmdUI::Enable(bool on)
+{
+    CCmdUI::Enable(on);
+    m_action->setEnabled(on);
+}
+
+void ActionCmdUI::SetCheck(int check)
+{
+    CCmdUI::SetCheck(check);
+    m_action->setCheckable(true);
+    m_action->setChecked(check != 0);
+}
+
+void ActionCmdUI::SetText(const std::string& text)
+{
+    CCmdUI::SetText(text);
+    // The shortcut text after a tab stays; only the words change.
+    const QString old = m_action->text();
+    const qsizetype tab = old.indexOf(QLatin1Char('\t'));
+    m_action->setText(ToQString(text) + (tab >= 0 ? old.mid(tab) : QString()));
+}
+
+namespace {
+
+void UpdateActionList(const QList<QAction*>& actions, CCmdTarget& router)
+{
+    for (QAction* action : actions) {
+        if (QMenu* menu = action->menu())
+            UpdateActionList(menu->actions(), router);
+        if (CommandIdOf(action) == 0)
+            continue;
+        ActionCmdUI element(action);
+        element.DoUpdate(&router, true);
+    }
+}
+
+} // namespace
+
+void UpdateActions(QWidget* owner, CCmdTarget& router)
+{
+    if (owner)
+        UpdateActionList(owner->actions(), router);
+}
+
+CommandUIScheduler::CommandUIScheduler(std::function<void()> update)
+    : m_context(std::make_unique<QObject>()), m_update(std::move(update))
+{
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        QObject::connect(clipboard, &QClipboard::dataChanged, m_context.get(), [this] { Request(); });
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        QObject::connect(app, &QApplication::focusChanged, m_context.get(), [this] { Request(); });
+}
+
+CommandUIScheduler::~CommandUIScheduler() = default;
+
+void CommandUIScheduler::Request()
+{
+    if (m_pending)
+        return;
+    m_pending = true;
+    QTimer::singleShot(0, m_context.get(), [this] {
+        m_pending = false;
+        m_update();
+    });
+}
+
+} // namespace platform

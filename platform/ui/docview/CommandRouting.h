@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/ui/docview/CmdTarget.h"
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+
+class QAction;
+class QObject;
+class QWidget;
+
+namespace platform {
+
+// Offers the command to each target in turn (null ones skipped) until one handles it. Frames
+// route active view (which asks its document), frame, then application.
+bool RouteCommand(std::initializer_list<CCmdTarget*> targets, UINT id, int code, void* extra,
+                  CmdHandlerInfo* handlerInfo);
+
+// Runs a command through the router (menu, toolbar, accelerator, posted command) and has the
+// update handlers re-run afterwards, since a command may change what the others may do.
+bool ExecuteCommand(CCmdTarget& router, UINT id);
+
+// Menu items and toolbar buttons are QActions carrying their command id.
+void SetCommandId(QAction* action, UINT id);
+UINT CommandIdOf(const QAction* action); // 0 for separators and actions without one
+
+// A QAction as the element of an update pass: enable, check and text go to the action.
+class ActionCmdUI : public CCmdUI {
+public:
+    explicit ActionCmdUI(QAction* action);
+    void Enable(bool on = true) override;
+    void SetCheck(int check = 1) override;
+    void SetText(const std::string& text) override;
+
+private:
+    QAction* m_action;
+};
+
+// Runs the update handlers of every action with a command id among the widget's actions and
+// those of its menus and sub-menus; an action whose command nobody handles is disabled.
+void UpdateActions(QWidget* owner, CCmdTarget& router);
+
+// Calls back once, soon, after any number of requests; also after every clipboard change and
+// every focus change of the application, which can change what commands may do.
+class CommandUIScheduler {
+public:
+    explicit CommandUIScheduler(std::function<void()> update);
+    ~CommandUIScheduler();
+    void Request();
+
+private:
+    std::unique_ptr<QObject> m_context;
+    bool m_pending = false;
+    std::function<void()> m_update;
+};
+
+} // namespace platform

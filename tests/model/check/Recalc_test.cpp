@@ -1,0 +1,353 @@
+#include "tests/model/support/BidTestSupport.h"
+
+#include "model/check/Recalc.h"
+#include "model/check/RecalcItems.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RoundingCase {
+    double quantity;
+    double price;
+    int decimals;
+    double extension;
+};
+
+class ExtensionRoundingTest : public ::testing::TestWithParam<RoundingCase> {};
+
+TEST_P(ExtensionRoundingTest, RoundsHalfAwayFromZero)
+{
+    const RoundingCase& c = GetParam();
+    auto prop = MakeBidProp();
+    prop->m_numberFormats[NUMFMT_AMOUNT].m_byDecimals = uint8_t(c.decimals);
+    CItem& item = AddItem(*prop, "0010", c.quantity, c.price);
+    RecalcItem(*prop, item);
+    EXPECT_EQ(item.m_fExtension, c.extension);
+    EXPECT_EQ(item.m_fExtension2, item.m_fExtension);
+    EXPECT_EQ(item.m_fUnitPrice2, item.m_fUnitPrice);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ExtensionRoundingTest, ::testing::Values(
+    RoundingCase{3, 1.005, 2, 3.02},
+    RoundingCase{-1, 2.345, 2, -2.35},
+    RoundingCase{1, 1e10, 5, 1e10},
+    RoundingCase{7, 0.125, 2, 0.88},
+    RoundingCase{2, 0.004, 2, 0.01},
+    RoundingCase{2, 0.0024, 2, 0}));
+
+TEST(RecalcItemTest, InvalidFactorGivesInvalidExtensionAndSectionRowsAreLeftAlone)
+{
+    auto prop = MakeBidProp();
+    CItem& unpriced = AddItem(*prop, "0010", 3, -1);
+    CItem& noQuantity = AddItem(*prop, "0020", 0, 5);
+    MakeEvalErrorValue(&noQuantity.m_fQuan);
+    CItem& section = AddSection(*prop, "0001");
+    section.m_fExtension = 42;
+    RecalcBidTotals(prop.get());
+    EXPECT_FALSE(IsEvalValueValid(unpriced.m_fExtension));
+    EXPECT_FALSE(IsEvalValueValid(noQuantity.m_fExtension2));
+    EXPECT_FALSE(IsItemPriced(unpriced));
+}
+
+TEST(SectionTotalTest, CountsPricedItemsOnly)
+{
+    auto prop = MakeBidProp();
+    CItem& section = AddSection(*prop, "0001");
+    AddItem(*prop, "0010", 2, 50);
+    AddItem(*prop, "0020", 3, -1);
+    CItem& fixed = AddItem(*prop, "0030", 1, 1000);
+    ChangeFlagBit(&fixed.m_wFlags, ITEM_FIXED_PRICE, 1);
+    CItem& fixedPriced = AddItem(*prop, "0040", 1, 7);
+    ChangeFlagBit(&fixedPriced.m_wFlags, ITEM_FIXED_PRICE, 1);
+    ChangeFlagBit(&fixedPriced.m_wFlags, ITEM_FIXED_COUNTS_PRICED, 1);
+    AddItem(*prop, "0050", 1, 30, "03A", ITEM_IS_OPTION);
+    RecalcBidTotals(prop.get());
+    EXPECT_EQ(section.m_fExtension, 100 + 7 + 30);
+    EXPECT_EQ(section.m_fExtension2, section.m_fExtension);
+    EXPECT_EQ(prop->m_dItemsTotal, section.m_fExtension);
+    EXPECT_EQ(prop->m_dProposalTotal, prop->m_dItemsTotal);
+}
+
+TEST(SectionTotalTest, RowsBeforeTheFirstSectionBelongToNone)
+{
+    auto prop = MakeBidProp();
+    CItem& loose = AddItem(*prop, "0005", 1, 9);
+    AddSection(*prop, "0001");
+    AddItem(*prop, "0010", 1, 10);
+    RecalcBidTotals(prop.get());
+    EXPECT_EQ(prop->m_dItemsTotal, 10);
+    // Asking for the section of the loose row must not turn its price into a total.
+    RecalcSection(*prop, 0);
+    EXPECT_EQ(loose.m_fExtension, 9);
+}
+
+struct AlternatesTest : ::testing::Test {
+    std::unique_ptr<CProp> prop = MakeBidProp();
+    CItem& section = AddSection(*prop, "0001");
+    CItem& plain = AddItem(*prop, "0010", 1, 100);
+    CItem& first = AddItem(*prop, "0020", 1, 500, "01A", ITEM_IS_ALTERNATE);
+    CItem& second = AddItem(*prop, "0030", 1, 400, "01B", ITEM_IS_ALTERNATE);
+};
+
+TEST_F(AlternatesTest, LowerTotalWinsUnlessChosenByCode)
+{
+    EXPECT_EQ(RecalcBidTotals(prop.get()), 1);
+    EXPECT_TRUE(Chosen(second));
+    EXPECT_FALSE(Chosen(first));
+    EXPECT_EQ(section.m_fExtension, 500);
+    EXPECT_EQ(RecalcBidTotals(prop.get()), 0) << "nothing changed the second time";
+
+    ChangeFlagBit(&prop->m_wFlags, PROP_ALT_ITEMS_BY_CODE, 1);
+    EXPECT_EQ(RecalcBidTotals(prop.get()), 1);
+    EXPECT_TRUE(Chosen(first));
+    EXPECT_FALSE(Chosen(second));
+    EXPECT_EQ(section.m_fExtension, 600);
+}
+
+TEST_F(AlternatesTest, EqualTotalsKeepTheFirst)
+{
+    second.m_fUnitPrice = 500;
+    RecalcBidTotals(prop.get());
+    EXPECT_TRUE(Chosen(first));
+    EXPECT_FALSE(Chosen(second));
+}
+
+TEST_F(AlternatesTest, DifferentGroupsBothCount)
+{
+    second.m_strAltCode = "02A";
+    RecalcBidTotals(prop.get());
+    EXPECT_TRUE(Chosen(first));
+    EXPECT_TRUE(Chosen(second));
+    EXPECT_EQ(section.m_fExtension, 1000);
+}
+
+TEST_F(AlternatesTest, UnpricedChoiceLosesAndRowsOfAChoiceAddUp)
+{
+    MakeEvalErrorValue(&second.m_fUnitPrice);
+    AddItem(*prop, "0040", 1, 50, "01A", ITEM_IS_ALTERNATE);
+    RecalcBidTotals(prop.get());
+    EXPECT_TRUE(Chosen(first));
+    EXPECT_FALSE(Chosen(second));
+    EXPECT_EQ(section.m_fExtension, 650);
+}
+
+TEST_F(AlternatesTest, ExcludedRowCountsWhenPriced)
+{
+    ChangeFlagBit(&first.m_wFlags, ITEM_NOT_IN_CHOICE, 1);
+    RecalcBidTotals(prop.get());
+    EXPECT_EQ(section.m_fExtension, 1000);
+}
+
+TEST(BidTotalTest, AlternateSectionsAreChosenAcrossTheBid)
+{
+    auto prop = MakeBidProp();
+    AddSection(*prop, "0001");
+    AddItem(*prop, "0010", 1, 10);
+    CItem& costly = AddSection(*prop, "0002", "S1A", ITEM_IS_ALTERNATE);
+    AddItem(*prop, "0020", 1, 1000);
+    CItem& cheap = AddSection(*prop, "0003", "S1B", ITEM_IS_ALTERNATE);
+    AddItem(*prop, "0030", 1, 800);
+    CItem& unbid = AddSection(*prop, "0004", "S1C", ITEM_IS_ALTERNATE);
+    AddItem(*prop, "0040", 1, -1);
+    RecalcBidTotals(prop.get());
+    EXPECT_TRUE(Chosen(cheap));
+    EXPECT_FALSE(Chosen(costly));
+    EXPECT_FALSE(Chosen(unbid)) << "a section with no priced item is never chosen";
+    EXPECT_EQ(prop->m_dItemsTotal, 810);
+
+    ChangeFlagBit(&prop->m_wFlags, PROP_ALT_SECTIONS_BY_CODE, 1);
+    EXPECT_EQ(RecalcBidTotals(prop.get()), 1);
+    EXPECT_TRUE(Chosen(costly));
+    EXPECT_EQ(prop->m_dItemsTotal, 1010);
+
+    // One section and the bid total again, as after an edit of one price.
+    ChangeFlagBit(&prop->m_wFlags, PROP_ALT_SECTIONS_BY_CODE, 0);
+    RecalcBidTotals(prop.get());
+    ASSERT_TRUE(Chosen(cheap));
+    prop->m_items[5]->m_fUnitPrice = 1200;
+    RecalcItem(*prop, *prop->m_items[5]);
+    EXPECT_FALSE(RecalcSection(*prop, 5));
+    EXPECT_EQ(cheap.m_fExtension, 1200);
+    EXPECT_TRUE(RecalcBidTotal(*prop)) << "the first section is the cheaper one now";
+    EXPECT_TRUE(Chosen(costly));
+    EXPECT_FALSE(Chosen(cheap));
+    EXPECT_EQ(prop->m_dItemsTotal, 1010);
+}
+
+TEST(SiteTest, OnlyValidBiddableSitesCountAndOnlyWhenTheBidIncludesThem)
+{
+    auto prop = MakeBidProp();
+    AddSection(*prop, "0001");
+    AddItem(*prop, "0010", 1, 100);
+    const auto addSite = [&](int days, double cost, bool biddable) -> CSite& {
+        CSite& site = *prop->m_sites.Add(std::make_unique<CSite>());
+        site.m_iNumberOfDays = days;
+        site.m_dRoadCostPerDay = cost;
+        ChangeFlagBit(&site.m_wFlags, SITE_BIDDABLE, biddable ? 1 : 0);
+        return site;
+    };
+    CSite& valid = addSite(10, 50, true);
+    CSite& freeOfCost = addSite(10, 0, true);
+    CSite& noDays = addSite(65535, 50, true);
+    addSite(3, 50, false);
+    RecalcBidTotals(prop.get());
+    EXPECT_EQ(prop->m_dTimeTotal, 0);
+    EXPECT_EQ(valid.m_dSiteTotal, 500);
+    EXPECT_FALSE(TestFlagBit(freeOfCost.m_wFlags, SITE_VALID));
+    EXPECT_FALSE(IsEvalValueValid(freeOfCost.m_dSiteTotal));
+    EXPECT_FALSE(IsEvalValueValid(noDays.m_dSiteTotal));
+
+    ChangeFlagBit(&prop->m_wFlags2, PROP2_TIME_COSTS_IN_BID, 1);
+    RecalcBidTotals(prop.get());
+    EXPECT_EQ(prop->m_dTimeTotal, 500);
+    EXPECT_EQ(prop->m_dProposalTotal, 600);
+    EXPECT_EQ(prop->m_dSecondBidTotal, 600);
+}
+
+struct CommitmentTest : ::testing::Test {
+    std::unique_ptr<CProp> prop = MakeBidProp();
+    CWinMeta& form = AddFirmForm(*prop, FIRM_DBE);
+
+    void SetUp() override
+    {
+        AddSection(*prop, "0001");
+        AddItem(*prop, "0010", 10, 100);
+    }
+    double Commitment()
+    {
+        RecalcBidTotals(prop.get());
+        return GetFormCommitment(form);
+    }
+};
+
+TEST_F(CommitmentTest, SuppliersCountSixtyPerCentAndRowsThatDoNotCountAddNothing)
+{
+    AddFirm(form, "$1,000", "Supplier");
+    AddFirm(form, "250", "subcontractor");
+    AddFirm(form, "5000", "Subcontractor", "No");
+    AddFirm(form, "7000", "Subcontractor", "Yes", false);
+    EXPECT_DOUBLE_EQ(Commitment(), 850);
+}
+
+TEST_F(CommitmentTest, AmountsFromFirmItemsUseTheProposalsCurrency)
+{
+    prop->m_strFurtherReferences[0] = "EUR ";
+    ChangeFlagBit(&form.m_wFlags, FORM_ROWS_HAVE_FIRM_ITEMS, 1);
+    CRowData& firm = AddFirm(form, "stale");
+    for (double extension : {120.5, -20.0, MakeEvalErrorValue()}) {
+        auto entry = std::make_unique<CDBEItem>();
+        entry->m_iNumber = 1;
+        entry->m_dExtension = extension;
+        firm.m_dbeItems.Add(std::move(entry));
+    }
+    CRowData& empty = AddFirm(form, "stale");
+    EXPECT_DOUBLE_EQ(Commitment(), 100.5);
+    EXPECT_EQ(firm.m_cells[1]->m_strText, "EUR 100.50");
+    EXPECT_EQ(empty.m_cells[1]->m_strText, "");
+}
+
+TEST_F(CommitmentTest, CertifiedBidderCommitsTheItemsTotalAndInactiveTypesAreLeftAlone)
+{
+    AddFirm(form, "5");
+    ChangeFlagBit(&form.m_wFlags, FORM_BIDDER_IS_CERTIFIED, 1);
+    EXPECT_EQ(Commitment(), 1000);
+    ChangeFlagBit(&form.m_wFlags, FORM_BIDDER_IS_CERTIFIED, 0);
+    ChangeFlagBit(&prop->m_wFlags, PROP_HAS_DBE_FORM, 0);
+    SetFormCommitment(form, 77);
+    EXPECT_EQ(Commitment(), 77);
+    ChangeFlagBit(&prop->m_wFlags, PROP_HAS_DBE_FORM, 1);
+    form.m_rows.DeleteAll();
+    EXPECT_EQ(Commitment(), 0);
+}
+
+struct GoalCase {
+    bool byPercent;
+    double goal;
+    double commitment;
+    int expected;
+};
+
+class DbeGoalTest : public ::testing::TestWithParam<GoalCase> {};
+
+TEST_P(DbeGoalTest, ComparesRoundedFigures)
+{
+    const GoalCase& c = GetParam();
+    auto prop = MakeBidProp();
+    prop->m_dItemsTotal = 1000;
+    CWinMeta& form = AddFirmForm(*prop, FIRM_MBE);
+    form.m_bytePair[1] = 2;
+    form.m_dGoal = c.goal;
+    ChangeFlagBit(&form.m_wFlags, FORM_GOAL_BY_PERCENT, c.byPercent ? 1 : 0);
+    SetFormCommitment(form, c.commitment);
+    EXPECT_EQ(IsDbeGoalMet(prop.get(), FIRM_MBE), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DbeGoalTest, ::testing::Values(
+    GoalCase{true, 10, 100, 1},
+    GoalCase{true, 10, 99.9996, 1},
+    GoalCase{true, 10, 99.9, 0},
+    GoalCase{false, 10, 99.996, 1},
+    GoalCase{false, 10, 99.99, 0},
+    GoalCase{false, 0, 0, 1},
+    GoalCase{false, 10, MakeEvalErrorValue(), 0}));
+
+TEST(DbeGoalTest, MissingProposalFormOrTotalCountsAsMet)
+{
+    EXPECT_EQ(IsDbeGoalMet(nullptr, FIRM_DBE), 1);
+    auto prop = MakeBidProp();
+    EXPECT_EQ(IsDbeGoalMet(prop.get(), FIRM_DBE), 1);
+    CWinMeta& form = AddFirmForm(*prop, FIRM_DBE);
+    form.m_dGoal = 5;
+    MakeEvalErrorValue(&prop->m_dItemsTotal);
+    EXPECT_EQ(IsDbeGoalMet(prop.get(), FIRM_DBE), 1);
+    EXPECT_EQ(IsDbeGoalMet(prop.get(), 4), 1);
+}
+
+TEST(DbeTypeTest, NamesAndForms)
+{
+    EXPECT_EQ(GetDbeTypeName(FIRM_MBE), "MBE");
+    EXPECT_EQ(GetDbeItemTypeName(FIRM_WBE), "WBE Item");
+    auto prop = MakeBidProp();
+    CWinMeta& form = AddFirmForm(*prop, FIRM_WBE);
+    EXPECT_EQ(GetPropDbeForm(*prop, FIRM_WBE), &form);
+    EXPECT_TRUE(IsDbeTypeActive(*prop, FIRM_WBE));
+    EXPECT_FALSE(IsDbeTypeActive(*prop, FIRM_DBE));
+    EXPECT_FALSE(IsDbeTypeActive(*prop, 0));
+    EXPECT_EQ(GetPropDbeForm(*prop, 9), nullptr);
+}
+
+TEST(ItemListWalkTest, FindsSectionsNextItemsAndDuplicateLines)
+{
+    auto prop = MakeBidProp();
+    AddSection(*prop, "0010");
+    AddItem(*prop, "0010", 1, 1);
+    AddItem(*prop, "0020", 1, 1);
+    AddSection(*prop, "0020");
+    AddItem(*prop, "0030", 1, 1);
+    AddItem(*prop, "0020", 1, 1);
+    EXPECT_EQ(FindSectionRow(*prop, 5), 3);
+    EXPECT_EQ(FindSectionRow(*prop, 99), 3);
+    EXPECT_EQ(FindNextItem(*prop, 2, 1), 4);
+    EXPECT_EQ(FindNextItem(*prop, 4, -1), 2);
+    EXPECT_EQ(FindNextItem(*prop, 5, 1), -1);
+    EXPECT_EQ(FindNextItem(*prop, 1, 2), -1);
+    EXPECT_EQ(FindNextItem(*prop, -7, 1), -1);
+    EXPECT_EQ(FindDuplicateLineNumber(*prop), "0020") << "a section row and an item may share a line";
+    ChangeFlagBit(&prop->m_wFlags, PROP_IS_AMENDMENT, 1);
+    EXPECT_EQ(FindDuplicateLineNumber(*prop), std::nullopt);
+}
+
+TEST(FormatItemTextTest, FillsTheFieldsWithTheProposalsFormats)
+{
+    auto prop = MakeBidProp();
+    prop->m_strFurtherReferences[0] = "$";
+    CItem& item = AddItem(*prop, "0010", 1234.5, 2.5, "01A");
+    item.m_strUnit = "CY";
+    item.m_strShortDesc = "Excavation %1";
+    RecalcItem(*prop, item);
+    EXPECT_EQ(FormatItemText("%1 %2 %8", item, *prop), "0010 01A Excavation %1");
+    EXPECT_EQ(FormatItemText("%3|%4 %5 @ %6 = %7|%0", item, *prop), "I0010|1,234.500 CY @ $2.50 = $3,086.25|%0");
+}
+
+} // namespace

@@ -1,0 +1,102 @@
+#include "model/text/AmountText.h"
+#include "model/eval/Evaluator.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct AmountCase {
+    const char* currency;
+    std::string text;
+    bool valid;
+    double value;
+};
+
+class ParseAmountTextTest : public ::testing::TestWithParam<AmountCase> {};
+
+TEST_P(ParseAmountTextTest, ReadsTheAmount)
+{
+    const AmountCase& c = GetParam();
+    bool valid = !c.valid;
+    const double value = ParseAmountText(c.currency, c.text, &valid);
+    EXPECT_EQ(valid, c.valid) << c.text;
+    if (c.valid)
+        EXPECT_DOUBLE_EQ(value, c.value) << c.text;
+    else
+        EXPECT_FALSE(IsEvalValueValid(value)) << c.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ParseAmountTextTest, ::testing::Values(
+    AmountCase{"", "($1,234.50)", true, -1234.5},
+    AmountCase{"", " \t$1,234.50\t ", true, 1234.5},
+    AmountCase{"", "( $ 12 )", true, -12},
+    AmountCase{"", "12abc", false, 0},
+    AmountCase{"", "   ", false, 0},
+    AmountCase{"", "", false, 0},
+    AmountCase{"", "()", false, 0},
+    AmountCase{"", "(", false, 0},
+    AmountCase{"", "2*(3+4)", true, 14},
+    AmountCase{"EUR ", "eur 1,000", true, 1000},
+    AmountCase{"EUR ", "(EUR 5.25)", true, -5.25},
+    AmountCase{"EUR ", "$5", false, 0}));
+
+TEST(ParseCellAmountTest, UsesTheProposalsCurrencyAndReadsParenthesesAsNegative)
+{
+    // What the firm form writes for the sum of a row's firm items must read back.
+    EXPECT_DOUBLE_EQ(ParseCellAmount("EUR ", "EUR 1,234.50"), 1234.5);
+    EXPECT_DOUBLE_EQ(ParseCellAmount("EUR ", "(EUR 12.00)"), -12);
+    EXPECT_DOUBLE_EQ(ParseCellAmount("", "($1,000)"), -1000);
+    EXPECT_DOUBLE_EQ(ParseCellAmount("", "$1,000$"), 1000);
+    EXPECT_EQ(ParseCellAmount("", "none"), 0);
+    EXPECT_EQ(ParseCellAmount("", ""), 0);
+}
+
+TEST(ParseCellAmountTest, HostileTextsGiveZeroOrANumberAndNeverMore)
+{
+    // Only the first 127 characters are read: the rest of a long cell never reaches the evaluator.
+    EXPECT_DOUBLE_EQ(ParseCellAmount("", "5" + std::string(126, ' ') + "junk"), 5);
+    // The evaluator reads up to a NUL byte; what follows it is not read.
+    EXPECT_DOUBLE_EQ(ParseCellAmount("", std::string("1\0002", 3)), 1);
+    EXPECT_EQ(ParseCellAmount("", std::string(10000, '(')), 0);
+    EXPECT_EQ(ParseCellAmount("\xFF\xFE", "\xFF\xFE"), 0);
+}
+
+struct CompareCase {
+    double a;
+    double b;
+    int expected;
+};
+
+class CompareAmountsTest : public ::testing::TestWithParam<CompareCase> {};
+
+TEST_P(CompareAmountsTest, GradesTheDifference)
+{
+    const CompareCase& c = GetParam();
+    EXPECT_EQ(CompareAmounts(&c.a, &c.b), c.expected) << c.a << " " << c.b;
+}
+
+INSTANTIATE_TEST_SUITE_P(Pairs, CompareAmountsTest, ::testing::Values(
+    CompareCase{1.00, 1.004, 2},
+    CompareCase{1.00, 1.006, 3},
+    CompareCase{1.00, 1.000001, 1},
+    CompareCase{-5, -5, 1},
+    CompareCase{1.00, MakeEvalErrorValue(), 0}));
+
+TEST(CompareAmountsTest, MissingValuesCompareAsUnknown)
+{
+    const double one = 1;
+    EXPECT_EQ(CompareAmounts(nullptr, &one), 0);
+    EXPECT_EQ(CompareAmounts(&one, nullptr), 0);
+}
+
+TEST(IsValidShortIndexTest, MinusOneAnd65535MeanNotGiven)
+{
+    EXPECT_EQ(IsValidShortIndex(-1), 0);
+    EXPECT_EQ(IsValidShortIndex(65535), 0);
+    EXPECT_EQ(IsValidShortIndex(0), 1);
+    EXPECT_EQ(IsValidShortIndex(65534), 1);
+}
+
+} // namespace

@@ -1,0 +1,94 @@
+#include "platform/ui/dialogs/FileFilter.h"
+#include "platform/ui/dialogs/ModalServices.h"
+#include "platform/ui/dialogs/ScriptedModalServices.h"
+
+#include <QPrinter>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(FileFilter, ParsesFrameworkFilterStrings)
+{
+    const auto entries = ParseFileFilter("Text (*.txt)|*.txt|Proposal Files|*.tvb;*.tvl|All Files|*.*||");
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[1].description, "Proposal Files");
+    EXPECT_EQ(entries[1].patterns, (std::vector<std::string>{"*.tvb", "*.tvl"}));
+    EXPECT_EQ(QtNameFilter(entries[0]), "Text (*.txt) (*.[tT][xX][tT])");
+    EXPECT_EQ(QtNameFilter(entries[2]), "All Files (*)");
+    // Broken strings give what can be read, never more.
+    EXPECT_TRUE(ParseFileFilter("").empty());
+    EXPECT_TRUE(ParseFileFilter("||x|y").empty());
+    EXPECT_EQ(ParseFileFilter("Only a name").size(), 0u);
+    EXPECT_EQ(ParseFileFilter("Name|").front().patterns, (std::vector<std::string>{"*"}));
+}
+
+TEST(FileFilter, QtFilterMatchesNamesIgnoringCase)
+{
+    const std::string filter = QtNameFilter(ParseFileFilter("P|*.tvb||").front());
+    const std::string pattern = filter.substr(filter.rfind('(') + 1, filter.size() - filter.rfind('(') - 2);
+    const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(QString::fromStdString(pattern)));
+    EXPECT_TRUE(re.match("BID.TVB").hasMatch());
+    EXPECT_TRUE(re.match("bid.tvb").hasMatch());
+    EXPECT_FALSE(re.match("bid.tvl").hasMatch());
+}
+
+TEST(FileFilter, DefaultExtensionOnlyForNamesWithoutOne)
+{
+    EXPECT_EQ(WithDefaultExtension("/a/bid", ".TVB"), "/a/bid.TVB");
+    EXPECT_EQ(WithDefaultExtension("/a/bid", "ini"), "/a/bid.ini");
+    EXPECT_EQ(WithDefaultExtension("/a.d/bid.001", "tvb"), "/a.d/bid.001");
+    EXPECT_EQ(WithDefaultExtension("/a.d/bid", "tvb"), "/a.d/bid.tvb");
+    EXPECT_EQ(WithDefaultExtension("/a/", "tvb"), "/a/");
+    EXPECT_EQ(WithDefaultExtension("/a/bid", ""), "/a/bid");
+}
+
+TEST(ScriptedModalServices, AnswersInOrderAndRecordsTheQuestions)
+{
+    ScriptedModalServices script;
+    ScopedModalServices installed(script);
+    script.AnswerMessageBox(IDNO);
+    script.AnswerFile("/tmp/bid.tvb", 2);
+    script.AnswerCancel();
+
+    EXPECT_EQ(ZodMessageBox("Save changes to bid?", "Zod", MB_YESNOCANCEL | MB_ICONQUESTION), IDNO);
+    FileDialogRequest open;
+    open.title = "Open Proposal";
+    const auto chosen = Modal().FileDialog(open);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->path, "/tmp/bid.tvb");
+    EXPECT_EQ(chosen->filterIndex, 2);
+    EXPECT_FALSE(Modal().ChooseFolder({"Choose a Letting Directory", "/"}));
+    EXPECT_TRUE(script.AllAnswered());
+
+    ASSERT_EQ(script.MessageBoxes().size(), 1u);
+    EXPECT_EQ(script.MessageBoxes()[0].caption, "Zod");
+    EXPECT_EQ(script.MessageBoxes()[0].type, unsigned(MB_YESNOCANCEL | MB_ICONQUESTION));
+    EXPECT_EQ(script.FileDialogs()[0].title, "Open Proposal");
+}
+
+TEST(ScriptedModalServices, UnansweredOrMismatchedQuestionsCountAsCancelAndAreReported)
+{
+    ScriptedModalServices script;
+    ScopedModalServices installed(script);
+    EXPECT_EQ(AfxMessageBox("No *.TVB or *.TVL files found in directory!"), IDOK);
+    EXPECT_EQ(AfxMessageBox("q", MB_YESNO), IDNO);
+    script.AnswerColor(0x00FF00);
+    EXPECT_FALSE(Modal().FileDialog({}));
+    QPrinter printer;
+    PrintRequest print{&printer};
+    EXPECT_FALSE(Modal().PrintDialog(print));
+    EXPECT_EQ(script.Unexpected().size(), 4u);
+    EXPECT_FALSE(script.AllAnswered());
+}
+
+TEST(ScriptedModalServices, InstallationIsScoped)
+{
+    ModalServices* before = &Modal();
+    {
+        ScriptedModalServices script;
+        ScopedModalServices installed(script);
+        EXPECT_EQ(&Modal(), &script);
+    }
+    EXPECT_EQ(&Modal(), before);
+}
