@@ -4,16 +4,16 @@
 // 4096-byte dictionary and deflated at zlib's default level.
 // "x_zlib" is explode's throughput divided by inflate's (inflate time / explode time, medians):
 // at least 0.5 means explode is at least half as fast as inflate.
+#include "bench/generator/PickListText.h"
+#include "bench/support/Timing.h"
 #include "model/files/Dcl.h"
 
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
 #include <memory>
-#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -21,23 +21,6 @@
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-Bytes PickListText(std::size_t entries)
-{
-    static const char* const words[] = {"Paving", "Asphalt", "Concrete", "Excavating", "Guardrail",
-                                        "Signing", "Trucking", "Bridge", "Services", "Inc.", "LLC",
-                                        "Construction", "Materials", "& Sons", "Striping", "Electric"};
-    std::mt19937 random(5);
-    std::string text;
-    for (std::size_t i = 0; i < entries; ++i) {
-        text += "D" + std::to_string(10000 + random() % 90000) + "  ";
-        for (int word = 0; word < 3; ++word)
-            text += std::string(words[random() % 16]) + " ";
-        text += std::to_string(100 + random() % 900) + " Main St, Springfield";
-        text += '\0';
-    }
-    return Bytes(text.begin(), text.end());
-}
 
 struct MemoryStreams {
     const Bytes* m_input;
@@ -96,24 +79,11 @@ Bytes Deflate(const Bytes& data)
     return out;
 }
 
-template <class Work>
-double SecondsOf(Work work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(values.size() / 2), values.end());
-    return values[values.size() / 2];
-}
-
 void BM_ExplodeAgainstInflate(benchmark::State& state)
 {
     const auto work = std::make_unique<CDclWorkArea>();
-    const Bytes data = PickListText(20000);
+    const std::string text = GeneratePickListText(20000, 5);
+    const Bytes data(text.begin(), text.end());
     const Bytes imploded = Implode(data, *work);
     const Bytes deflated = Deflate(data);
     Bytes output(data.size());

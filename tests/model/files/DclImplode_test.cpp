@@ -1,3 +1,4 @@
+#include "bench/generator/PickListText.h"
 #include "tests/model/support/DclStreams.h"
 
 #include <gtest/gtest.h>
@@ -8,21 +9,9 @@
 
 namespace {
 
-// Pick-list entries: firm IDs, names and NULs, with the repeats real lists have.
 Bytes FirmListText(std::size_t entries)
 {
-    static const char* const words[] = {"Paving", "Asphalt", "Concrete", "Excavating", "Guardrail",
-                                        "Signing", "Trucking", "Bridge", "Services", "Inc.", "LLC",
-                                        "Construction", "Materials", "& Sons", "Striping"};
-    std::mt19937 random(11);
-    std::string text;
-    for (std::size_t i = 0; i < entries; ++i) {
-        text += "D" + std::to_string(10000 + random() % 90000) + " ";
-        for (int word = 0; word < 3; ++word)
-            text += std::string(words[random() % 15]) + " ";
-        text += '\0';
-    }
-    return BytesOf(text);
+    return BytesOf(GeneratePickListText(entries, 11));
 }
 
 Bytes RandomBytes(std::size_t count)

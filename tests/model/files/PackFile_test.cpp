@@ -249,12 +249,4 @@ TEST_F(PackFileTest, StreamValuesAreLittleEndianAndZeroAtTheEnd)
     std::fclose(in);
 }
 
-TEST_F(PackFileTest, ErrorTextsNameEveryCode)
-{
-    EXPECT_STREQ(GetPackFileErrorText(0), "No Error");
-    for (int code : {1, 2, 3, 5, 6, 7, 9, 10, 11})
-        EXPECT_STRNE(GetPackFileErrorText(code), "Unknown Error") << code;
-    EXPECT_STREQ(GetPackFileErrorText(4), "Unknown Error");
-}
-
 } // namespace

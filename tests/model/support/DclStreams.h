@@ -70,7 +70,7 @@ struct CMemoryStreams {
     {
         auto& self = *static_cast<CMemoryStreams*>(user);
         const std::size_t count = std::min({size, self.m_piece, self.m_input.size() - self.m_readAt});
-        std::memcpy(buffer, self.m_input.data() + self.m_readAt, count);
+        std::copy_n(self.m_input.begin() + std::ptrdiff_t(self.m_readAt), count, buffer);
         self.m_readAt += count;
         return count;
     }
