@@ -10,6 +10,7 @@
 #include <vector>
 
 enum : int {
+    FIELD_LIST_IN_PROPOSAL = 0, // the pick-list name is a list of the proposal, not a file name
     FIELD_MATCH_LIST = 3,   // typed text is matched against the list
     FIELD_DIALOG_UNITS = 4, // the position is in dialog units
 };
@@ -32,7 +33,7 @@ public:
     int32_t m_iLastColumn = 0;  // last character column of list entries (0: the whole entry)
     int32_t m_iRequirement = 0;
     std::string m_strName;
-    std::string m_strText;      // caption, or the name of the list filter and link
+    std::string m_strText;      // caption, or the name of the pick list, its filter and link
     std::string m_strHelp;
     CByteBlock m_data;          // the stored image or attachment
 

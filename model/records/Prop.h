@@ -96,4 +96,7 @@ public:
     const std::string& GetCurrencySymbol(int selector) const;
     // The DBE, MBE or WBE information form; null for other types or when absent.
     CWinMeta* GetDbeForm(int firmType) const;
+    // Sets or clears each firm form's bidder-is-certified bit by the form's list of certified
+    // firms (see IsBidderCertified); a list that cannot be read leaves its text in error.
+    void UpdateBidderIsDbeFlags(std::string* error);
 };

@@ -20,6 +20,7 @@ enum : int {
     ITEM_LIST_VALID = 12,
     PROP_HAS_MBE_FORM = 13,
     PROP_HAS_WBE_FORM = 14,
+    PROP_HAS_FIRM_FORMS = 15,
 };
 
 // Bits of the second proposal flags (CPropHeader::m_wFlags2).

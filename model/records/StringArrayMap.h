@@ -27,6 +27,9 @@ public:
     auto begin() const { return m_texts.begin(); }
     auto end() const { return m_texts.end(); }
 
+    // For a list read from a file: the position of the form field it was first read for.
+    int m_iColumn = -1;
+
 private:
     std::vector<std::string> m_texts;
 };

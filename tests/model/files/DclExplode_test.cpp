@@ -1,0 +1,202 @@
+#include "tests/model/support/DclStreams.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A copy in the format's terms: class code, extra bits, distance code, low bits.
+CStreamBuilder& Copy(CStreamBuilder& stream, const char* lengthCode, unsigned extra, int extraBits,
+                     const char* distanceCode, unsigned low, int lowBits)
+{
+    return stream.Code("1").Code(lengthCode).Value(extra, extraBits).Code(distanceCode).Value(low, lowBits);
+}
+
+// A copy coded with the tables, which DclCodes_test holds to the published codes.
+CStreamBuilder& CopyOf(CStreamBuilder& stream, int length, int distance, int dictionaryBits)
+{
+    const int lengthClass = DclLengthClassOf(length);
+    const CDclCode lengthCode = kDclLengthCode.m_codes[lengthClass];
+    const int lowBits = length == 2 ? 2 : dictionaryBits;
+    const CDclCode distanceCode = kDclDistanceCode.m_codes[(distance - 1) >> lowBits];
+    stream.Code("1").Value(lengthCode.m_wBits, lengthCode.m_byLength);
+    stream.Value(unsigned(length - kDclLengthClasses[lengthClass].m_wBase), kDclLengthClasses[lengthClass].m_byExtraBits);
+    return stream.Value(distanceCode.m_wBits, distanceCode.m_byLength).Value(unsigned(distance - 1) & ((1u << lowBits) - 1), lowBits);
+}
+
+void AppendCopy(Bytes& bytes, std::size_t length, std::size_t distance)
+{
+    for (std::size_t i = 0; i < length; ++i)
+        bytes.push_back(bytes[bytes.size() - distance]);
+}
+
+TEST(DclExplode, KnownVectorExpandsToAlternatingLetters)
+{
+    const CDclRun run = RunExplode({0x00, 0x04, 0x82, 0x24, 0x25, 0x8F, 0x80, 0x7F});
+    EXPECT_EQ(run.m_result, DCL_OK);
+    EXPECT_EQ(run.m_output, BytesOf("AIAIAIAIAIAIA"));
+}
+
+TEST(DclExplode, LiteralsAndTheEndCode)
+{
+    const Bytes stream = CStreamBuilder(0, 6).Literal('x').Literal(0xFF).Literal(0).End().Build();
+    const CDclRun run = RunExplode(stream);
+    EXPECT_EQ(run.m_result, DCL_OK);
+    EXPECT_EQ(run.m_output, (Bytes{'x', 0xFF, 0}));
+}
+
+TEST(DclExplode, OverlappingCopyRepeatsTheBytesItWrites)
+{
+    CStreamBuilder stream(0, 6);
+    stream.Literal('a').Literal('b');
+    Copy(stream, "0011", 0, 0, "11", 1, 6); // length 8, distance 2
+    const CDclRun run = RunExplode(stream.End().Build());
+    EXPECT_EQ(run.m_result, DCL_OK);
+    EXPECT_EQ(run.m_output, BytesOf("ababababab"));
+}
+
+TEST(DclExplode, CopyOfTwoHasTwoLowDistanceBits)
+{
+    CStreamBuilder stream(0, 6);
+    for (char c : std::string("abcdefg"))
+        stream.Literal(uint8_t(c));
+    Copy(stream, "101", 0, 0, "1011", 2, 2); // length 2, distance (1 << 2 | 2) + 1 = 7
+    const CDclRun run = RunExplode(stream.End().Build());
+    EXPECT_EQ(run.m_result, DCL_OK);
+    EXPECT_EQ(run.m_output, BytesOf("abcdefgab"));
+}
+
+TEST(DclExplode, LongestCopyCarriesEightExtraBits)
+{
+    CStreamBuilder stream(0, 4);
+    stream.Literal('z');
+    Copy(stream, "0000000", 518 - 264, 8, "11", 0, 4);
+    const CDclRun run = RunExplode(stream.End().Build());
+    EXPECT_EQ(run.m_result, DCL_OK);
+    EXPECT_EQ(run.m_output, Bytes(519, 'z'));
+}
+
+class DclExplodeDictionary : public ::testing::TestWithParam<int> {};
+
+// The low distance bits are as many as the dictionary byte says; the farthest copy reaches the
+// first byte of a full dictionary.
+TEST_P(DclExplodeDictionary, LowDistanceBitsFollowTheDictionaryByte)
+{
+    const int bits = GetParam();
+    const std::size_t dictionary = std::size_t(64) << bits;
+    CStreamBuilder stream(0, uint8_t(bits));
+    Bytes expected;
+    for (std::size_t i = 0; i < dictionary; ++i) {
+        expected.push_back(uint8_t(i * 7 + i / 256));
+        stream.Literal(expected.back());
+    }
+    Copy(stream, "11", 0, 0, "00000000", (1u << bits) - 1, bits); // length 3, the farthest distance
+    AppendCopy(expected, 3, dictionary);
+    Copy(stream, "011", 0, 0, "1011", 5, bits); // length 5, distance 2^bits + 6
+    AppendCopy(expected, 5, (std::size_t(1) << bits) + 6);
+    const CDclRun run = RunExplode(stream.End().Build(), 5);
+    EXPECT_EQ(run.m_result, DCL_OK);
+    EXPECT_EQ(run.m_output, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, DclExplodeDictionary, ::testing::Values(4, 5, 6));
+
+TEST(DclExplode, CopiesReachBackAcrossWrittenOutput)
+{
+    // Far more than the window holds, so the last copy reads history that was written out and
+    // moved down.
+    CStreamBuilder stream(0, 6);
+    Bytes expected;
+    for (int i = 0; i < 300; ++i) {
+        expected.push_back(uint8_t(i * 11));
+        stream.Literal(expected.back());
+    }
+    for (int round = 0; round < 40; ++round) {
+        CopyOf(stream, 516, 300, 6);
+        AppendCopy(expected, 516, 300);
+    }
+    CopyOf(stream, 300, 4096, 6);
+    AppendCopy(expected, 300, 4096);
+    const CDclRun run = RunExplode(stream.End().Build());
+    EXPECT_EQ(run.m_result, DCL_OK);
+    EXPECT_EQ(run.m_output, expected);
+}
+
+TEST(DclExplode, RefusedOutputStopsTheExpansion)
+{
+    CStreamBuilder stream(0, 6);
+    stream.Literal('q');
+    for (int round = 0; round < 40; ++round)
+        CopyOf(stream, 516, 1, 6);
+    CMemoryStreams streams(stream.End().Build());
+    streams.m_refuseAfter = 0;
+    EXPECT_EQ(DclExplode(CMemoryStreams::Read, CMemoryStreams::Write, TestWorkArea(), &streams), DCL_OUTPUT_REFUSED);
+    EXPECT_EQ(streams.m_writes, 1u);
+    EXPECT_TRUE(streams.m_output.empty());
+}
+
+// A read callback that claims more bytes than it was asked for is held to what it was asked.
+TEST(DclExplode, OverclaimingReadCallbackStaysInsideTheChunk)
+{
+    struct Liar {
+        static std::size_t Read(uint8_t* buffer, std::size_t size, void* user)
+        {
+            if ((*static_cast<int*>(user))++ > 0)
+                return 0;
+            std::memset(buffer, 0, size);
+            buffer[1] = 6;
+            return size + 1000;
+        }
+        static bool Write(const uint8_t*, std::size_t, void*) { return true; }
+    };
+    int calls = 0;
+    EXPECT_EQ(DclExplode(Liar::Read, Liar::Write, TestWorkArea(), &calls), DCL_DAMAGED);
+}
+
+struct HostileStream {
+    const char* name;
+    Bytes stream;
+    int result;
+};
+
+class DclExplodeHostile : public ::testing::TestWithParam<HostileStream> {};
+
+TEST_P(DclExplodeHostile, IsRefusedWithItsResult)
+{
+    const HostileStream& c = GetParam();
+    EXPECT_EQ(RunExplode(c.stream).m_result, c.result);
+}
+
+CStreamBuilder TwoLiterals()
+{
+    CStreamBuilder stream(0, 6);
+    stream.Literal('a').Literal('b');
+    return stream;
+}
+
+INSTANTIATE_TEST_SUITE_P(Corruptions, DclExplodeHostile, ::testing::Values(
+    HostileStream{"empty", {}, DCL_INPUT_TOO_SHORT},
+    HostileStream{"three_bytes", {0x00, 0x06, 0x01}, DCL_INPUT_TOO_SHORT},
+    HostileStream{"dictionary_byte_3", {0x00, 0x03, 0x01, 0xFF}, DCL_BAD_DICTIONARY},
+    HostileStream{"dictionary_byte_7", {0x00, 0x07, 0x01, 0xFF}, DCL_BAD_DICTIONARY},
+    HostileStream{"literal_mode_2", {0x02, 0x06, 0x01, 0xFF}, DCL_BAD_LITERAL_MODE},
+    HostileStream{"ascii_literals", {0x01, 0x06, 0x01, 0xFF}, DCL_BAD_LITERAL_MODE},
+    HostileStream{"no_end_code", CStreamBuilder(0, 6).Literal('a').Literal('b').Literal('c').Build(), DCL_DAMAGED},
+    HostileStream{"cut_in_length_code", TwoLiterals().Code("1").Code("00").Build(), DCL_DAMAGED},
+    HostileStream{"cut_in_extra_bits", TwoLiterals().Code("1").Code("00011").Value(1, 1).Build(), DCL_DAMAGED},
+    HostileStream{"cut_in_distance", TwoLiterals().Code("1").Code("11").Build(), DCL_DAMAGED},
+    HostileStream{"cut_in_low_bits", TwoLiterals().Code("1").Code("11").Code("11").Value(1, 2).Build(), DCL_DAMAGED},
+    HostileStream{"copy_before_first_byte", CStreamBuilder(0, 6).Code("1").Code("11").Code("11").Value(0, 6).End().Build(), DCL_DAMAGED},
+    HostileStream{"copy_beyond_expanded", TwoLiterals().Code("1").Code("11").Code("11").Value(2, 6).End().Build(), DCL_DAMAGED},
+    HostileStream{"all_ones", {0x00, 0x06, 0xFF, 0xFF, 0xFF, 0xFF}, DCL_DAMAGED},
+    HostileStream{"all_zeros", Bytes(40, 0x00), DCL_BAD_DICTIONARY},
+    HostileStream{"zero_bits", {0x00, 0x06, 0x00, 0x00, 0x00, 0x00}, DCL_DAMAGED}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DclExplode, EmptyInputStreamOfFourBytesExpandsToNothing)
+{
+    const CDclRun run = RunExplode({0x00, 0x06, 0x01, 0xFF});
+    EXPECT_EQ(run.m_result, DCL_OK);
+    EXPECT_TRUE(run.m_output.empty());
+}
+
+} // namespace
