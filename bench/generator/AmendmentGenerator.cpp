@@ -67,32 +67,39 @@ private:
             Say("Revised quantities of " + std::to_string(rows.size()) + " items");
     }
 
-    void DeleteOneItem()
+    void DeleteItem(int row)
     {
-        const std::vector<int> rows = m_editor.PickPlainItems(1);
-        if (rows.empty())
-            return;
-        Say("Deleted line " + m_edition.m_items[rows[0]]->m_strLineNum);
-        m_editor.DeleteRow(rows[0]);
+        Say("Deleted line " + m_edition.m_items[row]->m_strLineNum);
+        m_editor.DeleteRow(row);
+    }
+
+    // More of the same work at a second place: the neighbour's kind under a new number.
+    void InsertAfter(const CItem& neighbour, const std::string& line)
+    {
+        int index = 0;
+        while (m_edition.m_items[index] != &neighbour)
+            ++index;
+        auto row = std::make_unique<CItem>();
+        row->CopyFrom(neighbour);
+        row->m_strItemNum = NewItemNumber(neighbour.m_strItemNum, m_number);
+        row->m_strLineNum = line;
+        row->m_fQuan = std::max(1.0, std::round(neighbour.m_fQuan / 2));
+        m_editor.InsertRow(index + 1, std::move(row));
+        Say("Added line " + line);
     }
 
     void MakeFirst()
     {
         ReviseQuantities();
-        DeleteOneItem();
-        const std::vector<int> after = m_editor.PickPlainItems(1);
-        const std::string line = after.empty() ? std::string() : m_editor.LineAfter(after[0]);
-        if (!line.empty()) {
-            // More of the same work at a second place: the neighbour's kind under a new number.
-            const CItem& neighbour = *m_edition.m_items[after[0]];
-            auto row = std::make_unique<CItem>();
-            row->CopyFrom(neighbour);
-            row->m_strItemNum = NewItemNumber(neighbour.m_strItemNum, m_number);
-            row->m_strLineNum = line;
-            row->m_fQuan = std::max(1.0, std::round(neighbour.m_fQuan / 2));
-            m_editor.InsertRow(after[0] + 1, std::move(row));
-            Say("Added line " + line);
-        }
+        // The new line is found among the lines there were: a reused line number would match
+        // the deleted row as a changed one.
+        const std::vector<int> rows = m_editor.PickPlainItems(2);
+        const CItem* neighbour = rows.size() == 2 ? m_edition.m_items[rows[1]] : nullptr;
+        const std::string line = neighbour ? m_editor.LineAfter(rows[1]) : std::string();
+        if (!rows.empty())
+            DeleteItem(rows[0]);
+        if (!line.empty())
+            InsertAfter(*neighbour, line);
         if (CSAStringArray* firms = m_edition.GetPickList("DBE Firms", 0)) {
             firms->Add(kNewDbeFirm);
             Say("Certified firm D0139 added");
@@ -147,8 +154,11 @@ private:
                 Say("Force account amount raised");
                 break;
             }
-        DeleteOneItem();
-        AddGuardrailSection();
+        // New lines come after every line there was, as above.
+        const int lastLine = LastItemLine();
+        if (const std::vector<int> rows = m_editor.PickPlainItems(1); !rows.empty())
+            DeleteItem(rows[0]);
+        AddGuardrailSection(lastLine);
         m_edition.m_strDescription += "; GUARDRAIL UPGRADE";
         m_edition.m_strSubmitUrls[1] = "https://bids2.dot.example.gov/zod/submit";
         if (m_edition.m_pDbeForm)
@@ -159,15 +169,20 @@ private:
             m_edition.m_otherReports[0]->m_strText += "ADDENDA {AMENDMENT_FILES}\n";
     }
 
-    void AddGuardrailSection()
+    int LastItemLine() const
     {
-        int sections = 0;
         int lastLine = 0;
-        for (const auto& row : m_edition.m_items) {
-            sections += row->IsSection();
+        for (const auto& row : m_edition.m_items)
             if (!row->IsSection())
                 std::from_chars(row->m_strLineNum.data(), row->m_strLineNum.data() + row->m_strLineNum.size(), lastLine);
-        }
+        return lastLine;
+    }
+
+    void AddGuardrailSection(int lastLine)
+    {
+        int sections = 0;
+        for (const auto& row : m_edition.m_items)
+            sections += row->IsSection();
         auto section = std::make_unique<CItem>();
         ChangeFlagBit(&section->m_wFlags, ITEM_IS_SECTION, 1);
         section->m_strLineNum = ScheduleLineNumber(sections + 1);

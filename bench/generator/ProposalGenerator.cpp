@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int32_t kFirstLettingDate = 1773158400; // Tuesday 10 March 2026, 10:00 in the agency's zone
+constexpr int32_t kFirstLettingDate = 1773154800; // Tuesday 10 March 2026, 10:00 central daylight time
 constexpr int32_t kDay = 86400;
 constexpr int32_t kWeek = 7 * kDay;
 
