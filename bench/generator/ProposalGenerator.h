@@ -14,7 +14,7 @@ class CProp;
 //
 // Structure the benchmarks rely on: every tenth section is an alternate section paired with the
 // next; within sections, every twelfth item starts a pair of alternate items and every
-// seventeenth a pair of options. One item in eight repeats an earlier item number, so the
+// seventeenth a pair of options. One item in sixteen repeats an earlier item number, so the
 // identical-item rule has work to do. The same shape and seed always give the same proposal.
 struct ProposalShape {
     int m_items = 1000;

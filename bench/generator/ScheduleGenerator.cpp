@@ -108,7 +108,7 @@ private:
             const RoadItemPair& pair = OptionRoadItems()[pairs % OptionRoadItems().size()];
             return NewIdentity(inSection % 17 == 3 ? pair.m_first : pair.m_second);
         }
-        if (index % 8 == 7) {
+        if (index % 16 == 15) {
             const Identity& earlier = m_identities[size_t(index / 2)];
             if (!IsLumpSum(*earlier.m_kind) && earlier.m_kind->m_priceLow != earlier.m_kind->m_priceHigh)
                 return earlier;
