@@ -47,16 +47,8 @@ private:
 
 const CProp& Published()
 {
-    static const auto published = [] {
-        ProposalShape shape;
-        shape.m_items = 30;
-        shape.m_itemsPerSection = 10;
-        shape.m_bidCapEvery = 4;
-        shape.m_firms = 3;
-        shape.m_firmItemsPerFirm = 4;
-        shape.m_sites = 2;
-        return GenerateProposal(shape);
-    }();
+    static const auto published = GenerateProposal(
+        {.m_items = 30, .m_itemsPerSection = 10, .m_bidCapEvery = 4, .m_firms = 3, .m_firmItemsPerFirm = 4, .m_sites = 2});
     return *published;
 }
 

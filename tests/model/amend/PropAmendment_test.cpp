@@ -21,14 +21,8 @@ constexpr int32_t kDay = 86400;
 
 std::unique_ptr<CProp> Published()
 {
-    ProposalShape shape;
-    shape.m_items = 24;
-    shape.m_itemsPerSection = 8;
-    shape.m_bidCapEvery = 5;
-    shape.m_firms = 2;
-    shape.m_firmItemsPerFirm = 3;
-    shape.m_sites = 2;
-    return GenerateProposal(shape);
+    return GenerateProposal(
+        {.m_items = 24, .m_itemsPerSection = 8, .m_bidCapEvery = 5, .m_firms = 2, .m_firmItemsPerFirm = 3, .m_sites = 2});
 }
 
 // The agency's next edition before its changes: one amendment later, revised on a new date.
