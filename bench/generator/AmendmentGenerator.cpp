@@ -27,10 +27,10 @@ constexpr double kRaisedForceAccount = 75000;
 
 int QuantityRevisions(const CProp& prop) { return std::max(2, prop.m_items.GetSize() / 100); }
 
-// A new item number that no generated item has: the item's stem and a variant of 90 and up.
+// A new item number that no generated item has: the item's stem, "A" and the addendum's number.
 std::string NewItemNumber(std::string_view itemNumber, int number)
 {
-    return std::string(itemNumber.substr(0, 6)) + std::to_string(90 + number);
+    return std::string(itemNumber.substr(0, 6)) + "A" + std::to_string(number);
 }
 
 class EditionMaker {

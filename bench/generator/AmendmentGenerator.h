@@ -26,7 +26,7 @@ AmendedProposal GenerateAmendedProposal(const ProposalShape& shape);
 // miscellaneous form and a county, moves the first site's end date and tightens a bid cap;
 // edition 2 revises other quantities and the force account amount, deletes an item, adds a
 // section of guardrail items at the end, extends the description, adds a second submit address
-// and raises the DBE goal, the required bond and the bid summary report.
+// raises the DBE goal and the required bond, and extends the bid summary report.
 std::unique_ptr<CProp> GenerateNextEdition(const CProp& older, int number, uint32_t seed);
 
 // What the amendment file of `newer` holds: a copy reduced to its changes against `older`

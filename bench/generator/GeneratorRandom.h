@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 #include <random>
-#include <span>
 
 // Random choices that give the same proposal from the same seed with any standard library: the
 // engine's output is fixed by the standard, the distributions' are not, so they are not used.
@@ -23,14 +22,6 @@ public:
     {
         const double value = low + (high - low) * (double(m_engine()) / 4294967296.0);
         return std::max(step, std::round(value / step) * step);
-    }
-
-    bool Chance(int percent) { return Pick(1, 100) <= percent; }
-
-    template <class T>
-    const T& OneOf(std::span<const T> choices)
-    {
-        return choices[size_t(Pick(0, int(choices.size()) - 1))];
     }
 
 private:
