@@ -1,14 +1,16 @@
 #include "model/amend/AmendmentResult.h"
 #include "model/amend/ChangeLog.h"
-#include "model/text/Dates.h"
 #include "model/amend/FieldExchange.h"
-#include "model/text/FlagWord.h"
+#include "model/amend/FirmItemFollower.h"
+#include "model/amend/FormAmendment.h"
+#include "model/amend/StagedChange.h"
 #include "model/records/Prop.h"
 #include "model/records/RecordText.h"
-#include "model/amend/StagedChange.h"
+#include "model/text/Dates.h"
+#include "model/text/FlagWord.h"
 
-#include <algorithm>
-#include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -128,95 +130,6 @@ void ExchangeReferenceLists(CProp& p, CProp& a)
         LogAmendmentChange("Reference Data", LOG_PROPOSAL_DATA);
 }
 
-std::unique_ptr<CWinMeta> TakeWhole(std::unique_ptr<CWinMeta>& form)
-{
-    form->StripUnchangedMarkers();
-    return std::move(form);
-}
-
-void ExchangeForm(std::unique_ptr<CWinMeta>& mine, std::unique_ptr<CWinMeta>& theirs, const char* label)
-{
-    const char* prefix = nullptr;
-    if (mine && theirs) {
-        prefix = mine->ExchangeWithLog(*theirs) ? "Changed " : nullptr;
-    } else if (theirs) {
-        mine = TakeWhole(theirs);
-        prefix = "Added ";
-    } else if (mine) {
-        mine.reset();
-        prefix = "Deleted ";
-    }
-    if (prefix)
-        LogAmendmentChange(std::string(prefix) + label, LOG_PROPOSAL_DATA);
-}
-
-void ExchangeMiscForms(CDataArray<CWinMeta>& mine, CDataArray<CWinMeta>& theirs)
-{
-    bool deleted = false, changed = false, added = false;
-    while (mine.GetSize() > theirs.GetSize())
-        deleted = mine.DeleteAt(mine.GetSize() - 1);
-    for (int i = 0; i < mine.GetSize(); ++i) {
-        CWinMeta* own = mine.GetAt(i);
-        CWinMeta* amended = theirs.GetAt(i);
-        if (own && amended)
-            changed = own->ExchangeWithLog(*amended) > 0 || changed;
-    }
-    const int common = mine.GetSize();
-    while (theirs.GetSize() > common) {
-        if (std::unique_ptr<CWinMeta> form = theirs.Detach(common)) {
-            form->StripUnchangedMarkers();
-            mine.Add(std::move(form));
-            added = true;
-        }
-    }
-    if (!deleted && !changed && !added)
-        return;
-    const char* prefix = "Changed ";
-    if (deleted && !changed && !added)
-        prefix = "Deleted ";
-    else if (added && !changed && !deleted)
-        prefix = "Added ";
-    LogAmendmentChange(std::string(prefix) + "Misc Information", LOG_PROPOSAL_DATA);
-}
-
-void GiveEmptyFormsARow(CProp& p)
-{
-    for (const auto& form : p.m_miscForms)
-        if (form && form->m_rows.IsEmpty())
-            form->AddRow(-1, -1);
-    if (p.m_pBondForm && p.m_pBondForm->m_rows.IsEmpty())
-        p.m_pBondForm->AddRow(-1, -1);
-}
-
-// Keeps the firm item entries pointing at the same items while the item list changes.
-class FirmItemFollower : public CItemIndexFollower {
-public:
-    explicit FirmItemFollower(CProp& prop) : m_prop(prop) {}
-    void OnItemInserted(int index) override { Adjust(index, true); }
-    void OnItemRemoved(int index) override { Adjust(index, false); }
-
-private:
-    void Adjust(int index, bool inserted)
-    {
-        for (int type : {FIRM_DBE, FIRM_MBE, FIRM_WBE})
-            if (CWinMeta* form = m_prop.GetDbeForm(type))
-                for (const auto& row : form->m_rows)
-                    if (row)
-                        AdjustRow(*row, index, inserted);
-    }
-
-    static void AdjustRow(CRowData& row, int index, bool inserted)
-    {
-        for (int i = row.m_dbeItems.GetSize() - 1; i >= 0; --i) {
-            CDBEItem* entry = row.m_dbeItems.GetAt(i);
-            if (entry && !AdjustFirmItemIndex(entry->m_iNumber, index, inserted))
-                row.DeleteDbeItem(i);
-        }
-    }
-
-    CProp& m_prop;
-};
-
 void ExchangeLists(CProp& p, CProp& a)
 {
     LogIfChanged(p.m_counties.ExchangeWithLog(a.m_counties), "County Information");
@@ -227,14 +140,49 @@ void ExchangeLists(CProp& p, CProp& a)
     LogIfChanged(p.m_plates.ExchangeWithLog(a.m_plates), "Report Formats");
 }
 
-void LogAddendumNotes(const CProp& p)
+// What an addendum note says; a note counts as brought by an amendment when this changes.
+struct NoteText {
+    int32_t m_iNumber = 0;
+    int32_t m_iDate = 0;
+    std::string m_strDescription;
+
+    bool operator==(const NoteText&) const = default;
+};
+
+std::vector<NoteText> NoteTexts(const CDataArray<CNote>& notes)
 {
-    for (int i = p.m_notes.GetSize() - 1; i >= 0; --i) {
-        const CNote* note = p.m_notes.GetAt(i);
-        if (note && !note->m_strDescription.empty())
-            LogAmendmentChange(FormatDate(note->m_iAmendmentDate, 4) + ": " + note->m_strDescription,
-                               LOG_ADDENDUM_NOTES);
+    std::vector<NoteText> texts;
+    for (const auto& note : notes)
+        texts.push_back(note ? NoteText{note->m_iAmendmentNumber, note->m_iAmendmentDate, note->m_strDescription}
+                             : NoteText{});
+    return texts;
+}
+
+// Only the notes this amendment added or changed, last first: the notes of earlier amendments
+// stay in the list but were shown when those were applied, in this batch or an earlier one.
+void LogAddendumNotes(const CProp& p, const std::vector<NoteText>& before)
+{
+    const std::vector<NoteText> after = NoteTexts(p.m_notes);
+    for (size_t i = after.size(); i-- > 0;) {
+        const NoteText& note = after[i];
+        if (!note.m_strDescription.empty() && (i >= before.size() || before[i] != note))
+            LogAmendmentChange(FormatDate(note.m_iDate, 4) + ": " + note.m_strDescription, LOG_ADDENDUM_NOTES);
     }
+}
+
+// The marks with which the amendment flagged its changed sites and forms are the amendment's
+// own; left on the proposal they would make the next amendment report them as changed again.
+void ClearChangeMarks(CProp& p)
+{
+    for (const auto& site : p.m_sites)
+        if (site)
+            ChangeFlagBit(&site->m_wFlags, SITE_CHANGED, 0);
+    for (CWinMeta* form : {p.m_pDbeForm.get(), p.m_pMbeForm.get(), p.m_pWbeForm.get(), p.m_pBondForm.get()})
+        if (form)
+            ChangeFlagBit(&form->m_wFlags, FORM_FIELDS_CHANGED, 0);
+    for (const auto& form : p.m_miscForms)
+        if (form)
+            ChangeFlagBit(&form->m_wFlags, FORM_FIELDS_CHANGED, 0);
 }
 
 void ApplyAmendment(CProp& p, CProp& a)
@@ -244,16 +192,13 @@ void ApplyAmendment(CProp& p, CProp& a)
     ExchangeFlagsAndReferenceTexts(p, a);
     ExchangeReferenceLists(p, a);
     p.m_iDateRevised = a.m_iDateRevised != 0 ? a.m_iDateRevised : a.m_iDateGenerated;
-    ExchangeForm(p.m_pDbeForm, a.m_pDbeForm, "DBE Information");
-    ExchangeForm(p.m_pMbeForm, a.m_pMbeForm, "MBE Information");
-    ExchangeForm(p.m_pWbeForm, a.m_pWbeForm, "WBE Information");
-    ExchangeMiscForms(p.m_miscForms, a.m_miscForms);
-    ExchangeForm(p.m_pBondForm, a.m_pBondForm, "Zod Bond Information");
-    GiveEmptyFormsARow(p);
-    FirmItemFollower follower(p);
+    ExchangeAgencyForms(p, a);
+    CFirmItemFollower follower(p);
     p.m_items.ApplyItemChanges(a.m_items, &follower);
+    const std::vector<NoteText> notesBefore = NoteTexts(p.m_notes);
     ExchangeLists(p, a);
-    LogAddendumNotes(p);
+    ClearChangeMarks(p);
+    LogAddendumNotes(p, notesBefore);
 }
 
 } // namespace

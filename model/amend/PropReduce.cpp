@@ -23,7 +23,7 @@ unsigned ReduceHeaderTexts(CProp& p, const CProp& o)
           {&p.m_strControllingProject, &o.m_strControllingProject},
           {&p.m_strControllingRoute, &o.m_strControllingRoute}, {&p.m_strFundType, &o.m_strFundType},
           {&p.m_strProjectIds, &o.m_strProjectIds}, {&p.m_strRoadName, &o.m_strRoadName},
-          {&p.m_strRoute, &o.m_strRoute}})
+          {&p.m_strRoute, &o.m_strRoute}, {&p.m_strSerialNumber, &o.m_strSerialNumber}})
         count += MarkUnchanged(*mine, *theirs);
     for (size_t i = 0; i < p.m_strSubmitUrls.size(); ++i)
         count += MarkUnchanged(p.m_strSubmitUrls[i], o.m_strSubmitUrls[i]);
