@@ -1,0 +1,33 @@
+#pragma once
+
+#include "model/files/TvbOutput.h"
+#include "model/records/DataArray.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+class CProp;
+class CWinMeta;
+
+// Writes the proposal's records in the file's order as one gzip stream on `output`: the magic,
+// the version, the header, counties, sites, notes, bidder, formats, items, forms, pick lists,
+// other reports, bid caps, plates and the end record. Returns a TvbResult.
+int WriteTvbStream(CProp& prop, CTvbOutput& output);
+
+// The forms, in the file's order (MBE, WBE, DBE, miscellaneous, bid bond).
+void WriteTvbForms(CProp& prop, CTvbRecordWriter& out);
+
+// Gives every row of every form exactly one cell per field, as the file stores it, so that the
+// checksum of the proposal in memory is the checksum of what is read back.
+void NormalizeFormRows(CProp& prop);
+
+// Every form the proposal has: DBE, MBE, WBE, bid bond, then the miscellaneous ones.
+std::vector<CWinMeta*> AllFormsOf(const CProp& prop);
+
+// The records of a list; the empty slots it may hold are not written.
+template <class T>
+std::size_t TvbCountOf(const CDataArray<T>& list)
+{
+    return std::size_t(std::count_if(list.begin(), list.end(), [](const auto& record) { return record != nullptr; }));
+}
