@@ -10,6 +10,7 @@ namespace {
 // Large reads let zlib inflate straight into our buffer instead of through its own.
 constexpr std::size_t kReadSize = 256 * 1024;
 constexpr unsigned kGzipBufferSize = 64 * 1024;
+constexpr std::size_t kBufferSize = kReadSize + kTvbRecordHeaderSize + kTvbMaxRecordLength;
 
 } // namespace
 
@@ -29,7 +30,7 @@ int TvbResultOfZlibError(int zlibError, bool writing)
 }
 
 CTvbInput::CTvbInput(std::size_t budget)
-    : m_buffer(kReadSize + kTvbRecordHeaderSize + kTvbMaxRecordLength), m_budget(budget)
+    : m_buffer(new uint8_t[kBufferSize]), m_budget(budget)
 {
 }
 
@@ -74,11 +75,11 @@ bool CTvbInput::ReadMore()
     if (m_atEnd || m_result != kTvbNoError || !m_file)
         return false;
     if (m_begin > 0) {
-        std::memmove(m_buffer.data(), m_buffer.data() + m_begin, m_end - m_begin);
+        std::memmove(m_buffer.get(), m_buffer.get() + m_begin, m_end - m_begin);
         m_end -= m_begin;
         m_begin = 0;
     }
-    const int got = gzread(m_file, m_buffer.data() + m_end, unsigned(m_buffer.size() - m_end));
+    const int got = gzread(m_file, m_buffer.get() + m_end, unsigned(kBufferSize - m_end));
     int zlibError = Z_OK;
     if (got < 0) {
         gzerror(m_file, &zlibError);
@@ -97,6 +98,8 @@ bool CTvbInput::ReadMore()
 
 bool CTvbInput::Ensure(std::size_t count)
 {
+    if (m_end - m_begin >= count)
+        return true;
     while (m_end - m_begin < count)
         if (!ReadMore())
             return false;
@@ -112,7 +115,7 @@ std::string_view CTvbInput::ReadStart(std::size_t count)
 {
     Ensure(count);
     const std::size_t got = std::min(count, m_end - m_begin);
-    const std::string_view start(reinterpret_cast<const char*>(m_buffer.data() + m_begin), got);
+    const std::string_view start(reinterpret_cast<const char*>(m_buffer.get() + m_begin), got);
     m_begin += got;
     return start;
 }
@@ -130,8 +133,9 @@ bool CTvbInput::NextRecord(TvbRecord& record)
         Fail(kTvbCorrupt); // the stream ends inside the record
         return false;
     }
+    const std::size_t length = WordAt(2);
     record.m_tag = WordAt(0);
-    record.m_data = {m_buffer.data() + m_begin + kTvbRecordHeaderSize, WordAt(2)};
-    m_begin += kTvbRecordHeaderSize + record.m_data.size();
+    record.m_data = {m_buffer.get() + m_begin + kTvbRecordHeaderSize, length};
+    m_begin += kTvbRecordHeaderSize + length;
     return true;
 }

@@ -6,10 +6,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 struct TvbRecord {
     uint16_t m_tag = 0;
@@ -52,7 +52,7 @@ private:
     uint16_t WordAt(std::size_t offset) const;
 
     gzFile m_file = nullptr;
-    std::vector<uint8_t> m_buffer;
+    std::unique_ptr<uint8_t[]> m_buffer; // left uninitialised: every byte read is written first
     std::size_t m_begin = 0; // the unread bytes are m_buffer[m_begin, m_end)
     std::size_t m_end = 0;
     std::size_t m_used = 0;

@@ -31,7 +31,7 @@ void CTvbReader::ReadForm()
         if (CWinMeta* form = Require(m_pForm))
             ReadColumnTable(*form);
         return;
-    default: return Fill(m_pForm, VisitFormFields<CTvbFieldReader>);
+    default: return Fill<VisitFormFields<CTvbFieldReader>>(m_pForm);
     }
 }
 
@@ -77,7 +77,7 @@ void CTvbReader::ReadFieldInfo()
         return;
     case TVB_FIELD_DATA_LENGTH: return StartBlock(field ? &field->m_data : nullptr, TVB_FIELD_DATA);
     case TVB_FIELD_DATA: return AppendPiece();
-    default: return Fill(field, VisitFieldInfoFields<CTvbFieldReader>);
+    default: return Fill<VisitFieldInfoFields<CTvbFieldReader>>(field);
     }
 }
 
@@ -99,7 +99,7 @@ void CTvbReader::ReadRowOrCell()
         if (CWinMeta* form = Require(m_pForm))
             Open(form->m_rows);
         return;
-    case TVB_ROW_FLAGS: return Fill(LastRow(), VisitRowFields<CTvbFieldReader>);
+    case TVB_ROW_FLAGS: return Fill<VisitRowFields<CTvbFieldReader>>(LastRow());
     case TVB_CELL:
         if (CRowData* row = Require(LastRow()))
             Open(row->m_cells);
@@ -113,7 +113,7 @@ void CTvbReader::ReadRowOrCell()
         return StartBlock(cell ? &cell->m_data : nullptr, TVB_CELL_DATA);
     }
     case TVB_CELL_DATA: return AppendPiece();
-    default: return Fill(LastCell(), VisitCellFields<CTvbFieldReader>);
+    default: return Fill<VisitCellFields<CTvbFieldReader>>(LastCell());
     }
 }
 
@@ -139,14 +139,14 @@ void CTvbReader::ReadFirmItem()
         if (Require(row))
             Open(row->m_dbeItems);
     } else if (m_record.m_tag != TVB_FIRM_ITEM_COUNT) {
-        Fill(row ? Last(row->m_dbeItems) : nullptr, VisitFirmItemFields<CTvbFieldReader>);
+        Fill<VisitFirmItemFields<CTvbFieldReader>>(row ? Last(row->m_dbeItems) : nullptr);
     }
 }
 
 void CTvbReader::ReadFilter()
 {
     if (m_record.m_tag != TVB_FILTER_NAME)
-        return Fill(m_pFilter, VisitFilterFields<CTvbFieldReader>);
+        return Fill<VisitFilterFields<CTvbFieldReader>>(m_pFilter);
     if (CWinMeta* form = Require(m_pForm); form && m_input.Charge(sizeof(CDataFilter)))
         m_pFilter = form->m_filters.SetAt(TvbTextOf(m_record), std::make_unique<CDataFilter>());
 }

@@ -76,15 +76,15 @@ void CTvbReader::Dispatch()
     using Reader = CTvbFieldReader;
     switch (TvbGroupOf(m_record.m_tag)) {
     case TVB_VERSION: return ReadVersion();
-    case TVB_HEADER: return Fill(&header, VisitHeaderFields<Reader>);
-    case TVB_ITEM: return ReadListRecord(m_prop.m_items, VisitItemFields<Reader>);
-    case TVB_COUNTY: return ReadListRecord(m_prop.m_counties, VisitCountyFields<Reader>);
-    case TVB_SITE: return ReadListRecord(m_prop.m_sites, VisitSiteFields<Reader>);
-    case TVB_NOTE: return ReadListRecord(m_prop.m_notes, VisitNoteFields<Reader>);
+    case TVB_HEADER: return Fill<VisitHeaderFields<Reader>>(&header);
+    case TVB_ITEM: return ReadListRecord<VisitItemFields<Reader>>(m_prop.m_items);
+    case TVB_COUNTY: return ReadListRecord<VisitCountyFields<Reader>>(m_prop.m_counties);
+    case TVB_SITE: return ReadListRecord<VisitSiteFields<Reader>>(m_prop.m_sites);
+    case TVB_NOTE: return ReadListRecord<VisitNoteFields<Reader>>(m_prop.m_notes);
     case TVB_BIDDER: return ReadBidder();
-    case TVB_DISPLAY_FORMATS: return Fill(&header, VisitDisplayFormatFields<Reader>);
-    case TVB_NUMBER_FORMATS: return Fill(&header, VisitNumberFormatFields<Reader>);
-    case TVB_OTHER_REPORT: return ReadListRecord(m_prop.m_otherReports, VisitOtherReportFields<Reader>);
+    case TVB_DISPLAY_FORMATS: return Fill<VisitDisplayFormatFields<Reader>>(&header);
+    case TVB_NUMBER_FORMATS: return Fill<VisitNumberFormatFields<Reader>>(&header);
+    case TVB_OTHER_REPORT: return ReadListRecord<VisitOtherReportFields<Reader>>(m_prop.m_otherReports);
     case TVB_PLATE: return ReadPlate();
     case TVB_FORM: return ReadForm();
     case TVB_FORM_STRING: return ReadFormString();
@@ -113,7 +113,7 @@ void CTvbReader::ReadVersion()
 void CTvbReader::ReadBidder()
 {
     if (m_record.m_tag != TVB_BIDDER)
-        return Fill(m_prop.m_pBidder.get(), VisitBidderFields<CTvbFieldReader>);
+        return Fill<VisitBidderFields<CTvbFieldReader>>(m_prop.m_pBidder.get());
     if (m_input.Charge(sizeof(CBidderInfo)))
         m_prop.m_pBidder = std::make_unique<CBidderInfo>();
 }

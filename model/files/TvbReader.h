@@ -130,30 +130,35 @@ private:
 
     // Fills the field of `target` that the record names. Without a target, a record naming one
     // of its fields came before its element; a tag none of the fields has is skipped.
-    template <class T, class Visit>
-    void Fill(T* target, Visit visit)
+    template <auto Visit, class T>
+    void Fill(T* target)
     {
+        if (!target)
+            return FillMissing<Visit, T>();
         CTvbFieldReader fields(m_record);
-        if (target) {
-            visit(*target, fields);
-        } else {
-            T probe;
-            visit(probe, fields);
-            if (fields.Matched())
-                m_input.Fail(kTvbCorrupt);
-        }
+        Visit(*target, fields);
         if (fields.TooShort())
             m_input.Fail(kTvbCorrupt);
     }
 
+    template <auto Visit, class T>
+    void FillMissing()
+    {
+        T probe;
+        CTvbFieldReader fields(m_record);
+        Visit(probe, fields);
+        if (fields.Matched())
+            m_input.Fail(kTvbCorrupt);
+    }
+
     // The base tag opens an element of the list, any other tag fills the last one.
-    template <class T, class Visit>
-    void ReadListRecord(CDataArray<T>& list, Visit visit)
+    template <auto Visit, class T>
+    void ReadListRecord(CDataArray<T>& list)
     {
         if (m_record.m_tag == TvbGroupOf(m_record.m_tag))
             Open(list);
         else
-            Fill(Last(list), visit);
+            Fill<Visit>(Last(list));
     }
 
     CTvbInput& m_input;
