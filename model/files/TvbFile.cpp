@@ -93,7 +93,9 @@ int LoadTvbFile(std::unique_ptr<CProp>& prop, const std::string& path, bool acce
 int SaveTvbFile(CProp& prop, const std::string& path)
 {
     try {
-        NormalizeFormRows(prop);
+        // A cell the padding adds may be one the recalculation fills, as it will after reading.
+        if (NormalizeFormRows(prop))
+            RecalcBidTotals(&prop);
         prop.m_dwStoredChecksum = ComputeProposalChecksum(&prop);
         platform::AtomicFile file(path);
         if (!file.Open())

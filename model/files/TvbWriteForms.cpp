@@ -106,19 +106,24 @@ void WriteForm(CWinMeta* form, uint16_t kindTag, bool cellDataBlocks, Writer& ou
     WriteNamedRecords(*form, out);
 }
 
-void NormalizeRow(CRowData& row, int fieldCount)
+// True when the row changed.
+bool NormalizeRow(CRowData& row, int fieldCount)
 {
     CDataArray<CCellData>& cells = row.m_cells;
+    bool changed = false;
     while (cells.GetSize() > fieldCount)
-        cells.DeleteAt(cells.GetSize() - 1);
+        changed = cells.DeleteAt(cells.GetSize() - 1);
     for (int column = 0; column < fieldCount; ++column) {
         if (column == cells.GetSize()) {
             cells.Add(std::make_unique<CCellData>());
+            changed = true;
         } else if (!cells.GetAt(column)) {
             cells.DeleteAt(column);
             cells.InsertAt(column, std::make_unique<CCellData>());
+            changed = true;
         }
     }
+    return changed;
 }
 
 } // namespace
@@ -148,10 +153,12 @@ std::vector<CWinMeta*> AllFormsOf(const CProp& prop)
     return forms;
 }
 
-void NormalizeFormRows(CProp& prop)
+bool NormalizeFormRows(CProp& prop)
 {
+    bool changed = false;
     for (CWinMeta* form : AllFormsOf(prop))
         for (const auto& row : form->m_rows)
-            if (row)
-                NormalizeRow(*row, form->m_fields.GetSize());
+            if (row && NormalizeRow(*row, form->m_fields.GetSize()))
+                changed = true;
+    return changed;
 }

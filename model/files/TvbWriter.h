@@ -19,8 +19,9 @@ int WriteTvbStream(CProp& prop, CTvbOutput& output);
 void WriteTvbForms(CProp& prop, CTvbRecordWriter& out);
 
 // Gives every row of every form exactly one cell per field, as the file stores it, so that the
-// checksum of the proposal in memory is the checksum of what is read back.
-void NormalizeFormRows(CProp& prop);
+// checksum of the proposal in memory is the checksum of what is read back. True when a row
+// changed.
+bool NormalizeFormRows(CProp& prop);
 
 // Every form the proposal has: DBE, MBE, WBE, bid bond, then the miscellaneous ones.
 std::vector<CWinMeta*> AllFormsOf(const CProp& prop);
