@@ -5,6 +5,7 @@
 // ("x_deflate"). Medians of the per-pass times, measured in alternation so that a busy moment
 // of the machine weighs on both sides alike.
 #include "bench/generator/ProposalGenerator.h"
+#include "bench/support/Timing.h"
 #include "model/check/Recalc.h"
 #include "model/files/TvbFile.h"
 #include "model/records/Prop.h"
@@ -12,8 +13,6 @@
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
-#include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -22,20 +21,6 @@
 #include <vector>
 
 namespace {
-
-template <class Work>
-double SecondsOf(Work work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(values.size() / 2), values.end());
-    return values[values.size() / 2];
-}
 
 // Runs zlib over the whole input into `output`, which is large enough for all of it; the size.
 std::size_t RunZlib(const std::string& input, std::string& output, bool compress)

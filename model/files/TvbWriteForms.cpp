@@ -19,19 +19,13 @@ void WriteColumnTable(const CWinMeta& form, Writer& out)
     out.Bytes(TVB_FORM_COLUMN_TABLE, table);
 }
 
-void WriteFields(const CWinMeta& form, Writer& out)
+void WriteField(CFieldInfo& field, Writer& out)
 {
-    out.Count(TVB_FORM_FIELD_COUNT, TvbCountOf(form.m_fields));
-    for (const auto& field : form.m_fields) {
-        if (!field)
-            continue;
-        out.Group(TVB_FIELD);
-        VisitFieldInfoFields(*field, out);
-        const CByteBlock& data = field->m_data;
-        out.BlockLength(TVB_FIELD_DATA_LENGTH, data.GetLength(), data.IsUnchangedMarker());
-        if (!data.IsUnchangedMarker() && !data.IsEmpty())
-            out.Bytes(TVB_FIELD_DATA, data.GetBytes());
-    }
+    VisitFieldInfoFields(field, out);
+    const CByteBlock& data = field.m_data;
+    out.BlockLength(TVB_FIELD_DATA_LENGTH, data.GetLength(), data.IsUnchangedMarker());
+    if (!data.IsUnchangedMarker() && !data.IsEmpty())
+        out.Bytes(TVB_FIELD_DATA, data.GetBytes());
 }
 
 // The block follows its length in pieces the reader appends one after another.
@@ -58,20 +52,13 @@ void WriteCell(CCellData& cell, bool cellDataBlocks, Writer& out)
 // One cell per field: a field the row has no cell for gets an empty one.
 void WriteRow(CRowData& row, int fieldCount, bool cellDataBlocks, Writer& out)
 {
-    out.Group(TVB_ROW);
     VisitRowFields(row, out);
     for (int column = 0; column < fieldCount; ++column) {
         CCellData empty;
         CCellData* cell = row.m_cells.GetAtOrNull(column);
         WriteCell(cell ? *cell : empty, cellDataBlocks, out);
     }
-    out.Count(TVB_FIRM_ITEM_COUNT, TvbCountOf(row.m_dbeItems));
-    for (const auto& entry : row.m_dbeItems) {
-        if (!entry)
-            continue;
-        out.Group(TVB_FIRM_ITEM);
-        VisitFirmItemFields(*entry, out);
-    }
+    WriteTvbList(out, TVB_FIRM_ITEM_COUNT, TVB_FIRM_ITEM, row.m_dbeItems, VisitFirmItemFields<Writer>);
 }
 
 void WriteNamedRecords(const CWinMeta& form, Writer& out)
@@ -98,11 +85,11 @@ void WriteForm(CWinMeta* form, uint16_t kindTag, bool cellDataBlocks, Writer& ou
     out.Group(kindTag);
     VisitFormFields(*form, out);
     WriteColumnTable(*form, out);
-    WriteFields(*form, out);
-    out.Count(TVB_FORM_ROW_COUNT, TvbCountOf(form->m_rows));
-    for (const auto& row : form->m_rows)
-        if (row)
-            WriteRow(*row, form->m_fields.GetSize(), cellDataBlocks, out);
+    WriteTvbList(out, TVB_FORM_FIELD_COUNT, TVB_FIELD, form->m_fields, WriteField);
+    const int fieldCount = form->m_fields.GetSize();
+    WriteTvbList(out, TVB_FORM_ROW_COUNT, TVB_ROW, form->m_rows, [&](CRowData& row, Writer& rowOut) {
+        WriteRow(row, fieldCount, cellDataBlocks, rowOut);
+    });
     WriteNamedRecords(*form, out);
 }
 

@@ -10,19 +10,6 @@ namespace {
 
 using Writer = CTvbRecordWriter;
 
-// A list's count record, then each element: its opening record and its fields.
-template <class T, class Visit>
-void WriteList(Writer& out, uint16_t countTag, uint16_t openTag, const CDataArray<T>& list, Visit visit)
-{
-    out.Count(countTag, TvbCountOf(list));
-    for (const auto& record : list) {
-        if (!record)
-            continue;
-        out.Group(openTag);
-        visit(*record, out);
-    }
-}
-
 void WriteHeader(CPropHeader& header, Writer& out)
 {
     out.Group(TVB_HEADER);
@@ -99,15 +86,15 @@ int WriteTvbStream(CProp& prop, CTvbOutput& output)
     out.Raw(kTvbMagic);
     out.Word(TVB_VERSION, kTvbVersion);
     WriteHeader(prop, out);
-    WriteList(out, TVB_COUNTY_COUNT, TVB_COUNTY, prop.m_counties, VisitCountyFields<Writer>);
-    WriteList(out, TVB_SITE_COUNT, TVB_SITE, prop.m_sites, VisitSiteFields<Writer>);
-    WriteList(out, TVB_NOTE_COUNT, TVB_NOTE, prop.m_notes, VisitNoteFields<Writer>);
+    WriteTvbList(out, TVB_COUNTY_COUNT, TVB_COUNTY, prop.m_counties, VisitCountyFields<Writer>);
+    WriteTvbList(out, TVB_SITE_COUNT, TVB_SITE, prop.m_sites, VisitSiteFields<Writer>);
+    WriteTvbList(out, TVB_NOTE_COUNT, TVB_NOTE, prop.m_notes, VisitNoteFields<Writer>);
     WriteBidder(prop, out);
     WriteFormats(prop, out);
-    WriteList(out, TVB_ITEM_COUNT, TVB_ITEM, prop.m_items, VisitItemFields<Writer>);
+    WriteTvbList(out, TVB_ITEM_COUNT, TVB_ITEM, prop.m_items, VisitItemFields<Writer>);
     WriteTvbForms(prop, out);
     WritePickLists(prop.m_referenceLists, out);
-    WriteList(out, TVB_OTHER_REPORT_COUNT, TVB_OTHER_REPORT, prop.m_otherReports, VisitOtherReportFields<Writer>);
+    WriteTvbList(out, TVB_OTHER_REPORT_COUNT, TVB_OTHER_REPORT, prop.m_otherReports, VisitOtherReportFields<Writer>);
     WriteBidCaps(prop.m_bidCaps, out);
     WritePlates(prop.m_plates, out);
     out.Group(TVB_END);

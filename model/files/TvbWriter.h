@@ -26,9 +26,19 @@ bool NormalizeFormRows(CProp& prop);
 // Every form the proposal has: DBE, MBE, WBE, bid bond, then the miscellaneous ones.
 std::vector<CWinMeta*> AllFormsOf(const CProp& prop);
 
-// The records of a list; the empty slots it may hold are not written.
-template <class T>
-std::size_t TvbCountOf(const CDataArray<T>& list)
+// A list's count record, then for each element its opening record and what `write` writes of
+// it. The empty slots a list may hold are not written.
+template <class T, class Write>
+void WriteTvbList(CTvbRecordWriter& out, uint16_t countTag, uint16_t openTag, const CDataArray<T>& list,
+                  Write write)
 {
-    return std::size_t(std::count_if(list.begin(), list.end(), [](const auto& record) { return record != nullptr; }));
+    out.Count(countTag, std::size_t(std::count_if(list.begin(), list.end(), [](const auto& record) {
+                  return record != nullptr;
+              })));
+    for (const auto& record : list) {
+        if (!record)
+            continue;
+        out.Group(openTag);
+        write(*record, out);
+    }
 }
