@@ -1,0 +1,65 @@
+#pragma once
+
+#include "model/files/TvbFormat.h"
+
+#include <zlib.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+struct TvbRecord {
+    uint16_t m_tag = 0;
+    std::span<const uint8_t> m_data; // valid until the next record is taken
+};
+
+// The bytes of a proposal file, read through zlib's gzip functions (which pass a plain file
+// through as it is) and cut into records. The first failure is kept as the TvbResult of the
+// whole reading; whoever builds the proposal reports its own refusals here as well.
+class CTvbInput {
+public:
+    // `budget`: how many bytes the stream, together with what is charged for the records built
+    // from it, may come to.
+    explicit CTvbInput(std::size_t budget = kTvbMaxProposalBytes);
+    ~CTvbInput();
+    CTvbInput(const CTvbInput&) = delete;
+    CTvbInput& operator=(const CTvbInput&) = delete;
+
+    // kTvbNoError, or kTvbCannotOpen.
+    int Open(const std::string& path);
+    void Close();
+
+    // The first bytes of the stream, at most `count`: fewer when the stream is shorter.
+    std::string_view ReadStart(std::size_t count);
+
+    // The next record; false at the end record, and on any failure (see Result). A stream that
+    // ends before the end record, or inside a record, is corrupt.
+    bool NextRecord(TvbRecord& record);
+
+    // Counts what is built in memory from a record against the budget; false (corrupt) past it.
+    bool Charge(std::size_t bytes);
+
+    // Keeps the first failure; later ones are consequences.
+    void Fail(int code);
+    int Result() const { return m_result; }
+
+private:
+    bool Ensure(std::size_t count);
+    bool ReadMore();
+    uint16_t WordAt(std::size_t offset) const;
+
+    gzFile m_file = nullptr;
+    std::unique_ptr<uint8_t[]> m_buffer; // left uninitialised: every byte read is written first
+    std::size_t m_begin = 0; // the unread bytes are m_buffer[m_begin, m_end)
+    std::size_t m_end = 0;
+    std::size_t m_used = 0;
+    std::size_t m_budget;
+    bool m_atEnd = false;
+    int m_result = 0;
+};
+
+// The result code of a zlib error number (gzerror, deflate).
+int TvbResultOfZlibError(int zlibError, bool writing);
