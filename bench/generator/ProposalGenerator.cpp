@@ -5,6 +5,8 @@
 #include "bench/generator/GeneratorRandom.h"
 #include "bench/generator/RoadCatalogue.h"
 #include "bench/generator/ScheduleGenerator.h"
+#include "model/check/Recalc.h"
+#include "model/files/TvbWriter.h"
 #include "model/records/Prop.h"
 #include "model/text/FlagWord.h"
 
@@ -29,10 +31,21 @@ public:
         AddCounties(*prop);
         AddAgencyForms(*prop, m_shape, m_random);
         AddReports(*prop);
+        Settle(*prop);
         return prop;
     }
 
 private:
+    // As the program leaves a proposal after the bidder's entries: the firm rows' amounts come
+    // from their firm items, and a row is complete only once its amount is there.
+    static void Settle(CProp& prop)
+    {
+        RecalcBidTotals(&prop);
+        for (CWinMeta* form : AllFormsOf(prop))
+            form->CheckRowsComplete(-1);
+        RecalcBidTotals(&prop);
+    }
+
     void SetHeader(CProp& prop)
     {
         const int route = m_random.Pick(2, 99);
