@@ -183,14 +183,13 @@ double FormulaParser::Name()
     if (name.size() > kEvalMaxNameLength)
         return SetEvaluatorError(EvalUnrecognizedCharacter, start);
 
-    EvalSymbol* symbol = m_state.m_symbols.Find(name);
-    if (!symbol && name[0] == '@') {
-        try {
-            symbol = &m_state.m_symbols.FindOrCreate(name);
-        } catch (const std::bad_alloc&) {
-            return SetEvaluatorError(EvalNotEnoughMemory, start);
-        }
-        symbol->m_kind = EvalVariable;
+    // A name beginning with "@" is created as a variable on first reference.
+    EvalSymbol* symbol = nullptr;
+    try {
+        symbol = name[0] == '@' ? &m_state.m_symbols.FindOrCreate(name, EvalVariable)
+                                : m_state.m_symbols.Find(name);
+    } catch (const std::bad_alloc&) {
+        return SetEvaluatorError(EvalNotEnoughMemory, start);
     }
     if (!symbol)
         return SetEvaluatorError(EvalUnrecognizedCharacter, start);
@@ -245,7 +244,7 @@ double FormulaParser::RunMacro(EvalSymbol& macro, double argument, const char* n
         m_state.m_macroCallSite = nameStart;
 
     parameter.m_value = argument;
-    m_position = macro.m_macroText.c_str();
+    m_position = macro.m_macroText->c_str();
     const double value = Nested(kCommaLevel, nameStart);
 
     m_position = savedPosition;
