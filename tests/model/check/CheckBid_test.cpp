@@ -10,7 +10,6 @@
 
 namespace {
 
-using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -34,6 +33,8 @@ struct CheckBidTest : ::testing::Test {
     void TearDown() override { ResetBidErrors(true); }
 };
 
+// The check word lives on the row for the views; it is the program's own note, not the bidder's
+// data, so it never makes two rows differ.
 TEST_F(CheckBidTest, FullyBidProposalPassesAndMarksItsRows)
 {
     AddSection(*prop, "0001");
@@ -44,6 +45,13 @@ TEST_F(CheckBidTest, FullyBidProposalPassesAndMarksItsRows)
     EXPECT_TRUE(Flag(ITEM_LIST_VALID));
     EXPECT_TRUE(Word(0) & (1 << CHECK_FULLY_BID));
     EXPECT_TRUE(Word(1) & (1 << CHECK_FULLY_BID));
+    EXPECT_EQ(Word(2), 0) << "past the end";
+    EXPECT_EQ(Word(-1), 0);
+    CItem copy;
+    copy.CopyFrom(*prop->m_items[1]);
+    EXPECT_EQ(copy.m_wCheck, Word(1));
+    copy.m_wCheck = 0;
+    EXPECT_TRUE(AreItemsEqual(copy, *prop->m_items[1]));
 }
 
 TEST_F(CheckBidTest, WithoutBidderIdNothingOfTheLastRunStays)
@@ -62,22 +70,6 @@ TEST_F(CheckBidTest, WithoutBidderIdNothingOfTheLastRunStays)
     EXPECT_EQ(Word(0), 0);
     EXPECT_EQ(Word(1), 0);
     EXPECT_EQ(CheckBid(nullptr, true), 0);
-}
-
-// The check word lives on the row for the views; it is the program's own note, not the bidder's
-// data, so it never makes two rows differ.
-TEST_F(CheckBidTest, CheckWordStaysOnTheRowAndOutOfComparisons)
-{
-    AddSection(*prop, "0001");
-    AddItem(*prop, "0010", 2, 5);
-    Check();
-    CItem copy;
-    copy.CopyFrom(*prop->m_items[1]);
-    EXPECT_EQ(copy.m_wCheck, Word(1));
-    copy.m_wCheck = 0;
-    EXPECT_TRUE(AreItemsEqual(copy, *prop->m_items[1]));
-    EXPECT_EQ(Word(2), 0) << "past the end";
-    EXPECT_EQ(Word(-1), 0);
 }
 
 TEST_F(CheckBidTest, UnbidItemsAndSections)
@@ -207,53 +199,31 @@ TEST_F(CheckBidTest, AlternateSectionsAcrossTheBid)
     EXPECT_FALSE(Flag(ITEM_LIST_VALID));
 }
 
+// Formulas are evaluated once per text: a text that is one cap's maximum and another's minimum,
+// or that means nothing, must still bound each item by its own cap.
 TEST_F(CheckBidTest, BidCapsBoundTheUnitPrice)
 {
     AddSection(*prop, "0001");
-    AddItem(*prop, "0010", 1, 5);
-    AddItem(*prop, "0020", 1, 25);
-    AddItem(*prop, "0030", 1, 15);
-    AddItem(*prop, "0040", 1, -1);
-    AddItem(*prop, "0050", 1, 12);
+    for (auto [line, price] : {std::pair{"0005", 1.0}, {"0010", 5.0}, {"0020", 15.0}, {"0030", 15.0}, {"0040", -1.0}, {"0050", 12.0}})
+        AddItem(*prop, line, 1, price);
     AddItem(*prop, "0060", 1, 30).m_strItemNum = "I0010"; // shares the cap of line 0010
-    for (const char* name : {"I0010", "I0020", "I0030", "I0040", "I0050"}) {
+    const char* limits[][3] = {{"I0010", "10", "2 * 10"}, {"I0020", "2 * 10", "30"}, {"I0030", "@QUAN * 16", "abc"},
+                               {"I0040", "10", "2 * 10"}, {"I0050", "abc", "10"}};
+    for (auto [name, minimum, maximum] : limits) {
         CBidCap* cap = prop->GetOrCreateBidCap(name);
         cap->m_iRuleCount = 1;
-        cap->m_strMinimum[0] = "10";
-        cap->m_strMaximum[0] = "2 * 10";
+        cap->m_strMinimum[0] = minimum;
+        cap->m_strMaximum[0] = maximum;
     }
-    prop->m_bidCaps.Lookup("I0030")->m_strMinimum[0] = "@QUAN * 16";
     prop->m_bidCaps.Lookup("I0030")->m_strMessage[0] = "Price too low for %s";
     Check();
     EXPECT_THAT(Messages(), ElementsAre("Section Error : Section Error: section 0001 only partially bid",
                                         "Item Error : item I0010 (Line# 0010) Unit Price must bt at least $10.00",
-                                        "Item Error : item I0020 (Line# 0020) Unit Price must not exceed $20.00",
+                                        "Item Error : item I0020 (Line# 0020) Unit Price must bt at least $20.00",
                                         "Item Error : item I0030 (Line# 0030) Price too low for %s",
                                         "Item Error : item I0040 (Line# 0040) not bid",
+                                        "Item Error : item I0050 (Line# 0050) Unit Price must not exceed $10.00",
                                         "Item Error : item I0010 (Line# 0060) Unit Price must not exceed $20.00"));
-}
-
-// Formulas are evaluated once per text: a text that is one cap's maximum and another's minimum,
-// or that means nothing, must still bound each item by its own cap.
-TEST_F(CheckBidTest, CapsSharingFormulaTextsKeepTheirOwnLimits)
-{
-    AddSection(*prop, "0001");
-    AddItem(*prop, "0010", 1, 25);
-    AddItem(*prop, "0020", 1, 15);
-    AddItem(*prop, "0030", 1, 5);
-    AddItem(*prop, "0040", 1, 12).m_strItemNum = "I0030";
-    const char* limits[][2] = {{"10", "20"}, {"20", "30"}, {"abc", "10"}};
-    for (int c = 0; c < 3; ++c) {
-        CBidCap* cap = prop->GetOrCreateBidCap(prop->m_items[c + 1]->m_strItemNum);
-        cap->m_iRuleCount = 1;
-        cap->m_strMinimum[0] = limits[c][0];
-        cap->m_strMaximum[0] = limits[c][1];
-    }
-    Check();
-    EXPECT_THAT(Messages(), ElementsAre("Section Error : Section Error: section 0001 only partially bid",
-                                        "Item Error : item I0010 (Line# 0010) Unit Price must not exceed $20.00",
-                                        "Item Error : item I0020 (Line# 0020) Unit Price must bt at least $20.00",
-                                        "Item Error : item I0030 (Line# 0040) Unit Price must not exceed $10.00"));
 }
 
 // The identical-item rule hashes item numbers for the cap lookup to reuse: a cap must follow its
@@ -304,30 +274,6 @@ TEST_F(CheckBidTest, CapOnTheItemsTotalSeesTheTotalWithoutTheItem)
                                         "Item Error : item I0010 (Line# 0010) Unit Price must not exceed $2.32"));
     EXPECT_EQ(prop->m_dItemsTotal, 1160) << "the proposal is left as it was";
     EXPECT_EQ(prop->m_items[1]->m_fExtension, 60);
-}
-
-// Priced at 0, the item's section wins its group: the total without the item takes the other
-// choice, and the sections are left chosen as they were.
-TEST_F(CheckBidTest, CapOnTheItemsTotalChoosesAmongSectionsAgain)
-{
-    AddSection(*prop, "0001", "S1A", ITEM_IS_ALTERNATE);
-    AddItem(*prop, "0010", 1, 60);
-    // A fixed-price item that does not count as priced stays out of the totals.
-    ChangeFlagBit(&AddItem(*prop, "0020", 1, 40).m_wFlags, ITEM_FIXED_PRICE, 1);
-    AddItem(*prop, "0030", 1, 40);
-    AddSection(*prop, "0002", "S1B", ITEM_IS_ALTERNATE);
-    AddItem(*prop, "0040", 1, 70);
-    AddSection(*prop, "0003");
-    AddItem(*prop, "0050", 1, 1000);
-    CBidCap* cap = prop->GetOrCreateBidCap("I0010");
-    cap->m_iRuleCount = 1;
-    cap->m_strMaximum[0] = "@TOTAL / 1000";
-    Check();
-    // Without the item section S1A is 40 and wins over 70: (40 + 1000) / 1000.
-    EXPECT_THAT(Messages(), Contains("Item Error : item I0010 (Line# 0010) Unit Price must not exceed $1.04"));
-    EXPECT_EQ(prop->m_dItemsTotal, 1070);
-    EXPECT_FALSE(TestFlagBit(prop->m_items[0]->m_wFlags, ITEM_CHOSEN));
-    EXPECT_TRUE(TestFlagBit(prop->m_items[4]->m_wFlags, ITEM_CHOSEN));
 }
 
 TEST_F(CheckBidTest, IdenticalItemsMustShareTheirPrice)
@@ -402,7 +348,15 @@ TEST_F(CheckBidTest, DbeGoalsRowsAndListedValues)
     EXPECT_THAT(Messages(), ElementsAre("DBE Warning : DBE Commitment Goal not met"));
     EXPECT_EQ(GetFormErrorState(form), BID_ERROR) << "a form without firms";
 
+    // The goal's severity is the agency's: one outside the three, such as a word stored as
+    // 0xFFFF, is an error and fails the bid.
     AddFirm(form, "50");
+    form.m_iGeometry[1] = int16_t(0xFFFF);
+    EXPECT_EQ(Check(), 0);
+    EXPECT_THAT(Messages(), ElementsAre("DBE Error : DBE Commitment Goal not met"));
+    EXPECT_EQ(GetFormErrorState(form), BID_ERROR);
+
+    form.m_iGeometry[1] = BID_WARNING;
     AddFirm(form, "50", "Subcontractor", "Yes", false);
     ChangeFlagBit(&form.m_wFlags, FORM_CHECK_LISTED_VALUES, 1);
     CFieldInfo& listed = *form.m_fields[2];
@@ -421,24 +375,6 @@ TEST_F(CheckBidTest, DbeGoalsRowsAndListedValues)
     EXPECT_EQ(Check(), 1);
     EXPECT_THAT(Messages(), IsEmpty());
     EXPECT_EQ(GetFormErrorState(form), 0);
-}
-
-// The goal's severity is the agency's own: a warning lets the bid pass; anything outside the three
-// severities, such as a word stored as 0xFFFF, is an error and fails it.
-TEST_F(CheckBidTest, DbeGoalSeverityOutsideTheThreeIsAnError)
-{
-    AddSection(*prop, "0001");
-    AddItem(*prop, "0010", 1, 1000);
-    CWinMeta& form = AddFirmForm(*prop, FIRM_DBE);
-    form.m_dGoal = 10;
-    AddFirm(form, "50");
-    for (auto [stored, passes, words] : {std::tuple<uint16_t, int, std::string>{BID_WARNING, 1, "DBE Warning"},
-                                         {0xFFFF, 0, "DBE Error"}, {7, 0, "DBE Error"}}) {
-        form.m_iGeometry[1] = int16_t(stored);
-        EXPECT_EQ(Check(), passes) << stored;
-        EXPECT_THAT(Messages(), ElementsAre(words + " : DBE Commitment Goal not met"));
-        EXPECT_EQ(GetFormErrorState(form), passes ? BID_WARNING : BID_ERROR);
-    }
 }
 
 TEST_F(CheckBidTest, MiscFormsNeedTheirFirstRow)

@@ -37,26 +37,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, ExtensionRoundingTest, ::testing::Values(
     RoundingCase{2, 0.004, 2, 0.01},
     RoundingCase{2, 0.0024, 2, 0}));
 
-TEST(RecalcItemTest, InvalidFactorGivesInvalidExtensionAndSectionRowsAreLeftAlone)
-{
-    auto prop = MakeBidProp();
-    CItem& unpriced = AddItem(*prop, "0010", 3, -1);
-    CItem& noQuantity = AddItem(*prop, "0020", 0, 5);
-    MakeEvalErrorValue(&noQuantity.m_fQuan);
-    CItem& section = AddSection(*prop, "0001");
-    section.m_fExtension = 42;
-    RecalcBidTotals(prop.get());
-    EXPECT_FALSE(IsEvalValueValid(unpriced.m_fExtension));
-    EXPECT_FALSE(IsEvalValueValid(noQuantity.m_fExtension2));
-    EXPECT_FALSE(IsItemPriced(unpriced));
-}
-
 TEST(SectionTotalTest, CountsPricedItemsOnly)
 {
     auto prop = MakeBidProp();
     CItem& section = AddSection(*prop, "0001");
     AddItem(*prop, "0010", 2, 50);
-    AddItem(*prop, "0020", 3, -1);
+    CItem& unpriced = AddItem(*prop, "0020", 3, -1);
+    MakeEvalErrorValue(&AddItem(*prop, "0025", 0, 5).m_fQuan);
     CItem& fixed = AddItem(*prop, "0030", 1, 1000);
     ChangeFlagBit(&fixed.m_wFlags, ITEM_FIXED_PRICE, 1);
     CItem& fixedPriced = AddItem(*prop, "0040", 1, 7);
@@ -64,6 +51,8 @@ TEST(SectionTotalTest, CountsPricedItemsOnly)
     ChangeFlagBit(&fixedPriced.m_wFlags, ITEM_FIXED_COUNTS_PRICED, 1);
     AddItem(*prop, "0050", 1, 30, "03A", ITEM_IS_OPTION);
     RecalcBidTotals(prop.get());
+    EXPECT_FALSE(IsEvalValueValid(unpriced.m_fExtension));
+    EXPECT_FALSE(IsEvalValueValid(prop->m_items[3]->m_fExtension2)) << "no quantity";
     EXPECT_EQ(section.m_fExtension, 100 + 7 + 30);
     EXPECT_EQ(section.m_fExtension2, section.m_fExtension);
     EXPECT_EQ(prop->m_dItemsTotal, section.m_fExtension);
