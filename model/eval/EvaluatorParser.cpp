@@ -13,6 +13,11 @@ namespace {
 // Nested parses deeper than this are an error: far beyond any real formula, well within the stack.
 constexpr int kMaxNesting = 200;
 
+// Each macro call parses the macro's text again, so macros that call others twice over could keep
+// one evaluation busy for days. Past this many characters of macro text (a fraction of a second of
+// parsing) an evaluation fails instead.
+constexpr std::size_t kMaxMacroTextParsed = std::size_t(1) << 24;
+
 bool IsLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -234,6 +239,9 @@ double FormulaParser::RunMacro(EvalSymbol& macro, double argument, const char* n
 {
     if (m_state.m_skip)
         return 1.0;
+    m_state.m_macroTextParsed += macro.m_macroText->size() + 1;
+    if (m_state.m_macroTextParsed > kMaxMacroTextParsed)
+        return SetEvaluatorError(EvalFunctionOverflow, nameStart);
     if (!m_state.m_argument)
         return SetEvaluatorError(EvalNotEnoughMemory, nameStart);  // "@@" could not be made
     EvalSymbol& parameter = *m_state.m_argument;

@@ -71,6 +71,7 @@ void EvaluatorState::BeginEvaluation(const char* text)
     m_callStart = nullptr;
     m_target = nullptr;
     m_skip = false;
+    m_macroTextParsed = 0;
 }
 
 double EvaluatorState::EndEvaluation(double value)

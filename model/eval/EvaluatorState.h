@@ -44,6 +44,7 @@ struct EvaluatorState {
     const char* m_callStart = nullptr;  // the most recent function or macro call, for math errors
     EvalSymbol* m_target = nullptr;
     bool m_skip = false;
+    std::size_t m_macroTextParsed = 0;  // characters of macro text parsed by calls so far
 
     void EnsureBuiltins();
     void BeginEvaluation(const char* text);
