@@ -1,10 +1,14 @@
 // Evaluates typical unit-conversion and price formulas, against converting the same number
 // literals with std::from_chars. Prints the evaluator's cost as a multiple of that baseline.
+// Then a formula from a hostile file that names 100,000 distinct variables in sorted order,
+// against one of the same length that names ten ("x_few_names", medians of both).
 #include "model/eval/Evaluator.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -67,6 +71,55 @@ void ConvertLiterals(benchmark::State& state)
 
 BENCHMARK(Evaluate);
 BENCHMARK(ConvertLiterals);
+
+// "@V000000+@V000001+...": each name of the same width, so that both formulas are as long.
+std::string SumOfNames(int names, int distinct)
+{
+    std::string text;
+    char name[16];
+    for (int k = 0; k < names; ++k) {
+        std::snprintf(name, sizeof name, "@V%06d", k % distinct);
+        text += k ? "+" : "";
+        text += name;
+    }
+    return text;
+}
+
+// Seconds of one evaluation of the text with no variables defined yet.
+double SecondsToEvaluateAfresh(const std::string& text)
+{
+    FreeEvaluatorSymbols();
+    const auto start = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(EvaluateExpression(text.c_str()));
+    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+    return seconds.count();
+}
+
+double MedianOf(std::vector<double>& values)
+{
+    std::ranges::nth_element(values, values.begin() + std::ptrdiff_t(values.size() / 2));
+    return values[values.size() / 2];
+}
+
+// The two in turn, so that a busy moment of the machine weighs on both alike.
+void ManyNamesAgainstFew(benchmark::State& state)
+{
+    constexpr int kNames = 100000;
+    const std::string many = SumOfNames(kNames, kNames);
+    const std::string few = SumOfNames(kNames, 10);
+    std::vector<double> manyTimes;
+    std::vector<double> fewTimes;
+    for (auto _ : state) {
+        manyTimes.push_back(SecondsToEvaluateAfresh(many));
+        fewTimes.push_back(SecondsToEvaluateAfresh(few));
+    }
+    if (GetEvaluatorError() != 0)
+        state.SkipWithError("a formula failed");
+    FreeEvaluatorSymbols();
+    state.counters["x_few_names"] = MedianOf(manyTimes) / MedianOf(fewTimes);
+}
+
+BENCHMARK(ManyNamesAgainstFew)->Unit(benchmark::kMillisecond);
 
 // Keeps each benchmark's time per iteration so the ratio can be printed after the table.
 class RatioReporter : public benchmark::ConsoleReporter {

@@ -19,13 +19,6 @@ BidErrorState& State()
     return state;
 }
 
-// Severities come from the agency's forms too; anything out of range counts as an error rather
-// than indexing past the three words.
-int ClampSeverity(int severity)
-{
-    return std::clamp(severity, int(BID_NOTICE), int(BID_ERROR));
-}
-
 void AppendMessage(std::string& out, std::string_view format, std::initializer_list<std::string_view> args)
 {
     auto next = args.begin();
@@ -70,6 +63,11 @@ std::string EntryText(BidErrorState& state, int area, int severity, std::string_
 
 } // namespace
 
+int CountedBidSeverity(int severity)
+{
+    return severity >= BID_NOTICE && severity <= BID_ERROR ? severity : int(BID_ERROR);
+}
+
 std::string FormatBidMessage(std::string_view format, std::initializer_list<std::string_view> args)
 {
     std::string text;
@@ -81,7 +79,7 @@ void FormatBidErrorList(int area, int severity, std::string_view format,
                         std::initializer_list<std::string_view> args)
 {
     BidErrorState& state = State();
-    severity = ClampSeverity(severity);
+    severity = CountedBidSeverity(severity);
     ++state.m_counts[severity];
     const int count = static_cast<int>(state.m_entries.size());
     if (!state.m_recording || count > kMaxBidErrors)
@@ -102,7 +100,7 @@ bool BidErrorListAccepts()
 
 void CountBidErrors(int severity, long count)
 {
-    State().m_counts[ClampSeverity(severity)] += int(count);
+    State().m_counts[CountedBidSeverity(severity)] += int(count);
 }
 
 void ResetBidErrors(bool record)
@@ -161,5 +159,5 @@ std::string_view GetBidAreaName(int area)
 std::string_view GetBidSeverityName(int severity)
 {
     static constexpr std::string_view kNames[] = {"Notice", "Warning", "Error"};
-    return kNames[ClampSeverity(severity)];
+    return kNames[CountedBidSeverity(severity)];
 }

@@ -37,11 +37,15 @@ inline constexpr std::string_view kMoreErrorsLine = "       <******** MORE ERROR
 // A message is cut to this many characters before its area and severity words are put in front.
 inline constexpr std::size_t kMaxBidErrorMessage = 120;
 
+// Severities come from the agency's forms too: one stored as 0xFFFF reads as -1. Anything but the
+// three known ones counts as an error, so that a form's odd value can never pass a bid.
+int CountedBidSeverity(int severity);
+
 // "%s" takes the next argument, "%%" gives one "%"; anything else is copied as it stands.
 std::string FormatBidMessage(std::string_view format, std::initializer_list<std::string_view> args);
 
 // Counts the severity and, while recording and below the cut-off, appends the entry
-// "<area> <severity> : <message>". A severity above the three known ones counts as an error.
+// "<area> <severity> : <message>", with the severity as CountedBidSeverity gives it.
 void FormatBidErrorList(int area, int severity, std::string_view format,
                         std::initializer_list<std::string_view> args = {});
 

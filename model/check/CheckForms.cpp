@@ -27,8 +27,7 @@ struct FormReport {
     void operator()(int severity, std::string_view format, std::initializer_list<std::string_view> args = {})
     {
         FormatBidErrorList(m_area, severity, format, args);
-        const int clamped = std::clamp(severity, int(BID_NOTICE), int(BID_ERROR));
-        SetFormErrorState(m_form, std::max<int>(GetFormErrorState(m_form), clamped));
+        SetFormErrorState(m_form, std::max<int>(GetFormErrorState(m_form), CountedBidSeverity(severity)));
     }
 };
 

@@ -38,7 +38,7 @@ void ReportGroup(ItemCheckRun& run, int row, bool sections)
 }
 
 // The group once, from its first row; an item group of which nothing is bid only when its
-// section is bid at all.
+// section's choice is bid at all.
 void ReportGroupOnce(ItemCheckRun& run, int row, bool sections, bool sectionBid)
 {
     if (run.Has(row, CHECK_GROUP_REPORTED))
@@ -63,15 +63,18 @@ void ReportChoiceOnce(ItemCheckRun& run, int row, bool sections)
     run.MarkAll(run.m_choices.Members(run.m_choiceOf[size_t(row)]), CHECK_CHOICE_REPORTED);
 }
 
-// Whether a section is bid at all: an alternate or option section by its choice, any other by
-// its own marks. Rows before the first section belong to no section and are always reported.
+// Whether a plain item's section is bid at all, by the section's own marks. Rows before the first
+// section belong to no section and are always reported.
 bool IsSectionBid(const ItemCheckRun& run, int section)
 {
-    if (section < 0)
-        return true;
-    if (run.IsAlternateOrOption(section))
-        return run.Has(section, CHECK_CHOICE_FULLY_BID) || run.Has(section, CHECK_CHOICE_PARTLY_BID);
-    return run.Has(section, CHECK_FULLY_BID) || run.Has(section, CHECK_PARTLY_BID);
+    return section < 0 || run.Has(section, CHECK_FULLY_BID) || run.Has(section, CHECK_PARTLY_BID);
+}
+
+// The same for an alternate or option item, by its section's choice: only alternate and option
+// sections have one, so in a plain section such items speak only for their own choices and groups.
+bool IsSectionChoiceBid(const ItemCheckRun& run, int section)
+{
+    return section < 0 || run.Has(section, CHECK_CHOICE_FULLY_BID) || run.Has(section, CHECK_CHOICE_PARTLY_BID);
 }
 
 // Bid cap and range messages; true when there were none.
@@ -113,7 +116,7 @@ void ReportNotBid(ItemCheckRun& run, int row)
     const bool choicePartly = run.Has(row, CHECK_CHOICE_PARTLY_BID) && !run.Has(row, CHECK_CHOICE_FULLY_BID);
     const char* format = nullptr;
     if (run.IsAlternate(row)) {
-        if (choicePartly || IsSectionBid(run, section))
+        if (choicePartly || IsSectionChoiceBid(run, section))
             format = "alternate item %s (Line# %s) not bid";
     } else if (run.IsOption(row)) {
         if (choicePartly)
@@ -166,7 +169,7 @@ void ReportItemMessages(ItemCheckRun& run)
     for (int row = 0; row < int(run.m_rows.size()); ++row) {
         if (run.IsItem(row)) {
             if (run.IsAlternateOrOption(row)) {
-                ReportGroupOnce(run, row, false, IsSectionBid(run, run.m_sectionOf[size_t(row)]));
+                ReportGroupOnce(run, row, false, IsSectionChoiceBid(run, run.m_sectionOf[size_t(row)]));
                 ReportChoiceOnce(run, row, false);
             }
             if (!run.Has(row, CHECK_FULLY_BID))

@@ -29,6 +29,8 @@ double EvaluateExpression(const char* text);
 // Code of the last evaluation (0 none); optionally its text and offset in the input.
 int GetEvaluatorError(std::string* text = nullptr, int* offset = nullptr);
 
+// Definitions: 1, or 0 on failure. A failure is recorded like an evaluation's error only when no
+// error is recorded yet: the last evaluation's error stays readable until the next evaluation.
 int SetEvaluatorVariable(const char* name, double value);
 int DefineEvaluatorConstant(const char* name, double value);
 int DefineEvaluatorFunction(const char* name, double (*function)(double));

@@ -1,5 +1,6 @@
 #include "model/eval/EvaluatorDefinitions.h"
 
+#include "model/eval/Evaluator.h"
 #include "model/eval/EvaluatorState.h"
 
 #include <new>
@@ -14,11 +15,11 @@ EvalSymbol* SymbolToDefine(std::string_view name, char kind)
     try {
         symbol = &state.m_symbols.FindOrCreate(name);
     } catch (const std::bad_alloc&) {
-        state.RaiseDefinitionError(EvalNotEnoughMemory);
+        SetEvaluatorError(EvalNotEnoughMemory, nullptr);
         return nullptr;
     }
     if (symbol->m_kind != EvalUntyped && symbol->m_kind != kind) {
-        state.RaiseDefinitionError(EvalCannotChangeType);
+        SetEvaluatorError(EvalCannotChangeType, nullptr);
         return nullptr;
     }
     return symbol;
@@ -63,9 +64,9 @@ int DefineMacroSymbol(std::string_view name, std::string_view text)
     if (!symbol)
         return 0;
     try {
-        symbol->m_macroText.assign(text);
+        symbol->m_macroText = std::make_unique<std::string>(text);
     } catch (const std::bad_alloc&) {
-        Evaluator().RaiseDefinitionError(EvalNotEnoughMemory);
+        SetEvaluatorError(EvalNotEnoughMemory, nullptr);
         return 0;
     }
     symbol->m_kind = EvalMacro;

@@ -13,6 +13,11 @@ namespace {
 // Nested parses deeper than this are an error: far beyond any real formula, well within the stack.
 constexpr int kMaxNesting = 200;
 
+// Each macro call parses the macro's text again, so macros that call others twice over could keep
+// one evaluation busy for days. Past this many characters of macro text (a fraction of a second of
+// parsing) an evaluation fails instead.
+constexpr std::size_t kMaxMacroTextParsed = std::size_t(1) << 24;
+
 bool IsLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -183,14 +188,13 @@ double FormulaParser::Name()
     if (name.size() > kEvalMaxNameLength)
         return SetEvaluatorError(EvalUnrecognizedCharacter, start);
 
-    EvalSymbol* symbol = m_state.m_symbols.Find(name);
-    if (!symbol && name[0] == '@') {
-        try {
-            symbol = &m_state.m_symbols.FindOrCreate(name);
-        } catch (const std::bad_alloc&) {
-            return SetEvaluatorError(EvalNotEnoughMemory, start);
-        }
-        symbol->m_kind = EvalVariable;
+    // A name beginning with "@" is created as a variable on first reference.
+    EvalSymbol* symbol = nullptr;
+    try {
+        symbol = name[0] == '@' ? &m_state.m_symbols.FindOrCreate(name, EvalVariable)
+                                : m_state.m_symbols.Find(name);
+    } catch (const std::bad_alloc&) {
+        return SetEvaluatorError(EvalNotEnoughMemory, start);
     }
     if (!symbol)
         return SetEvaluatorError(EvalUnrecognizedCharacter, start);
@@ -235,6 +239,9 @@ double FormulaParser::RunMacro(EvalSymbol& macro, double argument, const char* n
 {
     if (m_state.m_skip)
         return 1.0;
+    m_state.m_macroTextParsed += macro.m_macroText->size() + 1;
+    if (m_state.m_macroTextParsed > kMaxMacroTextParsed)
+        return SetEvaluatorError(EvalFunctionOverflow, nameStart);
     if (!m_state.m_argument)
         return SetEvaluatorError(EvalNotEnoughMemory, nameStart);  // "@@" could not be made
     EvalSymbol& parameter = *m_state.m_argument;
@@ -245,7 +252,7 @@ double FormulaParser::RunMacro(EvalSymbol& macro, double argument, const char* n
         m_state.m_macroCallSite = nameStart;
 
     parameter.m_value = argument;
-    m_position = macro.m_macroText.c_str();
+    m_position = macro.m_macroText->c_str();
     const double value = Nested(kCommaLevel, nameStart);
 
     m_position = savedPosition;

@@ -65,18 +65,17 @@ void EvaluatorState::BeginEvaluation(const char* text)
     m_errorCode = EvalNoError;
     m_errorPosition = nullptr;
     m_errorOffset = 0;
-    m_evaluating = true;
     m_inputStart = text;
     m_inputEnd = text ? text + std::strlen(text) : nullptr;
     m_macroCallSite = nullptr;
     m_callStart = nullptr;
     m_target = nullptr;
     m_skip = false;
+    m_macroTextParsed = 0;
 }
 
 double EvaluatorState::EndEvaluation(double value)
 {
-    m_evaluating = false;
     m_target = nullptr;
     m_callStart = nullptr;
     m_macroCallSite = nullptr;
@@ -84,15 +83,6 @@ double EvaluatorState::EndEvaluation(double value)
         return value;
     m_errorOffset = OffsetInInput(m_errorPosition, m_inputStart, m_inputEnd);
     return MakeEvalErrorValue();
-}
-
-void EvaluatorState::RaiseDefinitionError(int code)
-{
-    if (!m_evaluating) {
-        m_errorCode = EvalNoError;
-        m_errorOffset = 0;
-    }
-    SetEvaluatorError(code, nullptr);
 }
 
 double SetEvaluatorError(int code, const char* position)

@@ -29,14 +29,13 @@ const char* EvaluatorErrorText(int code);
 
 // The program-wide state: the symbol table, and the state of the evaluation under way.
 struct EvaluatorState {
-    EvalSymbolTree m_symbols;
+    EvalSymbolTable m_symbols;
     EvalSymbol* m_argument = nullptr;  // "@@", once the built-ins exist
 
     int m_errorCode = EvalNoError;
     const char* m_errorPosition = nullptr;
     int m_errorOffset = 0;
 
-    bool m_evaluating = false;
     const char* m_inputStart = nullptr;
     const char* m_inputEnd = nullptr;
     // Where the outermost macro call under way stands in the input: errors inside a macro's own
@@ -45,13 +44,12 @@ struct EvaluatorState {
     const char* m_callStart = nullptr;  // the most recent function or macro call, for math errors
     EvalSymbol* m_target = nullptr;
     bool m_skip = false;
+    std::size_t m_macroTextParsed = 0;  // characters of macro text parsed by calls so far
 
     void EnsureBuiltins();
     void BeginEvaluation(const char* text);
     // Fixes the error offset; the invalid value when an error was raised, else the value.
     double EndEvaluation(double value);
-    // A definition that fails outside an evaluation reports its own error, not an earlier one.
-    void RaiseDefinitionError(int code);
 };
 
 EvaluatorState& Evaluator();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <map>
 #include <memory>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 
@@ -16,30 +18,26 @@ enum EvalSymbolKind : char {
 };
 
 struct EvalSymbol {
-    std::string m_name;
     char m_kind = EvalUntyped;
     double m_value = 0.0;
     EvalFunction m_function = nullptr;
-    std::string m_macroText;
-    std::unique_ptr<EvalSymbol> m_left;
-    std::unique_ptr<EvalSymbol> m_right;
+    std::unique_ptr<std::string> m_macroText;  // apart, as few symbols are macros
 };
 
-// An unbalanced binary search tree in byte order of the names (smaller to the left).
+// The symbols by name, in byte order of the names, in a balanced tree: one formula from an
+// agency's file may name a hundred thousand variables, in sorted order as readily as in any other.
 // Symbols never move, so pointers to them stay valid until Clear.
-class EvalSymbolTree {
+class EvalSymbolTable {
 public:
-    EvalSymbolTree() = default;
-    EvalSymbolTree(const EvalSymbolTree&) = delete;
-    EvalSymbolTree& operator=(const EvalSymbolTree&) = delete;
-    ~EvalSymbolTree();
-
-    bool IsEmpty() const { return !m_root; }
-    EvalSymbol* Find(std::string_view name) const;
-    // Creates an untyped symbol when the name is new; throws std::bad_alloc.
-    EvalSymbol& FindOrCreate(std::string_view name);
+    bool IsEmpty() const { return m_symbols.empty(); }
+    EvalSymbol* Find(std::string_view name);
+    // Creates a symbol of the kind when the name is new; throws std::bad_alloc.
+    EvalSymbol& FindOrCreate(std::string_view name, char kindIfNew = EvalUntyped);
     void Clear();
 
 private:
-    std::unique_ptr<EvalSymbol> m_root;
+    // Symbols are only ever freed all at once, so names and tree nodes come from one arena:
+    // a formula naming thousands of new variables would otherwise spend its time allocating.
+    std::pmr::monotonic_buffer_resource m_arena;
+    std::pmr::map<std::string_view, EvalSymbol> m_symbols{&m_arena};
 };

@@ -12,34 +12,47 @@ protected:
     void TearDown() override { ResetBidErrors(true); }
 };
 
+struct EntryCase {
+    int area;
+    int severity;
+    const char* format;
+    std::initializer_list<std::string_view> args;
+    std::string text;
+    int countedAs;
+};
+
 TEST_F(BidErrorsTest, EntryTextIsAreaSeverityAndMessage)
 {
-    FormatBidErrorList(AREA_ITEM, BID_ERROR, "item %s (Line# %s) not bid", {"203-001", "0010"});
-    FormatBidErrorList(AREA_SITE, BID_WARNING, " Required fields not entered in Site Number %s", {"1"});
-    FormatBidErrorList(AREA_BOND, BID_NOTICE, "Minimum Bond percentage is %s%%", {"5.00"});
-    int count = 0;
-    const auto& list = GetBidErrorList(&count);
-    ASSERT_EQ(count, 3);
-    EXPECT_EQ(list[0].m_strText, "Item Error : item 203-001 (Line# 0010) not bid");
-    EXPECT_EQ(list[1].m_strText, "Site Warning :  Required fields not entered in Site Number 1");
-    EXPECT_EQ(list[2].m_strText, "Bond Notice : Minimum Bond percentage is 5.00%");
-    EXPECT_EQ(list[0].m_wArea, AREA_ITEM);
-    EXPECT_EQ(list[1].m_wSeverity, BID_WARNING);
-}
-
-TEST_F(BidErrorsTest, FormatCharactersInArgumentsAreNotInterpreted)
-{
-    // A cap's own message or a line number from the file may hold "%s" or "%n".
-    FormatBidErrorList(AREA_ITEM, BID_ERROR, "item %s (Line# %s) %s", {"%s%n", "%d", "Price %s too low"});
-    EXPECT_EQ(GetBidErrorList()[0].m_strText, "Item Error : item %s%n (Line# %d) Price %s too low");
-    // Missing arguments leave nothing; a lone "%" stays.
-    EXPECT_EQ(FormatBidMessage("a %s b %s 100% c", {"x"}), "a x b  100% c");
-}
-
-TEST_F(BidErrorsTest, MessageIsCutTo120CharactersBeforeTheWordsAreAdded)
-{
-    FormatBidErrorList(AREA_PROPOSAL, BID_ERROR, "%s", {std::string(300, 'x')});
-    EXPECT_EQ(GetBidErrorList()[0].m_strText, "Proposal Error : " + std::string(120, 'x'));
+    const std::string longText(300, 'x'); // outlives the cases that point into it
+    const EntryCase cases[] = {
+        {AREA_ITEM, BID_ERROR, "item %s (Line# %s) not bid", {"203-001", "0010"},
+         "Item Error : item 203-001 (Line# 0010) not bid", BID_ERROR},
+        {AREA_SITE, BID_WARNING, " Required fields not entered in Site Number %s", {"1"},
+         "Site Warning :  Required fields not entered in Site Number 1", BID_WARNING},
+        {AREA_BOND, BID_NOTICE, "Minimum Bond percentage is %s%%", {"5.00"}, "Bond Notice : Minimum Bond percentage is 5.00%",
+         BID_NOTICE},
+        // A cap's own message or a line number from the file may hold "%s" or "%n".
+        {AREA_ITEM, BID_ERROR, "item %s (Line# %s) %s", {"%s%n", "%d", "Price %s too low"},
+         "Item Error : item %s%n (Line# %d) Price %s too low", BID_ERROR},
+        // Missing arguments leave nothing; a lone "%" stays.
+        {AREA_MISC, BID_ERROR, "a %s b %s 100% c", {"x"}, "Misc Error : a x b  100% c", BID_ERROR},
+        {AREA_PROPOSAL, BID_ERROR, "%s", {longText}, "Proposal Error : " + std::string(120, 'x'), BID_ERROR},
+        // Form severities come from the agency's file; a word stored as 0xFFFF reads as -1.
+        {AREA_DBE, 7, "odd", {}, "DBE Error : odd", BID_ERROR},
+        {AREA_DBE, -1, "negative", {}, "DBE Error : negative", BID_ERROR},
+    };
+    for (const EntryCase& c : cases) {
+        ResetBidErrors(true);
+        FormatBidErrorList(c.area, c.severity, c.format, c.args);
+        ASSERT_EQ(GetBidErrorList().size(), 1u) << c.text;
+        const CBidError& entry = GetBidErrorList()[0];
+        EXPECT_EQ(entry.m_strText, c.text);
+        EXPECT_EQ(entry.m_wArea, c.area);
+        EXPECT_EQ(entry.m_wSeverity, c.countedAs) << c.text;
+        int counts[3] = {};
+        GetBidErrorCounts(&counts[BID_ERROR], &counts[BID_WARNING], &counts[BID_NOTICE]);
+        EXPECT_EQ(counts[c.countedAs], 1) << c.text;
+    }
 }
 
 TEST_F(BidErrorsTest, FullListEndsWithTheCutOffLineAndKeepsCounting)
@@ -88,19 +101,6 @@ TEST_F(BidErrorsTest, ANewListShowsNothingOfTheLastOne)
     ASSERT_EQ(GetBidErrorList().size(), 1u);
     EXPECT_EQ(GetBidErrorList()[0].m_strText, "Site Notice : short");
     EXPECT_EQ(GetBidErrorList()[0].m_wArea, AREA_SITE);
-}
-
-TEST_F(BidErrorsTest, SeverityOutsideTheThreeKnownOnesCountsAsError)
-{
-    // Form severities come from the agency's file.
-    FormatBidErrorList(AREA_DBE, 7, "odd");
-    FormatBidErrorList(AREA_DBE, -3, "negative");
-    int errors = 0, notices = 0;
-    GetBidErrorCounts(&errors, nullptr, &notices);
-    EXPECT_EQ(errors, 1);
-    EXPECT_EQ(notices, 1);
-    EXPECT_EQ(GetBidErrorList()[0].m_strText, "DBE Error : odd");
-    EXPECT_EQ(GetBidErrorList()[1].m_strText, "DBE Notice : negative");
 }
 
 } // namespace

@@ -1,11 +1,11 @@
-// The small building blocks that recalculation and the check lean on for speed: numbering keys,
-// the flat row sets and the text hash.
+// The small building blocks that recalculation and the check lean on for speed: numbering keys
+// and the text hash.
 #include "model/check/DistinctKeys.h"
 #include "model/check/FlatIndex.h"
-#include "model/check/ItemCheck.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 #include <string>
@@ -57,20 +57,6 @@ TEST(NumberDistinctKeys, GroupsIgnoreCaseAndTheChoiceCharacter)
     EXPECT_EQ(groups, 5);
 }
 
-TEST(RowSets, EachSetKeepsItsRowsInOrderAcrossAdds)
-{
-    CRowSets sets;
-    EXPECT_EQ(sets.Add({10, 11, 12, 13}, {0, 1, 0, 1}, 2), 0);
-    EXPECT_EQ(sets.Add({20, 21, 22}, {0, 0, 0}, 1), 2);
-    EXPECT_EQ(sets.Add({}, {}, 0), 3);
-    ASSERT_EQ(sets.Count(), 3);
-    EXPECT_EQ(std::vector<int>(sets.Members(0).begin(), sets.Members(0).end()), (std::vector<int>{10, 12}));
-    EXPECT_EQ(std::vector<int>(sets.Members(1).begin(), sets.Members(1).end()), (std::vector<int>{11, 13}));
-    EXPECT_EQ(std::vector<int>(sets.Members(2).begin(), sets.Members(2).end()), (std::vector<int>{20, 21, 22}));
-    sets.Clear();
-    EXPECT_EQ(sets.Count(), 0);
-}
-
 // The index takes its slot from the low bits and its tag from the high ones. Item numbers differ
 // mostly in their last characters, which a weak mix leaves in the high bits only: lookups then
 // walk long chains.
@@ -87,21 +73,6 @@ TEST(HashText, ItemNumbersSpreadOverSlotsAndTags)
     // 4,096 random values fill about 3,220 of 8,192 slots and 2,590 of 4,096 tags.
     EXPECT_GT(slots.size(), 3000u);
     EXPECT_GT(tags.size(), 2400u);
-}
-
-TEST(HashText, EveryByteAndTheLengthCount)
-{
-    for (size_t length = 0; length <= 20; ++length) {
-        const std::string text(length, 'x');
-        EXPECT_NE(HashText(text), HashText(text + '\0')) << length;
-        for (size_t at = 0; at < length; ++at) {
-            std::string changed = text;
-            changed[at] = 'y';
-            EXPECT_NE(HashText(text), HashText(changed)) << length << " at " << at;
-        }
-    }
-    EXPECT_EQ(HashText("20000017"), HashText(std::string("20000017")));
-    EXPECT_NE(HashText("a", 1), HashText("a", 2));
 }
 
 } // namespace

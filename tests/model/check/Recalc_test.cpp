@@ -31,31 +31,19 @@ TEST_P(ExtensionRoundingTest, RoundsHalfAwayFromZero)
 INSTANTIATE_TEST_SUITE_P(Cases, ExtensionRoundingTest, ::testing::Values(
     RoundingCase{3, 1.005, 2, 3.02},
     RoundingCase{-1, 2.345, 2, -2.35},
-    RoundingCase{1, 1e10, 5, 1e10},
+    RoundingCase{1, 12345678.123455, 5, 12345678.12346}, // stored just below the half
+    RoundingCase{-2, 4938271.605495, 5, -9876543.21099},
     RoundingCase{7, 0.125, 2, 0.88},
     RoundingCase{2, 0.004, 2, 0.01},
     RoundingCase{2, 0.0024, 2, 0}));
-
-TEST(RecalcItemTest, InvalidFactorGivesInvalidExtensionAndSectionRowsAreLeftAlone)
-{
-    auto prop = MakeBidProp();
-    CItem& unpriced = AddItem(*prop, "0010", 3, -1);
-    CItem& noQuantity = AddItem(*prop, "0020", 0, 5);
-    MakeEvalErrorValue(&noQuantity.m_fQuan);
-    CItem& section = AddSection(*prop, "0001");
-    section.m_fExtension = 42;
-    RecalcBidTotals(prop.get());
-    EXPECT_FALSE(IsEvalValueValid(unpriced.m_fExtension));
-    EXPECT_FALSE(IsEvalValueValid(noQuantity.m_fExtension2));
-    EXPECT_FALSE(IsItemPriced(unpriced));
-}
 
 TEST(SectionTotalTest, CountsPricedItemsOnly)
 {
     auto prop = MakeBidProp();
     CItem& section = AddSection(*prop, "0001");
     AddItem(*prop, "0010", 2, 50);
-    AddItem(*prop, "0020", 3, -1);
+    CItem& unpriced = AddItem(*prop, "0020", 3, -1);
+    MakeEvalErrorValue(&AddItem(*prop, "0025", 0, 5).m_fQuan);
     CItem& fixed = AddItem(*prop, "0030", 1, 1000);
     ChangeFlagBit(&fixed.m_wFlags, ITEM_FIXED_PRICE, 1);
     CItem& fixedPriced = AddItem(*prop, "0040", 1, 7);
@@ -63,6 +51,8 @@ TEST(SectionTotalTest, CountsPricedItemsOnly)
     ChangeFlagBit(&fixedPriced.m_wFlags, ITEM_FIXED_COUNTS_PRICED, 1);
     AddItem(*prop, "0050", 1, 30, "03A", ITEM_IS_OPTION);
     RecalcBidTotals(prop.get());
+    EXPECT_FALSE(IsEvalValueValid(unpriced.m_fExtension));
+    EXPECT_FALSE(IsEvalValueValid(prop->m_items[3]->m_fExtension2)) << "no quantity";
     EXPECT_EQ(section.m_fExtension, 100 + 7 + 30);
     EXPECT_EQ(section.m_fExtension2, section.m_fExtension);
     EXPECT_EQ(prop->m_dItemsTotal, section.m_fExtension);
@@ -82,62 +72,52 @@ TEST(SectionTotalTest, RowsBeforeTheFirstSectionBelongToNone)
     EXPECT_EQ(loose.m_fExtension, 9);
 }
 
-struct AlternatesTest : ::testing::Test {
-    std::unique_ptr<CProp> prop = MakeBidProp();
-    CItem& section = AddSection(*prop, "0001");
-    CItem& plain = AddItem(*prop, "0010", 1, 100);
-    CItem& first = AddItem(*prop, "0020", 1, 500, "01A", ITEM_IS_ALTERNATE);
-    CItem& second = AddItem(*prop, "0030", 1, 400, "01B", ITEM_IS_ALTERNATE);
+// Alternate items of one section after a plain item of 100: the rows chosen and the total.
+struct ChoiceCase {
+    const char* name;
+    std::vector<std::pair<const char*, double>> alternates; // code and price, below 0 not entered
+    bool byCode;
+    const char* chosen; // per alternate, '1' when chosen
+    double total;
+    int excludedRow = -1;
 };
 
-TEST_F(AlternatesTest, LowerTotalWinsUnlessChosenByCode)
+void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
+
+class AlternateChoiceTest : public ::testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(AlternateChoiceTest, OneChoiceOfEachGroupCounts)
 {
-    EXPECT_EQ(RecalcBidTotals(prop.get()), 1);
-    EXPECT_TRUE(Chosen(second));
-    EXPECT_FALSE(Chosen(first));
-    EXPECT_EQ(section.m_fExtension, 500);
+    const ChoiceCase& c = GetParam();
+    auto prop = MakeBidProp();
+    ChangeFlagBit(&prop->m_wFlags, PROP_ALT_ITEMS_BY_CODE, c.byCode ? 1 : 0);
+    CItem& section = AddSection(*prop, "0001");
+    AddItem(*prop, "0010", 1, 100);
+    std::vector<CItem*> rows;
+    for (auto [code, price] : c.alternates)
+        rows.push_back(&AddItem(*prop, "002" + std::to_string(rows.size()), 1, price, code, ITEM_IS_ALTERNATE));
+    if (c.excludedRow >= 0)
+        ChangeFlagBit(&rows[size_t(c.excludedRow)]->m_wFlags, ITEM_NOT_IN_CHOICE, 1);
+    EXPECT_EQ(RecalcBidTotals(prop.get()), std::string_view(c.chosen).find('1') != std::string_view::npos);
     EXPECT_EQ(RecalcBidTotals(prop.get()), 0) << "nothing changed the second time";
-
-    ChangeFlagBit(&prop->m_wFlags, PROP_ALT_ITEMS_BY_CODE, 1);
-    EXPECT_EQ(RecalcBidTotals(prop.get()), 1);
-    EXPECT_TRUE(Chosen(first));
-    EXPECT_FALSE(Chosen(second));
-    EXPECT_EQ(section.m_fExtension, 600);
+    std::string chosen;
+    for (const CItem* row : rows)
+        chosen += Chosen(*row) ? '1' : '0';
+    EXPECT_EQ(chosen, c.chosen);
+    EXPECT_EQ(section.m_fExtension, c.total);
 }
 
-TEST_F(AlternatesTest, EqualTotalsKeepTheFirst)
-{
-    second.m_fUnitPrice = 500;
-    RecalcBidTotals(prop.get());
-    EXPECT_TRUE(Chosen(first));
-    EXPECT_FALSE(Chosen(second));
-}
-
-TEST_F(AlternatesTest, DifferentGroupsBothCount)
-{
-    second.m_strAltCode = "02A";
-    RecalcBidTotals(prop.get());
-    EXPECT_TRUE(Chosen(first));
-    EXPECT_TRUE(Chosen(second));
-    EXPECT_EQ(section.m_fExtension, 1000);
-}
-
-TEST_F(AlternatesTest, UnpricedChoiceLosesAndRowsOfAChoiceAddUp)
-{
-    MakeEvalErrorValue(&second.m_fUnitPrice);
-    AddItem(*prop, "0040", 1, 50, "01A", ITEM_IS_ALTERNATE);
-    RecalcBidTotals(prop.get());
-    EXPECT_TRUE(Chosen(first));
-    EXPECT_FALSE(Chosen(second));
-    EXPECT_EQ(section.m_fExtension, 650);
-}
-
-TEST_F(AlternatesTest, ExcludedRowCountsWhenPriced)
-{
-    ChangeFlagBit(&first.m_wFlags, ITEM_NOT_IN_CHOICE, 1);
-    RecalcBidTotals(prop.get());
-    EXPECT_EQ(section.m_fExtension, 1000);
-}
+INSTANTIATE_TEST_SUITE_P(Cases, AlternateChoiceTest, ::testing::Values(
+    ChoiceCase{"the lower total", {{"01A", 500}, {"01B", 400}}, false, "01", 500},
+    ChoiceCase{"by code the first choice", {{"01A", 500}, {"01B", 400}}, true, "10", 600},
+    ChoiceCase{"equal totals keep the first", {{"01A", 500}, {"01B", 500}}, false, "10", 600},
+    ChoiceCase{"two groups", {{"01A", 500}, {"02A", 400}}, false, "11", 1000},
+    ChoiceCase{"rows of a choice add up", {{"01A", 500}, {"01B", -1}, {"01A", 50}}, false, "101", 650},
+    // A choice with an unpriced row loses whatever the order of its rows, not only when the
+    // unpriced row comes first.
+    ChoiceCase{"unpriced first row", {{"01A", -1}, {"01A", 100}, {"01B", 150}}, false, "001", 250},
+    ChoiceCase{"unpriced later row", {{"01A", 100}, {"01A", -1}, {"01B", 150}}, false, "001", 250},
+    ChoiceCase{"an excluded row counts when priced", {{"01A", 500}, {"01B", 400}}, false, "11", 1000, 0}));
 
 TEST(BidTotalTest, AlternateSectionsAreChosenAcrossTheBid)
 {
@@ -223,11 +203,19 @@ struct CommitmentTest : ::testing::Test {
 
 TEST_F(CommitmentTest, SuppliersCountSixtyPerCentAndRowsThatDoNotCountAddNothing)
 {
-    AddFirm(form, "$1,000", "Supplier");
-    AddFirm(form, "250", "subcontractor");
-    AddFirm(form, "5000", "Subcontractor", "No");
-    AddFirm(form, "7000", "Subcontractor", "Yes", false);
-    EXPECT_DOUBLE_EQ(Commitment(), 850);
+    for (CWinMeta* firms : {&form, &AddFirmForm(*prop, FIRM_MBE), &AddFirmForm(*prop, FIRM_WBE)}) {
+        firms->m_dGoal = 12.5;
+        AddFirm(*firms, "$1,000", "Supplier");
+        AddFirm(*firms, "250", "subcontractor");
+        AddFirm(*firms, "5000", "Subcontractor", "No");
+        AddFirm(*firms, "7000", "Subcontractor", "Yes", false);
+    }
+    RecalcBidTotals(prop.get());
+    for (int type : {FIRM_DBE, FIRM_MBE, FIRM_WBE}) {
+        // The form's second stored number holds the commitment; the first is the agency's goal.
+        EXPECT_DOUBLE_EQ(prop->GetDbeForm(type)->m_dSecondNumber, 850) << GetDbeTypeName(type);
+        EXPECT_EQ(prop->GetDbeForm(type)->m_dGoal, 12.5);
+    }
 }
 
 TEST_F(CommitmentTest, AmountsFromFirmItemsUseTheProposalsCurrency)
@@ -265,6 +253,7 @@ struct GoalCase {
     bool byPercent;
     double goal;
     double commitment;
+    int decimals;
     int expected;
 };
 
@@ -276,7 +265,7 @@ TEST_P(DbeGoalTest, ComparesRoundedFigures)
     auto prop = MakeBidProp();
     prop->m_dItemsTotal = 1000;
     CWinMeta& form = AddFirmForm(*prop, FIRM_MBE);
-    form.m_bytePair[1] = 2;
+    form.m_bytePair = {5, uint8_t(c.decimals)}; // integer digits, then the decimals that count
     form.m_dGoal = c.goal;
     ChangeFlagBit(&form.m_wFlags, FORM_GOAL_BY_PERCENT, c.byPercent ? 1 : 0);
     SetFormCommitment(form, c.commitment);
@@ -284,13 +273,17 @@ TEST_P(DbeGoalTest, ComparesRoundedFigures)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DbeGoalTest, ::testing::Values(
-    GoalCase{true, 10, 100, 1},
-    GoalCase{true, 10, 99.9996, 1},
-    GoalCase{true, 10, 99.9, 0},
-    GoalCase{false, 10, 99.996, 1},
-    GoalCase{false, 10, 99.99, 0},
-    GoalCase{false, 0, 0, 1},
-    GoalCase{false, 10, MakeEvalErrorValue(), 0}));
+    GoalCase{true, 10, 100, 2, 1},
+    GoalCase{true, 10, 99.9996, 2, 1},
+    GoalCase{true, 10, 99.9, 2, 0},
+    GoalCase{true, 33.35, 333.466, 0, 1}, // 33 against 33
+    GoalCase{true, 33.35, 333.466, 1, 0}, // 33.3 against 33.4
+    GoalCase{true, 33.35, 333.466, 2, 1}, // 33.35 against 33.35
+    GoalCase{true, 33.35, 333.466, 3, 0}, // 33.347 against 33.350
+    GoalCase{false, 10, 99.996, 2, 1},
+    GoalCase{false, 10, 99.99, 2, 0},
+    GoalCase{false, 0, 0, 2, 1},
+    GoalCase{false, 10, MakeEvalErrorValue(), 2, 0}));
 
 TEST(DbeGoalTest, MissingProposalFormOrTotalCountsAsMet)
 {
@@ -302,17 +295,6 @@ TEST(DbeGoalTest, MissingProposalFormOrTotalCountsAsMet)
     MakeEvalErrorValue(&prop->m_dItemsTotal);
     EXPECT_EQ(IsDbeGoalMet(prop.get(), FIRM_DBE), 1);
     EXPECT_EQ(IsDbeGoalMet(prop.get(), 4), 1);
-}
-
-TEST(DbeTypeTest, NamesAndForms)
-{
-    EXPECT_EQ(GetDbeTypeName(FIRM_MBE), "MBE");
-    EXPECT_EQ(GetDbeItemTypeName(FIRM_WBE), "WBE Item");
-    auto prop = MakeBidProp();
-    CWinMeta& form = AddFirmForm(*prop, FIRM_WBE);
-    EXPECT_EQ(GetPropDbeForm(*prop, FIRM_WBE), &form);
-    EXPECT_TRUE(IsDbeTypeActive(*prop, FIRM_WBE));
-    EXPECT_FALSE(IsDbeTypeActive(*prop, FIRM_DBE));
     EXPECT_FALSE(IsDbeTypeActive(*prop, 0));
     EXPECT_EQ(GetPropDbeForm(*prop, 9), nullptr);
 }

@@ -78,6 +78,14 @@ TEST_F(EvaluatorTest, RecursiveMacrosEndOrFailButNeverOverflow)
     EXPECT_EQ(Offset(), 4);
     EXPECT_DOUBLE_EQ(Eval("@@"), 0);  // every level restored its argument
     EXPECT_DOUBLE_EQ(Eval("fact(5)"), 120);
+
+    // Two calls a level: 2^41 calls would take days. The work an evaluation may do is bounded.
+    Eval("set twice = @@ > 0 ? twice(@@ - 1) + twice(@@ - 1) : 1");
+    EXPECT_DOUBLE_EQ(Eval("twice(12)"), 4096);
+    EXPECT_EQ(IsEvalValueValid(Eval("1 + twice(40)")), 0);
+    EXPECT_EQ(Error(), 5);
+    EXPECT_EQ(Offset(), 4);
+    EXPECT_DOUBLE_EQ(Eval("@@"), 0);
 }
 
 }  // namespace
