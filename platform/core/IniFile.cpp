@@ -1,0 +1,115 @@
+#include "platform/core/IniFile.h"
+
+#include "platform/core/FileLock.h"
+#include "platform/core/Files.h"
+#include "platform/core/Paths.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+
+namespace platform {
+namespace {
+
+bool SameStamp(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
+// The file's contents; "" for a missing file. nullopt when it exists but cannot be read.
+std::optional<std::string> ReadIfPresent(const std::string& path, std::string& error)
+{
+    struct stat info{};
+    if (stat(path.c_str(), &info) != 0 && errno == ENOENT)
+        return std::string();
+    return ReadWholeFile(path, &error, IniFile::kMaxBytes);
+}
+
+// A settings file reached through a symbolic link is written where the link points, so the
+// link survives the rename.
+std::string WriteTarget(const std::string& path)
+{
+    char resolved[PATH_MAX];
+    return realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+}
+
+} // namespace
+
+IniFile::IniFile(std::string path) : m_path(std::move(path)) {}
+
+bool IniFile::Fail(std::string message)
+{
+    m_error = std::move(message);
+    return false;
+}
+
+const IniDocument* IniFile::Read()
+{
+    struct stat now{};
+    if (stat(m_path.c_str(), &now) != 0) {
+        if (errno != ENOENT) {
+            Fail("cannot read " + m_path + ": " + std::strerror(errno));
+            return nullptr;
+        }
+        now = {};
+    }
+    if (m_loaded && SameStamp(now, m_stamp))
+        return &m_document;
+    std::string error;
+    const std::optional<std::string> text = ReadIfPresent(m_path, error);
+    if (!text) {
+        m_loaded = false;
+        Fail("cannot read " + error);
+        return nullptr;
+    }
+    m_document = IniDocument(*text);
+    m_stamp = now;
+    m_loaded = true;
+    return &m_document;
+}
+
+bool IniFile::WriteLocked(const std::string& target,
+                          const std::function<bool(IniDocument&)>& change, bool readFirst)
+{
+    std::string error;
+    const std::string folder = FolderOf(target);
+    if (!folder.empty() && !MakeDirectories(folder, &error))
+        return Fail("cannot create the folder of " + m_path + ": " + error);
+    const FileLock lock(LockPathFor(target));
+    if (!lock.Held())
+        return Fail(lock.Error());
+    IniDocument document;
+    if (readFirst) {
+        const std::optional<std::string> text = ReadIfPresent(target, error);
+        if (!text)
+            return Fail("cannot read " + error);
+        document = IniDocument(*text);
+    }
+    if (!change(document))
+        return true;
+    m_loaded = false;
+    if (!WriteFileAtomically(target, document.Text(), &error))
+        return Fail(error);
+    return true;
+}
+
+bool IniFile::Update(const std::function<bool(IniDocument&)>& change)
+{
+    return WriteLocked(WriteTarget(m_path), change, true);
+}
+
+bool IniFile::Create(bool anew)
+{
+    if (anew)
+        return WriteLocked(WriteTarget(m_path), [](IniDocument&) { return true; }, false);
+    if (Read() == nullptr)
+        return false;
+    if (FileExists(m_path))
+        return true;
+    return WriteLocked(WriteTarget(m_path), [](IniDocument&) { return true; }, true);
+}
+
+} // namespace platform
