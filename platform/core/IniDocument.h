@@ -13,7 +13,7 @@ namespace platform {
 // of the same name count as one). Changes keep every other line as it was, comments included.
 class IniDocument {
 public:
-    IniDocument() = default;
+    IniDocument() : IniDocument(std::string_view()) {}
     explicit IniDocument(std::string_view text);
 
     // The lines end as the first line of the original ended (LF or CR LF), with a final one.

@@ -38,7 +38,9 @@ std::string WriteTarget(const std::string& path)
 
 } // namespace
 
-IniFile::IniFile(std::string path) : m_path(std::move(path)) {}
+IniFile::IniFile(std::string path, bool makeFolder) : m_path(std::move(path)), m_makeFolder(makeFolder)
+{
+}
 
 bool IniFile::Fail(std::string message)
 {
@@ -76,11 +78,11 @@ bool IniFile::WriteLocked(const std::string& target,
 {
     std::string error;
     const std::string folder = FolderOf(target);
-    if (!folder.empty() && !MakeDirectories(folder, &error))
+    if (m_makeFolder && !folder.empty() && !MakeDirectories(folder, &error))
         return Fail("cannot create the folder of " + m_path + ": " + error);
     const FileLock lock(LockPathFor(target));
     if (!lock.Held())
-        return Fail(lock.Error());
+        return Fail("cannot write " + m_path + ": " + lock.Error());
     IniDocument document;
     if (readFirst) {
         const std::optional<std::string> text = ReadIfPresent(target, error);

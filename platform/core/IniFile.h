@@ -17,7 +17,9 @@ public:
     // A settings file is small; anything larger is not read (and so never overwritten).
     static constexpr std::size_t kMaxBytes = std::size_t(16) << 20;
 
-    explicit IniFile(std::string path);
+    // With makeFolder the file's folder is made when it is first written (the per-user file);
+    // otherwise a missing folder fails the write, as the Windows file functions did.
+    explicit IniFile(std::string path, bool makeFolder = false);
 
     const std::string& Path() const { return m_path; }
 
@@ -41,6 +43,7 @@ private:
                      bool readFirst);
 
     std::string m_path;
+    bool m_makeFolder;
     IniDocument m_document;
     bool m_loaded = false;
     struct stat m_stamp{}; // of the file m_document was read from; st_ino 0 when it was missing

@@ -4,9 +4,8 @@
 #include "platform/core/Environment.h"
 #include "platform/core/Files.h"
 #include "platform/core/IniLine.h"
+#include "platform/core/LeadingInt.h"
 
-#include <charconv>
-#include <climits>
 #include <cstdio>
 #include <iterator>
 
@@ -18,22 +17,6 @@ std::function<void(const std::string&)>& MessageHandler()
         std::fprintf(stderr, "%s\n", message.c_str());
     };
     return handler;
-}
-
-// As the old atoi read a value: blanks, a sign and digits; beyond the int range it saturates.
-int LeadingInt(std::string_view text)
-{
-    text = platform::TrimIniBlanks(text);
-    const bool negative = !text.empty() && text.front() == '-';
-    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
-        text.remove_prefix(1);
-    long long magnitude = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
-    if (error == std::errc::result_out_of_range || magnitude > INT_MAX)
-        return negative ? INT_MIN : INT_MAX;
-    if (end == text.data())
-        return 0;
-    return int(negative ? -magnitude : magnitude);
 }
 
 std::string ChooseDefaultFile()
@@ -62,7 +45,7 @@ CProfileStore::CProfileStore(const std::string& filePath, bool createAnew)
         }
     }
     if (!m_iniMode)
-        m_file = platform::IniFile(platform::UserSettingsFile());
+        m_file = platform::IniFile(platform::UserSettingsFile(), true);
 }
 
 bool CProfileStore::Fail(std::string message)
@@ -147,7 +130,7 @@ std::optional<std::string> CProfileStore::GetProfileStringValue(std::string_view
 int CProfileStore::GetProfileIntValue(std::string_view name)
 {
     const std::optional<std::string> text = GetProfileStringValue(name);
-    return text ? LeadingInt(*text) : -1;
+    return text ? ParseLeadingInt(*text) : -1;
 }
 
 bool CProfileStore::WriteProfileStringValue(std::string_view name, std::string_view text)
