@@ -16,14 +16,11 @@ bool EndsSection(const IniLine& line)
     return line.kind == IniLine::Kind::Section || line.kind == IniLine::Kind::BrokenSection;
 }
 
-// A line as the text holds it: without a CR before its line feed or anything after a NUL.
+// A line as the text holds it: without CRs before its line feed or anything after a NUL.
 void CleanLine(std::string& line)
 {
-    const std::size_t nul = line.find('\0');
-    if (nul != std::string::npos)
-        line.resize(nul);
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
+    const std::string_view text(line);
+    line.resize(platform::WithoutTrailingCr(text.substr(0, text.find('\0'))).size());
 }
 
 } // namespace

@@ -28,11 +28,9 @@ IniDocument::IniDocument(std::string_view text)
     m_crlf = firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r';
     m_sections.emplace_back();
     while (!text.empty()) {
-        std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
+        const std::size_t end = text.find('\n');
+        const std::string_view line = WithoutTrailingCr(text.substr(0, end));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
         const IniLine parsed = ParseIniLine(line);
         if (parsed.kind == IniLine::Kind::Section || parsed.kind == IniLine::Kind::BrokenSection) {
             Section& section = m_sections.emplace_back();

@@ -35,11 +35,16 @@ std::string_view TrimIniBlanks(std::string_view text)
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
+std::string_view WithoutTrailingCr(std::string_view line)
+{
+    while (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    return line;
+}
+
 IniLine ParseIniLine(std::string_view line)
 {
-    line = line.substr(0, line.find('\0'));
-    if (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
+    line = WithoutTrailingCr(line.substr(0, line.find('\0')));
     const std::string_view text = TrimIniBlanks(line);
     IniLine parsed;
     if (text.empty())

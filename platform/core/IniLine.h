@@ -21,9 +21,10 @@ struct IniLine {
     std::string_view value;
 };
 
-// Text after a NUL byte is not part of the line (C strings ended there), nor is a CR before
+// Text after a NUL byte is not part of the line (C strings ended there), nor are CRs before
 // the line feed (files written on Windows).
 IniLine ParseIniLine(std::string_view line);
+std::string_view WithoutTrailingCr(std::string_view line);
 
 std::string_view TrimIniBlanks(std::string_view text);
 
