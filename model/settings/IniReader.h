@@ -46,8 +46,6 @@ public:
     // The next line of the section as it stands, comments left out. False at its end.
     bool ReadSectionLine(std::string& line);
 
-    long LineCount() const { return m_reader.LineCount(); }
-
 private:
     std::FILE* m_file;
     CCountingReader m_reader;
