@@ -7,17 +7,11 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <optional>
+#include <sys/stat.h>
 
 namespace platform {
 namespace {
-
-bool SameStamp(const struct stat& a, const struct stat& b)
-{
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
-           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
-}
 
 // The file's contents; "" for a missing file. nullopt when it exists but cannot be read.
 std::optional<std::string> ReadIfPresent(const std::string& path, std::string& error)
@@ -50,26 +44,19 @@ bool IniFile::Fail(std::string message)
 
 const IniDocument* IniFile::Read()
 {
-    struct stat now{};
-    if (stat(m_path.c_str(), &now) != 0) {
-        if (errno != ENOENT) {
-            Fail("cannot read " + m_path + ": " + std::strerror(errno));
-            return nullptr;
-        }
-        now = {};
-    }
-    if (m_loaded && SameStamp(now, m_stamp))
-        return &m_document;
     std::string error;
-    const std::optional<std::string> text = ReadIfPresent(m_path, error);
+    std::optional<std::string> text = ReadIfPresent(m_path, error);
     if (!text) {
         m_loaded = false;
         Fail("cannot read " + error);
         return nullptr;
     }
-    m_document = IniDocument(*text);
-    m_stamp = now;
-    m_loaded = true;
+    // Reading the bytes is cheap; parsing them again is done only when they changed.
+    if (!m_loaded || *text != m_text) {
+        m_document = IniDocument(*text);
+        m_text = std::move(*text);
+        m_loaded = true;
+    }
     return &m_document;
 }
 

@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <functional>
 #include <string>
-#include <sys/stat.h>
 
 namespace platform {
 
@@ -23,8 +22,8 @@ public:
 
     const std::string& Path() const { return m_path; }
 
-    // The file as it is now, read again only when it has changed; a missing file reads as
-    // empty. Null when the file cannot be read (Error() says why).
+    // The file as it is now; a missing file reads as empty. Null when the file cannot be read
+    // (Error() says why).
     const IniDocument* Read();
 
     // change gets the current contents and answers whether it changed them; only then is the
@@ -44,9 +43,9 @@ private:
 
     std::string m_path;
     bool m_makeFolder;
+    std::string m_text; // the bytes m_document was read from
     IniDocument m_document;
     bool m_loaded = false;
-    struct stat m_stamp{}; // of the file m_document was read from; st_ino 0 when it was missing
     std::string m_error;
 };
 
