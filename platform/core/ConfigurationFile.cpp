@@ -25,8 +25,9 @@ const std::string& CommandLineConfigFile()
 
 std::string DefaultConfigurationFile(std::string_view commandLineFile, std::string_view programPath)
 {
+    // Without the program's path there is no file beside it to look for.
     if (commandLineFile.empty())
-        return ReplaceExtension(programPath, ".m_ini");
+        return programPath.empty() ? std::string() : ReplaceExtension(programPath, ".m_ini");
     const std::string local = ToLocalPath(commandLineFile);
     if (!local.empty() && local.front() == '/')
         return local;

@@ -294,6 +294,7 @@ INSTANTIATE_TEST_SUITE_P(
         ConfigPathCase{"NoSwitch", "", "/opt/zod/bin/zod", "/opt/zod/bin/zod.m_ini"},
         ConfigPathCase{"NoSwitchExtension", "", "/opt/zod/zod.bin", "/opt/zod/zod.m_ini"},
         ConfigPathCase{"DotOnlyInFolder", "", "/opt/zod.d/zod", "/opt/zod.d/zod.m_ini"},
+        ConfigPathCase{"ProgramUnknown", "", "", ""},
         ConfigPathCase{"Absolute", "/home/u/zod.ini", "/opt/zod", "/home/u/zod.ini"},
         ConfigPathCase{"Relative", "conf/zod.ini", "/opt/bin/zod", "/opt/bin/conf/zod.ini"},
         ConfigPathCase{"WindowsDrive", "C:\\bids\\zod.ini", "/opt/zod", "/bids/zod.ini"},
