@@ -3,24 +3,6 @@
 #include "model/text/CharClass.h"
 
 #include <algorithm>
-#include <climits>
-
-int ParseLeadingInt(std::string_view text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    long long value = 0;
-    for (; i < text.size() && IsAsciiDigit(text[i]); ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > INT_MAX) // saturate: a hostile digit run must not overflow
-            return negative ? INT_MIN : INT_MAX;
-    }
-    return int(negative ? -value : value);
-}
 
 std::string SubstituteArgs(std::string_view pattern, const std::vector<std::string>& args)
 {

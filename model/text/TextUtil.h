@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/core/LeadingInt.h"
+
 #include <cstddef>
 #include <initializer_list>
 #include <optional>
@@ -8,10 +10,6 @@
 #include <vector>
 
 // Text helpers over Windows-1252 bytes. Pure functions: safe from any thread.
-
-// The leading decimal integer of a text, as the old atoi read it (blanks, a sign, digits; 0 when
-// none), saturated at the int range instead of overflowing.
-int ParseLeadingInt(std::string_view text);
 
 // Copies the pattern, replacing "%0".."%9" below the argument count by the arguments.
 std::string SubstituteArgs(std::string_view pattern, const std::vector<std::string>& args);

@@ -30,6 +30,15 @@ std::string HomeDirectory()
     return "/tmp";
 }
 
+// The XDG variable counts only when it holds an absolute path.
+std::string XdgBaseDirectory(const char* variable, const char* inHome)
+{
+    const std::string base = NonEmptyEnvironment(variable);
+    if (base.empty() || base.front() != '/')
+        return JoinPath(HomeDirectory(), inHome);
+    return base;
+}
+
 } // namespace
 
 std::optional<std::string> GetEnvironment(const char* name)
@@ -70,11 +79,12 @@ std::string ExecutableDirectory()
 
 std::string UserDataDirectory()
 {
-    // The data-home variable counts only when it holds an absolute path.
-    std::string base = NonEmptyEnvironment("XDG_DATA_HOME");
-    if (base.empty() || base.front() != '/')
-        base = JoinPath(HomeDirectory(), ".local/share");
-    return JoinPath(base, "Tarvello");
+    return JoinPath(XdgBaseDirectory("XDG_DATA_HOME", ".local/share"), "Tarvello");
+}
+
+std::string UserSettingsFile()
+{
+    return JoinPath(XdgBaseDirectory("XDG_CONFIG_HOME", ".config"), "Tarvello/Zod.conf");
 }
 
 std::string CommonDataDirectory()

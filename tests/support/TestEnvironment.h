@@ -2,12 +2,14 @@
 
 // Helpers for tests that touch the file system or the environment: a fresh folder removed
 // afterwards, and environment variables restored when the test ends.
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace testsupport {
@@ -59,6 +61,28 @@ public:
 private:
     std::string m_name;
     std::optional<std::string> m_old;
+};
+
+// Makes every write beyond `bytes` fail with EFBIG, as a full disk would; works for root too.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
 };
 
 inline void WriteTextFile(const std::string& path, const std::string& bytes)

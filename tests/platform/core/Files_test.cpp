@@ -2,12 +2,11 @@
 
 #include "tests/support/TestEnvironment.h"
 
-#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
+using testsupport::FileSizeLimit;
 using testsupport::ReadTextFile;
 using testsupport::TempFolder;
 using testsupport::WriteTextFile;
@@ -21,28 +20,6 @@ std::size_t FilesIn(const std::string& folder)
         ++count;
     return count;
 }
-
-// Makes every write beyond `bytes` fail with EFBIG, as a full disk would; works for root too.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 } // namespace
 

@@ -1,0 +1,201 @@
+#include "platform/core/SettingsStore.h"
+
+#include "platform/core/ConfigurationFile.h"
+#include "platform/core/Environment.h"
+#include "platform/core/Files.h"
+#include "platform/core/IniLine.h"
+#include "platform/core/LeadingInt.h"
+
+#include <cstdio>
+#include <iterator>
+
+namespace {
+
+std::function<void(const std::string&)>& MessageHandler()
+{
+    static std::function<void(const std::string&)> handler = [](const std::string& message) {
+        std::fprintf(stderr, "%s\n", message.c_str());
+    };
+    return handler;
+}
+
+std::string ChooseDefaultFile()
+{
+    return platform::DefaultConfigurationFile(platform::CommandLineConfigFile(),
+                                              platform::ExecutablePath());
+}
+
+} // namespace
+
+void CProfileStore::SetMessageHandler(std::function<void(const std::string&)> handler)
+{
+    MessageHandler() = std::move(handler);
+}
+
+CProfileStore::CProfileStore(const std::string& filePath, bool createAnew)
+    : m_file(filePath.empty() ? ChooseDefaultFile() : filePath)
+{
+    if (filePath.empty()) {
+        m_iniMode = platform::FileExists(m_file.Path());
+    } else {
+        m_iniMode = m_file.Create(createAnew);
+        if (!m_iniMode) {
+            m_error = m_file.Error();
+            MessageHandler()("Cannot open configuration file " + filePath);
+        }
+    }
+    if (!m_iniMode)
+        m_file = platform::IniFile(platform::UserSettingsFile(), true);
+}
+
+bool CProfileStore::Fail(std::string message)
+{
+    m_error = std::move(message);
+    return false;
+}
+
+bool CProfileStore::FailOnFile()
+{
+    return Fail(m_file.Error());
+}
+
+std::string CProfileStore::SectionName(std::string_view basePath, std::string_view subName) const
+{
+    std::string name = m_iniMode ? "HKEY_CURRENT_USER\\" : "";
+    name += basePath;
+    if (!subName.empty())
+        name.append("\\").append(subName);
+    return name;
+}
+
+bool CProfileStore::OpenProfileSection(std::string_view basePath, std::string_view subName)
+{
+    CloseProfileKey();
+    const std::string section = SectionName(basePath, subName);
+    if (!platform::IsStorableIniSection(section))
+        return Fail("the settings section \"" + section + "\" cannot be stored");
+    if (!m_iniMode) {
+        // The registry creates a key that is opened for writing; so does its stand-in.
+        const platform::IniDocument* current = m_file.Read();
+        const bool exists = current != nullptr && current->HasSection(section);
+        if (!exists && !m_file.Update([&](platform::IniDocument& document) {
+                return document.AddSection(section);
+            }))
+            return FailOnFile();
+    }
+    m_section = section;
+    return true;
+}
+
+bool CProfileStore::CloseProfileKey()
+{
+    m_section.clear();
+    return true;
+}
+
+std::optional<std::string> CProfileStore::ReadValue(const std::string& section,
+                                                    std::string_view name)
+{
+    const platform::IniDocument* document = m_file.Read();
+    if (document == nullptr) {
+        FailOnFile();
+        return std::nullopt;
+    }
+    return document->GetValue(section, name);
+}
+
+bool CProfileStore::WriteValue(const std::string& section, std::string_view name,
+                               std::string_view text)
+{
+    if (!platform::IsStorableIniSection(section) || !platform::IsStorableIniKey(name) ||
+        !platform::IsStorableIniValue(text))
+        return Fail("the value \"" + std::string(name) + "\" cannot be stored in " + m_file.Path() +
+                    ": names and values are single lines without NULs, names without '='");
+    // A value that is already there is not written again.
+    return m_file.Update([&](platform::IniDocument& document) {
+        if (document.GetValue(section, name) == text)
+            return false;
+        document.SetValue(section, name, text);
+        return true;
+    }) || FailOnFile();
+}
+
+std::optional<std::string> CProfileStore::GetProfileStringValue(std::string_view name)
+{
+    if (m_section.empty())
+        return std::nullopt;
+    return ReadValue(m_section, name);
+}
+
+int CProfileStore::GetProfileIntValue(std::string_view name)
+{
+    const std::optional<std::string> text = GetProfileStringValue(name);
+    return text ? ParseLeadingInt(*text) : -1;
+}
+
+bool CProfileStore::WriteProfileStringValue(std::string_view name, std::string_view text)
+{
+    if (m_section.empty())
+        return Fail("no settings section is open");
+    return WriteValue(m_section, name, text);
+}
+
+bool CProfileStore::WriteProfileIntValue(std::string_view name, int value)
+{
+    return WriteProfileStringValue(name, std::to_string(value));
+}
+
+bool CProfileStore::DeleteProfileSection(std::string_view name)
+{
+    if (m_section.empty() || name.empty())
+        return Fail("no settings section is open");
+    const std::string section = m_section + "\\" + std::string(name);
+    return m_file.Update([&](platform::IniDocument& document) {
+        return document.DeleteSection(section, true);
+    }) || FailOnFile();
+}
+
+bool CProfileStore::EnumProfileValues(std::vector<std::pair<std::string, std::string>>& list)
+{
+    if (m_section.empty())
+        return false;
+    const platform::IniDocument* document = m_file.Read();
+    if (document == nullptr)
+        return FailOnFile();
+    std::vector<std::pair<std::string, std::string>> entries = document->Entries(m_section);
+    list.insert(list.end(), std::make_move_iterator(entries.begin()),
+                std::make_move_iterator(entries.end()));
+    return !entries.empty();
+}
+
+std::optional<std::string> CProfileStore::GetProfileStringOrDefault(std::string_view basePath,
+                                                                    std::string_view name,
+                                                                    std::string_view defaultText)
+{
+    OpenProfileSection(basePath);
+    std::optional<std::string> value = GetProfileStringValue(name);
+    if (!value && !defaultText.empty() && WriteProfileStringValue(name, defaultText))
+        value = GetProfileStringValue(name);
+    CloseProfileKey();
+    return value;
+}
+
+std::optional<std::string> CProfileStore::ReadString(const std::string& section,
+                                                     const std::string& entry)
+{
+    return ReadValue(SectionName(kProgramSettingsKey, section), entry);
+}
+
+bool CProfileStore::WriteString(const std::string& section, const std::string& entry,
+                                const std::string& value)
+{
+    return WriteValue(SectionName(kProgramSettingsKey, section), entry, value);
+}
+
+bool CProfileStore::DeleteEntry(const std::string& section, const std::string& entry)
+{
+    const std::string full = SectionName(kProgramSettingsKey, section);
+    return m_file.Update([&](platform::IniDocument& document) {
+        return document.DeleteValue(full, entry);
+    }) || FailOnFile();
+}
