@@ -1,0 +1,89 @@
+#include "model/flat/FlatImport.h"
+
+#include "model/eval/Evaluator.h"
+#include "model/flat/FlatImportState.h"
+#include "model/records/Prop.h"
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+int Refuse(FlatFileJob& job, const CFlatRow& row, int result, std::string problem)
+{
+    job.m_strRowPlace = row.m_strPlace;
+    job.m_strProblem = std::move(problem);
+    return result;
+}
+
+bool IsBlank(const CFlatValue& value)
+{
+    return !value.m_number && value.m_strText.find_first_not_of(" \t") == std::string::npos;
+}
+
+// The value of a column: a missing or blank one is "not entered"; nullopt when it does not
+// evaluate, with the reason in `problem`.
+std::optional<double> ValueOf(const std::optional<CFlatValue>& value, const char* what, std::string& problem)
+{
+    if (!value || IsBlank(*value))
+        return MakeEvalErrorValue();
+    if (value->m_number) {
+        if (std::isfinite(*value->m_number))
+            return value->m_number;
+        problem = std::string("the ") + what + " is not a finite number";
+        return std::nullopt;
+    }
+    const double result = EvaluateExpression(value->m_strText.c_str());
+    std::string error;
+    if (GetEvaluatorError(&error) == 0 && IsEvalValueValid(result) && std::isfinite(result))
+        return result;
+    problem = std::string("the ") + what + " \"" + value->m_strText + "\" cannot be evaluated" +
+              (error.empty() ? std::string() : " (" + error + ")");
+    return std::nullopt;
+}
+
+} // namespace
+
+int ApplyFlatRow(FlatFileJob& job, const CFlatRow& row)
+{
+    const std::string line = row.m_lineNumber.value_or(std::string());
+    const int index = job.ImportState().FindItemIndex(job.m_pProp->m_items, line);
+    if (index < 0)
+        return Refuse(job, row, FLAT_ROW_NO_ITEM, "no item has the line number \"" + line + "\"");
+    CItem& item = *job.m_pProp->m_items[index];
+
+    SetEvaluatorVariable("@QUAN", item.m_fQuan);
+    std::string problem;
+    std::optional<double> price = item.m_fUnitPrice;
+    if (!TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE))
+        price = ValueOf(row.m_unitPrice, "unit price", problem);
+    // A file without a quantity column leaves the quantities as they are.
+    std::optional<double> quantity = item.m_fQuan;
+    if (price && row.m_quantity && TestFlagBit(item.m_wFlags, ITEM_FIXED_FULLY_BID))
+        quantity = ValueOf(row.m_quantity, "quantity", problem);
+    if (!price || !quantity)
+        return Refuse(job, row, FLAT_ROW_BAD_VALUE, "item " + line + ": " + problem);
+    item.m_fUnitPrice = *price;
+    item.m_fQuan = *quantity;
+    return FLAT_ROW_APPLIED;
+}
+
+int ImportFlatRow(FlatFileJob& job, FlatRowReader read)
+{
+    job.m_strRowPlace.clear();
+    job.m_strProblem.clear();
+    CFlatImportState& state = job.ImportState();
+    if (state.m_bFinished)
+        return FLAT_ROW_END;
+    if (job.m_pProp == nullptr || job.m_pFile == nullptr) {
+        job.m_strError = "no proposal or no file to import";
+        state.m_bFinished = true;
+        return FLAT_ROW_END;
+    }
+    CFlatRow row;
+    while (read(job, row))
+        if (!row.IsHeader())
+            return ApplyFlatRow(job, row);
+    state.m_bFinished = true;
+    return FLAT_ROW_END;
+}

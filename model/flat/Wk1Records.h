@@ -1,0 +1,52 @@
+#pragma once
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Lotus 1-2-3 worksheet records: a u16 type, a u16 length and that many bytes, little-endian.
+enum Wk1RecordType : uint16_t {
+    WK1_BOF = 0,
+    WK1_EOF = 1,
+    WK1_COLW1 = 8,
+    WK1_INTEGER = 13,
+    WK1_NUMBER = 14,
+    WK1_LABEL = 15,
+    WK1_FORMULA = 16,
+};
+
+inline constexpr uint16_t kWk1BofVersion = 0x0404;
+inline constexpr std::size_t kWk1RecordHeaderSize = 4;
+inline constexpr std::size_t kWk1MaxRecordLength = 0xFFFF;
+// Every cell record starts with a format byte, the u16 column and the u16 row.
+inline constexpr std::size_t kWk1CellHeaderSize = 5;
+inline constexpr uint8_t kWk1LabelFormat = 0xFF;
+inline constexpr uint8_t kWk1NumberFormat = 0x80; // protected, fixed; the low four bits are the decimals
+inline constexpr char kWk1LabelPrefix = '\'';
+
+inline void AppendWk1U16(std::string& out, unsigned value)
+{
+    out += char(value & 0xFF);
+    out += char((value >> 8) & 0xFF);
+}
+
+inline void AppendWk1Double(std::string& out, double value)
+{
+    const auto bits = std::bit_cast<uint64_t>(value);
+    for (int shift = 0; shift < 64; shift += 8)
+        out += char((bits >> shift) & 0xFF);
+}
+
+inline unsigned ReadWk1U16(const uint8_t* bytes)
+{
+    return unsigned(bytes[0]) | unsigned(bytes[1]) << 8;
+}
+
+inline double ReadWk1Double(const uint8_t* bytes)
+{
+    uint64_t bits = 0;
+    for (int i = 7; i >= 0; --i)
+        bits = bits << 8 | bytes[i];
+    return std::bit_cast<double>(bits);
+}
