@@ -12,7 +12,7 @@ using FlatRowReader = bool (*)(FlatFileJob& job, CFlatRow& row);
 int ImportFlatRow(FlatFileJob& job, FlatRowReader read);
 
 // Sets the unit price of the row's item (not of a fixed-price item, whose price the agency gives)
-// and, where the item lets the bidder enter it, its quantity. A text is evaluated as a formula
-// with "@QUAN" set to the item's quantity; an empty one clears the value. A value that does not
-// evaluate changes nothing and gives FLAT_ROW_BAD_VALUE.
+// and, where the item lets the bidder enter it, its quantity. A text reads as an amount the bidder
+// types, a formula with "@QUAN" set to the item's quantity; an empty one clears the value. A
+// value that does not evaluate changes nothing and gives FLAT_ROW_BAD_VALUE.
 int ApplyFlatRow(FlatFileJob& job, const CFlatRow& row);

@@ -3,6 +3,7 @@
 #include "model/eval/Evaluator.h"
 #include "model/flat/FlatImportState.h"
 #include "model/records/Prop.h"
+#include "model/text/AmountText.h"
 
 #include <cmath>
 #include <optional>
@@ -22,8 +23,10 @@ bool IsBlank(const CFlatValue& value)
 }
 
 // The value of a column: a missing or blank one is "not entered"; nullopt when it does not
-// evaluate, with the reason in `problem`.
-std::optional<double> ValueOf(const std::optional<CFlatValue>& value, const char* what, std::string& problem)
+// evaluate, with the reason in `problem`. A text reads as an amount the bidder types: a formula,
+// where thousands separators and the currency sign may stand as spreadsheets write them.
+std::optional<double> ValueOf(const CProp& prop, const std::optional<CFlatValue>& value, const char* what,
+                              std::string& problem)
 {
     if (!value || IsBlank(*value))
         return MakeEvalErrorValue();
@@ -33,12 +36,14 @@ std::optional<double> ValueOf(const std::optional<CFlatValue>& value, const char
         problem = std::string("the ") + what + " is not a finite number";
         return std::nullopt;
     }
-    const double result = EvaluateExpression(value->m_strText.c_str());
+    bool valid = false;
+    const double result = ParseAmountText(prop.GetCurrencySymbol(0), value->m_strText, &valid);
     std::string error;
-    if (GetEvaluatorError(&error) == 0 && IsEvalValueValid(result) && std::isfinite(result))
+    const int code = GetEvaluatorError(&error);
+    if (valid && code == 0 && std::isfinite(result))
         return result;
     problem = std::string("the ") + what + " \"" + value->m_strText + "\" cannot be evaluated" +
-              (error.empty() ? std::string() : " (" + error + ")");
+              (code == 0 ? std::string() : " (" + error + ")");
     return std::nullopt;
 }
 
@@ -56,11 +61,11 @@ int ApplyFlatRow(FlatFileJob& job, const CFlatRow& row)
     std::string problem;
     std::optional<double> price = item.m_fUnitPrice;
     if (!TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE))
-        price = ValueOf(row.m_unitPrice, "unit price", problem);
+        price = ValueOf(*job.m_pProp, row.m_unitPrice, "unit price", problem);
     // A file without a quantity column leaves the quantities as they are.
     std::optional<double> quantity = item.m_fQuan;
     if (price && row.m_quantity && TestFlagBit(item.m_wFlags, ITEM_FIXED_FULLY_BID))
-        quantity = ValueOf(row.m_quantity, "quantity", problem);
+        quantity = ValueOf(*job.m_pProp, row.m_quantity, "quantity", problem);
     if (!price || !quantity)
         return Refuse(job, row, FLAT_ROW_BAD_VALUE, "item " + line + ": " + problem);
     item.m_fUnitPrice = *price;
