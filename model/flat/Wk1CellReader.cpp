@@ -32,12 +32,14 @@ bool CWk1CellReader::Next(CWk1Cell& cell)
         m_pending.reset();
         return true;
     }
-    if (!m_error.empty())
+    if (m_ended)
         return false;
     unsigned type = 0;
-    while (ReadRecord(type))
+    // What follows the worksheet's own end record is not part of it.
+    while (ReadRecord(type) && type != WK1_EOF)
         if (IsCellRecord(type))
             return DecodeCell(type, cell);
+    m_ended = true;
     return false;
 }
 
@@ -66,6 +68,7 @@ bool CWk1CellReader::ReadRecord(unsigned& type)
 bool CWk1CellReader::Damaged(const std::string& what)
 {
     m_error = "worksheet record at byte " + std::to_string(m_recordOffset) + ": " + what;
+    m_ended = true;
     return false;
 }
 

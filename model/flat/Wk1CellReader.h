@@ -38,4 +38,5 @@ private:
     long long m_recordOffset = 0;
     long long m_offset = 0;
     std::string m_error;
+    bool m_ended = false; // the end record, the end of the file or an error was met
 };
