@@ -18,7 +18,7 @@ public:
             return false;
         const auto ids = ActiveFlatFields(m_job.m_importFields);
         std::size_t next = 0;
-        std::string line;
+        std::string_view line;
         for (;;) {
             if (!NextInTuple(line))
                 return false;
@@ -27,7 +27,7 @@ public:
             std::string text;
             if (line.starts_with('0')) {
                 const std::size_t comma = line.find(',');
-                text = comma == std::string::npos ? std::string() : line.substr(comma + 1);
+                text = comma == std::string_view::npos ? std::string_view() : line.substr(comma + 1);
                 if (!NextInTuple(line)) // the value indicator ("V")
                     return false;
             } else if (line.starts_with('1')) {
@@ -38,7 +38,7 @@ public:
                 continue;
             }
             if (next < ids.size())
-                m_row.Assign(ids[next++], CFlatValue{std::move(text), std::nullopt});
+                m_row.Assign(ids[next++], text);
         }
     }
 
@@ -46,13 +46,13 @@ private:
     // Passes over the header up to the "BOT" that opens a tuple; false at "EOD" or the end.
     bool FindStart()
     {
-        std::string line;
+        std::string_view line;
         while (m_lines.Next(line)) {
             if (line == "EOD")
                 return false;
             if (line == "BOT") {
                 m_start = m_lines.LineNumber();
-                m_row.Clear("line " + std::to_string(m_start));
+                m_row.Clear("line", m_start);
                 return true;
             }
         }
@@ -60,7 +60,7 @@ private:
         return false;
     }
 
-    bool NextInTuple(std::string& line)
+    bool NextInTuple(std::string_view& line)
     {
         if (m_lines.Next(line))
             return true;

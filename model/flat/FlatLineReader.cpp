@@ -7,51 +7,61 @@ namespace {
 
 constexpr std::size_t kBlockSize = 1 << 16;
 
-bool IsComment(const std::string& line)
+bool IsComment(std::string_view line)
 {
     const std::size_t first = line.find_first_not_of(" \t");
-    return first != std::string::npos && line[first] == ';';
+    return first != std::string_view::npos && line[first] == ';';
 }
 
 } // namespace
 
 CFlatLineReader::CFlatLineReader(std::FILE* file) : m_file(file), m_block(kBlockSize) {}
 
-bool CFlatLineReader::Next(std::string& line, bool keepLeadingBlanks)
+bool CFlatLineReader::Next(std::string_view& line, bool keepLeadingBlanks)
 {
     do {
         if (!ReadRawLine(line))
             return false;
     } while (IsComment(line));
-    while (!line.empty() && line.back() == '\r')
-        line.pop_back();
+    while (line.ends_with('\r'))
+        line.remove_suffix(1);
     if (!keepLeadingBlanks)
-        line.erase(0, std::min(line.find_first_not_of(" \t"), line.size()));
+        line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
     return true;
 }
 
-bool CFlatLineReader::ReadRawLine(std::string& line)
+// A line within the block is handed out where it lies; only one that crosses the block's end is
+// gathered in the carry.
+bool CFlatLineReader::ReadRawLine(std::string_view& line)
 {
-    line.clear();
     if (!m_error.empty())
         return false;
     ++m_lineNumber;
+    m_carry.clear();
     for (;;) {
-        if (m_position == m_end && !Refill())
-            return m_error.empty() && !line.empty(); // the last line may lack its line feed
+        if (m_position == m_end && !Refill()) {
+            line = m_carry; // the last line may lack its line feed
+            return m_error.empty() && !m_carry.empty();
+        }
         const char* start = m_block.data() + m_position;
         const std::size_t available = m_end - m_position;
         const auto* feed = static_cast<const char*>(std::memchr(start, '\n', available));
         const std::size_t length = feed ? std::size_t(feed - start) : available;
-        if (line.size() + length > kMaxLineLength) {
+        if (m_carry.size() + length > kMaxLineLength) {
             m_error = "line " + std::to_string(m_lineNumber) + " is longer than " +
                       std::to_string(kMaxLineLength) + " bytes";
             return false;
         }
-        line.append(start, length);
         m_position += length;
+        if (feed && m_carry.empty()) {
+            ++m_position;
+            line = std::string_view(start, length);
+            return true;
+        }
+        m_carry.append(start, length);
         if (feed) {
             ++m_position;
+            line = m_carry;
             return true;
         }
     }

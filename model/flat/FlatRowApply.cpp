@@ -5,6 +5,7 @@
 #include "model/records/Prop.h"
 #include "model/text/AmountText.h"
 
+#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -12,7 +13,7 @@ namespace {
 
 int Refuse(FlatFileJob& job, const CFlatRow& row, int result, std::string problem)
 {
-    job.m_strRowPlace = row.m_strPlace;
+    job.m_strRowPlace = row.Place();
     job.m_strProblem = std::move(problem);
     return result;
 }
@@ -23,10 +24,11 @@ bool IsBlank(const CFlatValue& value)
 }
 
 // The value of a column: a missing or blank one is "not entered"; nullopt when it does not
-// evaluate, with the reason in `problem`. A text reads as an amount the bidder types: a formula,
-// where thousands separators and the currency sign may stand as spreadsheets write them.
-std::optional<double> ValueOf(const CProp& prop, const std::optional<CFlatValue>& value, const char* what,
-                              std::string& problem)
+// evaluate, with the reason in `problem`. A text reads as an amount the bidder types: a formula
+// over "@QUAN", where thousands separators and the currency sign may stand as spreadsheets write
+// them.
+std::optional<double> ValueOf(const CProp& prop, const CItem& item, const std::optional<CFlatValue>& value,
+                              const char* what, std::string& problem)
 {
     if (!value || IsBlank(*value))
         return MakeEvalErrorValue();
@@ -36,6 +38,9 @@ std::optional<double> ValueOf(const CProp& prop, const std::optional<CFlatValue>
         problem = std::string("the ") + what + " is not a finite number";
         return std::nullopt;
     }
+    if (const std::optional<double> plain = ReadPlainDecimal(value->m_strText))
+        return plain;
+    SetEvaluatorVariable("@QUAN", item.m_fQuan);
     bool valid = false;
     const double result = ParseAmountText(prop.GetCurrencySymbol(0), value->m_strText, &valid);
     std::string error;
@@ -49,6 +54,31 @@ std::optional<double> ValueOf(const CProp& prop, const std::optional<CFlatValue>
 
 } // namespace
 
+std::optional<double> ReadPlainDecimal(std::string_view text)
+{
+    constexpr std::size_t kMaxPlainLength = 100; // far inside what the evaluator converts
+    const auto digitsFrom = [&](std::size_t i) {
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        return i;
+    };
+    const std::size_t start = text.starts_with('-') ? 1 : 0;
+    std::size_t end = digitsFrom(start);
+    if (end == start)
+        return std::nullopt;
+    if (end < text.size() && text[end] == '.') {
+        const std::size_t fraction = end + 1;
+        end = digitsFrom(fraction);
+        if (end == fraction)
+            return std::nullopt;
+    }
+    double value = 0;
+    if (end != text.size() || text.size() > kMaxPlainLength ||
+        std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc())
+        return std::nullopt;
+    return value;
+}
+
 int ApplyFlatRow(FlatFileJob& job, const CFlatRow& row)
 {
     const std::string line = row.m_lineNumber.value_or(std::string());
@@ -57,15 +87,14 @@ int ApplyFlatRow(FlatFileJob& job, const CFlatRow& row)
         return Refuse(job, row, FLAT_ROW_NO_ITEM, "no item has the line number \"" + line + "\"");
     CItem& item = *job.m_pProp->m_items[index];
 
-    SetEvaluatorVariable("@QUAN", item.m_fQuan);
     std::string problem;
     std::optional<double> price = item.m_fUnitPrice;
     if (!TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE))
-        price = ValueOf(*job.m_pProp, row.m_unitPrice, "unit price", problem);
+        price = ValueOf(*job.m_pProp, item, row.m_unitPrice, "unit price", problem);
     // A file without a quantity column leaves the quantities as they are.
     std::optional<double> quantity = item.m_fQuan;
     if (price && row.m_quantity && TestFlagBit(item.m_wFlags, ITEM_FIXED_FULLY_BID))
-        quantity = ValueOf(*job.m_pProp, row.m_quantity, "quantity", problem);
+        quantity = ValueOf(*job.m_pProp, item, row.m_quantity, "quantity", problem);
     if (!price || !quantity)
         return Refuse(job, row, FLAT_ROW_BAD_VALUE, "item " + line + ": " + problem);
     item.m_fUnitPrice = *price;

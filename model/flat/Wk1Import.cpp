@@ -21,13 +21,14 @@ std::string LineNumberText(double number)
     return text;
 }
 
-CFlatValue ValueOf(const CWk1Cell& cell, int fieldId)
+void AssignCell(CFlatRow& row, int fieldId, const CWk1Cell& cell)
 {
     if (!cell.m_number)
-        return CFlatValue{cell.m_strText, std::nullopt};
-    if (fieldId == ITEM_COL_LINE_NUMBER)
-        return CFlatValue{LineNumberText(*cell.m_number), std::nullopt};
-    return CFlatValue{std::string(), cell.m_number};
+        row.Assign(fieldId, cell.m_strText);
+    else if (fieldId == ITEM_COL_LINE_NUMBER)
+        row.Assign(fieldId, LineNumberText(*cell.m_number));
+    else
+        row.Assign(fieldId, *cell.m_number);
 }
 
 bool ReadWk1Row(FlatFileJob& job, CFlatRow& row)
@@ -45,10 +46,10 @@ bool ReadWk1Row(FlatFileJob& job, CFlatRow& row)
         if (!started) {
             started = true;
             current = cell.m_row;
-            row.Clear("row " + std::to_string(current + 1));
+            row.Clear("row", long(current) + 1);
         }
         if (cell.m_column < ids.size())
-            row.Assign(ids[cell.m_column], ValueOf(cell, ids[cell.m_column]));
+            AssignCell(row, ids[cell.m_column], cell);
     }
     // The last row ends with the file; a damaged record loses the row it is in.
     job.m_strError = cells.Error();

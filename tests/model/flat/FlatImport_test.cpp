@@ -189,24 +189,38 @@ TEST_F(FlatImportTest, AJobWithoutProposalOrFileEndsAtOnce)
     EXPECT_EQ(job.m_strError, "no proposal or no file to import");
 }
 
-// The index the import keeps must find what a plain search of the list finds.
-TEST(FlatItemIndex, FindsWhatTheListSearchFinds)
+// The index the import keeps must find what a plain search of the list finds: over line numbers
+// in any order (with repeats), and over rising ones, which it searches differently.
+class FlatItemIndexTest : public ::testing::TestWithParam<bool> {};
+
+TEST_P(FlatItemIndexTest, FindsWhatTheListSearchFinds)
 {
+    const bool rising = GetParam();
     std::mt19937 random(7);
     CItemArray items;
     for (int i = 0; i < 400; ++i) {
-        const std::string line = std::to_string(random() % 150);
+        const std::string line = rising ? std::to_string(10000 + i * 3) : std::to_string(random() % 150);
         items.Add(random() % 5 == 0 ? MakeSection(line) : MakeItem(line));
     }
     items.DeleteAt(17, false);
+    // Probes in list order, as most files have them, then in a random order.
+    std::vector<std::string> probes{""};
+    for (const auto& row : items)
+        if (row)
+            probes.push_back(row->m_strLineNum);
+    for (int i = 0; i < 400; ++i)
+        probes.push_back(std::to_string(rising ? 9990 + random() % 1250 : random() % 160));
     CFlatImportState state(nullptr);
-    for (int probe = -1; probe < 160; ++probe) {
+    for (const std::string& probe : probes) {
         CItem row;
-        row.m_strLineNum = probe < 0 ? std::string() : std::to_string(probe);
+        row.m_strLineNum = probe;
         int expected = -1;
         items.FindItem(row, &expected, 0);
         EXPECT_EQ(state.FindItemIndex(items, row.m_strLineNum), expected) << row.m_strLineNum;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(LineNumbers, FlatItemIndexTest, ::testing::Values(false, true),
+                         [](const auto& info) { return std::string(info.param ? "Rising" : "AnyOrder"); });
 
 } // namespace
