@@ -5,7 +5,7 @@
 #include "bench/generator/ProposalGenerator.h"
 #include "model/eval/Evaluator.h"
 #include "model/flat/FlatFormats.h"
-#include "model/flat/FlatImportRun.h"
+#include "model/flat/FlatImport.h"
 #include "model/records/Prop.h"
 
 #include <benchmark/benchmark.h>

@@ -3,7 +3,7 @@
 // The flat-file importers read arbitrary bytes into a small proposal, one row after another,
 // until they report the end; every row must either apply or be reported.
 #include "model/eval/Evaluator.h"
-#include "model/flat/FlatImportRun.h"
+#include "model/flat/FlatImport.h"
 #include "model/records/Prop.h"
 
 #include <cstddef>
@@ -28,7 +28,7 @@ inline CProp& FuzzProposal()
     return *prop;
 }
 
-inline int FuzzFlatImport(FlatImportFunction import, const uint8_t* data, size_t size)
+inline int FuzzFlatImport(FlatFileFunction import, const uint8_t* data, size_t size)
 {
     if (size == 0)
         return 0;

@@ -5,8 +5,6 @@
 #include <span>
 #include <string_view>
 
-using FlatFileFunction = int (*)(FlatFileJob& job);
-
 // One row of the flat-file format table. Binary formats are opened "rb"/"wb", the others
 // "rt"/"wt"; the text exports write their own CR LF line ends either way.
 struct FlatFileFormat {

@@ -44,6 +44,10 @@ enum FlatExportResult {
 const char* GetFlatRowResultText(int result);
 const char* GetFlatExportResultText(int result);
 
+struct FlatFileJob;
+// A format's export or import function.
+using FlatFileFunction = int (*)(FlatFileJob& job);
+
 // One transfer between the open proposal and an open file, filled by the caller. The import
 // functions keep their reading state in it from one row to the next.
 struct FlatFileJob {

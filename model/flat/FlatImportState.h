@@ -1,8 +1,7 @@
 #pragma once
 
-#include "model/flat/FlatFieldSplit.h"
-#include "model/flat/FlatLineReader.h"
-#include "model/flat/Wk1CellReader.h"
+#include "model/flat/FlatTextReader.h"
+#include "model/flat/Wk1Records.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // software. Export only.
 #include "model/flat/FlatFormats.h"
 
-#include "model/flat/FlatOutput.h"
+#include "model/flat/FlatExport.h"
 #include "model/records/Prop.h"
 #include "model/text/Dates.h"
 #include "model/text/NumberFormat.h"

@@ -3,8 +3,7 @@
 #include "model/flat/FlatFormats.h"
 
 #include "model/eval/Evaluator.h"
-#include "model/flat/FlatExportRows.h"
-#include "model/flat/FlatOutput.h"
+#include "model/flat/FlatExport.h"
 #include "model/flat/Wk1Records.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/flat/FlatFileFormats.h"
-#include "model/flat/FlatImportRun.h"
+#include "model/flat/FlatImport.h"
 #include "tests/model/support/BidTestSupport.h"
 
 #include <gtest/gtest.h>

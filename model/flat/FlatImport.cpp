@@ -2,12 +2,54 @@
 
 #include "model/eval/Evaluator.h"
 #include "model/flat/FlatImportState.h"
+#include "model/records/ItemColumns.h"
 #include "model/records/Prop.h"
 #include "model/text/AmountText.h"
 
 #include <charconv>
 #include <cmath>
-#include <optional>
+
+void CFlatRow::Clear(const char* placeKind, long place)
+{
+    m_pszPlaceKind = placeKind;
+    m_iPlace = place;
+    m_lineNumber.reset();
+    m_unitPrice.reset();
+    m_quantity.reset();
+}
+
+std::optional<CFlatValue>* CFlatRow::ValueSlot(int fieldId)
+{
+    switch (fieldId) {
+    case ITEM_COL_UNIT_PRICE: return &m_unitPrice;
+    case ITEM_COL_QUANTITY: return &m_quantity;
+    default: return nullptr;
+    }
+}
+
+void CFlatRow::Assign(int fieldId, std::string_view text)
+{
+    if (fieldId == ITEM_COL_LINE_NUMBER)
+        m_lineNumber.emplace(text);
+    else if (std::optional<CFlatValue>* slot = ValueSlot(fieldId))
+        slot->emplace().m_strText.assign(text);
+}
+
+void CFlatRow::Assign(int fieldId, double number)
+{
+    if (std::optional<CFlatValue>* slot = ValueSlot(fieldId))
+        slot->emplace().m_number = number;
+}
+
+bool CFlatRow::IsUsedField(int fieldId)
+{
+    return fieldId == ITEM_COL_LINE_NUMBER || fieldId == ITEM_COL_UNIT_PRICE || fieldId == ITEM_COL_QUANTITY;
+}
+
+bool CFlatRow::IsHeader() const
+{
+    return m_lineNumber && EqualsIgnoringCase(*m_lineNumber, GetItemColumnName(ITEM_COL_LINE_NUMBER));
+}
 
 namespace {
 
@@ -120,4 +162,21 @@ int ImportFlatRow(FlatFileJob& job, FlatRowReader read)
             return ApplyFlatRow(job, row);
     state.m_bFinished = true;
     return FLAT_ROW_END;
+}
+
+CFlatImportReport RunFlatImport(FlatFileJob& job, FlatFileFunction import)
+{
+    CFlatImportReport report;
+    for (int result = import(job); result != FLAT_ROW_END; result = import(job)) {
+        ++report.m_iLines;
+        if (result == FLAT_ROW_APPLIED) {
+            ++report.m_iPricesLoaded;
+            continue;
+        }
+        ++report.m_iProblemRows;
+        if (report.m_problems.size() < CFlatImportReport::kMaxProblems)
+            report.m_problems.push_back(job.m_strRowPlace + ": " + job.m_strProblem);
+    }
+    report.m_strError = job.m_strError;
+    return report;
 }

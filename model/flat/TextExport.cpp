@@ -1,10 +1,13 @@
-// Exports of the line formats: comma- and tab-separated fields, and fixed columns. One line per
-// item; a line break inside a field becomes a blank, so that every item stays one row.
+// Exports of the text formats: comma- and tab-separated fields, fixed columns, and the Data
+// Interchange Format. One line (or tuple) per item; a line break inside a field becomes a blank,
+// so that every item stays one row.
 #include "model/flat/FlatFormats.h"
 
-#include "model/flat/FlatExportRows.h"
-#include "model/flat/FlatOutput.h"
+#include "model/flat/FlatExport.h"
 #include "model/text/TextUtil.h"
+
+#include <initializer_list>
+#include <string>
 
 namespace {
 
@@ -58,6 +61,39 @@ int ExportSeparated(FlatFileJob& job, std::string_view separator, FieldEncoder e
     return out.Finish();
 }
 
+void WriteDifHeader(CFlatOutput& out, std::size_t fields, int items)
+{
+    const std::string vectors = "0," + std::to_string(fields);
+    const std::string tuples = "0," + std::to_string(items);
+    for (const std::string_view line : std::initializer_list<std::string_view>{
+             "TABLE", "0,1", "\"\"", "VECTORS", vectors, "\"\"", "TUPLES", tuples, "\"\"", "DATA", "0,0", "\"\"", "-1,0"})
+        out.WriteLine(line);
+}
+
+// The format has no way to escape a double quote inside a string: it becomes two single quotes.
+std::string DifString(std::string_view text)
+{
+    std::string quoted = "\"";
+    for (const char c : OnOneLine(text))
+        if (c == '"')
+            quoted += "''";
+        else
+            quoted += c;
+    return quoted + '"';
+}
+
+void WriteDifValue(CFlatOutput& out, const CItemColumnValue& value, std::string_view text)
+{
+    if (value.numeric && !text.empty()) {
+        out.Write("0,");
+        out.WriteLine(text);
+        out.WriteLine("V");
+    } else {
+        out.WriteLine("1,0");
+        out.WriteLine(DifString(text));
+    }
+}
+
 } // namespace
 
 int ExportCsv(FlatFileJob& job)
@@ -89,5 +125,19 @@ int ExportCol(FlatFileJob& job)
         }
         out.EndLine();
     });
+    return out.Finish();
+}
+
+int ExportDif(FlatFileJob& job)
+{
+    CFlatOutput out(job.m_pFile);
+    WriteDifHeader(out, ActiveFlatFields(job.m_exportFields).size(), CountFlatExportRows(job));
+    ForEachFlatExportRow(job, [&](const CFlatExportRow& row) {
+        out.WriteLine("BOT");
+        for (std::size_t i = 0; i < row.m_values.size(); ++i)
+            WriteDifValue(out, row.m_values[i], row.Text(i));
+        out.WriteLine("-1,0");
+    });
+    out.WriteLine("EOD");
     return out.Finish();
 }
