@@ -3,6 +3,7 @@
 // iteration times the transfer and its baseline one after the other, so a busy moment of the
 // machine weighs on both; the counters are the ratios of the medians ("x_export", "x_import").
 #include "bench/generator/ProposalGenerator.h"
+#include "bench/support/BenchTiming.h"
 #include "model/eval/Evaluator.h"
 #include "model/flat/FlatFormats.h"
 #include "model/flat/FlatImport.h"
@@ -10,28 +11,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 namespace {
-
-template <class Work>
-double SecondsOf(Work work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(values.size() / 2), values.end());
-    return values[values.size() / 2];
-}
 
 const std::string& FilePath()
 {
@@ -50,7 +35,7 @@ void Describe(FlatFileJob& job, CProp& prop)
 {
     job.m_pProp = &prop;
     job.m_bLabels = 1;
-    job.m_exportFields = MakeFlatFieldList({1, 2, 3, 4, 5, 6, 8});
+    job.m_exportFields = DefaultFlatFields();
     job.m_importFields = job.m_exportFields;
 }
 

@@ -24,6 +24,11 @@ std::span<const FlatFileFormat> GetFlatFileFormatTable()
     return kFormats;
 }
 
+const FlatFileFormat* GetFlatFileFormatAt(int index)
+{
+    return index >= 0 && std::size_t(index) < kFormats.size() ? &kFormats[std::size_t(index)] : nullptr;
+}
+
 int FindFlatFileFormat(std::string_view code)
 {
     if (code.empty())

@@ -17,6 +17,8 @@ struct FlatFileFormat {
 
 // The formats in their fixed order: the settings store a format by its index here.
 std::span<const FlatFileFormat> GetFlatFileFormatTable();
+// The format at a stored index; null for an index outside the table.
+const FlatFileFormat* GetFlatFileFormatAt(int index);
 
 // The index of the format with that code (ignoring case); -1 for an empty or unknown code.
 int FindFlatFileFormat(std::string_view code);

@@ -1,6 +1,7 @@
 #include "model/flat/FlatFileJob.h"
 
 #include "model/flat/FlatImportState.h"
+#include "model/records/ItemColumns.h"
 
 #include <algorithm>
 
@@ -15,6 +16,21 @@ FlatFieldList MakeFlatFieldList(std::initializer_list<int32_t> entries)
     FlatFieldList list{};
     std::copy_n(entries.begin(), std::min<std::size_t>(entries.size(), kMaxFlatFields), list.begin());
     return list;
+}
+
+FlatFieldList DefaultFlatFields()
+{
+    return MakeFlatFieldList({ITEM_COL_LINE_NUMBER, ITEM_COL_ALT_CODE, ITEM_COL_ITEM_NUMBER, ITEM_COL_QUANTITY,
+                              ITEM_COL_UNIT, ITEM_COL_UNIT_PRICE, ITEM_COL_SHORT_DESC});
+}
+
+FlatFieldList DefaultFlatWidths(const FlatFieldList& fields)
+{
+    FlatFieldList widths{};
+    const auto active = ActiveFlatFields(fields);
+    for (std::size_t i = 0; i < active.size(); ++i)
+        widths[i] = GetItemColumnDefaultSize(active[i]);
+    return widths;
 }
 
 int FlatFieldWidth(const FlatFieldList& widths, std::size_t column)

@@ -20,6 +20,10 @@ using FlatFieldList = std::array<int32_t, kMaxFlatFields + 1>;
 std::span<const int32_t> ActiveFlatFields(const FlatFieldList& list);
 // A list of the given entries (those past 30 are dropped), ended by 0.
 FlatFieldList MakeFlatFieldList(std::initializer_list<int32_t> entries);
+// The fields a new installation exports and imports: 1, 2, 3, 4, 5, 6, 8.
+FlatFieldList DefaultFlatFields();
+// Each field's default width, parallel to the list.
+FlatFieldList DefaultFlatWidths(const FlatFieldList& fields);
 
 // A widths list entry as the formats use it: negative widths are 0, and none exceeds this, so a
 // damaged setting cannot make a row of gigabytes.

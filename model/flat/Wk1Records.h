@@ -10,13 +10,13 @@
 
 // 1-2-3 worksheet records: a u16 type, a u16 length and that many bytes, little-endian.
 enum Wk1RecordType : uint16_t {
-    WK1_BOF = 0,
-    WK1_EOF = 1,
-    WK1_COLW1 = 8,
-    WK1_INTEGER = 13,
-    WK1_NUMBER = 14,
-    WK1_LABEL = 15,
-    WK1_FORMULA = 16,
+    WK1_BOF = 0,      // u16 version
+    WK1_EOF = 1,      // empty: the worksheet ends
+    WK1_COLW1 = 8,    // u16 column, u8 width
+    WK1_INTEGER = 13, // cell header, i16
+    WK1_NUMBER = 14,  // cell header, double
+    WK1_LABEL = 15,   // cell header, prefix character, text, NUL
+    WK1_FORMULA = 16, // cell header, double (the value), u16 size, the formula's bytes
 };
 
 inline constexpr uint16_t kWk1BofVersion = 0x0404;

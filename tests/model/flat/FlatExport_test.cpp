@@ -7,7 +7,7 @@ namespace {
 
 // A section and three items: a description with a quote and a comma, a price not entered, and a
 // text longer than its fixed column.
-class FlatExportTest : public ::testing::Test {
+class FlatExportTest : public FlatJobTest {
 protected:
     void SetUp() override
     {
@@ -15,14 +15,10 @@ protected:
         AddItem(*m_prop, "0010", 12.5, 3.75).m_strShortDesc = "He said \"go\", now";
         AddItem(*m_prop, "0020", 2, -1).m_strShortDesc = "AB";
         AddItem(*m_prop, "0030", 1000, 1234.5).m_strShortDesc = "ABCDEFGH";
-        m_job.m_pProp = m_prop.get();
         m_job.m_exportFields = MakeFlatFieldList({1, 4, 6, 8});
         m_job.m_exportWidths = MakeFlatFieldList({6, 10, 10, 6});
         m_job.m_bLabels = 1;
     }
-
-    std::unique_ptr<CProp> m_prop = MakeBidProp();
-    FlatFileJob m_job;
 };
 
 TEST_F(FlatExportTest, CsvQuotesOnlyWhatNeedsIt)
@@ -184,6 +180,10 @@ TEST(FlatFileFormats, TableOrderCodesAndLookup)
     EXPECT_EQ(GetFlatFileFormat("cs2")->m_pImport, ImportCsv);
     EXPECT_EQ(GetFlatFileFormat("DAT")->m_description, "Export Only!");
     EXPECT_EQ(GetFlatFileFormat("CSVX"), nullptr);
+    EXPECT_EQ(GetFlatFileFormatAt(6)->m_code, "DAT");
+    EXPECT_EQ(GetFlatFileFormatAt(7), nullptr);
+    EXPECT_EQ(GetFlatFileFormatAt(-1), nullptr);
+    EXPECT_EQ(DefaultFlatWidths(DefaultFlatFields()), MakeFlatFieldList({6, 6, 15, 16, 6, 16, 40}));
 }
 
 } // namespace

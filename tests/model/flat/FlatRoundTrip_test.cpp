@@ -71,10 +71,8 @@ int ItemCount(const CProp& prop)
 TEST_P(FlatRoundTripTest, ExportThenImportGivesTheSamePricesAndQuantities)
 {
     const FlatFileFormat& format = Format(GetParam().code);
-    const FlatFieldList fields = MakeFlatFieldList({1, 2, 3, 4, 5, 6, 8});
-    FlatFieldList widths{};
-    for (std::size_t i = 0; i < ActiveFlatFields(fields).size(); ++i)
-        widths[i] = GetItemColumnDefaultSize(fields[i]);
+    const FlatFieldList fields = DefaultFlatFields();
+    const FlatFieldList widths = DefaultFlatWidths(fields);
     FlatFileJob job;
     job.m_pProp = m_prop.get();
     job.m_bLabels = GetParam().labels;

@@ -60,3 +60,12 @@ inline const FlatFileFormat& Format(std::string_view code)
 {
     return *GetFlatFileFormat(code);
 }
+
+// A test with a proposal of the usual number formats and a job on it.
+class FlatJobTest : public ::testing::Test {
+protected:
+    FlatJobTest() { m_job.m_pProp = m_prop.get(); }
+
+    std::unique_ptr<CProp> m_prop = MakeBidProp();
+    FlatFileJob m_job;
+};

@@ -7,7 +7,7 @@ namespace {
 
 constexpr int32_t kNoonMarch5th2024 = 1709661600; // in Chicago, where the tests run
 
-class PassFileTest : public ::testing::Test {
+class PassFileTest : public FlatJobTest {
 protected:
     void SetUp() override
     {
@@ -33,11 +33,7 @@ protected:
         item.m_strShortDesc = "a, b";
         item.m_strLongDesc = "L";
         ChangeFlagBit(&item.m_wFlags, ITEM_LUMP_SUM, 1);
-        m_job.m_pProp = m_prop.get();
     }
-
-    std::unique_ptr<CProp> m_prop = MakeBidProp();
-    FlatFileJob m_job;
 };
 
 TEST_F(PassFileTest, AProposalWithoutCountiesSitesAndNotes)
