@@ -6,20 +6,47 @@
 #include "model/flat/FlatExport.h"
 #include "model/text/TextUtil.h"
 
+#include <array>
 #include <initializer_list>
 #include <string>
 
 namespace {
 
-using FieldEncoder = std::string (*)(std::string_view text);
+// Writes one field's text as the format wants it.
+using FieldWriter = void (*)(CFlatOutput& out, std::string_view text);
 
-std::string CsvField(std::string_view text)
+// The characters that make a field need care, as a table: this is asked of every field.
+using CharacterSet = std::array<bool, 256>;
+
+constexpr CharacterSet SetOf(std::string_view characters)
 {
-    return QuoteCsvField(OnOneLine(text));
+    CharacterSet set{};
+    for (const char c : characters)
+        set[static_cast<unsigned char>(c)] = true;
+    return set;
+}
+
+constexpr CharacterSet kCsvSpecial = SetOf("\r\n\",");
+constexpr CharacterSet kTabSpecial = SetOf("\r\n\t");
+
+bool Holds(std::string_view text, const CharacterSet& set)
+{
+    for (const char c : text)
+        if (set[static_cast<unsigned char>(c)])
+            return true;
+    return false;
+}
+
+void WriteCsvField(CFlatOutput& out, std::string_view text)
+{
+    if (Holds(text, kCsvSpecial))
+        out.Write(QuoteCsvField(OnOneLine(text)));
+    else
+        out.Write(text);
 }
 
 // Simplified CSV: always quoted, and nothing inside that needs quoting rules.
-std::string Cs2Field(std::string_view text)
+void WriteCs2Field(CFlatOutput& out, std::string_view text)
 {
     std::string field = "\"";
     for (const char c : OnOneLine(text)) {
@@ -30,15 +57,18 @@ std::string Cs2Field(std::string_view text)
         else
             field += c;
     }
-    return field + '"';
+    out.Write(field + '"');
 }
 
-std::string TabField(std::string_view text)
+void WriteTabField(CFlatOutput& out, std::string_view text)
 {
-    return OnOneLine(text, "\t");
+    if (Holds(text, kTabSpecial))
+        out.Write(OnOneLine(text, "\t"));
+    else
+        out.Write(text);
 }
 
-int ExportSeparated(FlatFileJob& job, std::string_view separator, FieldEncoder encode, bool header)
+int ExportSeparated(FlatFileJob& job, std::string_view separator, FieldWriter writeField, bool header)
 {
     CFlatOutput out(job.m_pFile);
     if (header) {
@@ -54,7 +84,7 @@ int ExportSeparated(FlatFileJob& job, std::string_view separator, FieldEncoder e
         for (std::size_t i = 0; i < row.m_values.size(); ++i) {
             if (i > 0)
                 out.Write(separator);
-            out.Write(encode(row.Text(i)));
+            writeField(out, row.Text(i));
         }
         out.EndLine();
     });
@@ -98,18 +128,18 @@ void WriteDifValue(CFlatOutput& out, const CItemColumnValue& value, std::string_
 
 int ExportCsv(FlatFileJob& job)
 {
-    return ExportSeparated(job, ",", CsvField, job.m_bLabels != 0);
+    return ExportSeparated(job, ",", WriteCsvField, job.m_bLabels != 0);
 }
 
 int ExportCs2(FlatFileJob& job)
 {
-    return ExportSeparated(job, ",", Cs2Field, job.m_bLabels != 0);
+    return ExportSeparated(job, ",", WriteCs2Field, job.m_bLabels != 0);
 }
 
 // The tab-separated file always has its row of names.
 int ExportTab(FlatFileJob& job)
 {
-    return ExportSeparated(job, "\t", TabField, true);
+    return ExportSeparated(job, "\t", WriteTabField, true);
 }
 
 // Each field in exactly its width: cut when longer, padded with blanks when shorter.

@@ -16,7 +16,7 @@ bool NextLine(FlatFileJob& job, CFlatRow& row, std::string_view& line, bool keep
 {
     CFlatLineReader& lines = job.ImportState().Lines();
     while (lines.Next(line, keepLeadingBlanks)) {
-        if (IsBlankString(line))
+        if (TrimmedOfBlanks(line).empty())
             continue;
         row.Clear("line", lines.LineNumber());
         return true;
