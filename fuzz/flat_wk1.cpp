@@ -1,0 +1,8 @@
+// 1-2-3 worksheet records into a small proposal.
+#include "fuzz/FlatImportFuzz.h"
+#include "model/flat/FlatFormats.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    return FuzzFlatImport(ImportWk1, data, size);
+}

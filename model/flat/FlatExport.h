@@ -1,0 +1,59 @@
+#pragma once
+
+#include "model/flat/FlatFileJob.h"
+#include "model/records/ItemColumns.h"
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One exported row: an item of the schedule and the values of the export fields.
+struct CFlatExportRow {
+    int m_iRow = 0; // from 1, in list order
+    std::vector<CItemColumnValue> m_values;
+
+    std::string_view Text(std::size_t field) const
+    {
+        const auto& text = m_values[field].text;
+        return text ? std::string_view(*text) : std::string_view();
+    }
+};
+
+// Calls `visit` for every item of the job's proposal in list order; section rows are not rows of
+// their own, they give the items after them their section.
+void ForEachFlatExportRow(const FlatFileJob& job, const std::function<void(const CFlatExportRow&)>& visit);
+int CountFlatExportRows(const FlatFileJob& job);
+// The names of the export fields, for a first row.
+std::vector<std::string_view> FlatExportFieldNames(const FlatFileJob& job);
+
+// Buffered output of an export that remembers whether every byte reached the file. Text lines
+// end with CR LF, as the agency's and spreadsheet users' Windows tools expect.
+class CFlatOutput {
+public:
+    explicit CFlatOutput(std::FILE* file) : m_file(file) { m_buffer.reserve(kBufferSize); }
+
+    void Write(std::string_view bytes);
+    void EndLine() { Write("\r\n"); }
+    void WriteLine(std::string_view text)
+    {
+        Write(text);
+        EndLine();
+    }
+    // Writes what is buffered and flushes the file: FLAT_EXPORT_DONE, or FLAT_EXPORT_WRITE_FAILED
+    // when any write failed.
+    int Finish();
+
+private:
+    static constexpr std::size_t kBufferSize = 1 << 16;
+
+    void Flush();
+
+    std::FILE* m_file;
+    std::string m_buffer;
+    bool m_failed = false;
+};
+
+// A field's text on one line: each line break, and each character of `alsoBlank`, becomes a blank.
+std::string OnOneLine(std::string_view text, std::string_view alsoBlank = {});

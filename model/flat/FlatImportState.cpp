@@ -1,0 +1,112 @@
+#include "model/flat/FlatImportState.h"
+
+#include "model/records/ItemArray.h"
+
+#include <algorithm>
+#include <bit>
+#include <functional>
+
+namespace {
+
+uint32_t HashOf(std::string_view line)
+{
+    return uint32_t(std::hash<std::string_view>()(line));
+}
+
+} // namespace
+
+CItemLineIndex::CItemLineIndex(const CItemArray& items) : m_items(items)
+{
+    for (int i = 0; i < items.GetSize(); ++i) {
+        const CItem* row = items.GetAt(i);
+        if (row == nullptr || row->IsSection())
+            continue;
+        if (!m_firstItems.empty() && !(LineOf(m_firstItems.size() - 1) < row->m_strLineNum))
+            m_bRising = false;
+        m_firstItems.push_back(i);
+    }
+    if (!m_bRising)
+        BuildTable();
+}
+
+const std::string& CItemLineIndex::LineOf(std::size_t order) const
+{
+    return m_items.GetAt(m_firstItems[order])->m_strLineNum;
+}
+
+// Keeps in m_firstItems only the first item of each line number.
+void CItemLineIndex::BuildTable()
+{
+    // At most half full, so that probes stay short.
+    const std::size_t size = std::bit_ceil(m_firstItems.size() * 2 + 2);
+    m_slots.resize(size);
+    m_mask = size - 1;
+    std::vector<int32_t> firstItems;
+    for (const int32_t index : m_firstItems) {
+        const std::string& line = m_items.GetAt(index)->m_strLineNum;
+        const uint32_t hash = HashOf(line);
+        Slot& slot = m_slots[SlotOf(line, hash)];
+        if (slot.index >= 0)
+            continue; // an earlier item has the line number
+        slot = {hash, index, int32_t(firstItems.size())};
+        firstItems.push_back(index);
+    }
+    m_firstItems.swap(firstItems);
+}
+
+int CItemLineIndex::Find(std::string_view line)
+{
+    std::size_t found = m_expected;
+    if (found >= m_firstItems.size() || LineOf(found) != line)
+        found = Search(line);
+    if (found == m_firstItems.size())
+        return -1;
+    m_expected = found + 1;
+    return m_firstItems[found];
+}
+
+std::size_t CItemLineIndex::Search(std::string_view line) const
+{
+    if (m_bRising) {
+        const auto at = std::lower_bound(m_firstItems.begin(), m_firstItems.end(), line,
+                                         [&](int32_t index, std::string_view wanted) {
+                                             return m_items.GetAt(index)->m_strLineNum < wanted;
+                                         });
+        const auto order = std::size_t(at - m_firstItems.begin());
+        return order < m_firstItems.size() && LineOf(order) == line ? order : m_firstItems.size();
+    }
+    const Slot& slot = m_slots[SlotOf(line, HashOf(line))];
+    return slot.index < 0 ? m_firstItems.size() : std::size_t(slot.order);
+}
+
+// The slot that holds the line number, or the empty slot where it would go.
+std::size_t CItemLineIndex::SlotOf(std::string_view line, uint32_t hash) const
+{
+    std::size_t at = hash & m_mask;
+    for (;; at = (at + 1) & m_mask) {
+        const Slot& slot = m_slots[at];
+        if (slot.index < 0 || (slot.hash == hash && m_items.GetAt(slot.index)->m_strLineNum == line))
+            return at;
+    }
+}
+
+CFlatLineReader& CFlatImportState::Lines()
+{
+    if (!m_lines)
+        m_lines.emplace(m_file);
+    return *m_lines;
+}
+
+CWk1CellReader& CFlatImportState::Cells()
+{
+    if (!m_cells)
+        m_cells.emplace(m_file);
+    return *m_cells;
+}
+
+int CFlatImportState::FindItemIndex(const CItemArray& items, std::string_view line)
+{
+    if (!m_itemIndex)
+        m_itemIndex.emplace(items);
+    return m_itemIndex->Find(line);
+}
