@@ -17,11 +17,14 @@ public:
         return high <= low ? low : low + int(m_engine() % uint32_t(high - low + 1));
     }
 
-    // low..high, rounded to a multiple of `step`.
+    // low..high, rounded to a multiple of `step`. A fraction like 0.01 is applied as a division
+    // by 100, so the value is the double a bidder's typed "5.39" reads as, not one unit off.
     double Uniform(double low, double high, double step)
     {
         const double value = low + (high - low) * (double(m_engine()) / 4294967296.0);
-        return std::max(step, std::round(value / step) * step);
+        const double perUnit = std::round(1 / step);
+        const double rounded = step < 1 ? std::round(value * perUnit) / perUnit : std::round(value / step) * step;
+        return std::max(step, rounded);
     }
 
 private:
