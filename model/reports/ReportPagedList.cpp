@@ -1,0 +1,65 @@
+#include "model/reports/ReportPagedList.h"
+
+#include "model/reports/LinePrinter.h"
+#include "model/reports/ReportBuilder.h"
+#include "model/reports/TemplateRunner.h"
+
+namespace {
+
+void ApplyPart(CReportState& state, const CReportPart& part)
+{
+    state.m_iSection = part.m_iSection;
+    state.m_iItem = part.m_iItem;
+    state.m_iSectionOrdinal = part.m_iSectionOrdinal;
+    state.m_iItemOrdinal = part.m_iItemOrdinal;
+    state.m_iSite = part.m_iSite;
+    state.m_iRow = part.m_iRow;
+    state.m_iFirmItem = part.m_iFirmItem;
+    state.m_iIndex = part.m_iIndex;
+}
+
+bool OpensNextPage(CReportState& state, const CReportPart& part, int counted, int partsPerPage)
+{
+    if (part.m_bNewPage)
+        return true;
+    if (part.m_bCounts && partsPerPage > 0 && counted >= partsPerPage)
+        return true;
+    return !TemplateFits(state, part.m_name);
+}
+
+// The parts of one page, from `next`; the index of the first part left for the next page.
+std::size_t PrintPageParts(CReportState& state, const std::vector<CReportPart>& parts, std::size_t next,
+                           int partsPerPage)
+{
+    int counted = 0;
+    for (bool first = true; next < parts.size() && !IsReportPastTargetPage(state); first = false, ++next) {
+        const CReportPart& part = parts[next];
+        ApplyPart(state, part);
+        if (!first && OpensNextPage(state, part, counted, partsPerPage))
+            break;
+        RunTemplate(state, part.m_name);
+        if (part.m_bCounts)
+            ++counted;
+    }
+    return next;
+}
+
+} // namespace
+
+void RunPagedList(CReportState& state, const CListFrame& frame, const std::vector<CReportPart>& parts,
+                  int partsPerPage)
+{
+    std::size_t next = 0;
+    for (bool firstPage = true; next < parts.size() && !IsReportPastTargetPage(state); firstPage = false) {
+        RunTemplate(state, frame.m_strHeader);
+        if (firstPage)
+            RunTemplate(state, frame.m_strStart);
+        RunTemplate(state, frame.m_strLabels);
+        state.m_iHeaderSize = GetReportLine();
+        next = PrintPageParts(state, parts, next, partsPerPage);
+        RunTemplate(state, frame.m_strFooter);
+        if (next < parts.size())
+            EndPendingPage();
+    }
+    state.ClearPosition();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+class CParsedTemplate;
+struct CReportState;
+
+// A template line is printed pass after pass while one of its fields still has lines to give;
+// past this many the template is taken to be stuck.
+inline constexpr int kMaxTemplatePasses = 500;
+// Templates that include templates may go this deep.
+inline constexpr int kMaxTemplateNesting = 32;
+
+// Runs the named template at the line printer: every line, pass after pass. Returns the lines
+// written (line feeds and form feeds). A missing or empty template prints nothing. Throws
+// CTemplateError for a template that cannot be parsed or evaluated, or that includes itself.
+int RunTemplate(CReportState& state, std::string_view name);
+
+// The parsed form of the named template, parsed once per report; null when there is none.
+std::shared_ptr<const CParsedTemplate> GetParsedTemplate(CReportState& state, std::string_view name);
