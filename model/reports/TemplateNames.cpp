@@ -21,10 +21,10 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix)
 }
 
 // The position of the form's field of that name; -1 when there is none, or when it lies past
-// what an id can carry.
+// what an id can carry. No name finds a field without one.
 int FieldPosition(const CWinMeta* form, std::string_view name)
 {
-    if (!form)
+    if (!form || name.empty())
         return -1;
     const int count = std::min(form->m_fields.GetSize(), kFormFieldsPerBase);
     for (int position = 0; position < count; ++position)
