@@ -1,5 +1,6 @@
 #include "model/reports/ReportPagedList.h"
 
+#include "model/records/Prop.h"
 #include "model/reports/LinePrinter.h"
 #include "model/reports/ReportBuilder.h"
 #include "model/reports/TemplateRunner.h"
@@ -44,12 +45,26 @@ std::size_t PrintPageParts(CReportState& state, const std::vector<CReportPart>& 
     return next;
 }
 
+// A list none of whose parts has a template prints nothing, not pages of headers and footers.
+bool AnyPartPrints(const CReportState& state, const std::vector<CReportPart>& parts)
+{
+    std::string_view checked;
+    for (const CReportPart& part : parts) {
+        if (part.m_name == checked)
+            continue;
+        if (!IsPlateEmpty(FindReportTemplate(*state.m_pProp, part.m_name)))
+            return true;
+        checked = part.m_name;
+    }
+    return false;
+}
+
 } // namespace
 
 void RunPagedList(CReportState& state, const CListFrame& frame, const std::vector<CReportPart>& parts,
                   int partsPerPage)
 {
-    std::size_t next = 0;
+    std::size_t next = AnyPartPrints(state, parts) ? 0 : parts.size();
     for (bool firstPage = true; next < parts.size() && !IsReportPastTargetPage(state); firstPage = false) {
         RunTemplate(state, frame.m_strHeader);
         if (firstPage)

@@ -31,6 +31,6 @@ struct CListFrame {
 
 // Per page: header, (start,) labels, then the parts while each fits (the first of a page always),
 // then the footer; a part that did not fit opens the next page. A page takes at most
-// `partsPerPage` counted parts (0: no limit).
+// `partsPerPage` counted parts (0: no limit). A list without any part template prints nothing.
 void RunPagedList(CReportState& state, const CListFrame& frame, const std::vector<CReportPart>& parts,
                   int partsPerPage);

@@ -4,6 +4,7 @@
 #include "model/records/Prop.h"
 #include "model/reports/LinePrinter.h"
 #include "model/reports/ReportBuilder.h"
+#include "model/reports/ReportPages.h"
 #include "model/reports/TemplateRunner.h"
 #include "platform/core/PageSink.h"
 #include "tests/model/support/BidTestSupport.h"
@@ -32,6 +33,7 @@ inline std::unique_ptr<CProp> MakeReportProp()
     prop->m_pBidder->Set(BIDDER_CITY, "Springfield");
     prop->m_dwStoredChecksum = 0x00C0FFEE;
     ChangeFlagBit(&prop->m_wFlags, PROP_ITEMS_IN_BID, 1);
+    ChangeFlagBit(&prop->m_wFlags2, PROP2_TIME_COSTS_IN_BID, 1);
 
     AddSection(*prop, "0010").m_strLongDesc = "Earthwork";
     AddItem(*prop, "0020", 1250, 12.5).m_strShortDesc = "Excavation, unclassified";
@@ -73,6 +75,8 @@ inline std::unique_ptr<CProp> MakeReportProp()
 
     CWinMeta& form = AddFirmForm(*prop, FIRM_DBE);
     form.m_fields[0]->m_strName = "FirmName";
+    form.m_fields[1]->m_strName = "Amount";
+    form.m_fields[2]->m_strName = "Type";
     form.m_dGoal = 5;
     AddFirm(form, "$20,000.00").m_cells[0]->m_strText = "Blue Line Striping";
     AddFirm(form, "$9,000.00", "Supplier").m_cells[0]->m_strText = "Rock Supply Co";
@@ -128,6 +132,22 @@ inline std::string ReadFixture(const std::string& name)
 {
     std::ifstream in(std::string(ZOD_FIXTURES) + "/reports/" + name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The report through BuildReportPages and a stream sink: what a text-mode report file holds.
+inline std::string ReportText(CProp& prop, int kind, int lines = 0)
+{
+    CReportPages pages;
+    CReportRequest request;
+    request.m_iKind = kind;
+    request.m_strSigner = "Pat Doe";
+    request.m_iLines = lines;
+    if (const auto error = BuildReportPages(prop, request, pages))
+        return std::string("error: ") + error->what();
+    std::ostringstream out;
+    platform::StreamPageSink sink(out);
+    SendReportPages(pages, sink);
+    return out.str();
 }
 
 // A template set file: each template starts at a line "#@ <name>"; its text is the lines up to
