@@ -28,17 +28,19 @@ bool OpensNextPage(CReportState& state, const CReportPart& part, int counted, in
     return !TemplateFits(state, part.m_name);
 }
 
-// The parts of one page, from `next`; the index of the first part left for the next page.
+// The parts of one page, from `next`; the index of the first part left for the next page. A
+// part whose template printed nothing leaves the page as empty as it found it.
 std::size_t PrintPageParts(CReportState& state, const std::vector<CReportPart>& parts, std::size_t next,
                            int partsPerPage)
 {
     int counted = 0;
-    for (bool first = true; next < parts.size() && !IsReportPastTargetPage(state); first = false, ++next) {
+    bool pageHasParts = false;
+    for (; next < parts.size() && !IsReportPastTargetPage(state); ++next) {
         const CReportPart& part = parts[next];
         ApplyPart(state, part);
-        if (!first && OpensNextPage(state, part, counted, partsPerPage))
+        if (pageHasParts && OpensNextPage(state, part, counted, partsPerPage))
             break;
-        RunTemplate(state, part.m_name);
+        pageHasParts = RunTemplate(state, part.m_name) > 0 || pageHasParts;
         if (part.m_bCounts)
             ++counted;
     }
