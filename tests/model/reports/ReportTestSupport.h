@@ -150,6 +150,19 @@ inline std::string ReportText(CProp& prop, int kind, int lines = 0)
     return out.str();
 }
 
+// The pieces between separators, blanks and all; "" gives one empty piece.
+inline std::vector<std::string> SplitText(std::string_view text, char separator)
+{
+    std::vector<std::string> pieces;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find(separator, start);
+        pieces.emplace_back(text.substr(start, end - start));
+        if (end == std::string_view::npos)
+            return pieces;
+        start = end + 1;
+    }
+}
+
 // A template set file: each template starts at a line "#@ <name>"; its text is the lines up to
 // the next such line, without the last line end.
 inline void InstallTemplateSet(CProp& prop, const std::string& text)

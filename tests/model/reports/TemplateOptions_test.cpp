@@ -2,7 +2,6 @@
 
 #include "model/eval/Evaluator.h"
 #include "model/reports/TemplateFormat.h"
-#include "model/text/TextUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -121,7 +120,7 @@ TEST(TemplateSafety, HugeSizesAndFormatsStayBounded)
     const std::string text = RenderTemplate(
         *prop, "{CONTRACT_ID,SIZE=99999}|\n{#1,FORMAT=9.999}\n{SITE_COUNT,FORMAT=%99999.99999u}\n{#2,FORMAT=99999.2}", {},
         1024);
-    const std::vector<std::string> lines = SplitToList(text, "\n", false, false);
+    const std::vector<std::string> lines = SplitText(text, '\n');
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0].size(), std::size_t(kMaxTemplateFieldWidth) + 1);
     EXPECT_EQ(lines[1].size(), 1001u);
