@@ -67,9 +67,29 @@ void StartPage()
 
 std::string_view TrimmedLine(int line)
 {
-    std::string_view text(BufferLine(line), std::size_t(g_printer.m_iColumns));
-    const std::size_t end = text.find_last_not_of(" \t");
-    return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
+    const char* text = BufferLine(line);
+    std::size_t length = std::size_t(g_printer.m_iColumns);
+    while (length > 0 && (text[length - 1] == ' ' || text[length - 1] == '\t'))
+        --length;
+    return {text, length};
+}
+
+bool IsControl(char c)
+{
+    return c == '\n' || c == '\r' || c == '\t' || c == '\f';
+}
+
+// A run of ordinary characters at once: what PrintTextChar does for each of them.
+void PrintRun(std::string_view run)
+{
+    CTextPrinterState& p = g_printer;
+    if (!p.m_iPageOpen)
+        StartPage();
+    if (!IsCounting() && BufferHolds(p.m_iLine, p.m_iColumn)) {
+        const std::size_t room = std::size_t(p.m_iColumns - p.m_iColumn);
+        std::copy_n(run.data(), std::min(room, run.size()), BufferLine(p.m_iLine) + p.m_iColumn);
+    }
+    p.m_iColumn = int(std::min(std::size_t(p.m_iColumn) + run.size(), std::size_t(p.m_iColumns)));
 }
 
 void PrintPage()
@@ -148,8 +168,18 @@ int PrintTextChar(char c)
 int PrintTextBlock(std::string_view text)
 {
     int ended = 0;
-    for (const char c : text)
-        ended += PrintTextChar(c);
+    while (!text.empty()) {
+        std::size_t run = 0;
+        while (run < text.size() && !IsControl(text[run]))
+            ++run;
+        if (run > 0) {
+            PrintRun(text.substr(0, run));
+            text.remove_prefix(run);
+        } else {
+            ended += PrintTextChar(text.front());
+            text.remove_prefix(1);
+        }
+    }
     return ended;
 }
 

@@ -22,6 +22,7 @@ public:
     }
     ~CMeasurement()
     {
+        m_state.m_pCapture = nullptr;
         SetTextPrinterFlags(TP_COUNT_ONLY, m_wasCounting);
         CTextPrinterState& printer = GetTextPrinterState();
         printer.m_iPage = m_saved.m_iPage;
@@ -140,7 +141,25 @@ int MeasureTemplate(CReportState& state, std::string_view name)
 bool TemplateFits(CReportState& state, std::string_view name)
 {
     const int left = GetTextPrinterState().m_iLines - GetReportLine();
-    return state.m_iFooterSize + MeasureTemplate(state, name) <= left;
+    std::string captured;
+    int lines = 0;
+    {
+        CMeasurement measurement(state);
+        state.m_pCapture = &captured;
+        state.m_bCaptureReplayable = true;
+        lines = RunTemplate(state, name);
+    }
+    state.m_strMeasuredName = state.m_bCaptureReplayable ? std::string(name) : std::string();
+    state.m_strMeasuredText = std::move(captured);
+    return state.m_iFooterSize + lines <= left;
+}
+
+int PrintMeasuredTemplate(CReportState& state, std::string_view name)
+{
+    if (!state.m_bReplayMeasured || state.m_strMeasuredName.empty() || state.m_strMeasuredName != name)
+        return RunTemplate(state, name);
+    state.m_strMeasuredName.clear();
+    return WriteReportText(state, state.m_strMeasuredText);
 }
 
 std::string ReportTemplateName(const CReportState& state, std::string_view bidName)

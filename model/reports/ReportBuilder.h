@@ -28,6 +28,9 @@ bool IsReportPastTargetPage(const CReportState& state);
 int MeasureTemplate(CReportState& state, std::string_view name);
 // The footer (when there is one) and the template fit in the lines left on the page.
 bool TemplateFits(CReportState& state, std::string_view name);
+// Prints the template just measured by TemplateFits, without running it again when its output
+// can be replayed; otherwise runs it.
+int PrintMeasuredTemplate(CReportState& state, std::string_view name);
 
 // "Report Item" for the bid, "Report Quote Item" for the quote.
 std::string ReportTemplateName(const CReportState& state, std::string_view bidName);

@@ -17,6 +17,8 @@ void ApplyPart(CReportState& state, const CReportPart& part)
     state.m_iRow = part.m_iRow;
     state.m_iFirmItem = part.m_iFirmItem;
     state.m_iIndex = part.m_iIndex;
+    // A measurement belongs to the place it was made in.
+    state.m_strMeasuredName.clear();
 }
 
 bool OpensNextPage(CReportState& state, const CReportPart& part, int counted, int partsPerPage)
@@ -40,7 +42,7 @@ std::size_t PrintPageParts(CReportState& state, const std::vector<CReportPart>& 
         ApplyPart(state, part);
         if (pageHasParts && OpensNextPage(state, part, counted, partsPerPage))
             break;
-        pageHasParts = RunTemplate(state, part.m_name) > 0 || pageHasParts;
+        pageHasParts = PrintMeasuredTemplate(state, part.m_name) > 0 || pageHasParts;
         if (part.m_bCounts)
             ++counted;
     }

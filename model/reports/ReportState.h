@@ -59,6 +59,15 @@ struct CReportState {
     mutable int m_iSectionCount = -1; // counted on first use
     mutable int m_iItemCount = -1;
 
+    // A part is measured before it is printed: what the measurement wrote is printed again
+    // instead of running the template a second time, unless it held a DROP (which drops nothing
+    // while measuring). Tests turn the replay off to compare.
+    bool m_bReplayMeasured = true;
+    std::string* m_pCapture = nullptr;  // while measuring
+    bool m_bCaptureReplayable = false;
+    std::string m_strMeasuredName;      // the last part measured, while it can be replayed
+    std::string m_strMeasuredText;
+
     // Sets every current row and record back to none.
     void ClearPosition();
 };

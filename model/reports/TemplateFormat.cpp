@@ -172,5 +172,7 @@ std::string FitToWidth(std::string text, int width, uint16_t flags, bool padded)
     }
     const std::size_t gap = size - text.size();
     const std::size_t left = (flags & FO_RIGHT) ? gap : (flags & FO_CENTER) ? gap / 2 : 0;
-    return std::string(left, ' ') + text + std::string(gap - left, ' ');
+    text.insert(0, left, ' ');
+    text.append(gap - left, ' ');
+    return text;
 }

@@ -19,7 +19,10 @@ namespace {
 // value cut short on one line can go on in the next.
 class CTemplateRun {
 public:
-    CTemplateRun(CReportState& state, const CParsedTemplate& parsed) : m_reader(state, parsed), m_conditions(m_reader) {}
+    CTemplateRun(CReportState& state, const CParsedTemplate& parsed) : m_reader(state, parsed), m_conditions(m_reader)
+    {
+        m_lines.reserve(parsed.m_fields.size());
+    }
 
     int Run()
     {
@@ -30,20 +33,24 @@ public:
     }
 
 private:
+    // Passes that print no new line of any value count towards the limit: a long list is
+    // printed whole, a line that only asks for blank lines is stopped.
     int EvaluateLine(const CTemplateLine& line)
     {
         m_reader.SetLine(line);
         int lines = 0;
-        for (int pass = 0;; ++pass) {
+        for (int pass = 0, idlePasses = 0;; ++pass) {
             m_reader.State().m_iLineIndex = pass;
+            m_bNewLineTaken = false;
             bool more = false;
             for (const CTemplateElement& element : line.m_elements)
                 more = PrintElement(element, pass, lines) || more;
             if (!line.m_bJoined)
-                lines += PrintTextChar('\n');
+                lines += WriteReportText(m_reader.State(), "\n");
             if (!more)
                 return lines;
-            if (pass + 1 >= kMaxTemplatePasses)
+            idlePasses = m_bNewLineTaken ? 0 : idlePasses + 1;
+            if (idlePasses >= kMaxTemplatePasses)
                 m_reader.Fail(1, FormatTemplateMessage("Stuck in an endless loop in template: %s",
                                                        m_reader.Parsed().m_strName.c_str()));
         }
@@ -52,12 +59,12 @@ private:
     bool PrintElement(const CTemplateElement& element, int pass, int& lines)
     {
         if (element.IsLiteral()) {
-            lines += PrintTextBlock(element.m_strText);
+            lines += WriteReportText(m_reader.State(), element.m_strText);
             return false;
         }
         const bool holds = (element.m_bPrintsTruth || element.m_bHasChoice) && m_conditions.Holds(*element.m_condition);
         if (element.m_bPrintsTruth) {
-            lines += PrintTextBlock(holds ? "TRUE" : "FALSE");
+            lines += WriteReportText(m_reader.State(), holds ? "TRUE" : "FALSE");
             return false;
         }
         const int chosen = !element.m_bHasChoice || holds ? element.m_iThen : element.m_iElse;
@@ -73,6 +80,8 @@ private:
                 lines += RunIncluded(field);
             return false;
         }
+        if (field.m_iId == FIELD_DROP)
+            m_reader.State().m_bCaptureReplayable = false;
         CFieldLines& value = LinesOf(field.m_iId);
         if (field.m_wFlags & FO_INDEX)
             Start(value, field, m_reader.IntegerOption(field.m_index));
@@ -80,9 +89,12 @@ private:
             Start(value, field, m_reader.IntegerOption(field.m_start));
         const int maxLines = m_reader.IntegerOption(field.m_maxLines);
         std::string text;
-        if (value.HasLine() && !(maxLines > 0 && pass >= maxLines))
+        if (value.HasLine() && !(maxLines > 0 && pass >= maxLines)) {
             text = ApplyTextOptions(NextLine(value, field), field.m_textOptions);
-        lines += PrintTextBlock(FitToWidth(std::move(text), m_reader.Width(field), field.m_wFlags, true));
+            // INDEX prints the same line on every pass.
+            m_bNewLineTaken = m_bNewLineTaken || !(field.m_wFlags & FO_INDEX);
+        }
+        lines += WriteReportText(m_reader.State(), FitToWidth(std::move(text), m_reader.Width(field), field.m_wFlags, true));
         return AsksForMore(field, value, pass + 1, maxLines);
     }
 
@@ -145,6 +157,7 @@ private:
     CTemplateFieldReader m_reader;
     CTemplateConditions m_conditions;
     std::vector<CFieldLines> m_lines;
+    bool m_bNewLineTaken = false;
 };
 
 // Keeps the template on the stack of running templates while it runs.
@@ -160,6 +173,13 @@ private:
 };
 
 } // namespace
+
+int WriteReportText(CReportState& state, std::string_view text)
+{
+    if (state.m_pCapture)
+        state.m_pCapture->append(text);
+    return PrintTextBlock(text);
+}
 
 std::shared_ptr<const CParsedTemplate> GetParsedTemplate(CReportState& state, std::string_view name)
 {

@@ -154,3 +154,36 @@ TEST(ReportClipboard, EmptyPlates)
     plate.m_strText = " ";
     EXPECT_FALSE(IsPlateEmpty(&plate));
 }
+
+namespace {
+
+std::string PrintDirectly(CProp& prop, int kind, int lines, bool replay)
+{
+    std::ostringstream out;
+    platform::StreamPageSink sink(out);
+    OpenTextPrinterSized(0, CTextPrinterTarget{&sink, {}}, 0, lines);
+    BeginReport(&prop, kind);
+    GetReportState().m_bReplayMeasured = replay;
+    PrintProposalReport(GetReportState());
+    CloseTextPrinter(true);
+    FreeReportTemplates();
+    return out.str();
+}
+
+} // namespace
+
+// A part is measured and then printed from what the measurement wrote; that must be what running
+// its template again prints, on every page size, with page numbers, DROP and nested templates
+// inside parts.
+TEST(ReportPages, ReplayingAMeasuredPartPrintsWhatRunningItAgainPrints)
+{
+    auto prop = MakeTemplatedProp();
+    prop->SetPlate("Item Page", "p{PAGE_NUMBER,FORMAT=%u}/l{#@Line,FORMAT=2.0}");
+    prop->SetPlate("Report Item", "{ITEM_LINE_NUMBER} {[Item Page]}\\\n {ITEM_SHORT_DESCRIPTION,SIZE=20,REPEAT} {ITEM_INDEX}");
+    prop->SetPlate("Report Section Tail", "{SECTION_NUMBER} {DROP}end of section");
+    for (const int lines : {0, 9, 12, 17}) {
+        const std::string replayed = PrintDirectly(*prop, REPORT_PROPOSAL, lines, true);
+        EXPECT_EQ(replayed, PrintDirectly(*prop, REPORT_PROPOSAL, lines, false)) << lines << " lines";
+        EXPECT_NE(replayed.find("0060 p"), std::string::npos) << replayed;
+    }
+}

@@ -2,6 +2,7 @@
 
 #include "model/check/BidErrors.h"
 #include "model/check/CheckBid.h"
+#include "model/reports/TemplateError.h"
 
 #include <gtest/gtest.h>
 
@@ -85,4 +86,21 @@ TEST(TemplatePasses, TheErrorListPrintsOneMessagePerPass)
         expected += (expected.empty() ? "" : "\n") + std::string("* ") + error.m_strText;
     EXPECT_EQ(RenderTemplate(*prop, "* {BID_ERROR,REPEAT}"), expected);
     FreeBidErrorList();
+}
+
+TEST(TemplatePasses, AListLongerThanTheLimitIsPrintedWhole)
+{
+    auto prop = MakeReportProp();
+    for (int n = 3; n <= 700; ++n)
+        prop->m_notes.Add(std::make_unique<CNote>())->m_iAmendmentNumber = n;
+    const std::string text = RenderTemplate(*prop, "{AMENDMENT_NUMBER,REPEAT}", {}, 0);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n') + std::count(text.begin(), text.end(), '\f'), 699);
+    EXPECT_EQ(text.substr(text.size() - 5), "00700");
+}
+
+TEST(TemplatePasses, BlankLinesStopAtTheLimitAfterTheValueEnds)
+{
+    auto prop = MakeReportProp();
+    EXPECT_NO_THROW(RenderTemplate(*prop, "{CONTRACT_ID,MINLINES=501}"));
+    EXPECT_THROW(RenderTemplate(*prop, "{CONTRACT_ID,MINLINES=502}"), CTemplateError);
 }
