@@ -188,3 +188,20 @@ TEST(LinePrinter, FormattedTextIsNeverCutShort)
     CloseTextPrinter(true);
     EXPECT_EQ(out.str(), longWord + "|42\f");
 }
+
+TEST(LinePrinter, ResetStartsTheCountsAgainAndKeepsTheJob)
+{
+    RecordingSink sink;
+    OpenTextPrinterSized(TP_GDI, CTextPrinterTarget{&sink, {}}, 20, 5);
+    PrintTextBlock("a\fb\nc");
+    CTextPrinterState& state = ResetTextPrinterState();
+    EXPECT_EQ(state.m_iPage, 0);
+    EXPECT_EQ(state.m_iPagesStarted, 0);
+    EXPECT_EQ(state.m_iLine, 0);
+    EXPECT_EQ(state.m_iPageOpen, 0);
+    EXPECT_EQ(state.m_iColumns, 20);
+    PrintTextBlock("d");
+    EXPECT_EQ(GetTextPrinterPage(), 1);
+    CloseTextPrinter(true);
+    EXPECT_EQ(sink.m_pages.back(), (std::vector<std::string>{"d"}));
+}

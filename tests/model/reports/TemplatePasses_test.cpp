@@ -104,3 +104,22 @@ TEST(TemplatePasses, BlankLinesStopAtTheLimitAfterTheValueEnds)
     EXPECT_NO_THROW(RenderTemplate(*prop, "{CONTRACT_ID,MINLINES=501}"));
     EXPECT_THROW(RenderTemplate(*prop, "{CONTRACT_ID,MINLINES=502}"), CTemplateError);
 }
+
+TEST(TemplatePasses, ALongTemplateIsParsedOncePerReport)
+{
+    auto prop = MakeReportProp();
+    prop->SetPlate("Long", std::string(1500, '-') + "\n{ITEM_LINE_NUMBER}");
+    std::ostringstream out;
+    platform::StreamPageSink sink(out);
+    OpenTextPrinter(TP_COUNT_ONLY, CTextPrinterTarget{&sink, {}});
+    BeginReport(prop.get(), 0);
+    CReportState& state = GetReportState();
+    RunTemplate(state, "Long");
+    const auto first = GetParsedTemplate(state, "Long");
+    state.m_iItem = 1;
+    RunTemplate(state, "Long");
+    EXPECT_EQ(GetParsedTemplate(state, "Long"), first);
+    CloseTextPrinter(false);
+    FreeReportTemplates();
+    EXPECT_TRUE(GetReportState().m_parsed.empty());
+}
