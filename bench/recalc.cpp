@@ -5,6 +5,7 @@
 // the time of an edit of 50,000 items against one of 10,000 ("x_10k_items"). Medians of the
 // per-edit and per-pass times.
 #include "bench/generator/ProposalGenerator.h"
+#include "bench/support/Timing.h"
 #include "model/check/BidErrors.h"
 #include "model/check/CheckBid.h"
 #include "model/records/Prop.h"
@@ -12,8 +13,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -26,20 +25,6 @@ double SumOfExtensions(const CProp& prop)
         if (!row->IsSection())
             sum += row->m_fExtension;
     return sum;
-}
-
-template <class Work>
-double SecondsOf(Work work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(values.size() / 2), values.end());
-    return values[values.size() / 2];
 }
 
 // One edit of a price somewhere in the proposal, then what every stored change runs.

@@ -3,6 +3,8 @@
 // a ratio ("x_sink") to writing the same lines through the stream sink alone, measured in the
 // same run. Medians of the per-build and per-write times.
 #include "bench/generator/ProposalGenerator.h"
+#include "bench/support/TemplateSet.h"
+#include "bench/support/Timing.h"
 #include "model/check/Recalc.h"
 #include "model/records/Prop.h"
 #include "model/reports/LinePrinter.h"
@@ -12,50 +14,18 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <vector>
 
 namespace {
 
-template <class Work>
-double SecondsOf(Work work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(values.size() / 2), values.end());
-    return values[values.size() / 2];
-}
-
-// The bid templates of the report tests: "#@ name" starts a template.
+// The bid templates of the report tests.
 void InstallBidTemplates(CProp& prop)
 {
-    const auto path = std::filesystem::path(__FILE__).parent_path() / "../tests/fixtures/reports/bid_templates.txt";
-    std::ifstream in(path);
-    std::string line, name, body;
-    const auto flush = [&] {
-        if (!name.empty())
-            prop.SetPlate(name, body.substr(0, body.empty() ? 0 : body.size() - 1));
-    };
-    while (std::getline(in, line)) {
-        if (line.rfind("#@ ", 0) == 0) {
-            flush();
-            name = line.substr(3);
-            body.clear();
-        } else {
-            body += line + "\n";
-        }
-    }
-    flush();
+    std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "../tests/fixtures/reports/bid_templates.txt");
+    InstallTemplateSet(prop, in);
 }
 
 std::unique_ptr<CProp> MakeBenchProp()
@@ -97,9 +67,6 @@ void BM_BidReportAgainstSink(benchmark::State& state)
         state.SkipWithError(BuildReportPages(*prop, CReportRequest{}, pages)->what());
         return;
     }
-    std::size_t lines = 0;
-    for (const auto& page : pages.Pages())
-        lines += page.size();
     std::vector<double> builds;
     std::vector<double> writes;
     for (auto _ : state) {
@@ -110,7 +77,7 @@ void BM_BidReportAgainstSink(benchmark::State& state)
         benchmark::DoNotOptimize(baseline.str().size());
     }
     state.counters["x_sink"] = Median(builds) / Median(writes);
-    state.counters["lines"] = double(lines);
+    state.counters["lines"] = double(pages.LineCount());
     state.counters["pages"] = double(pages.PageCount());
     state.counters["build_ms"] = Median(builds) * 1000;
 }

@@ -3,21 +3,36 @@
 #include "model/reports/LinePrinter.h"
 #include "model/reports/ReportBuilder.h"
 
+std::span<const std::string> CReportPages::Page(int page) const
+{
+    if (page < 1 || page > PageCount())
+        return {};
+    const std::size_t begin = m_pageStarts[std::size_t(page - 1)];
+    const std::size_t end = page < PageCount() ? m_pageStarts[std::size_t(page)] : m_lines.size();
+    return std::span<const std::string>(m_lines).subspan(begin, end - begin);
+}
+
+void CReportPages::Clear()
+{
+    m_lines.clear();
+    m_pageStarts.clear();
+}
+
 bool CReportPages::DoBeginDocument(std::string_view)
 {
-    m_pages.clear();
+    Clear();
     return true;
 }
 
 bool CReportPages::DoBeginPage()
 {
-    m_pages.emplace_back();
+    m_pageStarts.push_back(m_lines.size());
     return true;
 }
 
 bool CReportPages::DoLine(std::string_view text, int)
 {
-    m_pages.back().emplace_back(text);
+    m_lines.emplace_back(text);
     return true;
 }
 
@@ -79,7 +94,7 @@ bool SendReportPage(const CReportPages& pages, int page, platform::PageSink& sin
 {
     if (page < 1 || page > pages.PageCount())
         return false;
-    for (const std::string& line : pages.Pages()[std::size_t(page - 1)])
+    for (const std::string& line : pages.Page(page))
         if (!sink.Line(line))
             return false;
     return true;

@@ -5,6 +5,7 @@
 #include "platform/core/PageSink.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -15,11 +16,11 @@ class CProp;
 // preview shows any page without building the pages before it again.
 class CReportPages : public platform::PageSink {
 public:
-    using Page = std::vector<std::string>;
-
-    const std::vector<Page>& Pages() const { return m_pages; }
-    int PageCount() const { return int(m_pages.size()); }
-    void Clear() { m_pages.clear(); }
+    int PageCount() const { return int(m_pageStarts.size()); }
+    // The lines of page `page` (from 1); none for a page that does not exist.
+    std::span<const std::string> Page(int page) const;
+    std::size_t LineCount() const { return m_lines.size(); }
+    void Clear();
 
 protected:
     bool DoBeginDocument(std::string_view) override;
@@ -29,7 +30,9 @@ protected:
     bool DoEndDocument() override { return true; }
 
 private:
-    std::vector<Page> m_pages;
+    // One list of lines for the whole report, and where each page begins in it.
+    std::vector<std::string> m_lines;
+    std::vector<std::size_t> m_pageStarts;
 };
 
 struct CReportRequest {

@@ -19,7 +19,7 @@ void ExpectGolden(const std::string& text, const std::string& name)
 std::unique_ptr<CProp> MakeTemplatedProp()
 {
     auto prop = MakeReportProp();
-    InstallTemplateSet(*prop, ReadFixture("bid_templates.txt"));
+    InstallFixtureTemplates(*prop, "bid_templates.txt");
     return prop;
 }
 

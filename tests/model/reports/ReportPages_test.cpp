@@ -22,7 +22,7 @@ protected:
 std::unique_ptr<CProp> MakeTemplatedProp()
 {
     auto prop = MakeReportProp();
-    InstallTemplateSet(*prop, ReadFixture("bid_templates.txt"));
+    InstallFixtureTemplates(*prop, "bid_templates.txt");
     return prop;
 }
 
@@ -63,7 +63,7 @@ TEST(ReportPages, ThePagesBuiltOnceAreThePagesBuiltOneByOne)
             ASSERT_FALSE(BuildReportPages(*prop, request, pages));
             ASSERT_GT(pages.PageCount(), 1);
             for (int page = 1; page <= pages.PageCount(); ++page)
-                EXPECT_EQ(RenderOnePage(*prop, kind, page, lines), pages.Pages()[std::size_t(page - 1)])
+                EXPECT_EQ(RenderOnePage(*prop, kind, page, lines), LinesOf(pages)[std::size_t(page - 1)])
                     << "kind " << kind << ", " << lines << " lines, page " << page;
             EXPECT_FALSE(RenderOnePage(*prop, kind, pages.PageCount() + 1, lines));
         }
@@ -129,7 +129,7 @@ TEST(ReportPages, SendingNeedsAPageThatExists)
     EXPECT_FALSE(SendReportPage(pages, 0, sink));
     EXPECT_FALSE(SendReportPage(pages, pages.PageCount() + 1, sink));
     EXPECT_TRUE(SendReportPage(pages, 1, sink));
-    EXPECT_EQ(sink.m_lines, pages.Pages()[0]);
+    EXPECT_EQ(sink.m_lines, LinesOf(pages)[0]);
 }
 
 TEST(ReportClipboard, TextGoesToTheInstalledClipboard)

@@ -4,7 +4,8 @@
 
 namespace {
 
-using Pages = std::vector<CReportPages::Page>;
+using Pages = PageLines;
+using Page = std::vector<std::string>;
 
 Pages BuildPages(CProp& prop, int kind, int lines)
 {
@@ -14,7 +15,7 @@ Pages BuildPages(CProp& prop, int kind, int lines)
     request.m_iLines = lines;
     const auto error = BuildReportPages(prop, request, pages);
     EXPECT_FALSE(error) << error->what();
-    return pages.Pages();
+    return LinesOf(pages);
 }
 
 // Bare templates whose lines say which part printed them.
@@ -29,7 +30,7 @@ std::unique_ptr<CProp> MakePagingProp()
     return prop;
 }
 
-std::vector<std::string> Starting(const CReportPages::Page& page, char first)
+std::vector<std::string> Starting(const Page& page, char first)
 {
     std::vector<std::string> lines;
     for (const std::string& line : page)
@@ -45,9 +46,9 @@ TEST(ReportPaging, PartsThatDoNotFitOpenTheNextPageBelowTheHeader)
     auto prop = MakePagingProp();
     const Pages pages = BuildPages(*prop, REPORT_PROPOSAL, 6); // header, 4 lines, footer
     ASSERT_EQ(pages.size(), 3u);
-    EXPECT_EQ(pages[0], (CReportPages::Page{"H1", "S0010", "I0020", "I0030", "I0040", "F"}));
-    EXPECT_EQ(pages[1], (CReportPages::Page{"H2", "T0010", "S0050", "I0060", "I0070", "F"}));
-    EXPECT_EQ(pages[2], (CReportPages::Page{"H3", "I0080", "I0090", "T0050", "F"}));
+    EXPECT_EQ(pages[0], (Page{"H1", "S0010", "I0020", "I0030", "I0040", "F"}));
+    EXPECT_EQ(pages[1], (Page{"H2", "T0010", "S0050", "I0060", "I0070", "F"}));
+    EXPECT_EQ(pages[2], (Page{"H3", "I0080", "I0090", "T0050", "F"}));
 }
 
 TEST(ReportPaging, TheFirstPartOfAPageIsPrintedEvenWhenItDoesNotFit)
@@ -70,13 +71,13 @@ TEST(ReportPaging, ItemsPerPageCountsItemsAndSectionHeads)
     prop->m_iDisplayFormatNumbers[0] = 2;
     const Pages pages = BuildPages(*prop, REPORT_PROPOSAL, 0);
     ASSERT_EQ(pages.size(), 5u);
-    EXPECT_EQ(pages[0], (CReportPages::Page{"H1", "S0010", "I0020", "F"}));
-    EXPECT_EQ(pages[1], (CReportPages::Page{"H2", "I0030", "I0040", "T0010", "F"}));
-    EXPECT_EQ(pages[2], (CReportPages::Page{"H3", "S0050", "I0060", "F"}));
+    EXPECT_EQ(pages[0], (Page{"H1", "S0010", "I0020", "F"}));
+    EXPECT_EQ(pages[1], (Page{"H2", "I0030", "I0040", "T0010", "F"}));
+    EXPECT_EQ(pages[2], (Page{"H3", "S0050", "I0060", "F"}));
 
     // A section head without a template is not counted.
     prop->RemovePlate("Report Section Head");
-    EXPECT_EQ(BuildPages(*prop, REPORT_PROPOSAL, 0)[0], (CReportPages::Page{"H1", "I0020", "I0030", "F"}));
+    EXPECT_EQ(BuildPages(*prop, REPORT_PROPOSAL, 0)[0], (Page{"H1", "I0020", "I0030", "F"}));
 }
 
 TEST(ReportPaging, EverySectionOnANewPageWhenTheLayoutSaysSo)
@@ -152,7 +153,7 @@ TEST(ReportPaging, AFormWithoutFirmsPrintsHeaderStartTotalsAndFooter)
     prop->SetPlate("Report DBE List Labels", "DL");
     prop->SetPlate("Report DBE Totals", "DT {DBE_ENTEREDAMT}");
     const Pages pages = BuildPages(*prop, REPORT_PROPOSAL, 0);
-    EXPECT_EQ(pages.back(), (CReportPages::Page{"DH", "DS", "DT         0.00", "F"}));
+    EXPECT_EQ(pages.back(), (Page{"DH", "DS", "DT         0.00", "F"}));
 }
 
 TEST(ReportPaging, OtherReportsByName)
@@ -167,7 +168,7 @@ TEST(ReportPaging, OtherReportsByName)
         prop->m_otherReports.Add(std::make_unique<COtherRpt>())->m_strName = name;
     const Pages quick = BuildPages(*prop, 0, 0);
     ASSERT_EQ(quick.size(), 1u);
-    EXPECT_EQ(quick[0], (CReportPages::Page{"QH", "QS0010", "QI0020 of 0010", "QI0030 of 0010", "QI0040 of 0010", "QS0050",
+    EXPECT_EQ(quick[0], (Page{"QH", "QS0010", "QI0020 of 0010", "QI0030 of 0010", "QI0040 of 0010", "QS0050",
                                             "QI0060 of 0050", "QI0070 of 0050", "QI0080 of 0050", "QI0090 of 0050", "QP"}));
     EXPECT_EQ(BuildPages(*prop, 1, 0), (Pages{{"Total    $538,644.06"}}));
     EXPECT_EQ(BuildPages(*prop, 2, 0)[0].at(1), "S0010");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bench/support/TemplateSet.h"
 #include "model/check/Recalc.h"
 #include "model/records/Prop.h"
 #include "model/reports/LinePrinter.h"
@@ -134,6 +135,16 @@ inline std::string ReadFixture(const std::string& name)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+using PageLines = std::vector<std::vector<std::string>>;
+
+inline PageLines LinesOf(const CReportPages& pages)
+{
+    PageLines lines;
+    for (int page = 1; page <= pages.PageCount(); ++page)
+        lines.emplace_back(pages.Page(page).begin(), pages.Page(page).end());
+    return lines;
+}
+
 // The report through BuildReportPages and a stream sink: what a text-mode report file holds.
 inline std::string ReportText(CProp& prop, int kind, int lines = 0)
 {
@@ -163,24 +174,9 @@ inline std::vector<std::string> SplitText(std::string_view text, char separator)
     }
 }
 
-// A template set file: each template starts at a line "#@ <name>"; its text is the lines up to
-// the next such line, without the last line end.
-inline void InstallTemplateSet(CProp& prop, const std::string& text)
+// The template set of tests/fixtures/reports/ installed in the proposal.
+inline void InstallFixtureTemplates(CProp& prop, const std::string& name)
 {
-    std::istringstream in(text);
-    std::string line, name, body;
-    const auto flush = [&] {
-        if (!name.empty())
-            prop.SetPlate(name, body.empty() ? body : body.substr(0, body.size() - 1));
-    };
-    while (std::getline(in, line)) {
-        if (line.rfind("#@ ", 0) == 0) {
-            flush();
-            name = line.substr(3);
-            body.clear();
-        } else {
-            body += line + "\n";
-        }
-    }
-    flush();
+    std::istringstream in(ReadFixture(name));
+    InstallTemplateSet(prop, in);
 }

@@ -22,20 +22,29 @@ void PrintTo(const Corruption& c, std::ostream* out)
 
 class TemplateHostile : public testing::TestWithParam<Corruption> {};
 
+// The error the template is refused with.
+CTemplateError RefusalOf(CProp& prop, const std::string& text, const std::function<void(CReportState&)>& setup = {})
+{
+    try {
+        RenderTemplate(prop, text, setup);
+    } catch (const CTemplateError& error) {
+        return error;
+    }
+    ADD_FAILURE() << "accepted: " << text;
+    return CTemplateError("", "", 0, 0);
+}
+
 TEST_P(TemplateHostile, IsRefusedWithTheTemplateAndThePlace)
 {
     const Corruption& c = GetParam();
     auto prop = MakeReportProp();
     const int row = RowOfLine(*prop, "0020");
-    try {
-        RenderTemplate(*prop, "Contract {CONTRACT_ID}\n" + c.m_line, [row](CReportState& state) { state.m_iItem = row; });
-        ADD_FAILURE() << "accepted";
-    } catch (const CTemplateError& error) {
-        EXPECT_EQ(error.GetMessage(), c.m_message);
-        EXPECT_EQ(error.GetLine(), 2);
-        EXPECT_EQ(error.GetColumn(), c.m_column);
-        EXPECT_NE(std::string(error.what()).find("line 2"), std::string::npos);
-    }
+    const CTemplateError error = RefusalOf(*prop, "Contract {CONTRACT_ID}\n" + c.m_line,
+                                           [row](CReportState& state) { state.m_iItem = row; });
+    EXPECT_EQ(error.GetMessage(), c.m_message);
+    EXPECT_EQ(error.GetLine(), 2);
+    EXPECT_EQ(error.GetColumn(), c.m_column);
+    EXPECT_NE(std::string(error.what()).find("line 2"), std::string::npos);
 }
 
 const std::string kIn = " in template [Test Template]";
@@ -84,13 +93,9 @@ TEST(TemplateHostileRuns, NestingIsBounded)
     auto prop = MakeReportProp();
     for (int n = 0; n < 40; ++n)
         prop->SetPlate("Chain " + std::to_string(n), "{[Chain " + std::to_string(n + 1) + "]}");
-    try {
-        RenderTemplate(*prop, "{[Chain 0]}");
-        ADD_FAILURE() << "accepted";
-    } catch (const CTemplateError& error) {
-        EXPECT_EQ(error.GetMessage(), "Templates nested more than 32 deep at template [Chain 31]");
-        EXPECT_EQ(error.GetTemplateName(), "Chain 30");
-    }
+    const CTemplateError error = RefusalOf(*prop, "{[Chain 0]}");
+    EXPECT_EQ(error.GetMessage(), "Templates nested more than 32 deep at template [Chain 31]");
+    EXPECT_EQ(error.GetTemplateName(), "Chain 30");
 }
 
 TEST(TemplateHostileRuns, IncludingItselfThroughOthersNamesWhereTheCircleCloses)
@@ -98,13 +103,9 @@ TEST(TemplateHostileRuns, IncludingItselfThroughOthersNamesWhereTheCircleCloses)
     auto prop = MakeReportProp();
     prop->SetPlate("Loop A", "a\n{[Loop B]}");
     prop->SetPlate("Loop B", "  {[Loop A]}");
-    try {
-        RenderTemplate(*prop, "{[Loop A]}");
-        ADD_FAILURE() << "accepted";
-    } catch (const CTemplateError& error) {
-        EXPECT_EQ(error.GetMessage(), "Template [Loop A] includes itself");
-        EXPECT_EQ(error.GetTemplateName(), "Loop B");
-        EXPECT_EQ(error.GetLine(), 1);
-        EXPECT_EQ(error.GetColumn(), 4);
-    }
+    const CTemplateError error = RefusalOf(*prop, "{[Loop A]}");
+    EXPECT_EQ(error.GetMessage(), "Template [Loop A] includes itself");
+    EXPECT_EQ(error.GetTemplateName(), "Loop B");
+    EXPECT_EQ(error.GetLine(), 1);
+    EXPECT_EQ(error.GetColumn(), 4);
 }

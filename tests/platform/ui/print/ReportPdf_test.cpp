@@ -55,7 +55,7 @@ std::vector<std::vector<std::string>> PagesOfText(const std::string& text)
 TEST(ReportPdf, ABidPrintedToPdfHasThePagesAndLinesOfTheTextReport)
 {
     auto prop = MakeReportProp();
-    InstallTemplateSet(*prop, ReadFixture("bid_templates.txt"));
+    InstallFixtureTemplates(*prop, "bid_templates.txt");
     CReportPages pages;
     ASSERT_FALSE(BuildReportPages(*prop, CReportRequest{REPORT_PROPOSAL, "Pat Doe"}, pages));
 
