@@ -143,7 +143,11 @@ private:
         if (int(running.size()) >= kMaxTemplateNesting)
             m_reader.Fail(field.m_iColumn, FormatTemplateMessage("Templates nested more than %d deep at template [%s]",
                                                                  kMaxTemplateNesting, field.m_strLiteral.c_str()));
-        return RunTemplate(m_reader.State(), field.m_strLiteral);
+        CReportState& state = m_reader.State();
+        const int pass = state.m_iLineIndex;
+        const int lines = RunTemplate(state, field.m_strLiteral);
+        state.m_iLineIndex = pass; // the included template's passes are its own
+        return lines;
     }
 
     CFieldLines& LinesOf(int fieldId)
