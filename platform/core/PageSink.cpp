@@ -1,6 +1,11 @@
 #include "platform/core/PageSink.h"
 
 namespace platform {
+namespace {
+
+PrinterProvider* g_printerProvider = nullptr;
+
+} // namespace
 
 bool PageSink::BeginDocument(std::string_view name)
 {
@@ -78,6 +83,16 @@ bool StreamPageSink::DoEndDocument()
 {
     m_out.flush();
     return m_out.good();
+}
+
+void InstallPrinterProvider(PrinterProvider* provider)
+{
+    g_printerProvider = provider;
+}
+
+PrinterProvider* InstalledPrinterProvider()
+{
+    return g_printerProvider;
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -56,5 +57,21 @@ protected:
 private:
     std::ostream& m_out;
 };
+
+// Opens printers for the line printer; the GUI installs the one that reaches the user's
+// printers, so that the model can ask for a printer without knowing the print system.
+class PrinterProvider {
+public:
+    enum Result { Opened = 0, NoDefaultPrinter = 1, CannotOpen = 2 };
+
+    virtual ~PrinterProvider() = default;
+    // The printer of that name, or the default printer for a null name; null with the reason
+    // in `result` when there is none.
+    virtual std::unique_ptr<PageSink> OpenPrinter(const std::string* name, Result& result) = 0;
+};
+
+// Null uninstalls; the provider must outlive its installation.
+void InstallPrinterProvider(PrinterProvider* provider);
+PrinterProvider* InstalledPrinterProvider();
 
 } // namespace platform
