@@ -2,6 +2,7 @@
 #include "platform/ui/docview/DocTemplate.h"
 #include "platform/ui/docview/FrameworkIds.h"
 #include "platform/ui/docview/MenuResource.h"
+#include "platform/ui/window/KeyEvents.h"
 #include "platform/ui/dialogs/ScriptedModalServices.h"
 #include "platform/ui/window/VirtualKeys.h"
 #include "platform/ui/docview/WinApp.h"

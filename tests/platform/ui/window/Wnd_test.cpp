@@ -242,14 +242,26 @@ TEST(RegisteredMessages, OneIdPerNameIgnoringCase)
 
 TEST_F(WndTest, ChildrenAreFoundByIdAndKnowTheirParent)
 {
+    // A grid's section 1 inside a dialog is no answer for the dialog's IDOK (1).
     SpyWnd grandchild;
-    ASSERT_TRUE(grandchild.Create(nullptr, "", WS_CHILD, CRect(0, 0, 5, 5), &child, 42));
+    ASSERT_TRUE(grandchild.Create(nullptr, "", WS_CHILD, CRect(0, 0, 5, 5), &child, 1));
+    SpyWnd ok;
+    ASSERT_TRUE(ok.Create(nullptr, "", WS_CHILD, CRect(0, 0, 5, 5), &frame, 1));
     EXPECT_EQ(frame.GetDlgItem(7), &child);
-    EXPECT_EQ(frame.GetDlgItem(42), &grandchild);
-    EXPECT_EQ(frame.GetDlgItem(43), nullptr);
+    EXPECT_EQ(frame.GetDlgItem(1), &ok);
+    EXPECT_EQ(child.GetDlgItem(1), &grandchild);
+    ok.DestroyWindow();
+    EXPECT_EQ(frame.GetDlgItem(1), nullptr);
+    // Widgets that are no window are looked through.
+    QWidget inner(frame.GetWidget());
+    SpyWnd held;
+    ASSERT_TRUE(held.Attach(new QWidget(&inner), 44, true));
+    EXPECT_EQ(frame.GetDlgItem(44), &held);
+    EXPECT_EQ(held.GetParent(), &frame);
     EXPECT_EQ(grandchild.GetParent(), &child);
     EXPECT_EQ(grandchild.GetTopLevelParent(), &frame);
-    EXPECT_EQ(grandchild.GetDlgCtrlID(), 42u);
+    EXPECT_TRUE(frame.IsChild(&grandchild));
+    EXPECT_FALSE(child.IsChild(&frame));
     EXPECT_FALSE(grandchild.Create(nullptr, "", WS_CHILD, CRect(), &child, 43)); // exists
 }
 
