@@ -53,8 +53,8 @@ void CButton::ConnectWidget()
     auto* button = qobject_cast<QAbstractButton*>(GetWidget());
     if (!button)
         return;
-    QObject::connect(button, &QAbstractButton::pressed, Context(), [this] { m_check = GetCheck(); });
-    QObject::connect(button, &QAbstractButton::clicked, Context(), [this] { Clicked(); });
+    QObject::connect(button, &QAbstractButton::pressed, Context(), Guard([this] { m_check = GetCheck(); }));
+    QObject::connect(button, &QAbstractButton::clicked, Context(), Guard([this] { Clicked(); }));
 }
 
 void CButton::ApplyStyle(DWORD oldStyle, DWORD oldExStyle)

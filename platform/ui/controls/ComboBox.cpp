@@ -74,16 +74,16 @@ void CComboBox::ConnectWidget()
 {
     QComboBox* box = Box();
     if (auto* dropping = dynamic_cast<ComboWidget*>(box))
-        dropping->SetDropping([this] { NotifyParent(CBN_DROPDOWN); });
-    QObject::connect(box, &QComboBox::activated, Context(), [this] { NotifyParent(CBN_SELCHANGE); });
+        dropping->SetDropping(Guard([this] { NotifyParent(CBN_DROPDOWN); }));
+    QObject::connect(box, &QComboBox::activated, Context(), Guard([this] { NotifyParent(CBN_SELCHANGE); }));
     QLineEdit* edit = box->lineEdit();
     if (!edit)
         return;
     // Typing, not text the program or the list puts there, is an edit change.
-    QObject::connect(edit, &QLineEdit::textEdited, Context(), [this] {
+    QObject::connect(edit, &QLineEdit::textEdited, Context(), Guard([this] {
         NotifyParent(CBN_EDITUPDATE);
         NotifyParent(CBN_EDITCHANGE);
-    });
+    }));
     // The edit part is a window of its own, as on Windows: dialog item 1001 of the combo box.
     m_editPart = std::make_unique<CEdit>();
     m_editPart->Attach(edit, kComboEditId);

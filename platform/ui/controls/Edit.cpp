@@ -46,9 +46,9 @@ bool CEdit::CanAdopt(const QWidget* widget) const
 void CEdit::ConnectWidget()
 {
     if (QLineEdit* line = Line())
-        QObject::connect(line, &QLineEdit::textChanged, Context(), [this] { TextChanged(); });
+        QObject::connect(line, &QLineEdit::textChanged, Context(), Guard([this] { TextChanged(); }));
     else if (QPlainTextEdit* multi = Multi())
-        QObject::connect(multi, &QPlainTextEdit::textChanged, Context(), [this] { TextChanged(); });
+        QObject::connect(multi, &QPlainTextEdit::textChanged, Context(), Guard([this] { TextChanged(); }));
     GetWidget()->setFocusPolicy(Qt::StrongFocus);
     m_lastText = WidgetText();
 }

@@ -40,14 +40,14 @@ bool CListBox::CanAdopt(const QWidget* widget) const
 
 void CListBox::ConnectWidget()
 {
-    QObject::connect(List(), &QListWidget::itemSelectionChanged, Context(), [this] {
+    QObject::connect(List(), &QListWidget::itemSelectionChanged, Context(), Guard([this] {
         if (!m_programmatic && (GetStyle() & LBS_NOTIFY))
             NotifyParent(LBN_SELCHANGE);
-    });
-    QObject::connect(List(), &QListWidget::itemDoubleClicked, Context(), [this] {
+    }));
+    QObject::connect(List(), &QListWidget::itemDoubleClicked, Context(), Guard([this] {
         if (GetStyle() & LBS_NOTIFY)
             NotifyParent(LBN_DBLCLK);
-    });
+    }));
 }
 
 int CListBox::AddString(std::string_view text)

@@ -18,12 +18,12 @@ void CScrollBar::ConnectWidget()
 {
     QScrollBar* bar = Bar();
     m_vertical = bar->orientation() == Qt::Vertical;
-    QObject::connect(bar, &QAbstractSlider::actionTriggered, Context(), [this](int a) { Action(a); });
-    QObject::connect(bar, &QAbstractSlider::sliderReleased, Context(), [this] {
+    QObject::connect(bar, &QAbstractSlider::actionTriggered, Context(), Guard([this](int a) { Action(a); }));
+    QObject::connect(bar, &QAbstractSlider::sliderReleased, Context(), Guard([this] {
         Report(SB_THUMBPOSITION, Bar()->sliderPosition());
         Report(SB_ENDSCROLL, 0);
         Apply();
-    });
+    }));
     Apply();
 }
 

@@ -41,7 +41,7 @@ QWidget* CToolBar::CreateWidget(QWidget* parent, DWORD style)
 
 void CToolBar::ConnectWidget()
 {
-    Bar()->installEventFilter(new LeaveWatcher(Context(), [this] { Prompt(0); }));
+    Bar()->installEventFilter(new LeaveWatcher(Context(), Guard([this] { Prompt(0); })));
 }
 
 void CToolBar::Prompt(UINT id)

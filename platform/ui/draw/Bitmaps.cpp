@@ -85,6 +85,7 @@ bool CBitmap::CreateFromDib(const CDib& dib)
 
 bool CBitmap::LoadFromFile(const std::string& path)
 {
+    // Read first: a file that is refused leaves the bitmap as it was.
     CDib dib;
     return dib.Load(path) && CreateFromDib(dib);
 }

@@ -37,6 +37,12 @@ QObject* CWnd::Context() const
     return m_bridge;
 }
 
+bool CWnd::StillBound(const QPointer<QObject>& bridge, const CWnd* window)
+{
+    // A bridge being let go has forgotten its window already, before Qt deletes it.
+    return bridge && static_cast<platform::WndBridge*>(bridge.data())->Window() == window;
+}
+
 namespace {
 
 Qt::WindowFlags TopLevelFlags(DWORD style, DWORD exStyle)

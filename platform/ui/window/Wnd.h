@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include <QWidget> // complete: QPointer<QWidget> members are used inline
 class QEvent;
@@ -223,9 +224,22 @@ protected:
     // The Qt widget of this kind of window; controls return theirs.
     virtual QWidget* CreateWidget(QWidget* parent, DWORD style);
     // Connects a control's widget signals after the window is bound (Create, Attach and taking
-    // over a dialog item); connections made with Context() end when the window lets go.
+    // over a dialog item), with Context() as context and the slot wrapped in Guard: a slot
+    // reaches this object only while it holds the widget.
     virtual void ConnectWidget() {}
     QObject* Context() const;
+    template <class Function>
+    auto Guard(Function function)
+    {
+        return [bridge = QPointer<QObject>(Context()), window = this, function](auto&&... args) {
+            if (!StillBound(bridge, window))
+                return;
+            if constexpr (std::is_invocable_v<const Function&, decltype(args)...>)
+                function(args...);
+            else
+                function(); // the slot does not want the signal's arguments
+        };
+    }
     // Whether this kind of window can take over a widget made for another window object.
     virtual bool CanAdopt(const QWidget* widget) const;
     // Plain windows paint through OnEraseBkgnd/OnPaint; controls let Qt paint them.
@@ -262,6 +276,7 @@ protected:
     void ForwardInputOf(QWidget* part);
 
 private:
+    static bool StillBound(const QPointer<QObject>& bridge, const CWnd* window);
     friend class platform::WndBridge;
     friend class CPaintDC;
     friend class CClientDC;

@@ -149,9 +149,13 @@ QImage* CWnd::Overlay()
     if (!m_widget)
         return nullptr;
     if (!m_overlay || m_overlay->size() != m_widget->size()) {
-        m_overlay = std::make_unique<QImage>(m_widget->size().expandedTo(QSize(1, 1)),
-                                             QImage::Format_ARGB32_Premultiplied);
-        m_overlay->fill(Qt::transparent);
+        // What the window shows now, so that drawing that inverts (tracking lines) inverts
+        // what is there and comes back to it when drawn twice.
+        auto overlay = std::make_unique<QImage>(m_widget->size().expandedTo(QSize(1, 1)),
+                                                QImage::Format_ARGB32_Premultiplied);
+        overlay->fill(Qt::transparent);
+        m_widget->render(overlay.get(), QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        m_overlay = std::move(overlay);
     }
     return m_overlay.get();
 }
@@ -241,6 +245,7 @@ void CWnd::DispatchSize()
     if (size == m_lastSize)
         return;
     m_lastSize = size;
+    m_overlay.reset(); // it showed the window as it was
     const UINT type = m_widget->isMaximized() ? SIZE_MAXIMIZED
                       : m_widget->isMinimized() ? SIZE_MINIMIZED : SIZE_RESTORED;
     OnSize(type, size.cx, size.cy);
