@@ -5,6 +5,7 @@
 #include "platform/ui/draw/GdiObjects.h"
 #include "platform/ui/window/Menu.h"
 #include "platform/ui/window/StringTable.h"
+#include "platform/ui/window/Wnd.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
 
@@ -44,6 +45,12 @@ TEST(Resources, TheMainMenuAcceleratorsStringsAndPicturesAreThere)
     ASSERT_TRUE(tree.LoadBitmap(IDB_TREE_STATES));
     EXPECT_EQ(tree.GetSize(), CSize(6 * 16, 16));
     EXPECT_EQ(tree.Image().pixelColor(0, 0), QColor(0, 0, 255));
+
+    CWnd window;
+    ASSERT_TRUE(window.Create(nullptr, "", 0, CRect(0, 0, 50, 50), nullptr, 0));
+    EXPECT_TRUE(window.SetIcon(IDI_ZOD));
+    EXPECT_FALSE(window.GetWidget()->windowIcon().isNull());
+    EXPECT_FALSE(window.SetIcon(4242));
 }
 
 TEST(Resources, DialogTemplatesHaveDistinctIdsAndControlsInsideTheirDialog)

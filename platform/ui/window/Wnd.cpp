@@ -3,10 +3,13 @@
 
 #include "platform/ui/window/InputState.h"
 #include "platform/ui/window/Menu.h"
+#include "platform/ui/window/ResourceRegistry.h"
 #include "platform/ui/window/WinText.h"
 #include "platform/ui/window/WndBridge.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -354,6 +357,15 @@ void CWnd::SetFont(CFont* font, bool redraw)
 CFont* CWnd::GetFont() const
 {
     return m_font ? m_font : platform::StockFont();
+}
+
+bool CWnd::SetIcon(UINT resourceId)
+{
+    const BitmapResource* picture = platform::ResourceRegistry<BitmapResource>::Find(resourceId);
+    if (!m_widget || !picture || !picture->xpm)
+        return false;
+    m_widget->setWindowIcon(QIcon(QPixmap(picture->xpm)));
+    return true;
 }
 
 bool CWnd::SetMenu(CMenu*)

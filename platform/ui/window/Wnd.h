@@ -150,6 +150,8 @@ public:
     int GetWindowTextLength() const;
     void SetFont(CFont* font, bool redraw = true);
     CFont* GetFont() const; // the stock GUI font when none was set
+    // The window's icon: the picture registered under the id; false when there is none.
+    bool SetIcon(UINT resourceId);
 
     // Moves values between the controls and the members named in DoDataExchange: to the
     // controls, or (save) back, checking them; false, with the user told and the control
