@@ -67,6 +67,18 @@ void ExchangeNumber(CDataExchange* dx, UINT id, Number& value, const char* failu
         value = parsed;
 }
 
+// The selected line of a list or combo box.
+template <class Control>
+void ExchangeIndex(CDataExchange* dx, UINT id, int& index)
+{
+    if (auto* control = dynamic_cast<Control*>(dx->PrepareCtrl(id))) {
+        if (dx->m_bSaveAndValidate)
+            index = control->GetCurSel();
+        else
+            control->SetCurSel(index);
+    }
+}
+
 } // namespace
 
 CDataExchange::CDataExchange(CWnd* dialog, bool saveAndValidate)
@@ -149,12 +161,7 @@ void DDX_Radio(CDataExchange* dx, UINT id, int& value)
 
 void DDX_CBIndex(CDataExchange* dx, UINT id, int& index)
 {
-    if (auto* box = dynamic_cast<CComboBox*>(dx->PrepareCtrl(id))) {
-        if (dx->m_bSaveAndValidate)
-            index = box->GetCurSel();
-        else
-            box->SetCurSel(index);
-    }
+    ExchangeIndex<CComboBox>(dx, id, index);
 }
 
 void DDX_CBString(CDataExchange* dx, UINT id, std::string& value)
@@ -175,12 +182,7 @@ void DDX_CBString(CDataExchange* dx, UINT id, std::string& value)
 
 void DDX_LBIndex(CDataExchange* dx, UINT id, int& index)
 {
-    if (auto* list = dynamic_cast<CListBox*>(dx->PrepareCtrl(id))) {
-        if (dx->m_bSaveAndValidate)
-            index = list->GetCurSel();
-        else
-            list->SetCurSel(index);
-    }
+    ExchangeIndex<CListBox>(dx, id, index);
 }
 
 void DDV_MaxChars(CDataExchange* dx, const std::string& value, int count)

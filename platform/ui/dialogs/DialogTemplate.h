@@ -88,18 +88,18 @@ constexpr DialogItemTemplate Item(ControlClass kind, const char* text, UINT id, 
 {
     return {kind, text, id, style | WS_VISIBLE, x, y, cx, cy, exStyle};
 }
-// Left, right and centred labels.
+// Labels: left-aligned, right-aligned (SS_RIGHT) or centred (SS_CENTER) in style.
 constexpr DialogItemTemplate LText(const char* text, UINT id, int x, int y, int cx, int cy, DWORD style = 0)
 {
-    return Item(ControlClass::Static, text, id, 0x0000 | WS_GROUP | style, x, y, cx, cy);
+    return Item(ControlClass::Static, text, id, WS_GROUP | style, x, y, cx, cy);
 }
-constexpr DialogItemTemplate RText(const char* text, UINT id, int x, int y, int cx, int cy, DWORD style = 0)
+constexpr DialogItemTemplate RText(const char* text, UINT id, int x, int y, int cx, int cy)
 {
-    return Item(ControlClass::Static, text, id, 0x0002 | WS_GROUP | style, x, y, cx, cy);
+    return LText(text, id, x, y, cx, cy, 0x0002);
 }
-constexpr DialogItemTemplate CText(const char* text, UINT id, int x, int y, int cx, int cy, DWORD style = 0)
+constexpr DialogItemTemplate CText(const char* text, UINT id, int x, int y, int cx, int cy)
 {
-    return Item(ControlClass::Static, text, id, 0x0001 | WS_GROUP | style, x, y, cx, cy);
+    return LText(text, id, x, y, cx, cy, 0x0001);
 }
 constexpr DialogItemTemplate EditText(UINT id, int x, int y, int cx, int cy, DWORD style = 0x0080)
 {

@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QMenu>
 #include <QPointer>
 #include <QTimer>
 
@@ -65,28 +64,6 @@ void ActionCmdUI::SetText(const std::string& text)
     const QString old = m_action->text();
     const qsizetype tab = old.indexOf(QLatin1Char('\t'));
     m_action->setText(ToQString(text) + (tab >= 0 ? old.mid(tab) : QString()));
-}
-
-namespace {
-
-void UpdateActionList(const QList<QAction*>& actions, CCmdTarget& router)
-{
-    for (QAction* action : actions) {
-        if (QMenu* menu = action->menu())
-            UpdateActionList(menu->actions(), router);
-        if (CommandIdOf(action) == 0)
-            continue;
-        ActionCmdUI element(action);
-        element.DoUpdate(&router, true);
-    }
-}
-
-} // namespace
-
-void UpdateActions(QWidget* owner, CCmdTarget& router)
-{
-    if (owner)
-        UpdateActionList(owner->actions(), router);
 }
 
 MenuCmdUI::MenuCmdUI(CMenu& menu, UINT index) : CCmdUI(menu.GetMenuItemID(int(index)))

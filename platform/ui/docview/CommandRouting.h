@@ -8,7 +8,6 @@
 
 class QAction;
 class QObject;
-class QWidget;
 
 namespace platform {
 
@@ -36,10 +35,6 @@ public:
 private:
     QAction* m_action;
 };
-
-// Runs the update handlers of every action with a command id among the widget's actions and
-// those of its menus and sub-menus; an action whose command nobody handles is disabled.
-void UpdateActions(QWidget* owner, CCmdTarget& router);
 
 // A menu item as the element of an update pass.
 class MenuCmdUI : public CCmdUI {

@@ -311,11 +311,3 @@ TEST_F(ControlsTest, ScrollBarKeepsWindowsRangeSemanticsAndAsksTheParent)
     bar.SetScrollInfo(&extreme); // no overflow
     EXPECT_EQ(bar.GetScrollLimit(), -2147483647);
 }
-
-TEST_F(ControlsTest, StaticTextAndWindowsTextConversion)
-{
-    CStatic label;
-    ASSERT_TRUE(label.Create(nullptr, "\x93quoted\x94 \x80", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &form, 60));
-    EXPECT_EQ(label.GetWindowText(), "\x93quoted\x94 \x80");
-    EXPECT_EQ(label.GetWindowTextLength(), 10);
-}

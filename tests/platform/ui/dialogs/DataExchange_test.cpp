@@ -54,14 +54,17 @@ struct ProxyDialog : CDialog {
     }
 };
 
-} // namespace
-
-TEST(DataExchange, ValuesGoIntoTheControlsAndComeBackCheckedOnOk)
-{
+struct DataExchange : ::testing::Test {
     platform::ResourceRegistration<DialogTemplate> registered{kTemplate};
     platform::ScriptedModalServices script;
-    platform::ScopedModalServices installed(script);
+    platform::ScopedModalServices installed{script};
     ProxyDialog dialog;
+};
+
+} // namespace
+
+TEST_F(DataExchange, ValuesGoIntoTheControlsAndComeBackCheckedOnOk)
+{
     script.AnswerDialog([&](platform::ModalDialog&) {
         auto* port = dynamic_cast<CEdit*>(dialog.GetDlgItem(kPort));
         EXPECT_EQ(dialog.GetDlgItem(kName)->GetWindowText(), "proxy.example");
@@ -91,12 +94,8 @@ TEST(DataExchange, ValuesGoIntoTheControlsAndComeBackCheckedOnOk)
     EXPECT_EQ(dialog.format, 2);
 }
 
-TEST(DataExchange, TooLongATextIsRefused)
+TEST_F(DataExchange, TooLongATextIsRefused)
 {
-    platform::ResourceRegistration<DialogTemplate> registered{kTemplate};
-    platform::ScriptedModalServices script;
-    platform::ScopedModalServices installed(script);
-    ProxyDialog dialog;
     script.AnswerDialog([&](platform::ModalDialog&) {
         EXPECT_EQ(dynamic_cast<CEdit*>(dialog.GetDlgItem(kName))->GetLimitText(), 20u);
         dialog.GetDlgItem(kName)->SetWindowText(std::string(21, 'x'));

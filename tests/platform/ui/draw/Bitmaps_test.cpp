@@ -50,6 +50,16 @@ TEST_P(RasterOperation, CombinesSourceAndTargetBitByBit)
     EXPECT_EQ(target.At(3, 3), kTarget); // outside the copy
 }
 
+TEST(RasterOperations, WithoutASourceOrAnOperationOfferedNothingIsCopied)
+{
+    MemoryDC target(4, 4, kTarget);
+    CDC noBitmap;
+    EXPECT_FALSE(target.dc.BitBlt(0, 0, 2, 2, &noBitmap, 0, 0, SRCCOPY));
+    EXPECT_FALSE(target.dc.BitBlt(0, 0, 2, 2, nullptr, 0, 0, SRCAND));
+    EXPECT_FALSE(target.dc.BitBlt(0, 0, 2, 2, &target.dc, 0, 0, 0x00123456));
+    EXPECT_EQ(target.At(0, 0), kTarget);
+}
+
 INSTANTIATE_TEST_SUITE_P(Rops, RasterOperation, ::testing::Values(
     RopCase{SRCCOPY, kSource},
     RopCase{SRCAND, RGB(0x33 & 0x0F, 0x55 & 0xF0, 0xF0 & 0x3C)},

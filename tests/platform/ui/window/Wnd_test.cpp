@@ -169,15 +169,6 @@ TEST_F(WndTest, TabGoesToTheWindowOnlyWhenItAsksForIt)
     EXPECT_EQ(child.log.front(), "keydown 9");
 }
 
-TEST_F(WndTest, ModifierStateFollowsInput)
-{
-    QTest::keyPress(W(), Qt::Key_Shift, Qt::ShiftModifier);
-    EXPECT_LT(GetKeyState(VK_SHIFT), 0);
-    EXPECT_GE(GetKeyState(VK_CONTROL), 0);
-    QTest::keyRelease(W(), Qt::Key_Shift, Qt::NoModifier);
-    EXPECT_GE(GetKeyState(VK_SHIFT), 0);
-}
-
 TEST_F(WndTest, WheelStepsAccumulateToWholeNotches)
 {
     auto wheel = [&](int dy) {
