@@ -357,7 +357,9 @@ TEST_F(WndTest, DestroyingAParentDestroysChildWindowsFirst)
     ASSERT_TRUE(parent.Create(nullptr, "", WS_CHILD, CRect(0, 0, 10, 10), &frame, 11));
     ASSERT_TRUE(kid.Create(nullptr, "", WS_CHILD, CRect(0, 0, 5, 5), &parent, 12));
     parent.DestroyWindow();
-    EXPECT_EQ(order, (std::vector<std::string>{"parent", "kid"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"parent", "kid"})); // each once
+    kid.DestroyWindow();
+    EXPECT_EQ(order.size(), 2u);
     EXPECT_FALSE(kid.IsWindow());
     EXPECT_EQ(frame.GetDlgItem(12), nullptr);
 }
