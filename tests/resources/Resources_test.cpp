@@ -65,8 +65,9 @@ TEST(Resources, DialogTemplatesHaveDistinctIdsAndControlsInsideTheirDialog)
             EXPECT_TRUE(item.id == 0 || ids.insert(item.id).second) << id << " " << item.id;
             EXPECT_GE(item.x, 0);
             EXPECT_LE(item.x + item.cx, dialogTemplate->cx) << id << " " << item.id;
-            if (item.kind != ControlClass::ComboBox)
+            if (item.kind != ControlClass::ComboBox) {
                 EXPECT_LE(item.y + item.cy, dialogTemplate->cy) << id << " " << item.id;
+            }
         }
     }
 }

@@ -47,9 +47,6 @@ private:
     int& m_depth;
 };
 
-// The MK_* flags of mouse buttons and modifier keys.
-UINT MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
-
 // The widget of a plain window. Windows hear every mouse move, buttons down or not.
 class WndWidget : public QWidget {
 public:

@@ -57,6 +57,11 @@ bool WndBridge::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
+} // namespace platform
+
+namespace {
+
+// The MK_* flags of mouse buttons and modifier keys.
 UINT MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
     UINT flags = 0;
@@ -68,7 +73,7 @@ UINT MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
     return flags;
 }
 
-} // namespace platform
+} // namespace
 
 void CWnd::ForwardInputOf(QWidget* part)
 {
@@ -165,7 +170,7 @@ bool CWnd::DispatchMouse(QEvent* event)
     auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint position = mouse->position().toPoint() - ClientOrigin();
     const CPoint point(position.x(), position.y());
-    const UINT flags = platform::MouseFlags(mouse->buttons(), mouse->modifiers());
+    const UINT flags = MouseFlags(mouse->buttons(), mouse->modifiers());
     const bool left = mouse->button() == Qt::LeftButton;
     const bool right = mouse->button() == Qt::RightButton;
     CWnd* previous = platform::MouseEventWindow();
@@ -213,7 +218,7 @@ bool CWnd::DispatchWheel(QEvent* event, bool part)
     // Several notches in one event are passed on together, as one delta.
     whole = std::clamp(whole, -32640, 32640);
     const bool passed = PassedOn([&] {
-        OnMouseWheel(platform::MouseFlags(wheel->buttons(), wheel->modifiers()), short(whole),
+        OnMouseWheel(MouseFlags(wheel->buttons(), wheel->modifiers()), short(whole),
                      CPoint(global.x(), global.y()));
     });
     // A part (a scroll area's viewport) hands the wheel to its own scrolling.

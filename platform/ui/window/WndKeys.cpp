@@ -16,7 +16,7 @@ constexpr UINT kKeyWasDown = 0x4000;
 
 } // namespace
 
-bool CWnd::IsFromDescendant(const QEvent*) const
+bool CWnd::KeyIsFromDescendant() const
 {
     // Keys go to the focus window first; one that reaches its ancestors was left by it to the
     // dialog around it, and is none of theirs to handle.
@@ -27,7 +27,7 @@ bool CWnd::IsFromDescendant(const QEvent*) const
 bool CWnd::DispatchKey(QEvent* event)
 {
     auto* key = static_cast<QKeyEvent*>(event);
-    if (IsFromDescendant(event))
+    if (KeyIsFromDescendant())
         return false;
     const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
     if (tab && !(OnGetDlgCode() & (DLGC_WANTTAB | DLGC_WANTALLKEYS)))
