@@ -1,8 +1,14 @@
+# The headers the Qt-using layers and their tests include most, compiled once per target so
+# that every source file does not parse them again.
+set(ZOD_QT_PCH <QWidget> <QString> <QObject> <QPainter> <QImage> <QEvent> <QPointer>
+    <functional> <map> <memory> <string> <vector>)
+
 # A layer is one static library made of the sources in its folder and the sub-folders named
 # in SUBDIRS, or with RECURSE in every sub-folder (otherwise sub-folders are layers of their
 # own). Globbing lets a new file, or with RECURSE a new sub-folder, join its layer without edits.
+# QT_PCH: the layer uses Qt and gets the precompiled headers above.
 function(zod_layer target)
-  cmake_parse_arguments(ARG "RECURSE" "" "LINK;SUBDIRS" ${ARGN})
+  cmake_parse_arguments(ARG "RECURSE;QT_PCH" "" "LINK;SUBDIRS" ${ARGN})
   set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   foreach(dir ${ARG_SUBDIRS})
     list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
@@ -16,6 +22,9 @@ function(zod_layer target)
     add_library(${target} STATIC ${sources})
     target_link_libraries(${target} PUBLIC ${ARG_LINK})
     target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    if(ARG_QT_PCH)
+      target_precompile_headers(${target} PRIVATE ${ZOD_QT_PCH})
+    endif()
   else()
     # A layer with headers only (or none yet) still carries its dependencies.
     add_library(${target} INTERFACE)
@@ -35,6 +44,7 @@ function(zod_test_folder name)
   if(ARG_QT)
     add_executable(${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/support/QtTestMain.cpp)
     target_link_libraries(${name} PRIVATE ${ARG_LINK} Qt6::Widgets GTest::gtest GTest::gmock)
+    target_precompile_headers(${name} PRIVATE ${ZOD_QT_PCH} <gtest/gtest.h>)
   else()
     add_executable(${name} ${sources})
     target_link_libraries(${name} PRIVATE ${ARG_LINK} GTest::gtest GTest::gmock GTest::gtest_main)

@@ -1,22 +1,31 @@
 #include "submit/BidSubmitSheet.h"
 
-#include <QDialog>
-#include <QLabel>
-#include <QVBoxLayout>
+#include "platform/ui/dialogs/DialogTemplate.h"
 
-CUnavailableSubmissionPage::CUnavailableSubmissionPage()
-    : CPropertyPage(0, "Internet Submission")
+namespace {
+
+constexpr UINT kUnavailablePageId = 9001;
+constexpr UINT kUnavailableTextId = 9002;
+
+const DialogItemTemplate kUnavailableItems[] = {
+    dlg::LText("Internet submission is not available in this build.", kUnavailableTextId, 14, 14,
+               220, 20),
+};
+const DialogTemplate kUnavailablePage{kUnavailablePageId, "Internet Submission", 250, 60,
+                                      "MS Sans Serif", 8, kUnavailableItems,
+                                      std::size(kUnavailableItems)};
+
+UINT RegisteredPage()
 {
+    static const platform::ResourceRegistration<DialogTemplate> registration{kUnavailablePage};
+    return kUnavailablePageId;
 }
 
-bool CUnavailableSubmissionPage::OnInitDialog()
+} // namespace
+
+CUnavailableSubmissionPage::CUnavailableSubmissionPage()
+    : CPropertyPage(RegisteredPage(), "Internet Submission")
 {
-    auto* layout = new QVBoxLayout(ModalWindow());
-    auto* text = new QLabel(QStringLiteral("Internet submission is not available in this build."),
-                            ModalWindow());
-    text->setWordWrap(true);
-    layout->addWidget(text);
-    return true;
 }
 
 bool CUnavailableSubmissionPage::OnSetActive()

@@ -13,7 +13,6 @@ public:
     CUnavailableSubmissionPage();
 
 protected:
-    bool OnInitDialog() override;
     bool OnSetActive() override;
 };
 

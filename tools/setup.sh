@@ -22,9 +22,12 @@ install_packages() {
 
 # configure_and_build DIR [cmake options...]
 # ccache with the checkout as base dir: clones and work trees in other folders share hits.
+# The Qt layers use precompiled headers, which ccache takes only with these sloppiness
+# settings (the header is made just before the sources that include it).
 configure_and_build() {
   local dir=$1; shift
   export CCACHE_BASEDIR="$ROOT"
+  export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
   cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
     -DCMAKE_C_COMPILER_LAUNCHER=ccache "$@" >/dev/null
   cmake --build "$ROOT/$dir"

@@ -14,15 +14,12 @@ constexpr GridTypeId kCheckBoxId{0x5a, 0x47, 0x52, 0x44, 0x03, 0, 0, 0, 0, 0, 0,
 constexpr GridTypeId kArrowId{0x5a, 0x47, 0x52, 0x44, 0x04, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x04};
 
 constexpr int kNotHandled = 0;
-constexpr int kNoAnswer = -1;
 
 }  // namespace
 
 const char* CGridCellType::GetTypeName() const { return "Normal Cell Type (default)"; }
 const GridTypeId* CGridCellType::GetTypeGuid() const { return &kNormalId; }
 int CGridCellType::AdjustTextRect(RECT*) { return kNotHandled; }
-int CGridCellType::Extension6(int, int) { return kNoAnswer; }
-int CGridCellType::Extension7(int, int) { return kNoAnswer; }
 int CGridCellType::OnSystemColorsChanged() { return kNotHandled; }
 int CGridCellType::OnLeftButton(int, int, int, RECT*, POINT*) { return kNotHandled; }
 int CGridCellType::OnRightButton(int, int, int, RECT*, POINT*) { return kNotHandled; }

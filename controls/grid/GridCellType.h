@@ -18,8 +18,6 @@ public:
     virtual const char* GetTypeName() const;
     virtual const GridTypeId* GetTypeGuid() const;
     virtual int AdjustTextRect(RECT* rect);
-    virtual int Extension6(int first, int second);
-    virtual int Extension7(int first, int second);
     virtual int OnSystemColorsChanged();
     virtual int OnLeftButton(int column, int row, int down, RECT* rect, POINT* point);
     virtual int OnRightButton(int column, int row, int down, RECT* rect, POINT* point);

@@ -70,15 +70,10 @@ int CGridCtrl::OnCreate(CREATESTRUCT* create)
 
 int CGridCtrl::AttachToDialogItem(UINT id, CWnd* parent)
 {
-    CWnd* item = parent ? parent->GetDlgItem(id) : nullptr;
-    if (!item || IsWindow() || item == this)
-        return 1;
     // The grid takes over the dialog's own window for the item, keeping its place and id.
-    QWidget* widget = item->Detach();
-    if (!Attach(widget, id)) {
-        item->Attach(widget, id);
+    if (IsWindow() || !SubclassDlgItem(id, parent))
         return 1;
-    }
+    ModifyStyle(0, WS_CLIPCHILDREN | WS_BORDER | WS_TABSTOP);
     CreateSections();
     OnGridSetup();
     OnSetupSheet(0);

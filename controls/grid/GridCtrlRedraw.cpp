@@ -4,7 +4,7 @@
 #include "controls/grid/GridDataSource.h"
 #include "controls/grid/GridInfo.h"
 #include "controls/grid/GridSections.h"
-#include "platform/ui/window/InputState.h"
+#include "platform/ui/window/VirtualKeys.h"
 
 bool CGridCtrl::IsPaintOn() const
 {
@@ -83,8 +83,7 @@ void CGridCtrl::TakeCurrentFromTarget()
     }
     unsigned keyFlags = info->m_mouseDownButtons;
     if (info->m_mouseDownFlag == GRID_INPUT_KEYBOARD) {
-        const Qt::KeyboardModifiers modifiers = platform::CurrentModifiers();
-        keyFlags = (modifiers & Qt::ShiftModifier ? MK_SHIFT : 0) | (modifiers & Qt::ControlModifier ? MK_CONTROL : 0);
+        keyFlags = (GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0) | (GetKeyState(VK_CONTROL) < 0 ? MK_CONTROL : 0);
     }
     selection.ReactToMove(info->m_targetColumn, info->m_targetRow, info->m_mouseDownFlag, keyFlags);
     selection.GetCurrentCell(&info->m_currentColumn, &info->m_currentRow);

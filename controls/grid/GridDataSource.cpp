@@ -7,17 +7,8 @@ constexpr int kYes = 1;
 
 CGridDataSource::~CGridDataSource() = default;
 
-int CGridDataSource::Extension1(int, int) { return kNotSupported; }
-int CGridDataSource::Extension2(int, int) { return kNotSupported; }
-int CGridDataSource::Extension3() { return kNotSupported; }
-int CGridDataSource::Extension4() { return kNotSupported; }
-int CGridDataSource::Extension5(int, int) { return kNotSupported; }
 int CGridDataSource::RowCount() { return kNotSupported; }
 int CGridDataSource::ColumnCount() { return kNotSupported; }
-int CGridDataSource::Extension8(int, int) { return kNotSupported; }
-int CGridDataSource::Extension9(int, int) { return kNotSupported; }
-int CGridDataSource::Extension10(int, int) { return kNotSupported; }
-int CGridDataSource::Extension11(int, int) { return kNotSupported; }
 int CGridDataSource::AppendRow() { return kNotSupported; }
 int CGridDataSource::InsertRowAt(int) { return kNotSupported; }
 int CGridDataSource::AppendColumn() { return kNotSupported; }
@@ -32,18 +23,11 @@ int CGridDataSource::FindFirst(const std::string&, int*, int*, int) { return kNo
 int CGridDataSource::FindNext(const std::string&, int*, int*, int) { return kNotSupported; }
 int CGridDataSource::SortByColumns(const int*, int, int) { return kNotSupported; }
 int CGridDataSource::SortByColumn(int, int) { return kNotSupported; }
-int CGridDataSource::Extension26(int, int, int) { return kNotSupported; }
-int CGridDataSource::Extension27(int, int, int) { return kNotSupported; }
-int CGridDataSource::Extension28(int, int, int) { return kNotSupported; }
 int CGridDataSource::OnPastLastRow(int, int, int*) { return kNotSupported; }
 void CGridDataSource::OnCurrentRowChanged(int, int) {}
 void CGridDataSource::OnCurrentColumnChanged(int, int) {}
 int CGridDataSource::OnCanMoveCell(int, int, int, int) { return kYes; }
-int CGridDataSource::Extension33() { return kNotSupported; }
-int CGridDataSource::Extension34() { return kNotSupported; }
-int CGridDataSource::Extension35() { return kNotSupported; }
 int CGridDataSource::OnEditBegin(int, int, CWnd**) { return kYes; }
-int CGridDataSource::Query37(int, int, int, int) { return kYes; }
 int CGridDataSource::OnEditEnd(int, int, CWnd*, const std::string&, int) { return kYes; }
 int CGridDataSource::OnEditNextCell(int, int, int*, int*) { return kYes; }
 int CGridDataSource::FindPreviousFilledCell(int*, int) { return kNotSupported; }

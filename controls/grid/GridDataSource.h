@@ -1,7 +1,6 @@
 #pragma once
 // The interface through which a grid reads and writes every cell it shows. Results are
 // 0 for done, non-zero for not done; -1 means the source does not support the operation.
-// The order of the virtual operations is part of the interface: keep it.
 #include <string>
 
 class CGridCell;
@@ -15,18 +14,8 @@ public:
     CGridDataSource& operator=(const CGridDataSource&) = delete;
 
     virtual ~CGridDataSource();
-    // Room for operations no source of ours implements; they answer "not supported".
-    virtual int Extension1(int first, int second);
-    virtual int Extension2(int first, int second);
-    virtual int Extension3();
-    virtual int Extension4();
-    virtual int Extension5(int first, int second);
     virtual int RowCount();
     virtual int ColumnCount();
-    virtual int Extension8(int first, int second);
-    virtual int Extension9(int first, int second);
-    virtual int Extension10(int first, int second);
-    virtual int Extension11(int first, int second);
     virtual int AppendRow();
     virtual int InsertRowAt(int row);
     virtual int AppendColumn();
@@ -41,20 +30,13 @@ public:
     virtual int FindNext(const std::string& text, int* column, int* row, int flags);
     virtual int SortByColumns(const int* columns, int count, int flags);
     virtual int SortByColumn(int column, int flags);
-    virtual int Extension26(int first, int second, int third);
-    virtual int Extension27(int first, int second, int third);
-    virtual int Extension28(int first, int second, int third);
     // A move targets a row at or past the row count; the source may add rows and set *flag.
     virtual int OnPastLastRow(int rowCount, int rowsMissing, int* flag);
     virtual void OnCurrentRowChanged(int oldRow, int newRow);
     virtual void OnCurrentColumnChanged(int oldColumn, int newColumn);
     // Anything but 1 refuses the move.
     virtual int OnCanMoveCell(int oldColumn, int oldRow, int newColumn, int newRow);
-    virtual int Extension33();
-    virtual int Extension34();
-    virtual int Extension35();
     virtual int OnEditBegin(int column, int row, CWnd** editor);
-    virtual int Query37(int first, int second, int third, int fourth);
     virtual int OnEditEnd(int column, int row, CWnd* editor, const std::string& text, int cancelled);
     virtual int OnEditNextCell(int column, int row, int* newColumn, int* newRow);
     virtual int FindPreviousFilledCell(int* column, int row);

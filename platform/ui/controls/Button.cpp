@@ -36,14 +36,33 @@ QWidget* CButton::CreateWidget(QWidget* parent, DWORD style)
         button = check;
     } else {
         auto* push = new QPushButton(parent);
-        push->setDefault(type == BS_DEFPUSHBUTTON);
         push->setAutoDefault(false);
         button = push;
     }
     button->setFocusPolicy(Qt::StrongFocus);
-    QObject::connect(button, &QAbstractButton::pressed, button, [this] { m_check = GetCheck(); });
-    QObject::connect(button, &QAbstractButton::clicked, button, [this] { Clicked(); });
     return button;
+}
+
+bool CButton::CanAdopt(const QWidget* widget) const
+{
+    return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QGroupBox*>(widget);
+}
+
+void CButton::ConnectWidget()
+{
+    auto* button = qobject_cast<QAbstractButton*>(GetWidget());
+    if (!button)
+        return;
+    QObject::connect(button, &QAbstractButton::pressed, Context(), Guard([this] { m_check = GetCheck(); }));
+    QObject::connect(button, &QAbstractButton::clicked, Context(), Guard([this] { Clicked(); }));
+}
+
+void CButton::ApplyStyle(DWORD oldStyle, DWORD oldExStyle)
+{
+    CWnd::ApplyStyle(oldStyle, oldExStyle);
+    // The default push button is the one Enter presses in a dialog.
+    if (auto* push = qobject_cast<QPushButton*>(GetWidget()))
+        push->setDefault(GetButtonStyle() == BS_DEFPUSHBUTTON);
 }
 
 bool CButton::IsRadio() const

@@ -31,10 +31,15 @@ public:
     int GetCheck() const;
     DWORD GetButtonStyle() const { return GetStyle() & BS_TYPEMASK; }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    std::string GetClassName() const override { return "Button"; }
 
 protected:
     QWidget* CreateWidget(QWidget* parent, DWORD style) override;
+    void ConnectWidget() override;
+    bool CanAdopt(const QWidget* widget) const override;
     bool PaintsItself() const override { return false; }
+    UINT CtlColorKind() const override { return CTLCOLOR_BTN; }
+    void ApplyStyle(DWORD oldStyle, DWORD oldExStyle) override;
     void SetWidgetText(const QString& text) override;
     QString WidgetText() const override;
 

@@ -1,7 +1,9 @@
 #include "platform/ui/controls/ComboBox.h"
 
+#include "platform/ui/controls/Edit.h"
 #include "platform/ui/window/WinText.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -9,12 +11,13 @@ namespace {
 
 class ComboWidget : public QComboBox {
 public:
-    ComboWidget(QWidget* parent, std::function<void()> dropping)
-        : QComboBox(parent), m_dropping(std::move(dropping)) {}
+    using QComboBox::QComboBox;
+    void SetDropping(std::function<void()> dropping) { m_dropping = std::move(dropping); }
 
     void showPopup() override
     {
-        m_dropping();
+        if (m_dropping)
+            m_dropping();
         QComboBox::showPopup();
     }
 
@@ -52,16 +55,54 @@ QComboBox* CComboBox::Box() const
 
 QWidget* CComboBox::CreateWidget(QWidget* parent, DWORD style)
 {
-    auto* box = new ComboWidget(parent, [this] { NotifyParent(CBN_DROPDOWN); });
+    auto* box = new ComboWidget(parent);
     box->setEditable((style & 3) != CBS_DROPDOWNLIST);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMaxVisibleItems(30);
-    QObject::connect(box, &QComboBox::activated, box, [this] { NotifyParent(CBN_SELCHANGE); });
-    if (QLineEdit* edit = box->lineEdit()) {
-        QObject::connect(edit, &QLineEdit::textEdited, box,
-                         [this] { NotifyParent(CBN_EDITCHANGE); });
-    }
     return box;
+}
+
+bool CComboBox::CanAdopt(const QWidget* widget) const
+{
+    return qobject_cast<const QComboBox*>(widget) != nullptr;
+}
+
+CComboBox::CComboBox() = default;
+CComboBox::~CComboBox() = default;
+
+void CComboBox::ConnectWidget()
+{
+    QComboBox* box = Box();
+    if (auto* dropping = dynamic_cast<ComboWidget*>(box))
+        dropping->SetDropping(Guard([this] { NotifyParent(CBN_DROPDOWN); }));
+    QObject::connect(box, &QComboBox::activated, Context(), Guard([this] { NotifyParent(CBN_SELCHANGE); }));
+    QLineEdit* edit = box->lineEdit();
+    if (!edit)
+        return;
+    // Typing, not text the program or the list puts there, is an edit change.
+    QObject::connect(edit, &QLineEdit::textEdited, Context(), Guard([this] {
+        NotifyParent(CBN_EDITUPDATE);
+        NotifyParent(CBN_EDITCHANGE);
+    }));
+    // The edit part is a window of its own, as on Windows: dialog item 1001 of the combo box.
+    m_editPart = std::make_unique<CEdit>();
+    m_editPart->Attach(edit, kComboEditId);
+}
+
+bool CComboBox::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (LOWORD(wParam) != kComboEditId)
+        return CWnd::OnCommand(wParam, lParam);
+    // The edit part's focus is the combo box's; its text changes are told as edits above.
+    switch (HIWORD(wParam)) {
+    case EN_SETFOCUS: NotifyParent(CBN_SETFOCUS); break;
+    case EN_KILLFOCUS:
+        if (!GetWidget() || !GetWidget()->isAncestorOf(QApplication::focusWidget()))
+            NotifyParent(CBN_KILLFOCUS);
+        break;
+    default: break;
+    }
+    return true;
 }
 
 int CComboBox::AddString(std::string_view text)

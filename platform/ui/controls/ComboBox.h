@@ -15,11 +15,17 @@ constexpr DWORD CBS_DROPDOWNLIST = 0x0003;
 constexpr DWORD CBS_AUTOHSCROLL = 0x0040;
 constexpr DWORD CBS_SORT = 0x0100;
 constexpr int CB_ERR = -1;
+// The dialog item id of an editable combo box's edit part.
+constexpr UINT kComboEditId = 1001;
 
+class CEdit;
 class QComboBox;
 
 class CComboBox : public CWnd {
 public:
+    CComboBox();
+    ~CComboBox() override;
+
     int AddString(std::string_view text); // sorted place with CBS_SORT
     int InsertString(int index, std::string_view text); // -1 appends
     int DeleteString(int index); // the count left, or CB_ERR
@@ -38,18 +44,25 @@ public:
     void LimitText(int maxChars);
     void ShowDropDown(bool show = true);
 
+    std::string GetClassName() const override { return "ComboBox"; }
     void OnSetFocus(CWnd* losing) override;
     void OnKillFocus(CWnd* gaining) override;
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 protected:
     QWidget* CreateWidget(QWidget* parent, DWORD style) override;
+    void ConnectWidget() override;
+    bool CanAdopt(const QWidget* widget) const override;
     bool PaintsItself() const override { return false; }
+    UINT CtlColorKind() const override { return CTLCOLOR_EDIT; }
     void SetWidgetText(const QString& text) override;
     QString WidgetText() const override;
 
 private:
     QComboBox* Box() const;
     bool ValidIndex(int index) const { return index >= 0 && index < GetCount(); }
+
+    std::unique_ptr<CEdit> m_editPart;
 };
 
 namespace platform {

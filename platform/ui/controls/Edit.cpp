@@ -16,37 +16,64 @@ constexpr int kNoLimit = INT_MAX;
 
 QLineEdit* CEdit::Line() const
 {
-    return m_multiLine ? nullptr : static_cast<QLineEdit*>(GetWidget());
+    return qobject_cast<QLineEdit*>(GetWidget());
 }
 
 QPlainTextEdit* CEdit::Multi() const
 {
-    return m_multiLine ? static_cast<QPlainTextEdit*>(GetWidget()) : nullptr;
+    return qobject_cast<QPlainTextEdit*>(GetWidget());
 }
 
 QWidget* CEdit::CreateWidget(QWidget* parent, DWORD style)
 {
-    m_multiLine = style & ES_MULTILINE;
-    QWidget* widget;
-    if (m_multiLine) {
+    if (style & ES_MULTILINE) {
         auto* edit = new QPlainTextEdit(parent);
         edit->setLineWrapMode(style & WS_HSCROLL ? QPlainTextEdit::NoWrap
                                                  : QPlainTextEdit::WidgetWidth);
-        QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this] { TextChanged(); });
-        widget = edit;
-    } else {
-        auto* edit = new QLineEdit(parent);
-        edit->setMaxLength(kNoLimit); // the limit binds typing only, never text set by the program
-        edit->setAlignment((style & 3) == ES_RIGHT    ? Qt::AlignRight
+        edit->setTabChangesFocus(true); // Tab is the dialog's, as in a Windows edit
+        return edit;
+    }
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(kNoLimit); // the limit binds typing only, never text set by the program
+    return edit;
+}
+
+bool CEdit::CanAdopt(const QWidget* widget) const
+{
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget);
+}
+
+void CEdit::ConnectWidget()
+{
+    if (QLineEdit* line = Line())
+        QObject::connect(line, &QLineEdit::textChanged, Context(), Guard([this] { TextChanged(); }));
+    else if (QPlainTextEdit* multi = Multi())
+        QObject::connect(multi, &QPlainTextEdit::textChanged, Context(), Guard([this] { TextChanged(); }));
+    GetWidget()->setFocusPolicy(Qt::StrongFocus);
+    m_lastText = WidgetText();
+}
+
+void CEdit::ApplyStyle(DWORD oldStyle, DWORD oldExStyle)
+{
+    CWnd::ApplyStyle(oldStyle, oldExStyle);
+    const DWORD style = GetStyle();
+    const bool framed = (style & WS_BORDER) || (GetExStyle() & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
+    GetWidget()->setProperty("readOnly", bool(style & ES_READONLY));
+    if (QLineEdit* line = Line()) {
+        line->setAlignment((style & 3) == ES_RIGHT    ? Qt::AlignRight
                            : (style & 3) == ES_CENTER ? Qt::AlignHCenter
                                                       : Qt::AlignLeft);
-        QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { TextChanged(); });
-        widget = edit;
+        line->setFrame(framed);
+        line->setEchoMode(style & ES_PASSWORD ? QLineEdit::Password : QLineEdit::Normal);
+    } else if (QPlainTextEdit* multi = Multi()) {
+        multi->setFrameShape(framed ? QFrame::StyledPanel : QFrame::NoFrame);
     }
-    if (style & ES_READONLY)
-        widget->setProperty("readOnly", true);
-    widget->setFocusPolicy(Qt::StrongFocus);
-    return widget;
+}
+
+UINT CEdit::CtlColorKind() const
+{
+    // A read-only edit is coloured like a static, as on Windows.
+    return GetStyle() & ES_READONLY ? CTLCOLOR_STATIC : CTLCOLOR_EDIT;
 }
 
 void CEdit::TextChanged()
@@ -55,6 +82,8 @@ void CEdit::TextChanged()
     if (!m_settingText && EnforceLimit() && WidgetText() == m_lastText)
         return;
     m_lastText = WidgetText();
+    // Before the new text is shown, then after: the order a Windows edit tells its parent.
+    NotifyParent(EN_UPDATE);
     NotifyParent(EN_CHANGE);
 }
 
@@ -181,13 +210,20 @@ void CEdit::ReplaceSel(std::string_view text, bool)
 
 void CEdit::SetReadOnly(bool readOnly)
 {
-    if (GetWidget())
-        GetWidget()->setProperty("readOnly", readOnly);
+    ModifyStyle(readOnly ? 0 : ES_READONLY, readOnly ? ES_READONLY : 0);
 }
 
 bool CEdit::IsReadOnly() const
 {
-    return GetWidget() && GetWidget()->property("readOnly").toBool();
+    return GetStyle() & ES_READONLY;
+}
+
+void CEdit::ScrollCaret()
+{
+    if (QPlainTextEdit* multi = Multi())
+        multi->ensureCursorVisible();
+    else if (QLineEdit* line = Line())
+        line->setCursorPosition(line->cursorPosition());
 }
 
 void CEdit::Clear()
@@ -238,6 +274,7 @@ LRESULT CEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case EM_LIMITTEXT: SetLimitText(UINT(wParam)); return 0;
     case EM_SETREADONLY: SetReadOnly(wParam != 0); return 1;
+    case EM_SCROLLCARET: ScrollCaret(); return 1;
     case WM_CLEAR: Clear(); return 0;
     case WM_CUT: Cut(); return 0;
     case WM_COPY: Copy(); return 0;

@@ -10,6 +10,7 @@ constexpr DWORD ES_LEFT = 0x0000;
 constexpr DWORD ES_CENTER = 0x0001;
 constexpr DWORD ES_RIGHT = 0x0002;
 constexpr DWORD ES_MULTILINE = 0x0004;
+constexpr DWORD ES_PASSWORD = 0x0020;
 constexpr DWORD ES_AUTOVSCROLL = 0x0040;
 constexpr DWORD ES_AUTOHSCROLL = 0x0080;
 constexpr DWORD ES_READONLY = 0x0800;
@@ -17,6 +18,7 @@ constexpr DWORD ES_WANTRETURN = 0x1000;
 
 constexpr UINT EM_GETSEL = 0x00B0;
 constexpr UINT EM_SETSEL = 0x00B1;
+constexpr UINT EM_SCROLLCARET = 0x00B7;
 constexpr UINT EM_REPLACESEL = 0x00C2;
 constexpr UINT EM_LIMITTEXT = 0x00C5;
 constexpr UINT EM_SETREADONLY = 0x00CF;
@@ -44,14 +46,20 @@ public:
     void Copy();
     void Cut();
     void Paste();
+    void ScrollCaret(); // brings the caret into view
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    std::string GetClassName() const override { return "Edit"; }
 
     void OnSetFocus(CWnd* losing) override;
     void OnKillFocus(CWnd* gaining) override;
 
 protected:
     QWidget* CreateWidget(QWidget* parent, DWORD style) override;
+    void ConnectWidget() override;
+    bool CanAdopt(const QWidget* widget) const override;
     bool PaintsItself() const override { return false; }
+    UINT CtlColorKind() const override;
+    void ApplyStyle(DWORD oldStyle, DWORD oldExStyle) override;
     void SetWidgetText(const QString& text) override;
     QString WidgetText() const override;
 
@@ -62,7 +70,6 @@ private:
     QPlainTextEdit* Multi() const;
 
     UINT m_limit = 0;
-    bool m_multiLine = false;
     bool m_settingText = false;
     QString m_lastText;
 };

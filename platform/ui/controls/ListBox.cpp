@@ -30,13 +30,24 @@ QWidget* CListBox::CreateWidget(QWidget* parent, DWORD style)
                            : style & LBS_MULTIPLESEL ? QAbstractItemView::MultiSelection
                                                      : QAbstractItemView::SingleSelection);
     list->setFocusPolicy(Qt::StrongFocus);
-    QObject::connect(list, &QListWidget::itemSelectionChanged, list, [this] {
-        if (!m_programmatic)
-            NotifyParent(LBN_SELCHANGE);
-    });
-    QObject::connect(list, &QListWidget::itemDoubleClicked, list,
-                     [this] { NotifyParent(LBN_DBLCLK); });
     return list;
+}
+
+bool CListBox::CanAdopt(const QWidget* widget) const
+{
+    return qobject_cast<const QListWidget*>(widget) != nullptr;
+}
+
+void CListBox::ConnectWidget()
+{
+    QObject::connect(List(), &QListWidget::itemSelectionChanged, Context(), Guard([this] {
+        if (!m_programmatic && (GetStyle() & LBS_NOTIFY))
+            NotifyParent(LBN_SELCHANGE);
+    }));
+    QObject::connect(List(), &QListWidget::itemDoubleClicked, Context(), Guard([this] {
+        if (GetStyle() & LBS_NOTIFY)
+            NotifyParent(LBN_DBLCLK);
+    }));
 }
 
 int CListBox::AddString(std::string_view text)

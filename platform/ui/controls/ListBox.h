@@ -10,7 +10,8 @@ constexpr int LB_ERR = -1;
 
 class QListWidget;
 
-// A list box. The parent hears of selection changes and double clicks made by the user.
+// A list box. With LBS_NOTIFY the parent hears of selection changes and double clicks made by
+// the user.
 class CListBox : public CWnd {
 public:
     int AddString(std::string_view text);
@@ -29,9 +30,14 @@ public:
     int SetItemData(int index, DWORD_PTR data);
     DWORD_PTR GetItemData(int index) const;
 
+    std::string GetClassName() const override { return "ListBox"; }
+
 protected:
     QWidget* CreateWidget(QWidget* parent, DWORD style) override;
+    void ConnectWidget() override;
+    bool CanAdopt(const QWidget* widget) const override;
     bool PaintsItself() const override { return false; }
+    UINT CtlColorKind() const override { return CTLCOLOR_LISTBOX; }
 
 private:
     QListWidget* List() const;

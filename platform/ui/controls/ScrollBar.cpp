@@ -9,21 +9,27 @@ QScrollBar* CScrollBar::Bar() const
 
 QWidget* CScrollBar::CreateWidget(QWidget* parent, DWORD style)
 {
-    m_vertical = style & SBS_VERT;
-    auto* bar = new QScrollBar(m_vertical ? Qt::Vertical : Qt::Horizontal, parent);
+    auto* bar = new QScrollBar(style & SBS_VERT ? Qt::Vertical : Qt::Horizontal, parent);
     bar->setFocusPolicy(Qt::NoFocus);
-    QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [this](int a) { Action(a); });
-    QObject::connect(bar, &QAbstractSlider::sliderReleased, bar, [this] {
+    return bar;
+}
+
+void CScrollBar::ConnectWidget()
+{
+    QScrollBar* bar = Bar();
+    m_vertical = bar->orientation() == Qt::Vertical;
+    QObject::connect(bar, &QAbstractSlider::actionTriggered, Context(), Guard([this](int a) { Action(a); }));
+    QObject::connect(bar, &QAbstractSlider::sliderReleased, Context(), Guard([this] {
         Report(SB_THUMBPOSITION, Bar()->sliderPosition());
         Report(SB_ENDSCROLL, 0);
         Apply();
-    });
-    m_min = 0;
-    m_max = 100;
-    m_page = 0;
-    m_pos = 0;
+    }));
     Apply();
-    return bar;
+}
+
+bool CScrollBar::CanAdopt(const QWidget* widget) const
+{
+    return qobject_cast<const QScrollBar*>(widget) != nullptr;
 }
 
 int CScrollBar::GetScrollLimit() const

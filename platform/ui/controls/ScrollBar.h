@@ -41,8 +41,12 @@ public:
     void GetScrollRange(int* minPos, int* maxPos) const;
     int GetScrollLimit() const; // the largest position
 
+    std::string GetClassName() const override { return "ScrollBar"; }
+
 protected:
     QWidget* CreateWidget(QWidget* parent, DWORD style) override;
+    void ConnectWidget() override;
+    bool CanAdopt(const QWidget* widget) const override;
     bool PaintsItself() const override { return false; }
 
 private:

@@ -1,11 +1,34 @@
 #include "platform/ui/controls/ToolBar.h"
 
 #include "platform/ui/docview/CommandRouting.h"
+#include "platform/ui/window/StringTable.h"
 #include "platform/ui/window/WinText.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QIcon>
 #include <QToolBar>
+
+namespace {
+
+// Tells when the pointer leaves the bar, so that the status bar stops showing a prompt.
+class LeaveWatcher : public QObject {
+public:
+    LeaveWatcher(QObject* parent, std::function<void()> left) : QObject(parent), m_left(std::move(left)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Leave)
+            m_left();
+        return false;
+    }
+
+private:
+    std::function<void()> m_left;
+};
+
+} // namespace
 
 QWidget* CToolBar::CreateWidget(QWidget* parent, DWORD style)
 {
@@ -14,6 +37,32 @@ QWidget* CToolBar::CreateWidget(QWidget* parent, DWORD style)
     bar->setFloatable(false);
     bar->setFocusPolicy(Qt::NoFocus);
     return bar;
+}
+
+void CToolBar::ConnectWidget()
+{
+    Bar()->installEventFilter(new LeaveWatcher(Context(), Guard([this] { Prompt(0); })));
+}
+
+void CToolBar::Prompt(UINT id)
+{
+    // Fly-by help: the owner shows the command's prompt while the pointer is on its button.
+    if ((GetStyle() & CBRS_FLYBY) && GetOwner())
+        GetOwner()->SendMessage(WM_SETMESSAGESTRING, id);
+}
+
+bool CToolBar::LoadToolBar(UINT resourceId)
+{
+    const ToolBarResource* resource = platform::ResourceRegistry<ToolBarResource>::Find(resourceId);
+    CBitmap strip;
+    if (!resource || !strip.LoadBitmap(resourceId) ||
+        !SetButtons(resource->buttons, int(resource->count)) ||
+        !SetBitmap(strip.Image(), resource->imageWidth))
+        return false;
+    for (std::size_t i = 0; i < resource->count; ++i)
+        if (const UINT id = resource->buttons[i]; id != ID_SEPARATOR)
+            SetToolTipText(id, platform::LoadResourceString(id));
+    return true;
 }
 
 bool CToolBar::Create(CWnd* parent, DWORD style, UINT id)
@@ -51,6 +100,7 @@ bool CToolBar::SetButtons(const UINT* ids, int count)
         QAction* action = Bar()->addAction(QString());
         platform::SetCommandId(action, id);
         QObject::connect(action, &QAction::triggered, Bar(), [this, id] { Clicked(id); });
+        QObject::connect(action, &QAction::hovered, Bar(), [this, id] { Prompt(id); });
         m_actions.push_back(action);
     }
     ApplyImages();

@@ -16,6 +16,15 @@ class QToolBar;
 
 constexpr DWORD TBSTYLE_FLAT = 0x0800;
 
+// The buttons of a toolbar resource; its pictures are the bitmap resource of the same id, one
+// imageWidth wide per button that is not a separator.
+struct ToolBarResource {
+    UINT id;
+    int imageWidth;
+    const UINT* buttons;
+    std::size_t count;
+};
+
 class CToolBar : public CControlBar {
 public:
     using CWnd::Create;
@@ -24,6 +33,9 @@ public:
     bool CreateEx(CWnd* parent, DWORD controlStyle = TBSTYLE_FLAT,
                   DWORD style = WS_CHILD | WS_VISIBLE | CBRS_TOP, UINT id = AFX_IDW_TOOLBAR);
 
+    // Buttons, pictures and tips from the resources: the toolbar and bitmap of that id, each
+    // button's prompt from the string tables. False when a resource is missing.
+    bool LoadToolBar(UINT resourceId);
     // Replaces the buttons; ID_SEPARATOR makes a separator.
     bool SetButtons(const UINT* ids, int count);
     // Pictures for the buttons in order (separators take none), each imageWidth wide; pixels
@@ -43,6 +55,7 @@ public:
 
 protected:
     QWidget* CreateWidget(QWidget* parent, DWORD style) override;
+    void ConnectWidget() override;
     bool PaintsItself() const override { return false; }
 
 private:
@@ -50,6 +63,7 @@ private:
     QAction* ActionOf(UINT id) const;
     void ApplyImages();
     void Clicked(UINT id);
+    void Prompt(UINT id); // 0: the pointer left
 
     std::vector<UINT> m_ids;
     std::vector<QPointer<QAction>> m_actions; // null for separators; owned by the bar widget

@@ -1,6 +1,5 @@
 #include "platform/ui/dialogs/Dialog.h"
 
-#include "platform/ui/dialogs/DialogLayout.h"
 #include "platform/ui/window/Notifications.h"
 #include "platform/ui/window/WinText.h"
 
@@ -45,7 +44,7 @@ bool CDialog::MakeWindow(QWidget* parent, bool modal)
     m_dialog->setWindowTitle(platform::ToQString(m_title));
     m_result = IDCANCEL;
     m_ended = false;
-    Attach(m_dialog.data(), m_templateId);
+    Attach(m_dialog.data(), m_templateId, true);
     BuildControls(m_dialog.data());
     OnInitDialog();
     return true;
@@ -80,18 +79,20 @@ void CDialog::EndDialog(int result)
 
 void CDialog::DestroyModalWindow()
 {
-    if (!m_dialog)
-        return;
-    Detach();
-    delete m_dialog.data();
+    // The dialog's OnDestroy runs, then its controls and its window go.
+    DestroyWindow();
 }
 
 void CDialog::BuildControls(QDialog* window)
 {
-    const DialogLayout* layout = platform::FindDialogLayout(m_templateId);
-    if (!layout || !window)
+    const DialogTemplate* dialogTemplate = platform::FindDialogTemplate(m_templateId);
+    if (!dialogTemplate || !window ||
+        !platform::CreateDialogFont(*dialogTemplate, m_templateFont, m_font))
         return;
-    m_layoutControls = platform::BuildDialogLayout(*this, *window, *layout);
+    SetFont(&m_font, false);
+    platform::BuiltDialog built = platform::BuildDialogTemplate(*this, *dialogTemplate, m_font);
+    m_templateControls = std::move(built.controls);
+    window->resize(built.size.cx, built.size.cy);
     if (m_title.empty())
         window->setWindowTitle(platform::ToQString(ModalTitle()));
 }
@@ -100,8 +101,20 @@ std::string CDialog::ModalTitle() const
 {
     if (!m_title.empty())
         return m_title;
-    const DialogLayout* layout = platform::FindDialogLayout(m_templateId);
-    return layout && layout->title ? layout->title : std::string();
+    const DialogTemplate* dialogTemplate = platform::FindDialogTemplate(m_templateId);
+    return dialogTemplate && dialogTemplate->caption ? dialogTemplate->caption : std::string();
+}
+
+bool CDialog::OnInitDialog()
+{
+    UpdateData(false);
+    return true;
+}
+
+void CDialog::OnOK()
+{
+    if (UpdateData(true))
+        EndDialog(IDOK);
 }
 
 bool CDialog::OnCommand(WPARAM wParam, LPARAM lParam)

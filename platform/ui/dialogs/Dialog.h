@@ -1,17 +1,20 @@
 #pragma once
 
+#include "platform/ui/dialogs/DialogTemplate.h"
 #include "platform/ui/dialogs/ModalServices.h"
+#include "platform/ui/draw/GdiObjects.h"
 #include "platform/ui/window/Wnd.h"
 
 #include <QPointer>
 
-#include <memory>
-#include <vector>
+#include <optional>
 
 #include <QDialog>
 
-// A dialog window. Modal runs go through the modal services, so that tests answer them;
-// a modeless dialog is made with Create and lives until DestroyWindow.
+// A dialog window made from the template of its id. Modal runs go through the modal services,
+// so that tests answer them; a modeless dialog is made with CreateModeless and lives until
+// DestroyWindow. OnInitDialog moves the members into the controls (DoDataExchange) and OnOK
+// back, refusing to close while a value does not pass.
 class CDialog : public CWnd, public platform::ModalDialog {
 public:
     explicit CDialog(UINT templateId = 0, CWnd* parent = nullptr);
@@ -21,11 +24,13 @@ public:
     bool CreateModeless(CWnd* parent = nullptr);
     void EndDialog(int result);
 
-    virtual bool OnInitDialog() { return true; }
-    virtual void OnOK() { EndDialog(IDOK); }
+    virtual bool OnInitDialog();
+    virtual void OnOK();
     virtual void OnCancel() { EndDialog(IDCANCEL); }
 
     UINT GetTemplateId() const { return m_templateId; }
+    // Another font than the template's, set before the window is made.
+    void SetTemplateFont(DialogFont font) { m_templateFont = std::move(font); }
 
     // Modal run protocol.
     bool CreateModalWindow(QWidget* parent) override;
@@ -34,13 +39,13 @@ public:
     bool HasEnded() const override { return m_ended; }
     void EndModal(int result) override { EndDialog(result); }
     void DestroyModalWindow() override;
-    std::string ModalTitle() const override; // the layout's title unless one was set
+    std::string ModalTitle() const override; // the template's caption unless one was set
 
     void SetTitle(std::string title);
 
 protected:
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
-    // Puts the dialog's controls into its window: the layout registered under the template id.
+    // Puts the dialog's controls into its window: the template registered under its id.
     virtual void BuildControls(QDialog* window);
 
 private:
@@ -53,5 +58,7 @@ private:
     QPointer<QDialog> m_dialog;
     int m_result = IDCANCEL;
     bool m_ended = false;
-    std::vector<std::unique_ptr<CWnd>> m_layoutControls;
+    std::optional<DialogFont> m_templateFont;
+    CFont m_font;
+    platform::ControlList m_templateControls;
 };

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "platform/ui/window/WinTypes.h"
+
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
+class CMenu;
 class QDialog;
 class QPrinter;
 class QWidget;
@@ -50,6 +54,9 @@ struct FileDialogRequest {
     std::string initialName;       // may hold a folder
     std::string initialFolder;
     unsigned flags = 0;
+    // The user picked another file type (1-based): the name to show in the name box instead of
+    // the one typed there (Windows-1252), or "" to leave it.
+    std::function<std::string(int filterIndex, const std::string& typedName)> onTypeChange;
 };
 
 struct FileDialogResult {
@@ -76,6 +83,15 @@ struct PrintRequest {
     int toPage = 1;
 };
 
+// A pop-up menu shown at a screen point; the answer is the chosen command, 0 for none.
+struct MenuRequest {
+    const CMenu* menu = nullptr;
+    int x = 0;
+    int y = 0;
+    QWidget* parent = nullptr;
+    std::function<void(UINT)> hovered; // fly-by prompts; 0 when the menu closes
+};
+
 // Anything that runs modally: a dialog or a property sheet.
 class ModalDialog {
 public:
@@ -100,6 +116,7 @@ public:
     virtual std::optional<std::uint32_t> ChooseColor(const ColorRequest& request) = 0;
     virtual bool PrintDialog(PrintRequest& request) = 0;
     virtual int RunModal(ModalDialog& dialog, QWidget* parent) = 0;
+    virtual UINT TrackMenu(const MenuRequest& request) = 0;
 };
 
 // The services in use: the Qt dialogs unless a test installed others.

@@ -3,6 +3,7 @@
 #include "platform/ui/window/WinText.h"
 
 #include <QDialog>
+#include <algorithm>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -21,13 +22,22 @@ bool CPropertyPage::OnSetActive()
 
 bool CPropertyPage::OnKillActive()
 {
-    return true;
+    return UpdateData(true);
+}
+
+void CPropertyPage::SetModified(bool modified)
+{
+    m_modified = modified;
+    if (m_sheet)
+        m_sheet->UpdateApplyButton();
 }
 
 void CPropertyPage::CreatePage(QWidget* parent)
 {
     CreateModalWindow(parent);
     ModalWindow()->setWindowFlags(Qt::Widget);
+    // The sheet is as large as its pages' templates.
+    ModalWindow()->setMinimumSize(ModalWindow()->size());
     m_created = true;
 }
 
@@ -76,13 +86,26 @@ void CPropertySheet::BuildControls(QDialog* dialog)
     } else {
         QObject::connect(buttons->addButton(QDialogButtonBox::Ok), &QPushButton::clicked, dialog,
                          [this] { PressOK(); });
-        QObject::connect(buttons->addButton(QDialogButtonBox::Apply), &QPushButton::clicked,
-                         dialog, [this] { PressApply(); });
+        m_apply = buttons->addButton(QDialogButtonBox::Apply);
+        QObject::connect(m_apply, &QPushButton::clicked, dialog, [this] { PressApply(); });
     }
     QObject::connect(buttons->addButton(QDialogButtonBox::Cancel), &QPushButton::clicked, dialog,
                      [this] { OnCancel(); });
     layout->addWidget(buttons);
     SetWizardButtons(m_wizardButtons);
+    UpdateApplyButton();
+}
+
+bool CPropertySheet::IsApplyEnabled() const
+{
+    return std::any_of(m_pages.begin(), m_pages.end(),
+                       [](const CPropertyPage* page) { return page->IsModified(); });
+}
+
+void CPropertySheet::UpdateApplyButton()
+{
+    if (m_apply)
+        m_apply->setEnabled(IsApplyEnabled());
 }
 
 bool CPropertySheet::OnInitDialog()
@@ -176,6 +199,7 @@ void CPropertySheet::PressApply()
     for (CPropertyPage* page : m_pages)
         if (page->IsPageCreated() && page->OnApply())
             page->SetModified(false);
+    UpdateApplyButton();
 }
 
 void CPropertySheet::PressOK()

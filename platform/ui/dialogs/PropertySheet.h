@@ -19,7 +19,8 @@ public:
     explicit CPropertyPage(UINT templateId = 0, std::string caption = {});
 
     virtual bool OnSetActive();  // true lets the page show
-    virtual bool OnKillActive(); // false keeps the user on the page
+    // Takes the controls' values (DoDataExchange); false keeps the user on the page.
+    virtual bool OnKillActive();
     // 0 the next (previous) page, -1 stay, otherwise the template id of the page to show.
     virtual LRESULT OnWizardNext() { return 0; }
     virtual LRESULT OnWizardBack() { return 0; }
@@ -28,7 +29,9 @@ public:
     void OnOK() override {}
     void OnCancel() override {}
 
-    void SetModified(bool modified = true) { m_modified = modified; }
+    // A changed page makes the sheet's Apply button available until the changes are applied.
+    void SetModified(bool modified = true);
+    bool IsModified() const { return m_modified; }
     bool IsPageCreated() const { return m_created; }
     const std::string& GetCaption() const { return m_caption; }
     CPropertySheet* GetSheet() const { return m_sheet; }
@@ -65,6 +68,7 @@ public:
     void PressFinish();
     void PressOK();
     void PressApply();
+    bool IsApplyEnabled() const;
     void OnCancel() override;
 
 protected:
@@ -72,8 +76,10 @@ protected:
     void BuildControls(QDialog* dialog) override;
 
 private:
+    friend class CPropertyPage;
     int IndexOfTemplate(LRESULT templateId) const;
     void ShowPage(int index);
+    void UpdateApplyButton();
 
     std::vector<CPropertyPage*> m_pages;
     int m_active = -1;
@@ -85,4 +91,5 @@ private:
     QPushButton* m_back = nullptr;
     QPushButton* m_next = nullptr;
     QPushButton* m_finish = nullptr;
+    QPushButton* m_apply = nullptr;
 };

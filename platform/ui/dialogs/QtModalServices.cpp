@@ -1,12 +1,17 @@
 #include "platform/ui/dialogs/QtModalServices.h"
 
 #include "platform/ui/dialogs/FileFilter.h"
+#include "platform/ui/docview/CommandRouting.h"
+#include "platform/ui/docview/QtMenus.h"
+#include "platform/ui/window/Menu.h"
 #include "platform/ui/window/PathText.h"
 #include "platform/ui/window/WinText.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -90,6 +95,17 @@ std::optional<FileDialogResult> QtModalServices::FileDialog(const FileDialogRequ
         dialog.setDirectory(PathToQString(request.initialFolder));
     if (!request.initialName.empty())
         dialog.selectFile(PathToQString(request.initialName));
+    if (request.onTypeChange) {
+        // Qt's own dialog, whose name box the caller's rule can rewrite.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+            auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            const std::string typed = nameBox ? FromQString(nameBox->text()) : std::string();
+            const std::string name = request.onTypeChange(int(names.indexOf(filter)) + 1, typed);
+            if (nameBox && !name.empty())
+                nameBox->setText(ToQString(name));
+        });
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     FileDialogResult result;
@@ -157,6 +173,20 @@ int QtModalServices::RunModal(ModalDialog& dialog, QWidget* parent)
     const int result = dialog.ModalResult();
     dialog.DestroyModalWindow();
     return result;
+}
+
+UINT QtModalServices::TrackMenu(const MenuRequest& request)
+{
+    if (!request.menu)
+        return 0;
+    QMenu menu(DefaultParent(request.parent));
+    MenuHooks hooks;
+    hooks.hovered = request.hovered;
+    SyncQtMenu(menu, const_cast<CMenu&>(*request.menu), hooks);
+    QAction* chosen = menu.exec(QPoint(request.x, request.y));
+    if (request.hovered)
+        request.hovered(0);
+    return chosen ? CommandIdOf(chosen) : 0;
 }
 
 } // namespace platform

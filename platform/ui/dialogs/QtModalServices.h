@@ -13,6 +13,7 @@ public:
     std::optional<std::uint32_t> ChooseColor(const ColorRequest& request) override;
     bool PrintDialog(PrintRequest& request) override;
     int RunModal(ModalDialog& dialog, QWidget* parent) override;
+    UINT TrackMenu(const MenuRequest& request) override;
 };
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/ui/dialogs/ScriptedModalServices.h"
 
+#include "platform/ui/window/Menu.h"
+
 #include <QPrinter>
 
 namespace platform {
@@ -42,9 +44,19 @@ int ScriptedModalServices::MessageBox(const MessageBoxRequest& request)
 std::optional<FileDialogResult> ScriptedModalServices::FileDialog(const FileDialogRequest& request)
 {
     m_fileDialogs.push_back(request);
-    if (const FileDialogResult* result = Next<FileDialogResult>("file dialog"))
-        return *result;
-    return std::nullopt;
+    const FileDialogResult* answer = Next<FileDialogResult>("file dialog");
+    if (!answer)
+        return std::nullopt;
+    FileDialogResult result = *answer;
+    // A scripted answer of another type is the user picking that type after typing the name.
+    if (request.onTypeChange && result.filterIndex != request.filterIndex) {
+        const std::size_t slash = result.path.find_last_of('/');
+        const std::string folder = slash == std::string::npos ? std::string() : result.path.substr(0, slash + 1);
+        const std::string name = request.onTypeChange(result.filterIndex, result.path.substr(folder.size()));
+        if (!name.empty())
+            result.path = folder + name;
+    }
+    return result;
 }
 
 std::optional<std::string> ScriptedModalServices::ChooseFolder(const FolderRequest&)
@@ -91,6 +103,27 @@ int ScriptedModalServices::RunModal(ModalDialog& dialog, QWidget* parent)
     const int result = dialog.ModalResult();
     dialog.DestroyModalWindow();
     return result;
+}
+
+UINT ScriptedModalServices::TrackMenu(const MenuRequest& request)
+{
+    std::vector<std::string> texts;
+    const CMenu* menu = request.menu;
+    for (int i = 0; menu && i < menu->GetMenuItemCount(); ++i)
+        texts.push_back(menu->GetMenuItemID(i) == 0 ? std::string("-")
+                                                     : menu->GetMenuString(UINT(i), MF_BYPOSITION));
+    m_menus.push_back(std::move(texts));
+    const MenuChoice* choice = Next<MenuChoice>("pop-up menu");
+    if (!choice || !menu)
+        return 0;
+    const UINT state = menu->GetMenuState(choice->command, MF_BYCOMMAND);
+    if (state == UINT(-1) || (state & (MF_GRAYED | MF_DISABLED))) {
+        m_unexpected.push_back("menu item " + std::to_string(choice->command) + " cannot be chosen");
+        return 0;
+    }
+    if (request.hovered)
+        request.hovered(choice->command);
+    return choice->command;
 }
 
 } // namespace platform

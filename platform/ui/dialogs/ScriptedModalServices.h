@@ -28,6 +28,9 @@ public:
     void AnswerDialog(DialogScript script) { m_answers.emplace_back(std::move(script)); }
     void AnswerDialogWith(int result); // ends the dialog with that result, pressing nothing
     void AnswerCancel() { m_answers.emplace_back(Cancel{}); }
+    // Chooses the item with that command in the next pop-up menu; an item that is missing or
+    // disabled cannot be chosen (recorded in Unexpected(), nothing chosen).
+    void AnswerMenu(UINT command) { m_answers.emplace_back(MenuChoice{command}); }
 
     int MessageBox(const MessageBoxRequest& request) override;
     std::optional<FileDialogResult> FileDialog(const FileDialogRequest& request) override;
@@ -35,17 +38,21 @@ public:
     std::optional<std::uint32_t> ChooseColor(const ColorRequest& request) override;
     bool PrintDialog(PrintRequest& request) override;
     int RunModal(ModalDialog& dialog, QWidget* parent) override;
+    UINT TrackMenu(const MenuRequest& request) override;
 
     const std::vector<MessageBoxRequest>& MessageBoxes() const { return m_messageBoxes; }
     const std::vector<FileDialogRequest>& FileDialogs() const { return m_fileDialogs; }
     const std::vector<std::string>& DialogTitles() const { return m_dialogTitles; }
+    // The texts of each pop-up menu shown, separators as "-".
+    const std::vector<std::vector<std::string>>& MenusShown() const { return m_menus; }
     int PrintDialogsShown() const { return m_printDialogs; }
     const std::vector<std::string>& Unexpected() const { return m_unexpected; }
     bool AllAnswered() const { return m_answers.empty() && m_unexpected.empty(); }
 
 private:
+    struct MenuChoice { UINT command; };
     using Answer = std::variant<int, FileDialogResult, std::string, std::uint32_t, PrintTo,
-                                DialogScript, Cancel>;
+                                DialogScript, Cancel, MenuChoice>;
     template <typename T> const T* Next(const char* question);
 
     std::deque<Answer> m_answers;
@@ -53,6 +60,7 @@ private:
     std::vector<MessageBoxRequest> m_messageBoxes;
     std::vector<FileDialogRequest> m_fileDialogs;
     std::vector<std::string> m_dialogTitles;
+    std::vector<std::vector<std::string>> m_menus;
     int m_printDialogs = 0;
     std::vector<std::string> m_unexpected;
 };

@@ -10,6 +10,7 @@
 
 class CCmdTarget;
 class CCmdUI;
+class CMenu;
 struct NMHDR;
 
 // Notification codes carried with a command id. A plain command (menu, toolbar, accelerator)
@@ -86,6 +87,10 @@ public:
     bool m_enableChanged = false;
     int m_check = 0;
     std::string m_text;
+    // For a menu item: its menu and place. A handler that adds or removes items (the recent
+    // files) moves m_nIndex to the last item it dealt with.
+    CMenu* m_pMenu = nullptr;
+    UINT m_nIndex = 0;
 };
 
 // Builders for map entries. Each checks the handler's signature at compile time.

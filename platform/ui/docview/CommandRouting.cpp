@@ -1,12 +1,12 @@
 #include "platform/ui/docview/CommandRouting.h"
 
 #include "platform/ui/docview/WinApp.h"
+#include "platform/ui/window/Menu.h"
 #include "platform/ui/window/WinText.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QMenu>
 #include <QPointer>
 #include <QTimer>
 
@@ -66,26 +66,45 @@ void ActionCmdUI::SetText(const std::string& text)
     m_action->setText(ToQString(text) + (tab >= 0 ? old.mid(tab) : QString()));
 }
 
-namespace {
-
-void UpdateActionList(const QList<QAction*>& actions, CCmdTarget& router)
+MenuCmdUI::MenuCmdUI(CMenu& menu, UINT index) : CCmdUI(menu.GetMenuItemID(int(index)))
 {
-    for (QAction* action : actions) {
-        if (QMenu* menu = action->menu())
-            UpdateActionList(menu->actions(), router);
-        if (CommandIdOf(action) == 0)
-            continue;
-        ActionCmdUI element(action);
-        element.DoUpdate(&router, true);
-    }
+    m_pMenu = &menu;
+    m_nIndex = index;
 }
 
-} // namespace
-
-void UpdateActions(QWidget* owner, CCmdTarget& router)
+void MenuCmdUI::Enable(bool on)
 {
-    if (owner)
-        UpdateActionList(owner->actions(), router);
+    CCmdUI::Enable(on);
+    m_pMenu->EnableMenuItem(m_nIndex, MF_BYPOSITION | (on ? MF_ENABLED : MF_GRAYED));
+}
+
+void MenuCmdUI::SetCheck(int check)
+{
+    CCmdUI::SetCheck(check);
+    m_pMenu->CheckMenuItem(m_nIndex, MF_BYPOSITION | (check ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MenuCmdUI::SetText(const std::string& text)
+{
+    CCmdUI::SetText(text);
+    // The shortcut after a tab stays; only the words change.
+    const std::string old = m_pMenu->GetMenuString(m_nIndex, MF_BYPOSITION);
+    const std::size_t tab = old.find('\t');
+    const std::string full = text + (tab == std::string::npos ? std::string() : old.substr(tab));
+    const UINT state = m_pMenu->GetMenuState(m_nIndex, MF_BYPOSITION) & (MF_GRAYED | MF_CHECKED);
+    m_pMenu->ModifyMenu(m_nIndex, MF_BYPOSITION | MF_STRING | state, m_nID, full.c_str());
+}
+
+void UpdateMenuItems(CMenu& menu, CCmdTarget& router)
+{
+    for (int i = 0; i < menu.GetMenuItemCount(); ++i) {
+        const UINT id = menu.GetMenuItemID(i);
+        if (id == 0 || id == UINT(-1))
+            continue;
+        MenuCmdUI element(menu, UINT(i));
+        element.DoUpdate(&router, true);
+        i = int(element.m_nIndex);
+    }
 }
 
 CommandUIScheduler::CommandUIScheduler(std::function<void()> update)

@@ -8,7 +8,6 @@
 
 class QAction;
 class QObject;
-class QWidget;
 
 namespace platform {
 
@@ -37,9 +36,17 @@ private:
     QAction* m_action;
 };
 
-// Runs the update handlers of every action with a command id among the widget's actions and
-// those of its menus and sub-menus; an action whose command nobody handles is disabled.
-void UpdateActions(QWidget* owner, CCmdTarget& router);
+// A menu item as the element of an update pass.
+class MenuCmdUI : public CCmdUI {
+public:
+    MenuCmdUI(CMenu& menu, UINT index);
+    void Enable(bool on = true) override;
+    void SetCheck(int check = 1) override;
+    void SetText(const std::string& text) override;
+};
+
+// The update pass over the items of one menu (not its sub-menus, which update when they open).
+void UpdateMenuItems(CMenu& menu, CCmdTarget& router);
 
 // Calls back once, soon, after any number of requests; also after every clipboard change and
 // every focus change of the application, which can change what commands may do.

@@ -4,6 +4,7 @@
 #include "platform/ui/docview/FrameworkIds.h"
 #include "platform/ui/dialogs/ModalServices.h"
 #include "platform/ui/docview/WinApp.h"
+#include "platform/ui/window/PathText.h"
 
 #include <algorithm>
 #include <unistd.h>
@@ -135,7 +136,8 @@ void CDocument::RemoveView(platform::DocumentView* view)
 void CDocument::SetPathName(const std::string& path, bool addToRecentFiles)
 {
     m_path = path;
-    SetTitle(FileNameOf(path));
+    // The title is program text: the file system's bytes go through the one crossing.
+    SetTitle(platform::PathForDisplay(FileNameOf(path)));
     if (addToRecentFiles)
         if (CWinApp* app = AfxGetApp())
             app->AddToRecentFileList(path);

@@ -1,10 +1,13 @@
 #pragma once
 
-// A view that holds a form: the dialog layout registered under its template id (found by id,
-// tab order of the table), and controls the screens make at run time (ids 5000 + n). The form
-// grows with the view and scrolls when the view is smaller than it.
-#include "platform/ui/dialogs/DialogLayout.h"
+// A view that holds a form: the controls of the dialog template registered under its id, placed
+// as the template says (found by id, tab order of the table), or controls the screens make at
+// run time (ids 5000 + n). The form's size is the template's; the view scrolls when smaller.
+#include "platform/ui/dialogs/DialogTemplate.h"
 #include "platform/ui/docview/ScrollView.h"
+#include "platform/ui/draw/GdiObjects.h"
+
+#include <optional>
 
 class CFormView : public CScrollView {
     DECLARE_DYNAMIC(CFormView)
@@ -13,17 +16,15 @@ public:
     ~CFormView() override;
 
     UINT GetTemplateId() const { return m_templateId; }
-    // The widget that holds the layout's controls; null before creation.
-    QWidget* GetFormWidget() const { return m_form; }
+    // Another font than the template's, set before the window is made.
+    void SetTemplateFont(DialogFont font) { m_templateFont = std::move(font); }
 
     void OnDraw(CDC*) override {} // the controls draw themselves
     int OnCreate(CREATESTRUCT* create) override;
-    void OnSize(UINT type, int cx, int cy) override;
 
 private:
-    void LayOutForm();
-
     UINT m_templateId;
-    QWidget* m_form = nullptr;
+    std::optional<DialogFont> m_templateFont;
+    CFont m_font;
     platform::ControlList m_controls;
 };

@@ -5,6 +5,9 @@
 #include "platform/ui/controls/ControlBar.h"
 #include "platform/ui/docview/FrameworkIds.h"
 #include "platform/ui/docview/MenuResource.h"
+#include "platform/ui/docview/QtMenus.h"
+#include "platform/ui/window/Menu.h"
+#include "platform/ui/window/StringTable.h"
 #include "platform/ui/window/PathText.h"
 #include "platform/ui/docview/View.h"
 #include "platform/ui/docview/WinApp.h"
@@ -98,13 +101,72 @@ void CFrameWnd::InstallHooks()
 
 void CFrameWnd::LoadMenu(UINT resourceId)
 {
-    const MenuResource* menu = platform::ResourceRegistry<MenuResource>::Find(resourceId);
-    if (!menu)
+    CMenu menu;
+    if (menu.LoadMenu(resourceId))
+        SetMenu(&menu);
+}
+
+bool CFrameWnd::SetMenu(CMenu* menu)
+{
+    if (!IsWindow())
+        return false;
+    if (!menu || !menu->IsMenu()) {
+        m_menu.reset();
+        delete m_menuBar;
+        m_menuBar = nullptr;
+    } else {
+        m_menu = std::make_unique<CMenu>();
+        m_menu->Attach(menu->Data());
+        // Items added, removed or renamed later show at once.
+        m_menu->SetChangeListener([this] { SyncMenuBar(); });
+        SyncMenuBar();
+    }
+    RecalcLayout();
+    return true;
+}
+
+void CFrameWnd::SyncMenuBar()
+{
+    if (!m_menu || !IsWindow())
         return;
-    m_menuBar = new QMenuBar(GetWidget());
-    platform::BuildMenuBar(
-        *m_menuBar, *menu, [this](UINT id) { RunCommand(id); },
-        [this](QWidget* popup) { platform::UpdateActions(popup, *this); });
+    if (!m_menuBar)
+        m_menuBar = new QMenuBar(GetWidget());
+    platform::MenuHooks hooks;
+    hooks.chosen = [this](UINT id) { RunCommand(id); };
+    hooks.hovered = [this](UINT id) { OnMenuSelect(id, id ? 0 : 0xFFFF, nullptr); };
+    hooks.opening = [this](CMenu& popup) { OnInitMenuPopup(&popup, 0, false); };
+    platform::SyncQtMenuBar(*m_menuBar, *m_menu, hooks);
+    m_menuBar->show();
+}
+
+void CFrameWnd::OnInitMenuPopup(CMenu* popup, UINT, bool)
+{
+    if (popup)
+        platform::UpdateMenuItems(*popup, *this);
+}
+
+void CFrameWnd::OnMenuSelect(UINT id, UINT flags, CMenu*)
+{
+    ShowCommandPrompt(flags == 0xFFFF ? 0 : id);
+}
+
+void CFrameWnd::ShowCommandPrompt(UINT id)
+{
+    std::string prompt = id ? platform::LoadResourceString(id) : std::string();
+    prompt = prompt.substr(0, prompt.find('\n'));
+    if (id == 0 || prompt.empty())
+        prompt = id == 0 ? platform::IdleMessage() : std::string();
+    SetMessageText(prompt);
+}
+
+LRESULT CFrameWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Bars report the command under the pointer (0: none) for the status bar.
+    if (message == WM_SETMESSAGESTRING) {
+        ShowCommandPrompt(UINT(wParam));
+        return 0;
+    }
+    return CWnd::OnMessage(message, wParam, lParam);
 }
 
 void CFrameWnd::LoadAccelerators(UINT resourceId)
@@ -130,8 +192,12 @@ void CFrameWnd::UpdateCommandUI()
     if (!IsWindow())
         return;
     Entry entry(*this);
-    if (m_menuBar)
-        platform::UpdateActions(m_menuBar, *this);
+    if (m_menu) {
+        for (int i = 0; i < m_menu->GetMenuItemCount(); ++i)
+            if (CMenu* popup = m_menu->GetSubMenu(i))
+                platform::UpdateMenuItems(*popup, *this);
+        SyncMenuBar();
+    }
     for (QObject* child : GetWidget()->children()) {
         auto* widget = qobject_cast<QWidget*>(child);
         if (auto* bar = dynamic_cast<CControlBar*>(widget ? CWnd::FromWidget(widget) : nullptr))

@@ -6,6 +6,7 @@
 #include "platform/ui/docview/FrameworkIds.h"
 #include "platform/ui/docview/View.h"
 #include "platform/ui/docview/WinApp.h"
+#include "platform/ui/window/Menu.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -40,12 +41,9 @@ CFrameWnd::CFrameWnd() = default;
 
 CFrameWnd::~CFrameWnd()
 {
-    if (CWinApp* app = AfxGetApp(); app && app->GetMainFrame() == this)
-        app->SetMainFrame(nullptr, nullptr);
-    m_activeView = nullptr;
-    m_hooks.reset();
-    m_uiUpdates.reset();
-    m_ownedViews.clear();
+    // A frame whose window outlives it (one made on the stack) takes it down here, while its
+    // own OnDestroy can still run; frames made by the program go through DestroyFrame first.
+    DestroyWindowFromDestructor();
 }
 
 bool CFrameWnd::LoadFrame(UINT resourceId, CDocument* document, const CRuntimeClass* viewClass)
@@ -91,12 +89,12 @@ CView* CFrameWnd::CreateView(CCreateContext* context, UINT id)
     auto* view = dynamic_cast<CView*>(object.get());
     if (!view)
         return nullptr;
-    object.release();
-    std::unique_ptr<CView> owned(view);
     if (!view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this,
                       id ? id : UINT(AFX_IDW_PANE_FIRST), context))
         return nullptr;
-    m_ownedViews.push_back(std::move(owned));
+    // Made by class, the view belongs to its window from now on.
+    object.release();
+    view->SetDeleteWithWindow();
     return view;
 }
 
@@ -248,6 +246,8 @@ void CFrameWnd::OnDestroy()
 {
     // The views go with the window; none of them may be asked for commands afterwards.
     m_activeView = nullptr;
+    m_hooks.reset();
+    m_uiUpdates.reset();
     if (CWinApp* app = AfxGetApp(); app && app->GetMainFrame() == this)
         app->SetMainFrame(nullptr, nullptr);
     CWnd::OnDestroy();

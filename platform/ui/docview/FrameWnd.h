@@ -38,8 +38,8 @@ public:
     bool SendCommand(UINT id) override;
     void DestroyFrame() override;
 
-    // Makes a view of the context's class as a child (id AFX_IDW_PANE_FIRST unless given),
-    // owned by the frame. Null when it cannot be made.
+    // Makes a view of the context's class as a child (id AFX_IDW_PANE_FIRST unless given); the
+    // view goes with its window. Null when it cannot be made.
     CView* CreateView(CCreateContext* context, UINT id = 0);
     CView* GetActiveView() const { return m_activeView; }
     void SetActiveView(CView* view, bool notify = true);
@@ -47,6 +47,8 @@ public:
 
     // The text of the status bar's first pane.
     void SetMessageText(const std::string& text);
+    // The prompt of a command there (its string, up to a newline), or "Ready" for 0.
+    void ShowCommandPrompt(UINT id);
     std::string GetMessageText() const { return m_messageText; }
     void DragAcceptFiles(bool accept = true);
     virtual void OnDropFiles(const std::vector<std::string>& paths);
@@ -59,6 +61,9 @@ public:
     // Runs a command if its update handler leaves it enabled (accelerators and posted commands).
     bool RunCommand(UINT id);
     QMenuBar* GetMenuBar() const { return m_menuBar; }
+    // The menu shown in the menu bar; changes to it show there. Null removes the menu bar.
+    bool SetMenu(CMenu* menu) override;
+    CMenu* GetMenu() const override { return m_menu.get(); }
 
     bool OnCmdMsg(UINT id, int code, void* extra, CmdHandlerInfo* handlerInfo = nullptr) override;
     int OnCreate(CREATESTRUCT* create) override;
@@ -66,6 +71,9 @@ public:
     void OnClose() override;
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnDestroy() override;
+    void OnInitMenuPopup(CMenu* popup, UINT index, bool systemMenu) override;
+    void OnMenuSelect(UINT id, UINT flags, CMenu* menu) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // A view of this frame is going away (called by the view).
     void OnViewGone(CView* view);
@@ -93,14 +101,15 @@ protected:
 
 private:
     void LoadMenu(UINT resourceId);
+    void SyncMenuBar();
     void LoadAccelerators(UINT resourceId);
     void ActivateViewOf(QWidget* widget); // focused or clicked
     void InstallHooks();
     std::vector<CView*> Views() const; // in the order of their windows
 
     QMenuBar* m_menuBar = nullptr;
+    std::unique_ptr<CMenu> m_menu;
     std::vector<QShortcut*> m_accelerators;
-    std::vector<std::unique_ptr<CView>> m_ownedViews;
     CView* m_activeView = nullptr;
     CDocument* m_document = nullptr;
     CCreateContext* m_loadContext = nullptr;

@@ -1,14 +1,13 @@
 #pragma once
 
-// Menu bars and accelerator tables as the resources describe them, made into Qt menus and
-// shortcuts whose actions carry their command ids.
+// Menus and accelerator tables as the resources describe them. A menu resource is loaded into a
+// CMenu (CMenu::LoadMenu); accelerators become window-wide Qt shortcuts.
 #include "platform/ui/window/ResourceRegistry.h"
 
 #include <cstddef>
 #include <functional>
 #include <vector>
 
-class QMenuBar;
 class QShortcut;
 class QWidget;
 
@@ -50,14 +49,6 @@ struct AcceleratorTable {
 };
 
 namespace platform {
-
-// Fills the menu bar; each item's action carries its command id and calls onCommand when chosen.
-// The update pass runs (onAboutToShow) before a popup opens.
-void BuildMenuBar(QMenuBar& bar, const MenuResource& menu, const std::function<void(UINT)>& onCommand,
-                  const std::function<void(QWidget* popup)>& onAboutToShow);
-
-// The key sequence of an accelerator; empty when the key has no Qt equivalent.
-int QtKeyOfVirtualKey(UINT virtualKey);
 
 // One window-wide shortcut per entry, calling onCommand with the entry's command.
 std::vector<QShortcut*> InstallAccelerators(QWidget& window, const AcceleratorTable& table,

@@ -13,8 +13,8 @@ CSplitterWnd::CSplitterWnd() = default;
 
 CSplitterWnd::~CSplitterWnd()
 {
-    // Views first, while the splitter's window still holds theirs.
-    m_owned.clear();
+    // The panes' views go with their windows.
+    DestroyWindowFromDestructor();
 }
 
 bool CSplitterWnd::CreateStatic(CWnd* parent, int rows, int cols, DWORD style, UINT id)
@@ -77,29 +77,24 @@ bool CSplitterWnd::CreateView(int row, int col, const CRuntimeClass* viewClass, 
     auto* view = dynamic_cast<CView*>(object.get());
     if (!view)
         return false;
-    object.release();
-    std::unique_ptr<CWnd> owned(view);
     CCreateContext ownContext{viewClass, context ? context->m_pCurrentDoc : nullptr};
     const UINT id = IdFromRowCol(row, col);
     if (!view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, size.cx, size.cy),
                       this, id, &ownContext))
         return false;
+    // Made by class, the view belongs to its window: whoever keeps it aside or replaces it
+    // ends it by destroying the window.
+    object.release();
+    view->SetDeleteWithWindow();
     m_colInfo[col].ideal = size.cx;
     m_rowInfo[row].ideal = size.cy;
-    m_owned[id] = std::move(owned);
     RecalcLayout();
     return true;
 }
 
 void CSplitterWnd::DeleteView(int row, int col)
 {
-    CWnd* pane = GetPane(row, col);
-    if (!pane)
-        return;
-    const auto owned = m_owned.find(pane->GetDlgCtrlID());
-    if (owned != m_owned.end() && owned->second.get() == pane)
-        m_owned.erase(owned); // deleting the view destroys its window
-    else
+    if (CWnd* pane = GetPane(row, col))
         pane->DestroyWindow();
 }
 

@@ -24,11 +24,13 @@ public:
     // Rows and columns from 1 to 16; false when out of range or the window cannot be made.
     bool CreateStatic(CWnd* parent, int rows, int cols, DWORD style = WS_CHILD | WS_VISIBLE,
                       UINT id = 0);
-    // Makes a view of the class in an empty pane (owned by the splitter); size gives the
-    // column's and row's ideal size. False when the pane is taken or out of range.
+    // Makes a view of the class in an empty pane; the view belongs to its window (destroying
+    // the window deletes it). size gives the column's and row's ideal size. False when the
+    // pane is taken or out of range.
     bool CreateView(int row, int col, const CRuntimeClass* viewClass, SIZE size,
                     CCreateContext* context);
-    // Deletes the pane's view (or destroys the window there) and empties the pane.
+    // Destroys the pane's window, and with it a view made by class, and empties the pane. A
+    // view given another id is no longer a pane: it stays, with whoever keeps it.
     void DeleteView(int row, int col);
     // Deletes the pane's view and makes one of another class in its place, with the same
     // document; the frame's active view moves to it when the old one was active. The caller
@@ -71,7 +73,6 @@ private:
     int m_cols = 0;
     std::vector<Track> m_rowInfo;
     std::vector<Track> m_colInfo;
-    std::map<UINT, std::unique_ptr<CWnd>> m_owned;
     // The bar being dragged: column bar (true) or row bar, and its index.
     int m_dragBar = -1;
     bool m_dragColumn = false;

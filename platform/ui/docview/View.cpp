@@ -23,11 +23,21 @@ CView::CView() = default;
 
 CView::~CView()
 {
+    DestroyWindowFromDestructor();
     platform::ForgetPreviewOf(this);
+    if (m_pDocument)
+        m_pDocument->RemoveView(this);
+}
+
+void CView::OnDestroy()
+{
+    // While the window still tells which frame holds the view.
     if (CFrameWnd* frame = GetParentFrame())
         frame->OnViewGone(this);
     if (m_pDocument)
         m_pDocument->RemoveView(this);
+    m_pDocument = nullptr;
+    CWnd::OnDestroy();
 }
 
 bool CView::Create(const char* className, const char* windowName, DWORD style, const RECT& rect,
@@ -56,15 +66,6 @@ CFrameWnd* CView::GetParentFrame() const
         if (auto* frame = dynamic_cast<CFrameWnd*>(w))
             return frame;
     return nullptr;
-}
-
-void CView::SetRedraw(bool redraw)
-{
-    if (!GetWidget())
-        return;
-    GetWidget()->setUpdatesEnabled(redraw);
-    if (redraw)
-        Invalidate();
 }
 
 void CView::OnInitialUpdate()

@@ -35,8 +35,6 @@ public:
     virtual bool PreCreateWindow(CREATESTRUCT& create) { (void)create; return true; }
 
     CDocument* GetDocument() const { return m_pDocument; }
-    // Off while a view is filled, so that it shows once, whole; on again repaints it.
-    void SetRedraw(bool redraw = true);
     // The frame the view sits in (through splitters), or null.
     CFrameWnd* GetParentFrame() const;
 
@@ -63,6 +61,7 @@ public:
 
     void OnPaint() override;
     int OnCreate(CREATESTRUCT* create) override;
+    void OnDestroy() override;
 
 protected:
     void OnFilePrint();

@@ -4,6 +4,8 @@
 #include "platform/ui/docview/Document.h"
 #include "platform/ui/docview/FrameworkIds.h"
 #include "platform/ui/dialogs/ModalServices.h"
+#include "platform/ui/window/Menu.h"
+#include "platform/ui/window/PathText.h"
 
 #include <QApplication>
 #include <QPrinter>
@@ -29,6 +31,7 @@ BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
     ON_COMMAND(ID_FILE_PRINT_SETUP, OnFilePrintSetup)
     ON_COMMAND(ID_APP_EXIT, OnAppExit)
     ON_COMMAND_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_LAST, OnOpenRecentFile)
+    ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
 END_MESSAGE_MAP()
 
 CWinApp::CWinApp(std::string appName) : m_pszAppName(std::move(appName))
@@ -192,4 +195,33 @@ void CWinApp::OnOpenRecentFile(UINT id)
     // A file that can no longer be opened leaves the list.
     if (!OpenDocumentFile(path))
         m_recentFiles->Remove(index);
+}
+
+void CWinApp::OnUpdateRecentFileMenu(CCmdUI* ui)
+{
+    const std::size_t count = m_recentFiles ? m_recentFiles->GetCount() : 0;
+    if (!ui->m_pMenu) {
+        ui->Enable(count > 0);
+        return;
+    }
+    CMenu& menu = *ui->m_pMenu;
+    if (m_recentPlaceholder.empty())
+        m_recentPlaceholder = menu.GetMenuString(ui->m_nIndex, MF_BYPOSITION);
+    for (UINT id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_LAST; ++id)
+        while (menu.RemoveMenu(id, MF_BYCOMMAND)) {
+        }
+    const UINT at = ui->m_nIndex;
+    ui->m_enableChanged = true; // the entries' states are set here
+    if (count == 0) {
+        menu.InsertMenu(at, MF_BYPOSITION | MF_STRING | MF_GRAYED, ID_FILE_MRU_FILE1,
+                        m_recentPlaceholder.c_str());
+        return;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        // Paths are the file system's bytes; the menu shows program text.
+        const std::string text = platform::PathForDisplay(m_recentFiles->GetMenuText(i));
+        menu.InsertMenu(at + UINT(i), MF_BYPOSITION | MF_STRING, ID_FILE_MRU_FILE1 + UINT(i),
+                        text.c_str());
+    }
+    ui->m_nIndex = at + UINT(count) - 1;
 }

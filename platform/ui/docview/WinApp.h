@@ -69,10 +69,13 @@ protected:
     void OnFilePrintSetup();
     void OnAppExit();
     void OnOpenRecentFile(UINT id);
+    // The recent files take the place of the "Recent File" entry of the menu being opened.
+    void OnUpdateRecentFileMenu(CCmdUI* ui);
 
 private:
     std::unique_ptr<CSingleDocTemplate> m_docTemplate;
     std::unique_ptr<CRecentFileList> m_recentFiles;
+    std::string m_recentPlaceholder; // the entry's text while the list is empty
     platform::ProfileStore* m_profileStore = nullptr;
     platform::MainFrameLink* m_mainFrame = nullptr;
     std::string m_registryKey;

@@ -56,8 +56,16 @@ constexpr UINT BF_RECT = BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM;
 constexpr UINT BF_MIDDLE = 0x0800;
 constexpr UINT BF_ADJUST = 0x2000;
 
-// Raster operation of BitBlt (only plain copying is offered).
+// Raster operations of BitBlt.
 constexpr DWORD SRCCOPY = 0x00CC0020;
+constexpr DWORD SRCPAINT = 0x00EE0086;   // source OR destination
+constexpr DWORD SRCAND = 0x008800C6;     // source AND destination
+constexpr DWORD SRCINVERT = 0x00660046;  // source XOR destination
+constexpr DWORD SRCERASE = 0x00440328;   // source AND NOT destination
+constexpr DWORD NOTSRCCOPY = 0x00330008;
+constexpr DWORD DSTINVERT = 0x00550009;
+constexpr DWORD BLACKNESS = 0x00000042;
+constexpr DWORD WHITENESS = 0x00FF0062;
 
 // GetDeviceCaps indexes.
 constexpr int HORZRES = 8;
@@ -171,6 +179,10 @@ public:
     CSize GetOutputTextExtent(std::string_view text) const { return GetTextExtent(text); }
     bool GetTextMetrics(TEXTMETRIC* metrics) const;
 
+    // Between a colour and a monochrome memory DC pixels convert as GDI converts them: to
+    // monochrome, the source's background colour becomes white (1) and every other black;
+    // from monochrome, white becomes this DC's background colour and black its text colour.
+    // False for an operation not offered or a source that is no bitmap.
     bool BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc,
                 DWORD rop = SRCCOPY);
     int GetDeviceCaps(int index) const;
@@ -200,6 +212,7 @@ private:
     QRect SingleLineBox(const QRect& box, UINT format, const QString& text, bool needWidth) const;
     int ClipResult() const;
     const QImage* SourceImage() const;
+    bool IsMonochrome() const { return m_bitmap && m_bitmap->IsMonochrome(); }
     QRect DeviceRect() const;
     int DotsPerInch(bool vertical) const; // of the device; 96 without one
 
@@ -249,10 +262,21 @@ private:
     std::unique_ptr<QPainter> m_own;
 };
 
-// A window's device context outside painting: it measures text with the window's font.
-// Qt paints widgets only during paint events, so windows draw in OnPaint; drawing here is
-// recorded when recording is on but reaches no screen.
+// A window's device context outside painting: it measures text with the window's font, and
+// what it draws shows over the window at once and stays until that part of the window is next
+// invalidated (tracking lines drawn twice with DrawFocusRect vanish again).
 class CClientDC : public CDC {
 public:
-    explicit CClientDC(CWnd* window);
+    explicit CClientDC(CWnd* window, bool wholeWindow = false);
+    ~CClientDC() override;
+
+private:
+    CWnd* m_window;
+    std::unique_ptr<QPainter> m_own;
+};
+
+// The same over the whole window, borders included.
+class CWindowDC : public CClientDC {
+public:
+    explicit CWindowDC(CWnd* window) : CClientDC(window, true) {}
 };

@@ -231,28 +231,3 @@ void CDC::DrawFocusRect(const RECT* rect)
     m_painter->restore();
     m_painterPen = PainterPen::None;
 }
-
-const QImage* CDC::SourceImage() const
-{
-    if (m_bitmap)
-        return &m_bitmap->Image();
-    if (m_painter && m_painter->device() && m_painter->device()->devType() == QInternal::Image)
-        return static_cast<const QImage*>(m_painter->device());
-    return nullptr;
-}
-
-bool CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc, DWORD rop)
-{
-    if (!source || rop != SRCCOPY)
-        return false;
-    const QImage* image = source->SourceImage();
-    if (!image)
-        return false;
-    if (m_recording)
-        Record("BitBlt " + Rect(CRect(x, y, x + width, y + height)) + " from " + Point(xSrc, ySrc));
-    if (m_painter) {
-        QRect from(xSrc + source->m_viewportOrg.x, ySrc + source->m_viewportOrg.y, width, height);
-        m_painter->drawImage(QPoint(x, y), *image, from);
-    }
-    return true;
-}

@@ -183,14 +183,6 @@ bool CFont::GetLogFont(LOGFONT* out) const
     return true;
 }
 
-bool CBitmap::CreateCompatibleBitmap(CDC*, int width, int height)
-{
-    m_image = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
-    m_image.fill(Qt::black);
-    m_created = true;
-    return true;
-}
-
 CBitmap::~CBitmap()
 {
     DeleteObject();
@@ -201,5 +193,6 @@ void CBitmap::DeleteObject()
     if (m_selectedInto)
         m_selectedInto->ReleaseBitmap();
     m_image = QImage();
+    m_monochrome = false;
     CGdiObject::DeleteObject();
 }

@@ -128,23 +128,46 @@ private:
     QFont m_font;
 };
 
+class CDib;
+
+// A picture registered under a resource id: the XPM text of a picture drawn for the program.
+struct BitmapResource {
+    UINT id;
+    const char* const* xpm;
+};
+
 class CBitmap : public CGdiObject {
 public:
     CBitmap() = default;
     // A bitmap going away while selected into a memory DC takes itself out of it first.
     ~CBitmap() override;
 
-    // A bitmap like the screen's, initially black; empty sizes are made 1 x 1.
+    static constexpr int kMaxSide = 16384;
+
+    // A bitmap like the screen's, initially black; empty sizes are made 1 x 1. False for a
+    // side beyond kMaxSide.
     bool CreateCompatibleBitmap(class CDC* dc, int width, int height);
+    // Only the monochrome kind (1 plane, 1 bit per pixel) and colour (24 or 32 bits) are made;
+    // bits, when given, are rows of whole bytes (monochrome) or 0x00RRGGBB words, top-down.
+    bool CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
+    // The bitmap resource of that id; false when none is registered.
+    bool LoadBitmap(UINT resourceId);
+    // A BMP file, read by the program's own bitmap reader; false for anything it refuses.
+    bool LoadFromFile(const std::string& path);
+    bool CreateFromDib(const CDib& dib);
     void DeleteObject() override;
 
     CSize GetSize() const { return {m_image.width(), m_image.height()}; }
+    bool IsMonochrome() const { return m_monochrome; }
     QImage& Image() { return m_image; }
     const QImage& Image() const { return m_image; }
 
 private:
     friend class CDC;
+    bool Take(QImage image, bool monochrome);
+
     QImage m_image;
+    bool m_monochrome = false;
     class CDC* m_selectedInto = nullptr;
 };
 

@@ -1,22 +1,116 @@
 #include "platform/ui/window/InputState.h"
 
-#include <QGuiApplication>
-#include <optional>
+#include "platform/ui/window/VirtualKeys.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <set>
 
 namespace {
-std::optional<Qt::KeyboardModifiers> g_modifiers;
+
+struct InputState {
+    Qt::KeyboardModifiers modifiers;
+    Qt::MouseButtons buttons;
+    std::set<UINT> keysDown;
+};
+
+InputState& State()
+{
+    static InputState state;
+    return state;
 }
+
+// X11 reports the modifiers as they were before the event; a modifier key changes its own.
+Qt::KeyboardModifiers ModifiersAfter(const QKeyEvent& key)
+{
+    Qt::KeyboardModifiers mods = key.modifiers();
+    const Qt::KeyboardModifier own = key.key() == Qt::Key_Shift     ? Qt::ShiftModifier
+                                     : key.key() == Qt::Key_Control ? Qt::ControlModifier
+                                     : key.key() == Qt::Key_Alt     ? Qt::AltModifier
+                                                                    : Qt::NoModifier;
+    if (own != Qt::NoModifier)
+        mods.setFlag(own, key.type() == QEvent::KeyPress);
+    return mods;
+}
+
+void NoteKey(const QKeyEvent& key)
+{
+    InputState& state = State();
+    state.modifiers = ModifiersAfter(key);
+    const UINT vk = platform::VirtualKeyFromQt(key.key(), key.modifiers() & Qt::KeypadModifier);
+    if (vk == 0)
+        return;
+    if (key.type() == QEvent::KeyPress)
+        state.keysDown.insert(vk);
+    else if (!key.isAutoRepeat())
+        state.keysDown.erase(vk);
+}
+
+class InputWatcher : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: NoteKey(*static_cast<QKeyEvent*>(event)); break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            State().buttons = mouse->buttons();
+            State().modifiers = mouse->modifiers();
+            break;
+        }
+        case QEvent::ApplicationDeactivate: State() = InputState{}; break;
+        default: break;
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 namespace platform {
 
-Qt::KeyboardModifiers CurrentModifiers()
+void EnsureInputTracking()
 {
-    return g_modifiers ? *g_modifiers : QGuiApplication::keyboardModifiers();
+    static InputWatcher* watcher = nullptr;
+    if (watcher || !qApp)
+        return;
+    watcher = new InputWatcher;
+    watcher->setParent(qApp);
+    qApp->installEventFilter(watcher);
 }
 
-void NoteModifiers(Qt::KeyboardModifiers modifiers)
+Qt::KeyboardModifiers CurrentModifiers()
 {
-    g_modifiers = modifiers;
+    return State().modifiers;
+}
+
+bool IsKeyDown(UINT virtualKey)
+{
+    const InputState& state = State();
+    switch (virtualKey) {
+    case VK_SHIFT: return state.modifiers & Qt::ShiftModifier;
+    case VK_CONTROL: return state.modifiers & Qt::ControlModifier;
+    case VK_MENU: return state.modifiers & Qt::AltModifier;
+    case VK_LBUTTON: return state.buttons & Qt::LeftButton;
+    case VK_RBUTTON: return state.buttons & Qt::RightButton;
+    case VK_MBUTTON: return state.buttons & Qt::MiddleButton;
+    default: return state.keysDown.count(virtualKey) > 0;
+    }
 }
 
 } // namespace platform
+
+short GetKeyState(int virtualKey)
+{
+    return platform::IsKeyDown(UINT(virtualKey)) ? short(0x8000) : 0;
+}
+
+short GetAsyncKeyState(int virtualKey)
+{
+    return GetKeyState(virtualKey);
+}

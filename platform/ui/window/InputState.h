@@ -1,11 +1,15 @@
 #pragma once
 
-// The keyboard modifiers as of the latest input event any window saw; GetKeyState reads it.
+// The keyboard and mouse as of the latest input event the program saw, for GetKeyState.
+#include "platform/ui/window/WinTypes.h"
+
 #include <Qt>
 
 namespace platform {
 
+// Starts watching the input events of the whole program, once.
+void EnsureInputTracking();
 Qt::KeyboardModifiers CurrentModifiers();
-void NoteModifiers(Qt::KeyboardModifiers modifiers);
+bool IsKeyDown(UINT virtualKey);
 
 } // namespace platform

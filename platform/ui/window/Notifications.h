@@ -18,6 +18,7 @@ constexpr UINT CBN_DBLCLK = 2;
 constexpr UINT CBN_SETFOCUS = 3;
 constexpr UINT CBN_KILLFOCUS = 4;
 constexpr UINT CBN_EDITCHANGE = 5;
+constexpr UINT CBN_EDITUPDATE = 6;
 constexpr UINT CBN_DROPDOWN = 7;
 
 constexpr UINT LBN_SELCHANGE = 1;

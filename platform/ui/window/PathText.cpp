@@ -1,5 +1,7 @@
 #include "platform/ui/window/PathText.h"
 
+#include "platform/ui/window/WinText.h"
+
 #include <QFile>
 
 namespace platform {
@@ -12,6 +14,11 @@ QString PathToQString(std::string_view path)
 std::string ToLocal8(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
+}
+
+std::string PathForDisplay(std::string_view path)
+{
+    return FromQString(PathToQString(path));
 }
 
 } // namespace platform

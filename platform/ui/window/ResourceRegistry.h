@@ -1,7 +1,8 @@
 #pragma once
 
-// Resources (menus, accelerator tables, dialog layouts) are compact tables in the program's
-// resources, registered under their numeric id and found by it, as the screens ask for them.
+// Resources (menus, accelerator tables, string tables, dialog templates, pictures) are compact
+// tables in the program's resources, registered under their numeric id and found by it, as
+// the screens ask for them.
 #include "platform/ui/window/WinTypes.h"
 
 #include <map>
@@ -19,6 +20,7 @@ public:
         const auto found = Tables().find(id);
         return found == Tables().end() ? nullptr : found->second;
     }
+    static const std::map<UINT, const Table*>& All() { return Tables(); }
 
 private:
     static std::map<UINT, const Table*>& Tables()

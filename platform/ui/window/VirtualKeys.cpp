@@ -1,6 +1,5 @@
 #include "platform/ui/window/VirtualKeys.h"
 
-#include "platform/ui/window/InputState.h"
 #include "platform/ui/window/WinText.h"
 
 #include <Qt>
@@ -97,16 +96,3 @@ int CharCodeFromKey(int qtKey, bool control, const char* utf8Text)
 }
 
 } // namespace platform
-
-short GetKeyState(int virtualKey)
-{
-    Qt::KeyboardModifiers mods = platform::CurrentModifiers();
-    bool down = false;
-    switch (virtualKey) {
-    case VK_SHIFT: down = mods & Qt::ShiftModifier; break;
-    case VK_CONTROL: down = mods & Qt::ControlModifier; break;
-    case VK_MENU: down = mods & Qt::AltModifier; break;
-    default: break;
-    }
-    return down ? short(0x8000) : 0;
-}

@@ -67,6 +67,7 @@ int CharCodeFromKey(int qtKey, bool control, const char* utf8Text);
 
 } // namespace platform
 
-// Negative (high bit set) while the key is down: VK_SHIFT, VK_CONTROL and VK_MENU as of the
-// latest input event; other keys read as up.
+// Negative (high bit set) while the key or mouse button is down, as of the latest input event
+// the program saw (the one being handled).
 short GetKeyState(int virtualKey);
+short GetAsyncKeyState(int virtualKey);

@@ -35,6 +35,7 @@ constexpr UINT WM_SIZE = 0x0005;
 constexpr UINT WM_SETFOCUS = 0x0007;
 constexpr UINT WM_KILLFOCUS = 0x0008;
 constexpr UINT WM_ENABLE = 0x000A;
+constexpr UINT WM_SETREDRAW = 0x000B;
 constexpr UINT WM_SETTEXT = 0x000C;
 constexpr UINT WM_GETTEXT = 0x000D;
 constexpr UINT WM_GETTEXTLENGTH = 0x000E;
@@ -43,6 +44,7 @@ constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_SETFONT = 0x0030;
 constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_NOTIFY = 0x004E;
+constexpr UINT WM_GETDLGCODE = 0x0087;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_KEYUP = 0x0101;
 constexpr UINT WM_CHAR = 0x0102;
@@ -51,6 +53,9 @@ constexpr UINT WM_TIMER = 0x0113;
 constexpr UINT WM_HSCROLL = 0x0114;
 constexpr UINT WM_VSCROLL = 0x0115;
 constexpr UINT WM_CLEAR = 0x0303;
+constexpr UINT WM_PRINTCLIENT = 0x0318;
+// Asks a frame to show a command's prompt in its status bar (wParam: the command, 0 for none).
+constexpr UINT WM_SETMESSAGESTRING = 0x0362;
 constexpr UINT WM_USER = 0x0400;
 constexpr UINT WM_APP = 0x8000;
 // RegisterWindowMessage hands out ids from here up, as Windows does.

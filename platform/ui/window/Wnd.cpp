@@ -1,13 +1,16 @@
-// Creation, identity and geometry of windows.
+// Creation, destruction and identity of windows.
 #include "platform/ui/window/Wnd.h"
 
-#include "platform/ui/draw/DC.h"
-#include "platform/ui/draw/SystemMetrics.h"
+#include "platform/ui/window/InputState.h"
+#include "platform/ui/window/Menu.h"
+#include "platform/ui/window/ResourceRegistry.h"
 #include "platform/ui/window/WinText.h"
 #include "platform/ui/window/WndBridge.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QImage>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
@@ -16,7 +19,10 @@ CWnd::CWnd() = default;
 
 CWnd::~CWnd()
 {
-    DestroyWindow();
+    if (!m_widget)
+        return;
+    m_destroying = true;
+    TearDown();
 }
 
 QWidget* CWnd::CreateWidget(QWidget* parent, DWORD)
@@ -24,41 +30,96 @@ QWidget* CWnd::CreateWidget(QWidget* parent, DWORD)
     return new platform::WndWidget(parent);
 }
 
-bool CWnd::Create(const char*, const char* windowName, DWORD style, const RECT& rect,
+bool CWnd::CanAdopt(const QWidget* widget) const
+{
+    return dynamic_cast<const platform::WndWidget*>(widget) != nullptr;
+}
+
+QObject* CWnd::Context() const
+{
+    return m_bridge;
+}
+
+bool CWnd::StillBound(const QPointer<QObject>& bridge, const CWnd* window)
+{
+    // A bridge being let go has forgotten its window already, before Qt deletes it.
+    return bridge && static_cast<platform::WndBridge*>(bridge.data())->Window() == window;
+}
+
+namespace {
+
+Qt::WindowFlags TopLevelFlags(DWORD style, DWORD exStyle)
+{
+    Qt::WindowFlags flags = (style & WS_POPUP) || (exStyle & WS_EX_TOOLWINDOW) ? Qt::Tool : Qt::Window;
+    if ((style & WS_POPUP) && (style & WS_CAPTION) != WS_CAPTION)
+        flags |= Qt::FramelessWindowHint;
+    if (exStyle & WS_EX_TOPMOST)
+        flags |= Qt::WindowStaysOnTopHint;
+    if (exStyle & WS_EX_NOACTIVATE)
+        flags |= Qt::WindowDoesNotAcceptFocus;
+    return flags;
+}
+
+} // namespace
+
+bool CWnd::Create(const char* className, const char* windowName, DWORD style, const RECT& rect,
                   CWnd* parent, UINT id)
+{
+    return CreateEx(m_exStyle, className, windowName, style, rect, parent, id);
+}
+
+bool CWnd::CreateEx(DWORD exStyle, const char*, const char* windowName, DWORD style,
+                    const RECT& rect, CWnd* parent, UINT id)
 {
     if (m_widget || (parent && !parent->m_widget))
         return false;
+    const bool child = parent && !(style & WS_POPUP);
     QWidget* widget = CreateWidget(parent ? parent->m_widget.data() : nullptr, style);
     if (!widget)
         return false;
+    if (!child)
+        widget->setWindowFlags(TopLevelFlags(style, exStyle));
     m_id = id;
-    m_style = style;
+    m_style = style & ~(WS_VISIBLE | WS_DISABLED);
+    m_exStyle = exStyle;
     Bind(widget, true);
-    if (style & WS_TABSTOP)
-        widget->setFocusPolicy(Qt::StrongFocus);
+    ConnectWidget();
+    ApplyInitialStyle(style);
     CRect r(rect);
-    widget->setGeometry(r.left, r.top, std::max(0, r.Width()), std::max(0, r.Height()));
+    const QPoint origin = child ? parent->ClientOrigin() : QPoint();
+    widget->setGeometry(r.left + origin.x(), r.top + origin.y(), std::max(0, r.Width()),
+                        std::max(0, r.Height()));
     if (windowName && *windowName)
         SetWindowText(windowName);
-    widget->setEnabled(!(style & WS_DISABLED));
-    CREATESTRUCT create{parent, id, style, r, windowName ? windowName : ""};
+    CREATESTRUCT create{parent, id, style, r, windowName ? windowName : "", exStyle};
     if (OnCreate(&create) == -1) {
         DestroyWindow();
         return false;
     }
     DispatchSize();
     if (m_widget && (style & WS_VISIBLE))
-        m_widget->show();
+        ShowWindow(style & WS_POPUP ? SW_SHOWNA : SW_SHOW);
     return m_widget != nullptr;
 }
 
-bool CWnd::Attach(QWidget* widget, UINT id)
+void CWnd::ApplyInitialStyle(DWORD style)
+{
+    // Explicitly hidden: a child made without WS_VISIBLE must not appear with its parent.
+    if (!(style & WS_VISIBLE))
+        m_widget->hide();
+    if (style & WS_TABSTOP)
+        m_widget->setFocusPolicy(Qt::StrongFocus);
+    m_widget->setEnabled(!(style & WS_DISABLED));
+    ApplyStyle(0, 0);
+}
+
+bool CWnd::Attach(QWidget* widget, UINT id, bool owned)
 {
     if (m_widget || !widget || platform::WindowOfWidget(widget))
         return false;
     m_id = id;
-    Bind(widget, false);
+    Bind(widget, owned);
+    ConnectWidget();
     return true;
 }
 
@@ -69,13 +130,39 @@ QWidget* CWnd::Detach()
     return widget;
 }
 
+bool CWnd::SubclassDlgItem(UINT id, CWnd* parent)
+{
+    CWnd* item = parent ? parent->GetDlgItem(id) : nullptr;
+    if (m_widget || !item || item == this || !CanAdopt(item->m_widget))
+        return false;
+    QWidget* widget = item->m_widget;
+    const bool owned = item->m_ownsWidget;
+    const DWORD style = item->m_style;
+    const DWORD exStyle = item->m_exStyle;
+    CFont* font = item->m_font;
+    item->Unbind();
+    m_id = id;
+    m_style = style;
+    m_exStyle = exStyle;
+    m_font = font;
+    Bind(widget, owned);
+    ConnectWidget();
+    UpdateBorders();
+    return true;
+}
+
 void CWnd::Bind(QWidget* widget, bool owned)
 {
     m_widget = widget;
     m_ownsWidget = owned;
+    m_destroying = false;
     m_bridge = new platform::WndBridge(this, widget);
+    // A click or a move that this window passes on stays with it, as on Windows; the wheel is
+    // handed to the parent explicitly (DispatchWheel).
+    widget->setAttribute(Qt::WA_NoMousePropagation);
     platform::RegisterWidget(widget, this);
     platform::EnsureFocusTracking();
+    platform::EnsureInputTracking();
 }
 
 void CWnd::Unbind()
@@ -100,6 +187,7 @@ void CWnd::ForgetWidget()
     m_ownsWidget = false;
     m_invalid = QRegion();
     m_lastSize = {-1, -1};
+    m_overlay.reset();
 }
 
 void CWnd::DestroyChildren()
@@ -111,17 +199,14 @@ void CWnd::DestroyChildren()
     }
 }
 
-bool CWnd::DestroyWindow()
+void CWnd::TearDown()
 {
-    if (!m_widget)
-        return false;
-    OnDestroy();
-    if (!m_widget)
-        return true; // OnDestroy destroyed it already
     DestroyChildren();
     QWidget* widget = m_widget;
-    bool owned = m_ownsWidget;
-    bool dispatching = m_dispatchDepth > 0;
+    if (!widget)
+        return;
+    const bool owned = m_ownsWidget;
+    const bool dispatching = m_dispatchDepth > 0;
     Unbind();
     if (owned) {
         widget->hide();
@@ -131,7 +216,30 @@ bool CWnd::DestroyWindow()
         else
             delete widget;
     }
+}
+
+bool CWnd::DestroyWindow()
+{
+    if (!m_widget || m_destroying)
+        return false;
+    m_destroying = true;
+    OnDestroy();
+    if (m_widget)
+        TearDown();
+    m_destroying = false;
+    PostNcDestroy();
     return true;
+}
+
+void CWnd::PostNcDestroy()
+{
+    if (!m_deleteWithWindow)
+        return;
+    // Inside one of its own handlers the object is still on the stack: it goes afterwards.
+    if (m_dispatchDepth > 0)
+        QTimer::singleShot(0, qApp, [this] { delete this; });
+    else
+        delete this;
 }
 
 CWnd* CWnd::FromWidget(QWidget* widget)
@@ -147,18 +255,22 @@ CWnd* CWnd::GetDlgItem(UINT id) const
 {
     if (!m_widget)
         return nullptr;
+    // Widgets that are no window (a form's inner widget) are looked through, windows are not:
+    // a child's own children never answer for it.
     std::deque<QWidget*> queue{m_widget};
     while (!queue.empty()) {
         QWidget* w = queue.front();
         queue.pop_front();
         for (QObject* child : w->children()) {
             auto* cw = qobject_cast<QWidget*>(child);
-            if (!cw)
+            if (!cw || cw->isWindow())
                 continue;
-            CWnd* wnd = platform::WindowOfWidget(cw);
-            if (wnd && wnd->m_id == id)
-                return wnd;
-            queue.push_back(cw);
+            if (CWnd* wnd = platform::WindowOfWidget(cw)) {
+                if (wnd->m_id == id)
+                    return wnd;
+            } else {
+                queue.push_back(cw);
+            }
         }
     }
     return nullptr;
@@ -174,152 +286,36 @@ CWnd* CWnd::GetTopLevelParent() const
     return m_widget ? FromWidget(m_widget->window()) : nullptr;
 }
 
-bool CWnd::ShowWindow(int command)
+bool CWnd::IsChild(const CWnd* window) const
 {
-    if (!m_widget)
-        return false;
-    bool wasVisible = m_widget->isVisible();
-    switch (command) {
-    case SW_HIDE: m_widget->hide(); break;
-    case SW_MAXIMIZE: m_widget->showMaximized(); break;
-    case SW_MINIMIZE: m_widget->showMinimized(); break;
-    case SW_RESTORE: m_widget->showNormal(); break;
-    default: m_widget->show(); break;
+    for (CWnd* w = window ? window->GetParent() : nullptr; w; w = w->GetParent())
+        if (w == this)
+            return true;
+    return false;
+}
+
+CWnd* CWnd::SetParent(CWnd* newParent)
+{
+    if (!m_widget || (newParent && !newParent->m_widget) || newParent == this)
+        return nullptr;
+    CWnd* old = GetParent();
+    CRect place;
+    GetWindowRect(&place);
+    const bool shown = !m_widget->isHidden();
+    if (newParent) {
+        newParent->ScreenToClient(&place);
+        const QPoint origin = newParent->ClientOrigin();
+        m_widget->setParent(newParent->m_widget, Qt::Widget);
+        m_widget->move(place.left + origin.x(), place.top + origin.y());
+        m_style = (m_style & ~WS_POPUP) | WS_CHILD;
+    } else {
+        m_widget->setParent(nullptr, TopLevelFlags(m_style | WS_POPUP, m_exStyle));
+        m_widget->move(place.left, place.top);
+        m_style = (m_style & ~WS_CHILD) | WS_POPUP;
     }
-    return wasVisible;
-}
-
-bool CWnd::IsWindowVisible() const
-{
-    return m_widget && m_widget->isVisible();
-}
-
-bool CWnd::EnableWindow(bool enable)
-{
-    if (!m_widget)
-        return false;
-    bool wasDisabled = !m_widget->isEnabled();
-    m_widget->setEnabled(enable);
-    return wasDisabled;
-}
-
-bool CWnd::IsWindowEnabled() const
-{
-    return m_widget && m_widget->isEnabled();
-}
-
-void CWnd::MoveWindow(int x, int y, int width, int height, bool repaint)
-{
-    if (!m_widget)
-        return;
-    m_widget->setGeometry(x, y, std::max(0, width), std::max(0, height));
-    DispatchSize();
-    if (repaint)
-        Invalidate();
-}
-
-void CWnd::MoveWindow(const RECT* rect, bool repaint)
-{
-    if (rect)
-        MoveWindow(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top,
-                   repaint);
-}
-
-void CWnd::GetClientRect(RECT* rect) const
-{
-    if (!rect)
-        return;
-    *rect = m_widget ? CRect(0, 0, std::max(0, m_widget->width() - int(m_nonClient.cx)),
-                             std::max(0, m_widget->height() - int(m_nonClient.cy)))
-                     : CRect();
-}
-
-void CWnd::GetWindowRect(RECT* rect) const
-{
-    if (!rect)
-        return;
-    if (!m_widget) {
-        *rect = CRect();
-        return;
-    }
-    QPoint origin = m_widget->mapToGlobal(QPoint(0, 0));
-    *rect = CRect(origin.x(), origin.y(), origin.x() + m_widget->width(),
-                  origin.y() + m_widget->height());
-}
-
-void CWnd::ClientToScreen(POINT* point) const
-{
-    if (!point || !m_widget)
-        return;
-    QPoint p = m_widget->mapToGlobal(QPoint(point->x, point->y));
-    *point = CPoint(p.x(), p.y());
-}
-
-void CWnd::ClientToScreen(RECT* rect) const
-{
-    if (!rect || !m_widget)
-        return;
-    QPoint d = m_widget->mapToGlobal(QPoint(0, 0));
-    static_cast<CRect*>(rect)->OffsetRect(d.x(), d.y());
-}
-
-void CWnd::ScreenToClient(POINT* point) const
-{
-    if (!point || !m_widget)
-        return;
-    QPoint p = m_widget->mapFromGlobal(QPoint(point->x, point->y));
-    *point = CPoint(p.x(), p.y());
-}
-
-void CWnd::ScreenToClient(RECT* rect) const
-{
-    if (!rect || !m_widget)
-        return;
-    QPoint d = m_widget->mapToGlobal(QPoint(0, 0));
-    static_cast<CRect*>(rect)->OffsetRect(-d.x(), -d.y());
-}
-
-void CWnd::Invalidate(bool erase)
-{
-    InvalidateRect(nullptr, erase);
-}
-
-void CWnd::InvalidateRect(const RECT* rect, bool)
-{
-    if (!m_widget)
-        return;
-    QRect area = rect ? QRect(rect->left, rect->top, rect->right - rect->left,
-                              rect->bottom - rect->top)
-                      : m_widget->rect();
-    area = area.intersected(m_widget->rect());
-    if (area.isEmpty())
-        return;
-    m_invalid += area;
-    m_widget->update(area);
-}
-
-void CWnd::ValidateRect(const RECT* rect)
-{
-    if (!rect)
-        m_invalid = QRegion();
-    else
-        m_invalid -= QRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top);
-}
-
-bool CWnd::GetUpdateRect(RECT* rect, bool) const
-{
-    QRect b = m_invalid.boundingRect();
-    if (rect)
-        *rect = m_invalid.isEmpty() ? CRect()
-                                    : CRect(b.left(), b.top(), b.left() + b.width(),
-                                            b.top() + b.height());
-    return !m_invalid.isEmpty();
-}
-
-void CWnd::UpdateWindow()
-{
-    if (m_widget && !m_invalid.isEmpty() && m_widget->isVisible())
-        m_widget->repaint(m_invalid);
+    // Qt hides a widget it moves to another parent; the window keeps its visibility.
+    m_widget->setVisible(shown);
+    return old;
 }
 
 void CWnd::SetWidgetText(const QString& text)
@@ -363,48 +359,16 @@ CFont* CWnd::GetFont() const
     return m_font ? m_font : platform::StockFont();
 }
 
-int CWnd::OnCreate(CREATESTRUCT*)
+bool CWnd::SetIcon(UINT resourceId)
 {
-    return 0;
-}
-
-void CWnd::OnClose()
-{
-    DestroyWindow();
-}
-
-void CWnd::OnPaint()
-{
-    Default();
-}
-
-bool CWnd::OnEraseBkgnd(CDC* dc)
-{
-    CRect client;
-    GetClientRect(&client);
-    dc->FillSolidRect(&client, GetSysColor(COLOR_WINDOW));
+    const BitmapResource* picture = platform::ResourceRegistry<BitmapResource>::Find(resourceId);
+    if (!m_widget || !picture || !picture->xpm)
+        return false;
+    m_widget->setWindowIcon(QIcon(QPixmap(picture->xpm)));
     return true;
 }
 
-void CWnd::OnSize(UINT, int, int) {}
-void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSetFocus(CWnd*) {}
-void CWnd::OnKillFocus(CWnd*) {}
-void CWnd::OnTimer(UINT_PTR) {}
-void CWnd::OnHScroll(UINT, UINT, CScrollBar*) {}
-void CWnd::OnVScroll(UINT, UINT, CScrollBar*) {}
-
-bool CWnd::OnMouseWheel(UINT, short, CPoint)
+bool CWnd::SetMenu(CMenu*)
 {
-    Default();
     return false;
 }

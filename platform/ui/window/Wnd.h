@@ -8,6 +8,7 @@
 #include "platform/ui/draw/GdiObjects.h"
 #include "platform/ui/window/Geometry.h"
 #include "platform/ui/window/Notifications.h"
+#include "platform/ui/window/WindowStyles.h"
 
 #include <QPointer>
 #include <QRegion>
@@ -15,48 +16,15 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include <QWidget> // complete: QPointer<QWidget> members are used inline
 class QEvent;
+class QImage;
 class QPainter;
 class QTimer;
 class CDC;
 class CScrollBar;
-
-constexpr DWORD WS_OVERLAPPED = 0x00000000;
-constexpr DWORD WS_POPUP = 0x80000000;
-constexpr DWORD WS_CHILD = 0x40000000;
-constexpr DWORD WS_VISIBLE = 0x10000000;
-constexpr DWORD WS_DISABLED = 0x08000000;
-constexpr DWORD WS_CLIPSIBLINGS = 0x04000000;
-constexpr DWORD WS_CLIPCHILDREN = 0x02000000;
-constexpr DWORD WS_CAPTION = 0x00C00000;
-constexpr DWORD WS_BORDER = 0x00800000;
-constexpr DWORD WS_VSCROLL = 0x00200000;
-constexpr DWORD WS_HSCROLL = 0x00100000;
-constexpr DWORD WS_GROUP = 0x00020000;
-constexpr DWORD WS_TABSTOP = 0x00010000;
-constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200;
-
-constexpr int SW_HIDE = 0;
-constexpr int SW_SHOWNORMAL = 1;
-constexpr int SW_SHOWMAXIMIZED = 3;
-constexpr int SW_MAXIMIZE = 3;
-constexpr int SW_SHOW = 5;
-constexpr int SW_MINIMIZE = 6;
-constexpr int SW_SHOWNA = 8;
-constexpr int SW_RESTORE = 9;
-constexpr int SW_SHOWDEFAULT = 10;
-
-constexpr UINT SIZE_RESTORED = 0;
-constexpr UINT SIZE_MINIMIZED = 1;
-constexpr UINT SIZE_MAXIMIZED = 2;
-
-// What a window wants of the dialog keys (OnGetDlgCode).
-constexpr UINT DLGC_WANTARROWS = 0x0001;
-constexpr UINT DLGC_WANTTAB = 0x0002;
-constexpr UINT DLGC_WANTALLKEYS = 0x0004;
-constexpr UINT DLGC_WANTCHARS = 0x0080;
 
 struct CREATESTRUCT {
     CWnd* parent;
@@ -64,7 +32,21 @@ struct CREATESTRUCT {
     DWORD style;
     CRect rect;
     std::string name; // Windows-1252
+    DWORD exStyle = 0;
 };
+
+// Where a top-level window is, and where it goes back to when it stops being maximised.
+struct WINDOWPLACEMENT {
+    UINT length = sizeof(WINDOWPLACEMENT);
+    UINT flags = 0;
+    UINT showCmd = SW_SHOWNORMAL;
+    CPoint ptMinPosition;
+    CPoint ptMaxPosition;
+    CRect rcNormalPosition; // screen coordinates
+};
+
+class CDataExchange;
+class CMenu;
 
 namespace platform {
 class WndBridge;
@@ -73,39 +55,75 @@ class WndBridge;
 class CWnd : public CCmdTarget {
 public:
     CWnd();
+    // A window still alive here is taken down without this object's OnDestroy, which can no
+    // longer run: destroy windows (DestroyWindow, or their parent's) before their objects go.
     ~CWnd() override;
 
     // Makes the window. The class name is not used (kept for the familiar call shape); the
-    // window text is Windows-1252. False when the window exists or the parent has none.
+    // window text is Windows-1252. A child without WS_VISIBLE stays hidden until shown; a
+    // WS_POPUP window is a top-level window owned by the parent, placed in screen coordinates.
+    // False when the window exists or the parent has none.
     virtual bool Create(const char* className, const char* windowName, DWORD style,
                         const RECT& rect, CWnd* parent, UINT id);
-    // Adopts a widget made elsewhere (frames, dialog layouts); the widget is not owned.
-    bool Attach(QWidget* widget, UINT id = 0);
+    bool CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
+                  const RECT& rect, CWnd* parent, UINT id);
+    // Adopts a widget made elsewhere (a dialog's, a combo box's edit part); with owned, the
+    // widget goes when the window is destroyed.
+    bool Attach(QWidget* widget, UINT id = 0, bool owned = false);
     QWidget* Detach();
+    // Takes over the parent's dialog item: this object gets the item's window, id, place and
+    // input; the object that had it lets go. False when there is no such item or this kind of
+    // window cannot take that kind of control.
+    bool SubclassDlgItem(UINT id, CWnd* parent);
+    // OnDestroy runs once, then the children go, then the window, then PostNcDestroy.
     virtual bool DestroyWindow();
+    // A window made by class belongs to its window: the object is deleted when it is destroyed.
+    void SetDeleteWithWindow(bool deleteWithWindow = true) { m_deleteWithWindow = deleteWithWindow; }
 
     QWidget* GetWidget() const { return m_widget; }
     QWidget* GetSafeHwnd() const { return m_widget; }
     bool IsWindow() const { return m_widget != nullptr; }
     // The window of a widget, or of its nearest ancestor that has one.
     static CWnd* FromWidget(QWidget* widget);
+    // The Windows class name of this kind of window ("Edit", "Button", "Static", ...).
+    virtual std::string GetClassName() const { return "ZodWnd"; }
 
     UINT GetDlgCtrlID() const { return m_id; }
     void SetDlgCtrlID(UINT id) { m_id = id; }
-    // A child window by id: direct children first, then their descendants.
+    // A direct child window by id (children of children are not searched).
     CWnd* GetDlgItem(UINT id) const;
+    // The parent of a child, the owner of a pop-up; null for others.
     CWnd* GetParent() const;
+    // Moves the window under another parent (null: a top-level window), keeping its place in
+    // the new parent's client area; the old parent.
+    CWnd* SetParent(CWnd* newParent);
     CWnd* GetTopLevelParent() const;
-    DWORD GetStyle() const { return m_style; }
+    bool IsChild(const CWnd* window) const; // window is a descendant of this one
+
+    // The creation style with the state that changes at run time: visible, disabled.
+    DWORD GetStyle() const;
     DWORD GetExStyle() const { return m_exStyle; }
-    void ModifyStyleEx(DWORD remove, DWORD add) { m_exStyle = (m_exStyle & ~remove) | add; }
+    // The changed bits take effect (visibility, enabling, borders, a control's own styles);
+    // flags with SWP_FRAMECHANGED or not, the frame is redrawn. True when anything changed.
+    bool ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
+    bool ModifyStyleEx(DWORD remove, DWORD add, UINT flags = 0);
 
     bool ShowWindow(int command); // true when it was visible before
-    bool IsWindowVisible() const;
+    bool IsWindowVisible() const; // itself and every ancestor shown
+    bool IsIconic() const;
+    bool IsZoomed() const;
     bool EnableWindow(bool enable = true); // true when it was disabled before
     bool IsWindowEnabled() const;
     void MoveWindow(int x, int y, int width, int height, bool repaint = true);
     void MoveWindow(const RECT* rect, bool repaint = true);
+    // insertAfter: HWND_TOP, HWND_BOTTOM, HWND_TOPMOST, HWND_NOTOPMOST or a sibling to go
+    // behind. Coordinates as MoveWindow's.
+    bool SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags);
+    void BringWindowToTop() { SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
+    bool GetWindowPlacement(WINDOWPLACEMENT* placement) const;
+    bool SetWindowPlacement(const WINDOWPLACEMENT* placement);
+    // Over the owner (the alternate window, or the parent; the screen's work area without one).
+    void CenterWindow(CWnd* alternateOwner = nullptr);
     void GetClientRect(RECT* rect) const;
     void GetWindowRect(RECT* rect) const; // screen coordinates
     void ClientToScreen(POINT* point) const;
@@ -119,12 +137,35 @@ public:
     // True when part of the window waits to be painted; its bounds go to rect.
     bool GetUpdateRect(RECT* rect, bool erase = false) const;
     void UpdateWindow(); // paints the waiting part now
+    // Off while a window is filled, so that it shows once, whole; on again repaints it.
+    void SetRedraw(bool redraw = true);
+    // The window's own painting (a control's, without the OnPaint of a subclass) into dc.
+    void PrintClient(CDC* dc);
+    // Moves the client area's image (or the scroll rectangle's) by dx, dy: what it uncovers
+    // waits to be painted, and child windows move along when the whole area scrolls.
+    void ScrollWindow(int dx, int dy, const RECT* scrollRect = nullptr, const RECT* clipRect = nullptr);
 
     void SetWindowText(std::string_view text); // Windows-1252
     std::string GetWindowText() const;
     int GetWindowTextLength() const;
     void SetFont(CFont* font, bool redraw = true);
     CFont* GetFont() const; // the stock GUI font when none was set
+    // The window's icon: the picture registered under the id; false when there is none.
+    bool SetIcon(UINT resourceId);
+
+    // Moves values between the controls and the members named in DoDataExchange: to the
+    // controls, or (save) back, checking them; false, with the user told and the control
+    // focused, when a value does not pass.
+    bool UpdateData(bool saveAndValidate = true);
+    virtual void DoDataExchange(CDataExchange*) {}
+
+    // The window's menu; frames show theirs in a menu bar. Other windows have none.
+    virtual bool SetMenu(CMenu* menu);
+    virtual CMenu* GetMenu() const { return nullptr; }
+    // The window menu of a top-level window; removing or disabling SC_CLOSE takes away the
+    // close box and the closing it offers.
+    CMenu* GetSystemMenu(bool revert);
+    bool CanClose() const;
 
     CWnd* SetFocus(); // the window that had the focus
     static CWnd* GetFocus();
@@ -140,7 +181,8 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Handlers.
+    // Handlers. Keys, characters and mouse buttons are this window's alone: what its handler
+    // passes on (the base version) goes to its own default processing, never to its parent.
     virtual int OnCreate(CREATESTRUCT* create);
     virtual void OnDestroy() {}
     virtual void OnClose();
@@ -154,7 +196,8 @@ public:
     virtual void OnRButtonUp(UINT flags, CPoint point);
     virtual void OnRButtonDblClk(UINT flags, CPoint point);
     virtual void OnMouseMove(UINT flags, CPoint point);
-    // delta is a whole multiple of WHEEL_DELTA; finer wheel steps are summed until they make one.
+    // delta is a whole multiple of WHEEL_DELTA; finer wheel steps are summed until they make
+    // one. Passed on, the wheel goes to the window's own processing and then to its parent.
     virtual bool OnMouseWheel(UINT flags, short delta, CPoint screenPoint);
     virtual void OnKeyDown(UINT virtualKey, UINT repeatCount, UINT flags);
     virtual void OnKeyUp(UINT virtualKey, UINT repeatCount, UINT flags);
@@ -165,6 +208,14 @@ public:
     virtual void OnTimer(UINT_PTR id);
     virtual void OnHScroll(UINT code, UINT position, CScrollBar* bar);
     virtual void OnVScroll(UINT code, UINT position, CScrollBar* bar);
+    // A child control is about to paint: the brush for its background (null: its own), with
+    // text colour and background mode set on dc. TRANSPARENT leaves the parent's painting
+    // under a static's text.
+    virtual CBrush* OnCtlColor(CDC* dc, CWnd* child, UINT ctlColor);
+    // A pop-up menu of this window is about to show: the place to update its items.
+    virtual void OnInitMenuPopup(CMenu* popup, UINT index, bool systemMenu);
+    // The pointer is on a menu item (id), or the menu closed (flags 0xFFFF, id 0).
+    virtual void OnMenuSelect(UINT id, UINT flags, CMenu* menu);
     // A control notification or command arrives here and goes to OnCmdMsg.
     virtual bool OnCommand(WPARAM wParam, LPARAM lParam);
     virtual bool OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
@@ -174,8 +225,40 @@ public:
 protected:
     // The Qt widget of this kind of window; controls return theirs.
     virtual QWidget* CreateWidget(QWidget* parent, DWORD style);
+    // Connects a control's widget signals after the window is bound (Create, Attach and taking
+    // over a dialog item), with Context() as context and the slot wrapped in Guard: a slot
+    // reaches this object only while it holds the widget.
+    virtual void ConnectWidget() {}
+    QObject* Context() const;
+    template <class Function>
+    auto Guard(Function function)
+    {
+        return [bridge = QPointer<QObject>(Context()), window = this, function](auto&&... args) {
+            if (!StillBound(bridge, window))
+                return;
+            if constexpr (std::is_invocable_v<const Function&, decltype(args)...>)
+                function(args...);
+            else
+                function(); // the slot does not want the signal's arguments
+        };
+    }
+    // Whether this kind of window can take over a widget made for another window object.
+    virtual bool CanAdopt(const QWidget* widget) const;
     // Plain windows paint through OnEraseBkgnd/OnPaint; controls let Qt paint them.
     virtual bool PaintsItself() const { return true; }
+    // The kind of child this control is to OnCtlColor (CTLCOLOR_*); -1: it asks nobody.
+    virtual UINT CtlColorKind() const { return UINT(-1); }
+    // A control applies the style bits that its widget shows (borders, alignment, read-only).
+    virtual void ApplyStyle(DWORD oldStyle, DWORD oldExStyle);
+    // Called after the window is gone; windows made by class delete themselves here.
+    virtual void PostNcDestroy();
+    // For the destructor of a class whose OnDestroy matters: the window goes while this
+    // class's OnDestroy can still run, and the object is not deleted a second time.
+    void DestroyWindowFromDestructor()
+    {
+        m_deleteWithWindow = false;
+        DestroyWindow();
+    }
     // How the window text reaches the widget; controls put it where their widget shows it.
     virtual void SetWidgetText(const QString& text);
     virtual QString WidgetText() const;
@@ -183,29 +266,51 @@ protected:
     void NotifyParent(UINT code);
     // Through the parent's OnNotify; header's window, id and code are filled in.
     LRESULT NotifyParent(NMHDR* header, UINT code);
-    // Called by a base handler: the current event goes on to the platform.
+    // Called by a base handler: the current event goes on to the window's default processing.
     void Default() { m_defaultWanted = true; }
     // Strips at the right and bottom edges that belong to the window's own scroll bars: the
     // client area leaves them out.
-    void SetNonClientEdges(int right, int bottom) { m_nonClient = CSize(right, bottom); }
+    void SetNonClientEdges(int right, int bottom);
+    // The widget rectangle of a rectangle of the client area (borders lie outside it).
+    QRect WidgetRectOf(const CRect& client) const;
     // Mouse and wheel events of a part of the widget (a scroll area's viewport) reach the
     // handlers too, in the part's coordinates (the client area of a scrolling control).
     void ForwardInputOf(QWidget* part);
 
 private:
+    static bool StillBound(const QPointer<QObject>& bridge, const CWnd* window);
     friend class platform::WndBridge;
     friend class CPaintDC;
     friend class CClientDC;
+    friend class CWindowDC;
     void Bind(QWidget* widget, bool owned);
     void Unbind();
     void ForgetWidget(); // the widget is gone or no longer ours
-    bool Dispatch(QEvent* event); // true when the event was consumed
+    void TearDown();     // children and widget, after OnDestroy
+    void ApplyInitialStyle(DWORD style);
+    void UpdateBorders();
+    int BorderWidth() const;
+    QPoint ClientOrigin() const { return QPoint(m_border, m_border); }
+    QPoint ParentOrigin() const;
+    // True when the event was consumed; part: it arrived at a part of the widget.
+    bool Dispatch(QEvent* event, bool part = false);
     bool DispatchPaint(QEvent* event);
+    void PaintBorder(QPainter& painter);
     bool DispatchMouse(QEvent* event);
-    bool DispatchWheel(QEvent* event);
+    bool DispatchWheel(QEvent* event, bool part);
     bool DispatchKey(QEvent* event);
+    bool KeyIsFromDescendant() const;
     void DispatchSize();
     void DestroyChildren();
+    // Runs one handler; true when it passed the event on.
+    template <class Handler>
+    bool PassedOn(Handler&& handler);
+    // The window's default processing of a key or character sent as a message.
+    void DefaultKey(UINT message, WPARAM wParam);
+    void DrawOverlay(QPainter& painter);
+    // The colours the parent's OnCtlColor gives this control, put into its widget's palette.
+    void ApplyParentColors();
+    QImage* Overlay(); // drawing of client DCs between paints
 
     QPointer<QWidget> m_widget;
     bool m_ownsWidget = false;
@@ -213,19 +318,41 @@ private:
     UINT m_id = 0;
     DWORD m_style = 0;
     DWORD m_exStyle = 0;
+    int m_border = 0;
     CFont* m_font = nullptr;
     std::map<UINT_PTR, std::unique_ptr<QTimer>> m_timers;
-    QRegion m_invalid;      // waiting to be painted
+    QRegion m_invalid;      // waiting to be painted, widget coordinates
     QPainter* m_paintPainter = nullptr; // during a paint of a plain window
     bool m_inPaint = false;
     QRect m_paintRect;
     bool m_defaultWanted = false;
+    bool m_destroying = false;
+    bool m_printingClient = false;
+    bool m_deleteWithWindow = false;
     int m_wheelRemainder = 0;
     CSize m_lastSize{-1, -1};
     CSize m_nonClient;
     int m_dispatchDepth = 0;
+    std::unique_ptr<QImage> m_overlay;
+    std::unique_ptr<CMenu> m_systemMenu;
 };
+
+template <class Handler>
+bool CWnd::PassedOn(Handler&& handler)
+{
+    const bool outer = m_defaultWanted;
+    m_defaultWanted = false;
+    handler();
+    const bool passed = m_defaultWanted;
+    m_defaultWanted = outer;
+    return passed;
+}
 
 // Ids from 0xC000 up, one per name (names compare without case), stable for the program's run.
 UINT RegisterWindowMessage(const char* name);
 bool ReleaseCapture();
+
+// SystemParametersInfo: SPI_GETWORKAREA fills a RECT with the primary screen's area that
+// panels and docks leave free.
+constexpr UINT SPI_GETWORKAREA = 0x0030;
+bool SystemParametersInfo(UINT action, UINT param, void* value, UINT winIni);

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "platform/ui/window/WinTypes.h"
+
 class CWnd;
 
 namespace platform {
@@ -31,6 +33,18 @@ private:
     CWnd* m_wnd;
     QWidget* m_widget;
     std::vector<QPointer<QWidget>> m_parts;
+};
+
+// Counts the handlers of a window running, so that it is not deleted under them.
+class DispatchScope {
+public:
+    explicit DispatchScope(int& depth) : m_depth(depth) { ++m_depth; }
+    ~DispatchScope() { --m_depth; }
+    DispatchScope(const DispatchScope&) = delete;
+    DispatchScope& operator=(const DispatchScope&) = delete;
+
+private:
+    int& m_depth;
 };
 
 // The widget of a plain window. Windows hear every mouse move, buttons down or not.

@@ -1,7 +1,9 @@
-// Device contexts of windows.
+// Device contexts of windows: in a paint, outside one (drawn over the window until it is next
+// painted there), and the window's own painting into another DC.
 #include "platform/ui/draw/DC.h"
 #include "platform/ui/window/Wnd.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QWidget>
 
@@ -29,8 +31,42 @@ CPaintDC::~CPaintDC()
         GetPainter()->restore();
 }
 
-CClientDC::CClientDC(CWnd* window)
+CClientDC::CClientDC(CWnd* window, bool wholeWindow) : m_window(window)
 {
-    if (window && window->m_font)
-        SelectObject(window->m_font);
+    if (!window)
+        return;
+    if (CFont* font = window->m_font)
+        SelectObject(font);
+    QImage* overlay = window->Overlay();
+    if (!overlay)
+        return;
+    m_own = std::make_unique<QPainter>(overlay);
+    if (!wholeWindow) {
+        m_own->translate(window->ClientOrigin());
+        CRect client;
+        window->GetClientRect(&client);
+        m_own->setClipRect(client.left, client.top, client.Width(), client.Height());
+    }
+    AttachPainter(m_own.get());
+}
+
+CClientDC::~CClientDC()
+{
+    if (m_own)
+        m_own->end();
+    // What was drawn shows at once.
+    if (m_window && m_window->m_widget)
+        m_window->m_widget->update();
+}
+
+void CWnd::PrintClient(CDC* dc)
+{
+    if (!m_widget || !dc || !dc->GetPainter())
+        return;
+    CRect client;
+    GetClientRect(&client);
+    m_printingClient = true;
+    m_widget->render(dc->GetPainter(), QPoint(), QRegion(WidgetRectOf(client)),
+                     QWidget::DrawChildren);
+    m_printingClient = false;
 }

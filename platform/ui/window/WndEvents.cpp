@@ -1,12 +1,12 @@
-// Qt events to window handlers.
+// Qt events to window handlers: paint, mouse, wheel and size.
 #include "platform/ui/window/Wnd.h"
 
 #include "platform/ui/draw/DC.h"
-#include "platform/ui/window/InputState.h"
-#include "platform/ui/window/VirtualKeys.h"
+#include "platform/ui/draw/SystemMetrics.h"
 #include "platform/ui/window/WndBridge.h"
 
-#include <QKeyEvent>
+#include <QApplication>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -31,6 +31,7 @@ WndBridge::~WndBridge()
 void WndBridge::WatchPart(QWidget* part)
 {
     m_parts.emplace_back(part);
+    part->setAttribute(Qt::WA_NoMousePropagation);
     part->installEventFilter(this);
 }
 
@@ -51,7 +52,7 @@ bool WndBridge::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-    case QEvent::Wheel: return IsPart(watched) && m_wnd->Dispatch(event);
+    case QEvent::Wheel: return IsPart(watched) && m_wnd->Dispatch(event, true);
     default: return false;
     }
 }
@@ -60,6 +61,7 @@ bool WndBridge::eventFilter(QObject* watched, QEvent* event)
 
 namespace {
 
+// The MK_* flags of mouse buttons and modifier keys.
 UINT MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
     UINT flags = 0;
@@ -71,31 +73,6 @@ UINT MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
     return flags;
 }
 
-// X11 reports the modifiers as they were before the event; a modifier key changes its own.
-Qt::KeyboardModifiers ModifiersAfter(const QKeyEvent& key)
-{
-    Qt::KeyboardModifiers mods = key.modifiers();
-    Qt::KeyboardModifier own = key.key() == Qt::Key_Shift     ? Qt::ShiftModifier
-                               : key.key() == Qt::Key_Control ? Qt::ControlModifier
-                               : key.key() == Qt::Key_Alt     ? Qt::AltModifier
-                                                              : Qt::NoModifier;
-    if (own != Qt::NoModifier)
-        mods.setFlag(own, key.type() == QEvent::KeyPress);
-    return mods;
-}
-
-// Bit 30 of the key flags: the key was already down (auto-repeat).
-constexpr UINT kKeyWasDown = 0x4000;
-
-class DispatchScope {
-public:
-    explicit DispatchScope(int& depth) : m_depth(depth) { ++m_depth; }
-    ~DispatchScope() { --m_depth; }
-
-private:
-    int& m_depth;
-};
-
 } // namespace
 
 void CWnd::ForwardInputOf(QWidget* part)
@@ -104,21 +81,23 @@ void CWnd::ForwardInputOf(QWidget* part)
         m_bridge->WatchPart(part);
 }
 
-bool CWnd::Dispatch(QEvent* event)
+bool CWnd::Dispatch(QEvent* event, bool part)
 {
-    DispatchScope scope(m_dispatchDepth);
+    platform::DispatchScope scope(m_dispatchDepth);
     switch (event->type()) {
     case QEvent::Paint: return DispatchPaint(event);
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove: return DispatchMouse(event);
-    case QEvent::Wheel: return DispatchWheel(event);
+    case QEvent::Wheel: return DispatchWheel(event, part);
     case QEvent::KeyPress:
     case QEvent::KeyRelease: return DispatchKey(event);
     case QEvent::Resize: DispatchSize(); return false;
+    case QEvent::Show: ApplyParentColors(); return false;
     case QEvent::Close:
-        OnClose();
+        if (CanClose())
+            OnClose();
         event->ignore(); // the window decides; Qt must not hide it on its own
         return true;
     default: return false;
@@ -127,70 +106,106 @@ bool CWnd::Dispatch(QEvent* event)
 
 bool CWnd::DispatchPaint(QEvent* event)
 {
+    // A window printing its own painting into a DC lets Qt draw it, without the handlers.
+    if (m_printingClient)
+        return false;
     auto* paint = static_cast<QPaintEvent*>(event);
     m_inPaint = true;
-    m_paintRect = paint->rect();
     m_invalid -= paint->region();
+    CRect client;
+    GetClientRect(&client);
+    const QRect clientArea = WidgetRectOf(client);
+    m_paintRect = paint->rect().intersected(clientArea).translated(-ClientOrigin());
     bool consumed = true;
     if (PaintsItself()) {
         QPainter painter(m_widget);
+        if (m_border)
+            PaintBorder(painter);
+        painter.translate(ClientOrigin());
+        painter.setClipRect(client.left, client.top, client.Width(), client.Height());
         m_paintPainter = &painter;
         {
             CDC erase(&painter);
             OnEraseBkgnd(&erase);
         }
-        painter.setClipping(false);
+        painter.setClipRect(client.left, client.top, client.Width(), client.Height());
         OnPaint();
         m_paintPainter = nullptr;
+        if (m_overlay)
+            DrawOverlay(painter);
     } else {
-        m_defaultWanted = false;
-        OnPaint();
-        consumed = !m_defaultWanted;
+        consumed = !PassedOn([this] { OnPaint(); });
+        if (!consumed)
+            ApplyParentColors();
     }
     m_inPaint = false;
     return consumed;
 }
 
+void CWnd::DrawOverlay(QPainter& painter)
+{
+    painter.resetTransform();
+    painter.setClipping(false);
+    painter.drawImage(0, 0, *m_overlay);
+}
+
+QImage* CWnd::Overlay()
+{
+    if (!m_widget)
+        return nullptr;
+    if (!m_overlay || m_overlay->size() != m_widget->size()) {
+        // What the window shows now, so that drawing that inverts (tracking lines) inverts
+        // what is there and comes back to it when drawn twice.
+        auto overlay = std::make_unique<QImage>(m_widget->size().expandedTo(QSize(1, 1)),
+                                                QImage::Format_ARGB32_Premultiplied);
+        overlay->fill(Qt::transparent);
+        m_widget->render(overlay.get(), QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        m_overlay = std::move(overlay);
+    }
+    return m_overlay.get();
+}
+
 bool CWnd::DispatchMouse(QEvent* event)
 {
     auto* mouse = static_cast<QMouseEvent*>(event);
-    platform::NoteModifiers(mouse->modifiers());
-    CPoint point(int(mouse->position().x()), int(mouse->position().y()));
-    UINT flags = MouseFlags(mouse->buttons(), mouse->modifiers());
-    bool left = mouse->button() == Qt::LeftButton;
-    bool right = mouse->button() == Qt::RightButton;
+    const QPoint position = mouse->position().toPoint() - ClientOrigin();
+    const CPoint point(position.x(), position.y());
+    const UINT flags = MouseFlags(mouse->buttons(), mouse->modifiers());
+    const bool left = mouse->button() == Qt::LeftButton;
+    const bool right = mouse->button() == Qt::RightButton;
     CWnd* previous = platform::MouseEventWindow();
     platform::SetMouseEventWindow(this);
-    m_defaultWanted = false;
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        if (left) OnLButtonDown(flags, point);
-        else if (right) OnRButtonDown(flags, point);
-        else Default();
-        break;
-    case QEvent::MouseButtonRelease:
-        if (left) OnLButtonUp(flags, point);
-        else if (right) OnRButtonUp(flags, point);
-        else Default();
-        break;
-    case QEvent::MouseButtonDblClick:
-        if (left) OnLButtonDblClk(flags, point);
-        else if (right) OnRButtonDblClk(flags, point);
-        else Default();
-        break;
-    default:
-        OnMouseMove(flags, point);
-        break;
-    }
+    const bool passed = PassedOn([&] {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            if (left) OnLButtonDown(flags, point);
+            else if (right) OnRButtonDown(flags, point);
+            else Default();
+            break;
+        case QEvent::MouseButtonRelease:
+            if (left) OnLButtonUp(flags, point);
+            else if (right) OnRButtonUp(flags, point);
+            else Default();
+            break;
+        case QEvent::MouseButtonDblClick:
+            if (left) OnLButtonDblClk(flags, point);
+            else if (right) OnRButtonDblClk(flags, point);
+            else Default();
+            break;
+        default:
+            OnMouseMove(flags, point);
+            break;
+        }
+    });
     platform::SetMouseEventWindow(previous);
-    return !m_defaultWanted;
+    // Passed on, the event goes to the widget's own handling and stops there.
+    return !passed;
 }
 
-bool CWnd::DispatchWheel(QEvent* event)
+bool CWnd::DispatchWheel(QEvent* event, bool part)
 {
     auto* wheel = static_cast<QWheelEvent*>(event);
-    platform::NoteModifiers(wheel->modifiers());
-    int step = wheel->angleDelta().y();
+    const int step = wheel->angleDelta().y();
     // A turn the other way starts afresh rather than cancelling what is pending.
     if ((step > 0 && m_wheelRemainder < 0) || (step < 0 && m_wheelRemainder > 0))
         m_wheelRemainder = 0;
@@ -199,57 +214,97 @@ bool CWnd::DispatchWheel(QEvent* event)
     if (whole == 0)
         return true;
     m_wheelRemainder -= whole;
-    QPoint global = wheel->globalPosition().toPoint();
-    m_defaultWanted = false;
+    const QPoint global = wheel->globalPosition().toPoint();
     // Several notches in one event are passed on together, as one delta.
     whole = std::clamp(whole, -32640, 32640);
-    OnMouseWheel(MouseFlags(wheel->buttons(), wheel->modifiers()), short(whole),
-                 CPoint(global.x(), global.y()));
-    return !m_defaultWanted;
-}
-
-bool CWnd::DispatchKey(QEvent* event)
-{
-    auto* key = static_cast<QKeyEvent*>(event);
-    platform::NoteModifiers(ModifiersAfter(*key));
-    bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-    if (tab && !(OnGetDlgCode() & (DLGC_WANTTAB | DLGC_WANTALLKEYS)))
-        return false; // focus moves to the next control
-    UINT vk = platform::VirtualKeyFromQt(key->key(), key->modifiers() & Qt::KeypadModifier);
-    UINT flags = key->isAutoRepeat() ? kKeyWasDown : 0;
-    m_defaultWanted = false;
-    if (event->type() == QEvent::KeyRelease) {
-        if (vk == 0)
-            return false;
-        OnKeyUp(vk, 1, flags);
-        return !m_defaultWanted;
-    }
-    bool consumed = false;
-    if (vk != 0) {
-        OnKeyDown(vk, 1, flags);
-        consumed = !m_defaultWanted;
-    }
+    const bool passed = PassedOn([&] {
+        OnMouseWheel(MouseFlags(wheel->buttons(), wheel->modifiers()), short(whole),
+                     CPoint(global.x(), global.y()));
+    });
+    // A part (a scroll area's viewport) hands the wheel to its own scrolling.
+    if (!passed || part)
+        return !passed;
     if (!m_widget)
-        return true; // the handler closed the window
-    int code = platform::CharCodeFromKey(key->key(), key->modifiers() & Qt::ControlModifier,
-                                         key->text().toUtf8().constData());
-    if (code >= 0) {
-        m_defaultWanted = false;
-        OnChar(UINT(code), 1, flags);
-        consumed = consumed || !m_defaultWanted;
+        return true;
+    // The window's own processing, then, when it did not use the wheel, the parent's handler.
+    wheel->setAccepted(false);
+    const QPointer<QWidget> self(m_widget);
+    static_cast<QObject*>(m_widget.data())->event(event);
+    CWnd* parent = self && !self->isWindow() ? GetParent() : nullptr;
+    if (!wheel->isAccepted() && parent && parent->m_widget) {
+        const QPointF at = parent->m_widget->mapFromGlobal(wheel->globalPosition());
+        QWheelEvent forwarded(at, wheel->globalPosition(), wheel->pixelDelta(), QPoint(0, whole),
+                              wheel->buttons(), wheel->modifiers(), wheel->phase(), wheel->inverted());
+        parent->Dispatch(&forwarded);
     }
-    return consumed;
+    return true;
 }
 
 void CWnd::DispatchSize()
 {
     if (!m_widget)
         return;
-    CSize size(m_widget->width(), m_widget->height());
+    CRect client;
+    GetClientRect(&client);
+    const CSize size = client.Size();
     if (size == m_lastSize)
         return;
     m_lastSize = size;
-    UINT type = m_widget->isMaximized() ? SIZE_MAXIMIZED
-                : m_widget->isMinimized() ? SIZE_MINIMIZED : SIZE_RESTORED;
-    OnSize(type, std::max(0, int(size.cx - m_nonClient.cx)), std::max(0, int(size.cy - m_nonClient.cy)));
+    m_overlay.reset(); // it showed the window as it was
+    const UINT type = m_widget->isMaximized() ? SIZE_MAXIMIZED
+                      : m_widget->isMinimized() ? SIZE_MINIMIZED : SIZE_RESTORED;
+    OnSize(type, size.cx, size.cy);
+}
+
+int CWnd::OnCreate(CREATESTRUCT*)
+{
+    return 0;
+}
+
+void CWnd::OnClose()
+{
+    DestroyWindow();
+}
+
+void CWnd::OnPaint()
+{
+    Default();
+}
+
+bool CWnd::OnEraseBkgnd(CDC* dc)
+{
+    CRect client;
+    GetClientRect(&client);
+    dc->FillSolidRect(&client, GetSysColor(COLOR_WINDOW));
+    return true;
+}
+
+CBrush* CWnd::OnCtlColor(CDC*, CWnd*, UINT)
+{
+    return nullptr;
+}
+
+void CWnd::OnSize(UINT, int, int) {}
+void CWnd::OnInitMenuPopup(CMenu*, UINT, bool) {}
+void CWnd::OnMenuSelect(UINT, UINT, CMenu*) {}
+void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
+void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
+void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
+void CWnd::OnRButtonDown(UINT, CPoint) { Default(); }
+void CWnd::OnRButtonUp(UINT, CPoint) { Default(); }
+void CWnd::OnRButtonDblClk(UINT, CPoint) { Default(); }
+void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
+void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
+void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
+void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
+void CWnd::OnSetFocus(CWnd*) {}
+void CWnd::OnKillFocus(CWnd*) {}
+void CWnd::OnTimer(UINT_PTR) {}
+void CWnd::OnHScroll(UINT, UINT, CScrollBar*) {}
+void CWnd::OnVScroll(UINT, UINT, CScrollBar*) {}
+
+bool CWnd::OnMouseWheel(UINT, short, CPoint)
+{
+    Default();
+    return false;
 }

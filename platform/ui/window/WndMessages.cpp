@@ -42,6 +42,7 @@ bool CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    platform::DispatchScope scope(m_dispatchDepth);
     return WindowProc(message, wParam, lParam);
 }
 
@@ -80,6 +81,31 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(GetFont());
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR: {
+        const UINT repeat = LOWORD(lParam) ? LOWORD(lParam) : 1;
+        const UINT flags = HIWORD(lParam);
+        const bool passed = PassedOn([&] {
+            if (message == WM_KEYDOWN)
+                OnKeyDown(UINT(wParam), repeat, flags);
+            else if (message == WM_KEYUP)
+                OnKeyUp(UINT(wParam), repeat, flags);
+            else
+                OnChar(UINT(wParam), repeat, flags);
+        });
+        if (passed)
+            DefaultKey(message, wParam);
+        return 0;
+    }
+    case WM_GETDLGCODE:
+        return LRESULT(OnGetDlgCode());
+    case WM_SETREDRAW:
+        SetRedraw(wParam != 0);
+        return 0;
+    case WM_PRINTCLIENT:
+        PrintClient(reinterpret_cast<CDC*>(wParam));
+        return 0;
     default:
         return OnMessage(message, wParam, lParam);
     }

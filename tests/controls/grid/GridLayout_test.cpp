@@ -180,7 +180,8 @@ TEST(GridCreation, AttachingRunsTheSetUpHooksAndCreatingDoesNot)
     }
     ASSERT_EQ(attached.AttachToDialogItem(1001, &dialog), 0);
     EXPECT_EQ(dialog.GetDlgItem(1001), &attached);
-    EXPECT_EQ(attached.GetGridInfo()->m_cellRect.Width(), 200 - 40);
+    // The item gains a border, which its client area leaves out.
+    EXPECT_EQ(attached.GetGridInfo()->m_cellRect.Width(), 200 - 2 - 40);
     EXPECT_EQ(attached.AttachToDialogItem(1001, &dialog), 1);
     EXPECT_EQ(NiceMock<SpyGrid>().AttachToDialogItem(999, &dialog), 1);
 }

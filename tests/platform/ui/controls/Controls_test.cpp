@@ -6,6 +6,7 @@
 #include "platform/ui/controls/Static.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -27,6 +28,14 @@ public:
     void OnKindChange() { g_heard.push_back("kind selchange"); }
     void OnListChange() { g_heard.push_back("list selchange"); }
     void OnListDouble() { g_heard.push_back("list dblclk"); }
+    void OnNameUpdate() { g_heard.push_back("name update"); }
+    void OnComboNote(UINT code) { g_heard.push_back("combo " + std::to_string(code)); }
+    void OnEditNote() { g_heard.push_back("combo edit change"); }
+    void OnEditUpdate() { g_heard.push_back("combo edit update"); }
+    void OnComboFocus() { g_heard.push_back("combo setfocus"); }
+    void OnComboBlur() { g_heard.push_back("combo killfocus"); }
+    void OnStaticClick() { g_heard.push_back("static clicked"); }
+    void OnLButtonDown(UINT, CPoint) override { g_heard.push_back("form ldown"); }
     void OnVScroll(UINT code, UINT pos, CScrollBar* bar) override
     {
         g_heard.push_back("vscroll " + std::to_string(code) + " " + std::to_string(pos));
@@ -44,6 +53,12 @@ BEGIN_MESSAGE_MAP(FormWnd, CWnd)
     ON_CBN_SELCHANGE(30, OnKindChange)
     ON_LBN_SELCHANGE(40, OnListChange)
     ON_LBN_DBLCLK(40, OnListDouble)
+    ON_EN_UPDATE(20, OnNameUpdate)
+    ON_CBN_EDITCHANGE(31, OnEditNote)
+    ON_CONTROL(CBN_EDITUPDATE, 31, OnEditUpdate)
+    ON_CONTROL(CBN_SETFOCUS, 31, OnComboFocus)
+    ON_CONTROL(CBN_KILLFOCUS, 31, OnComboBlur)
+    ON_CONTROL(STN_CLICKED, 61, OnStaticClick)
 END_MESSAGE_MAP()
 
 class ControlsTest : public ::testing::Test {
@@ -124,6 +139,76 @@ TEST_F(ControlsTest, EditNotifiesChangesAndFocusLossAndKeepsLongProgramText)
     ASSERT_FALSE(g_heard.empty());
     EXPECT_EQ(g_heard.back(), "name killfocus");
     EXPECT_EQ(std::count(g_heard.begin(), g_heard.end(), "name change"), 7);
+}
+
+TEST_F(ControlsTest, EditTellsOfAnUpdateBeforeEachChange)
+{
+    CEdit name;
+    ASSERT_TRUE(name.Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 100, 20), &form, 20));
+    name.SetFocus();
+    QTest::keyClicks(name.GetWidget(), "ab");
+    std::erase(g_heard, "name killfocus");
+    EXPECT_EQ(g_heard, (std::vector<std::string>{"name update", "name change", "name update", "name change"}));
+}
+
+TEST_F(ControlsTest, AComboBoxesEditPartIsItsItem1001AndTellsTheComboBox)
+{
+    CComboBox combo;
+    CButton other;
+    ASSERT_TRUE(combo.Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN, CRect(0, 0, 120, 24), &form, 31));
+    ASSERT_TRUE(other.Create(nullptr, "o", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 40, 50, 60), &form, 32));
+    auto* part = dynamic_cast<CEdit*>(combo.GetDlgItem(kComboEditId));
+    ASSERT_NE(part, nullptr);
+    EXPECT_EQ(part->GetParent(), &combo);
+    EXPECT_EQ(form.GetDlgItem(kComboEditId), nullptr);
+    combo.SetWindowText("set by the program");
+    EXPECT_TRUE(g_heard.empty());
+
+    // A screen takes over the edit part to see its characters.
+    struct Watching : CEdit {
+        std::vector<UINT> chars;
+        void OnChar(UINT c, UINT r, UINT f) override
+        {
+            chars.push_back(c);
+            CEdit::OnChar(c, r, f);
+        }
+    } watching;
+    ASSERT_TRUE(watching.SubclassDlgItem(kComboEditId, &combo));
+    EXPECT_FALSE(part->IsWindow());
+    EXPECT_EQ(combo.GetDlgItem(kComboEditId), &watching);
+    combo.SetWindowText("");
+    watching.SetFocus();
+    QTest::keyClicks(watching.GetWidget(), "ab");
+    other.SetFocus();
+    EXPECT_EQ(watching.chars, (std::vector<UINT>{'a', 'b'}));
+    EXPECT_EQ(combo.GetWindowText(), "ab");
+    EXPECT_EQ(g_heard, (std::vector<std::string>{"combo setfocus", "combo edit update", "combo edit change",
+                                                 "combo edit update", "combo edit change",
+                                                 "combo killfocus"}));
+}
+
+TEST_F(ControlsTest, StaticKindsPicturesFramesAndClicks)
+{
+    CStatic label, notify, picture;
+    ASSERT_TRUE(label.Create(nullptr, "A&&B &name", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &form, 60));
+    ASSERT_TRUE(notify.Create(nullptr, "&Here", WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX, CRect(0, 30, 100, 50), &form, 61));
+    ASSERT_TRUE(picture.Create(nullptr, "", WS_CHILD | WS_VISIBLE | SS_BITMAP, CRect(0, 60, 10, 70), &form, 62));
+    EXPECT_EQ(static_cast<QLabel*>(label.GetWidget())->text(), QString("A&B name"));
+    EXPECT_EQ(label.GetWindowText(), "A&&B &name");
+    EXPECT_EQ(static_cast<QLabel*>(notify.GetWidget())->text(), QString("&Here"));
+
+    // Without SS_NOTIFY a click goes through to the window beneath.
+    QTest::mouseClick(form.GetWidget(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(notify.GetWidget(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(g_heard, (std::vector<std::string>{"form ldown", "static clicked"}));
+
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(24, 16, 1, 32, nullptr));
+    bitmap.Image().fill(Qt::red);
+    picture.SetBitmap(&bitmap);
+    EXPECT_EQ(picture.GetBitmap(), &bitmap);
+    EXPECT_EQ(picture.GetWidget()->size(), QSize(24, 16));
+    EXPECT_EQ(picture.GetWidget()->grab().toImage().pixelColor(12, 8), QColor(Qt::red));
 }
 
 TEST_F(ControlsTest, EditSelectionAndReplacement)
@@ -225,12 +310,4 @@ TEST_F(ControlsTest, ScrollBarKeepsWindowsRangeSemanticsAndAsksTheParent)
     SCROLLINFO extreme{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, -2147483647, -2147483640, 0xFFFFFFFF, 0, 0};
     bar.SetScrollInfo(&extreme); // no overflow
     EXPECT_EQ(bar.GetScrollLimit(), -2147483647);
-}
-
-TEST_F(ControlsTest, StaticTextAndWindowsTextConversion)
-{
-    CStatic label;
-    ASSERT_TRUE(label.Create(nullptr, "\x93quoted\x94 \x80", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &form, 60));
-    EXPECT_EQ(label.GetWindowText(), "\x93quoted\x94 \x80");
-    EXPECT_EQ(label.GetWindowTextLength(), 10);
 }

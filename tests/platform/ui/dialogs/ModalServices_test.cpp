@@ -92,3 +92,25 @@ TEST(ScriptedModalServices, InstallationIsScoped)
     }
     EXPECT_EQ(&Modal(), before);
 }
+
+TEST(ScriptedModalServices, PickingAnotherFileTypeLetsTheCallerRewriteTheTypedName)
+{
+    ScriptedModalServices script;
+    ScopedModalServices installed(script);
+    FileDialogRequest request;
+    request.filter = "Comma Delimited (*.CSV)|*.CSV|Tab Delimited (*.TAB)|*.TAB||";
+    request.filterIndex = 1;
+    std::vector<int> picked;
+    request.onTypeChange = [&](int index, const std::string& typed) {
+        picked.push_back(index);
+        return typed.substr(0, typed.rfind('.')) + (index == 2 ? ".TAB" : ".CSV");
+    };
+    script.AnswerFile("/bids/prices.CSV", 2);
+    const auto chosen = Modal().FileDialog(request);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(picked, std::vector<int>{2});
+    EXPECT_EQ(chosen->path, "/bids/prices.TAB");
+    script.AnswerFile("/bids/same.CSV", 1); // the same type: nothing asked
+    EXPECT_EQ(Modal().FileDialog(request)->path, "/bids/same.CSV");
+    EXPECT_EQ(picked.size(), 1u);
+}

@@ -108,3 +108,24 @@ TEST(PropertySheet, WizardButtonsAndNavigation)
     });
     EXPECT_EQ(sheet.DoModal(), ID_WIZFINISH);
 }
+
+TEST(PropertySheet, ApplyIsOfferedWhileAPageHasChangesAndAppliesThePagesMade)
+{
+    ScriptedModalServices script;
+    ScopedModalServices installed(script);
+    Page a(1), b(2);
+    CPropertySheet sheet("ZOD Options");
+    sheet.AddPage(&a);
+    sheet.AddPage(&b);
+    script.AnswerDialog([&](platform::ModalDialog&) {
+        EXPECT_FALSE(sheet.IsApplyEnabled());
+        a.SetModified();
+        EXPECT_TRUE(sheet.IsApplyEnabled());
+        sheet.PressApply();
+        EXPECT_EQ(a.oks, 1);
+        EXPECT_EQ(b.oks, 0); // never shown
+        EXPECT_FALSE(a.IsModified());
+        EXPECT_FALSE(sheet.IsApplyEnabled());
+    });
+    sheet.DoModal();
+}

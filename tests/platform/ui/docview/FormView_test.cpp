@@ -14,26 +14,25 @@
 #include <gtest/gtest.h>
 
 using namespace viewtest;
-using Kind = DialogControlKind;
-
 namespace {
 
 constexpr UINT kFormId = 901;
 constexpr UINT kName = 1001, kCounty = 1002, kJoint = 1003, kNotes = 1004, kDbe = 1005, kMbe = 1006;
 
-const DialogControlEntry kFormControls[] = {
-    {0, Kind::Label, "Bidder &name:", 0, 0},
-    {kName, Kind::Edit, "Ace Paving", 0, 1},
-    {0, Kind::Label, "&County:", 1, 0},
-    {kCounty, Kind::DropList, "", 1, 1},
-    {kJoint, Kind::CheckBox, "&Joint bid", 2, 1},
-    {kDbe, Kind::RadioButton, "&DBE", 3, 0, 1, 1, WS_GROUP},
-    {kMbe, Kind::RadioButton, "&MBE", 3, 1},
-    {kNotes, Kind::MultiLineEdit, "", 4, 0, 1, 2},
-    {IDOK, Kind::DefaultButton, "OK", 5, 0},
-    {IDCANCEL, Kind::PushButton, "Cancel", 5, 1},
+const DialogItemTemplate kFormControls[] = {
+    dlg::LText("Bidder &name:", 0, 7, 9, 50, 8),
+    dlg::EditText(kName, 60, 7, 120, 12),
+    dlg::LText("&County:", 0, 7, 25, 50, 8),
+    dlg::ComboBox(kCounty, 60, 23, 120, 80, CBS_DROPDOWNLIST | WS_VSCROLL),
+    dlg::AutoCheckBox("&Joint bid", kJoint, 60, 41, 80, 10),
+    dlg::AutoRadioButton("&DBE", kDbe, 60, 55, 40, 10, WS_GROUP | WS_TABSTOP),
+    dlg::AutoRadioButton("&MBE", kMbe, 110, 55, 40, 10),
+    dlg::EditText(kNotes, 7, 70, 173, 40, ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL),
+    dlg::DefPushButton("OK", IDOK, 76, 118, 50, 14),
+    dlg::PushButton("Cancel", IDCANCEL, 130, 118, 50, 14),
 };
-const DialogLayout kForm{kFormId, "Bidder", kFormControls, std::size(kFormControls)};
+const DialogTemplate kForm{kFormId, "Bidder", 187, 140, "MS Sans Serif", 8, kFormControls,
+                           std::size(kFormControls)};
 
 class BidderForm : public CFormView {
     DECLARE_DYNCREATE(BidderForm)
@@ -78,7 +77,7 @@ std::vector<UINT> TabChain(QWidget* start, int steps)
 }
 
 struct FormHost {
-    platform::ResourceRegistration<DialogLayout> table{kForm};
+    platform::ResourceRegistration<DialogTemplate> table{kForm};
     CFrameWnd frame;
     FormHost() { frame.Create(nullptr, "form", WS_OVERLAPPED, CRect(0, 0, 500, 400), nullptr, 0); }
 };
@@ -93,16 +92,25 @@ TEST(FormView, BuiltFromTheTableFoundByIdWithTabOrderAndMnemonics)
                             &host.frame, AFX_IDW_PANE_FIRST, nullptr));
     auto* name = dynamic_cast<CEdit*>(form.GetDlgItem(kName));
     ASSERT_NE(name, nullptr);
-    EXPECT_EQ(name->GetWindowText(), "Ace Paving");
     EXPECT_NE(dynamic_cast<CComboBox*>(form.GetDlgItem(kCounty)), nullptr);
     EXPECT_NE(form.GetDlgItem(IDCANCEL), nullptr);
     EXPECT_EQ(name->GetParent(), &form); // notifications come to the form
 
     EXPECT_EQ(TabChain(name->GetWidget(), 7),
               (std::vector<UINT>{kCounty, kJoint, kDbe, kMbe, kNotes, IDOK, IDCANCEL}));
-    const auto labels = form.GetFormWidget()->findChildren<QLabel*>();
+    const auto labels = form.GetWidget()->findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 2);
     EXPECT_EQ(labels[0]->buddy(), name->GetWidget());
+
+    // Placed where the template says, in pixels of the template font's dialog units.
+    LOGFONT font;
+    ASSERT_TRUE(form.GetFont()->GetLogFont(&font));
+    const DialogBaseUnits base = platform::BaseUnitsOf(*form.GetFont());
+    CRect place;
+    name->GetWindowRect(&place);
+    form.ScreenToClient(&place);
+    EXPECT_EQ(place, CRect(platform::DialogUnitsToPixelsX(60, base), platform::DialogUnitsToPixelsY(7, base),
+                           platform::DialogUnitsToPixelsX(180, base), platform::DialogUnitsToPixelsY(19, base)));
 
     // A click reaches the form's map; radio buttons keep their group.
     auto* joint = dynamic_cast<CButton*>(form.GetDlgItem(kJoint));
@@ -117,25 +125,25 @@ TEST(FormView, BuiltFromTheTableFoundByIdWithTabOrderAndMnemonics)
     EXPECT_EQ(mbe->GetCheck(), BST_CHECKED);
 }
 
-TEST(FormView, TheFormGrowsWithTheViewAndScrollsWhenTheViewIsSmaller)
+TEST(FormView, TheFormIsAsLargeAsItsTemplateAndScrollsWhenTheViewIsSmaller)
 {
     FormHost host;
     BidderForm form;
     ASSERT_TRUE(form.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 500, 400),
                             &host.frame, AFX_IDW_PANE_FIRST, nullptr));
-    CWnd* notes = form.GetDlgItem(kNotes);
-    const int wideNotes = notes->GetWidget()->width();
-    form.MoveWindow(0, 0, 700, 400);
-    EXPECT_GT(notes->GetWidget()->width(), wideNotes);
+    const DialogBaseUnits base = platform::BaseUnitsOf(*form.GetFont());
+    EXPECT_EQ(form.GetTotalSize(), CSize(platform::DialogUnitsToPixelsX(187, base),
+                                         platform::DialogUnitsToPixelsY(140, base)));
     EXPECT_FALSE(form.HasVertBar());
 
+    CWnd* ok = form.GetDlgItem(IDOK);
+    const QPoint before = ok->GetWidget()->pos();
     form.MoveWindow(0, 0, 80, 60);
     EXPECT_TRUE(form.HasVertBar());
     EXPECT_TRUE(form.HasHorzBar());
-    const QPoint before = form.GetFormWidget()->pos();
     form.OnVScroll(SB_LINEDOWN, 0, nullptr);
     EXPECT_GT(form.GetScrollPosition().y, 0);
-    EXPECT_EQ(form.GetFormWidget()->pos().y(), before.y() - form.GetScrollPosition().y);
+    EXPECT_EQ(ok->GetWidget()->pos().y(), before.y() - form.GetScrollPosition().y);
 }
 
 TEST(FormView, RunTimeControlsKeepTheirIdsAndCreationOrder)
@@ -144,15 +152,14 @@ TEST(FormView, RunTimeControlsKeepTheirIdsAndCreationOrder)
     RunTimeForm form;
     ASSERT_TRUE(form.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200),
                             &host.frame, AFX_IDW_PANE_FIRST, nullptr));
-    EXPECT_EQ(form.GetFormWidget(), nullptr);
     form.MakeFields(3);
     ASSERT_NE(form.GetDlgItem(5002), nullptr);
     EXPECT_EQ(TabChain(form.GetDlgItem(5000)->GetWidget(), 2), (std::vector<UINT>{5001, 5002}));
 }
 
-TEST(DialogLayout, AModalDialogGetsItsLayoutAndItsButtonsEndIt)
+TEST(DialogTemplate, AModalDialogGetsItsTemplateAndItsButtonsEndIt)
 {
-    platform::ResourceRegistration<DialogLayout> table{kForm};
+    platform::ResourceRegistration<DialogTemplate> table{kForm};
     platform::ScriptedModalServices script;
     platform::ScopedModalServices installed(script);
     CDialog dialog(kFormId);

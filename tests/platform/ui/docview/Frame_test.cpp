@@ -2,6 +2,9 @@
 #include "platform/ui/docview/DocTemplate.h"
 #include "platform/ui/docview/FrameworkIds.h"
 #include "platform/ui/docview/MenuResource.h"
+#include "platform/ui/window/KeyEvents.h"
+#include "platform/ui/window/Menu.h"
+#include "platform/ui/window/StringTable.h"
 #include "platform/ui/dialogs/ScriptedModalServices.h"
 #include "platform/ui/window/VirtualKeys.h"
 #include "platform/ui/docview/WinApp.h"
@@ -190,6 +193,93 @@ TEST(FrameWnd, MenuFromTheResourceTableAndItsUpdatePass)
     // The toolbar's item shows that it is there.
     emit s.frame->GetMenuBar()->actions()[1]->menu()->aboutToShow();
     EXPECT_TRUE(s.Action(ID_VIEW_TOOLBAR)->isChecked());
+}
+
+TEST(FrameWnd, AMenuChangedAtRunTimeShowsInTheMenuBar)
+{
+    Started s;
+    ASSERT_NE(s.frame, nullptr);
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(kResource));
+    menu.ModifyMenu(kViewCommand, MF_BYCOMMAND | MF_STRING, kViewCommand, "&Renamed");
+    menu.RemoveMenu(kAppCommand, MF_BYCOMMAND);
+    ASSERT_TRUE(s.frame->SetMenu(&menu));
+    EXPECT_EQ(s.Action(kViewCommand)->text(), QString("&Renamed"));
+    EXPECT_EQ(s.Action(kAppCommand), nullptr);
+    // The frame shows the menu itself, not a copy: later changes show at once.
+    s.frame->GetMenu()->ModifyMenu(1, MF_BYPOSITION | MF_POPUP,
+                                   reinterpret_cast<UINT_PTR>(s.frame->GetMenu()->GetSubMenu(1)), "&Look");
+    EXPECT_EQ(s.frame->GetMenuBar()->actions()[1]->text(), QString("&Look"));
+    s.frame->SetMenu(nullptr);
+    EXPECT_EQ(s.frame->GetMenuBar(), nullptr);
+}
+
+TEST(FrameWnd, APopUpMenuAsksTheOwnersHandlersAndSendsItTheChosenCommand)
+{
+    Started s;
+    ASSERT_NE(s.frame, nullptr);
+    CMenu popup;
+    popup.CreatePopupMenu();
+    popup.AppendMenu(MF_STRING, kViewCommand, "&View");
+    popup.AppendMenu(MF_SEPARATOR);
+    popup.AppendMenu(MF_STRING, kDisabledCommand, "&Locked");
+    s.script.AnswerMenu(kDisabledCommand); // its update handler disables it
+    EXPECT_EQ(popup.TrackPopupMenu(TPM_RIGHTBUTTON, 10, 10, s.frame), 1u);
+    EXPECT_TRUE(Calls().empty());
+    EXPECT_EQ(s.script.Unexpected().size(), 1u);
+    s.script.AnswerMenu(kViewCommand);
+    popup.TrackPopupMenu(TPM_RIGHTBUTTON, 10, 10, s.frame);
+    EXPECT_EQ(Calls(), (std::vector<std::string>{"view"}));
+    s.script.AnswerMenu(kViewCommand);
+    EXPECT_EQ(popup.TrackPopupMenu(TPM_RETURNCMD, 10, 10, s.frame), UINT(kViewCommand));
+    EXPECT_EQ(Calls().size(), 1u); // returned, not sent
+    EXPECT_EQ(s.script.MenusShown().back(), (std::vector<std::string>{"&View", "-", "&Locked"}));
+}
+
+TEST(FrameWnd, RecentFilesTakeThePlaceOfTheirMenuEntryWithPathsAsTheyRead)
+{
+    Started s;
+    ASSERT_NE(s.frame, nullptr);
+    CMenu menu;
+    menu.CreateMenu();
+    CMenu file;
+    file.CreatePopupMenu();
+    file.AppendMenu(MF_STRING, ID_FILE_MRU_FILE1, "Recent File");
+    file.AppendMenu(MF_SEPARATOR);
+    file.AppendMenu(MF_STRING, ID_APP_EXIT, "E&xit");
+    menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(&file), "&File");
+    s.frame->SetMenu(&menu);
+    CMenu& shown = *s.frame->GetMenu()->GetSubMenu(0);
+    s.app.LoadStdProfileSettings(4);
+    s.frame->OnInitMenuPopup(&shown, 0, false);
+    EXPECT_EQ(shown.GetMenuState(ID_FILE_MRU_FILE1, MF_BYCOMMAND) & MF_GRAYED, UINT(MF_GRAYED));
+    s.app.AddToRecentFileList("/bids/one.tvb");
+    s.app.AddToRecentFileList("/bids/Stra\xC3\x9F" "e/two.tvb"); // a folder in UTF-8
+    s.frame->OnInitMenuPopup(&shown, 0, false);
+    ASSERT_EQ(shown.GetMenuItemCount(), 4);
+    EXPECT_EQ(shown.GetMenuString(0, MF_BYPOSITION), "&1 /bids/Stra\xDF" "e/two.tvb");
+    EXPECT_EQ(shown.GetMenuString(1, MF_BYPOSITION), "&2 /bids/one.tvb");
+    EXPECT_EQ(shown.GetMenuItemID(1), UINT(ID_FILE_MRU_FILE1 + 1));
+    EXPECT_EQ(shown.GetMenuState(1, MF_BYPOSITION) & MF_GRAYED, 0u);
+    EXPECT_EQ(shown.GetMenuItemID(3), UINT(ID_APP_EXIT));
+}
+
+TEST(FrameWnd, MenuItemsAndToolbarButtonsShowTheirPromptsInTheStatusBar)
+{
+    const StringResource strings[] = {{kViewCommand, "Shows the view\nView"}, {AFX_IDS_IDLEMESSAGE, "Waiting"}};
+    const StringTable table{1, strings, std::size(strings)};
+    platform::ResourceRegistration<StringTable> registered{table};
+    Started s;
+    ASSERT_NE(s.frame, nullptr);
+    emit s.Action(kViewCommand)->hovered();
+    EXPECT_EQ(s.frame->statusBar.GetPaneText(0), "Shows the view");
+    emit s.frame->GetMenuBar()->actions()[0]->menu()->aboutToHide();
+    EXPECT_EQ(s.frame->statusBar.GetPaneText(0), "Waiting");
+    s.frame->toolBar.ModifyStyle(0, CBRS_FLYBY);
+    for (QAction* button : s.frame->toolBar.GetWidget()->actions())
+        if (platform::CommandIdOf(button) == kViewCommand)
+            emit button->hovered();
+    EXPECT_EQ(s.frame->statusBar.GetPaneText(0), "Shows the view");
 }
 
 TEST(FrameWnd, BarsAroundTheViewFollowTheUpdatePassAndTheirMenuItems)

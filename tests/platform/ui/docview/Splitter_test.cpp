@@ -85,6 +85,33 @@ TEST(SplitterWnd, ReplacingAPaneByClassKeepsTheDocumentAndTheActiveView)
     EXPECT_FALSE(s.splitter.CreateView(0, 2, RUNTIME_CLASS(NoteView), CSize(1, 1), nullptr));
 }
 
+TEST(SplitterWnd, AViewKeptAsideSurvivesRefillingItsPaneAndGoesWithItsWindow)
+{
+    SplitFrame s;
+    auto* firm = dynamic_cast<NoteView*>(s.splitter.GetPane(0, 1));
+    ASSERT_NE(firm, nullptr);
+    const int destroyed = NoteView::destroyed;
+    // Kept aside the way the main splitter keeps its firm views: hidden, under another id.
+    firm->ShowWindow(SW_HIDE);
+    firm->SetDlgCtrlID(2002);
+    EXPECT_EQ(s.splitter.GetPane(0, 1), nullptr);
+    ASSERT_TRUE(s.splitter.CreateView(0, 1, RUNTIME_CLASS(OtherView), CSize(100, 100), nullptr));
+    ASSERT_NE(s.splitter.ReplaceView(0, 1, RUNTIME_CLASS(OtherView), CSize(100, 100)), nullptr);
+    EXPECT_EQ(NoteView::destroyed, destroyed + 1); // the first OtherView only
+    EXPECT_TRUE(firm->IsWindow());
+    s.doc.UpdateAllViews(nullptr, 9);
+    EXPECT_EQ(firm->hints.back(), 9);
+
+    // Back in the pane, then ended by whoever kept it: its window takes the object along.
+    s.splitter.DeleteView(0, 1);
+    firm->SetDlgCtrlID(s.splitter.IdFromRowCol(0, 1));
+    firm->ShowWindow(SW_SHOW);
+    EXPECT_EQ(s.splitter.GetPane(0, 1), firm);
+    firm->DestroyWindow();
+    EXPECT_EQ(NoteView::destroyed, destroyed + 3);
+    EXPECT_EQ(s.doc.GetViews().size(), 1u);
+}
+
 TEST(SplitterWnd, ColumnWidthsAreSetReadAndDragged)
 {
     SplitFrame s;

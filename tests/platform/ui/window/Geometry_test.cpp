@@ -31,20 +31,3 @@ TEST(Geometry, IntersectAndUnion)
     EXPECT_EQ(out, CRect(3, 3, 4, 4));
     EXPECT_FALSE(out.UnionRect(CRect(), CRect(5, 5, 5, 5)));
 }
-
-TEST(Geometry, InflateDeflateOffsetNormalize)
-{
-    CRect r(10, 10, 20, 20);
-    r.InflateRect(2, 3);
-    EXPECT_EQ(r, CRect(8, 7, 22, 23));
-    r.DeflateRect(1, 2, 3, 4);
-    EXPECT_EQ(r, CRect(9, 9, 19, 19));
-    r.OffsetRect(-9, 1);
-    EXPECT_EQ(r, CRect(0, 10, 10, 20));
-    r.MoveToXY(5, 5);
-    EXPECT_EQ(r, CRect(5, 5, 15, 15));
-    CRect inverted(10, 10, 0, 0);
-    inverted.NormalizeRect();
-    EXPECT_EQ(inverted, CRect(0, 0, 10, 10));
-    EXPECT_EQ(CPoint(3, 4) - CPoint(1, 1), CSize(2, 3));
-}

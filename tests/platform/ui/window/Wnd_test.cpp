@@ -169,15 +169,6 @@ TEST_F(WndTest, TabGoesToTheWindowOnlyWhenItAsksForIt)
     EXPECT_EQ(child.log.front(), "keydown 9");
 }
 
-TEST_F(WndTest, ModifierStateFollowsInput)
-{
-    QTest::keyPress(W(), Qt::Key_Shift, Qt::ShiftModifier);
-    EXPECT_LT(GetKeyState(VK_SHIFT), 0);
-    EXPECT_GE(GetKeyState(VK_CONTROL), 0);
-    QTest::keyRelease(W(), Qt::Key_Shift, Qt::NoModifier);
-    EXPECT_GE(GetKeyState(VK_SHIFT), 0);
-}
-
 TEST_F(WndTest, WheelStepsAccumulateToWholeNotches)
 {
     auto wheel = [&](int dy) {
@@ -242,14 +233,26 @@ TEST(RegisteredMessages, OneIdPerNameIgnoringCase)
 
 TEST_F(WndTest, ChildrenAreFoundByIdAndKnowTheirParent)
 {
+    // A grid's section 1 inside a dialog is no answer for the dialog's IDOK (1).
     SpyWnd grandchild;
-    ASSERT_TRUE(grandchild.Create(nullptr, "", WS_CHILD, CRect(0, 0, 5, 5), &child, 42));
+    ASSERT_TRUE(grandchild.Create(nullptr, "", WS_CHILD, CRect(0, 0, 5, 5), &child, 1));
+    SpyWnd ok;
+    ASSERT_TRUE(ok.Create(nullptr, "", WS_CHILD, CRect(0, 0, 5, 5), &frame, 1));
     EXPECT_EQ(frame.GetDlgItem(7), &child);
-    EXPECT_EQ(frame.GetDlgItem(42), &grandchild);
-    EXPECT_EQ(frame.GetDlgItem(43), nullptr);
+    EXPECT_EQ(frame.GetDlgItem(1), &ok);
+    EXPECT_EQ(child.GetDlgItem(1), &grandchild);
+    ok.DestroyWindow();
+    EXPECT_EQ(frame.GetDlgItem(1), nullptr);
+    // Widgets that are no window are looked through.
+    QWidget inner(frame.GetWidget());
+    SpyWnd held;
+    ASSERT_TRUE(held.Attach(new QWidget(&inner), 44, true));
+    EXPECT_EQ(frame.GetDlgItem(44), &held);
+    EXPECT_EQ(held.GetParent(), &frame);
     EXPECT_EQ(grandchild.GetParent(), &child);
     EXPECT_EQ(grandchild.GetTopLevelParent(), &frame);
-    EXPECT_EQ(grandchild.GetDlgCtrlID(), 42u);
+    EXPECT_TRUE(frame.IsChild(&grandchild));
+    EXPECT_FALSE(child.IsChild(&frame));
     EXPECT_FALSE(grandchild.Create(nullptr, "", WS_CHILD, CRect(), &child, 43)); // exists
 }
 
@@ -354,7 +357,9 @@ TEST_F(WndTest, DestroyingAParentDestroysChildWindowsFirst)
     ASSERT_TRUE(parent.Create(nullptr, "", WS_CHILD, CRect(0, 0, 10, 10), &frame, 11));
     ASSERT_TRUE(kid.Create(nullptr, "", WS_CHILD, CRect(0, 0, 5, 5), &parent, 12));
     parent.DestroyWindow();
-    EXPECT_EQ(order, (std::vector<std::string>{"parent", "kid"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"parent", "kid"})); // each once
+    kid.DestroyWindow();
+    EXPECT_EQ(order.size(), 2u);
     EXPECT_FALSE(kid.IsWindow());
     EXPECT_EQ(frame.GetDlgItem(12), nullptr);
 }

@@ -1,8 +1,0 @@
-#include <QApplication>
-#include <gtest/gtest.h>
-
-TEST(QtTestMain, RunsWithOneApplicationOnTheOffscreenPlatform)
-{
-    ASSERT_NE(QApplication::instance(), nullptr);
-    EXPECT_EQ(QApplication::platformName(), "offscreen");
-}

@@ -1,0 +1,77 @@
+// A dialog template drawn at two font sizes, compared with reference pictures: labels aligned,
+// nothing clipped, at the screen's usual resolution and at twice it.
+#include "platform/ui/dialogs/Dialog.h"
+#include "resources/Resources.h"
+
+#include <QDir>
+#include <QImage>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kPictures = std::string(ZOD_FIXTURES) + "/pictures/";
+
+QImage Render(UINT id, int points)
+{
+    resources::RegisterAll();
+    CDialog dialog(id);
+    dialog.SetTemplateFont({"MS Sans Serif", points, 96});
+    if (!dialog.CreateModeless())
+        return {};
+    // Filled as a user sees it, so that clipped text would show.
+    dialog.GetDlgItem(1044)->SetWindowText(
+        "You must enter a Bidder ID to associate with this Agency.  Bidder IDs are sometimes "
+        "referred to as Vendor IDs.  Bidder IDs maybe modified later from the Tools->Options "
+        "menu choice.");
+    dialog.GetDlgItem(1043)->SetWindowText("TXDOT");
+    dialog.GetDlgItem(1042)->SetWindowText("V0042917");
+    dialog.GetDlgItem(300)->SetWindowText("Ace Paving & Grading, Inc.");
+    dialog.GetDlgItem(309)->SetWindowText("bids@acepaving.example");
+    QImage image = dialog.ModalWindow()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    dialog.DestroyModalWindow();
+    return image;
+}
+
+// Equal but for small differences of antialiasing: every channel within 48, and no more than
+// one pixel in 500 differing at all beyond 8.
+::testing::AssertionResult Matches(const QImage& actual, const QImage& expected)
+{
+    if (expected.isNull())
+        return ::testing::AssertionFailure() << "no reference picture";
+    if (actual.size() != expected.size())
+        return ::testing::AssertionFailure() << "size " << actual.width() << "x" << actual.height()
+                                             << ", reference " << expected.width() << "x" << expected.height();
+    long long different = 0;
+    for (int y = 0; y < actual.height(); ++y) {
+        for (int x = 0; x < actual.width(); ++x) {
+            const QColor a = actual.pixelColor(x, y), e = expected.pixelColor(x, y);
+            const int worst = std::max({std::abs(a.red() - e.red()), std::abs(a.green() - e.green()),
+                                        std::abs(a.blue() - e.blue())});
+            if (worst > 48)
+                return ::testing::AssertionFailure() << "pixel " << x << "," << y << " differs by " << worst;
+            different += worst > 8;
+        }
+    }
+    if (different * 500 > (long long)actual.width() * actual.height())
+        return ::testing::AssertionFailure() << different << " pixels differ";
+    return ::testing::AssertionSuccess();
+}
+
+class DialogPicture : public ::testing::TestWithParam<int> {};
+
+} // namespace
+
+TEST_P(DialogPicture, TheBidderIdDialogLooksAsItsReference)
+{
+    const int points = GetParam();
+    const QImage image = Render(138, points);
+    ASSERT_FALSE(image.isNull());
+    const QString name = QString("bidder-id-%1pt.png").arg(points);
+    // ZOD_WRITE_PICTURES=<folder> keeps the pictures drawn, to look at or to take as references.
+    if (const char* folder = std::getenv("ZOD_WRITE_PICTURES"))
+        image.save(QDir(folder).filePath(name));
+    EXPECT_TRUE(Matches(image, QImage(QString::fromStdString(kPictures) + name)));
+}
+
+INSTANTIATE_TEST_SUITE_P(FontSizes, DialogPicture, ::testing::Values(8, 16));
