@@ -3,6 +3,7 @@
 #include "model/records/Prop.h"
 #include "model/text/LineReader.h"
 #include "model/text/TextUtil.h"
+#include "platform/core/Paths.h"
 
 #include <memory>
 #include <vector>
@@ -19,7 +20,7 @@ struct FileCloser {
 CSAStringArray* CannotOpen(const std::string& path, std::string* error)
 {
     if (error)
-        *error = "Cannot open the file '" + path + "'";
+        *error = "Cannot open the file '" + platform::PathToText(path) + "'";
     return nullptr;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/core/Paths.h"
 
+#include "platform/core/Codepage.h"
+
 #include <cctype>
 
 namespace platform {
@@ -116,6 +118,11 @@ bool IsPlainFileName(std::string_view name)
             return false;
     }
     return true;
+}
+
+std::string PathToText(std::string_view path)
+{
+    return Utf8ToCp1252(path);
 }
 
 } // namespace platform

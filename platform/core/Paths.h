@@ -29,6 +29,11 @@ std::string ReplaceExtension(std::string_view path, std::string_view extension);
 // '\' becomes '/'. The result is relative unless the input was rooted.
 std::string ToLocalPath(std::string_view foreignPath);
 
+// A path (the file system's bytes, UTF-8 here) as program text (Windows-1252), for the messages,
+// titles and menus that show it: the one crossing, so that a folder with accented letters reads
+// right. Letters Windows-1252 cannot hold become '?'.
+std::string PathToText(std::string_view path);
+
 // Only a plain file name (no folder, not "." or "..") may name a file we create from outside data.
 bool IsPlainFileName(std::string_view name);
 

@@ -5,6 +5,7 @@
 #include "platform/core/Files.h"
 #include "platform/core/IniLine.h"
 #include "platform/core/LeadingInt.h"
+#include "platform/core/Paths.h"
 
 #include <cstdio>
 #include <iterator>
@@ -41,7 +42,7 @@ CProfileStore::CProfileStore(const std::string& filePath, bool createAnew)
         m_iniMode = m_file.Create(createAnew);
         if (!m_iniMode) {
             m_error = m_file.Error();
-            MessageHandler()("Cannot open configuration file " + filePath);
+            MessageHandler()("Cannot open configuration file " + platform::PathToText(filePath));
         }
     }
     if (!m_iniMode)

@@ -1,6 +1,6 @@
 #include "platform/ui/window/PathText.h"
 
-#include "platform/ui/window/WinText.h"
+#include "platform/core/Paths.h"
 
 #include <QFile>
 
@@ -18,7 +18,7 @@ std::string ToLocal8(const QString& path)
 
 std::string PathForDisplay(std::string_view path)
 {
-    return FromQString(PathToQString(path));
+    return PathToText(path);
 }
 
 } // namespace platform

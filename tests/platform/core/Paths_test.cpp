@@ -69,3 +69,10 @@ TEST(Paths, OnlyPlainNamesAreAcceptedFromOutside)
         EXPECT_FALSE(IsPlainFileName(bad)) << bad;
     EXPECT_FALSE(IsPlainFileName(std::string("a\0b", 3)));
 }
+
+TEST(Paths, ShownPathsBecomeProgramText)
+{
+    EXPECT_EQ(platform::PathToText("/home/z/Caf\xC3\xA9/bid.tvb"), "/home/z/Caf\xE9/bid.tvb");
+    EXPECT_EQ(platform::PathToText("/tmp/\xE6\x97\xA5.tvb"), "/tmp/?.tvb");
+    EXPECT_EQ(platform::PathToText("/tmp/\xFF.tvb"), "/tmp/?.tvb");
+}
