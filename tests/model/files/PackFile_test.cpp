@@ -5,11 +5,6 @@
 
 namespace {
 
-std::string Text(const Bytes& bytes)
-{
-    return std::string(bytes.begin(), bytes.end());
-}
-
 TEST_F(PackFileTest, ReadsAHandBuiltRecordThenReportsTheEnd)
 {
     uint8_t buffer[16];
@@ -26,14 +21,6 @@ TEST_F(PackFileTest, ReadsAHandBuiltRecordThenReportsTheEnd)
     EXPECT_EQ(PackFileGetCounts(file.get()).m_compressed, kStreamOfA.size());
 }
 
-TEST_F(PackFileTest, FileOfOnlyTheEndMarkerHasNoRecords)
-{
-    PackFilePtr file = OpenForReading(kEndMarker);
-    uint8_t out[4];
-    EXPECT_EQ(PackFileReadRecord(file.get(), out, sizeof out), 0u);
-    EXPECT_EQ(PackFileGetError(file.get()), PACK_END_OF_RECORDS);
-}
-
 TEST_F(PackFileTest, RecordsJoinIntoOneStream)
 {
     const Bytes vector = {0x00, 0x04, 0x82, 0x24, 0x25, 0x8F, 0x80, 0x7F};
@@ -47,7 +34,7 @@ TEST_F(PackFileTest, RecordsJoinIntoOneStream)
 
 TEST_F(PackFileTest, CountIsTheFirstTwoBytesOfTheStream)
 {
-    const Bytes stream = CStreamBuilder(0, 6).Literal(0x03).Literal(0x01).Literal('x').End().Build();
+    const Bytes stream = LiteralsOf("\x03\x01x").End().Build();
     PackFilePtr file = OpenForReading(Concat({Record(stream, 3), kEndMarker}));
     EXPECT_EQ(PackFileReadCount(file.get()), 0x0103);
     uint8_t out[2];
@@ -55,17 +42,9 @@ TEST_F(PackFileTest, CountIsTheFirstTwoBytesOfTheStream)
     EXPECT_EQ(PackFileReadCount(file.get()), 0);
 }
 
-Bytes LiteralStream(std::string_view text)
-{
-    CStreamBuilder stream(0, 6);
-    for (char c : text)
-        stream.Literal(uint8_t(c));
-    return stream.End().Build();
-}
-
 Bytes RecordOf(std::string_view text)
 {
-    return Record(LiteralStream(text), uint16_t(text.size()));
+    return Record(LiteralsOf(text).End().Build(), uint16_t(text.size()));
 }
 
 std::vector<std::string> Entries(CPackFile* file)
@@ -80,7 +59,7 @@ std::vector<std::string> Entries(CPackFile* file)
 TEST_F(PackFileTest, EntriesEndAfterTheirNulAcrossRecords)
 {
     using namespace std::string_literals;
-    PackFilePtr file = OpenForReading(Concat({RecordOf("ab\0c"s), Record(LiteralStream(""), 0), RecordOf("d\0e"s), kEndMarker}));
+    PackFilePtr file = OpenForReading(Concat({RecordOf("ab\0c"s), RecordOf(""), RecordOf("d\0e"s), kEndMarker}));
     EXPECT_EQ(Entries(file.get()), (std::vector<std::string>{"ab\0"s, "cd\0"s, "e"}));
 }
 
@@ -152,13 +131,13 @@ TEST_F(PackFileTest, FullBufferBecomesARecordAndCloseFinishesTheFile)
     EXPECT_EQ(PackFileClose(std::move(file)), 0);
 
     PackFilePtr reader = PackFileOpen(path, "rb", nullptr, 4);
-    EXPECT_EQ(Text(ReadAll(reader.get(), 3)), text);
+    EXPECT_EQ(ReadAll(reader.get(), 3), BytesOf(text));
     EXPECT_EQ(PackFileGetError(reader.get()), PACK_END_OF_RECORDS);
     const Bytes bytes = ReadFile(path);
     EXPECT_EQ(Bytes(bytes.end() - 2, bytes.end()), kEndMarker);
 }
 
-TEST_F(PackFileTest, EmptyRecordReadsAsNothing)
+TEST_F(PackFileTest, EmptyRecordAndFileOfOnlyTheEndMarkerReadAsNothing)
 {
     const std::string path = m_folder.Path() + "/empty.bin";
     PackFilePtr file = PackFileOpen(path, "wb", nullptr, 16);
@@ -166,9 +145,10 @@ TEST_F(PackFileTest, EmptyRecordReadsAsNothing)
     EXPECT_TRUE(PackFileFlush(file.get()));
     EXPECT_EQ(PackFileClose(std::move(file)), 0);
     EXPECT_EQ(ReadFile(path), Concat({Record({0x00, 0x06, 0x01, 0xFF}, 0), kEndMarker}));
-    PackFilePtr reader = PackFileOpen(path, "rb", nullptr, 16);
-    EXPECT_TRUE(ReadAll(reader.get()).empty());
-    EXPECT_EQ(PackFileGetError(reader.get()), PACK_END_OF_RECORDS);
+    for (const PackFilePtr& reader : {PackFileOpen(path, "rb", nullptr, 16), OpenForReading(kEndMarker)}) {
+        EXPECT_TRUE(ReadAll(reader.get()).empty());
+        EXPECT_EQ(PackFileGetError(reader.get()), PACK_END_OF_RECORDS);
+    }
 }
 
 TEST_F(PackFileTest, FinishedFileTakesNoMore)

@@ -33,14 +33,6 @@ inline const Bytes kEndMarker = {0x79, 0x35};
 // The letter A, imploded with a 4096-byte dictionary.
 inline const Bytes kStreamOfA = {0x00, 0x06, 0x82, 0x02, 0xFE, 0x01};
 
-inline Bytes Concat(std::initializer_list<Bytes> parts)
-{
-    Bytes bytes;
-    for (const Bytes& part : parts)
-        bytes.insert(bytes.end(), part.begin(), part.end());
-    return bytes;
-}
-
 class PackFileTest : public ::testing::Test {
 protected:
     void SetUp() override
