@@ -1,5 +1,4 @@
 #include "model/records/BidCap.h"
-#include "model/records/BidderInfo.h"
 #include "model/amend/ChangeLog.h"
 #include "model/records/DataMap.h"
 #include "model/text/FlagWord.h"
@@ -160,14 +159,4 @@ TEST(BidCap, AnyRuleTextDifferenceCountsAndIsTakenOver)
     EXPECT_FALSE(current.HasMessage(0));
     EXPECT_FALSE(current.HasMessage(5));
     EXPECT_FALSE(current.HasMessage(-1));
-}
-
-TEST(BidderInfo, NewRecordHasTwelveEmptyTexts)
-{
-    CBidderInfo bidder;
-    ASSERT_EQ(bidder.m_texts.size(), 12u);
-    for (const std::string& text : bidder.m_texts)
-        EXPECT_TRUE(text.empty());
-    bidder.Set(BIDDER_EMAIL, "bids@example.com");
-    EXPECT_EQ(bidder.m_texts[11], "bids@example.com");
 }
