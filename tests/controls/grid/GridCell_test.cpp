@@ -22,35 +22,8 @@ TEST(GridCell, UnsetPropertiesReadAsTheirDefaults)
     short origin;
     int columns, rows;
     EXPECT_EQ(cell.GetJoinInfo(&origin, &columns, &rows), 1);
-}
-
-TEST(GridCell, EachSetterSetsOnlyItsOwnBit)
-{
-    struct Case {
-        uint32_t bit;
-        void (*set)(CGridCell&);
-    };
-    const Case cases[] = {
-        {GridCellBits::Mask, [](CGridCell& c) { c.SetMask("999"); }},
-        {GridCellBits::Label, [](CGridCell& c) { c.SetLabelText("key"); }},
-        {GridCellBits::ReadOnly, [](CGridCell& c) { c.SetReadOnly(7); }},
-        {GridCellBits::Decimals, [](CGridCell& c) { c.SetDecimals(2); }},
-        {GridCellBits::CellType, [](CGridCell& c) { c.SetCellType(2); }},
-        {GridCellBits::CellTypeEx, [](CGridCell& c) { c.SetCellTypeEx(0x1100); }},
-        {GridCellBits::BackColor, [](CGridCell& c) { c.SetBackColor(RGB(1, 2, 3)); }},
-        {GridCellBits::Alignment, [](CGridCell& c) { c.SetAlignment(36); }},
-        {GridCellBits::BorderStyle, [](CGridCell& c) { c.SetBorderStyle(0x2000); }},
-        {GridCellBits::ExtraData, [](CGridCell& c) { c.SetExtraData("ab", 2); }},
-        {GridCellBits::JoinInfo, [](CGridCell& c) { c.SetJoinInfo(1, 2, 3); }},
-    };
-    for (const Case& c : cases) {
-        CGridCell cell;
-        c.set(cell);
-        EXPECT_EQ(cell.GetPropertyMask(), c.bit);
-    }
-    CGridCell readOnly;
-    readOnly.SetReadOnly(7);
-    EXPECT_EQ(readOnly.GetReadOnly(), 1);
+    cell.SetReadOnly(7);
+    EXPECT_EQ(cell.GetReadOnly(), 1);
 }
 
 TEST(GridCell, TextNumberAndBoolSetTextAndDataType)
