@@ -14,24 +14,6 @@
 
 namespace {
 
-struct Letting {
-    uint32_t m_seed;
-    int m_items;
-};
-
-std::ostream& operator<<(std::ostream& out, const Letting& letting)
-{
-    return out << "seed " << letting.m_seed << ", " << letting.m_items << " items";
-}
-
-ProposalShape ShapeOf(const Letting& letting)
-{
-    ProposalShape shape;
-    shape.m_seed = letting.m_seed;
-    shape.m_items = letting.m_items;
-    return shape;
-}
-
 std::string LogText(const CItem& row) { return row.m_strLineNum + "  " + row.m_strItemNum + "  " + row.m_strShortDesc; }
 
 struct ItemLog {
@@ -64,7 +46,7 @@ ItemLog ExpectedItemLog(const CProp& older, const CProp& newer)
     return log;
 }
 
-class GeneratedAmendments : public ::testing::TestWithParam<Letting> {
+class GeneratedAmendments : public ::testing::TestWithParam<ProposalShape> {
 protected:
     void SetUp() override { CreateAmendmentLog(); }
     void TearDown() override { DestroyAmendmentLog(); }
@@ -74,7 +56,7 @@ protected:
 
 TEST_P(GeneratedAmendments, AppliedInOrderGiveEachEditionWithItsChangeLog)
 {
-    const AmendedProposal letting = GenerateAmendedProposal(ShapeOf(GetParam()));
+    const AmendedProposal letting = GenerateAmendedProposal(GetParam());
     ASSERT_TRUE(letting.m_amendments[0] && letting.m_amendments[1]);
     const std::vector<std::string> labels[] = {
         {"Reference Data", "Changed Misc Information", "County Information", "Site Information",
@@ -107,7 +89,7 @@ TEST_P(GeneratedAmendments, AppliedInOrderGiveEachEditionWithItsChangeLog)
 
 TEST_P(GeneratedAmendments, AreRefusedOutOfOrderAndOnceApplied)
 {
-    const AmendedProposal letting = GenerateAmendedProposal(ShapeOf(GetParam()));
+    const AmendedProposal letting = GenerateAmendedProposal(GetParam());
     auto bid = CProp::MakeWholeCopy(*letting.m_pProposal);
     EXPECT_EQ(bid->ExchangeWithLog(*letting.m_amendments[1]), unsigned(AMEND_OUT_OF_ORDER));
     ASSERT_EQ(bid->ExchangeWithLog(*letting.m_amendments[0]), unsigned(AMEND_NO_ERROR));
@@ -117,7 +99,12 @@ TEST_P(GeneratedAmendments, AreRefusedOutOfOrderAndOnceApplied)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lettings, GeneratedAmendments,
-                         ::testing::Values(Letting{1, 60}, Letting{2, 300}, Letting{3, 1000}, Letting{77, 4000}));
+                         ::testing::Values(ProposalShape{.m_items = 60, .m_seed = 1}, ProposalShape{.m_items = 300, .m_seed = 2},
+                                           ProposalShape{.m_items = 1000, .m_seed = 3},
+                                           ProposalShape{.m_items = 4000, .m_seed = 77}),
+                         [](const auto& info) {
+                             return "seed" + std::to_string(info.param.m_seed) + "_" + std::to_string(info.param.m_items);
+                         });
 
 TEST(GeneratedAmendmentsOfSmallProposals, StillRoundTripWithoutThePartsTheyLack)
 {
