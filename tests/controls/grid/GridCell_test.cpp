@@ -77,14 +77,19 @@ TEST(GridCell, ExactCopyReplacesTheMaskAndMergeKeepsWhatTheSourceLacks)
 {
     CGridCell source;
     source.SetBackColor(RGB(9, 9, 9));
+    source.SetMask("999");
+    source.SetCellTypeEx(0x1100);
+    const uint32_t sourceMask = GridCellBits::BackColor | GridCellBits::Mask | GridCellBits::CellTypeEx;
 
     CGridCell exact;
     exact.SetText("old");
     exact.SetAlignment(2);
     exact.CopyFrom(source);
-    EXPECT_EQ(exact.GetPropertyMask(), GridCellBits::BackColor);
+    EXPECT_EQ(exact.GetPropertyMask(), sourceMask);
     EXPECT_EQ(exact.GetText(), nullptr);
     EXPECT_EQ(exact.GetBackColor(), RGB(9, 9, 9));
+    EXPECT_STREQ(exact.GetMask(), "999");
+    EXPECT_EQ(exact.GetCellTypeEx(), 0x1100);
 
     CGridCell merged;
     merged.SetText("old");
@@ -96,7 +101,7 @@ TEST(GridCell, ExactCopyReplacesTheMaskAndMergeKeepsWhatTheSourceLacks)
     CGridCell target;
     source.AddTo(&target);
     source.CopyTo(&target);
-    EXPECT_EQ(target.GetPropertyMask(), GridCellBits::BackColor);
+    EXPECT_EQ(target.GetPropertyMask(), sourceMask);
 }
 
 TEST(GridCell, ExtraDataIsOwnedAndDuplicatedOnCopy)
