@@ -89,34 +89,29 @@ TEST_F(PackFileTest, EntryIsAtMost32767Bytes)
     EXPECT_EQ(entries[1].size(), 40000 - kPackEntryMax);
 }
 
-TEST_F(PackFileTest, WriterPutsTheRecordByteForByteAndFoldsItsStreamIntoTheCrc)
+// The crc values are worked out bit by bit from the rule.
+TEST_F(PackFileTest, WriterPutsTheRecordByteForByteAndRunsTheCrcOnAcrossRecords)
 {
     const std::string path = m_folder.Path() + "/a.bin";
     PackFilePtr file = PackFileOpen(path, "wb", nullptr, 64);
-    ASSERT_TRUE(PackFileBufferData(file.get(), reinterpret_cast<const uint8_t*>("A"), 1));
+    ASSERT_TRUE(BufferText(file.get(), "A"));
     EXPECT_EQ(PackFileWriteRecord(file.get()), kStreamOfA.size() + 8);
     EXPECT_EQ(PackFileClose(std::move(file)), 0);
     EXPECT_EQ(ReadFile(path), Concat({Record(kStreamOfA, 1), kEndMarker}));
-    // Worked out bit by bit from the rule, starting at 0.
     EXPECT_EQ(PackFileGetCrc(), 0x616081E1u);
-}
 
-TEST_F(PackFileTest, CrcRunsOnAcrossRecordsFromTheValueSet)
-{
     PackFileSetCrc(0x12345678);
-    PackFilePtr file = PackFileOpen(m_folder.Path() + "/a.bin", "wb", nullptr, 64);
-    PackFileBufferData(file.get(), reinterpret_cast<const uint8_t*>("A"), 1);
+    file = PackFileOpen(path, "wb", nullptr, 64);
+    BufferText(file.get(), "A");
     PackFileWriteRecord(file.get());
     EXPECT_EQ(PackFileGetCrc(), 0xB1990C77u);
-
     PackFileSetCrc(0);
-    PackFileBufferData(file.get(), reinterpret_cast<const uint8_t*>("A"), 1);
+    BufferText(file.get(), "A");
     PackFileWriteRecord(file.get());
     PackFileWriteRecord(file.get()); // an empty record: the stream of nothing, 00 06 01 FF
     EXPECT_EQ(PackFileGetCrc(), 0x38A8A208u);
-
     PackFileSetCrcAccumulation(false);
-    PackFileBufferData(file.get(), reinterpret_cast<const uint8_t*>("A"), 1);
+    BufferText(file.get(), "A");
     PackFileWriteRecord(file.get());
     EXPECT_EQ(PackFileGetCrc(), 0x38A8A208u);
 }
@@ -126,7 +121,7 @@ TEST_F(PackFileTest, FullBufferBecomesARecordAndCloseFinishesTheFile)
     const std::string path = m_folder.Path() + "/pieces.bin";
     PackFilePtr file = PackFileOpen(path, "wb", nullptr, 4);
     const std::string text = "abcdefghij";
-    ASSERT_TRUE(PackFileBufferData(file.get(), reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+    ASSERT_TRUE(BufferText(file.get(), text));
     EXPECT_EQ(PackFileGetCounts(file.get()).m_expanded, 8u); // two full records so far
     EXPECT_EQ(PackFileClose(std::move(file)), 0);
 
@@ -157,7 +152,7 @@ TEST_F(PackFileTest, FinishedFileTakesNoMore)
     EXPECT_TRUE(PackFileFlush(file.get()));
     EXPECT_FALSE(PackFileFlush(file.get()));
     EXPECT_EQ(PackFileGetError(file.get()), PACK_BAD_ARGUMENT);
-    EXPECT_FALSE(PackFileBufferData(file.get(), reinterpret_cast<const uint8_t*>("x"), 1));
+    EXPECT_FALSE(BufferText(file.get(), "x"));
     uint8_t out[4];
     EXPECT_EQ(PackFileReadRecord(file.get(), out, sizeof out), 0u);
     EXPECT_EQ(PackFileClose(std::move(file)), 0);
@@ -199,7 +194,7 @@ TEST_F(PackFileTest, InitChangesOnlyValidSettings)
     auto headerOfWritten = [&](const char* name) {
         const std::string path = m_folder.Path() + "/" + name;
         PackFilePtr file = PackFileOpen(path, "wb", nullptr, 16);
-        PackFileBufferData(file.get(), reinterpret_cast<const uint8_t*>("hi"), 2);
+        BufferText(file.get(), "hi");
         PackFileClose(std::move(file));
         const Bytes bytes = ReadFile(path);
         return std::make_pair(bytes[6], bytes[7]);

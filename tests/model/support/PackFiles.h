@@ -58,6 +58,11 @@ protected:
         return PackFileOpen(WriteFile(bytes), "rb", nullptr, bufferSize);
     }
 
+    static bool BufferText(CPackFile* file, std::string_view text)
+    {
+        return PackFileBufferData(file, reinterpret_cast<const uint8_t*>(text.data()), text.size());
+    }
+
     // Everything the file delivers, read `piece` bytes at a time.
     static Bytes ReadAll(CPackFile* file, std::size_t piece = 4096)
     {
