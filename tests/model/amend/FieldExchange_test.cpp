@@ -1,22 +1,13 @@
-#include "model/amend/ChangeLog.h"
 #include "model/amend/FieldExchange.h"
 #include "model/records/RecordText.h"
+#include "tests/model/support/Amendments.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
 
-namespace {
-
-// Every test starts with an empty log that is on, and leaves logging off.
-class FieldExchange : public ::testing::Test {
-protected:
-    void SetUp() override { CreateAmendmentLog(); }
-    void TearDown() override { DestroyAmendmentLog(); }
-};
-
-} // namespace
+using FieldExchange = AmendmentLogTest;
 
 TEST_F(FieldExchange, TextsTakeOverOnlyRealDifferentValues)
 {

@@ -1,12 +1,10 @@
 // The generated letting's amendments, applied in order to the proposal as first published, give
 // the agency's editions exactly, record of every type, and log what changed.
 #include "bench/generator/AmendmentGenerator.h"
-#include "bench/generator/ProposalDifferences.h"
 #include "model/amend/AmendmentResult.h"
-#include "model/amend/ChangeLog.h"
 #include "model/records/Prop.h"
 #include "model/text/FlagWord.h"
-#include "tests/model/support/ItemTestSupport.h"
+#include "tests/model/support/Amendments.h"
 
 #include <gtest/gtest.h>
 
@@ -46,11 +44,7 @@ ItemLog ExpectedItemLog(const CProp& older, const CProp& newer)
     return log;
 }
 
-class GeneratedAmendments : public ::testing::TestWithParam<ProposalShape> {
-protected:
-    void SetUp() override { CreateAmendmentLog(); }
-    void TearDown() override { DestroyAmendmentLog(); }
-};
+class GeneratedAmendments : public AmendmentLogTest, public ::testing::WithParamInterface<ProposalShape> {};
 
 } // namespace
 
@@ -71,8 +65,7 @@ TEST_P(GeneratedAmendments, AppliedInOrderGiveEachEditionWithItsChangeLog)
         const CProp& edition = *letting.m_editions[n];
         CreateAmendmentLog();
         ASSERT_EQ(bid->ExchangeWithLog(*letting.m_amendments[n]), unsigned(AMEND_NO_ERROR));
-        for (const std::string& difference : ListProposalDifferences(*bid, edition))
-            ADD_FAILURE() << difference;
+        ExpectSameProposal(*bid, edition);
 
         EXPECT_EQ(LoggedTexts(LOG_PROPOSAL_DATA), labels[n]);
         const ItemLog items = ExpectedItemLog(*older, edition);
@@ -95,7 +88,7 @@ TEST_P(GeneratedAmendments, AreRefusedOutOfOrderAndOnceApplied)
     ASSERT_EQ(bid->ExchangeWithLog(*letting.m_amendments[0]), unsigned(AMEND_NO_ERROR));
     auto again = MakeAmendment(*letting.m_editions[0], *letting.m_pProposal);
     EXPECT_EQ(bid->ExchangeWithLog(*again), unsigned(AMEND_ALREADY_APPLIED));
-    EXPECT_TRUE(ListProposalDifferences(*bid, *letting.m_editions[0]).empty());
+    ExpectSameProposal(*bid, *letting.m_editions[0]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lettings, GeneratedAmendments,
@@ -122,7 +115,6 @@ TEST(GeneratedAmendmentsOfSmallProposals, StillRoundTripWithoutThePartsTheyLack)
             ASSERT_NE(letting.m_amendments[n], nullptr) << "an addendum note at least";
             ASSERT_EQ(bid->ExchangeWithLog(*letting.m_amendments[n]), unsigned(AMEND_NO_ERROR));
         }
-        for (const std::string& difference : ListProposalDifferences(*bid, *letting.m_editions[1]))
-            ADD_FAILURE() << difference;
+        ExpectSameProposal(*bid, *letting.m_editions[1]);
     }
 }

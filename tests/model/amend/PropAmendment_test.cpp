@@ -2,13 +2,12 @@
 // result codes, the labels in the order of application, and that a refused or failed amendment
 // leaves the proposal exactly as it was.
 #include "bench/generator/AmendmentGenerator.h"
-#include "bench/generator/ProposalDifferences.h"
 #include "model/amend/AmendmentResult.h"
-#include "model/amend/ChangeLog.h"
 #include "model/amend/StagedChange.h"
 #include "model/records/Prop.h"
 #include "model/records/RecordText.h"
 #include "model/text/FlagWord.h"
+#include "tests/model/support/Amendments.h"
 #include "tests/model/support/ItemTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -34,17 +33,7 @@ std::unique_ptr<CProp> NextEdition(const CProp& older)
     return edition;
 }
 
-void ExpectSame(const CProp& actual, const CProp& expected)
-{
-    for (const std::string& difference : ListProposalDifferences(actual, expected))
-        ADD_FAILURE() << difference;
-}
-
-class PropAmendmentTest : public ::testing::Test {
-protected:
-    void SetUp() override { CreateAmendmentLog(); }
-    void TearDown() override { DestroyAmendmentLog(); }
-};
+using PropAmendmentTest = AmendmentLogTest;
 
 // Changes every labelled part of the proposal, and some unlabelled fields.
 void ChangeEverything(CProp& p)
@@ -101,7 +90,7 @@ TEST_F(PropAmendmentTest, EveryLabelIsLoggedOnceInTheOrderOfApplication)
         "Changed Misc Information", "Changed Zod Bond Information", "County Information", "Site Information",
         "Addendum Note Information", "Report Formats", "Zod Caps", "Report Formats"};
     EXPECT_EQ(LoggedTexts(LOG_PROPOSAL_DATA), expected);
-    ExpectSame(*published, *edition);
+    ExpectSameProposal(*published, *edition);
 }
 
 namespace {
@@ -133,7 +122,7 @@ TEST_P(AmendmentRefusal, IsReportedAndLeavesTheProposalExactlyAsItWas)
     const CItem* firstRow = bid->m_items[0];
 
     EXPECT_EQ(bid->ExchangeWithLog(*amendment), GetParam().m_result);
-    ExpectSame(*bid, *before);
+    ExpectSameProposal(*bid, *before);
     EXPECT_EQ(bid->m_items[0], firstRow) << "not even replaced by an equal copy";
     EXPECT_EQ(GetAmendmentChangeCount(), 1);
 }
@@ -164,7 +153,7 @@ TEST_F(PropAmendmentTest, TheProposalIsNoAmendmentOfItself)
     ChangeFlagBit(&bid->m_wFlags, PROP_IS_AMENDMENT, 1);
     const auto before = CProp::MakeWholeCopy(*bid);
     EXPECT_EQ(bid->ExchangeWithLog(*bid), unsigned(AMEND_ALREADY_APPLIED));
-    ExpectSame(*bid, *before);
+    ExpectSameProposal(*bid, *before);
 }
 
 TEST_F(PropAmendmentTest, TheSameProposalIsRecognisedByDayOrByContract)
@@ -204,7 +193,7 @@ TEST_F(PropAmendmentTest, AFailedAmendmentLeavesTheProposalAndTheLogExactlyAsThe
     const auto before = CProp::MakeWholeCopy(*published);
 
     EXPECT_THROW(published->ExchangeWithLog(*amendment), CAmendmentError);
-    ExpectSame(*published, *before);
+    ExpectSameProposal(*published, *before);
     EXPECT_EQ(GetAmendmentChangeCount(), 1);
 }
 
@@ -256,7 +245,7 @@ TEST_P(AmendmentOfOneChange, IsMadeAndAppliedWithItsEntries)
     }
     ASSERT_EQ(published->ExchangeWithLog(*amendment), unsigned(AMEND_NO_ERROR));
     EXPECT_EQ(LoggedTexts(LOG_PROPOSAL_DATA), GetParam().m_labels);
-    ExpectSame(*published, *edition);
+    ExpectSameProposal(*published, *edition);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,19 +1,10 @@
-#include "model/amend/ChangeLog.h"
 #include "model/amend/StagedChange.h"
+#include "tests/model/support/Amendments.h"
 #include "tests/model/support/ItemTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
-
-std::vector<std::string> LoggedTexts(int category)
-{
-    std::vector<std::string> texts;
-    for (int n = 0; n < GetAmendmentChangeCount(); ++n)
-        if (GetAmendmentChangeCategory(n) == category)
-            texts.push_back(GetAmendmentChangeText(n));
-    return texts;
-}
 
 namespace {
 
@@ -34,11 +25,8 @@ CItemArray MakeSchedule()
     return list;
 }
 
-class ItemAmendments : public ::testing::Test {
+class ItemAmendments : public AmendmentLogTest {
 protected:
-    void SetUp() override { CreateAmendmentLog(); }
-    void TearDown() override { DestroyAmendmentLog(); }
-
     CItemArray Edition() const
     {
         CItemArray newer;

@@ -1,12 +1,12 @@
 #include "bench/generator/AmendmentGenerator.h"
 #include "model/amend/AmendmentResult.h"
-#include "model/amend/ChangeLog.h"
 #include "model/eval/Evaluator.h"
 #include "model/text/FlagWord.h"
 #include "model/records/Prop.h"
 #include "model/files/PropBidRefPrice.h"
 #include "model/records/RecordText.h"
 #include "model/amend/StagedChange.h"
+#include "tests/model/support/Amendments.h"
 #include "tests/model/support/ItemTestSupport.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -60,11 +60,7 @@ CDBEItem* Commit(CProp& prop, int index, double quantity)
     return added;
 }
 
-class PropAmendment : public ::testing::Test {
-protected:
-    void SetUp() override { CreateAmendmentLog(); }
-    void TearDown() override { DestroyAmendmentLog(); }
-};
+using PropAmendment = AmendmentLogTest;
 
 } // namespace
 

@@ -1,10 +1,10 @@
 #include "model/records/BidCap.h"
-#include "model/amend/ChangeLog.h"
 #include "model/records/DataMap.h"
 #include "model/text/FlagWord.h"
 #include "model/records/RecordText.h"
 #include "model/records/Site.h"
 #include "model/records/SmallRecords.h"
+#include "tests/model/support/Amendments.h"
 
 #include <gtest/gtest.h>
 
@@ -25,16 +25,6 @@ CSite MakeSite(bool biddable, int32_t days)
     site.m_strTypeOfDays = "Calendar";
     site.m_strDescription = "Bridge deck";
     return site;
-}
-
-// What the agency's side does: the newer edition reduced against the older one.
-template <class T>
-std::unique_ptr<T> AmendmentOf(const T& newer, const T& older)
-{
-    auto amendment = std::make_unique<T>();
-    amendment->CopyFrom(newer);
-    amendment->ReduceToChanges(&older);
-    return amendment;
 }
 
 } // namespace

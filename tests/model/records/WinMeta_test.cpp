@@ -2,6 +2,7 @@
 #include "model/text/FlagWord.h"
 #include "model/records/RecordText.h"
 #include "model/records/WinMeta.h"
+#include "tests/model/support/Amendments.h"
 
 #include <gtest/gtest.h>
 
@@ -37,14 +38,6 @@ void FillRow(CWinMeta& form, const char* name, const char* amount, const char* c
     row->m_cells[0]->m_strText = name;
     row->m_cells[1]->m_strText = amount;
     row->m_cells[2]->m_strText = certified;
-}
-
-std::unique_ptr<CWinMeta> AmendmentOf(const CWinMeta& newer, const CWinMeta& older)
-{
-    auto amendment = std::make_unique<CWinMeta>();
-    amendment->CopyFrom(newer);
-    amendment->ReduceToChanges(&older);
-    return amendment;
 }
 
 // The agency's amendment of the firm form after `edit`.
