@@ -78,8 +78,10 @@ TEST(GridCell, ExactCopyReplacesTheMaskAndMergeKeepsWhatTheSourceLacks)
     CGridCell source;
     source.SetBackColor(RGB(9, 9, 9));
     source.SetMask("999");
+    source.SetCellType(2);
     source.SetCellTypeEx(0x1100);
-    const uint32_t sourceMask = GridCellBits::BackColor | GridCellBits::Mask | GridCellBits::CellTypeEx;
+    const uint32_t sourceMask =
+        GridCellBits::BackColor | GridCellBits::Mask | GridCellBits::CellType | GridCellBits::CellTypeEx;
 
     CGridCell exact;
     exact.SetText("old");
@@ -89,6 +91,7 @@ TEST(GridCell, ExactCopyReplacesTheMaskAndMergeKeepsWhatTheSourceLacks)
     EXPECT_EQ(exact.GetText(), nullptr);
     EXPECT_EQ(exact.GetBackColor(), RGB(9, 9, 9));
     EXPECT_STREQ(exact.GetMask(), "999");
+    EXPECT_EQ(exact.GetCellType(), 2);
     EXPECT_EQ(exact.GetCellTypeEx(), 0x1100);
 
     CGridCell merged;
