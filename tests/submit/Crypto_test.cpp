@@ -110,7 +110,7 @@ TEST_F(CryptoTest, ErrorTextsAndUserMessages)
               "Digital IDs are not available in this build. [-11000]");
 }
 
-TEST_F(CryptoTest, AgencyKeyPlateCodes)
+TEST_F(CryptoTest, AgencyKeyFromTheProposalsPlateOrRefusedWithItsCode)
 {
     const std::string sound = testsupport::ArmoredKey(testsupport::SamplePackets());
     std::string wrongChecksum = sound;
@@ -134,7 +134,11 @@ TEST_F(CryptoTest, AgencyKeyPlateCodes)
         EXPECT_FALSE(std::filesystem::exists(KeyFolder() + "/AgencyKey.asc")) << c.name;
     }
     EXPECT_EQ(crypto.LoadAgencyKeyText(nullptr, 0), CCrypto::kErrNoAgencyKey);
-    EXPECT_EQ(crypto.LoadAgencyKeyText(&sound, 0), 0);
+    EXPECT_EQ(crypto.LoadAgencyKey(nullptr, 0), CCrypto::kErrInvalidParameter);
+    CProp proposal;
+    EXPECT_EQ(crypto.LoadAgencyKey(&proposal, 0), CCrypto::kErrNoAgencyKey);
+    proposal.SetPlate(kAgencyPublicKeyPlate, sound);
+    EXPECT_EQ(crypto.LoadAgencyKey(&proposal, 0), 0);
     EXPECT_EQ(crypto.GetError(), 0);
     EXPECT_EQ(ReadTextFile(KeyFolder() + "/AgencyKey.asc"), sound);
 }
@@ -169,18 +173,4 @@ TEST_F(CryptoTest, KeyRingOperationsStoreTheirCodes)
     EXPECT_EQ(crypto.GetError(), CPKC::kErrDigitalIdsUnavailable);
     CPKC bare;
     EXPECT_EQ(bare.DeleteKey("Bidder"), 1);
-}
-
-TEST_F(CryptoTest, AgencyKeyComesFromTheProposalsPlate)
-{
-    CCrypto crypto(0);
-    EXPECT_EQ(crypto.LoadAgencyKey(nullptr, 0), CCrypto::kErrInvalidParameter);
-
-    CProp proposal;
-    EXPECT_EQ(crypto.LoadAgencyKey(&proposal, 0), CCrypto::kErrNoAgencyKey);
-
-    const std::string sound = testsupport::ArmoredKey(testsupport::SamplePackets());
-    proposal.SetPlate(kAgencyPublicKeyPlate, sound);
-    EXPECT_EQ(crypto.LoadAgencyKey(&proposal, 0), 0);
-    EXPECT_EQ(ReadTextFile(KeyFolder() + "/AgencyKey.asc"), sound);
 }

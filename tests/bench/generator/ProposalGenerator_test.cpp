@@ -37,8 +37,17 @@ std::vector<const CWinMeta*> FormsOf(const CProp& prop)
 
 TEST(ProposalGenerator, TheSameSeedGivesTheSameLettingAndAnotherSeedAnother)
 {
-    EXPECT_TRUE(ListProposalDifferences(*GenerateProposal(Shape(500, 9)), *GenerateProposal(Shape(500, 9))).empty());
-    EXPECT_FALSE(ListProposalDifferences(*GenerateProposal(Shape(500, 9)), *GenerateProposal(Shape(500, 10))).empty());
+    const auto prop = GenerateProposal(Shape(500, 9));
+    const auto other = GenerateProposal(Shape(500, 10));
+    EXPECT_TRUE(ListProposalDifferences(*prop, *GenerateProposal(Shape(500, 9))).empty());
+    EXPECT_FALSE(ListProposalDifferences(*prop, *other).empty());
+    // The agency key is a sound armoured public-key block of the letting's own seed.
+    const CPlate* key = prop->FindPlate(kAgencyPublicKeyPlate);
+    ASSERT_NE(key, nullptr);
+    const PublicKeyArmor armor = ParsePublicKeyArmor(key->m_strText);
+    ASSERT_EQ(armor.status, ArmorStatus::Sound);
+    EXPECT_EQ(uint8_t(armor.packets[0]), 0x99);
+    EXPECT_NE(key->m_strText, other->FindPlate(kAgencyPublicKeyPlate)->m_strText);
     const AmendedProposal first = GenerateAmendedProposal(Shape(200, 4));
     const AmendedProposal second = GenerateAmendedProposal(Shape(200, 4));
     for (size_t n = 0; n < 2; ++n) {
@@ -141,18 +150,6 @@ TEST(ProposalGenerator, FormsFieldsListsAndFirmItemsHangTogether)
     EXPECT_EQ(prop->m_pDbeForm->m_rows.GetSize(), 20);
     EXPECT_NE(prop->m_pDbeForm->GetFieldById(2), nullptr) << "the firm's amount";
     EXPECT_NE(prop->m_pBondForm->GetFieldById(3), nullptr) << "the bond amount";
-}
-
-TEST(ProposalGenerator, TheAgencyKeyIsASoundArmouredBlockOfItsOwnSeed)
-{
-    const auto first = GenerateProposal(Shape(10, 1));
-    const auto second = GenerateProposal(Shape(10, 2));
-    const CPlate* key = first->FindPlate(kAgencyPublicKeyPlate);
-    ASSERT_NE(key, nullptr);
-    const PublicKeyArmor armor = ParsePublicKeyArmor(key->m_strText);
-    ASSERT_EQ(armor.status, ArmorStatus::Sound);
-    EXPECT_EQ(uint8_t(armor.packets[0]), 0x99) << "a public-key packet";
-    EXPECT_NE(key->m_strText, second->FindPlate(kAgencyPublicKeyPlate)->m_strText);
 }
 
 TEST(ProposalDifferences, NameThePartAndFieldThatDiffer)

@@ -56,9 +56,6 @@ TEST_F(GridLayout, NoBarsWhenEverythingFits)
     grid.SetColumnCount(4, 0);  // 300 wide
     grid.SetRowCount(5, 0);     // 100 high
     Resize(340, 120);
-    EXPECT_FALSE(HasVBar());
-    EXPECT_FALSE(HasHBar());
-    EXPECT_EQ(Info().m_cellRect, CRect(40, 20, 340, 120));
     EXPECT_EQ(Info().m_cornerRect, CRect(0, 0, 40, 20));
     EXPECT_EQ(Info().m_topHeadingRect, CRect(40, 0, 340, 20));
     EXPECT_EQ(Info().m_sideHeadingRect, CRect(0, 20, 40, 120));
@@ -69,43 +66,36 @@ TEST_F(GridLayout, NoBarsWhenEverythingFits)
     EXPECT_EQ(placed.Width(), 300);
 }
 
-TEST_F(GridLayout, OneMoreRowBringsTheVerticalBar)
+struct BarCase {
+    int columns, rows, width, height;
+    bool vBar, hBar;
+};
+
+class GridBars : public GridLayout, public ::testing::WithParamInterface<BarCase> {};
+
+// Columns are 75 wide and rows 20 high, below a 20-high heading beside a 40-wide one; one bar
+// can take the room that makes the other needed.
+TEST_P(GridBars, ShowWhereTheCellsDoNotFit)
 {
-    grid.SetColumnCount(2, 0);
-    grid.SetRowCount(5, 0);
-    Resize(400, 120);
-    ASSERT_FALSE(HasVBar());
-    EXPECT_EQ(Info().m_maxTopRow, 0);
-    grid.SetRowCount(6, 0);
-    EXPECT_TRUE(HasVBar());
-    EXPECT_FALSE(HasHBar());
-    EXPECT_EQ(Info().m_vScrollRect, CRect(400 - bar, 0, 400, 120));
-    EXPECT_EQ(Info().m_maxTopRow, 1);
-    grid.SetRowCount(5, 0);
+    const BarCase& c = GetParam();
+    grid.SetColumnCount(c.columns, 0);
+    grid.SetRowCount(c.rows, 0);
+    Resize(c.width, c.height);
+    EXPECT_EQ(HasVBar(), c.vBar);
+    EXPECT_EQ(HasHBar(), c.hBar);
+    const int right = c.width - (c.vBar ? bar : 0);
+    EXPECT_EQ(Info().m_cellRect, CRect(40, 20, right, c.height - (c.hBar ? strip : 0)));
+    if (c.vBar)
+        EXPECT_EQ(Info().m_vScrollRect, CRect(right, 0, c.width, c.height - (c.hBar ? strip : 0)));
+    grid.SetRowCount(1, 0);  // a new count is laid out at once
     EXPECT_FALSE(HasVBar());
 }
 
-TEST_F(GridLayout, TheVerticalBarCanCrowdOutTheColumns)
-{
-    grid.SetColumnCount(4, 0);  // 300 wide: fits 300, not 300 - bar
-    grid.SetRowCount(50, 0);
-    Resize(340, 200);
-    EXPECT_TRUE(HasVBar());
-    EXPECT_TRUE(HasHBar());
-    EXPECT_EQ(Info().m_cellRect, CRect(40, 20, 340 - bar, 200 - strip));
-    grid.SetRowCount(3, 0);
-    EXPECT_FALSE(HasVBar());
-    EXPECT_FALSE(HasHBar());
-}
-
-TEST_F(GridLayout, TheBottomStripCanCrowdOutTheRows)
-{
-    grid.SetColumnCount(6, 0);  // 450 wide: needs the horizontal bar
-    grid.SetRowCount(5, 0);     // 100 high: fits 100, not 100 - strip
-    Resize(340, 120);
-    EXPECT_TRUE(HasHBar());
-    EXPECT_TRUE(HasVBar());
-}
+INSTANTIATE_TEST_SUITE_P(Sizes, GridBars, ::testing::Values(
+    BarCase{4, 5, 340, 120, false, false},
+    BarCase{2, 6, 400, 120, true, false},
+    BarCase{4, 50, 340, 200, true, true},   // 300 wide fits 300, not 300 - bar
+    BarCase{6, 5, 340, 120, true, true}));  // 100 high fits 100, not 100 - strip
 
 TEST_F(GridLayout, LargestLeftColumnAndTopRowKeepTheViewFull)
 {

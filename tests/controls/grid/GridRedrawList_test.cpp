@@ -2,16 +2,11 @@
 
 #include <gtest/gtest.h>
 
-TEST(GridRedrawList, AnEmptyListPaintsNothing)
+TEST(GridRedrawList, NamesOnlyCellsOfItsRangesNotTheGapsBetweenThem)
 {
     CGridRedrawList list;
     EXPECT_EQ(list.IsCellToBePainted(0, 0), 0);
     EXPECT_EQ(list.IsCellToBePainted(-1, -1), 0);
-}
-
-TEST(GridRedrawList, NamesOnlyCellsOfItsRangesNotTheGapsBetweenThem)
-{
-    CGridRedrawList list;
     list.AddRange(0, 0, 1, 1);
     list.AddCell(5, 5);
     EXPECT_EQ(list.IsCellToBePainted(1, 1), 1);

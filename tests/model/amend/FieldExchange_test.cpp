@@ -1,22 +1,13 @@
-#include "model/amend/ChangeLog.h"
 #include "model/amend/FieldExchange.h"
 #include "model/records/RecordText.h"
+#include "tests/model/support/Amendments.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
 
-namespace {
-
-// Every test starts with an empty log that is on, and leaves logging off.
-class FieldExchange : public ::testing::Test {
-protected:
-    void SetUp() override { CreateAmendmentLog(); }
-    void TearDown() override { DestroyAmendmentLog(); }
-};
-
-} // namespace
+using FieldExchange = AmendmentLogTest;
 
 TEST_F(FieldExchange, TextsTakeOverOnlyRealDifferentValues)
 {
@@ -44,10 +35,10 @@ TEST_F(FieldExchange, TextsTakeOverOnlyRealDifferentValues)
     EXPECT_EQ(GetAmendmentChangeCategory(0), LOG_PROPOSAL_DATA);
 }
 
-TEST_F(FieldExchange, NumbersAreAlwaysSwappedButOnlyDifferencesCountAndLog)
+TEST_F(FieldExchange, NumbersAndFlagsAreSwappedButOnlyDifferencesCountAndLog)
 {
-    int32_t mine = 5, theirs = 5;
-    EXPECT_EQ(ExchangeAndLogInt(mine, theirs, LOG_PROPOSAL_DATA, "Same"), 0u);
+    int32_t same = 5, alsoSame = 5;
+    EXPECT_EQ(ExchangeAndLogInt(same, alsoSame, LOG_PROPOSAL_DATA, "Same"), 0u);
     double price = 1.5, newPrice = 2.5;
     EXPECT_EQ(ExchangeAndLogDouble(price, newPrice, LOG_PROPOSAL_DATA, "Price"), 1u);
     EXPECT_EQ(newPrice, 1.5) << "the amendment keeps the old value";
@@ -55,10 +46,8 @@ TEST_F(FieldExchange, NumbersAreAlwaysSwappedButOnlyDifferencesCountAndLog)
     EXPECT_EQ(ExchangeAndLogWord(word, newWord), 1u) << "no label, no entry";
     ASSERT_EQ(GetAmendmentChangeCount(), 1);
     EXPECT_EQ(GetAmendmentChangeText(0), "Price");
-}
 
-TEST_F(FieldExchange, FlagExchangeMovesOneBitOnly)
-{
+    // A flag exchange moves one bit only.
     uint16_t mine = 0x0001, theirs = 0x8004;
     EXPECT_EQ(ExchangeAndLogFlag(mine, theirs, 2), 1u);
     EXPECT_EQ(mine, 0x0005);
@@ -107,7 +96,7 @@ TEST_F(FieldExchange, BlocksFollowTheirLengthMarker)
     EXPECT_EQ(longer.GetLength(), 2u);
 }
 
-TEST_F(FieldExchange, ReducingTextsMarksOnlyEqualOnes)
+TEST_F(FieldExchange, ReducingMarksOnlyEqualTextsAndListsDifferByLengthOrText)
 {
     std::string equal = "same", different = "new", marked(kUnchangedText), empty;
     EXPECT_EQ(MarkUnchanged(equal, "same"), 0u);
@@ -117,10 +106,8 @@ TEST_F(FieldExchange, ReducingTextsMarksOnlyEqualOnes)
     EXPECT_EQ(MarkUnchanged(marked, "anything"), 0u);
     EXPECT_EQ(MarkUnchanged(empty, ""), 0u);
     EXPECT_EQ(empty, kUnchangedText);
-}
 
-TEST_F(FieldExchange, StringArraysDifferInLengthOrAnyText)
-{
+    // Text lists differ in length or in any text.
     const std::array<std::string, 2> a{"a", ""};
     const std::array<std::string, 1> shorter{"a"};
     const std::array<std::string, 2> upper{"A", ""};

@@ -1,36 +1,16 @@
 // The generated letting's amendments, applied in order to the proposal as first published, give
 // the agency's editions exactly, record of every type, and log what changed.
 #include "bench/generator/AmendmentGenerator.h"
-#include "bench/generator/ProposalDifferences.h"
 #include "model/amend/AmendmentResult.h"
-#include "model/amend/ChangeLog.h"
 #include "model/records/Prop.h"
 #include "model/text/FlagWord.h"
-#include "tests/model/support/ItemTestSupport.h"
+#include "tests/model/support/Amendments.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
 namespace {
-
-struct Letting {
-    uint32_t m_seed;
-    int m_items;
-};
-
-std::ostream& operator<<(std::ostream& out, const Letting& letting)
-{
-    return out << "seed " << letting.m_seed << ", " << letting.m_items << " items";
-}
-
-ProposalShape ShapeOf(const Letting& letting)
-{
-    ProposalShape shape;
-    shape.m_seed = letting.m_seed;
-    shape.m_items = letting.m_items;
-    return shape;
-}
 
 std::string LogText(const CItem& row) { return row.m_strLineNum + "  " + row.m_strItemNum + "  " + row.m_strShortDesc; }
 
@@ -64,17 +44,13 @@ ItemLog ExpectedItemLog(const CProp& older, const CProp& newer)
     return log;
 }
 
-class GeneratedAmendments : public ::testing::TestWithParam<Letting> {
-protected:
-    void SetUp() override { CreateAmendmentLog(); }
-    void TearDown() override { DestroyAmendmentLog(); }
-};
+class GeneratedAmendments : public AmendmentLogTest, public ::testing::WithParamInterface<ProposalShape> {};
 
 } // namespace
 
 TEST_P(GeneratedAmendments, AppliedInOrderGiveEachEditionWithItsChangeLog)
 {
-    const AmendedProposal letting = GenerateAmendedProposal(ShapeOf(GetParam()));
+    const AmendedProposal letting = GenerateAmendedProposal(GetParam());
     ASSERT_TRUE(letting.m_amendments[0] && letting.m_amendments[1]);
     const std::vector<std::string> labels[] = {
         {"Reference Data", "Changed Misc Information", "County Information", "Site Information",
@@ -89,8 +65,7 @@ TEST_P(GeneratedAmendments, AppliedInOrderGiveEachEditionWithItsChangeLog)
         const CProp& edition = *letting.m_editions[n];
         CreateAmendmentLog();
         ASSERT_EQ(bid->ExchangeWithLog(*letting.m_amendments[n]), unsigned(AMEND_NO_ERROR));
-        for (const std::string& difference : ListProposalDifferences(*bid, edition))
-            ADD_FAILURE() << difference;
+        ExpectSameProposal(*bid, edition);
 
         EXPECT_EQ(LoggedTexts(LOG_PROPOSAL_DATA), labels[n]);
         const ItemLog items = ExpectedItemLog(*older, edition);
@@ -107,17 +82,22 @@ TEST_P(GeneratedAmendments, AppliedInOrderGiveEachEditionWithItsChangeLog)
 
 TEST_P(GeneratedAmendments, AreRefusedOutOfOrderAndOnceApplied)
 {
-    const AmendedProposal letting = GenerateAmendedProposal(ShapeOf(GetParam()));
+    const AmendedProposal letting = GenerateAmendedProposal(GetParam());
     auto bid = CProp::MakeWholeCopy(*letting.m_pProposal);
     EXPECT_EQ(bid->ExchangeWithLog(*letting.m_amendments[1]), unsigned(AMEND_OUT_OF_ORDER));
     ASSERT_EQ(bid->ExchangeWithLog(*letting.m_amendments[0]), unsigned(AMEND_NO_ERROR));
     auto again = MakeAmendment(*letting.m_editions[0], *letting.m_pProposal);
     EXPECT_EQ(bid->ExchangeWithLog(*again), unsigned(AMEND_ALREADY_APPLIED));
-    EXPECT_TRUE(ListProposalDifferences(*bid, *letting.m_editions[0]).empty());
+    ExpectSameProposal(*bid, *letting.m_editions[0]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lettings, GeneratedAmendments,
-                         ::testing::Values(Letting{1, 60}, Letting{2, 300}, Letting{3, 1000}, Letting{77, 4000}));
+                         ::testing::Values(ProposalShape{.m_items = 60, .m_seed = 1}, ProposalShape{.m_items = 300, .m_seed = 2},
+                                           ProposalShape{.m_items = 1000, .m_seed = 3},
+                                           ProposalShape{.m_items = 4000, .m_seed = 77}),
+                         [](const auto& info) {
+                             return "seed" + std::to_string(info.param.m_seed) + "_" + std::to_string(info.param.m_items);
+                         });
 
 TEST(GeneratedAmendmentsOfSmallProposals, StillRoundTripWithoutThePartsTheyLack)
 {
@@ -135,7 +115,6 @@ TEST(GeneratedAmendmentsOfSmallProposals, StillRoundTripWithoutThePartsTheyLack)
             ASSERT_NE(letting.m_amendments[n], nullptr) << "an addendum note at least";
             ASSERT_EQ(bid->ExchangeWithLog(*letting.m_amendments[n]), unsigned(AMEND_NO_ERROR));
         }
-        for (const std::string& difference : ListProposalDifferences(*bid, *letting.m_editions[1]))
-            ADD_FAILURE() << difference;
+        ExpectSameProposal(*bid, *letting.m_editions[1]);
     }
 }

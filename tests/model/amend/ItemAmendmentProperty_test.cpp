@@ -1,6 +1,6 @@
 // Random schedules and random agency edits: the amendment list made from the newer schedule,
 // applied to the older one, must give back the newer schedule and log the right categories.
-#include "model/amend/ChangeLog.h"
+#include "tests/model/support/Amendments.h"
 #include "tests/model/support/ItemTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -2,13 +2,12 @@
 // result codes, the labels in the order of application, and that a refused or failed amendment
 // leaves the proposal exactly as it was.
 #include "bench/generator/AmendmentGenerator.h"
-#include "bench/generator/ProposalDifferences.h"
 #include "model/amend/AmendmentResult.h"
-#include "model/amend/ChangeLog.h"
 #include "model/amend/StagedChange.h"
 #include "model/records/Prop.h"
 #include "model/records/RecordText.h"
 #include "model/text/FlagWord.h"
+#include "tests/model/support/Amendments.h"
 #include "tests/model/support/ItemTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -34,17 +33,7 @@ std::unique_ptr<CProp> NextEdition(const CProp& older)
     return edition;
 }
 
-void ExpectSame(const CProp& actual, const CProp& expected)
-{
-    for (const std::string& difference : ListProposalDifferences(actual, expected))
-        ADD_FAILURE() << difference;
-}
-
-class PropAmendmentTest : public ::testing::Test {
-protected:
-    void SetUp() override { CreateAmendmentLog(); }
-    void TearDown() override { DestroyAmendmentLog(); }
-};
+using PropAmendmentTest = AmendmentLogTest;
 
 // Changes every labelled part of the proposal, and some unlabelled fields.
 void ChangeEverything(CProp& p)
@@ -101,19 +90,7 @@ TEST_F(PropAmendmentTest, EveryLabelIsLoggedOnceInTheOrderOfApplication)
         "Changed Misc Information", "Changed Zod Bond Information", "County Information", "Site Information",
         "Addendum Note Information", "Report Formats", "Zod Caps", "Report Formats"};
     EXPECT_EQ(LoggedTexts(LOG_PROPOSAL_DATA), expected);
-    ExpectSame(*published, *edition);
-}
-
-TEST_F(PropAmendmentTest, AChangeOfADisplayFormatNumberAloneIsTakenWithoutAnEntry)
-{
-    auto published = Published();
-    auto edition = NextEdition(*published);
-    edition->m_iDisplayFormatNumbers[2] = 4;
-    auto amendment = MakeAmendment(*edition, *published);
-    ASSERT_NE(amendment, nullptr);
-    ASSERT_EQ(published->ExchangeWithLog(*amendment), unsigned(AMEND_NO_ERROR));
-    EXPECT_EQ(GetAmendmentChangeCount(), 0);
-    ExpectSame(*published, *edition);
+    ExpectSameProposal(*published, *edition);
 }
 
 namespace {
@@ -145,7 +122,7 @@ TEST_P(AmendmentRefusal, IsReportedAndLeavesTheProposalExactlyAsItWas)
     const CItem* firstRow = bid->m_items[0];
 
     EXPECT_EQ(bid->ExchangeWithLog(*amendment), GetParam().m_result);
-    ExpectSame(*bid, *before);
+    ExpectSameProposal(*bid, *before);
     EXPECT_EQ(bid->m_items[0], firstRow) << "not even replaced by an equal copy";
     EXPECT_EQ(GetAmendmentChangeCount(), 1);
 }
@@ -176,7 +153,7 @@ TEST_F(PropAmendmentTest, TheProposalIsNoAmendmentOfItself)
     ChangeFlagBit(&bid->m_wFlags, PROP_IS_AMENDMENT, 1);
     const auto before = CProp::MakeWholeCopy(*bid);
     EXPECT_EQ(bid->ExchangeWithLog(*bid), unsigned(AMEND_ALREADY_APPLIED));
-    ExpectSame(*bid, *before);
+    ExpectSameProposal(*bid, *before);
 }
 
 TEST_F(PropAmendmentTest, TheSameProposalIsRecognisedByDayOrByContract)
@@ -216,7 +193,7 @@ TEST_F(PropAmendmentTest, AFailedAmendmentLeavesTheProposalAndTheLogExactlyAsThe
     const auto before = CProp::MakeWholeCopy(*published);
 
     EXPECT_THROW(published->ExchangeWithLog(*amendment), CAmendmentError);
-    ExpectSame(*published, *before);
+    ExpectSameProposal(*published, *before);
     EXPECT_EQ(GetAmendmentChangeCount(), 1);
 }
 
@@ -239,23 +216,54 @@ TEST_F(PropAmendmentTest, ReducingReportsNothingToAmendAndEditionsThatDoNotMatch
         << "without a match key nothing is checked";
 }
 
-TEST_F(PropAmendmentTest, TheSerialNumberIsReducedCountedAndApplied)
+namespace {
+
+struct LoneChange {
+    const char* m_case;
+    std::function<void(CProp& edition)> m_edit;
+    std::vector<std::string> m_labels;
+};
+
+std::ostream& operator<<(std::ostream& out, const LoneChange& change) { return out << change.m_case; }
+
+class AmendmentOfOneChange : public PropAmendmentTest, public ::testing::WithParamInterface<LoneChange> {};
+
+} // namespace
+
+// A change alone is an amendment, applied with its own entries; what did not change is reduced
+// to the unchanged marker.
+TEST_P(AmendmentOfOneChange, IsMadeAndAppliedWithItsEntries)
 {
     auto published = Published();
-    auto unchanged = NextEdition(*published);
-    unchanged->m_strDescription = "REVISED";
-    EXPECT_EQ(MakeAmendment(*unchanged, *published)->m_strSerialNumber, kUnchangedText);
-
     auto edition = NextEdition(*published);
-    edition->m_strSerialNumber = "26-0002";
+    GetParam().m_edit(*edition);
     auto amendment = MakeAmendment(*edition, *published);
-    ASSERT_NE(amendment, nullptr) << "a new serial number alone is an amendment";
-    EXPECT_EQ(amendment->m_strSerialNumber, "26-0002");
+    ASSERT_NE(amendment, nullptr);
     EXPECT_EQ(amendment->m_strDescription, kUnchangedText);
+    if (edition->m_strSerialNumber == published->m_strSerialNumber) {
+        EXPECT_EQ(amendment->m_strSerialNumber, kUnchangedText);
+    }
     ASSERT_EQ(published->ExchangeWithLog(*amendment), unsigned(AMEND_NO_ERROR));
-    EXPECT_EQ(LoggedTexts(LOG_PROPOSAL_DATA), std::vector<std::string>{"Serial Number"});
-    ExpectSame(*published, *edition);
+    EXPECT_EQ(LoggedTexts(LOG_PROPOSAL_DATA), GetParam().m_labels);
+    ExpectSameProposal(*published, *edition);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AmendmentOfOneChange,
+    ::testing::Values(LoneChange{"a serial number", [](CProp& e) { e.m_strSerialNumber = "26-0002"; }, {"Serial Number"}},
+                      LoneChange{"a display format number, which has no entry",
+                                 [](CProp& e) { e.m_iDisplayFormatNumbers[2] = 4; }, {}},
+                      LoneChange{"a deleted form", [](CProp& e) { e.m_miscForms.DeleteAt(1); }, {"Deleted Misc Information"}},
+                      LoneChange{"an added form", [](CProp& e) { e.m_miscForms.Add(std::make_unique<CWinMeta>())->AddRow(-1, -1); },
+                                 {"Added Misc Information"}},
+                      LoneChange{"a changed form", [](CProp& e) { e.m_miscForms[0]->m_strFurtherTexts[0] += " (REVISED)"; },
+                                 {"Changed Misc Information"}},
+                      LoneChange{"a changed form before a deleted one",
+                                 [](CProp& e) {
+                                     e.m_miscForms.DeleteAt(1);
+                                     e.m_miscForms[0]->m_strFurtherTexts[0] += " (REVISED)";
+                                 },
+                                 {"Changed Misc Information"}}));
 
 TEST_F(PropAmendmentTest, AnAddendumNoteIsLoggedByTheAmendmentThatBringsOrRevisesIt)
 {
@@ -284,32 +292,6 @@ TEST_F(PropAmendmentTest, AnAddendumNoteIsLoggedByTheAmendmentThatBringsOrRevise
     EXPECT_EQ(notes[0], "03/07/26: Quantities revised");
     EXPECT_EQ(notes[1], "03/07/26: Guardrail added");
     EXPECT_EQ(notes[2], "03/07/26: Quantities of 12 items revised");
-}
-
-TEST_F(PropAmendmentTest, MiscellaneousFormsAreLoggedAsDeletedAddedOrChanged)
-{
-    struct Case {
-        int m_keep;      // forms of the published two that the edition keeps
-        int m_add;       // forms the edition adds
-        bool m_change;   // the edition changes the first form
-        const char* m_entry;
-    };
-    for (const Case& c : {Case{1, 0, false, "Deleted Misc Information"}, Case{2, 1, false, "Added Misc Information"},
-                          Case{1, 0, true, "Changed Misc Information"}, Case{2, 0, true, "Changed Misc Information"}}) {
-        CreateAmendmentLog();
-        auto published = Published();
-        auto edition = NextEdition(*published);
-        if (c.m_keep == 1)
-            edition->m_miscForms.DeleteAt(1);
-        for (int i = 0; i < c.m_add; ++i)
-            edition->m_miscForms.Add(std::make_unique<CWinMeta>())->AddRow(-1, -1);
-        if (c.m_change)
-            edition->m_miscForms[0]->m_strFurtherTexts[0] += " (REVISED)";
-        ASSERT_EQ(published->ExchangeWithLog(*MakeAmendment(*edition, *published)), unsigned(AMEND_NO_ERROR));
-        const std::vector<std::string> data = LoggedTexts(LOG_PROPOSAL_DATA);
-        EXPECT_NE(std::find(data.begin(), data.end(), c.m_entry), data.end()) << c.m_entry;
-        ExpectSame(*published, *edition);
-    }
 }
 
 TEST(AmendmentErrorText, EveryCodeAsTextAndAsErrorLine)

@@ -45,24 +45,20 @@ TEST(DclCodes, LengthAndDistanceCodesAreCompletePrefixCodes)
     ExpectCompletePrefixCode(kDclDistanceCode);
 }
 
-TEST(DclCodes, LengthCodesAreThePublishedOnes)
+TEST(DclCodes, CodesAreThePublishedOnes)
 {
-    const char* const published[16] = {"101", "11", "100", "011", "0101", "0100", "0011", "00101",
-                                        "00100", "00011", "00010", "000011", "000010", "000001",
-                                        "0000001", "0000000"};
+    const char* const lengths[16] = {"101", "11", "100", "011", "0101", "0100", "0011", "00101",
+                                      "00100", "00011", "00010", "000011", "000010", "000001",
+                                      "0000001", "0000000"};
     for (std::size_t symbol = 0; symbol < 16; ++symbol)
-        EXPECT_EQ(CodeText(kDclLengthCode, symbol), published[symbol]) << symbol;
-}
-
-TEST(DclCodes, DistanceCodesAreThePublishedOnes)
-{
-    // Samples from each code length, written with the first bit read on the left.
-    const std::pair<std::size_t, const char*> published[] = {
+        EXPECT_EQ(CodeText(kDclLengthCode, symbol), lengths[symbol]) << symbol;
+    // Distance samples from each code length.
+    const std::pair<std::size_t, const char*> distances[] = {
         {0x00, "11"},       {0x01, "1011"},     {0x02, "1010"},     {0x03, "10011"},
         {0x06, "10000"},    {0x07, "011111"},   {0x15, "010001"},   {0x16, "0100001"},
         {0x2F, "0001000"},  {0x30, "00001111"}, {0x3E, "00000001"}, {0x3F, "00000000"},
     };
-    for (const auto& [symbol, code] : published)
+    for (const auto& [symbol, code] : distances)
         EXPECT_EQ(CodeText(kDclDistanceCode, symbol), code) << symbol;
 }
 

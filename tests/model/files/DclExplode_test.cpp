@@ -5,10 +5,11 @@
 namespace {
 
 // A copy in the format's terms: class code, extra bits, distance code, low bits.
-CStreamBuilder& Copy(CStreamBuilder& stream, const char* lengthCode, unsigned extra, int extraBits,
-                     const char* distanceCode, unsigned low, int lowBits)
+CStreamBuilder Copy(CStreamBuilder stream, const char* lengthCode, unsigned extra, int extraBits,
+                    const char* distanceCode, unsigned low, int lowBits)
 {
-    return stream.Code("1").Code(lengthCode).Value(extra, extraBits).Code(distanceCode).Value(low, lowBits);
+    stream.Code("1").Code(lengthCode).Value(extra, extraBits).Code(distanceCode).Value(low, lowBits);
+    return stream;
 }
 
 // A copy coded with the tables, which DclCodes_test holds to the published codes.
@@ -29,51 +30,55 @@ void AppendCopy(Bytes& bytes, std::size_t length, std::size_t distance)
         bytes.push_back(bytes[bytes.size() - distance]);
 }
 
-TEST(DclExplode, KnownVectorExpandsToAlternatingLetters)
+// A stream with the result of expanding it, and what it expands to when that succeeds.
+struct ExplodeCase {
+    const char* name;
+    Bytes stream;
+    int result;
+    Bytes expanded = {};
+};
+
+class DclExplodeStream : public ::testing::TestWithParam<ExplodeCase> {};
+
+TEST_P(DclExplodeStream, GivesItsResult)
 {
-    const CDclRun run = RunExplode({0x00, 0x04, 0x82, 0x24, 0x25, 0x8F, 0x80, 0x7F});
-    EXPECT_EQ(run.m_result, DCL_OK);
-    EXPECT_EQ(run.m_output, BytesOf("AIAIAIAIAIAIA"));
+    const CDclRun run = RunExplode(GetParam().stream);
+    EXPECT_EQ(run.m_result, GetParam().result);
+    if (run.m_result == DCL_OK)
+        EXPECT_EQ(run.m_output, GetParam().expanded);
 }
 
-TEST(DclExplode, LiteralsAndTheEndCode)
-{
-    const Bytes stream = CStreamBuilder(0, 6).Literal('x').Literal(0xFF).Literal(0).End().Build();
-    const CDclRun run = RunExplode(stream);
-    EXPECT_EQ(run.m_result, DCL_OK);
-    EXPECT_EQ(run.m_output, (Bytes{'x', 0xFF, 0}));
-}
+const auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
 
-TEST(DclExplode, OverlappingCopyRepeatsTheBytesItWrites)
-{
-    CStreamBuilder stream(0, 6);
-    stream.Literal('a').Literal('b');
-    Copy(stream, "0011", 0, 0, "11", 1, 6); // length 8, distance 2
-    const CDclRun run = RunExplode(stream.End().Build());
-    EXPECT_EQ(run.m_result, DCL_OK);
-    EXPECT_EQ(run.m_output, BytesOf("ababababab"));
-}
+INSTANTIATE_TEST_SUITE_P(Valid, DclExplodeStream, ::testing::Values(
+    ExplodeCase{"known_vector", {0x00, 0x04, 0x82, 0x24, 0x25, 0x8F, 0x80, 0x7F}, DCL_OK, BytesOf("AIAIAIAIAIAIA")},
+    ExplodeCase{"nothing", {0x00, 0x06, 0x01, 0xFF}, DCL_OK, {}},
+    ExplodeCase{"literals", CStreamBuilder(0, 6).Literal('x').Literal(0xFF).Literal(0).End().Build(), DCL_OK, {'x', 0xFF, 0}},
+    // Length 8 at distance 2: the copy repeats the bytes it writes.
+    ExplodeCase{"overlapping_copy", Copy(LiteralsOf("ab"), "0011", 0, 0, "11", 1, 6).End().Build(), DCL_OK, BytesOf("ababababab")},
+    // A copy of two has two low distance bits: distance (1 << 2 | 2) + 1 = 7.
+    ExplodeCase{"pair_copy", Copy(LiteralsOf("abcdefg"), "101", 0, 0, "1011", 2, 2).End().Build(), DCL_OK, BytesOf("abcdefgab")},
+    ExplodeCase{"longest_copy", Copy(LiteralsOf("z", 4), "0000000", 518 - 264, 8, "11", 0, 4).End().Build(), DCL_OK, Bytes(519, 'z')}),
+    kCaseName);
 
-TEST(DclExplode, CopyOfTwoHasTwoLowDistanceBits)
-{
-    CStreamBuilder stream(0, 6);
-    for (char c : std::string("abcdefg"))
-        stream.Literal(uint8_t(c));
-    Copy(stream, "101", 0, 0, "1011", 2, 2); // length 2, distance (1 << 2 | 2) + 1 = 7
-    const CDclRun run = RunExplode(stream.End().Build());
-    EXPECT_EQ(run.m_result, DCL_OK);
-    EXPECT_EQ(run.m_output, BytesOf("abcdefgab"));
-}
-
-TEST(DclExplode, LongestCopyCarriesEightExtraBits)
-{
-    CStreamBuilder stream(0, 4);
-    stream.Literal('z');
-    Copy(stream, "0000000", 518 - 264, 8, "11", 0, 4);
-    const CDclRun run = RunExplode(stream.End().Build());
-    EXPECT_EQ(run.m_result, DCL_OK);
-    EXPECT_EQ(run.m_output, Bytes(519, 'z'));
-}
+INSTANTIATE_TEST_SUITE_P(Corruptions, DclExplodeStream, ::testing::Values(
+    ExplodeCase{"empty", {}, DCL_INPUT_TOO_SHORT},
+    ExplodeCase{"three_bytes", {0x00, 0x06, 0x01}, DCL_INPUT_TOO_SHORT},
+    ExplodeCase{"dictionary_byte_3", {0x00, 0x03, 0x01, 0xFF}, DCL_BAD_DICTIONARY},
+    ExplodeCase{"dictionary_byte_7", {0x00, 0x07, 0x01, 0xFF}, DCL_BAD_DICTIONARY},
+    ExplodeCase{"literal_mode_2", {0x02, 0x06, 0x01, 0xFF}, DCL_BAD_LITERAL_MODE},
+    ExplodeCase{"ascii_literals", {0x01, 0x06, 0x01, 0xFF}, DCL_BAD_LITERAL_MODE},
+    ExplodeCase{"no_end_code", LiteralsOf("abc").Build(), DCL_DAMAGED},
+    ExplodeCase{"cut_in_length_code", LiteralsOf("ab").Code("1").Code("00").Build(), DCL_DAMAGED},
+    ExplodeCase{"cut_in_extra_bits", LiteralsOf("ab").Code("1").Code("00011").Value(1, 1).Build(), DCL_DAMAGED},
+    ExplodeCase{"cut_in_distance", LiteralsOf("ab").Code("1").Code("11").Build(), DCL_DAMAGED},
+    ExplodeCase{"cut_in_low_bits", LiteralsOf("ab").Code("1").Code("11").Code("11").Value(1, 2).Build(), DCL_DAMAGED},
+    ExplodeCase{"copy_before_first_byte", CStreamBuilder(0, 6).Code("1").Code("11").Code("11").Value(0, 6).End().Build(), DCL_DAMAGED},
+    ExplodeCase{"copy_beyond_expanded", LiteralsOf("ab").Code("1").Code("11").Code("11").Value(2, 6).End().Build(), DCL_DAMAGED},
+    ExplodeCase{"all_ones", {0x00, 0x06, 0xFF, 0xFF, 0xFF, 0xFF}, DCL_DAMAGED},
+    ExplodeCase{"all_zeros", Bytes(40, 0x00), DCL_BAD_DICTIONARY},
+    ExplodeCase{"zero_bits", {0x00, 0x06, 0x00, 0x00, 0x00, 0x00}, DCL_DAMAGED}),
+    kCaseName);
 
 class DclExplodeDictionary : public ::testing::TestWithParam<int> {};
 
@@ -89,9 +94,9 @@ TEST_P(DclExplodeDictionary, LowDistanceBitsFollowTheDictionaryByte)
         expected.push_back(uint8_t(i * 7 + i / 256));
         stream.Literal(expected.back());
     }
-    Copy(stream, "11", 0, 0, "00000000", (1u << bits) - 1, bits); // length 3, the farthest distance
+    stream = Copy(stream, "11", 0, 0, "00000000", (1u << bits) - 1, bits); // length 3, the farthest distance
     AppendCopy(expected, 3, dictionary);
-    Copy(stream, "011", 0, 0, "1011", 5, bits); // length 5, distance 2^bits + 6
+    stream = Copy(stream, "011", 0, 0, "1011", 5, bits); // length 5, distance 2^bits + 6
     AppendCopy(expected, 5, (std::size_t(1) << bits) + 6);
     const CDclRun run = RunExplode(stream.End().Build(), 5);
     EXPECT_EQ(run.m_result, DCL_OK);
@@ -123,8 +128,7 @@ TEST(DclExplode, CopiesReachBackAcrossWrittenOutput)
 
 TEST(DclExplode, RefusedOutputStopsTheExpansion)
 {
-    CStreamBuilder stream(0, 6);
-    stream.Literal('q');
+    CStreamBuilder stream = LiteralsOf("q");
     for (int round = 0; round < 40; ++round)
         CopyOf(stream, 516, 1, 6);
     CMemoryStreams streams(stream.End().Build());
@@ -150,53 +154,6 @@ TEST(DclExplode, OverclaimingReadCallbackStaysInsideTheChunk)
     };
     int calls = 0;
     EXPECT_EQ(DclExplode(Liar::Read, Liar::Write, TestWorkArea(), &calls), DCL_DAMAGED);
-}
-
-struct HostileStream {
-    const char* name;
-    Bytes stream;
-    int result;
-};
-
-class DclExplodeHostile : public ::testing::TestWithParam<HostileStream> {};
-
-TEST_P(DclExplodeHostile, IsRefusedWithItsResult)
-{
-    const HostileStream& c = GetParam();
-    EXPECT_EQ(RunExplode(c.stream).m_result, c.result);
-}
-
-CStreamBuilder TwoLiterals()
-{
-    CStreamBuilder stream(0, 6);
-    stream.Literal('a').Literal('b');
-    return stream;
-}
-
-INSTANTIATE_TEST_SUITE_P(Corruptions, DclExplodeHostile, ::testing::Values(
-    HostileStream{"empty", {}, DCL_INPUT_TOO_SHORT},
-    HostileStream{"three_bytes", {0x00, 0x06, 0x01}, DCL_INPUT_TOO_SHORT},
-    HostileStream{"dictionary_byte_3", {0x00, 0x03, 0x01, 0xFF}, DCL_BAD_DICTIONARY},
-    HostileStream{"dictionary_byte_7", {0x00, 0x07, 0x01, 0xFF}, DCL_BAD_DICTIONARY},
-    HostileStream{"literal_mode_2", {0x02, 0x06, 0x01, 0xFF}, DCL_BAD_LITERAL_MODE},
-    HostileStream{"ascii_literals", {0x01, 0x06, 0x01, 0xFF}, DCL_BAD_LITERAL_MODE},
-    HostileStream{"no_end_code", CStreamBuilder(0, 6).Literal('a').Literal('b').Literal('c').Build(), DCL_DAMAGED},
-    HostileStream{"cut_in_length_code", TwoLiterals().Code("1").Code("00").Build(), DCL_DAMAGED},
-    HostileStream{"cut_in_extra_bits", TwoLiterals().Code("1").Code("00011").Value(1, 1).Build(), DCL_DAMAGED},
-    HostileStream{"cut_in_distance", TwoLiterals().Code("1").Code("11").Build(), DCL_DAMAGED},
-    HostileStream{"cut_in_low_bits", TwoLiterals().Code("1").Code("11").Code("11").Value(1, 2).Build(), DCL_DAMAGED},
-    HostileStream{"copy_before_first_byte", CStreamBuilder(0, 6).Code("1").Code("11").Code("11").Value(0, 6).End().Build(), DCL_DAMAGED},
-    HostileStream{"copy_beyond_expanded", TwoLiterals().Code("1").Code("11").Code("11").Value(2, 6).End().Build(), DCL_DAMAGED},
-    HostileStream{"all_ones", {0x00, 0x06, 0xFF, 0xFF, 0xFF, 0xFF}, DCL_DAMAGED},
-    HostileStream{"all_zeros", Bytes(40, 0x00), DCL_BAD_DICTIONARY},
-    HostileStream{"zero_bits", {0x00, 0x06, 0x00, 0x00, 0x00, 0x00}, DCL_DAMAGED}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(DclExplode, EmptyInputStreamOfFourBytesExpandsToNothing)
-{
-    const CDclRun run = RunExplode({0x00, 0x06, 0x01, 0xFF});
-    EXPECT_EQ(run.m_result, DCL_OK);
-    EXPECT_TRUE(run.m_output.empty());
 }
 
 } // namespace

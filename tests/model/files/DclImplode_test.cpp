@@ -43,14 +43,7 @@ const DataKind kKinds[] = {
     {"random", [] { return RandomBytes(20000); }},
     {"zeros", [] { return Bytes(70000, 0); }},
     {"period_three", [] { return Repeated("abc", 5000); }},
-    {"mixed", [] {
-         Bytes bytes = FirmListText(200);
-         const Bytes noise = RandomBytes(5000);
-         bytes.insert(bytes.end(), noise.begin(), noise.end());
-         const Bytes again = FirmListText(200);
-         bytes.insert(bytes.end(), again.begin(), again.end());
-         return bytes;
-     }},
+    {"mixed", [] { return Concat({FirmListText(200), RandomBytes(5000), FirmListText(200)}); }},
 };
 
 class DclRoundTrip : public ::testing::TestWithParam<std::tuple<int, DataKind>> {};
@@ -121,14 +114,6 @@ Bytes Filler(std::size_t count)
     return bytes;
 }
 
-Bytes Join(std::initializer_list<Bytes> parts)
-{
-    Bytes bytes;
-    for (const Bytes& part : parts)
-        bytes.insert(bytes.end(), part.begin(), part.end());
-    return bytes;
-}
-
 // The tokens that code the last bytes of the data, up to the end code.
 std::vector<CDclToken> LastTokens(const Bytes& data, std::size_t count)
 {
@@ -160,9 +145,9 @@ TEST(DclImplode, CopiesAreNeverLongerThan516)
 
 TEST(DclImplode, PairIsCopiedOnlyFromTheLast256Bytes)
 {
-    const std::vector<CDclToken> near = LastTokens(Join({BytesOf("QZ"), Filler(254), BytesOf("QZ")}), 1);
+    const std::vector<CDclToken> near = LastTokens(Concat({BytesOf("QZ"), Filler(254), BytesOf("QZ")}), 1);
     ExpectCopy(near[0], 2, 256);
-    const std::vector<CDclToken> far = LastTokens(Join({BytesOf("QZ"), Filler(255), BytesOf("QZ")}), 2);
+    const std::vector<CDclToken> far = LastTokens(Concat({BytesOf("QZ"), Filler(255), BytesOf("QZ")}), 2);
     ExpectLiteral(far[0], 'Q');
     ExpectLiteral(far[1], 'Z');
 }
@@ -170,7 +155,7 @@ TEST(DclImplode, PairIsCopiedOnlyFromTheLast256Bytes)
 TEST(DclImplode, ShortMatchGivesWayToOneTwoLonger)
 {
     // At 'a' "abc" matches; a byte later "bcdef" does.
-    const Bytes data = Join({BytesOf("abcQRbcdefST"), BytesOf("abcdef")});
+    const Bytes data = Concat({BytesOf("abcQRbcdefST"), BytesOf("abcdef")});
     const std::vector<CDclToken> tokens = LastTokens(data, 2);
     ExpectLiteral(tokens[0], 'a');
     ExpectCopy(tokens[1], 5, 8);
@@ -178,12 +163,12 @@ TEST(DclImplode, ShortMatchGivesWayToOneTwoLonger)
 
 TEST(DclImplode, FarShortMatchGivesWayToOneOneLonger)
 {
-    const Bytes far = Join({BytesOf("abcPbcde"), Filler(140), BytesOf("abcde")});
+    const Bytes far = Concat({BytesOf("abcPbcde"), Filler(140), BytesOf("abcde")});
     const std::vector<CDclToken> farTokens = LastTokens(far, 2);
     ExpectLiteral(farTokens[0], 'a');
     ExpectCopy(farTokens[1], 4, 145);
     // Nearer than 129 bytes the first match stays.
-    const Bytes near = Join({BytesOf("abcPbcde"), Filler(100), BytesOf("abcde")});
+    const Bytes near = Concat({BytesOf("abcPbcde"), Filler(100), BytesOf("abcde")});
     const std::vector<CDclToken> nearTokens = LastTokens(near, 2);
     ExpectCopy(nearTokens[0], 3, 108);
     ExpectCopy(nearTokens[1], 2, 105);
@@ -192,8 +177,8 @@ TEST(DclImplode, FarShortMatchGivesWayToOneOneLonger)
 TEST(DclImplode, SearchStopsAtTheFirstMatchLongerThanTen)
 {
     const Bytes twenty = BytesOf("ABCDEFGHIJKLMNOPQRST");
-    const Bytes eleven = Join({Bytes(twenty.begin(), twenty.begin() + 11), BytesOf("x")});
-    const Bytes data = Join({twenty, Filler(40), eleven, Filler(30), twenty});
+    const Bytes eleven = Concat({Bytes(twenty.begin(), twenty.begin() + 11), BytesOf("x")});
+    const Bytes data = Concat({twenty, Filler(40), eleven, Filler(30), twenty});
     // The nearer eleven bytes are taken although twenty match farther back.
     const std::vector<CDclToken> tokens = LastTokens(data, 2);
     ExpectCopy(tokens[0], 11, 42);

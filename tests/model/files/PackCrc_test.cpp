@@ -2,16 +2,13 @@
 
 #include <gtest/gtest.h>
 
-TEST(PackCrcTest, OneByteFollowsTheBitwiseRuleWithItsOwnConstant)
+TEST(PackCrcTest, FollowsTheBitwiseRuleWithItsOwnConstant)
 {
     // Worked by hand: bit 0 differs from the empty crc, then the constant's own low bit keeps
     // differing from the zero bits that follow.
     EXPECT_EQ(PackCrcUpdateByte(0, 0x01), 0xC0C00001u);
     EXPECT_EQ(PackCrcUpdateByte(0, 0x00), 0u);
-}
-
-TEST(PackCrcTest, BufferAndNulTerminatedTextFoldTheSameBytes)
-{
+    // A buffer and a NUL-terminated text (length 0) fold the same bytes.
     const uint32_t byStep =
         PackCrcUpdateByte(PackCrcUpdateByte(PackCrcUpdateByte(0, 'a'), 'b'), 'c');
     EXPECT_EQ(byStep, 0x2969A8C0u); // differs from the common CRC-32 of "abc", 0x352441C2

@@ -5,11 +5,6 @@
 
 namespace {
 
-std::string Text(const Bytes& bytes)
-{
-    return std::string(bytes.begin(), bytes.end());
-}
-
 TEST_F(PackFileTest, ReadsAHandBuiltRecordThenReportsTheEnd)
 {
     uint8_t buffer[16];
@@ -26,14 +21,6 @@ TEST_F(PackFileTest, ReadsAHandBuiltRecordThenReportsTheEnd)
     EXPECT_EQ(PackFileGetCounts(file.get()).m_compressed, kStreamOfA.size());
 }
 
-TEST_F(PackFileTest, FileOfOnlyTheEndMarkerHasNoRecords)
-{
-    PackFilePtr file = OpenForReading(kEndMarker);
-    uint8_t out[4];
-    EXPECT_EQ(PackFileReadRecord(file.get(), out, sizeof out), 0u);
-    EXPECT_EQ(PackFileGetError(file.get()), PACK_END_OF_RECORDS);
-}
-
 TEST_F(PackFileTest, RecordsJoinIntoOneStream)
 {
     const Bytes vector = {0x00, 0x04, 0x82, 0x24, 0x25, 0x8F, 0x80, 0x7F};
@@ -47,7 +34,7 @@ TEST_F(PackFileTest, RecordsJoinIntoOneStream)
 
 TEST_F(PackFileTest, CountIsTheFirstTwoBytesOfTheStream)
 {
-    const Bytes stream = CStreamBuilder(0, 6).Literal(0x03).Literal(0x01).Literal('x').End().Build();
+    const Bytes stream = LiteralsOf("\x03\x01x").End().Build();
     PackFilePtr file = OpenForReading(Concat({Record(stream, 3), kEndMarker}));
     EXPECT_EQ(PackFileReadCount(file.get()), 0x0103);
     uint8_t out[2];
@@ -55,17 +42,9 @@ TEST_F(PackFileTest, CountIsTheFirstTwoBytesOfTheStream)
     EXPECT_EQ(PackFileReadCount(file.get()), 0);
 }
 
-Bytes LiteralStream(std::string_view text)
-{
-    CStreamBuilder stream(0, 6);
-    for (char c : text)
-        stream.Literal(uint8_t(c));
-    return stream.End().Build();
-}
-
 Bytes RecordOf(std::string_view text)
 {
-    return Record(LiteralStream(text), uint16_t(text.size()));
+    return Record(LiteralsOf(text).End().Build(), uint16_t(text.size()));
 }
 
 std::vector<std::string> Entries(CPackFile* file)
@@ -80,7 +59,7 @@ std::vector<std::string> Entries(CPackFile* file)
 TEST_F(PackFileTest, EntriesEndAfterTheirNulAcrossRecords)
 {
     using namespace std::string_literals;
-    PackFilePtr file = OpenForReading(Concat({RecordOf("ab\0c"s), Record(LiteralStream(""), 0), RecordOf("d\0e"s), kEndMarker}));
+    PackFilePtr file = OpenForReading(Concat({RecordOf("ab\0c"s), RecordOf(""), RecordOf("d\0e"s), kEndMarker}));
     EXPECT_EQ(Entries(file.get()), (std::vector<std::string>{"ab\0"s, "cd\0"s, "e"}));
 }
 
@@ -110,34 +89,29 @@ TEST_F(PackFileTest, EntryIsAtMost32767Bytes)
     EXPECT_EQ(entries[1].size(), 40000 - kPackEntryMax);
 }
 
-TEST_F(PackFileTest, WriterPutsTheRecordByteForByteAndFoldsItsStreamIntoTheCrc)
+// The crc values are worked out bit by bit from the rule.
+TEST_F(PackFileTest, WriterPutsTheRecordByteForByteAndRunsTheCrcOnAcrossRecords)
 {
     const std::string path = m_folder.Path() + "/a.bin";
     PackFilePtr file = PackFileOpen(path, "wb", nullptr, 64);
-    ASSERT_TRUE(PackFileBufferData(file.get(), reinterpret_cast<const uint8_t*>("A"), 1));
+    ASSERT_TRUE(BufferText(file.get(), "A"));
     EXPECT_EQ(PackFileWriteRecord(file.get()), kStreamOfA.size() + 8);
     EXPECT_EQ(PackFileClose(std::move(file)), 0);
     EXPECT_EQ(ReadFile(path), Concat({Record(kStreamOfA, 1), kEndMarker}));
-    // Worked out bit by bit from the rule, starting at 0.
     EXPECT_EQ(PackFileGetCrc(), 0x616081E1u);
-}
 
-TEST_F(PackFileTest, CrcRunsOnAcrossRecordsFromTheValueSet)
-{
     PackFileSetCrc(0x12345678);
-    PackFilePtr file = PackFileOpen(m_folder.Path() + "/a.bin", "wb", nullptr, 64);
-    PackFileBufferData(file.get(), reinterpret_cast<const uint8_t*>("A"), 1);
+    file = PackFileOpen(path, "wb", nullptr, 64);
+    BufferText(file.get(), "A");
     PackFileWriteRecord(file.get());
     EXPECT_EQ(PackFileGetCrc(), 0xB1990C77u);
-
     PackFileSetCrc(0);
-    PackFileBufferData(file.get(), reinterpret_cast<const uint8_t*>("A"), 1);
+    BufferText(file.get(), "A");
     PackFileWriteRecord(file.get());
     PackFileWriteRecord(file.get()); // an empty record: the stream of nothing, 00 06 01 FF
     EXPECT_EQ(PackFileGetCrc(), 0x38A8A208u);
-
     PackFileSetCrcAccumulation(false);
-    PackFileBufferData(file.get(), reinterpret_cast<const uint8_t*>("A"), 1);
+    BufferText(file.get(), "A");
     PackFileWriteRecord(file.get());
     EXPECT_EQ(PackFileGetCrc(), 0x38A8A208u);
 }
@@ -147,18 +121,18 @@ TEST_F(PackFileTest, FullBufferBecomesARecordAndCloseFinishesTheFile)
     const std::string path = m_folder.Path() + "/pieces.bin";
     PackFilePtr file = PackFileOpen(path, "wb", nullptr, 4);
     const std::string text = "abcdefghij";
-    ASSERT_TRUE(PackFileBufferData(file.get(), reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+    ASSERT_TRUE(BufferText(file.get(), text));
     EXPECT_EQ(PackFileGetCounts(file.get()).m_expanded, 8u); // two full records so far
     EXPECT_EQ(PackFileClose(std::move(file)), 0);
 
     PackFilePtr reader = PackFileOpen(path, "rb", nullptr, 4);
-    EXPECT_EQ(Text(ReadAll(reader.get(), 3)), text);
+    EXPECT_EQ(ReadAll(reader.get(), 3), BytesOf(text));
     EXPECT_EQ(PackFileGetError(reader.get()), PACK_END_OF_RECORDS);
     const Bytes bytes = ReadFile(path);
     EXPECT_EQ(Bytes(bytes.end() - 2, bytes.end()), kEndMarker);
 }
 
-TEST_F(PackFileTest, EmptyRecordReadsAsNothing)
+TEST_F(PackFileTest, EmptyRecordAndFileOfOnlyTheEndMarkerReadAsNothing)
 {
     const std::string path = m_folder.Path() + "/empty.bin";
     PackFilePtr file = PackFileOpen(path, "wb", nullptr, 16);
@@ -166,9 +140,10 @@ TEST_F(PackFileTest, EmptyRecordReadsAsNothing)
     EXPECT_TRUE(PackFileFlush(file.get()));
     EXPECT_EQ(PackFileClose(std::move(file)), 0);
     EXPECT_EQ(ReadFile(path), Concat({Record({0x00, 0x06, 0x01, 0xFF}, 0), kEndMarker}));
-    PackFilePtr reader = PackFileOpen(path, "rb", nullptr, 16);
-    EXPECT_TRUE(ReadAll(reader.get()).empty());
-    EXPECT_EQ(PackFileGetError(reader.get()), PACK_END_OF_RECORDS);
+    for (const PackFilePtr& reader : {PackFileOpen(path, "rb", nullptr, 16), OpenForReading(kEndMarker)}) {
+        EXPECT_TRUE(ReadAll(reader.get()).empty());
+        EXPECT_EQ(PackFileGetError(reader.get()), PACK_END_OF_RECORDS);
+    }
 }
 
 TEST_F(PackFileTest, FinishedFileTakesNoMore)
@@ -177,7 +152,7 @@ TEST_F(PackFileTest, FinishedFileTakesNoMore)
     EXPECT_TRUE(PackFileFlush(file.get()));
     EXPECT_FALSE(PackFileFlush(file.get()));
     EXPECT_EQ(PackFileGetError(file.get()), PACK_BAD_ARGUMENT);
-    EXPECT_FALSE(PackFileBufferData(file.get(), reinterpret_cast<const uint8_t*>("x"), 1));
+    EXPECT_FALSE(BufferText(file.get(), "x"));
     uint8_t out[4];
     EXPECT_EQ(PackFileReadRecord(file.get(), out, sizeof out), 0u);
     EXPECT_EQ(PackFileClose(std::move(file)), 0);
@@ -219,7 +194,7 @@ TEST_F(PackFileTest, InitChangesOnlyValidSettings)
     auto headerOfWritten = [&](const char* name) {
         const std::string path = m_folder.Path() + "/" + name;
         PackFilePtr file = PackFileOpen(path, "wb", nullptr, 16);
-        PackFileBufferData(file.get(), reinterpret_cast<const uint8_t*>("hi"), 2);
+        BufferText(file.get(), "hi");
         PackFileClose(std::move(file));
         const Bytes bytes = ReadFile(path);
         return std::make_pair(bytes[6], bytes[7]);

@@ -16,21 +16,30 @@ CSAStringArray* ListOf(CProp& prop, CWinMeta& form, const CFieldInfo& field, std
     return GetPickList(&prop, &form, &field, error);
 }
 
-TEST_F(PickListTest, TextListKeepsLinesButCommentsAndBlankOnes)
+struct TextList {
+    const char* label;
+    const char* fileName;
+    const char* listName;
+    std::string contents;
+    Entries entries;
+};
+
+class PickListText : public PickListTest, public ::testing::WithParamInterface<TextList> {};
+
+// Comment and blank lines are left out and a line is cut at 4096 characters; names are matched
+// without regard to case, and only the capital ".BIN" means a record file.
+TEST_P(PickListText, KeepsItsLines)
 {
-    m_folder.Write("names.txt", "; certified firms\nA\n\n \t\nB\r\n   ; retired firms\nC");
-    const CFieldInfo& field = AddListField(m_form, "names.txt");
-    EXPECT_EQ(EntriesOf(ListOf(m_prop, m_form, field)), (Entries{"A", "B", "C"}));
+    m_folder.Write(GetParam().fileName, GetParam().contents);
+    EXPECT_EQ(EntriesOf(ListOf(m_prop, m_form, AddListField(m_form, GetParam().listName))), GetParam().entries);
 }
 
-TEST_F(PickListTest, TextLineIsCutAt4096Characters)
-{
-    m_folder.Write("long.txt", std::string(5000, 'x') + "\nB\n");
-    const Entries entries = EntriesOf(ListOf(m_prop, m_form, AddListField(m_form, "long.txt")));
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0], std::string(4096, 'x'));
-    EXPECT_EQ(entries[1], "B");
-}
+INSTANTIATE_TEST_SUITE_P(Files, PickListText, ::testing::Values(
+    TextList{"comments", "names.txt", "names.txt", "; certified firms\nA\n\n \t\nB\r\n   ; retired firms\nC", {"A", "B", "C"}},
+    TextList{"long_line", "long.txt", "long.txt", std::string(5000, 'x') + "\nB\n", {std::string(4096, 'x'), "B"}},
+    TextList{"other_case", "firms.txt", "FIRMS.TXT", "Acme\n", {"Acme"}},
+    TextList{"lower_bin", "names.bin", "names.bin", "A\nB\n", {"A", "B"}}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(PickListTest, BlankNameOrMissingPartsGiveNoListAndNoError)
 {
@@ -52,30 +61,16 @@ TEST_F(PickListTest, ListCarriedByTheProposalIsTakenFromIt)
     EXPECT_EQ(m_prop.m_secondLists.GetCount(), 0);
 }
 
-TEST_F(PickListTest, MissingFileNamesTheFile)
-{
-    std::string error;
-    EXPECT_EQ(ListOf(m_prop, m_form, AddListField(m_form, " NOPE.TXT "), &error), nullptr);
-    EXPECT_EQ(error, "Cannot open the file 'NOPE.TXT'");
-}
-
-TEST_F(PickListTest, NameIsMatchedWithoutRegardToCase)
-{
-    m_folder.Write("firms.txt", "Acme\n");
-    CSAStringArray* list = ListOf(m_prop, m_form, AddListField(m_form, "FIRMS.TXT"));
-    EXPECT_EQ(EntriesOf(list), (Entries{"Acme"}));
-    EXPECT_EQ(m_prop.GetPickList(m_folder.Path() + "/firms.txt", kFilePickLists), list);
-}
-
-TEST_F(PickListTest, NamesThatLeadOutOfTheFolderAreNeverLookedFor)
+// A missing file, or a name that leads out of the folder and is never looked for.
+TEST_F(PickListTest, FilesNotFoundAreNamed)
 {
     std::filesystem::create_directory(m_folder.Path() + "/sub");
     m_folder.Write("sub/x.txt", "secret\n");
     m_folder.Write("letting.tvb", "secret\n");
-    for (const char* name : {"sub/x.txt", "sub\\x.txt", "../" , "..", "/etc/passwd", "C:x.txt"}) {
+    for (const char* name : {" NOPE.TXT ", "sub/x.txt", "sub\\x.txt", "../" , "..", "/etc/passwd", "C:x.txt"}) {
         std::string error;
         EXPECT_EQ(ListOf(m_prop, m_form, AddListField(m_form, name), &error), nullptr) << name;
-        EXPECT_EQ(error, std::string("Cannot open the file '") + name + "'");
+        EXPECT_EQ(error, "Cannot open the file '" + std::string(name[0] == ' ' ? "NOPE.TXT" : name) + "'");
     }
     EXPECT_EQ(FindPickListFile("./letting.tvb"), "");
     EXPECT_EQ(FindPickListFile("letting.tvb"), m_folder.Path() + "/letting.tvb");
@@ -137,12 +132,6 @@ TEST_F(PickListTest, DamagedBinListKeepsTheEntriesBeforeTheDamage)
     CSAStringArray* list = ListOf(m_prop, m_form, AddListField(m_form, "CUT.BIN"), &error);
     EXPECT_EQ(EntriesOf(list), (Entries{"first", "second"}));
     EXPECT_NE(error.find("'" + path + "' holds only 2 of its 3 entries"), std::string::npos) << error;
-}
-
-TEST_F(PickListTest, OnlyTheCapitalExtensionMeansARecordFile)
-{
-    m_folder.Write("names.bin", "A\nB\n");
-    EXPECT_EQ(EntriesOf(ListOf(m_prop, m_form, AddListField(m_form, "names.bin"))), (Entries{"A", "B"}));
 }
 
 } // namespace

@@ -1,19 +1,10 @@
-#include "model/amend/ChangeLog.h"
 #include "model/amend/StagedChange.h"
+#include "tests/model/support/Amendments.h"
 #include "tests/model/support/ItemTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
-
-std::vector<std::string> LoggedTexts(int category)
-{
-    std::vector<std::string> texts;
-    for (int n = 0; n < GetAmendmentChangeCount(); ++n)
-        if (GetAmendmentChangeCategory(n) == category)
-            texts.push_back(GetAmendmentChangeText(n));
-    return texts;
-}
 
 namespace {
 
@@ -34,23 +25,34 @@ CItemArray MakeSchedule()
     return list;
 }
 
-class ItemAmendments : public ::testing::Test {
+class ItemAmendments : public AmendmentLogTest {
 protected:
-    void SetUp() override { CreateAmendmentLog(); }
-    void TearDown() override { DestroyAmendmentLog(); }
-
-    // Reduces a copy of `newer` against a copy of `m_current`, then applies it to m_current.
-    unsigned Amend(const CItemArray& newer)
+    CItemArray Edition() const
+    {
+        CItemArray newer;
+        newer.CopyFrom(m_current);
+        return newer;
+    }
+    // A copy of `newer` reduced against a copy of m_current; the count goes to m_changeCount.
+    CItemArray Reduce(const CItemArray& newer)
     {
         CItemArray older, changes;
         older.CopyFrom(m_current);
         changes.CopyFrom(newer);
-        changes.ReduceItemsToChanges(older);
-        return m_current.ApplyItemChanges(changes, &m_follower);
+        m_changeCount = changes.ReduceItemsToChanges(older);
+        for (const auto& row : older)
+            EXPECT_FALSE(TestFlagBit(row->m_wFlags, ITEM_MATCHED)) << "the matched mark is transient";
+        return changes;
+    }
+    void Amend(const CItemArray& newer)
+    {
+        CItemArray changes = Reduce(newer);
+        m_current.ApplyItemChanges(changes, &m_follower);
     }
 
     CItemArray m_current = MakeSchedule();
     RecordingFollower m_follower;
+    unsigned m_changeCount = 0;
 };
 
 } // namespace
@@ -102,14 +104,10 @@ TEST(ItemEquality, ComparesWhatTheAgencySetsNotTheBiddersPrice)
 TEST_F(ItemAmendments, AChangedFixedPriceAmendsOnlyThatRow)
 {
     ChangeFlagBit(&m_current[2]->m_wFlags, ITEM_FIXED_PRICE, 1);
-    CItemArray newer;
-    newer.CopyFrom(m_current);
+    CItemArray newer = Edition();
     newer[2]->m_fUnitPrice = 12.5;
-
-    CItemArray changes, older;
-    changes.CopyFrom(newer);
-    older.CopyFrom(m_current);
-    EXPECT_EQ(changes.ReduceItemsToChanges(older), 1u);
+    CItemArray changes = Reduce(newer);
+    EXPECT_EQ(m_changeCount, 1u);
     EXPECT_EQ(changes[0]->m_strLineNum, "0020");
 
     EXPECT_EQ(m_current.ApplyItemChanges(changes, &m_follower), 1u);
@@ -121,14 +119,10 @@ TEST_F(ItemAmendments, AChangedFixedPriceAmendsOnlyThatRow)
 
 TEST_F(ItemAmendments, ANewRowCarriesItsAnchorAndLandsRightAfterIt)
 {
-    CItemArray newer;
-    newer.CopyFrom(m_current);
+    CItemArray newer = Edition();
     newer.InsertAt(2, MakeItem("0015", "NEW", "Added"));
-
-    CItemArray changes, older;
-    changes.CopyFrom(newer);
-    older.CopyFrom(m_current);
-    ASSERT_EQ(changes.ReduceItemsToChanges(older), 1u);
+    CItemArray changes = Reduce(newer);
+    ASSERT_EQ(m_changeCount, 1u);
     EXPECT_EQ(changes[0]->m_strLineNum, std::string("0015\xFF") + "0010");
     EXPECT_FALSE(TestFlagBit(changes[0]->m_wFlags, ITEM_ANCHOR_IS_SECTION));
 
@@ -140,8 +134,7 @@ TEST_F(ItemAmendments, ANewRowCarriesItsAnchorAndLandsRightAfterIt)
 
 TEST_F(ItemAmendments, NewRowsAtTheTopAndAfterASectionRow)
 {
-    CItemArray newer;
-    newer.CopyFrom(m_current);
+    CItemArray newer = Edition();
     newer.InsertAt(0, MakeItem("0005"));
     newer.InsertAt(1, MakeItem("0006"));
     newer.InsertAt(3, MakeItem("0008"));
@@ -152,18 +145,12 @@ TEST_F(ItemAmendments, NewRowsAtTheTopAndAfterASectionRow)
 
 TEST_F(ItemAmendments, ADeletedRowTakesItsFirmItemsAlong)
 {
-    CItemArray newer;
-    newer.CopyFrom(m_current);
+    CItemArray newer = Edition();
     newer.DeleteAt(2);
-
-    CItemArray changes, older;
-    changes.CopyFrom(newer);
-    older.CopyFrom(m_current);
-    ASSERT_EQ(changes.ReduceItemsToChanges(older), 1u);
+    CItemArray changes = Reduce(newer);
+    ASSERT_EQ(m_changeCount, 1u);
     EXPECT_TRUE(TestFlagBit(changes[0]->m_wFlags, ITEM_TO_DELETE));
     EXPECT_EQ(changes[0]->m_strItemNum, "202-B");
-    for (const auto& row : older)
-        EXPECT_FALSE(TestFlagBit(row->m_wFlags, ITEM_MATCHED)) << "the matched mark is transient";
 
     m_current.ApplyItemChanges(changes, &m_follower);
     EXPECT_EQ(Lines(m_current), (std::vector<std::string>{"S0001", "0010", "0030"}));
@@ -196,8 +183,7 @@ TEST(FirmItemIndexes, FollowInsertedAndRemovedRowsWithinSixteenBits)
 
 TEST_F(ItemAmendments, SectionAndItemWithOneLineNumberAreDifferentRowsAndSectionsAreNotLogged)
 {
-    CItemArray newer;
-    newer.CopyFrom(m_current);
+    CItemArray newer = Edition();
     newer.InsertAt(4, MakeSection("0010", "Second section"));
     newer.Add(MakeItem("0040"));
     newer[0]->m_strLongDesc = "Renamed";

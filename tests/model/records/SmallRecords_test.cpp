@@ -1,11 +1,10 @@
 #include "model/records/BidCap.h"
-#include "model/records/BidderInfo.h"
-#include "model/amend/ChangeLog.h"
 #include "model/records/DataMap.h"
 #include "model/text/FlagWord.h"
 #include "model/records/RecordText.h"
 #include "model/records/Site.h"
 #include "model/records/SmallRecords.h"
+#include "tests/model/support/Amendments.h"
 
 #include <gtest/gtest.h>
 
@@ -26,16 +25,6 @@ CSite MakeSite(bool biddable, int32_t days)
     site.m_strTypeOfDays = "Calendar";
     site.m_strDescription = "Bridge deck";
     return site;
-}
-
-// What the agency's side does: the newer edition reduced against the older one.
-template <class T>
-std::unique_ptr<T> AmendmentOf(const T& newer, const T& older)
-{
-    auto amendment = std::make_unique<T>();
-    amendment->CopyFrom(newer);
-    amendment->ReduceToChanges(&older);
-    return amendment;
 }
 
 } // namespace
@@ -160,14 +149,4 @@ TEST(BidCap, AnyRuleTextDifferenceCountsAndIsTakenOver)
     EXPECT_FALSE(current.HasMessage(0));
     EXPECT_FALSE(current.HasMessage(5));
     EXPECT_FALSE(current.HasMessage(-1));
-}
-
-TEST(BidderInfo, NewRecordHasTwelveEmptyTexts)
-{
-    CBidderInfo bidder;
-    ASSERT_EQ(bidder.m_texts.size(), 12u);
-    for (const std::string& text : bidder.m_texts)
-        EXPECT_TRUE(text.empty());
-    bidder.Set(BIDDER_EMAIL, "bids@example.com");
-    EXPECT_EQ(bidder.m_texts[11], "bids@example.com");
 }

@@ -2,6 +2,7 @@
 #include "model/text/FlagWord.h"
 #include "model/records/RecordText.h"
 #include "model/records/WinMeta.h"
+#include "tests/model/support/Amendments.h"
 
 #include <gtest/gtest.h>
 
@@ -39,12 +40,20 @@ void FillRow(CWinMeta& form, const char* name, const char* amount, const char* c
     row->m_cells[2]->m_strText = certified;
 }
 
-std::unique_ptr<CWinMeta> AmendmentOf(const CWinMeta& newer, const CWinMeta& older)
+// The agency's amendment of the firm form after `edit`.
+template <class Edit>
+std::unique_ptr<CWinMeta> AgencyAmendment(Edit edit)
 {
-    auto amendment = std::make_unique<CWinMeta>();
-    amendment->CopyFrom(newer);
-    amendment->ReduceToChanges(&older);
-    return amendment;
+    auto newer = MakeFirmForm();
+    edit(*newer);
+    return AmendmentOf(*newer, *MakeFirmForm());
+}
+
+std::unique_ptr<CWinMeta> BiddersForm()
+{
+    auto form = MakeFirmForm();
+    FillRow(*form, "Acme", "100", "Y");
+    return form;
 }
 
 } // namespace
@@ -100,19 +109,14 @@ TEST(WinMetaRows, RequirementFollowsTheDecidingCell)
 
 TEST(WinMetaAmendment, UnchangedDefinitionsKeepTheBiddersRowsAndFlags)
 {
-    auto agencyOlder = MakeFirmForm();
-    auto agencyNewer = MakeFirmForm();
-    agencyNewer->m_dGoal = 12.5;
-    auto amendment = AmendmentOf(*agencyNewer, *agencyOlder);
+    auto amendment = AgencyAmendment([](CWinMeta& form) { form.m_dGoal = 12.5; });
     EXPECT_FALSE(TestFlagBit(amendment->m_wFlags, FORM_FIELDS_CHANGED));
     EXPECT_EQ(amendment->m_strFontFace, kUnchangedText);
 
-    auto current = MakeFirmForm();
-    FillRow(*current, "Acme", "100", "Y");
+    auto current = BiddersForm();
     for (int bit : {3, 4, 5, 10, 11})
         ChangeFlagBit(&current->m_wFlags, bit, 1); // the bidder's own choices
     const uint16_t bidderFlags = current->m_wFlags;
-
     EXPECT_EQ(current->ExchangeWithLog(*amendment), 1u) << "only the goal changed";
     EXPECT_EQ(current->m_dGoal, 12.5);
     EXPECT_EQ(current->m_wFlags, bidderFlags);
@@ -123,14 +127,9 @@ TEST(WinMetaAmendment, UnchangedDefinitionsKeepTheBiddersRowsAndFlags)
 
 TEST(WinMetaAmendment, ChangedFieldDefinitionsDeleteTheBiddersRows)
 {
-    auto agencyOlder = MakeFirmForm();
-    auto agencyNewer = MakeFirmForm();
-    agencyNewer->m_fields[2]->m_strName = "DBE Certified";
-    auto amendment = AmendmentOf(*agencyNewer, *agencyOlder);
+    auto amendment = AgencyAmendment([](CWinMeta& form) { form.m_fields[2]->m_strName = "DBE Certified"; });
     EXPECT_TRUE(TestFlagBit(amendment->m_wFlags, FORM_FIELDS_CHANGED));
-
-    auto current = MakeFirmForm();
-    FillRow(*current, "Acme", "100", "Y");
+    auto current = BiddersForm();
     EXPECT_GE(current->ExchangeWithLog(*amendment), 1u);
     EXPECT_EQ(current->m_rows.GetSize(), 0);
     EXPECT_EQ(current->m_fields[2]->m_strName, "DBE Certified");
@@ -139,12 +138,10 @@ TEST(WinMetaAmendment, ChangedFieldDefinitionsDeleteTheBiddersRows)
 
 TEST(WinMetaAmendment, MovedColumnsTakeTheAgencysPayByCheckBit)
 {
-    auto agencyOlder = MakeFirmForm();
-    auto agencyNewer = MakeFirmForm();
-    agencyNewer->m_wColumnOfId[3] = 2;
-    ChangeFlagBit(&agencyNewer->m_wFlags, 10, 1);
-    auto amendment = AmendmentOf(*agencyNewer, *agencyOlder);
-
+    auto amendment = AgencyAmendment([](CWinMeta& form) {
+        form.m_wColumnOfId[3] = 2;
+        ChangeFlagBit(&form.m_wFlags, 10, 1);
+    });
     auto current = MakeFirmForm();
     EXPECT_GE(current->ExchangeWithLog(*amendment), 2u);
     EXPECT_EQ(current->GetColumnOfField(3), 2);
@@ -153,16 +150,8 @@ TEST(WinMetaAmendment, MovedColumnsTakeTheAgencysPayByCheckBit)
 
 TEST(WinMetaAmendment, ShorterTextListIsAChangeAndIsTakenOver)
 {
-    auto agencyOlder = MakeFirmForm();
-    auto agencyNewer = MakeFirmForm();
-    agencyNewer->m_texts = {"one"};
-    auto amendment = AmendmentOf(*agencyNewer, *agencyOlder);
-    CWinMeta probe;
-    probe.CopyFrom(*agencyNewer);
-    EXPECT_EQ(probe.ReduceToChanges(agencyOlder.get()), 1u);
-
     auto current = MakeFirmForm();
-    EXPECT_EQ(current->ExchangeWithLog(*amendment), 1u);
+    EXPECT_EQ(current->ExchangeWithLog(*AgencyAmendment([](CWinMeta& form) { form.m_texts = {"one"}; })), 1u);
     EXPECT_EQ(current->m_texts, std::vector<std::string>{"one"});
 
     auto longer = MakeFirmForm();

@@ -17,6 +17,14 @@ inline Bytes BytesOf(std::string_view text)
     return Bytes(text.begin(), text.end());
 }
 
+inline Bytes Concat(std::initializer_list<Bytes> parts)
+{
+    Bytes bytes;
+    for (const Bytes& part : parts)
+        bytes.insert(bytes.end(), part.begin(), part.end());
+    return bytes;
+}
+
 // Builds a DCL stream by hand: header bytes, then bits in the order the stream carries them.
 class CStreamBuilder {
 public:
@@ -54,6 +62,15 @@ private:
     Bytes m_bytes;
     std::size_t m_used = 0;
 };
+
+// A binary-literal stream that starts with the bytes of `text`, ready for more codes.
+inline CStreamBuilder LiteralsOf(std::string_view text, uint8_t dictionaryBits = 6)
+{
+    CStreamBuilder stream(0, dictionaryBits);
+    for (char c : text)
+        stream.Literal(uint8_t(c));
+    return stream;
+}
 
 // Feeds bytes to implode or explode in pieces of at most m_piece, and collects what they write.
 struct CMemoryStreams {

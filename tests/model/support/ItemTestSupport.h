@@ -34,6 +34,3 @@ inline std::vector<std::string> Lines(const CItemArray& list)
         lines.push_back(row ? (row->IsSection() ? "S" : "") + row->m_strLineNum : "<null>");
     return lines;
 }
-
-// The log entries of one category, in order.
-std::vector<std::string> LoggedTexts(int category);

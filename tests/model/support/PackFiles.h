@@ -33,14 +33,6 @@ inline const Bytes kEndMarker = {0x79, 0x35};
 // The letter A, imploded with a 4096-byte dictionary.
 inline const Bytes kStreamOfA = {0x00, 0x06, 0x82, 0x02, 0xFE, 0x01};
 
-inline Bytes Concat(std::initializer_list<Bytes> parts)
-{
-    Bytes bytes;
-    for (const Bytes& part : parts)
-        bytes.insert(bytes.end(), part.begin(), part.end());
-    return bytes;
-}
-
 class PackFileTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -64,6 +56,11 @@ protected:
     PackFilePtr OpenForReading(const Bytes& bytes, std::size_t bufferSize = 4096) const
     {
         return PackFileOpen(WriteFile(bytes), "rb", nullptr, bufferSize);
+    }
+
+    static bool BufferText(CPackFile* file, std::string_view text)
+    {
+        return PackFileBufferData(file, reinterpret_cast<const uint8_t*>(text.data()), text.size());
     }
 
     // Everything the file delivers, read `piece` bytes at a time.

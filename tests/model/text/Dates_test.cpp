@@ -31,18 +31,14 @@ INSTANTIATE_TEST_SUITE_P(AllStyles, FormatDateStyles,
                                          StyleCase{8, "05-14-10"}, StyleCase{9, "05-14-10"},
                                          StyleCase{10, "14May"}, StyleCase{-3, "05-14-10"}));
 
-TEST(FormatDate, FullMonthNameAndLocalDayAtTheEdgeOfUtc)
+TEST(FormatDate, FullMonthNameLocalDayAndNoDate)
 {
     EXPECT_EQ(FormatDate(kJan15Noon2010 - 12 * 3600 + 60, 6), "January 15, 2010");
     // 22:00 local on the 14th is already the 15th in UTC: the local date counts.
     EXPECT_EQ(FormatDate(kMay14Noon2010 + 10 * 3600, 7), "Friday, May 14, 2010");
     EXPECT_EQ(FormatDate(-86400 * 365, 4), "12/31/68"); // before 1970 too
-}
-
-TEST(FormatDate, ZeroIsEightBlanksInEveryStyle)
-{
     for (int style : {0, 4, 7, 10})
-        EXPECT_EQ(FormatDate(0, style), "        ");
+        EXPECT_EQ(FormatDate(0, style), "        ") << "zero is no date";
 }
 
 TEST(LocalTimeClamped, HoldsValuesPastTheLastSafeOne)
@@ -74,7 +70,7 @@ TEST(DaysBetween, CountsOnACalendarOfThirtyOneDayMonths)
     EXPECT_EQ(DaysBetween(0, 100, false), -100);
 }
 
-TEST(FlagWord, SetsClearsAndTogglesOneBit)
+TEST(FlagWord, SetsClearsAndTogglesOneBitOnly)
 {
     uint16_t word = 0x0100;
     EXPECT_EQ(ChangeFlagBit(&word, 3, 1), 1);
@@ -89,11 +85,9 @@ TEST(FlagWord, SetsClearsAndTogglesOneBit)
     EXPECT_EQ(word, 0x8008);
     EXPECT_EQ(TestFlagBit(word, 15), 1);
     EXPECT_EQ(TestFlagBit(word, 14), 0);
-}
 
-TEST(FlagWord, BitsOutsideTheWord)
-{
-    uint16_t word = 0x1234;
+    // Bit -1 means the whole word; other bits outside it change and read nothing.
+    word = 0x1234;
     EXPECT_EQ(ChangeFlagBit(&word, -1, 0), 1);
     EXPECT_EQ(word, 0xFFFF);
     word = 0x1234;

@@ -76,7 +76,7 @@ TEST(CountingReader, CountsLineFeedsOnceEvenWhenPushedBack)
     EXPECT_EQ(reader.LineCount(), 1);
 }
 
-TEST(ReadUntil, StopsAtTheMaximum)
+TEST(ReadUntil, StopsAtTheMaximumAndNulTerminatedTextsFollowOneAnother)
 {
     MemoryStream stream("abcdef,gh");
     CCountingReader reader(stream.File());
@@ -87,12 +87,9 @@ TEST(ReadUntil, StopsAtTheMaximum)
     EXPECT_EQ(text, "def");
     EXPECT_EQ(ReadUntil(reader, text, ",", 100, true), 2u);
     EXPECT_EQ(ReadUntil(reader, text, ",", 100, true), 0u);
-}
 
-TEST(ReadNulTerminated, ReadsTextsOneAfterAnother)
-{
-    MemoryStream stream(std::string("one\0two\0\0three", 15));
-    CCountingReader reader(stream.File());
+    MemoryStream texts(std::string("one\0two\0\0three", 15));
+    reader = CCountingReader(texts.File());
     EXPECT_EQ(ReadNulTerminated(reader), "one");
     EXPECT_EQ(ReadNulTerminated(reader), "two");
     EXPECT_EQ(ReadNulTerminated(reader), "");

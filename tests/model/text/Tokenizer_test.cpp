@@ -18,7 +18,7 @@ TEST(NextToken, SeparatorsQuotesAndAdvance)
     EXPECT_EQ(token, "");
 }
 
-TEST(NextToken, WithoutAdvanceTheCursorStaysOnTheSeparator)
+TEST(NextToken, WithoutAdvanceTheCursorStaysOnTheSeparatorAndTabsAreKept)
 {
     std::string_view cursor = "ab;cd";
     std::string token;
@@ -28,15 +28,12 @@ TEST(NextToken, WithoutAdvanceTheCursorStaysOnTheSeparator)
     cursor = "\"a,b\"";
     EXPECT_EQ(NextToken(cursor, token, nullptr, ",", false, true), ',');
     EXPECT_EQ(token, "\"a");
-}
 
-TEST(NextToken, TabSeparatedFieldsKeepLeadingTabs)
-{
-    std::string_view cursor = "a\t\tb";
-    std::string token;
+    // Tab-separated fields keep their leading tabs: an empty field lies between two.
+    cursor = "a\t\tb";
     NextToken(cursor, token, nullptr, "\t", false, true);
     EXPECT_EQ(NextToken(cursor, token, nullptr, "\t", false, true), '\t');
-    EXPECT_EQ(token, ""); // the empty field between two tabs
+    EXPECT_EQ(token, "");
     EXPECT_EQ(NextToken(cursor, token, nullptr, "\t", false, true), 0);
     EXPECT_EQ(token, "b");
     // An unterminated quote runs to the end; a separator byte above 0x7F comes back positive.

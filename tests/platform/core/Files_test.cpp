@@ -21,117 +21,108 @@ std::size_t FilesIn(const std::string& folder)
     return count;
 }
 
+class FilesTest : public ::testing::Test {
+protected:
+    TempFolder m_folder;
+    const std::string m_target = m_folder / "bid.tvb";
+};
+
 } // namespace
 
-TEST(ReadWholeFile, ReadsBytesAndRefusesWhatItShouldNot)
+TEST_F(FilesTest, ReadWholeFileReadsBytesAndRefusesWhatItShouldNot)
 {
-    TempFolder folder;
     const std::string bytes("a\0\r\n\xFF", 5);
-    WriteTextFile(folder / "f", bytes);
-    EXPECT_EQ(platform::ReadWholeFile(folder / "f"), bytes);
+    WriteTextFile(m_folder / "f", bytes);
+    EXPECT_EQ(platform::ReadWholeFile(m_folder / "f"), bytes);
 
     std::string error;
-    EXPECT_FALSE(platform::ReadWholeFile(folder / "f", &error, 4));
-    EXPECT_NE(error.find(folder / "f"), std::string::npos);
-    EXPECT_FALSE(platform::ReadWholeFile(folder / "missing", &error));
+    EXPECT_FALSE(platform::ReadWholeFile(m_folder / "f", &error, 4));
+    EXPECT_NE(error.find(m_folder / "f"), std::string::npos);
+    EXPECT_FALSE(platform::ReadWholeFile(m_folder / "missing", &error));
     EXPECT_NE(error.find("No such file"), std::string::npos);
-    EXPECT_FALSE(platform::ReadWholeFile(folder.Path(), &error));
-    WriteTextFile(folder / "empty", "");
-    EXPECT_EQ(platform::ReadWholeFile(folder / "empty"), "");
+    EXPECT_FALSE(platform::ReadWholeFile(m_folder.Path(), &error));
+    WriteTextFile(m_folder / "empty", "");
+    EXPECT_EQ(platform::ReadWholeFile(m_folder / "empty"), "");
 }
 
-TEST(MakeDirectories, CreatesEveryLevelAndReportsABlockedPath)
+TEST_F(FilesTest, MakeDirectoriesCreatesEveryLevelAndReportsABlockedPath)
 {
-    TempFolder folder;
-    EXPECT_TRUE(platform::MakeDirectories(folder / "a/b/c"));
-    EXPECT_TRUE(platform::IsDirectory(folder / "a/b/c"));
-    EXPECT_TRUE(platform::MakeDirectories(folder / "a/b/c/")); // already there
-    WriteTextFile(folder / "file", "x");
+    EXPECT_TRUE(platform::MakeDirectories(m_folder / "a/b/c"));
+    EXPECT_TRUE(platform::IsDirectory(m_folder / "a/b/c"));
+    EXPECT_TRUE(platform::MakeDirectories(m_folder / "a/b/c/")); // already there
+    WriteTextFile(m_folder / "file", "x");
     std::string error;
-    EXPECT_FALSE(platform::MakeDirectories(folder / "file/sub", &error));
+    EXPECT_FALSE(platform::MakeDirectories(m_folder / "file/sub", &error));
     EXPECT_NE(error.find("file"), std::string::npos);
-    EXPECT_FALSE(platform::MakeDirectories(folder / "file", &error));
+    EXPECT_FALSE(platform::MakeDirectories(m_folder / "file", &error));
     EXPECT_FALSE(platform::MakeDirectories("", &error));
 }
 
-TEST(Files, CopyRenameAndRemoveReportFailures)
+TEST_F(FilesTest, CopyRenameAndRemoveReportFailures)
 {
-    TempFolder folder;
-    WriteTextFile(folder / "src", "payload");
-    EXPECT_TRUE(platform::CopyFile(folder / "src", folder / "copy"));
-    EXPECT_EQ(ReadTextFile(folder / "copy"), "payload");
+    WriteTextFile(m_folder / "src", "payload");
+    EXPECT_TRUE(platform::CopyFile(m_folder / "src", m_folder / "copy"));
+    EXPECT_EQ(ReadTextFile(m_folder / "copy"), "payload");
     std::string error;
-    EXPECT_FALSE(platform::CopyFile(folder / "missing", folder / "copy2", &error));
-    EXPECT_FALSE(platform::FileExists(folder / "copy2"));
-    EXPECT_FALSE(platform::RenameFile(folder / "missing", folder / "moved", &error));
+    EXPECT_FALSE(platform::CopyFile(m_folder / "missing", m_folder / "copy2", &error));
+    EXPECT_FALSE(platform::FileExists(m_folder / "copy2"));
+    EXPECT_FALSE(platform::RenameFile(m_folder / "missing", m_folder / "moved", &error));
     EXPECT_NE(error.find("missing"), std::string::npos);
-    EXPECT_TRUE(platform::RemoveFile(folder / "copy"));
-    EXPECT_TRUE(platform::RemoveFile(folder / "copy")); // already gone
-    EXPECT_FALSE(platform::RemoveFile(folder.Path()));
+    EXPECT_TRUE(platform::RemoveFile(m_folder / "copy"));
+    EXPECT_TRUE(platform::RemoveFile(m_folder / "copy")); // already gone
+    EXPECT_FALSE(platform::RemoveFile(m_folder.Path()));
 }
 
-TEST(AtomicFile, ReplacesTheTargetAndKeepsItsPermissions)
+TEST_F(FilesTest, AtomicWriteReplacesTheTargetAndKeepsItsPermissions)
 {
-    TempFolder folder;
-    const std::string target = folder / "bid.tvb";
-    WriteTextFile(target, "old");
-    chmod(target.c_str(), 0640);
-    EXPECT_TRUE(platform::WriteFileAtomically(target, "new contents"));
-    EXPECT_EQ(ReadTextFile(target), "new contents");
+    WriteTextFile(m_target, "old");
+    chmod(m_target.c_str(), 0640);
+    EXPECT_TRUE(platform::WriteFileAtomically(m_target, "new contents"));
+    EXPECT_EQ(ReadTextFile(m_target), "new contents");
     struct stat info{};
-    stat(target.c_str(), &info);
+    stat(m_target.c_str(), &info);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
-    EXPECT_EQ(FilesIn(folder.Path()), 1u);
+    EXPECT_EQ(FilesIn(m_folder.Path()), 1u);
 }
 
-TEST(AtomicFile, UncommittedWorkLeavesTheOldFileAndNoTemporary)
+TEST_F(FilesTest, NeitherUncommittedWorkNorAFailedWriteReplacesTheTarget)
 {
-    TempFolder folder;
-    const std::string target = folder / "bid.tvb";
-    WriteTextFile(target, "old");
+    WriteTextFile(m_target, "old");
     {
-        platform::AtomicFile file(target);
+        platform::AtomicFile file(m_target);
         ASSERT_TRUE(file.Open());
         EXPECT_TRUE(file.Write("half"));
         EXPECT_FALSE(file.Open());
     }
-    EXPECT_EQ(ReadTextFile(target), "old");
-    EXPECT_EQ(FilesIn(folder.Path()), 1u);
-}
+    EXPECT_EQ(FilesIn(m_folder.Path()), 1u) << "no temporary file is left";
 
-TEST(AtomicFile, AFailedWriteNeverReplacesTheTarget)
-{
-    TempFolder folder;
-    const std::string target = folder / "bid.tvb";
-    WriteTextFile(target, "old");
-    platform::AtomicFile file(target);
+    platform::AtomicFile file(m_target);
     ASSERT_TRUE(file.Open());
     {
         FileSizeLimit limit(4);
         EXPECT_FALSE(file.Write("more than four bytes"));
     }
-    EXPECT_NE(file.Error().find(target), std::string::npos);
+    EXPECT_NE(file.Error().find(m_target), std::string::npos);
     EXPECT_NE(file.Error().find("too large"), std::string::npos);
     EXPECT_FALSE(file.Write("x"));
     EXPECT_FALSE(file.Commit());
-    EXPECT_EQ(ReadTextFile(target), "old");
+    EXPECT_EQ(ReadTextFile(m_target), "old");
 }
 
-TEST(AtomicFile, ReportsTargetsThatCannotBeWritten)
+TEST_F(FilesTest, AtomicWriteReportsTargetsThatCannotBeWritten)
 {
-    TempFolder folder;
     std::string error;
-    EXPECT_FALSE(platform::WriteFileAtomically(folder / "no/such/folder/f", "x", &error));
+    EXPECT_FALSE(platform::WriteFileAtomically(m_folder / "no/such/folder/f", "x", &error));
     EXPECT_NE(error.find("no/such/folder/f"), std::string::npos);
     EXPECT_NE(error.find("No such file"), std::string::npos);
 
     // A folder in the target's place: the rename fails and the temporary file goes.
-    std::filesystem::create_directory(folder / "taken");
-    EXPECT_FALSE(platform::WriteFileAtomically(folder / "taken", "x", &error));
-    EXPECT_TRUE(platform::IsDirectory(folder / "taken"));
-    EXPECT_EQ(FilesIn(folder.Path()), 1u);
+    std::filesystem::create_directory(m_folder / "taken");
+    EXPECT_FALSE(platform::WriteFileAtomically(m_folder / "taken", "x", &error));
+    EXPECT_TRUE(platform::IsDirectory(m_folder / "taken"));
+    EXPECT_EQ(FilesIn(m_folder.Path()), 1u);
 
-    platform::AtomicFile unopened(folder / "f");
+    platform::AtomicFile unopened(m_folder / "f");
     EXPECT_FALSE(unopened.Write("x"));
     EXPECT_FALSE(unopened.Commit());
 }

@@ -46,13 +46,18 @@ int WaitFor(pid_t child)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+class IniFileTest : public ::testing::Test {
+protected:
+    TempFolder m_folder;
+    const std::string m_path = m_folder / "zod.ini";
+};
+
 } // namespace
 
-TEST(IniFile, TwoObjectsInterleavingLoseNoWrite)
+TEST_F(IniFileTest, TwoObjectsInterleavingLoseNoWrite)
 {
-    TempFolder folder;
-    IniFile first(folder / "zod.ini");
-    IniFile second(folder / "zod.ini");
+    IniFile first(m_path);
+    IniFile second(m_path);
     ASSERT_NE(first.Read(), nullptr); // both hold a cached, soon stale, copy
     ASSERT_NE(second.Read(), nullptr);
     for (int i = 0; i < 20; ++i) {
@@ -63,16 +68,14 @@ TEST(IniFile, TwoObjectsInterleavingLoseNoWrite)
     EXPECT_EQ(EntryCount(second), 40u);
 }
 
-TEST(IniFile, TwoProcessesWritingAtOnceLoseNoWriteAndReadersSeeWholeFiles)
+TEST_F(IniFileTest, TwoProcessesWritingAtOnceLoseNoWriteAndReadersSeeWholeFiles)
 {
-    TempFolder folder;
-    const std::string path = folder / "zod.ini";
-    IniFile seed(path);
+    IniFile seed(m_path);
     ASSERT_TRUE(Set(seed, "sentinel", std::string(5000, 's')));
     constexpr int kWrites = 60;
     auto writer = [&](const char* prefix) {
         return [&, prefix] {
-            IniFile file(path);
+            IniFile file(m_path);
             for (int i = 0; i < kWrites; ++i)
                 if (!Set(file, prefix + std::to_string(i), std::string(300, 'v')))
                     return false;
@@ -81,7 +84,7 @@ TEST(IniFile, TwoProcessesWritingAtOnceLoseNoWriteAndReadersSeeWholeFiles)
     };
     // The reader never sees a half-written file, nor fewer values than it saw before.
     auto reader = [&] {
-        IniFile file(path);
+        IniFile file(m_path);
         std::size_t seen = 0;
         for (int i = 0; i < 400 && seen < 2 * kWrites + 1; ++i) {
             const IniDocument* document = file.Read();
@@ -103,72 +106,64 @@ TEST(IniFile, TwoProcessesWritingAtOnceLoseNoWriteAndReadersSeeWholeFiles)
     EXPECT_EQ(EntryCount(seed), 2u * kWrites + 1);
 }
 
-TEST(IniFile, WriterWaitsForTheLockHolder)
+TEST_F(IniFileTest, WriterWaitsForTheLockHolder)
 {
-    TempFolder folder;
-    const std::string path = folder / "zod.ini";
     int ready[2];
     ASSERT_EQ(pipe(ready), 0);
     // The child holds the lock a moment and notes that it lets go just before it does.
     const pid_t holder = StartChild([&] {
-        platform::FileLock lock(platform::LockPathFor(path));
+        platform::FileLock lock(platform::LockPathFor(m_path));
         const bool told = write(ready[1], "x", 1) == 1;
         usleep(100 * 1000);
-        WriteTextFile(folder / "released", "");
+        WriteTextFile(m_folder / "released", "");
         return lock.Held() && told;
     });
     char byte = 0;
     ASSERT_EQ(read(ready[0], &byte, 1), 1);
-    IniFile file(path);
+    IniFile file(m_path);
     ASSERT_TRUE(Set(file, "k", "v"));
-    EXPECT_TRUE(std::filesystem::exists(folder / "released"));
+    EXPECT_TRUE(std::filesystem::exists(m_folder / "released"));
     EXPECT_EQ(WaitFor(holder), 0);
     close(ready[0]);
     close(ready[1]);
 }
 
-TEST(IniFile, SeesAChangeMadeBehindItsBack)
+TEST_F(IniFileTest, SeesAChangeMadeBehindItsBack)
 {
-    TempFolder folder;
-    const std::string path = folder / "zod.ini";
-    WriteTextFile(path, "[S]\nk=1\n");
-    IniFile file(path);
+    WriteTextFile(m_path, "[S]\nk=1\n");
+    IniFile file(m_path);
     EXPECT_EQ(file.Read()->GetValue("S", "k"), "1");
-    WriteTextFile(path + ".new", "[S]\nk=22\n");
-    std::filesystem::rename(path + ".new", path);
+    WriteTextFile(m_path + ".new", "[S]\nk=22\n");
+    std::filesystem::rename(m_path + ".new", m_path);
     EXPECT_EQ(file.Read()->GetValue("S", "k"), "22");
 }
 
-TEST(IniFile, FailedWriteLeavesTheOldFileWhole)
+TEST_F(IniFileTest, FailedWriteLeavesTheOldFileWhole)
 {
-    TempFolder folder;
-    const std::string path = folder / "zod.ini";
     const std::string old = "[S]\nk=old\n";
-    WriteTextFile(path, old);
-    IniFile file(path);
+    WriteTextFile(m_path, old);
+    IniFile file(m_path);
     {
         testsupport::FileSizeLimit limit(64);
         EXPECT_FALSE(Set(file, "k", std::string(1000, 'n')));
     }
-    EXPECT_NE(file.Error().find(path), std::string::npos) << file.Error();
-    EXPECT_EQ(ReadTextFile(path), old);
+    EXPECT_NE(file.Error().find(m_path), std::string::npos) << file.Error();
+    EXPECT_EQ(ReadTextFile(m_path), old);
     std::size_t files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(m_folder.Path()))
         ++files;
     EXPECT_EQ(files, 2u); // the file and its lock file: no temporary file is left behind
 }
 
-TEST(IniFile, AFileItCannotReadIsNeverOverwritten)
+TEST_F(IniFileTest, AFileItCannotReadIsNeverOverwritten)
 {
-    TempFolder folder;
-    const std::string path = folder / "zod.ini";
-    std::filesystem::create_directory(path);
-    IniFile directory(path);
+    std::filesystem::create_directory(m_path);
+    IniFile directory(m_path);
     EXPECT_EQ(directory.Read(), nullptr);
     EXPECT_FALSE(Set(directory, "k", "v"));
-    EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_TRUE(std::filesystem::is_directory(m_path));
 
-    const std::string big = folder / "big.ini";
+    const std::string big = m_folder / "big.ini";
     const std::string huge(IniFile::kMaxBytes + 1, ';');
     WriteTextFile(big, huge);
     IniFile tooLarge(big);
@@ -178,30 +173,27 @@ TEST(IniFile, AFileItCannotReadIsNeverOverwritten)
     EXPECT_EQ(std::filesystem::file_size(big), huge.size());
 }
 
-TEST(IniFile, WritesThroughASymbolicLinkAndKeepsIt)
+TEST_F(IniFileTest, WritesThroughASymbolicLinkAndKeepsIt)
 {
-    TempFolder folder;
-    WriteTextFile(folder / "real.ini", "[S]\n");
-    std::filesystem::create_symlink(folder / "real.ini", folder / "link.ini");
-    IniFile file(folder / "link.ini");
+    WriteTextFile(m_folder / "real.ini", "[S]\n");
+    std::filesystem::create_symlink(m_folder / "real.ini", m_folder / "link.ini");
+    IniFile file(m_folder / "link.ini");
     ASSERT_TRUE(Set(file, "k", "v"));
-    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.ini"));
-    EXPECT_EQ(ReadTextFile(folder / "real.ini"), "[S]\nk=v\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(m_folder / "link.ini"));
+    EXPECT_EQ(ReadTextFile(m_folder / "real.ini"), "[S]\nk=v\n");
 }
 
-TEST(IniFile, CreateMakesAMissingFileAndEmptiesOnlyWhenAskedTo)
+TEST_F(IniFileTest, CreateMakesAMissingFileAndEmptiesOnlyWhenAskedTo)
 {
-    TempFolder folder;
-    const std::string path = folder / "zod.ini";
-    IniFile file(path);
+    IniFile file(m_path);
     ASSERT_TRUE(file.Create(false));
-    EXPECT_EQ(ReadTextFile(path), "");
-    WriteTextFile(path, "[S]\nk=v\n");
+    EXPECT_EQ(ReadTextFile(m_path), "");
+    WriteTextFile(m_path, "[S]\nk=v\n");
     ASSERT_TRUE(file.Create(false));
-    EXPECT_EQ(ReadTextFile(path), "[S]\nk=v\n");
+    EXPECT_EQ(ReadTextFile(m_path), "[S]\nk=v\n");
     ASSERT_TRUE(file.Create(true));
-    EXPECT_EQ(ReadTextFile(path), "");
-    EXPECT_FALSE(IniFile(folder.Path()).Create(false));
-    EXPECT_FALSE(IniFile(folder / "missing/zod.ini").Create(false));
-    EXPECT_TRUE(IniFile(folder / "made/zod.ini", true).Create(false));
+    EXPECT_EQ(ReadTextFile(m_path), "");
+    EXPECT_FALSE(IniFile(m_folder.Path()).Create(false));
+    EXPECT_FALSE(IniFile(m_folder / "missing/zod.ini").Create(false));
+    EXPECT_TRUE(IniFile(m_folder / "made/zod.ini", true).Create(false));
 }

@@ -20,6 +20,14 @@ TEST(StreamPageSink, WritesLinesAndEndsEveryPageWithAFormFeed)
     ASSERT_TRUE(sink.EndDocument());
     EXPECT_EQ(out.str(), "first \x93quoted\x94\n\nthird\f\f");
     EXPECT_EQ(sink.PagesEnded(), 2);
+
+    // Ending the next document closes its open page.
+    ASSERT_TRUE(sink.BeginDocument("d"));
+    ASSERT_TRUE(sink.BeginPage());
+    ASSERT_TRUE(sink.Line("a"));
+    EXPECT_TRUE(sink.EndDocument());
+    EXPECT_EQ(out.str().substr(out.str().size() - 2), "a\f");
+    EXPECT_FALSE(sink.InDocument());
 }
 
 TEST(StreamPageSink, RefusesCallsOutOfOrderWithoutWriting)
@@ -34,18 +42,6 @@ TEST(StreamPageSink, RefusesCallsOutOfOrderWithoutWriting)
     EXPECT_FALSE(sink.BeginDocument("again"));
     EXPECT_FALSE(sink.Line("before any page"));
     EXPECT_EQ(out.str(), "");
-}
-
-TEST(StreamPageSink, EndingTheDocumentClosesAnOpenPage)
-{
-    std::ostringstream out;
-    StreamPageSink sink(out);
-    sink.BeginDocument("d");
-    sink.BeginPage();
-    sink.Line("a");
-    EXPECT_TRUE(sink.EndDocument());
-    EXPECT_EQ(out.str(), "a\f");
-    EXPECT_FALSE(sink.InDocument());
 }
 
 TEST(StreamPageSink, ReportsAFailingStream)

@@ -17,7 +17,7 @@ std::vector<std::string> Paths(const CRecentFileList& list)
 
 } // namespace
 
-TEST(RecentFileList, AddMovesToTheFrontAndKeepsNine)
+TEST(RecentFileList, AddMovesToTheFrontKeepsNineAndRemoveDropsOne)
 {
     CRecentFileList list;
     for (int i = 1; i <= 10; ++i)
@@ -32,17 +32,11 @@ TEST(RecentFileList, AddMovesToTheFrontAndKeepsNine)
     EXPECT_EQ(list[1], "/bids/p10.tvb");
     const auto paths = Paths(list);
     EXPECT_EQ(std::count(paths.begin(), paths.end(), "/bids/p5.tvb"), 0);
-}
 
-TEST(RecentFileList, RemoveDropsOneEntryAndIgnoresBadIndexes)
-{
-    CRecentFileList list;
-    list.Add("/a");
-    list.Add("/b");
-    list.Add("/c");
     list.Remove(1);
-    list.Remove(7);
-    EXPECT_EQ(Paths(list), (std::vector<std::string>{"/c", "/a"}));
+    list.Remove(9); // no such entry
+    EXPECT_EQ(list.GetCount(), 8u);
+    EXPECT_EQ(list[1], "/bids/p9.tvb");
 }
 
 TEST(RecentFileList, RoundTripsThroughTheProfile)

@@ -54,6 +54,8 @@ TEST_P(BothModes, EmptyMissingAndMinusOneAreThreeThings)
 {
     auto store = MakeStore();
     EXPECT_EQ(store->IsIniMode(), GetParam());
+    EXPECT_FALSE(store->WriteProfileStringValue("Text", "x")) << "no section open";
+    EXPECT_EQ(store->GetProfileStringValue("Text"), std::nullopt);
     store->OpenProfileSection(kBase, "Misc");
     ASSERT_TRUE(store->WriteProfileStringValue("Cleared", ""));
     ASSERT_TRUE(store->WriteProfileIntValue("Stored", -1));
@@ -146,14 +148,6 @@ TEST_P(BothModes, EnumerationKeepsFileOrderAndEmptyValues)
     EXPECT_TRUE(store->EnumProfileValues(values));
     EXPECT_EQ(values, (std::vector<std::pair<std::string, std::string>>{
                           {"earlier", "kept"}, {"ZZ", "3"}, {"AA", ""}, {"MM", "1"}}));
-}
-
-TEST_P(BothModes, NothingIsReadOrWrittenWithoutAnOpenSection)
-{
-    auto store = MakeStore();
-    EXPECT_FALSE(store->WriteProfileStringValue("Name", "x"));
-    EXPECT_EQ(store->GetProfileStringValue("Name"), std::nullopt);
-    EXPECT_EQ(store->GetProfileIntValue("Name"), -1);
 }
 
 TEST_P(BothModes, RefusesWhatALineBasedFileCannotHold)
