@@ -5,6 +5,8 @@
 #include "model/files/TvlLibrary.h"
 #include "platform/core/Codepage.h"
 
+#include "fuzz/support/ScratchFolder.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -16,46 +18,23 @@
 
 namespace {
 
-// Plain arrays, so that the clean-up at exit never meets a destroyed string. Memory-backed when
-// the system has it: every extracted member is flushed before it takes its name.
-char g_folder[] = "/dev/shm/zod-fuzz-tvl-XXXXXX";
-char g_library[sizeof g_folder + 16];
-
-void RemoveAllBut(const std::string& keep)
+const std::string& LibraryPath()
 {
-    for (const auto& file : std::filesystem::directory_iterator(g_folder))
-        if (file.path().filename() != keep)
+    static const std::string path = std::string(FuzzScratchFolder("tvl")) + "/letting.tvl";
+    return path;
+}
+
+// Every file but the library goes before the next input.
+void RemoveExtracted()
+{
+    for (const auto& file : std::filesystem::directory_iterator(FuzzScratchFolder("tvl")))
+        if (file.path() != LibraryPath())
             std::filesystem::remove_all(file.path());
-}
-
-void PrepareFolder()
-{
-    static const bool ready = [] {
-        if (mkdtemp(g_folder) == nullptr) {
-            std::snprintf(g_folder, sizeof g_folder, "/tmp/zod-tvl-XXXXXX");
-            if (mkdtemp(g_folder) == nullptr)
-                std::abort();
-        }
-        std::snprintf(g_library, sizeof g_library, "%s/letting.tvl", g_folder);
-        std::atexit([] {
-            RemoveAllBut("");
-            std::remove(g_folder);
-        });
-        return true;
-    }();
-    (void)ready;
-}
-
-void WriteInput(const uint8_t* data, size_t size)
-{
-    std::FILE* file = std::fopen(g_library, "wb");
-    if (!file || std::fwrite(data, 1, size, file) != size || std::fclose(file) != 0)
-        std::abort();
 }
 
 void WalkWithSkipFlag()
 {
-    const auto library = OpenTvlLibrary(g_library);
+    const auto library = OpenTvlLibrary(LibraryPath());
     while (library && TvlReadEntry(*library, true)) {
     }
 }
@@ -68,10 +47,10 @@ bool IsMemberData(const CTvlEntry& member, std::string_view input, const std::st
 // Every file besides the library is a member's, named and filled as the library says.
 void CheckExtracted(const std::vector<CTvlEntry>& members, std::string_view input)
 {
-    for (const auto& file : std::filesystem::directory_iterator(g_folder)) {
-        const std::string name = file.path().filename().string();
-        if (name == "letting.tvl")
+    for (const auto& file : std::filesystem::directory_iterator(FuzzScratchFolder("tvl"))) {
+        if (file.path() == LibraryPath())
             continue;
+        const std::string name = file.path().filename().string();
         std::FILE* stream = std::fopen(file.path().c_str(), "rb");
         if (!stream)
             std::abort();
@@ -91,17 +70,16 @@ void CheckExtracted(const std::vector<CTvlEntry>& members, std::string_view inpu
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    PrepareFolder();
-    RemoveAllBut("");
-    WriteInput(data, size);
+    RemoveExtracted();
+    WriteFuzzInput(LibraryPath().c_str(), data, size);
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     std::vector<CTvlEntry> members;
-    ListTvlMembers(g_library, members);
+    ListTvlMembers(LibraryPath(), members);
     for (const CTvlEntry& member : members)
         if (member.DataEnd() > size || member.m_strFileName.size() > kTvlMaxName)
             std::abort();
     WalkWithSkipFlag();
-    ExtractTvlMember(g_library, "*", TvlExisting::Replace);
+    ExtractTvlMember(LibraryPath(), "*", TvlExisting::Replace);
     CheckExtracted(members, input);
     return 0;
 }
