@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 
 namespace {
 
@@ -34,13 +33,13 @@ int CopyMember(CTvlLibrary& library, const CTvlEntry& entry, const std::string& 
         }
         left -= uint32_t(count);
     }
-    const bool committed = existing == TvlExisting::Replace ? output.Commit() : output.CommitAsNew();
-    if (committed)
+    if (existing == TvlExisting::Replace ? output.Commit() : output.CommitAsNew())
         return kTvlExtracted;
-    // Another program may have made the file while we copied.
-    const bool exists = errno == EEXIST;
     SetTvlError(kTvlEndOfOutput);
-    return exists ? kTvlExtractExists : kTvlExtractCannotCreate;
+    // Another program may have made the file while we copied.
+    const bool madeMeanwhile =
+        existing == TvlExisting::Refuse && (platform::FileExists(path) || platform::IsDirectory(path));
+    return madeMeanwhile ? kTvlExtractExists : kTvlExtractCannotCreate;
 }
 
 int ExtractEntry(CTvlLibrary& library, const CTvlEntry& entry, const std::string& libraryPath,
