@@ -50,7 +50,7 @@ function(zod_test_folder name)
     target_link_libraries(${name} PRIVATE ${ARG_LINK} GTest::gtest GTest::gmock GTest::gtest_main)
   endif()
   target_compile_definitions(${name} PRIVATE
-    ZOD_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures")
+    ZOD_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures" ZOD_SAMPLES="${PROJECT_SOURCE_DIR}/samples")
   # The environment goes through `env`: gtest_discover_tests flattens a list-valued ENVIRONMENT
   # property, so only its first variable would reach the tests.
   set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR

@@ -52,10 +52,10 @@ private:
         const std::string routeText = std::to_string(route);
         const std::string project = "NH-" + std::string(routeText.size() < 2 ? "00" : "0") + routeText + "(" +
                                     std::to_string(m_random.Pick(10, 199)) + ")";
-        prop.m_iLettingDate = kFirstLettingDate + int32_t(m_shape.m_seed % 52) * kWeek;
+        prop.m_iLettingDate = kFirstLettingDate + int32_t(m_shape.m_seed % kLettingsPerYear) * kWeek;
         prop.m_iDateGenerated = prop.m_iLettingDate - 5 * kWeek;
         prop.m_strAgencyId = "DOT";
-        prop.m_strLettingId = "L" + std::to_string(20260310 + m_shape.m_seed % 52);
+        prop.m_strLettingId = "L" + std::to_string(20260310 + m_shape.m_seed % kLettingsPerYear);
         prop.m_strCallOrder = std::string(m_shape.m_seed % 90 < 9 ? "00" : "0") + std::to_string(m_shape.m_seed % 90 + 1);
         prop.m_strContractId = "C" + std::to_string(41000 + m_shape.m_seed % 1000);
         prop.m_strProjectIds = project;

@@ -32,4 +32,8 @@ struct ProposalShape {
     int m_unpricedEvery = 97;   // every this many items has no unit price (0: all priced, 1: none)
 };
 
+// A letting a week: seeds a multiple of this apart give proposals of the same letting (its date
+// and ID) with other call orders and contracts.
+inline constexpr uint32_t kLettingsPerYear = 52;
+
 std::unique_ptr<CProp> GenerateProposal(const ProposalShape& shape);

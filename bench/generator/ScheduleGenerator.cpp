@@ -74,8 +74,8 @@ private:
         row->m_strLineNum = Padded(number, 4);
         const int round = (number - 1) / int(RoadWorkGroups().size());
         row->m_strLongDesc = std::string(GroupOf(number).m_title) + (round ? " - UNIT " + std::to_string(round + 1) : "");
-        // Sections 10 and 11, 20 and 21, ... are alternates of each other.
-        if (number % 10 == 0 || number % 10 == 1) {
+        // Sections 10 and 11, 20 and 21, ... are alternates of each other; section 1 has no pair.
+        if (number >= 10 && (number % 10 == 0 || number % 10 == 1)) {
             ChangeFlagBit(&row->m_wFlags, ITEM_IS_ALTERNATE, 1);
             row->m_strAltCode = "S" + std::to_string(number / 10 % 10) + (number % 10 == 0 ? "A" : "B");
             row->m_strLongDesc = (number % 10 == 0 ? "ALTERNATE A - " : "ALTERNATE B - ") + row->m_strLongDesc;

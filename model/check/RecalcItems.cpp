@@ -1,12 +1,12 @@
 #include "model/check/RecalcItems.h"
 
+#include "model/check/FlatIndex.h"
 #include "model/eval/Evaluator.h"
 #include "model/text/FlagWord.h"
 #include "model/records/ItemArray.h"
 #include "model/text/NumberFormat.h"
 
-#include <string_view>
-#include <unordered_map>
+#include <algorithm>
 
 double ItemExtension(double quantity, double unitPrice, int decimals)
 {
@@ -63,14 +63,30 @@ int FindNextItemIn(const CItemArray& items, int index, int step)
 
 std::optional<std::string> FindDuplicateLineNumberIn(const CItemArray& items)
 {
-    // Counted first, then walked in order, so the answer is the earliest row that has a twin,
-    // as a pairwise search from the top would find.
-    std::unordered_map<std::string_view, int> seen[2];
-    for (const auto& row : items)
-        if (row)
-            ++seen[row->IsSection() ? 1 : 0][row->m_strLineNum];
-    for (const auto& row : items)
-        if (row && seen[row->IsSection() ? 1 : 0][row->m_strLineNum] > 1)
-            return row->m_strLineNum;
-    return std::nullopt;
+    // One pass over a flat index, as the reader runs it on every file: the answer is the earliest
+    // row of any line that two rows of a kind share, as a pairwise search from the top finds.
+    constexpr int kRowsAhead = 8;
+    constexpr uint64_t kSeedOfKind[2] = {0x243F6A8885A308D3ull, 0x13198A2E03707344ull}; // item, section
+    const int count = items.GetSize();
+    CFlatIndex index{size_t(count)};
+    int earliest = count;
+    for (int i = 0; i < count; ++i) {
+        // Rows lie apart on the heap and this walk reads little of each: ask for rows ahead, or
+        // it waits on memory for every one.
+        if (const CItem* ahead = items.GetAtOrNull(i + kRowsAhead))
+            __builtin_prefetch(ahead);
+        const CItem* row = items.GetAtOrNull(i);
+        if (!row)
+            continue;
+        const bool section = row->IsSection();
+        const auto sameLine = [&](int other) {
+            const CItem& first = *items.GetAt(other);
+            return first.IsSection() == section && first.m_strLineNum == row->m_strLineNum;
+        };
+        const int first = index.FindOrAdd(HashText(row->m_strLineNum, kSeedOfKind[section]), sameLine, i);
+        earliest = std::min(earliest, first == i ? count : first);
+    }
+    if (earliest == count)
+        return std::nullopt;
+    return items.GetAt(earliest)->m_strLineNum;
 }

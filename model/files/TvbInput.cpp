@@ -120,7 +120,7 @@ std::string_view CTvbInput::ReadStart(std::size_t count)
     return start;
 }
 
-bool CTvbInput::NextRecord(TvbRecord& record)
+bool CTvbInput::NextRecordAtEdge(TvbRecord& record)
 {
     if (!Ensure(2)) {
         Fail(kTvbCorrupt); // no end record

@@ -11,7 +11,7 @@ std::string_view TvbTextOf(const TvbRecord& record)
     return {bytes, strnlen(bytes, record.m_data.size())};
 }
 
-uint64_t CTvbFieldReader::Number(std::size_t width)
+uint64_t CTvbFieldReader::ShortNumber(std::size_t width)
 {
     const std::span<const uint8_t> data = m_record.m_data;
     if (data.size() + 2 < width) {

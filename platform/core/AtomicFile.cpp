@@ -3,6 +3,7 @@
 #include "platform/core/Paths.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -42,6 +43,23 @@ void SyncFolder(const std::string& folder)
         fsync(fd); // best effort: the rename is already done
         close(fd);
     }
+}
+
+// Without replacing, the check and the move are one step where the file system can do that;
+// elsewhere a file made in between by another program could still be replaced.
+bool MoveInPlace(const std::string& from, const std::string& to, bool replaceExisting)
+{
+    if (replaceExisting)
+        return rename(from.c_str(), to.c_str()) == 0;
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    if (access(to.c_str(), F_OK) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return rename(from.c_str(), to.c_str()) == 0;
 }
 
 } // namespace
@@ -107,6 +125,16 @@ bool AtomicFile::Write(std::string_view bytes)
 
 bool AtomicFile::Commit()
 {
+    return Finish(true);
+}
+
+bool AtomicFile::CommitAsNew()
+{
+    return Finish(false);
+}
+
+bool AtomicFile::Finish(bool replaceExisting)
+{
     // After any failed step the temporary file is incomplete: it must never replace the target.
     if (!m_error.empty())
         return false;
@@ -119,8 +147,8 @@ bool AtomicFile::Commit()
     const int fd = std::exchange(m_fd, -1);
     if (close(fd) != 0)
         return Fail("cannot close");
-    if (rename(m_tempPath.c_str(), m_target.c_str()) != 0)
-        return Fail("cannot replace");
+    if (!MoveInPlace(m_tempPath, m_target, replaceExisting))
+        return Fail(replaceExisting ? "cannot replace" : "cannot create");
     m_committed = true;
     SyncFolder(FolderOf(m_target));
     return true;

@@ -39,10 +39,13 @@ public:
     bool Open();
     bool Write(std::string_view bytes);
     bool Commit();          // flush, fsync, close, rename; false leaves the target untouched
+    // As Commit, but an existing target is never replaced: false (EEXIST) when there is one.
+    bool CommitAsNew();
     const std::string& Error() const { return m_error; }
 
 private:
     bool Fail(const std::string& what);
+    bool Finish(bool replaceExisting);
 
     std::string m_target;
     std::string m_tempPath;

@@ -126,3 +126,17 @@ TEST_F(FilesTest, AtomicWriteReportsTargetsThatCannotBeWritten)
     EXPECT_FALSE(unopened.Write("x"));
     EXPECT_FALSE(unopened.Commit());
 }
+
+TEST(AtomicFile, CommittedAsNewItNeverReplacesAFileThatIsThere)
+{
+    TempFolder folder;
+    const std::string target = folder / "p1.tvb";
+    for (const char* bytes : {"first", "second"}) {
+        platform::AtomicFile file(target);
+        ASSERT_TRUE(file.Open());
+        ASSERT_TRUE(file.Write(bytes));
+        EXPECT_EQ(file.CommitAsNew(), std::string_view(bytes) == "first");
+    }
+    EXPECT_EQ(ReadTextFile(target), "first");
+    EXPECT_EQ(FilesIn(folder.Path()), 1u) << "the refused temporary file is gone";
+}
