@@ -3,7 +3,6 @@
 // a ratio ("x_sink") to writing the same lines through the stream sink alone, measured in the
 // same run. Medians of the per-build and per-write times.
 #include "bench/generator/ProposalGenerator.h"
-#include "bench/support/TemplateSet.h"
 #include "bench/support/Timing.h"
 #include "model/check/Recalc.h"
 #include "model/records/Prop.h"
@@ -14,19 +13,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <vector>
 
 namespace {
-
-// The bid templates of the report tests.
-void InstallBidTemplates(CProp& prop)
-{
-    std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "../tests/fixtures/reports/bid_templates.txt");
-    InstallTemplateSet(prop, in);
-}
 
 std::unique_ptr<CProp> MakeBenchProp()
 {
@@ -37,7 +27,6 @@ std::unique_ptr<CProp> MakeBenchProp()
     for (int i = 0; i < prop->m_items.GetSize(); ++i)
         prop->m_items[i]->m_strLongDesc = "Furnish and place material as shown on the plans, including all labour, "
                                           "equipment and incidentals to complete the work.";
-    InstallBidTemplates(*prop);
     RecalcBidTotals(prop.get());
     return prop;
 }

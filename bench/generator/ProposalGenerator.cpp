@@ -1,6 +1,7 @@
 #include "bench/generator/ProposalGenerator.h"
 
 #include "bench/generator/AgencyKey.h"
+#include "bench/generator/AgencyTemplates.h"
 #include "bench/generator/FormGenerator.h"
 #include "bench/generator/GeneratorRandom.h"
 #include "bench/generator/RoadCatalogue.h"
@@ -131,8 +132,7 @@ private:
         report->m_strText = "{AGENCY} LETTING {LETTING_ID}   CALL {CALL_ORDER}   CONTRACT {CONTRACT_ID}\n"
                             "{PROPOSAL_DESCRIPTION,SIZE=78,REPEAT}\nBID TOTAL {PROPOSAL_TOTAL}\n";
         prop.m_otherReports.Add(std::move(report));
-        prop.SetPlate("Report Proposal Head", "{AGENCY}  {LETTING_DATE}  CALL {CALL_ORDER}  {CONTRACT_ID}\n"
-                                              "{PROPOSAL_LOCATION}\n");
+        InstallAgencyTemplates(prop);
         prop.SetPlate(kAgencyPublicKeyPlate,
                       MakeAgencyKeyBlock(m_shape.m_seed, "Department of Transportation Bid Key <bids@dot.example.gov>"));
     }

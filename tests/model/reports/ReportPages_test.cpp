@@ -22,7 +22,7 @@ protected:
 std::unique_ptr<CProp> MakeTemplatedProp()
 {
     auto prop = MakeReportProp();
-    InstallFixtureTemplates(*prop, "bid_templates.txt");
+    InstallAgencyTemplates(*prop);
     return prop;
 }
 

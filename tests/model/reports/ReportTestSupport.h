@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bench/support/TemplateSet.h"
+#include "bench/generator/AgencyTemplates.h"
 #include "model/check/Recalc.h"
 #include "model/records/Prop.h"
 #include "model/reports/LinePrinter.h"
@@ -174,9 +174,3 @@ inline std::vector<std::string> SplitText(std::string_view text, char separator)
     }
 }
 
-// The template set of tests/fixtures/reports/ installed in the proposal.
-inline void InstallFixtureTemplates(CProp& prop, const std::string& name)
-{
-    std::istringstream in(ReadFixture(name));
-    InstallTemplateSet(prop, in);
-}

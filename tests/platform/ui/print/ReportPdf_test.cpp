@@ -55,7 +55,7 @@ std::vector<std::vector<std::string>> PagesOfText(const std::string& text)
 TEST(ReportPdf, ABidPrintedToPdfHasThePagesAndLinesOfTheTextReport)
 {
     auto prop = MakeReportProp();
-    InstallFixtureTemplates(*prop, "bid_templates.txt");
+    InstallAgencyTemplates(*prop);
     CReportPages pages;
     ASSERT_FALSE(BuildReportPages(*prop, CReportRequest{REPORT_PROPOSAL, "Pat Doe"}, pages));
 

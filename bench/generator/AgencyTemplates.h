@@ -1,0 +1,7 @@
+#pragma once
+
+class CProp;
+
+// The report templates a state agency ships with its proposals (front matter, schedule of items,
+// sites, DBE lists, back matter), installed as the proposal's report formats.
+void InstallAgencyTemplates(CProp& prop);
