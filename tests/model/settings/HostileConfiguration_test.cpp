@@ -36,9 +36,11 @@ std::string Many(const std::string& pattern, int count)
     return text;
 }
 
+constexpr char kBinary[] = "\0\xff\x01[\0]\n=\n\xfe";
+
 const Corruption kCorruptions[] = {
     {"EmptyFile", "", 1, IsDefaultImport},
-    {"BinaryBytes", std::string("\0\xff\x01[\0]\n=\n\xfe", 12), 1, IsDefaultImport},
+    {"BinaryBytes", std::string(kBinary, sizeof kBinary - 1), 1, IsDefaultImport},
     {"NoLineEnds", std::string(100000, 'x'), 1, IsDefaultImport},
     {"HeaderNeverClosed", Section("Bidder").substr(0, 30) + "\nName=Evil\n", 1, IsDefaultImport},
     {"FormatBeyondTable", Section("IO\\Export") + "Format=70000\nFields=1\n", 1,

@@ -7,13 +7,6 @@ namespace {
 
 class IOFormats : public SettingsTest {
 protected:
-    void Store(const std::string& group, const Values& values)
-    {
-        CProfileStore store;
-        OpenSettingsGroup(store, group);
-        for (const auto& [name, value] : values)
-            store.WriteProfileStringValue(name, value);
-    }
     const CIOFormatSettings& Load()
     {
         CProfileStore store;
@@ -30,20 +23,6 @@ protected:
     }
 };
 
-TEST_F(IOFormats, ReadsBothSidesAndLeavesThemAsStored)
-{
-    Store("IO\\Export", {{"Format", "5"}, {"Fields", "3,6"}, {"FieldSizes", "20,12"}, {"Labels", "0"}});
-    Store("IO\\Import", {{"Format", "2"}, {"Fields", "1,4,6"}, {"FieldSizes", "8,10,12"}});
-    const CIOFormatSettings& formats = Load();
-    EXPECT_EQ(formats.m_export.m_iFormat, 5);
-    EXPECT_EQ(Fields(formats.m_export), (std::vector<int32_t>{3, 6}));
-    EXPECT_EQ(Sizes(formats.m_export), (std::vector<int32_t>{20, 12}));
-    EXPECT_EQ(formats.m_export.m_bLabels, 0);
-    EXPECT_EQ(formats.m_import.m_iFormat, 2);
-    EXPECT_EQ(formats.m_import.m_bLabels, 1); // missing reads as on
-    EXPECT_EQ(StoredGroup("IO\\Import").size(), 3u);
-}
-
 struct FieldCase {
     const char* name;
     const char* format;
@@ -59,7 +38,7 @@ class IOFormatCases : public IOFormats, public ::testing::WithParamInterface<Fie
 TEST_P(IOFormatCases, KeepsWhatTheRecordCanHoldAndMendsTheRest)
 {
     const FieldCase& c = GetParam();
-    Store("IO\\Export", {{"Format", c.format}, {"Fields", c.fields}, {"FieldSizes", c.sizes}});
+    StoreGroup("IO\\Export", {{"Format", c.format}, {"Fields", c.fields}, {"FieldSizes", c.sizes}});
     const CIOFormatSettings& formats = Load();
     EXPECT_EQ(formats.m_export.m_iFormat, c.expectedFormat);
     EXPECT_EQ(Fields(formats.m_export), c.expectedFields);

@@ -9,13 +9,6 @@ namespace {
 
 class NetworkSettings : public SettingsTest {
 protected:
-    void Store(const std::string& group, const Values& values)
-    {
-        CProfileStore store;
-        OpenSettingsGroup(store, group);
-        for (const auto& [name, value] : values)
-            store.WriteProfileStringValue(name, value);
-    }
     CProfileStore m_store;
 };
 
@@ -31,7 +24,7 @@ class ProxyCases : public NetworkSettings, public ::testing::WithParamInterface<
 TEST_P(ProxyCases, ValuesOutOfRangeReadAsDirectAndNoPort)
 {
     const ProxyCase& c = GetParam();
-    Store("Proxy", {{"UseProxy", c.mode}, {"Address", "proxy.local"}, {"Port", c.port}});
+    StoreGroup("Proxy", {{"UseProxy", c.mode}, {"Address", "proxy.local"}, {"Port", c.port}});
     LoadProxySettings(m_store);
     EXPECT_EQ(GetProxySettings(), c.expected);
 }
@@ -48,15 +41,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ProxyCase{"PortHuge", "1", "99999999999", {PROXY_MANUAL, "proxy.local", 0}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(NetworkSettings, ProxySavedIsProxyRead)
-{
-    GetProxySettings() = {PROXY_MANUAL, std::string(600, 'p'), 3128};
-    SaveProxySettings(m_store);
-    GetProxySettings() = {};
-    LoadProxySettings(m_store);
-    EXPECT_EQ(GetProxySettings(), (CProxySettings{PROXY_MANUAL, std::string(600, 'p'), 3128}));
-}
-
 struct BidUrlCase {
     const char* name;
     Values stored;
@@ -69,7 +53,7 @@ class BidUrlCases : public NetworkSettings, public ::testing::WithParamInterface
 TEST_P(BidUrlCases, OverrideThenProposalThenStoredList)
 {
     const BidUrlCase& c = GetParam();
-    Store("URL", c.stored);
+    StoreGroup("URL", c.stored);
     CProp prop;
     prop.m_strSubmitUrls = {"http://a/1", " ", "", "http://a/4"};
     EXPECT_EQ(GetBidServerURLs(m_store, c.withProposal ? &prop : nullptr), c.expected);
@@ -91,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(NetworkSettings, AProposalWithoutSubmitUrlsHasNoBidServer)
 {
-    Store("URL", {{"URL0", "http://s/0"}});
+    StoreGroup("URL", {{"URL0", "http://s/0"}});
     CProp prop;
     EXPECT_EQ(GetBidServerURLs(m_store, &prop), Urls{});
 }
@@ -102,7 +86,7 @@ TEST_F(NetworkSettings, BondUrlsEndWithTheDefaultServerUnlessOverridden)
     prop.m_strBondCheckUrls = {"http://b/1", ""};
     EXPECT_EQ(GetBondServerURLs(m_store, &prop), (Urls{"http://b/1", kDefaultBondServerUrl}));
     EXPECT_EQ(GetBondServerURLs(m_store, nullptr), Urls{});
-    Store("URL", {{"URL88", "http://o/88"}});
+    StoreGroup("URL", {{"URL88", "http://o/88"}});
     EXPECT_EQ(GetBondServerURLs(m_store, &prop), Urls{"http://o/88"});
     EXPECT_EQ(GetBondServerURLs(m_store, nullptr), Urls{"http://o/88"});
 }
@@ -111,7 +95,7 @@ TEST_F(NetworkSettings, TheDefaultBidServerIsStoredOnlyWhenNoneIs)
 {
     InitServerURLs(m_store);
     EXPECT_EQ(StoredGroup("URL"), (Values{{"URL0", kDefaultBidServerUrl}}));
-    Store("URL", {{"URL0", ""}, {"URL3", "http://s/3"}});
+    StoreGroup("URL", {{"URL0", ""}, {"URL3", "http://s/3"}});
     InitServerURLs(m_store);
     EXPECT_EQ(StoredGroup("URL"), (Values{{"URL0", ""}, {"URL3", "http://s/3"}}));
 }

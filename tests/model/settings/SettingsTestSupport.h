@@ -43,6 +43,15 @@ protected:
 
     std::string RegistryFile() const { return m_folder / "config/Tarvello/Zod.conf"; }
     std::string IniPath(const std::string& name) const { return m_folder / name; }
+    // Values into a group of the program's own settings.
+    static void StoreGroup(const std::string& group,
+                           const std::vector<std::pair<std::string, std::string>>& values)
+    {
+        CProfileStore store;
+        OpenSettingsGroup(store, group);
+        for (const auto& [name, value] : values)
+            store.WriteProfileStringValue(name, value);
+    }
     // A group of the registry file as it is on disk.
     std::vector<std::pair<std::string, std::string>> StoredGroup(const std::string& group) const
     {

@@ -141,14 +141,12 @@ TEST_F(UnitTable, NoMoreRowsAreSavedThanLoadingReads)
     EXPECT_TRUE(StoredGroup("Units").empty());
 }
 
-TEST_F(UnitTable, ReloadReadsTheProgramsOwnSettings)
+TEST_F(UnitTable, AReloadReadsWhatWasWrittenToTheProgramsSettings)
 {
     EXPECT_TRUE(WriteUnitRowToStore(0, "FT", "m", "0.3048", "foot, exact"));
-    EXPECT_FALSE(WriteUnitRowToStore(100, "FT", "m", "1", ""));
-    SetUnitList({{"OLD", "o", "1", "", 1}});
+    EXPECT_FALSE(WriteUnitRowToStore(kMaxUnitRows, "FT", "m", "1", ""));
     ReloadUnits();
     EXPECT_EQ(Units(), std::vector<std::string>{"FT"});
-    EXPECT_EQ(GetUnitList()[0].m_strDescription, "foot, exact");
 }
 
 } // namespace

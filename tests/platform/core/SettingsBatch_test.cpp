@@ -129,14 +129,4 @@ TEST_F(SettingsBatch, AStoreGoingAwayFinishesItsBatch)
     EXPECT_EQ(ReadTextFile(Path()), "[HKEY_CURRENT_USER\\A]\nx=1\n");
 }
 
-TEST_F(SettingsBatch, TheUserRegistryIgnoresTheConfigurationFile)
-{
-    WriteTextFile(Path(), "");
-    platform::SetCommandLineConfigFile(Path());
-    CProfileStore store(CProfileStore::UserRegistry{});
-    EXPECT_FALSE(store.IsIniMode());
-    EXPECT_EQ(store.GetFilePath(), m_folder / "Tarvello/Zod.conf");
-    platform::SetCommandLineConfigFile("");
-}
-
 } // namespace
