@@ -53,7 +53,8 @@ void CBidApp::ReadWindowMetrics()
     m_iHSplitterPos = GetProfileInt(m_profile, kMetrics, "HSplitterPos", height / 2);
     m_iBackgroundType = GetProfileInt(m_profile, kMetrics, "BackgroundType", 0);
     for (const ColorSetting& color : kColors)
-        this->*color.member = ParseColorSpec(GetProfileString(m_profile, kMetrics, color.name, color.defaultText));
+        this->*color.member =
+            ParseColorSpec(GetProfileString(m_profile, kMetrics, color.name, color.defaultText));
     m_strBackgroundBitmap = GetProfileString(m_profile, kMetrics, "BackgroundBitmap", "");
 }
 

@@ -42,7 +42,9 @@ void DrawRoad(QPainter& painter)
     painter.fillPath(road, QColor(58, 58, 62));
 
     const double baseX = kWidth * 0.30 + (kWidth + 40 - kWidth * 0.30) / 2;
-    const auto lineX = [&](double y) { return vanishX + (baseX - vanishX) * (y - kHorizon) / (kHeight - kHorizon); };
+    const auto lineX = [&](double y) {
+        return vanishX + (baseX - vanishX) * (y - kHorizon) / (kHeight - kHorizon);
+    };
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(246, 196, 48));
     for (double y = kHeight; y > kHorizon + 4;) {

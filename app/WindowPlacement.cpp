@@ -34,8 +34,10 @@ CRect DefaultWindowRect(const CRect& workArea)
 
 CRect ReachableWindowRect(const CRect& stored, const CRect& workArea)
 {
-    const int overlapWidth = std::min(stored.right, workArea.right) - std::max(stored.left, workArea.left);
-    const int overlapHeight = std::min(stored.bottom, workArea.bottom) - std::max(stored.top, workArea.top);
+    const int overlapWidth =
+        std::min(stored.right, workArea.right) - std::max(stored.left, workArea.left);
+    const int overlapHeight =
+        std::min(stored.bottom, workArea.bottom) - std::max(stored.top, workArea.top);
     if (stored.IsRectEmpty() || overlapWidth < kReachablePixels || overlapHeight < kReachablePixels)
         return DefaultWindowRect(workArea);
     return stored;
@@ -46,7 +48,8 @@ CWindowPlacement GetWindowPlacement(const CWnd& window)
     const QWidget* widget = window.GetWidget();
     if (widget == nullptr)
         return {};
-    const QRect normal = widget->normalGeometry().isValid() ? widget->normalGeometry() : widget->geometry();
+    const QRect normal =
+        widget->normalGeometry().isValid() ? widget->normalGeometry() : widget->geometry();
     return {{normal.x(), normal.y(), normal.x() + normal.width(), normal.y() + normal.height()},
             widget->isMaximized()};
 }

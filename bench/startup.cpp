@@ -1,5 +1,5 @@
-// The program started as a whole process, showing its main window and ending (ZOD_CLOSE_AFTER_START),
-// against a Qt program that shows one window and ends, run alternately in the same run on the
+// The program started as a whole process, showing its main window and ending
+// (ZOD_CLOSE_AFTER_START), against a Qt program that shows one window and ends, run alternately in the same run on the
 // offscreen platform. Reported as the ratio of the medians ("x_minimal_qt"): once with the
 // settings of an earlier start in place, as most starts are, and once on a first start, which
 // writes the defaults and registers the file types.
@@ -94,7 +94,12 @@ void BM_StartShowAndExit(benchmark::State& state)
     state.counters["minimal_ms"] = Median(minimal) * 1000;
 }
 
-BENCHMARK(BM_StartShowAndExit)->ArgName("first")->Arg(0)->Arg(1)->Iterations(30)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartShowAndExit)
+    ->ArgName("first")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(30)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -57,10 +57,11 @@ void WriteSide(CProfileStore& store, std::string_view group, const CIOFormatSide
     const std::size_t count = side.FieldCount();
     OpenSettingsGroup(store, group);
     store.WriteProfileIntValue("Format", side.m_iFormat);
-    store.WriteProfileStringValue("Fields", FormatIntList({side.m_iFields.begin(), side.m_iFields.end()}, 0));
+    const std::vector<int> fields(side.m_iFields.begin(), side.m_iFields.end());
+    const std::vector<int> sizes(side.m_iSizes.begin(), side.m_iSizes.end());
+    store.WriteProfileStringValue("Fields", FormatIntList(fields, 0));
     // Counted, not ended by the first 0: a width of 0 must not cut off the widths after it.
-    store.WriteProfileStringValue("FieldSizes",
-                                  FormatIntList({side.m_iSizes.begin(), side.m_iSizes.end()}, count));
+    store.WriteProfileStringValue("FieldSizes", FormatIntList(sizes, count));
     if (withLabels)
         store.WriteProfileIntValue("Labels", side.m_bLabels);
     store.CloseProfileKey();
