@@ -5,12 +5,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-using testsupport::ReadTextFile;
-using testsupport::ScopedEnvironment;
-using testsupport::TempFolder;
-using testsupport::WriteTextFile;
-
 namespace {
+
+using namespace testsupport;
 
 const std::string kBase(kProgramSettingsKey);
 
