@@ -49,6 +49,62 @@ CProfileStore::CProfileStore(const std::string& filePath, bool createAnew)
         m_file = platform::IniFile(platform::UserSettingsFile(), true);
 }
 
+CProfileStore::CProfileStore(UserRegistry) : m_file(platform::UserSettingsFile(), true) {}
+
+CProfileStore::~CProfileStore()
+{
+    if (m_batchDepth > 0) {
+        m_batchDepth = 1;
+        EndBatch();
+    }
+}
+
+void CProfileStore::BeginBatch()
+{
+    if (m_batchDepth++ > 0)
+        return;
+    const platform::IniDocument* current = m_file.Read();
+    m_batchDocument = current ? *current : platform::IniDocument();
+    m_batchChanges.clear();
+}
+
+bool CProfileStore::EndBatch()
+{
+    if (m_batchDepth == 0 || --m_batchDepth > 0)
+        return true;
+    const std::vector<Change> changes = std::move(m_batchChanges);
+    m_batchChanges.clear();
+    m_batchDocument = platform::IniDocument();
+    if (changes.empty())
+        return true;
+    // Made again on the file as it is now, so that what another writer stored meanwhile stays.
+    return m_file.Update([&](platform::IniDocument& document) {
+        bool changed = false;
+        for (const Change& change : changes)
+            changed = change(document) || changed;
+        return changed;
+    }) || FailOnFile();
+}
+
+const platform::IniDocument* CProfileStore::ReadDocument()
+{
+    if (m_batchDepth > 0)
+        return &m_batchDocument;
+    const platform::IniDocument* document = m_file.Read();
+    if (document == nullptr)
+        FailOnFile();
+    return document;
+}
+
+bool CProfileStore::Apply(const Change& change)
+{
+    if (m_batchDepth == 0)
+        return m_file.Update(change) || FailOnFile();
+    if (change(m_batchDocument))
+        m_batchChanges.push_back(change);
+    return true;
+}
+
 bool CProfileStore::Fail(std::string message)
 {
     m_error = std::move(message);
@@ -77,12 +133,12 @@ bool CProfileStore::OpenProfileSection(std::string_view basePath, std::string_vi
         return Fail("the settings section \"" + section + "\" cannot be stored");
     if (!m_iniMode) {
         // The registry creates a key that is opened for writing; so does its stand-in.
-        const platform::IniDocument* current = m_file.Read();
+        const platform::IniDocument* current = ReadDocument();
         const bool exists = current != nullptr && current->HasSection(section);
-        if (!exists && !m_file.Update([&](platform::IniDocument& document) {
+        if (!exists && !Apply([section](platform::IniDocument& document) {
                 return document.AddSection(section);
             }))
-            return FailOnFile();
+            return false;
     }
     m_section = section;
     return true;
@@ -97,11 +153,9 @@ bool CProfileStore::CloseProfileKey()
 std::optional<std::string> CProfileStore::ReadValue(const std::string& section,
                                                     std::string_view name)
 {
-    const platform::IniDocument* document = m_file.Read();
-    if (document == nullptr) {
-        FailOnFile();
+    const platform::IniDocument* document = ReadDocument();
+    if (document == nullptr)
         return std::nullopt;
-    }
     return document->GetValue(section, name);
 }
 
@@ -113,12 +167,13 @@ bool CProfileStore::WriteValue(const std::string& section, std::string_view name
         return Fail("the value \"" + std::string(name) + "\" cannot be stored in " + m_file.Path() +
                     ": names and values are single lines without NULs, names without '='");
     // A value that is already there is not written again.
-    return m_file.Update([&](platform::IniDocument& document) {
-        if (document.GetValue(section, name) == text)
+    return Apply([section, key = std::string(name), value = std::string(text)](
+                     platform::IniDocument& document) {
+        if (document.GetValue(section, key) == value)
             return false;
-        document.SetValue(section, name, text);
+        document.SetValue(section, key, value);
         return true;
-    }) || FailOnFile();
+    });
 }
 
 std::optional<std::string> CProfileStore::GetProfileStringValue(std::string_view name)
@@ -151,18 +206,18 @@ bool CProfileStore::DeleteProfileSection(std::string_view name)
     if (m_section.empty() || name.empty())
         return Fail("no settings section is open");
     const std::string section = m_section + "\\" + std::string(name);
-    return m_file.Update([&](platform::IniDocument& document) {
+    return Apply([section](platform::IniDocument& document) {
         return document.DeleteSection(section, true);
-    }) || FailOnFile();
+    });
 }
 
 bool CProfileStore::EnumProfileValues(std::vector<std::pair<std::string, std::string>>& list)
 {
     if (m_section.empty())
         return false;
-    const platform::IniDocument* document = m_file.Read();
+    const platform::IniDocument* document = ReadDocument();
     if (document == nullptr)
-        return FailOnFile();
+        return false;
     std::vector<std::pair<std::string, std::string>> entries = document->Entries(m_section);
     list.insert(list.end(), std::make_move_iterator(entries.begin()),
                 std::make_move_iterator(entries.end()));
@@ -195,8 +250,6 @@ bool CProfileStore::WriteString(const std::string& section, const std::string& e
 
 bool CProfileStore::DeleteEntry(const std::string& section, const std::string& entry)
 {
-    const std::string full = SectionName(kProgramSettingsKey, section);
-    return m_file.Update([&](platform::IniDocument& document) {
-        return document.DeleteValue(full, entry);
-    }) || FailOnFile();
+    return Apply([full = SectionName(kProgramSettingsKey, section), entry](
+                     platform::IniDocument& document) { return document.DeleteValue(full, entry); });
 }

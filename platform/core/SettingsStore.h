@@ -28,7 +28,11 @@ public:
     // Without: the command line's configuration file, else the ".m_ini" file beside the program,
     // in INI mode when that file exists; otherwise the registry file.
     explicit CProfileStore(const std::string& filePath = {}, bool createAnew = false);
-    ~CProfileStore() override = default;
+    // Always the registry file: the framework's own profile, which no configuration file replaces.
+    struct UserRegistry {};
+    explicit CProfileStore(UserRegistry);
+    // An unfinished batch is finished.
+    ~CProfileStore() override;
 
     CProfileStore(const CProfileStore&) = delete;
     CProfileStore& operator=(const CProfileStore&) = delete;
@@ -58,6 +62,13 @@ public:
                                                          std::string_view name,
                                                          std::string_view defaultText);
 
+    // Between BeginBatch and the matching EndBatch (batches nest) writes and deletions are
+    // gathered, and reads see them; EndBatch makes them all in one locked update of the file, so
+    // a hundred values cost one rewrite instead of a hundred. False when that update failed:
+    // then none of the batch was written.
+    void BeginBatch();
+    bool EndBatch();
+
     bool IsIniMode() const { return m_iniMode; }
     const std::string& GetFilePath() const { return m_file.Path(); }
     // Why the last failed operation failed.
@@ -75,6 +86,12 @@ public:
     static void SetMessageHandler(std::function<void(const std::string&)> handler);
 
 private:
+    using Change = std::function<bool(platform::IniDocument&)>;
+
+    const platform::IniDocument* ReadDocument();
+    // Makes the change now, or in a batch to the gathered document and later to the file; it
+    // answers whether it changed anything.
+    bool Apply(const Change& change);
     std::string SectionName(std::string_view basePath, std::string_view subName = {}) const;
     std::optional<std::string> ReadValue(const std::string& section, std::string_view name);
     bool WriteValue(const std::string& section, std::string_view name, std::string_view text);
@@ -85,4 +102,19 @@ private:
     platform::IniFile m_file;
     std::string m_section; // the open section's full name; empty when none is open
     std::string m_error;
+    int m_batchDepth = 0;
+    platform::IniDocument m_batchDocument; // the file as the batch will leave it
+    std::vector<Change> m_batchChanges;
+};
+
+// A batch of a store for the life of a scope.
+class CProfileBatch {
+public:
+    explicit CProfileBatch(CProfileStore& store) : m_store(store) { m_store.BeginBatch(); }
+    ~CProfileBatch() { m_store.EndBatch(); }
+    CProfileBatch(const CProfileBatch&) = delete;
+    CProfileBatch& operator=(const CProfileBatch&) = delete;
+
+private:
+    CProfileStore& m_store;
 };

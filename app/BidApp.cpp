@@ -1,0 +1,109 @@
+#include "app/BidApp.h"
+
+#include "app/BidCommandLine.h"
+#include "app/ProfileValues.h"
+#include "app/StartupFrame.h"
+#include "model/eval/Evaluator.h"
+#include "model/settings/BidderSettings.h"
+#include "model/settings/FileTypes.h"
+#include "model/settings/IOFormatSettings.h"
+#include "model/settings/OptionSettings.h"
+#include "model/settings/ProxySettings.h"
+#include "model/settings/UnitTable.h"
+#include "platform/core/ConfigurationFile.h"
+#include "platform/core/Environment.h"
+#include "platform/ui/dialogs/ModalServices.h"
+#include "platform/ui/docview/DocTemplate.h"
+#include "platform/ui/docview/Document.h"
+#include "platform/ui/draw/SystemMetrics.h"
+
+#include <cstdio>
+
+CBidApp::CBidApp() : CWinApp("Zod") {}
+
+CBidApp::~CBidApp() = default;
+
+bool CBidApp::InitInstance()
+{
+    SetRegistryKey("Wendrick\\Tarvello");
+    SetProfileStore(&m_profile);
+    CProfileStore::SetMessageHandler(
+        [](const std::string& message) { AfxMessageBox(message, MB_ICONEXCLAMATION); });
+    CurrentSystemColors() = {GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_BTNFACE)};
+
+    ShowSplashWhenWanted();
+    LoadStdProfileSettings(9);
+    ReadWindowMetrics();
+    ReadMiscFlags();
+    AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, kDocString,
+                                                        RUNTIME_CLASS(CDocument),
+                                                        RUNTIME_CLASS(CStartupFrame), nullptr));
+    // Files are opened from the desktop through the registered desktop entry.
+    RegisterFileTypes();
+
+    CMyCommandLineInfo commandLine;
+    ReadCommandLine(commandLine);
+    {
+        CProfileStore store;
+        LoadProxySettings(store);
+    }
+    m_iGridMode = GetProfileInt(m_profile, "WindowMetrics", "GridMode", 1);
+    if (!ProcessShellCommand(commandLine))
+        return false;
+    PlaceMainWindow();
+    return true;
+}
+
+void CBidApp::ShowSplashWhenWanted()
+{
+    m_bShowSplash = GetProfileInt(m_profile, "Misc", "ShowSplash", 1) != 0;
+    if (!m_bShowSplash)
+        return;
+    m_pSplash = std::make_unique<CSplash>();
+    m_pSplash->Create();
+}
+
+void CBidApp::ReadCommandLine(CMyCommandLineInfo& commandLine)
+{
+    ParseCommandLine(commandLine);
+    m_bTemplates = commandLine.m_bTemplates;
+    m_bKeepLogs = commandLine.m_bKeepLogs;
+    m_strConfigFile = commandLine.m_strConfigFile;
+    m_strExportFile = m_strConfigFile.empty() ? DefaultExportFileName(platform::ExecutablePath())
+                                              : m_strConfigFile;
+    platform::SetCommandLineConfigFile(m_strConfigFile);
+}
+
+void CBidApp::PlaceMainWindow()
+{
+    if (m_pMainWnd == nullptr)
+        return;
+    m_pMainWnd->MoveWindow(m_rcWindow.left, m_rcWindow.top, m_rcWindow.Width(), m_rcWindow.Height());
+    m_pMainWnd->ShowWindow(m_bMaximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    m_pMainWnd->UpdateWindow();
+    if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd))
+        frame->DragAcceptFiles();
+}
+
+CDocument* CBidApp::OpenDocumentFile(const std::string& path)
+{
+    CSingleDocTemplate* docTemplate = GetDocTemplate();
+    if (docTemplate == nullptr)
+        return nullptr;
+    if (docTemplate->GetDocument() == nullptr)
+        docTemplate->OpenDocumentFile(std::string());
+    if (!path.empty())
+        std::fprintf(stderr, "Zod: %s was not opened: this build cannot show proposals yet.\n",
+                     path.c_str());
+    return docTemplate->GetDocument();
+}
+
+int CBidApp::ExitInstance()
+{
+    FreeUnitList();
+    SetBidderInfo(nullptr);
+    SetIOFormatSettings(nullptr);
+    FreeEvaluatorSymbols();
+    CProfileBatch batch(m_profile);
+    return CWinApp::ExitInstance();
+}

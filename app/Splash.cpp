@@ -1,0 +1,62 @@
+#include "app/Splash.h"
+
+#include "app/SplashPicture.h"
+#include "app/WindowPlacement.h"
+#include "model/text/NumberFormat.h"
+#include "platform/ui/draw/DC.h"
+
+CSplash::CSplash() : CDialog(IDD) {}
+
+bool CSplash::Create()
+{
+    if (!CreateModeless())
+        return false;
+    UpdateWindow();
+    return true;
+}
+
+bool CSplash::OnInitDialog()
+{
+    m_picture.Image() = DrawSplashPicture(FormatVersionString(-1));
+    QWidget* window = GetWidget();
+    window->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    const CSize size = m_picture.GetSize();
+    const CPoint centre = GetDesktopWorkArea().CenterPoint();
+    MoveWindow(centre.x - size.cx / 2, centre.y - size.cy / 2, size.cx, size.cy);
+    if (SetTimer(kCloseTimer, kShowMilliseconds) == 0)
+        CloseSoon();
+    return true;
+}
+
+void CSplash::OnPaint()
+{
+    CPaintDC dc(this);
+    CDC memory;
+    memory.CreateCompatibleDC(&dc);
+    CBitmap* old = memory.SelectObject(&m_picture);
+    const CSize size = m_picture.GetSize();
+    dc.BitBlt(0, 0, size.cx, size.cy, &memory, 0, 0, SRCCOPY);
+    memory.SelectObject(old);
+}
+
+void CSplash::OnTimer(UINT_PTR id)
+{
+    if (id == kCloseTimer)
+        CloseSoon();
+}
+
+void CSplash::OnLButtonDown(UINT, CPoint)
+{
+    CloseSoon();
+}
+
+void CSplash::CloseSoon()
+{
+    KillTimer(kCloseTimer);
+    PostMessage(WM_CLOSE);
+}
+
+void CSplash::OnClose()
+{
+    DestroyModalWindow();
+}
