@@ -1,5 +1,5 @@
-// The program's pictures, drawn for it: the toolbar's buttons, the proposal tree's states, the
-// splash and About picture, and the window icon.
+// The program's pictures, drawn for it: the toolbar's buttons, the proposal tree's states and the
+// window icon. The splash and About picture is drawn in code (app/SplashPicture).
 #include "platform/ui/controls/ToolBar.h"
 #include "platform/ui/draw/GdiObjects.h"
 #include "platform/ui/window/ResourceRegistry.h"
@@ -10,14 +10,12 @@ namespace resources {
 namespace {
 
 #include "resources/pictures/icon.xpm"
-#include "resources/pictures/splash.xpm"
 #include "resources/pictures/toolbar.xpm"
 #include "resources/pictures/tree.xpm"
 
 const BitmapResource kPictures[] = {
     {IDR_MAINFRAME, kToolbarPicture},
     {IDB_TREE_STATES, kTreePicture},
-    {IDB_SPLASH, kSplashPicture},
     {IDI_ZOD, kIconPicture},
 };
 
@@ -35,8 +33,7 @@ void RegisterPictures()
 {
     static const platform::ResourceRegistration<BitmapResource> toolbar{kPictures[0]};
     static const platform::ResourceRegistration<BitmapResource> tree{kPictures[1]};
-    static const platform::ResourceRegistration<BitmapResource> splash{kPictures[2]};
-    static const platform::ResourceRegistration<BitmapResource> icon{kPictures[3]};
+    static const platform::ResourceRegistration<BitmapResource> icon{kPictures[2]};
     static const platform::ResourceRegistration<ToolBarResource> buttons{kToolBar};
 }
 

@@ -9,12 +9,9 @@ enum : unsigned {
     IDR_MAINFRAME = 128,  // menu, accelerators, toolbar, document string
     IDS_REGISTRY_BASE = 129,
     IDB_TREE_STATES = 131,
-    IDB_SPLASH = 221,
     IDI_ZOD = 222, // the window icon
     IDS_TOTAL_LABEL = 305,
     IDS_TOTAL = 306,
-    IDS_UNIT_FIRST = 200, // default unit rows 200..245
-    IDS_UNIT_LAST = 245,
 };
 
 // Commands of the program's own.
