@@ -1,5 +1,5 @@
-#include "app/BidApp.h"
-#include "app/QtStartup.h"
+#include "app/startup/BidApp.h"
+#include "app/startup/QtStartup.h"
 
 #include <QTimer>
 

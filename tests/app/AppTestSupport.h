@@ -2,7 +2,7 @@
 
 // The application started and stopped as the program does, on its own settings and data folders,
 // with message boxes answered by the test.
-#include "app/BidApp.h"
+#include "app/startup/BidApp.h"
 #include "platform/core/ConfigurationFile.h"
 #include "platform/core/IniDocument.h"
 #include "platform/ui/dialogs/ScriptedModalServices.h"

@@ -1,4 +1,4 @@
-#include "app/BidCommandLine.h"
+#include "app/startup/BidCommandLine.h"
 #include "platform/core/Environment.h"
 #include "tests/app/AppTestSupport.h"
 

@@ -1,7 +1,7 @@
-#include "app/Splash.h"
+#include "app/startup/Splash.h"
 
-#include "app/SplashPicture.h"
-#include "app/WindowPlacement.h"
+#include "app/startup/SplashPicture.h"
+#include "app/startup/WindowPlacement.h"
 #include "model/text/NumberFormat.h"
 #include "platform/ui/draw/DC.h"
 

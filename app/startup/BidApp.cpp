@@ -1,8 +1,8 @@
-#include "app/BidApp.h"
+#include "app/startup/BidApp.h"
 
-#include "app/BidCommandLine.h"
-#include "app/ProfileValues.h"
-#include "app/StartupFrame.h"
+#include "app/startup/BidCommandLine.h"
+#include "app/startup/ProfileValues.h"
+#include "app/startup/StartupFrame.h"
 #include "model/eval/Evaluator.h"
 #include "model/settings/BidderSettings.h"
 #include "model/settings/FileTypes.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Splash.h"
+#include "app/startup/Splash.h"
 #include "model/text/ColorSpec.h"
 #include "platform/core/SettingsStore.h"
 #include "platform/ui/docview/WinApp.h"

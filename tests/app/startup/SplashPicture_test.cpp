@@ -1,6 +1,6 @@
 // The splash picture compared with its reference: the program's name and version drawn where
 // they belong, with the same fonts and colours.
-#include "app/SplashPicture.h"
+#include "app/startup/SplashPicture.h"
 
 #include <QColor>
 #include <QDir>

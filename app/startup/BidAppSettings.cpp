@@ -1,8 +1,8 @@
 // The application's own settings groups: "Misc" flags and "WindowMetrics".
-#include "app/BidApp.h"
+#include "app/startup/BidApp.h"
 
-#include "app/ProfileValues.h"
-#include "app/WindowPlacement.h"
+#include "app/startup/ProfileValues.h"
+#include "app/startup/WindowPlacement.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "app/StartupFrame.h"
+#include "app/startup/StartupFrame.h"
 
-#include "app/BidApp.h"
+#include "app/startup/BidApp.h"
 #include "model/settings/OptionSettings.h"
 
 IMPLEMENT_DYNCREATE(CStartupFrame, CFrameWnd)

@@ -1,4 +1,4 @@
-#include "app/WindowPlacement.h"
+#include "app/startup/WindowPlacement.h"
 #include "model/settings/BidderSettings.h"
 #include "model/settings/ProxySettings.h"
 #include "model/settings/UnitTable.h"

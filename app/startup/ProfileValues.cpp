@@ -1,4 +1,4 @@
-#include "app/ProfileValues.h"
+#include "app/startup/ProfileValues.h"
 
 #include "platform/core/LeadingInt.h"
 

@@ -1,4 +1,4 @@
-#include "app/WindowPlacement.h"
+#include "app/startup/WindowPlacement.h"
 
 #include "platform/ui/window/Wnd.h"
 

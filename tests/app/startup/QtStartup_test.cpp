@@ -1,4 +1,4 @@
-#include "app/QtStartup.h"
+#include "app/startup/QtStartup.h"
 #include "platform/core/IniDocument.h"
 #include "tests/support/TestEnvironment.h"
 

@@ -1,4 +1,4 @@
-#include "app/SplashPicture.h"
+#include "app/startup/SplashPicture.h"
 
 #include "platform/ui/draw/GdiObjects.h"
 
