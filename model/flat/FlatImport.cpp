@@ -5,9 +5,12 @@
 #include "model/records/ItemColumns.h"
 #include "model/records/Prop.h"
 #include "model/text/AmountText.h"
+#include "model/text/NumberFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 void CFlatRow::Clear(const char* placeKind, long place)
 {
@@ -32,7 +35,7 @@ void CFlatRow::Assign(int fieldId, std::string_view text)
     if (fieldId == ITEM_COL_LINE_NUMBER)
         m_lineNumber.emplace(text);
     else if (std::optional<CFlatValue>* slot = ValueSlot(fieldId))
-        slot->emplace().m_strText.assign(text);
+        slot->emplace(CFlatValue{std::string(text), std::nullopt});
 }
 
 void CFlatRow::Assign(int fieldId, double number)
@@ -94,6 +97,24 @@ std::optional<double> ValueOf(const CProp& prop, const CItem& item, const std::o
     return std::nullopt;
 }
 
+// The digits as one integer over a power of ten, where both are exact doubles (up to 2^53 and
+// 10^22): one division then rounds once, to the double nearest the decimal, as reading it whole
+// does. Nullopt for longer numbers.
+std::optional<double> ExactDecimalQuotient(std::string_view integer, std::string_view fraction)
+{
+    constexpr std::size_t kMaxDigits = 19; // below 2^64
+    constexpr uint64_t kMaxExactInteger = uint64_t(1) << 53;
+    if (integer.size() + fraction.size() > kMaxDigits || fraction.size() > std::size_t(kMaxExactPowerOfTen))
+        return std::nullopt;
+    uint64_t digits = 0;
+    for (const std::string_view part : {integer, fraction})
+        for (const char digit : part)
+            digits = digits * 10 + uint64_t(digit - '0');
+    if (digits > kMaxExactInteger)
+        return std::nullopt;
+    return double(digits) / PowerOfTen(int(fraction.size()));
+}
+
 } // namespace
 
 std::optional<double> ReadPlainDecimal(std::string_view text)
@@ -104,29 +125,35 @@ std::optional<double> ReadPlainDecimal(std::string_view text)
             ++i;
         return i;
     };
-    const std::size_t start = text.starts_with('-') ? 1 : 0;
-    std::size_t end = digitsFrom(start);
-    if (end == start)
+    const bool negative = text.starts_with('-');
+    const std::size_t start = negative ? 1 : 0;
+    const std::size_t integerEnd = digitsFrom(start);
+    if (integerEnd == start)
         return std::nullopt;
+    std::size_t end = integerEnd;
     if (end < text.size() && text[end] == '.') {
-        const std::size_t fraction = end + 1;
-        end = digitsFrom(fraction);
-        if (end == fraction)
+        end = digitsFrom(integerEnd + 1);
+        if (end == integerEnd + 1)
             return std::nullopt;
     }
+    if (end != text.size() || text.size() > kMaxPlainLength)
+        return std::nullopt;
+    const std::string_view integer = text.substr(start, integerEnd - start);
+    const std::string_view fraction = text.substr(std::min(integerEnd + 1, end));
+    if (const std::optional<double> quotient = ExactDecimalQuotient(integer, fraction))
+        return negative ? -*quotient : *quotient;
     double value = 0;
-    if (end != text.size() || text.size() > kMaxPlainLength ||
-        std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc())
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc())
         return std::nullopt;
     return value;
 }
 
 int ApplyFlatRow(FlatFileJob& job, const CFlatRow& row)
 {
-    const std::string line = row.m_lineNumber.value_or(std::string());
+    const std::string_view line = row.m_lineNumber ? std::string_view(*row.m_lineNumber) : std::string_view();
     const int index = job.ImportState().FindItemIndex(job.m_pProp->m_items, line);
     if (index < 0)
-        return Refuse(job, row, FLAT_ROW_NO_ITEM, "no item has the line number \"" + line + "\"");
+        return Refuse(job, row, FLAT_ROW_NO_ITEM, "no item has the line number \"" + std::string(line) + "\"");
     CItem& item = *job.m_pProp->m_items[index];
 
     std::string problem;
@@ -138,7 +165,7 @@ int ApplyFlatRow(FlatFileJob& job, const CFlatRow& row)
     if (price && row.m_quantity && TestFlagBit(item.m_wFlags, ITEM_FIXED_FULLY_BID))
         quantity = ValueOf(*job.m_pProp, item, row.m_quantity, "quantity", problem);
     if (!price || !quantity)
-        return Refuse(job, row, FLAT_ROW_BAD_VALUE, "item " + line + ": " + problem);
+        return Refuse(job, row, FLAT_ROW_BAD_VALUE, "item " + std::string(line) + ": " + problem);
     item.m_fUnitPrice = *price;
     item.m_fQuan = *quantity;
     return FLAT_ROW_APPLIED;

@@ -28,10 +28,9 @@ bool NextLine(FlatFileJob& job, CFlatRow& row, std::string_view& line, bool keep
 // Only the columns up to the last that import uses need splitting.
 std::size_t FieldsUpToTheLastUsed(std::span<const int32_t> ids)
 {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < ids.size(); ++i)
-        if (CFlatRow::IsUsedField(ids[i]))
-            count = i + 1;
+    std::size_t count = ids.size();
+    while (count > 0 && !CFlatRow::IsUsedField(ids[count - 1]))
+        --count;
     return count;
 }
 
