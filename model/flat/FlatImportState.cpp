@@ -22,13 +22,16 @@ bool LineBefore(std::string_view a, std::string_view b)
 
 CItemLineIndex::CItemLineIndex(const CItemArray& items) : m_items(items)
 {
-    for (int i = 0; i < items.GetSize(); ++i) {
-        const CItem* row = items.GetAt(i);
-        if (row == nullptr || row->IsSection())
-            continue;
-        if (!m_firstItems.empty() && !LineBefore(LineOf(m_firstItems.size() - 1), row->m_strLineNum))
-            m_bRising = false;
-        m_firstItems.push_back(i);
+    std::string_view previous;
+    int32_t index = 0;
+    for (const auto& row : items) {
+        if (row != nullptr && !row->IsSection()) {
+            if (!m_firstItems.empty() && !LineBefore(previous, row->m_strLineNum))
+                m_bRising = false;
+            previous = row->m_strLineNum;
+            m_firstItems.push_back(index);
+        }
+        ++index;
     }
     if (!m_bRising)
         BuildTable();
