@@ -6,6 +6,7 @@
 #include "model/text/AmountText.h"
 #include "model/text/NumberFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -59,7 +60,7 @@ int Refuse(FlatFileJob& job, const CFlatRow& row, int result, std::string proble
 
 bool IsBlank(const CFlatValue& value)
 {
-    return !value.m_number && value.m_text.find_first_not_of(" \t") == std::string_view::npos;
+    return !value.m_number && std::ranges::all_of(value.m_text, [](char c) { return c == ' ' || c == '\t'; });
 }
 
 // The value of a column: a missing or blank one is "not entered"; nullopt when it does not
