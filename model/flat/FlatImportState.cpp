@@ -13,6 +13,8 @@ uint32_t HashOf(std::string_view line)
     return uint32_t(std::hash<std::string_view>()(line));
 }
 
+// Shorter first, then byte by byte: line numbers without leading zeros ("90", "100") rise in this
+// order as well as padded ones.
 bool LineBefore(std::string_view a, std::string_view b)
 {
     return a.size() != b.size() ? a.size() < b.size() : a < b;

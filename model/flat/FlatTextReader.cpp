@@ -153,7 +153,7 @@ std::span<const std::string_view> CFlatFieldSplitter::Split(std::string_view lin
         while (i < line.size() && IsBlank(line[i], separator))
             ++i;
         const std::size_t start = i;
-        // Fields are short: a plain search beats the library's memchr here.
+        // Fields are short: a plain search beats a call of memchr here.
         i = std::size_t(std::find(line.begin() + std::ptrdiff_t(i), line.end(), separator) - line.begin());
         if (quote < i) {
             std::string& storage = m_unquoted[count];
