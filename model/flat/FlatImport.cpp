@@ -2,12 +2,14 @@
 
 #include "model/eval/Evaluator.h"
 #include "model/flat/FlatImportState.h"
-#include "model/records/ItemColumns.h"
 #include "model/records/Prop.h"
 #include "model/text/AmountText.h"
+#include "model/text/NumberFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 void CFlatRow::Clear(const char* placeKind, long place)
 {
@@ -18,32 +20,28 @@ void CFlatRow::Clear(const char* placeKind, long place)
     m_quantity.reset();
 }
 
-std::optional<CFlatValue>* CFlatRow::ValueSlot(int fieldId)
+std::string* CFlatRow::CopySlot(int fieldId)
 {
     switch (fieldId) {
-    case ITEM_COL_UNIT_PRICE: return &m_unitPrice;
-    case ITEM_COL_QUANTITY: return &m_quantity;
+    case ITEM_COL_LINE_NUMBER: return &m_copies[0];
+    case ITEM_COL_UNIT_PRICE: return &m_copies[1];
+    case ITEM_COL_QUANTITY: return &m_copies[2];
     default: return nullptr;
     }
 }
 
 void CFlatRow::Assign(int fieldId, std::string_view text)
 {
-    if (fieldId == ITEM_COL_LINE_NUMBER)
-        m_lineNumber.emplace(text);
-    else if (std::optional<CFlatValue>* slot = ValueSlot(fieldId))
-        slot->emplace().m_strText.assign(text);
+    if (std::string* copy = CopySlot(fieldId)) {
+        copy->assign(text);
+        Refer(fieldId, *copy);
+    }
 }
 
 void CFlatRow::Assign(int fieldId, double number)
 {
     if (std::optional<CFlatValue>* slot = ValueSlot(fieldId))
         slot->emplace().m_number = number;
-}
-
-bool CFlatRow::IsUsedField(int fieldId)
-{
-    return fieldId == ITEM_COL_LINE_NUMBER || fieldId == ITEM_COL_UNIT_PRICE || fieldId == ITEM_COL_QUANTITY;
 }
 
 bool CFlatRow::IsHeader() const
@@ -62,7 +60,7 @@ int Refuse(FlatFileJob& job, const CFlatRow& row, int result, std::string proble
 
 bool IsBlank(const CFlatValue& value)
 {
-    return !value.m_number && value.m_strText.find_first_not_of(" \t") == std::string::npos;
+    return !value.m_number && std::ranges::all_of(value.m_text, [](char c) { return c == ' ' || c == '\t'; });
 }
 
 // The value of a column: a missing or blank one is "not entered"; nullopt when it does not
@@ -80,18 +78,60 @@ std::optional<double> ValueOf(const CProp& prop, const CItem& item, const std::o
         problem = std::string("the ") + what + " is not a finite number";
         return std::nullopt;
     }
-    if (const std::optional<double> plain = ReadPlainDecimal(value->m_strText))
+    if (const std::optional<double> plain = ReadPlainDecimal(value->m_text))
         return plain;
     SetEvaluatorVariable("@QUAN", item.m_fQuan);
     bool valid = false;
-    const double result = ParseAmountText(prop.GetCurrencySymbol(0), value->m_strText, &valid);
+    const double result = ParseAmountText(prop.GetCurrencySymbol(0), value->m_text, &valid);
     std::string error;
     const int code = GetEvaluatorError(&error);
     if (valid && code == 0 && std::isfinite(result))
         return result;
-    problem = std::string("the ") + what + " \"" + value->m_strText + "\" cannot be evaluated" +
+    problem = std::string("the ") + what + " \"" + std::string(value->m_text) + "\" cannot be evaluated" +
               (code == 0 ? std::string() : " (" + error + ")");
     return std::nullopt;
+}
+
+// The digits of a plain decimal as one integer, and how many there are in all and after the point.
+struct CDecimalDigits {
+    uint64_t m_value = 0; // exact up to 19 digits
+    std::size_t m_count = 0;
+    std::size_t m_fractionCount = 0;
+};
+
+// "-", digits, then "." and digits or nothing, in one pass; nullopt for any other text.
+std::optional<CDecimalDigits> ScanPlainDecimal(std::string_view text)
+{
+    CDecimalDigits digits;
+    bool point = false;
+    for (std::size_t i = text.starts_with('-') ? 1 : 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            digits.m_value = digits.m_value * 10 + uint64_t(c - '0');
+            ++digits.m_count;
+            digits.m_fractionCount += point ? 1 : 0;
+        } else if (c == '.' && !point && digits.m_count > 0) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits.m_count == 0 || (point && digits.m_fractionCount == 0))
+        return std::nullopt;
+    return digits;
+}
+
+// The digits as one integer over a power of ten, where both are exact doubles (up to 2^53 and
+// 10^22): one division then rounds once, to the double nearest the decimal, as reading it whole
+// does. Nullopt for longer numbers.
+std::optional<double> ExactQuotient(const CDecimalDigits& digits)
+{
+    constexpr std::size_t kMaxDigits = 19; // below 2^64
+    constexpr uint64_t kMaxExactInteger = uint64_t(1) << 53;
+    if (digits.m_count > kMaxDigits || digits.m_value > kMaxExactInteger ||
+        digits.m_fractionCount > std::size_t(kMaxExactPowerOfTen))
+        return std::nullopt;
+    return double(digits.m_value) / PowerOfTen(int(digits.m_fractionCount));
 }
 
 } // namespace
@@ -99,34 +139,24 @@ std::optional<double> ValueOf(const CProp& prop, const CItem& item, const std::o
 std::optional<double> ReadPlainDecimal(std::string_view text)
 {
     constexpr std::size_t kMaxPlainLength = 100; // far inside what the evaluator converts
-    const auto digitsFrom = [&](std::size_t i) {
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
-            ++i;
-        return i;
-    };
-    const std::size_t start = text.starts_with('-') ? 1 : 0;
-    std::size_t end = digitsFrom(start);
-    if (end == start)
+    const std::optional<CDecimalDigits> digits =
+        text.size() <= kMaxPlainLength ? ScanPlainDecimal(text) : std::nullopt;
+    if (!digits)
         return std::nullopt;
-    if (end < text.size() && text[end] == '.') {
-        const std::size_t fraction = end + 1;
-        end = digitsFrom(fraction);
-        if (end == fraction)
-            return std::nullopt;
-    }
+    if (const std::optional<double> quotient = ExactQuotient(*digits))
+        return text.starts_with('-') ? -*quotient : *quotient;
     double value = 0;
-    if (end != text.size() || text.size() > kMaxPlainLength ||
-        std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc())
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc())
         return std::nullopt;
     return value;
 }
 
 int ApplyFlatRow(FlatFileJob& job, const CFlatRow& row)
 {
-    const std::string line = row.m_lineNumber.value_or(std::string());
+    const std::string_view line = row.m_lineNumber.value_or(std::string_view());
     const int index = job.ImportState().FindItemIndex(job.m_pProp->m_items, line);
     if (index < 0)
-        return Refuse(job, row, FLAT_ROW_NO_ITEM, "no item has the line number \"" + line + "\"");
+        return Refuse(job, row, FLAT_ROW_NO_ITEM, "no item has the line number \"" + std::string(line) + "\"");
     CItem& item = *job.m_pProp->m_items[index];
 
     std::string problem;
@@ -138,7 +168,7 @@ int ApplyFlatRow(FlatFileJob& job, const CFlatRow& row)
     if (price && row.m_quantity && TestFlagBit(item.m_wFlags, ITEM_FIXED_FULLY_BID))
         quantity = ValueOf(*job.m_pProp, item, row.m_quantity, "quantity", problem);
     if (!price || !quantity)
-        return Refuse(job, row, FLAT_ROW_BAD_VALUE, "item " + line + ": " + problem);
+        return Refuse(job, row, FLAT_ROW_BAD_VALUE, "item " + std::string(line) + ": " + problem);
     item.m_fUnitPrice = *price;
     item.m_fQuan = *quantity;
     return FLAT_ROW_APPLIED;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "model/flat/FlatFileJob.h"
+#include "model/records/ItemColumns.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,31 +28,60 @@ CFlatImportReport RunFlatImport(FlatFileJob& job, FlatFileFunction import);
 // A value read for a price or quantity column: text to evaluate as a formula, or a number that a
 // worksheet cell holds, taken as it is.
 struct CFlatValue {
-    std::string m_strText;
+    std::string_view m_text;
     std::optional<double> m_number;
 };
 
 // The columns of one imported row that import uses; a column the row did not have stays empty.
+// Its texts are views, of the line just read or of the row's own copies, so a row is applied
+// before the next is read and is never copied.
 struct CFlatRow {
+    CFlatRow() = default;
+    CFlatRow(const CFlatRow&) = delete;
+    CFlatRow& operator=(const CFlatRow&) = delete;
+
     const char* m_pszPlaceKind = "line"; // where the row is, for messages: "line 12", "row 3"
     long m_iPlace = 0;
-    std::optional<std::string> m_lineNumber;
+    std::optional<std::string_view> m_lineNumber;
     std::optional<CFlatValue> m_unitPrice;
     std::optional<CFlatValue> m_quantity;
 
     void Clear(const char* placeKind, long place);
     std::string Place() const { return m_pszPlaceKind + (" " + std::to_string(m_iPlace)); }
-    // Keeps the text or number of a line number, unit price or quantity field; other ids are
-    // ignored. A number is only ever given for a price or quantity.
+    // Keeps a copy of the text of a line number, unit price or quantity field; other ids are
+    // ignored.
     void Assign(int fieldId, std::string_view text);
+    // As Assign, but keeps only a view: for text that lasts until the row is applied, as the line
+    // being read does. Inline, as it runs for every field of every line.
+    void Refer(int fieldId, std::string_view text)
+    {
+        if (fieldId == ITEM_COL_LINE_NUMBER)
+            m_lineNumber = text;
+        else if (std::optional<CFlatValue>* slot = ValueSlot(fieldId))
+            slot->emplace(CFlatValue{text, std::nullopt});
+    }
+    // A number is only ever given for a price or quantity.
     void Assign(int fieldId, double number);
     // Line number, unit price and quantity: the fields that import uses.
-    static bool IsUsedField(int fieldId);
+    static bool IsUsedField(int fieldId)
+    {
+        return fieldId == ITEM_COL_LINE_NUMBER || fieldId == ITEM_COL_UNIT_PRICE || fieldId == ITEM_COL_QUANTITY;
+    }
     // A row of field names, as the exports write first: its line-number column holds the name.
     bool IsHeader() const;
 
 private:
-    std::optional<CFlatValue>* ValueSlot(int fieldId);
+    std::optional<CFlatValue>* ValueSlot(int fieldId)
+    {
+        switch (fieldId) {
+        case ITEM_COL_UNIT_PRICE: return &m_unitPrice;
+        case ITEM_COL_QUANTITY: return &m_quantity;
+        default: return nullptr;
+        }
+    }
+    std::string* CopySlot(int fieldId);
+
+    std::array<std::string, 3> m_copies; // line number, unit price, quantity
 };
 
 // Reads one row of a format into `row`: false at the end of the file or when reading stopped, the

@@ -13,17 +13,27 @@ uint32_t HashOf(std::string_view line)
     return uint32_t(std::hash<std::string_view>()(line));
 }
 
+// Shorter first, then byte by byte: line numbers without leading zeros ("90", "100") rise in this
+// order as well as padded ones.
+bool LineBefore(std::string_view a, std::string_view b)
+{
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
+
 } // namespace
 
 CItemLineIndex::CItemLineIndex(const CItemArray& items) : m_items(items)
 {
-    for (int i = 0; i < items.GetSize(); ++i) {
-        const CItem* row = items.GetAt(i);
-        if (row == nullptr || row->IsSection())
-            continue;
-        if (!m_firstItems.empty() && !(LineOf(m_firstItems.size() - 1) < row->m_strLineNum))
-            m_bRising = false;
-        m_firstItems.push_back(i);
+    std::string_view previous;
+    int32_t index = 0;
+    for (const auto& row : items) {
+        if (row != nullptr && !row->IsSection()) {
+            if (!m_firstItems.empty() && !LineBefore(previous, row->m_strLineNum))
+                m_bRising = false;
+            previous = row->m_strLineNum;
+            m_firstItems.push_back(index);
+        }
+        ++index;
     }
     if (!m_bRising)
         BuildTable();
@@ -70,7 +80,7 @@ std::size_t CItemLineIndex::Search(std::string_view line) const
     if (m_bRising) {
         const auto at = std::lower_bound(m_firstItems.begin(), m_firstItems.end(), line,
                                          [&](int32_t index, std::string_view wanted) {
-                                             return m_items.GetAt(index)->m_strLineNum < wanted;
+                                             return LineBefore(m_items.GetAt(index)->m_strLineNum, wanted);
                                          });
         const auto order = std::size_t(at - m_firstItems.begin());
         return order < m_firstItems.size() && LineOf(order) == line ? order : m_firstItems.size();

@@ -14,9 +14,10 @@ class CItemArray;
 
 // The items of a list by line number: for each line number the first item (not a section row)
 // that has it. Files mostly list the items in schedule order, so the item after the one found
-// last is tried first. Line numbers mostly rise through the list; then each is unique and the
-// others are found by binary search. Otherwise an open-addressing table of item indices with the
-// hash of their line numbers finds them, copying no text and rarely visiting an item.
+// last is tried first. Line numbers mostly rise through the list (shorter ones first, those of a
+// length byte by byte); then each is unique and the others are found by binary search. Otherwise
+// an open-addressing table of item indices with the hash of their line numbers finds them,
+// copying no text and rarely visiting an item.
 class CItemLineIndex {
 public:
     explicit CItemLineIndex(const CItemArray& items);

@@ -28,6 +28,8 @@ bool IsBlank(char c, char separator)
 
 std::size_t Find(std::string_view line, char c, std::size_t from, std::size_t end)
 {
+    if (from >= end)
+        return end;
     const void* found = std::memchr(line.data() + from, c, end - from);
     return found ? std::size_t(static_cast<const char*>(found) - line.data()) : end;
 }
@@ -55,12 +57,18 @@ std::size_t Unquote(std::string_view line, std::size_t i, char separator, std::s
     }
 }
 
+std::string_view WithoutTrailingBlanks(std::string_view text, char separator)
+{
+    while (!text.empty() && IsBlank(text.back(), separator))
+        text.remove_suffix(1);
+    return text;
+}
+
 } // namespace
 
 std::string_view TrimmedOfBlanks(std::string_view text, char separator)
 {
-    while (!text.empty() && IsBlank(text.back(), separator))
-        text.remove_suffix(1);
+    text = WithoutTrailingBlanks(text, separator);
     while (!text.empty() && IsBlank(text.front(), separator))
         text.remove_prefix(1);
     return text;
@@ -132,32 +140,32 @@ bool CFlatLineReader::Refill()
 std::span<const std::string_view> CFlatFieldSplitter::Split(std::string_view line, char separator, bool quoted,
                                                             std::size_t wanted)
 {
-    m_fields.clear();
-    if (m_unquoted.size() < wanted)
+    if (m_fields.size() < wanted) {
+        m_fields.resize(wanted);
         m_unquoted.resize(wanted);
-    // Most lines hold no quote at all; their fields end at the next separator.
-    quoted = quoted && Find(line, '"', 0, line.size()) < line.size();
+    }
+    // Most lines hold no quote, and most fields none where a line does: a field that ends before
+    // the next quote is handed out where it lies, with only its end to trim.
+    std::size_t quote = quoted ? Find(line, '"', 0, line.size()) : line.size();
+    std::size_t count = 0;
     std::size_t i = 0;
-    while (i < line.size() && m_fields.size() < wanted) {
+    while (i < line.size() && count < wanted) {
         while (i < line.size() && IsBlank(line[i], separator))
             ++i;
         const std::size_t start = i;
-        if (quoted)
-            while (i < line.size() && line[i] != separator && line[i] != '"')
-                ++i;
-        else
-            while (i < line.size() && line[i] != separator)
-                ++i;
-        if (i < line.size() && line[i] == '"') {
-            std::string& storage = m_unquoted[m_fields.size()];
+        // Fields are short: a plain search beats a call of memchr here.
+        i = std::size_t(std::find(line.begin() + std::ptrdiff_t(i), line.end(), separator) - line.begin());
+        if (quote < i) {
+            std::string& storage = m_unquoted[count];
             storage.clear();
             i = Unquote(line, start, separator, storage);
-            m_fields.push_back(TrimmedOfBlanks(storage, separator));
+            m_fields[count++] = TrimmedOfBlanks(storage, separator);
+            quote = Find(line, '"', i, line.size());
         } else {
-            m_fields.push_back(TrimmedOfBlanks(line.substr(start, i - start), separator));
+            m_fields[count++] = WithoutTrailingBlanks(line.substr(start, i - start), separator);
         }
-        if (i < line.size() && ++i == line.size() && m_fields.size() < wanted)
-            m_fields.emplace_back(); // a line ending in a separator has one more, empty, field
+        if (i < line.size() && ++i == line.size() && count < wanted)
+            m_fields[count++] = {}; // a line ending in a separator has one more, empty, field
     }
-    return m_fields;
+    return std::span(m_fields).first(count);
 }

@@ -48,7 +48,7 @@ public:
     std::span<const std::string_view> Split(std::string_view line, char separator, bool quoted, std::size_t wanted);
 
 private:
-    std::vector<std::string_view> m_fields;
+    std::vector<std::string_view> m_fields; // room for the wanted fields, the line's at the front
     std::vector<std::string> m_unquoted; // one per field position
 };
 

@@ -28,10 +28,9 @@ bool NextLine(FlatFileJob& job, CFlatRow& row, std::string_view& line, bool keep
 // Only the columns up to the last that import uses need splitting.
 std::size_t FieldsUpToTheLastUsed(std::span<const int32_t> ids)
 {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < ids.size(); ++i)
-        if (CFlatRow::IsUsedField(ids[i]))
-            count = i + 1;
+    std::size_t count = ids.size();
+    while (count > 0 && !CFlatRow::IsUsedField(ids[count - 1]))
+        --count;
     return count;
 }
 
@@ -43,7 +42,7 @@ bool ReadSeparatedRow(FlatFileJob& job, CFlatRow& row, char separator, bool quot
     const auto ids = ActiveFlatFields(job.m_importFields);
     const auto fields = job.ImportState().m_splitter.Split(line, separator, quoted, FieldsUpToTheLastUsed(ids));
     for (std::size_t i = 0; i < fields.size(); ++i)
-        row.Assign(ids[i], fields[i]);
+        row.Refer(ids[i], fields[i]);
     return true;
 }
 
@@ -68,7 +67,7 @@ bool ReadColRow(FlatFileJob& job, CFlatRow& row)
     std::size_t start = 0;
     for (std::size_t i = 0; i < ids.size(); ++i) {
         const std::size_t width = std::size_t(FlatFieldWidth(job.m_importWidths, i));
-        row.Assign(ids[i], TrimmedOfBlanks(line.substr(std::min(start, line.size()), width)));
+        row.Refer(ids[i], TrimmedOfBlanks(line.substr(std::min(start, line.size()), width)));
         start += width;
     }
     return true;

@@ -40,12 +40,24 @@ std::string ExponentText(double value)
     return std::string(text, result.ptr);
 }
 
+// 10^0 to 10^22 are exact doubles, so a table gives what pow gives, without its cost on every
+// amount formatted or rounded.
+constexpr auto kPowersOfTen = [] {
+    std::array<double, kMaxExactPowerOfTen + 1> powers{};
+    double power = 1;
+    for (double& entry : powers) {
+        entry = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
 bool TooWideFor(double magnitude, int width)
 {
     if (width <= 0)
         return false;
     // 10^width overflows to infinity past 308, where no finite magnitude reaches it.
-    return magnitude >= std::pow(10.0, width);
+    return magnitude >= PowerOfTen(width);
 }
 
 std::string FormatWithPrefix(double value, int width, int decimals, bool commas,
@@ -70,27 +82,14 @@ std::string FormatWithPrefix(double value, int width, int decimals, bool commas,
     return value < 0 ? "(" + text + ")" : text;
 }
 
-// 10^0 to 10^22 are exact doubles, so a table gives what pow gives, without its cost on every
-// extension of every edit.
-constexpr int kExactPowersOfTen = 23;
-constexpr auto kPowersOfTen = [] {
-    std::array<double, kExactPowersOfTen> powers{};
-    double power = 1;
-    for (double& entry : powers) {
-        entry = power;
-        power *= 10;
-    }
-    return powers;
-}();
+} // namespace
 
 double PowerOfTen(int exponent)
 {
-    if (exponent >= 0 && exponent < kExactPowersOfTen)
-        return kPowersOfTen[size_t(exponent)];
+    if (exponent >= 0 && exponent <= kMaxExactPowerOfTen)
+        return kPowersOfTen[std::size_t(exponent)];
     return std::pow(10.0, exponent);
 }
-
-} // namespace
 
 std::string IntToText(int value)
 {

@@ -18,6 +18,11 @@ std::string FormatAmount(double value, int width, int decimals, bool commas, std
 // passes through.
 double RoundToDecimals(double value, int decimals);
 
+// 10 to the power, exactly what pow(10, exponent) gives; from a table up to the largest power that
+// is an exact double.
+inline constexpr int kMaxExactPowerOfTen = 22;
+double PowerOfTen(int exponent);
+
 int DoublesDiffer(double a, double b);
 
 // 591 -> "5.9b"; -1 gives the program's own version ("1.2a", "1.2a-3" with a build number), or ""
