@@ -6,6 +6,7 @@
 #include "platform/ui/docview/FrameworkIds.h"
 #include "platform/ui/docview/View.h"
 #include "platform/ui/docview/WinApp.h"
+#include "platform/ui/window/DeferredDelete.h"
 #include "platform/ui/window/Menu.h"
 
 #include <QApplication>
@@ -25,7 +26,7 @@ CFrameWnd::Entry::~Entry()
     if (--m_frame.m_entryDepth == 0 && m_frame.m_deletePending && !m_frame.IsWindow()) {
         CFrameWnd* frame = &m_frame;
         // The window layer may still be on the stack below this handler.
-        QTimer::singleShot(0, qApp, [frame] { delete frame; });
+        platform::DeleteWhenIdle([frame] { delete frame; });
     }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/ui/docview/Document.h"
 #include "platform/ui/docview/FrameworkIds.h"
 #include "platform/ui/dialogs/ModalServices.h"
+#include "platform/ui/window/DeferredDelete.h"
 #include "platform/ui/window/Menu.h"
 #include "platform/ui/window/PathText.h"
 
@@ -64,6 +65,8 @@ int CWinApp::Run(int argc, char** argv)
         return ExitInstance();
     }
     m_exitCode = QApplication::exec();
+    // Closing the last window ended the loop before the windows it closed were deleted.
+    platform::FlushDeferredDeletes();
     return ExitInstance();
 }
 

@@ -1,6 +1,8 @@
 // Creation, destruction and identity of windows.
 #include "platform/ui/window/Wnd.h"
 
+#include "platform/ui/window/DeferredDelete.h"
+
 #include "platform/ui/window/InputState.h"
 #include "platform/ui/window/Menu.h"
 #include "platform/ui/window/ResourceRegistry.h"
@@ -8,10 +10,10 @@
 #include "platform/ui/window/WndBridge.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QIcon>
 #include <QPixmap>
 #include <QImage>
-#include <QTimer>
 #include <QWidget>
 #include <deque>
 
@@ -237,7 +239,7 @@ void CWnd::PostNcDestroy()
         return;
     // Inside one of its own handlers the object is still on the stack: it goes afterwards.
     if (m_dispatchDepth > 0)
-        QTimer::singleShot(0, qApp, [this] { delete this; });
+        platform::DeleteWhenIdle([this] { delete this; });
     else
         delete this;
 }
