@@ -31,6 +31,18 @@ struct CGridInfo {
     int RowHeight(int row) const;  // no range check: callers pass rows of the sheet
     int SumColumnWidths(int first, int count) const;
     int SumRowHeights(int first, int count) const;
+    // 0 for a column, heading row (-1, -2, ...) or heading column that the sheet does not have.
+    int ColumnWidth(int column) const;
+    int HeadingRowHeight(int row) const;
+    int HeadingColumnWidth(int column) const;
+
+    // Walk what a section shows: the locked rows (columns), then on from the top row (left
+    // column), leaving out those of no size. visit(index, start, size) answers false to stop;
+    // the walk stops by itself after the one that reaches the limit.
+    template <class Visit>
+    void WalkRows(int limit, Visit visit) const;
+    template <class Visit>
+    void WalkColumns(int limit, Visit visit) const;
 
     int m_columnCount = 0;
     int m_rowCount = 0;
@@ -109,3 +121,39 @@ struct CGridInfo {
     int m_mouseDownButtons = 0;
     int m_textMargin = 4;
 };
+
+template <class Visit>
+void CGridInfo::WalkRows(int limit, Visit visit) const
+{
+    long long y = 0;
+    for (int row = 0; row < m_rowCount && y < limit; ++row) {
+        if (row == m_lockedRows && m_topRow > row)
+            row = m_topRow;
+        if (row >= m_rowCount)
+            break;
+        const int height = RowHeight(row);
+        if (height <= 0)
+            continue;
+        if (!visit(row, static_cast<int>(y), height))
+            return;
+        y += height;
+    }
+}
+
+template <class Visit>
+void CGridInfo::WalkColumns(int limit, Visit visit) const
+{
+    long long x = 0;
+    for (int column = 0; column < m_columnCount && x < limit; ++column) {
+        if (column == m_lockedColumns && m_leftColumn > column)
+            column = m_leftColumn;
+        if (column >= m_columnCount)
+            break;
+        const int width = m_columns[column].m_width;
+        if (width <= 0)
+            continue;
+        if (!visit(column, static_cast<int>(x), width))
+            return;
+        x += width;
+    }
+}
