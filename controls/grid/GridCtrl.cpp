@@ -177,16 +177,13 @@ void CGridCtrl::OnSize(UINT type, int cx, int cy)
     m_paintEnabled = 1;
 }
 
+// The sections paint themselves whenever they show; the control fills what they leave.
 void CGridCtrl::OnPaint()
 {
     CPaintDC dc(this);
     CRect client;
     GetClientRect(&client);
     dc.FillSolidRect(&client, GetSysColor(COLOR_BTNFACE));
-    ValidateRect(nullptr);
-    RedrawAll();
-    m_vScroll->Invalidate();
-    m_hScroll->Invalidate();
 }
 
 void CGridCtrl::OnSetFocus(CWnd* losing)

@@ -38,7 +38,8 @@ int CGridCtrl::StartEditCurrentWithKey(int key)
 int CGridCtrl::StartEdit(int column, int row, int key)
 {
     CGridInfo* info = GetGridInfo();
-    if (column < -info->m_sideHeadingColumnCount || column >= info->m_columnCount ||
+    // One edit at a time; and only cells the sheet has.
+    if (m_editing || column < -info->m_sideHeadingColumnCount || column >= info->m_columnCount ||
         row < -info->m_topHeadingRowCount || row >= info->m_rowCount)
         return kRefused;
     m_editing = 1;

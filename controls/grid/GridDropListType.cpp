@@ -214,6 +214,8 @@ void CGridDropListType::ShowList()
         m_list->SetFont(font, false);
     for (const std::string& choice : choices)
         m_list->AddString(choice);
+    // The list opens on the cell's text when it is one of the choices.
+    m_list->SetCurSel(m_list->FindStringExact(-1, cell.GetText() ? cell.GetText() : ""));
     m_list->ShowWindow(SW_SHOW);
     m_list->SetFocus();
     m_pressed = 0;

@@ -299,7 +299,7 @@ private:
     bool DispatchMouse(QEvent* event);
     bool DispatchWheel(QEvent* event, bool part);
     bool DispatchKey(QEvent* event);
-    bool KeyIsFromDescendant() const;
+    bool KeyIsFromDescendant(const QEvent* event) const;
     void DispatchSize();
     void DestroyChildren();
     // Runs one handler; true when it passed the event on.

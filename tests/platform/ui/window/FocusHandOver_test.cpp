@@ -1,7 +1,9 @@
 // A window that sends the focus on while losing it: the first target never hears it had the
 // focus, as on Windows (an in-place editor that ends its edit and opens the next one relies on
 // this).
+#include "platform/ui/controls/Edit.h"
 #include "platform/ui/window/Cursor.h"
+#include "platform/ui/window/VirtualKeys.h"
 #include "platform/ui/window/Wnd.h"
 
 #include <QCursor>
@@ -57,4 +59,35 @@ TEST(FocusHandOver, TheCursorPositionIsTheScreenPointOfThePointer)
     EXPECT_EQ(at.x, QCursor::pos().x());
     EXPECT_EQ(at.y, QCursor::pos().y());
     EXPECT_FALSE(GetCursorPos(nullptr));
+}
+
+TEST(FocusHandOver, AKeyLeftByAWindowThatGaveItsParentTheFocusIsNotTheParents)
+{
+    struct Parent : CWnd {
+        void OnKeyDown(UINT key, UINT, UINT) override { keys.push_back(key); }
+        UINT OnGetDlgCode() override { return DLGC_WANTALLKEYS; }
+        std::vector<UINT> keys;
+    } parent;
+    // Enter hands the focus back to the parent and leaves the key to the edit, which has no use
+    // for it: Qt offers it to the parent next.
+    struct Handing : CEdit {
+        void OnKeyDown(UINT key, UINT repeat, UINT flags) override
+        {
+            if (key == VK_RETURN)
+                GetParent()->SetFocus();
+            CEdit::OnKeyDown(key, repeat, flags);
+        }
+    } edit;
+    ASSERT_TRUE(parent.Create(nullptr, "", 0, CRect(0, 0, 200, 100), nullptr, 0));
+    ASSERT_TRUE(edit.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 24), &parent, 1));
+    parent.ShowWindow(SW_SHOW);
+    parent.GetWidget()->activateWindow();
+    if (!QTest::qWaitForWindowActive(parent.GetWidget()))
+        GTEST_SKIP() << "the platform gives no window the focus";
+    edit.SetFocus();
+    QTest::keyClick(edit.GetWidget(), Qt::Key_Return);
+    EXPECT_EQ(CWnd::GetFocus(), &parent);
+    EXPECT_TRUE(parent.keys.empty());
+    QTest::keyClick(parent.GetWidget(), Qt::Key_A);
+    EXPECT_EQ(parent.keys, (std::vector<UINT>{'A'}));
 }
