@@ -140,6 +140,7 @@ public:
     void RedrawCell(int column, int row);
     void RecalcLayout();
     void SetLayoutOnly(int flag) { m_layoutOnly = flag; }
+    bool IsLayingOut() const { return m_layoutDepth > 0; }
 
     // The sections, for the code that works with them.
     CGridArea* GetCellArea() const { return m_cellArea.get(); }

@@ -87,9 +87,10 @@ void CGridVScroll::Update()
     if (info.m_maxTopRow != m_lastMaxTopRow || info.m_vScrollMode != m_lastMode ||
         info.m_lockedRows != m_lastLockedRows)
         SetUp();
+    // A view that scrolls needs its bar: a bar left without room has the control laid out anew.
     CRect client;
     GetClientRect(&client);
-    if (client.Width() == 0)
+    if (client.Width() == 0 && info.m_maxTopRow > info.m_lockedRows && !m_grid->IsLayingOut())
         m_grid->RecalcLayout();
     if (info.m_vScrollMode != kFixedMode)
         SetScrollPos(static_cast<int>(info.m_topRow * m_factor));
@@ -148,7 +149,7 @@ void CGridHScroll::Update()
         SetUp();
     CRect client;
     GetClientRect(&client);
-    if (client.Width() == 0)
+    if (client.Height() == 0 && info.m_maxLeftColumn > info.m_lockedColumns && !m_grid->IsLayingOut())
         m_grid->RecalcLayout();
     SetScrollPos(info.m_leftColumn - info.m_lockedColumns);
 }

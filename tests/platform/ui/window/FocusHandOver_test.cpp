@@ -91,3 +91,22 @@ TEST(FocusHandOver, AKeyLeftByAWindowThatGaveItsParentTheFocusIsNotTheParents)
     QTest::keyClick(parent.GetWidget(), Qt::Key_A);
     EXPECT_EQ(parent.keys, (std::vector<UINT>{'A'}));
 }
+
+TEST(FocusHandOver, APopUpMadeNeverToActivateLeavesTheActiveWindowAndFocusAlone)
+{
+    CWnd top, field, hint;
+    ASSERT_TRUE(top.Create(nullptr, "", 0, CRect(0, 0, 200, 100), nullptr, 0));
+    ASSERT_TRUE(field.Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 50, 20), &top, 1));
+    top.ShowWindow(SW_SHOW);
+    top.GetWidget()->activateWindow();
+    if (!QTest::qWaitForWindowActive(top.GetWidget()))
+        GTEST_SKIP() << "the platform gives no window the focus";
+    field.SetFocus();
+    ASSERT_TRUE(hint.CreateEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, nullptr, "", WS_POPUP | WS_BORDER,
+                              CRect(300, 300, 360, 320), nullptr, 0));
+    hint.ShowWindow(SW_SHOWNA);
+    QTest::qWait(20);
+    EXPECT_TRUE(hint.IsWindowVisible());
+    EXPECT_TRUE(top.GetWidget()->isActiveWindow());
+    EXPECT_EQ(CWnd::GetFocus(), &field);
+}
