@@ -12,7 +12,7 @@ CGridArea::~CGridArea() = default;
 
 int CGridArea::OnCreate(CREATESTRUCT* create)
 {
-    if (CWnd::OnCreate(create) == -1)
+    if (CGridSection<CWnd>::OnCreate(create) == -1)
         return -1;
     if (m_info && m_info->m_cellTips) {
         m_tips = std::make_unique<CToolTipCtrl>();

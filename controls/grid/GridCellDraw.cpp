@@ -127,7 +127,7 @@ void CGridCellType::DrawText(CDC* dc, const RECT* rect, int xOffset, int, int, C
 {
     const CGridInfo* info = Info();
     CRect r(*rect);
-    const std::string text = ShownText(*cell);
+    const std::string_view text = ShownText(*cell);
     const int align = cell->GetAlignment();
     const int style = cell->GetCellTypeEx();
     if (CFont* font = cell->GetFont())
@@ -139,14 +139,8 @@ void CGridCellType::DrawText(CDC* dc, const RECT* rect, int xOffset, int, int, C
     if (CBitmap* bitmap = cell->GetBitmap())
         r.left += DrawBitmap(dc, bitmap, &r, back);
     const int margin = info ? info->m_textMargin : 4;
-    // Only a text placed by its width, or cut to it, is measured.
-    const bool measure = (align & (kAlignCentre | kAlignRight)) || (style & kEllipsis);
-    const CSize extent = dc->GetTextExtent(measure ? std::string_view(text) : std::string_view());
-    int x = r.left + margin + xOffset;
-    if (align & kAlignCentre)
-        x = r.left + (r.Width() - extent.cx) / 2;
-    else if (align & kAlignRight)
-        x = r.right - margin - extent.cx;
+    // Only a text cut to its width is measured here; others are placed by the drawing.
+    const CSize extent = dc->GetTextExtent((style & kEllipsis) ? text : std::string_view());
     int y = r.top + 1;
     if (align & kAlignMiddle)
         y = r.top + (r.Height() - extent.cy) / 2;
@@ -154,32 +148,54 @@ void CGridCellType::DrawText(CDC* dc, const RECT* rect, int xOffset, int, int, C
         y = r.bottom - extent.cy - 1;
     if (xOffset < 0)
         r.left -= 1;
-    if (style & kWordWrap) {
-        dc->FillSolidRect(&r, back);
-        CRect wrapped = r;
-        UINT format = DT_WORDBREAK | DT_NOPREFIX;
-        if (align & kAlignCentre) {
-            format |= DT_CENTER;
-        } else if (align & kAlignRight) {
-            format |= DT_RIGHT;
-            wrapped.right -= 2;
-        } else if (align & kAlignLeftInset) {
-            wrapped.left += 2;
-        }
-        dc->DrawText(text, &wrapped, format);
-    } else if ((style & kEllipsis) && extent.cx + 6 > r.Width()) {
-        // Cut: as much as fits, then "..." at the end.
-        const int dots = dc->GetTextExtent("...").cx;
-        const int firstLeft = r.left;
-        r.right -= 3 + dots;
-        if (r.Width() > 0)
-            dc->ExtTextOut(r.left + 3, y, ETO_OPAQUE | ETO_CLIPPED, &r, text);
-        const int dotsLeft = std::max<int>(r.right, firstLeft + 1);
-        const CRect tail(dotsLeft, r.top, dotsLeft + dots + 3, r.bottom);
-        dc->ExtTextOut(tail.left + 1, y, ETO_OPAQUE | ETO_CLIPPED, &tail, "...");
-    } else {
-        dc->ExtTextOut(x, y, ETO_OPAQUE | ETO_CLIPPED, &r, text);
+    if (style & kWordWrap)
+        DrawWrapped(dc, r, text, align, back);
+    else if ((style & kEllipsis) && extent.cx + 6 > r.Width())
+        DrawCut(dc, r, y, text);
+    else if (align & (kAlignCentre | kAlignRight))
+        DrawPlaced(dc, r, y, text, align, margin);
+    else
+        dc->ExtTextOut(r.left + margin + xOffset, y, ETO_OPAQUE | ETO_CLIPPED, &r, text);
+}
+
+// Centred or set to the right: placed within the cell by the drawing itself, which measures
+// the text as it lays it out.
+void CGridCellType::DrawPlaced(CDC* dc, const CRect& r, int y, std::string_view text, int align, int margin)
+{
+    dc->FillSolidRect(&r, dc->GetBkColor());
+    CRect box(r.left, y, (align & kAlignCentre) ? r.right : r.right - margin, r.bottom);
+    const int previous = dc->SetBkMode(TRANSPARENT);
+    dc->DrawText(text, &box, DT_SINGLELINE | DT_NOPREFIX | ((align & kAlignCentre) ? DT_CENTER : DT_RIGHT));
+    dc->SetBkMode(previous);
+}
+
+void CGridCellType::DrawWrapped(CDC* dc, const CRect& r, std::string_view text, int align, COLORREF back)
+{
+    dc->FillSolidRect(&r, back);
+    CRect wrapped = r;
+    UINT format = DT_WORDBREAK | DT_NOPREFIX;
+    if (align & kAlignCentre) {
+        format |= DT_CENTER;
+    } else if (align & kAlignRight) {
+        format |= DT_RIGHT;
+        wrapped.right -= 2;
+    } else if (align & kAlignLeftInset) {
+        wrapped.left += 2;
     }
+    dc->DrawText(text, &wrapped, format);
+}
+
+// Cut: as much as fits, then "..." at the end.
+void CGridCellType::DrawCut(CDC* dc, CRect r, int y, std::string_view text)
+{
+    const int dots = dc->GetTextExtent("...").cx;
+    const int firstLeft = r.left;
+    r.right -= 3 + dots;
+    if (r.Width() > 0)
+        dc->ExtTextOut(r.left + 3, y, ETO_OPAQUE | ETO_CLIPPED, &r, text);
+    const int dotsLeft = std::max<int>(r.right, firstLeft + 1);
+    const CRect tail(dotsLeft, r.top, dotsLeft + dots + 3, r.bottom);
+    dc->ExtTextOut(tail.left + 1, y, ETO_OPAQUE | ETO_CLIPPED, &tail, "...");
 }
 
 bool CGridCellType::MayShowOverrun(const CGridCell& cell) const

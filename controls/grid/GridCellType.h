@@ -3,6 +3,7 @@
 // is the normal type; a cell names its type by the index the control gave it. Every type
 // draws through the base's border and text drawing.
 #include <memory>
+#include <string_view>
 
 #include "controls/grid/GridCell.h"
 #include "controls/grid/GridPtrList.h"
@@ -67,6 +68,9 @@ public:
 
 protected:
     const CGridInfo* Info() const;
+    void DrawPlaced(CDC* dc, const CRect& r, int y, std::string_view text, int align, int margin);
+    void DrawWrapped(CDC* dc, const CRect& r, std::string_view text, int align, COLORREF back);
+    void DrawCut(CDC* dc, CRect r, int y, std::string_view text);
     const char* ShownText(const CGridCell& cell) const;
     bool MayShowOverrun(const CGridCell& cell) const;
 

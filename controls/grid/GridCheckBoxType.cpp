@@ -110,9 +110,10 @@ void CGridCheckBoxType::DrawMark(CDC* dc, const CRect& box, int style)
             dc->MoveTo(box.right - 4 + i, box.top + 3);
             dc->LineTo(box.left + 2 + i, box.bottom - 3);
         } else {
-            dc->MoveTo(box.left + s / 4, box.top + s / 2 - 1 + i);
-            dc->LineTo(box.left + s / 2 - 1, box.bottom - s / 4 - 1 + i);
-            dc->LineTo(box.right - s / 4, box.top + s / 4 + i);
+            // Down from the left to the middle of the bottom, then up to the top right.
+            dc->MoveTo(box.left + 2, box.top + s / 2 - 1 + i);
+            dc->LineTo(box.left + s / 2 - 1, box.bottom - 4 + i);
+            dc->LineTo(box.right - 2, box.top + 1 + i);
         }
     }
 }

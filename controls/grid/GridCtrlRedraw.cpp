@@ -17,7 +17,7 @@ void CGridCtrl::RedrawAll()
     if (!IsPaintOn())
         return;
     m_cellArea->Invalidate(false);
-    m_sideHeading->RepaintAll();
+    m_sideHeading->FitAndInvalidate();
     m_cornerButton->Invalidate(false);
     m_vScroll->Invalidate(false);
     m_hScroll->Invalidate(false);

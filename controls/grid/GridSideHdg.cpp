@@ -62,6 +62,12 @@ void CGridSideHdg::OnPaint()
 
 void CGridSideHdg::RepaintAll()
 {
+    FitAndInvalidate();
+    UpdateWindow();
+}
+
+void CGridSideHdg::FitAndInvalidate()
+{
     if (!m_info)
         return;
     // The outermost heading column takes what the others leave of the band.
@@ -70,10 +76,7 @@ void CGridSideHdg::RepaintAll()
         others += m_info->HeadingColumnWidth(column);
     if (!m_info->m_sideHeadingWidths.empty())
         m_info->m_sideHeadingWidths.back() = std::max(0, m_info->m_sideHeadingWidth - others);
-    if (!IsWindow())
-        return;
     Invalidate(false);
-    UpdateWindow();
 }
 
 void CGridSideHdg::RedrawAfterMove()

@@ -12,6 +12,8 @@ public:
     CGridRedrawList& GetRedrawList() { return m_redrawList; }
     // Fits the band's outermost column to the band, then paints everything at once.
     void RepaintAll();
+    // The same, painted with the control's next paint.
+    void FitAndInvalidate();
     // The twin of the cell area's: scrolls with the top row and paints the rows that changed.
     void RedrawAfterMove();
     bool IsSizing() const { return m_buttonDown != 0; }

@@ -27,7 +27,7 @@ CGridTab::~CGridTab() = default;
 
 int CGridTab::OnCreate(CREATESTRUCT* create)
 {
-    if (CWnd::OnCreate(create) == -1)
+    if (CGridSection<CWnd>::OnCreate(create) == -1)
         return -1;
     m_arrows.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | SBS_HORZ, CRect(), this, kArrowsId);
     return 0;

@@ -153,6 +153,11 @@ struct Picture {
     Fill fill;
 };
 
+void PrintTo(const Picture& picture, std::ostream* out)
+{
+    *out << picture.name;
+}
+
 class GridPicture : public ::testing::TestWithParam<Picture> {};
 
 }  // namespace
