@@ -146,6 +146,7 @@ void CGridCellType::DrawText(CDC* dc, const RECT* rect, int xOffset, int, int, C
         y = r.top + (r.Height() - extent.cy) / 2;
     else if (align & kAlignBottom)
         y = r.bottom - extent.cy - 1;
+    const int x = r.left + margin + xOffset;
     if (xOffset < 0)
         r.left -= 1;
     if (style & kWordWrap)
@@ -155,7 +156,7 @@ void CGridCellType::DrawText(CDC* dc, const RECT* rect, int xOffset, int, int, C
     else if (align & (kAlignCentre | kAlignRight))
         DrawPlaced(dc, r, y, text, align, margin);
     else
-        dc->ExtTextOut(r.left + margin + xOffset, y, ETO_OPAQUE | ETO_CLIPPED, &r, text);
+        dc->ExtTextOut(x, y, ETO_OPAQUE | ETO_CLIPPED, &r, text);
 }
 
 // Centred or set to the right: placed within the cell by the drawing itself, which measures
