@@ -15,6 +15,14 @@ class CToolTipCtrl;
 
 class CGridArea : public CGridSection<CWnd> {
 public:
+    // A cell under the pointer, and its rectangle.
+    struct HitCell {
+        int column = -1;
+        int row = -1;
+        CRect rect;
+        bool found = false;
+    };
+
     CGridArea();
     ~CGridArea() override;
 
@@ -35,7 +43,6 @@ public:
 protected:
     int OnCreate(CREATESTRUCT* create) override;
     void OnPaint() override;
-    bool OnEraseBkgnd(CDC* dc) override;
     void OnSize(UINT type, int cx, int cy) override;
     void OnSetFocus(CWnd* losing) override;
     void OnKillFocus(CWnd* gaining) override;
@@ -71,6 +78,8 @@ private:
     void MoveByKey(UINT key, int step);
     CGridCellType* CurrentCellType(CGridCell* cell);
     CGridCellType* TypeAt(int column, int row, CGridCell* cell);
+    template <typename Offer>
+    int OfferToType(const HitCell& hit, Offer offer);
     void DragStep(CPoint point);
     int DragDistance(int outside, int cellSize) const;
     void UpdateTip(CPoint point);

@@ -13,16 +13,9 @@ namespace {
 
 constexpr UINT_PTR kDragTimer = 1;
 
-struct HitCell {
-    int column = -1;
-    int row = -1;
-    CRect rect;
-    bool found = false;
-};
-
-HitCell HitTest(CGridCtrl& grid, CPoint point)
+CGridArea::HitCell HitTest(CGridCtrl& grid, CPoint point)
 {
-    HitCell hit;
+    CGridArea::HitCell hit;
     hit.found = grid.GetCellFromPoint(point.x, point.y, &hit.column, &hit.row, &hit.rect) == 0;
     if (!hit.found)
         hit.column = hit.row = -1;
@@ -30,6 +23,13 @@ HitCell HitTest(CGridCtrl& grid, CPoint point)
 }
 
 }  // namespace
+
+// The type of the cell hit sees the input first: its answer (0 when no cell was hit).
+template <typename Offer>
+int CGridArea::OfferToType(const HitCell& hit, Offer offer)
+{
+    return hit.found ? offer(*TypeAt(hit.column, hit.row, &m_workCell)) : 0;
+}
 
 void CGridArea::OnLButtonDown(UINT flags, CPoint point)
 {
@@ -40,14 +40,13 @@ void CGridArea::OnLButtonDown(UINT flags, CPoint point)
     m_info->m_mouseDownFlag = GRID_INPUT_LEFT_BUTTON;
     m_info->m_mouseDownButtons = static_cast<int>(flags);
     HitCell hit = HitTest(*m_grid, point);
-    int processed = 0;
-    if (hit.found) {
-        const bool wasCurrent = hit.column == m_info->m_currentColumn && hit.row == m_info->m_currentRow;
-        if (m_grid->GotoCell(hit.column, hit.row) == 0 && wasCurrent)
-            m_grid->SelectCurrentByPress(flags);
-        processed = TypeAt(hit.column, hit.row, &m_workCell)->OnLeftButton(hit.column, hit.row, 1, &hit.rect, &point);
-        m_typeHoldsPress = processed ? 1 : 0;
-    }
+    const bool wasCurrent = hit.column == m_info->m_currentColumn && hit.row == m_info->m_currentRow;
+    if (hit.found && m_grid->GotoCell(hit.column, hit.row) == 0 && wasCurrent)
+        m_grid->SelectCurrentByPress(flags);
+    const int processed = OfferToType(hit, [&](CGridCellType& type) {
+        return type.OnLeftButton(hit.column, hit.row, 1, &hit.rect, &point);
+    });
+    m_typeHoldsPress = processed ? 1 : 0;
     m_grid->OnCellLeftClick(hit.column, hit.row, 1, &hit.rect, &point, processed);
     m_info->m_mouseDownFlag = GRID_INPUT_KEYBOARD;
 }
@@ -58,9 +57,9 @@ void CGridArea::OnLButtonUp(UINT, CPoint point)
     if (!m_grid || !m_info)
         return;
     HitCell hit = HitTest(*m_grid, point);
-    int processed = 0;
-    if (hit.found)
-        processed = TypeAt(hit.column, hit.row, &m_workCell)->OnLeftButton(hit.column, hit.row, 0, &hit.rect, &point);
+    const int processed = OfferToType(hit, [&](CGridCellType& type) {
+        return type.OnLeftButton(hit.column, hit.row, 0, &hit.rect, &point);
+    });
     m_grid->OnCellLeftClick(hit.column, hit.row, 0, &hit.rect, &point, processed);
     if (GetCapture() == this)
         ReleaseCapture();
@@ -72,9 +71,8 @@ void CGridArea::OnLButtonDblClk(UINT, CPoint point)
     if (!m_grid || !m_info || m_grid->IsEditing())
         return;
     HitCell hit = HitTest(*m_grid, point);
-    int processed = 0;
-    if (hit.found)
-        processed = TypeAt(hit.column, hit.row, &m_workCell)->OnDoubleClick(hit.column, hit.row, &hit.rect, &point);
+    const int processed = OfferToType(
+        hit, [&](CGridCellType& type) { return type.OnDoubleClick(hit.column, hit.row, &hit.rect, &point); });
     m_grid->OnCellDoubleClick(hit.column, hit.row, &hit.rect, &point, processed);
 }
 
@@ -86,11 +84,11 @@ void CGridArea::OnRButtonDown(UINT flags, CPoint point)
     m_info->m_mouseDownFlag = GRID_INPUT_RIGHT_BUTTON;
     m_info->m_mouseDownButtons = static_cast<int>(flags);
     HitCell hit = HitTest(*m_grid, point);
-    int processed = 0;
-    if (hit.found) {
+    if (hit.found)
         m_grid->GotoCell(hit.column, hit.row);
-        processed = TypeAt(hit.column, hit.row, &m_workCell)->OnRightButton(hit.column, hit.row, 1, &hit.rect, &point);
-    }
+    const int processed = OfferToType(hit, [&](CGridCellType& type) {
+        return type.OnRightButton(hit.column, hit.row, 1, &hit.rect, &point);
+    });
     m_grid->OnCellRightClick(hit.column, hit.row, 1, &hit.rect, &point, processed);
     m_info->m_mouseDownFlag = GRID_INPUT_KEYBOARD;
     if (m_info->m_popupMenu) {
@@ -105,9 +103,9 @@ void CGridArea::OnRButtonUp(UINT, CPoint point)
     if (!m_grid || !m_info)
         return;
     HitCell hit = HitTest(*m_grid, point);
-    int processed = 0;
-    if (hit.found)
-        processed = TypeAt(hit.column, hit.row, &m_workCell)->OnRightButton(hit.column, hit.row, 0, &hit.rect, &point);
+    const int processed = OfferToType(hit, [&](CGridCellType& type) {
+        return type.OnRightButton(hit.column, hit.row, 0, &hit.rect, &point);
+    });
     m_grid->OnCellRightClick(hit.column, hit.row, 0, &hit.rect, &point, processed);
 }
 
@@ -125,9 +123,8 @@ void CGridArea::OnMouseMove(UINT flags, CPoint point)
         return;
     }
     HitCell hit = HitTest(*m_grid, point);
-    int processed = 0;
-    if (hit.found)
-        processed = TypeAt(hit.column, hit.row, &m_workCell)->OnMouseMove(hit.column, hit.row, &point, flags);
+    const int processed = OfferToType(
+        hit, [&](CGridCellType& type) { return type.OnMouseMove(hit.column, hit.row, &point, flags); });
     m_grid->OnCellMouseMove(hit.column, hit.row, &point, flags, processed);
     if (!(flags & MK_LBUTTON) || GetCapture() != this)
         return;
@@ -177,7 +174,7 @@ void CGridArea::DragStep(CPoint point)
     else if (point.y > height)
         moveRows(point.y - height, false);
     if (!horizontal) {
-        HitCell hit = HitTest(*m_grid, point);
+        CGridArea::HitCell hit = HitTest(*m_grid, point);
         if (hit.found) {
             // Over a locked column (row) while scrolled, the view steps back one instead.
             if (hit.column < info.m_lockedColumns && info.m_targetColumn >= info.m_lockedColumns)

@@ -18,11 +18,6 @@ bool Overlaps(const CRect& a, const CRect& b)
 
 }  // namespace
 
-bool CGridArea::OnEraseBkgnd(CDC*)
-{
-    return true;  // the paint covers every pixel
-}
-
 void CGridArea::OnPaint()
 {
     CPaintDC paintDC(this);

@@ -333,6 +333,7 @@ private:
     void MakeTargetVisible();
     int PageRows(int from, bool forward) const;
     int PageColumns(int from, bool forward) const;
+    int StepTarget(int action, int from, int first, int last, bool rows) const;
     CWnd* SectionOfCell(int column, int row) const;
     int PlaceEditor(CWnd* editor, int column, int row);
     void ContinueEditing(int nextColumn, int nextRow);

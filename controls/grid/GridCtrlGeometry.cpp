@@ -57,24 +57,28 @@ void CGridCtrl::GetJoinBlock(int column, int row, const CGridCell& cell, GridRan
 
 namespace {
 
-// Where a data column starts in the cell area: locked columns from 0, the others from the
-// left column on (left of it they lie at negative places).
+// Where a place starts in its section: locked places from 0, the others from the first one
+// shown on (before it they lie at negative places). sum(first, count) adds sizes up.
+template <typename Sum>
+long long PlaceStart(int index, int locked, int lockedSize, int first, Sum sum)
+{
+    if (index < locked)
+        return sum(0, index);
+    if (index >= first)
+        return static_cast<long long>(lockedSize) + sum(first, index - first);
+    return static_cast<long long>(lockedSize) - sum(index, first - index);
+}
+
 long long ColumnStart(const CGridInfo& info, int column)
 {
-    if (column < info.m_lockedColumns)
-        return info.SumColumnWidths(0, column);
-    if (column >= info.m_leftColumn)
-        return static_cast<long long>(info.m_lockedWidth) + info.SumColumnWidths(info.m_leftColumn, column - info.m_leftColumn);
-    return static_cast<long long>(info.m_lockedWidth) - info.SumColumnWidths(column, info.m_leftColumn - column);
+    return PlaceStart(column, info.m_lockedColumns, info.m_lockedWidth, info.m_leftColumn,
+                      [&info](int first, int count) { return info.SumColumnWidths(first, count); });
 }
 
 long long RowStart(const CGridInfo& info, int row)
 {
-    if (row < info.m_lockedRows)
-        return info.SumRowHeights(0, row);
-    if (row >= info.m_topRow)
-        return static_cast<long long>(info.m_lockedHeight) + info.SumRowHeights(info.m_topRow, row - info.m_topRow);
-    return static_cast<long long>(info.m_lockedHeight) - info.SumRowHeights(row, info.m_topRow - row);
+    return PlaceStart(row, info.m_lockedRows, info.m_lockedHeight, info.m_topRow,
+                      [&info](int first, int count) { return info.SumRowHeights(first, count); });
 }
 
 // Heading columns run from the outermost at 0 to -1 beside the cells; heading rows likewise.

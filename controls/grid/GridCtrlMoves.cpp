@@ -17,7 +17,24 @@ constexpr int kRefused = 2;
 int CGridCtrl::GetTopRow() const { return GetGridInfo()->m_topRow; }
 int CGridCtrl::GetLeftColumn() const { return GetGridInfo()->m_leftColumn; }
 
-// A target in a joined block: the mouse lands on its origin; the keyboard steps over it.
+namespace {
+
+// Where a move lands when its target lies in a joined block [start, end] of the line it moves
+// along, coming from `from`: the mouse lands on the block's origin; the keyboard steps onto it
+// from before and over it from inside, and stays when there is nowhere to go.
+int LandingPlace(int target, int from, int start, int end, int count, bool mouse)
+{
+    if (mouse || (target > from && from < start))
+        return start;
+    if (target > from && from <= end)
+        return end + 1 < count ? end + 1 : from;
+    if (target < from && from >= start && from <= end)
+        return start > 0 ? start - 1 : from;
+    return target;
+}
+
+}  // namespace
+
 void CGridCtrl::AdjustRowForJoin(int* row)
 {
     CGridInfo* info = GetGridInfo();
@@ -25,17 +42,9 @@ void CGridCtrl::AdjustRowForJoin(int* row)
         return;
     GridRange block;
     GetJoinBlock(info->m_targetColumn, *row, &block);
-    if (block.startRow == block.endRow && block.startRow == *row)
-        return;
-    const int from = info->m_targetRow;
-    if (info->m_mouseDownFlag != GRID_INPUT_KEYBOARD || (*row > from && from < block.startRow)) {
-        *row = block.startRow;
-    } else if (*row > from && from <= block.endRow) {
-        // From inside, down lands after the block; at the end of the sheet there is nowhere to go.
-        *row = block.endRow + 1 < info->m_rowCount ? block.endRow + 1 : from;
-    } else if (*row < from && from >= block.startRow && from <= block.endRow) {
-        *row = block.startRow > 0 ? block.startRow - 1 : from;
-    }
+    if (block.startRow != block.endRow || block.startRow != *row)
+        *row = LandingPlace(*row, info->m_targetRow, block.startRow, block.endRow, info->m_rowCount,
+                            info->m_mouseDownFlag != GRID_INPUT_KEYBOARD);
 }
 
 void CGridCtrl::AdjustColumnForJoin(int* column)
@@ -45,16 +54,9 @@ void CGridCtrl::AdjustColumnForJoin(int* column)
         return;
     GridRange block;
     GetJoinBlock(*column, info->m_targetRow, &block);
-    if (block.startColumn == block.endColumn && block.startColumn == *column)
-        return;
-    const int from = info->m_targetColumn;
-    if (info->m_mouseDownFlag != GRID_INPUT_KEYBOARD || (*column > from && from < block.startColumn)) {
-        *column = block.startColumn;
-    } else if (*column > from && from <= block.endColumn) {
-        *column = block.endColumn + 1 < info->m_columnCount ? block.endColumn + 1 : from;
-    } else if (*column < from && from >= block.startColumn && from <= block.endColumn) {
-        *column = block.startColumn > 0 ? block.startColumn - 1 : from;
-    }
+    if (block.startColumn != block.endColumn || block.startColumn != *column)
+        *column = LandingPlace(*column, info->m_targetColumn, block.startColumn, block.endColumn, info->m_columnCount,
+                               info->m_mouseDownFlag != GRID_INPUT_KEYBOARD);
 }
 
 int CGridCtrl::CheckTargetRow(int* row)

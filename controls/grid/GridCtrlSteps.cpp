@@ -68,40 +68,38 @@ int StepAction(int action, int current, int first, int last, int page)
 
 }  // namespace
 
+int CGridCtrl::StepTarget(int action, int from, int first, int last, bool rows) const
+{
+    int page = 1;
+    if (action == kPageBack || action == kPageForward)
+        page = rows ? PageRows(from, action == kPageForward) : PageColumns(from, action == kPageForward);
+    return StepAction(action, from, first, last, page);
+}
+
 int CGridCtrl::MoveCurrentRow(int action)
 {
     const CGridInfo* info = GetGridInfo();
-    const int from = info->m_targetRow;
-    const int page = action == kPageBack || action == kPageForward ? PageRows(from, action == kPageForward) : 1;
-    const int to = StepAction(action, from, 0, info->m_rowCount - 1, page);
-    return to == from ? 0 : GotoRow(to);
+    const int to = StepTarget(action, info->m_targetRow, 0, info->m_rowCount - 1, true);
+    return to == info->m_targetRow ? 0 : GotoRow(to);
 }
 
 int CGridCtrl::MoveCurrentColumn(int action)
 {
     const CGridInfo* info = GetGridInfo();
-    const int from = info->m_targetColumn;
-    const int page =
-        action == kPageBack || action == kPageForward ? PageColumns(from, action == kPageForward) : 1;
-    const int to = StepAction(action, from, 0, info->m_columnCount - 1, page);
-    return to == from ? 0 : GotoColumn(to);
+    const int to = StepTarget(action, info->m_targetColumn, 0, info->m_columnCount - 1, false);
+    return to == info->m_targetColumn ? 0 : GotoColumn(to);
 }
 
 int CGridCtrl::MoveTopRow(int action)
 {
     const CGridInfo* info = GetGridInfo();
-    const int from = info->m_topRow;
-    const int page = action == kPageBack || action == kPageForward ? PageRows(from, action == kPageForward) : 1;
-    const int to = StepAction(action, from, info->m_lockedRows, info->m_maxTopRow, page);
-    return to == from ? 0 : SetTopRow(to);
+    const int to = StepTarget(action, info->m_topRow, info->m_lockedRows, info->m_maxTopRow, true);
+    return to == info->m_topRow ? 0 : SetTopRow(to);
 }
 
 int CGridCtrl::MoveLeftColumn(int action)
 {
     const CGridInfo* info = GetGridInfo();
-    const int from = info->m_leftColumn;
-    const int page =
-        action == kPageBack || action == kPageForward ? PageColumns(from, action == kPageForward) : 1;
-    const int to = StepAction(action, from, info->m_lockedColumns, info->m_maxLeftColumn, page);
-    return to == from ? 0 : SetLeftColumn(to);
+    const int to = StepTarget(action, info->m_leftColumn, info->m_lockedColumns, info->m_maxLeftColumn, false);
+    return to == info->m_leftColumn ? 0 : SetLeftColumn(to);
 }

@@ -122,38 +122,34 @@ struct CGridInfo {
     int m_textMargin = 4;
 };
 
+// From 0 to count: the first `locked` places, then on from `first`, leaving out those of no size.
+template <class SizeOf, class Visit>
+void WalkVisible(int count, int locked, int first, int limit, SizeOf sizeOf, Visit visit)
+{
+    long long at = 0;
+    for (int i = 0; i < count && at < limit; ++i) {
+        if (i == locked && first > i)
+            i = first;
+        if (i >= count)
+            break;
+        const int size = sizeOf(i);
+        if (size <= 0)
+            continue;
+        if (!visit(i, static_cast<int>(at), size))
+            return;
+        at += size;
+    }
+}
+
 template <class Visit>
 void CGridInfo::WalkRows(int limit, Visit visit) const
 {
-    long long y = 0;
-    for (int row = 0; row < m_rowCount && y < limit; ++row) {
-        if (row == m_lockedRows && m_topRow > row)
-            row = m_topRow;
-        if (row >= m_rowCount)
-            break;
-        const int height = RowHeight(row);
-        if (height <= 0)
-            continue;
-        if (!visit(row, static_cast<int>(y), height))
-            return;
-        y += height;
-    }
+    WalkVisible(m_rowCount, m_lockedRows, m_topRow, limit, [this](int row) { return RowHeight(row); }, visit);
 }
 
 template <class Visit>
 void CGridInfo::WalkColumns(int limit, Visit visit) const
 {
-    long long x = 0;
-    for (int column = 0; column < m_columnCount && x < limit; ++column) {
-        if (column == m_lockedColumns && m_leftColumn > column)
-            column = m_leftColumn;
-        if (column >= m_columnCount)
-            break;
-        const int width = m_columns[column].m_width;
-        if (width <= 0)
-            continue;
-        if (!visit(column, static_cast<int>(x), width))
-            return;
-        x += width;
-    }
+    WalkVisible(m_columnCount, m_lockedColumns, m_leftColumn, limit,
+                [this](int column) { return m_columns[static_cast<std::size_t>(column)].m_width; }, visit);
 }

@@ -4,18 +4,13 @@
 
 CGridMaskedEdit::CGridMaskedEdit() = default;
 
-bool CGridMaskedEdit::Create(const char* className, const char* windowName, DWORD style, const RECT& rect,
-                             CWnd* parent, UINT id)
-{
-    return CGridCellEditor::Create(className, windowName, style | ES_AUTOHSCROLL, rect, parent, id);
-}
-
 int CGridMaskedEdit::OnCreate(CREATESTRUCT* create)
 {
     if (CGridCellEditor::OnCreate(create) == -1)
         return -1;
-    // Made as a child of its grid, it edits for that grid.
+    // Made as a child of its grid, it edits for that grid, one line scrolling sideways.
     m_grid = dynamic_cast<CGridCtrl*>(GetParent());
+    ModifyStyle(0, ES_AUTOHSCROLL);
     return 0;
 }
 

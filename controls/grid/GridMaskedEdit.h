@@ -7,8 +7,6 @@
 class CGridMaskedEdit : public CGridCellEditor {
 public:
     CGridMaskedEdit();
-    bool Create(const char* className, const char* windowName, DWORD style, const RECT& rect,
-                CWnd* parent, UINT id) override;
 
     // Null or empty switches the mask off.
     void SetMask(const char* mask);

@@ -54,6 +54,30 @@ void ShowThumbHint(CGridCtrl& grid, const std::string& text, bool vertical, CWnd
         hint->MoveHint(pointer.x, barRect.top - 2, 0);
 }
 
+// The input of either bar: steps go to `step`, the thumb's place to `set` (live while dragged
+// when `live`), with the hint the hook gives while the thumb is dragged.
+template <typename Step, typename Set, typename HintText>
+void ScrollInput(CGridCtrl& grid, CGridInfo& info, CWnd& bar, UINT code, int place, bool live, bool vertical,
+                 Step step, Set set, HintText hintText)
+{
+    if (grid.GetCellArea())
+        grid.GetCellArea()->SetFocus();
+    info.m_mouseDownFlag = GRID_INPUT_SCROLL_BAR;
+    if (const int action = ActionOf(code); action >= 0) {
+        step(action);
+    } else if (code == SB_THUMBPOSITION) {
+        if (grid.GetHint())
+            grid.GetHint()->Hide();
+        set(place);
+    } else if (code == SB_THUMBTRACK) {
+        if (live)
+            set(place);
+        std::string text;
+        if (hintText(place, &text) && !text.empty())
+            ShowThumbHint(grid, text, vertical, bar);
+    }
+}
+
 }  // namespace
 
 void CGridVScroll::SetUp()
@@ -100,24 +124,14 @@ void CGridVScroll::OnScroll(UINT code, UINT position)
 {
     if (!m_info || !m_grid)
         return;
-    if (m_grid->GetCellArea())
-        m_grid->GetCellArea()->SetFocus();
-    m_info->m_mouseDownFlag = GRID_INPUT_SCROLL_BAR;
-    const int row = static_cast<int>(position * m_inverse);
-    if (const int action = ActionOf(code); action >= 0) {
-        m_grid->MoveTopRow(action);
-    } else if (m_info->m_vScrollMode == kFixedMode) {
-        // The fixed bar's thumb stands for no row.
-    } else if (code == SB_THUMBPOSITION) {
-        if (m_grid->GetHint())
-            m_grid->GetHint()->Hide();
-        m_grid->SetTopRow(row);
-    } else if (code == SB_THUMBTRACK) {
-        if (m_info->m_vScrollMode == kLiveMode)
-            m_grid->SetTopRow(row);
-        std::string text;
-        if (m_grid->OnVerticalThumbHint(row, &text) && !text.empty())
-            ShowThumbHint(*m_grid, text, true, *this);
+    // The fixed bar's thumb stands for no row: only its arrows and page areas move the view.
+    const bool thumb = code == SB_THUMBPOSITION || code == SB_THUMBTRACK;
+    if (!(thumb && m_info->m_vScrollMode == kFixedMode)) {
+        CGridCtrl& grid = *m_grid;
+        ScrollInput(
+            grid, *m_info, *this, code, static_cast<int>(position * m_inverse), m_info->m_vScrollMode == kLiveMode, true,
+            [&grid](int action) { grid.MoveTopRow(action); }, [&grid](int row) { grid.SetTopRow(row); },
+            [&grid](int row, std::string* text) { return grid.OnVerticalThumbHint(row, text); });
     }
     Update();
 }
@@ -158,23 +172,12 @@ void CGridHScroll::OnScroll(UINT code, UINT position)
 {
     if (!m_info || !m_grid)
         return;
-    if (m_grid->GetCellArea())
-        m_grid->GetCellArea()->SetFocus();
-    m_info->m_mouseDownFlag = GRID_INPUT_SCROLL_BAR;
-    const int column = m_info->m_lockedColumns + static_cast<int>(position);
-    if (const int action = ActionOf(code); action >= 0) {
-        m_grid->MoveLeftColumn(action);
-    } else if (code == SB_THUMBPOSITION) {
-        if (m_grid->GetHint())
-            m_grid->GetHint()->Hide();
-        m_grid->SetLeftColumn(column);
-    } else if (code == SB_THUMBTRACK) {
-        if (m_info->m_hScrollMode == kLiveMode)
-            m_grid->SetLeftColumn(column);
-        std::string text;
-        if (m_grid->OnHorizontalThumbHint(column, &text) && !text.empty())
-            ShowThumbHint(*m_grid, text, false, *this);
-    }
+    CGridCtrl& grid = *m_grid;
+    ScrollInput(
+        grid, *m_info, *this, code, m_info->m_lockedColumns + static_cast<int>(position),
+        m_info->m_hScrollMode == kLiveMode, false, [&grid](int action) { grid.MoveLeftColumn(action); },
+        [&grid](int column) { grid.SetLeftColumn(column); },
+        [&grid](int column, std::string* text) { return grid.OnHorizontalThumbHint(column, text); });
     Update();
 }
 

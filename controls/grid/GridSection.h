@@ -3,6 +3,8 @@
 // The sections that paint themselves paint every pixel, and often.
 #include "platform/ui/window/Wnd.h"
 
+class CDC;
+
 class CGridCtrl;
 struct CGridInfo;
 
@@ -26,6 +28,7 @@ protected:
             this->SetOpaquePaint();
         return 0;
     }
+    bool OnEraseBkgnd(CDC*) override { return true; }  // the paint covers every pixel
 
     CGridCtrl* m_grid = nullptr;
     CGridInfo* m_info = nullptr;

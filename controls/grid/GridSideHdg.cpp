@@ -8,19 +8,6 @@
 #include "controls/grid/GridInfo.h"
 #include "platform/ui/draw/DC.h"
 
-int CGridSideHdg::HeadingColumnLeft(int column) const
-{
-    int x = 0;
-    for (int c = -m_info->m_sideHeadingColumnCount; c < column; ++c)
-        x += m_info->HeadingColumnWidth(c);
-    return x;
-}
-
-bool CGridSideHdg::OnEraseBkgnd(CDC*)
-{
-    return true;  // the paint covers every pixel
-}
-
 void CGridSideHdg::OnPaint()
 {
     CPaintDC dc(this);

@@ -48,10 +48,9 @@ bool CGridSideHdg::ArmHeadingWidth(CPoint point)
         if (point.x > edge - kGrab && point.x < edge + kGrab) {
             if (!m_grid->OnCanSizeSideHeading())
                 return false;
-            m_sizing = Sizing::HeadingWidth;
+            m_sizingRows = false;
             m_sizedColumn = column;
             m_startSize = m_info->HeadingColumnWidth(column);
-            m_start = point;
             m_startBand = m_info->m_sideHeadingWidth;
             return true;
         }
@@ -74,33 +73,28 @@ bool CGridSideHdg::ArmRowHeight(CPoint point)
         ++found;
     if (found < 0 || !m_grid->OnCanSizeRow(found))
         return false;
-    m_sizing = Sizing::RowHeight;
+    m_sizingRows = true;
     m_sizedRow = found;
     m_startSize = m_info->RowHeight(found);
-    m_start = point;
     m_ratio = m_info->m_uniformRowHeight ? static_cast<double>(point.y) / std::max(1, m_info->m_defaultRowHeight) : 0;
     return true;
 }
 
-void CGridSideHdg::FocusCells()
+int CGridSideHdg::ArmAt(CPoint point)
 {
-    if (m_grid->GetCellArea() && GetFocus() != static_cast<CWnd*>(m_grid->GetCellArea()))
-        m_grid->GetCellArea()->SetFocus();
+    if (ArmHeadingWidth(point))
+        return IDC_SIZEWE;
+    return ArmRowHeight(point) ? IDC_SIZENS : 0;
 }
 
-void CGridSideHdg::OnMouseMove(UINT flags, CPoint point)
+void CGridSideHdg::StartSizing(CPoint point)
 {
-    if (!m_grid || !m_info)
-        return;
-    if (m_buttonDown) {
-        m_sizing == Sizing::RowHeight ? SizeRow(point) : SizeHeadingWidth(point);
-        return;
-    }
-    if ((flags & MK_LBUTTON) || m_info->m_userSizingMode == 0)
-        return;
-    m_armed = ArmHeadingWidth(point) || ArmRowHeight(point);
-    const int cursor = !m_armed ? IDC_ARROW : (m_sizing == Sizing::RowHeight ? IDC_SIZENS : IDC_SIZEWE);
-    SetCursor(LoadStandardCursor(cursor));
+    m_start = point;
+}
+
+void CGridSideHdg::SizeTo(CPoint point)
+{
+    m_sizingRows ? SizeRow(point) : SizeHeadingWidth(point);
 }
 
 void CGridSideHdg::SizeRow(CPoint point)
@@ -131,14 +125,10 @@ void CGridSideHdg::SizeHeadingWidth(CPoint point)
     m_grid->RecalcLayout();
 }
 
-void CGridSideHdg::EndSizing()
+void CGridSideHdg::EndSizing(CPoint)
 {
-    m_buttonDown = 0;
-    m_armed = 0;
-    if (GetCapture() == this)
-        ReleaseCapture();
     m_trackLine.Hide(m_grid->GetCellArea());
-    if (m_sizing == Sizing::HeadingWidth) {
+    if (!m_sizingRows) {
         int band = m_info->m_sideHeadingWidth;
         m_grid->OnSideHeadingSized(&band);
     } else {
@@ -151,68 +141,23 @@ void CGridSideHdg::EndSizing()
     m_grid->RedrawAll();
 }
 
-void CGridSideHdg::ReportClick(CPoint point, int down, bool right, bool doubleClick)
+// Every click is offered to the heading cell's type as a release, then told to the hook.
+void CGridSideHdg::Click(GridClick kind, int down, CPoint point)
 {
     int column = -1, row = -1;
     CRect rect;
     int processed = 0;
     if (HitTest(point, &column, &row, &rect)) {
-        CGridCell cell;
-        m_grid->GetCell(column, row, &cell);
-        processed = m_grid->GetCellType(cell.GetCellType())->OnLeftButton(column, row, 0, &rect, &point);
+        m_grid->GetCell(column, row, &m_workCell);
+        processed = m_grid->GetCellType(m_workCell.GetCellType())->OnLeftButton(column, row, 0, &rect, &point);
     }
-    if (doubleClick)
-        m_grid->OnRowHeadingDoubleClick(column, row, &rect, &point, processed);
-    else if (right)
+    switch (kind) {
+    case GridClick::Double: m_grid->OnRowHeadingDoubleClick(column, row, &rect, &point, processed); break;
+    case GridClick::Left: m_grid->OnRowHeadingLeftClick(column, row, down, &rect, &point, processed); break;
+    case GridClick::Right:
         m_grid->OnRowHeadingRightClick(column, row, down, &rect, &point, processed);
-    else
-        m_grid->OnRowHeadingLeftClick(column, row, down, &rect, &point, processed);
-    if (right && down && m_info->m_popupMenu) {
-        CPoint screen = point;
-        ClientToScreen(&screen);
-        m_grid->StartMenu(column, row, &screen, GRID_SECTION_SIDE_HEADING);
+        if (down)
+            StartMenuAt(column, row, point, GRID_SECTION_SIDE_HEADING);
+        break;
     }
-}
-
-void CGridSideHdg::OnLButtonDown(UINT, CPoint point)
-{
-    if (!m_grid || !m_info)
-        return;
-    FocusCells();
-    if (m_armed) {
-        m_buttonDown = 1;
-        SetCapture();
-        return;
-    }
-    ReportClick(point, 1, false, false);
-}
-
-void CGridSideHdg::OnLButtonUp(UINT, CPoint point)
-{
-    if (!m_grid || !m_info)
-        return;
-    if (m_buttonDown)
-        EndSizing();
-    else
-        ReportClick(point, 0, false, false);
-}
-
-void CGridSideHdg::OnLButtonDblClk(UINT, CPoint point)
-{
-    if (m_grid && m_info)
-        ReportClick(point, 0, false, true);
-}
-
-void CGridSideHdg::OnRButtonDown(UINT, CPoint point)
-{
-    if (!m_grid || !m_info)
-        return;
-    FocusCells();
-    ReportClick(point, 1, true, false);
-}
-
-void CGridSideHdg::OnRButtonUp(UINT, CPoint point)
-{
-    if (m_grid && m_info)
-        ReportClick(point, 0, true, false);
 }

@@ -104,11 +104,6 @@ void CGridTab::SelectTab(int index)
         m_grid->OnSheetTabSelected(m_tabs[static_cast<std::size_t>(index)].id);
 }
 
-bool CGridTab::OnEraseBkgnd(CDC*)
-{
-    return true;
-}
-
 void CGridTab::OnPaint()
 {
     CPaintDC dc(this);

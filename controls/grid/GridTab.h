@@ -29,7 +29,6 @@ protected:
     int OnCreate(CREATESTRUCT* create) override;
     void OnSize(UINT type, int cx, int cy) override;
     void OnPaint() override;
-    bool OnEraseBkgnd(CDC* dc) override;
     void OnMouseMove(UINT flags, CPoint point) override;
     void OnLButtonDown(UINT flags, CPoint point) override;
     void OnLButtonUp(UINT flags, CPoint point) override;

@@ -5,19 +5,6 @@
 #include "controls/grid/GridInfo.h"
 #include "platform/ui/draw/DC.h"
 
-int CGridTopHdg::HeadingRowTop(int row) const
-{
-    int y = 0;
-    for (int r = -m_info->m_topHeadingRowCount; r < row; ++r)
-        y += m_info->HeadingRowHeight(r);
-    return y;
-}
-
-bool CGridTopHdg::OnEraseBkgnd(CDC*)
-{
-    return true;  // the paint covers every pixel
-}
-
 void CGridTopHdg::OnPaint()
 {
     CPaintDC dc(this);

@@ -41,7 +41,7 @@ bool CGridTopHdg::HitTest(CPoint point, int* column, int* row, CRect* rect)
     return true;
 }
 
-CGridTopHdg::Sizing CGridTopHdg::ArmAt(CPoint point)
+int CGridTopHdg::ArmAt(CPoint point)
 {
     int border = -1;
     m_info->WalkColumns(m_info->m_gridWidth, [&](int column, int x, int width) {
@@ -53,42 +53,36 @@ CGridTopHdg::Sizing CGridTopHdg::ArmAt(CPoint point)
     if (border >= 0 && border + 1 < m_info->m_columnCount && m_info->ColumnWidth(border + 1) == 0)
         ++border;
     if (border >= 0 && m_grid->OnCanSizeColumn(border)) {
+        m_sizingColumn = true;
         m_sizedIndex = border;
         m_startSize = m_info->ColumnWidth(border);
-        return Sizing::Column;
+        return IDC_SIZEWE;
     }
     // Heading rows from the band's bottom edge upwards.
     int edge = m_info->m_topHeadingHeight;
     for (int row = -1; row >= -m_info->m_topHeadingRowCount; --row) {
         if (point.y > edge - kGrab && point.y < edge + kGrab) {
             if (!m_grid->OnCanSizeTopHeading())
-                return Sizing::None;
+                return 0;
+            m_sizingColumn = false;
             m_sizedIndex = row;
             m_startSize = m_info->HeadingRowHeight(row);
-            return Sizing::HeadingRow;
+            return IDC_SIZENS;
         }
         edge -= m_info->HeadingRowHeight(row);
     }
-    return Sizing::None;
+    return 0;
 }
 
-void CGridTopHdg::OnMouseMove(UINT flags, CPoint point)
+void CGridTopHdg::StartSizing(CPoint point)
 {
-    if (!m_grid || !m_info)
-        return;
-    if (m_sizing) {
-        m_armed == Sizing::Column ? SizeColumn(point) : SizeHeadingRow(point);
-        return;
-    }
-    if (m_dragColumn >= 0 && (flags & MK_LBUTTON)) {
-        DragColumn(point);
-        return;
-    }
-    if ((flags & MK_LBUTTON) || m_info->m_userSizingMode == 0)
-        return;
-    m_armed = ArmAt(point);
-    const int cursor = m_armed == Sizing::Column ? IDC_SIZEWE : (m_armed == Sizing::HeadingRow ? IDC_SIZENS : IDC_ARROW);
-    SetCursor(LoadStandardCursor(cursor));
+    m_start = point;
+    m_startBand = m_info->m_topHeadingHeight;
+}
+
+void CGridTopHdg::SizeTo(CPoint point)
+{
+    m_sizingColumn ? SizeColumn(point) : SizeHeadingRow(point);
 }
 
 void CGridTopHdg::SizeColumn(CPoint point)
@@ -114,11 +108,10 @@ void CGridTopHdg::SizeHeadingRow(CPoint point)
     m_grid->RecalcLayout();
 }
 
-void CGridTopHdg::EndSizing()
+void CGridTopHdg::EndSizing(CPoint)
 {
-    m_sizing = false;
     m_trackLine.Hide(m_grid->GetCellArea());
-    if (m_armed == Sizing::Column) {
+    if (m_sizingColumn) {
         int width = m_info->ColumnWidth(m_sizedIndex);
         m_grid->OnColumnSized(m_sizedIndex, &width);
         m_grid->SetColumnWidth(m_sizedIndex, std::max(0, width));
@@ -133,13 +126,14 @@ void CGridTopHdg::EndSizing()
             others += heights[i];
         heights.back() = std::max(0, m_info->m_topHeadingHeight - others);
     }
-    m_armed = Sizing::None;
     m_grid->GetCellArea()->Invalidate(false);
     m_grid->RecalcLayout();
 }
 
-void CGridTopHdg::DragColumn(CPoint point)
+void CGridTopHdg::DragTo(CPoint point)
 {
+    if (m_dragColumn < 0)
+        return;
     KillTimer(kScrollTimer);
     m_scrollDirection = point.x < 0 ? -1 : (point.x > m_info->m_gridWidth ? 1 : 0);
     if (m_scrollDirection) {
@@ -186,89 +180,40 @@ void CGridTopHdg::DropColumn()
     m_grid->RedrawAll();
 }
 
-int CGridTopHdg::OfferToType(CPoint point, int down, int* column, int* row, CRect* rect, bool right)
+int CGridTopHdg::OfferToType(CPoint point, GridClick kind, int down, int* column, int* row, CRect* rect)
 {
     if (!HitTest(point, column, row, rect))
         return 0;
     m_grid->GetCell(*column, *row, &m_workCell);
     CGridCellType* type = m_grid->GetCellType(m_workCell.GetCellType());
-    return right ? type->OnRightButton(*column, *row, down, rect, &point)
-                 : type->OnLeftButton(*column, *row, down, rect, &point);
-}
-
-void CGridTopHdg::OnLButtonDown(UINT, CPoint point)
-{
-    if (!m_grid || !m_info)
-        return;
-    m_grid->GetCellArea()->SetFocus();
-    SetCapture();
-    if (m_armed != Sizing::None) {
-        m_sizing = true;
-        m_start = point;
-        m_startBand = m_info->m_topHeadingHeight;
-        return;
-    }
-    int column, row;
-    CRect rect;
-    const int processed = OfferToType(point, 1, &column, &row, &rect, false);
-    if (column >= 0 && m_info->m_columnMove && m_grid->OnCanStartColumnDrag(column))
-        m_dragColumn = column;
-    m_grid->OnColumnHeadingLeftClick(column, row, 1, &rect, &point, processed);
-}
-
-void CGridTopHdg::OnLButtonUp(UINT, CPoint point)
-{
-    if (!m_grid || !m_info)
-        return;
-    if (GetCapture() == this)
-        ReleaseCapture();
-    if (m_sizing) {
-        EndSizing();
-        return;
-    }
-    int column, row;
-    CRect rect;
-    const int processed = OfferToType(point, 0, &column, &row, &rect, false);
-    m_grid->OnColumnHeadingLeftClick(column, row, 0, &rect, &point, processed);
-    if (m_dragColumn >= 0)
-        DropColumn();
-}
-
-void CGridTopHdg::OnLButtonDblClk(UINT, CPoint point)
-{
-    if (!m_grid || !m_info)
-        return;
-    int column, row;
-    CRect rect;
-    int processed = 0;
-    if (HitTest(point, &column, &row, &rect)) {
-        m_grid->GetCell(column, row, &m_workCell);
-        processed = m_grid->GetCellType(m_workCell.GetCellType())->OnDoubleClick(column, row, &rect, &point);
-    }
-    m_grid->OnColumnHeadingDoubleClick(column, row, &rect, &point, processed);
-}
-
-void CGridTopHdg::OnRButtonDown(UINT, CPoint point)
-{
-    if (!m_grid || !m_info)
-        return;
-    int column, row;
-    CRect rect;
-    const int processed = OfferToType(point, 1, &column, &row, &rect, true);
-    m_grid->OnColumnHeadingRightClick(column, row, 1, &rect, &point, processed);
-    if (m_info->m_popupMenu) {
-        CPoint screen = point;
-        ClientToScreen(&screen);
-        m_grid->StartMenu(column, row, &screen, GRID_SECTION_TOP_HEADING);
+    switch (kind) {
+    case GridClick::Double: return type->OnDoubleClick(*column, *row, rect, &point);
+    case GridClick::Right: return type->OnRightButton(*column, *row, down, rect, &point);
+    default: return type->OnLeftButton(*column, *row, down, rect, &point);
     }
 }
 
-void CGridTopHdg::OnRButtonUp(UINT, CPoint point)
+void CGridTopHdg::Click(GridClick kind, int down, CPoint point)
 {
-    if (!m_grid || !m_info)
-        return;
-    int column, row;
+    int column = -1, row = -1;
     CRect rect;
-    const int processed = OfferToType(point, 0, &column, &row, &rect, true);
-    m_grid->OnColumnHeadingRightClick(column, row, 0, &rect, &point, processed);
+    const int processed = OfferToType(point, kind, down, &column, &row, &rect);
+    switch (kind) {
+    case GridClick::Double: m_grid->OnColumnHeadingDoubleClick(column, row, &rect, &point, processed); break;
+    case GridClick::Right:
+        m_grid->OnColumnHeadingRightClick(column, row, down, &rect, &point, processed);
+        if (down)
+            StartMenuAt(column, row, point, GRID_SECTION_TOP_HEADING);
+        break;
+    case GridClick::Left:
+        // A press may pick the heading up, to be dropped at another column.
+        if (down && column >= 0 && m_info->m_columnMove && m_grid->OnCanStartColumnDrag(column)) {
+            m_dragColumn = column;
+            SetCapture();
+        }
+        m_grid->OnColumnHeadingLeftClick(column, row, down, &rect, &point, processed);
+        if (!down && m_dragColumn >= 0)
+            DropColumn();
+        break;
+    }
 }

@@ -10,34 +10,11 @@
 
 #include "platform/ui/draw/SystemMetrics.h"
 #include "tests/controls/grid/GridWindow.h"
+#include "tests/support/PictureMatch.h"
 
 namespace {
 
 const QString kPictures = QString(ZOD_FIXTURES) + "/pictures/";
-
-// Equal but for small differences of antialiasing: every channel within 48, and no more than
-// one pixel in 500 differing at all beyond 8.
-::testing::AssertionResult Matches(const QImage& actual, const QImage& expected)
-{
-    if (expected.isNull())
-        return ::testing::AssertionFailure() << "no reference picture";
-    if (actual.size() != expected.size())
-        return ::testing::AssertionFailure() << "size " << actual.width() << "x" << actual.height();
-    long long different = 0;
-    for (int y = 0; y < actual.height(); ++y) {
-        for (int x = 0; x < actual.width(); ++x) {
-            const QColor a = actual.pixelColor(x, y), e = expected.pixelColor(x, y);
-            const int worst = std::max({std::abs(a.red() - e.red()), std::abs(a.green() - e.green()),
-                                        std::abs(a.blue() - e.blue())});
-            if (worst > 48)
-                return ::testing::AssertionFailure() << "pixel " << x << "," << y << " differs by " << worst;
-            different += worst > 8;
-        }
-    }
-    if (different * 500 > static_cast<long long>(actual.width()) * actual.height())
-        return ::testing::AssertionFailure() << different << " pixels differ";
-    return ::testing::AssertionSuccess();
-}
 
 using Fill = std::function<void(CGridCtrl&)>;
 
@@ -176,7 +153,7 @@ TEST_P(GridPicture, LooksAsItsReference)
     const QString name = QString("grid-%1.png").arg(picture.name);
     if (const char* folder = std::getenv("ZOD_WRITE_PICTURES"))
         image.save(QDir(folder).filePath(name));
-    EXPECT_TRUE(Matches(image, QImage(kPictures + name)));
+    EXPECT_TRUE(testsupport::MatchesPicture(image, QImage(kPictures + name)));
 }
 
 INSTANTIATE_TEST_SUITE_P(CellTypes, GridPicture,
