@@ -18,14 +18,10 @@ constexpr DWORD FR_REPLACEALL = 0x00000020;
 constexpr DWORD FR_DIALOGTERM = 0x00000040;
 
 // Control ids of the two dialogs.
-constexpr UINT IDC_FIND_WHAT = 1152;
-constexpr UINT IDC_REPLACE_WITH = 1153;
-constexpr UINT IDC_WHOLE_WORD = 1040;
-constexpr UINT IDC_MATCH_CASE = 1041;
-constexpr UINT IDC_SEARCH_UP = 1056;
-constexpr UINT IDC_SEARCH_DOWN = 1057;
-constexpr UINT IDC_REPLACE = 1024;
-constexpr UINT IDC_REPLACE_ALL = 1025;
+enum : UINT {
+    IDC_REPLACE = 1024, IDC_REPLACE_ALL, IDC_WHOLE_WORD = 1040, IDC_MATCH_CASE,
+    IDC_SEARCH_UP = 1056, IDC_SEARCH_DOWN, IDC_FIND_WHAT = 1152, IDC_REPLACE_WITH,
+};
 
 class CFindReplaceDialog : public CDialog {
 public:

@@ -212,9 +212,17 @@ TEST_F(GridTyping, TheMaskRefusesALetterWhereANumberGoesAndPutsItsLiteralsIn)
     ASSERT_EQ(CWnd::GetFocus(), &masked);
     window.Type("x25a3");
     EXPECT_EQ(masked.GetWindowText(), "12.53");
+    window.Type("9");  // the mask is full
+    EXPECT_EQ(masked.GetWindowText(), "12.53");
     window.Key(Qt::Key_Return);
     EXPECT_EQ((source.m_texts[{0, 0}]), "12.53");
     EXPECT_EQ(window.grid.GetEditRow(), 1);
+    // Literals in a row go in together before the next digit.
+    cell.SetMask("(999) 999");
+    window.grid.GetGridInfo()->m_columns[0].m_defaultCell->CopyFrom(cell);
+    window.Key(Qt::Key_Escape);
+    window.Type("5551234");
+    EXPECT_EQ(masked.GetWindowText(), "(555) 123");
     window.Key(Qt::Key_Escape);
 }
 
