@@ -15,11 +15,10 @@
 
 namespace {
 
-constexpr int kNoButton = 0x200;
-constexpr int kListUnshifted = 0x400;
-constexpr int kListShift = 10;
-constexpr int kMostLinesShown = 15;
-constexpr int kFallbackFontHeight = 12;
+// Extended styles of a drop-list cell.
+enum : int { kNoButton = 0x200, kListUnshifted = 0x400 };
+// The list: shifted right of its cell, at most this many lines shown, this line height without a font.
+enum : int { kListShift = 10, kMostLinesShown = 15, kFallbackFontHeight = 12 };
 constexpr UINT kListId = 123;
 constexpr int kClosedWithoutChoice = -2;
 
