@@ -30,10 +30,6 @@ int CGridCellType::OnMouseMove(int, int, POINT*, UINT) { return kNotHandled; }
 int CGridCellType::OnCellEntered(int, int, CGridCell*) { return kNotHandled; }
 int CGridCellType::OnCellLeft(int, int, CGridCell*) { return kNotHandled; }
 
-// Cell drawing arrives with the cell area's painting; until then a type draws nothing.
-void CGridCellType::OnDraw(CDC*, RECT*, int, int, CGridCell*, int, int) {}
-void CGridCellType::OnDrawScaled(CDC*, RECT*, int, int, CGridCell*) {}
-
 void CGridCellType::GetBestSize(CDC* dc, SIZE* size, CGridCell* cell)
 {
     if (cell->GetTextLength() == 0) {
@@ -56,3 +52,14 @@ const char* CGridCheckBoxType::GetTypeName() const { return "Standard CheckBox T
 const GridTypeId* CGridCheckBoxType::GetTypeGuid() const { return &kCheckBoxId; }
 const char* CGridArrowType::GetTypeName() const { return "Arrow Type"; }
 const GridTypeId* CGridArrowType::GetTypeGuid() const { return &kArrowId; }
+
+const CGridInfo* CGridCellType::Info() const
+{
+    return m_grid ? m_grid->GetGridInfo() : nullptr;
+}
+
+const char* CGridCellType::ShownText(const CGridCell& cell) const
+{
+    const char* shown = m_showLabel || (cell.GetCellTypeEx() & 8) ? cell.GetLabelText() : cell.GetText();
+    return shown ? shown : "";
+}

@@ -4,7 +4,9 @@
 #include "controls/grid/GridArea.h"
 #include "controls/grid/GridDataSource.h"
 #include "controls/grid/GridInfo.h"
+#include "controls/grid/GridRedrawList.h"
 #include "controls/grid/GridSections.h"
+#include "platform/ui/dialogs/FindReplaceDialog.h"
 #include "platform/ui/draw/DC.h"
 #include "platform/ui/draw/SystemMetrics.h"
 
@@ -31,6 +33,7 @@ CGridCtrl::CGridCtrl()
       m_shadowPen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW))
 {
     m_editor->SetGrid(this);
+    m_popupMenu.CreatePopupMenu();
     // Still under construction: only this class's own sheet hook runs.
     SetNumberSheets(1);
     AddCellType(&m_normalType);
@@ -43,6 +46,7 @@ CGridCtrl::CGridCtrl()
 CGridCtrl::~CGridCtrl()
 {
     // Sections go before the sheets they point at.
+    m_findDialog.reset();
     m_editor.reset();
     m_hint.reset();
     m_tab.reset();
@@ -90,7 +94,7 @@ void CGridCtrl::CreateSections()
     m_hScroll->Create(nullptr, nullptr, kSectionStyle | SBS_HORZ, none, this, GRID_SECTION_HSCROLL);
     m_vScroll->Create(nullptr, nullptr, kSectionStyle | SBS_VERT, none, this, GRID_SECTION_VSCROLL);
     m_tab->Create(nullptr, nullptr, kSectionStyle, none, this, GRID_SECTION_TABS);
-    m_hint->Create(nullptr, nullptr, WS_POPUP | WS_BORDER, none, nullptr, 0);
+    m_hint->Create(this);
     m_editor->Create(nullptr, nullptr, kEditorStyle, none, this, kEditorId);
     HandSettingsToSections();
     RecalcLayout();
@@ -173,16 +177,13 @@ void CGridCtrl::OnSize(UINT type, int cx, int cy)
     m_paintEnabled = 1;
 }
 
+// The sections paint themselves whenever they show; the control fills what they leave.
 void CGridCtrl::OnPaint()
 {
     CPaintDC dc(this);
     CRect client;
     GetClientRect(&client);
     dc.FillSolidRect(&client, GetSysColor(COLOR_BTNFACE));
-    ValidateRect(nullptr);
-    RedrawAll();
-    m_vScroll->Invalidate();
-    m_hScroll->Invalidate();
 }
 
 void CGridCtrl::OnSetFocus(CWnd* losing)
@@ -203,4 +204,46 @@ bool CGridCtrl::OnCommand(WPARAM wParam, LPARAM lParam)
     if (id >= kFirstPopupCommand)
         OnPopupMenuCommand(m_menuColumn, m_menuRow, m_menuSection, id);
     return CWnd::OnCommand(wParam, lParam);
+}
+
+void CGridCtrl::OnHScroll(UINT code, UINT position, CScrollBar*)
+{
+    m_hScroll->OnScroll(code, position);
+}
+
+void CGridCtrl::OnVScroll(UINT code, UINT position, CScrollBar*)
+{
+    m_vScroll->OnScroll(code, position);
+}
+
+LRESULT CGridCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    static const UINT findReplace = RegisterWindowMessage(FINDMSGSTRING);
+    if (message == findReplace)
+        return OnFindReplace(CFindReplaceDialog::GetNotifier(lParam));
+    return CWnd::OnMessage(message, wParam, lParam);
+}
+
+int CGridCtrl::SetDoubleBuffer(int mode)
+{
+    return m_cellArea->SetDoubleBuffer(mode);
+}
+
+int CGridCtrl::StartMenu(int column, int row, POINT* point, int section)
+{
+    if (!GetGridInfo()->m_popupMenu)
+        return 1;
+    if (column >= 0 && row >= 0 && column < GetColumnCount() && row < GetRowCount()) {
+        GridRange block;
+        GetJoinBlock(column, row, &block);
+        column = block.startColumn;
+        row = block.startRow;
+    }
+    if (!OnPopupMenuShow(column, row, section))
+        return 2;
+    m_menuColumn = column;
+    m_menuRow = row;
+    m_menuSection = section;
+    const CPoint at = point ? CPoint(*point) : CPoint();
+    return m_popupMenu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, this) ? 0 : 3;
 }

@@ -11,20 +11,25 @@
 #include "controls/grid/GridCellType.h"
 #include "controls/grid/GridPtrList.h"
 #include "platform/ui/draw/GdiObjects.h"
+#include "platform/ui/window/Menu.h"
 #include "platform/ui/window/Wnd.h"
 
 class CDC;
+class CFindReplaceDialog;
 class CGridArea;
 class CGridCnrBtn;
 class CGridDataSource;
 class CGridEdit;
 class CGridHint;
 class CGridHScroll;
+class CGridRedrawList;
 class CGridSideHdg;
 class CGridTab;
 class CGridTopHdg;
 class CGridVScroll;
+class CScrollBar;
 struct CGridInfo;
+struct GridRange;
 
 // Sections, numbered like the control's child windows.
 enum : int {
@@ -135,6 +140,7 @@ public:
     void RedrawCell(int column, int row);
     void RecalcLayout();
     void SetLayoutOnly(int flag) { m_layoutOnly = flag; }
+    bool IsLayingOut() const { return m_layoutDepth > 0; }
 
     // The sections, for the code that works with them.
     CGridArea* GetCellArea() const { return m_cellArea.get(); }
@@ -152,6 +158,73 @@ public:
     // The end of every change of current cell, left column or top row: selection,
     // notices to the default source and the hooks, sections brought up to date.
     void CompleteMove();
+
+    // Moves of the current cell and of the view: 0 when done or nothing needed doing, 1 for a
+    // bad target, 2 when the data source or a hook refused.
+    int GotoCell(int column, int row);
+    int GotoRow(int row);
+    int GotoColumn(int column);
+    int SetTopRow(int row);
+    int SetLeftColumn(int column);
+    // Actions: 0 one back, 1 one forward, 2 a page back, 3 a page forward, 4 the first, 5 the last.
+    int MoveCurrentRow(int action);
+    int MoveCurrentColumn(int action);
+    int MoveTopRow(int action);
+    int MoveLeftColumn(int action);
+    int GetTopRow() const;
+    int GetLeftColumn() const;
+
+    // The multiple selection.
+    int ClearSelections();
+    int SelectRange(int startColumn, int startRow, int endColumn, int endRow);
+    int FirstSelectedCell(int* column, int* row);
+    // A press on the cell that is current already still starts (or extends) a block.
+    void SelectCurrentByPress(unsigned keyFlags);
+
+    // Geometry in the coordinates of the section that shows the cell; a joined cell answers
+    // for its whole block, with the coordinates moved to the block's origin. 1 for a cell the
+    // sheet does not have (or, from a point, a point on no cell).
+    int GetCellRect(int* column, int* row, RECT* rect);
+    int GetCellFromPoint(int x, int y, int* column, int* row, RECT* rect);
+    // The joined block that holds the cell (the cell alone when it is not joined).
+    void GetJoinBlock(int column, int row, GridRange* block);
+    void GetJoinBlock(int column, int row, const CGridCell& cell, GridRange* block);
+    // Reads a cell for a section's paint. A joined cell becomes its block's origin, with the
+    // block's rectangle, and is drawn once per paint: false when the list says it was drawn.
+    bool PrepareDrawnCell(CGridRedrawList& list, CGridCell* cell, int* column, int* row, RECT* rect);
+
+    // Editing in place: 0 when the editor opened, 1 refused, 2 the cell could not be made current.
+    int StartEdit(int column, int row, int key);
+    int StartEditCurrent();
+    int StartEditCurrentWithKey(int key);
+    // Called by an editor as it ends: 0 keeps the edit open (refused), 1 ended.
+    int EditCtrlFinished(const std::string& text, int cancelled, int continueEditing, int nextColumn,
+                         int nextRow);
+    int IsEditing() const { return m_editing; }
+    int GetEditColumn() const { return m_editColumn; }
+    int GetEditRow() const { return m_editRow; }
+    CGridCell* GetEditCell() { return &m_editCell; }
+    CWnd* GetActiveEditor() const { return m_activeEditor; }
+
+    // The pop-up menu (empty until the application fills it): 0 shown, 1 switched off,
+    // 2 refused by the hook, 3 when it could not be tracked.
+    int StartMenu(int column, int row, POINT* point, int section);
+    CMenu* GetPopupMenu() { return &m_popupMenu; }
+
+    // The Find (or with replace, the Replace) dialog over the grid; allColumns searches every
+    // column instead of the current one. 1 when it is open already.
+    int OpenFindDialog(int replace, int allColumns);
+    CFindReplaceDialog* GetFindDialog() const;
+    bool IsFindDialogOpen() const;
+
+    // The selected block (the current cell without one) as tab-separated text on the
+    // clipboard, and such text written from the first selected cell on. 1 when there was
+    // nothing to copy or paste.
+    int CopyToClipboard();
+    int PasteFromClipboard();
+
+    // The cell area's off-screen drawing: 0 off, 1 on; 1 when it cannot be had.
+    int SetDoubleBuffer(int mode);
 
     // Notification hooks, in their fixed order. Questions answer non-zero for yes.
     virtual void OnSectionFocus(int section);
@@ -226,6 +299,9 @@ protected:
     void OnSetFocus(CWnd* losing) override;
     UINT OnGetDlgCode() override;
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnHScroll(UINT code, UINT position, CScrollBar* bar) override;
+    void OnVScroll(UINT code, UINT position, CScrollBar* bar) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     std::unique_ptr<CGridInfo> MakeSheet();
@@ -249,6 +325,23 @@ private:
     void TellCellTypesOfMove();
     void RefreshAfterMove();
     bool IsPaintOn() const;
+    int CheckTargetRow(int* row);
+    int CheckTargetColumn(int* column);
+    void AdjustRowForJoin(int* row);
+    void AdjustColumnForJoin(int* column);
+    int AskCanMove(int column, int row);
+    void MakeTargetVisible();
+    int PageRows(int from, bool forward) const;
+    int PageColumns(int from, bool forward) const;
+    int StepTarget(int action, int from, int first, int last, bool rows) const;
+    CWnd* SectionOfCell(int column, int row) const;
+    int PlaceEditor(CWnd* editor, int column, int row);
+    void ContinueEditing(int nextColumn, int nextRow);
+    LRESULT OnFindReplace(CFindReplaceDialog* dialog);
+    void ReplaceAllMatches(const std::string& find, const std::string& replace, int flags);
+    int FindNextMatch(const std::string& find, int flags, int* column, int* row);
+    int GridColumnOfMapped(int mapped) const;
+    bool MayStore(int column, int row, const std::string& text);
 
     // The four built-in types, registered first so their indices are fixed.
     CGridCellType m_normalType;
@@ -273,7 +366,15 @@ private:
     std::vector<std::unique_ptr<CGridInfo>> m_sheets;
     int m_currentSheet = 0;
     int m_paintEnabled = 1;
-    int m_editing = 0;  // set while an edit starts; the selection then stays out of moves
+    int m_editing = 0;  // set while an edit is open; the selection then stays out of moves
+    int m_editColumn = -1;
+    int m_editRow = -1;
+    CGridCell m_editCell;
+    CWnd* m_activeEditor = nullptr;
+    CWnd* m_editSection = nullptr;
+    CMenu m_popupMenu;
+    std::unique_ptr<CFindReplaceDialog> m_findDialog;
+    int m_findAllColumns = 0;
     // Where the last pop-up menu was asked for.
     int m_menuColumn = -1;
     int m_menuRow = -1;

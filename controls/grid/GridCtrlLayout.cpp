@@ -81,6 +81,12 @@ void CGridCtrl::RecalcLayout()
     const int oldMaxLeftColumn = info->m_maxLeftColumn;
     RunLayoutPass();
     RelayoutIfBarsChanged(oldMaxTopRow, oldMaxLeftColumn);
+    if (m_layoutDepth == 0 && m_vScroll->IsWindow()) {
+        ++m_layoutDepth;
+        m_vScroll->Update();
+        m_hScroll->Update();
+        --m_layoutDepth;
+    }
 }
 
 void CGridCtrl::RunLayoutPass()

@@ -3,6 +3,7 @@
 #include "controls/grid/GridCtrl.h"
 #include "controls/grid/GridDataSource.h"
 #include "controls/grid/GridInfo.h"
+#include "controls/grid/GridRedrawList.h"
 #include "controls/grid/GridSections.h"
 #include "platform/ui/window/VirtualKeys.h"
 
@@ -16,7 +17,7 @@ void CGridCtrl::RedrawAll()
     if (!IsPaintOn())
         return;
     m_cellArea->Invalidate(false);
-    m_sideHeading->Invalidate(false);
+    m_sideHeading->FitAndInvalidate();
     m_cornerButton->Invalidate(false);
     m_vScroll->Invalidate(false);
     m_hScroll->Invalidate(false);
@@ -37,8 +38,7 @@ void CGridCtrl::RedrawRange(int column1, int row1, int column2, int row2)
 void CGridCtrl::RedrawCell(int column, int row)
 {
     if (column < 0) {
-        if (m_sideHeading->IsWindow())
-            m_sideHeading->Invalidate(false);
+        m_sideHeading->RepaintAll();
     } else if (row < 0) {
         if (m_topHeading->IsWindow())
             m_topHeading->Invalidate(false);
@@ -86,7 +86,11 @@ void CGridCtrl::TakeCurrentFromTarget()
         keyFlags = (GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0) | (GetKeyState(VK_CONTROL) < 0 ? MK_CONTROL : 0);
     }
     selection.ReactToMove(info->m_targetColumn, info->m_targetRow, info->m_mouseDownFlag, keyFlags);
-    selection.GetCurrentCell(&info->m_currentColumn, &info->m_currentRow);
+    // Without a block the selection has no current cell of its own: the target becomes it.
+    if (selection.GetCurrentCell(&info->m_currentColumn, &info->m_currentRow) != 0) {
+        info->m_currentColumn = info->m_targetColumn;
+        info->m_currentRow = info->m_targetRow;
+    }
 }
 
 void CGridCtrl::NotifyMoveChanges()
@@ -134,14 +138,11 @@ void CGridCtrl::RefreshAfterMove()
 {
     if (!IsPaintOn())
         return;
-    const CGridInfo* info = GetGridInfo();
-    m_cellArea->GetRedrawList().AddCell(info->m_previousColumn, info->m_previousRow);
-    m_cellArea->GetRedrawList().AddCell(info->m_currentColumn, info->m_currentRow);
-    m_cellArea->PaintNow();
-    m_sideHeading->Invalidate(false);
-    m_topHeading->Invalidate(false);
-    m_vScroll->Invalidate(false);
-    m_hScroll->Invalidate(false);
+    m_cellArea->RedrawAfterMove();
+    m_sideHeading->RedrawAfterMove();
+    m_topHeading->RedrawAfterMove();
+    m_vScroll->Update();
+    m_hScroll->Update();
 }
 
 void CGridCtrl::CompleteMove()
@@ -155,4 +156,22 @@ void CGridCtrl::CompleteMove()
     info->m_previousTopRow = info->m_topRow;
     info->m_previousRow = info->m_currentRow;
     info->m_previousColumn = info->m_currentColumn;
+}
+
+bool CGridCtrl::PrepareDrawnCell(CGridRedrawList& list, CGridCell* cell, int* column, int* row, RECT* rect)
+{
+    GetCell(*column, *row, cell);
+    if (!GetGridInfo()->m_joinsEnabled || !cell->IsPropertySet(GridCellBits::JoinInfo))
+        return true;
+    GridRange block;
+    GetJoinBlock(*column, *row, *cell, &block);
+    if (list.WasJoinPainted(block.startColumn, block.startRow))
+        return false;
+    list.MarkJoinPainted(block.startColumn, block.startRow);
+    if (block.startColumn != *column || block.startRow != *row)
+        GetCell(block.startColumn, block.startRow, cell);
+    *column = block.startColumn;
+    *row = block.startRow;
+    GetCellRect(column, row, rect);
+    return true;
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "controls/grid/GridDataSource.h"
+#include "controls/grid/GridMem.h"
 #include "platform/ui/draw/GdiObjects.h"
 #include "platform/ui/draw/SystemMetrics.h"
 
@@ -23,8 +23,7 @@ int Saturate(long long sum)
 CGridInfo::CGridInfo(CGridCtrl* grid)
     : m_vScrollWidth(GetSystemMetrics(SM_CXVSCROLL)),
       m_hScrollHeight(GetSystemMetrics(SM_CYHSCROLL)),
-      // The built-in source stores nothing until the in-memory source replaces it.
-      m_builtInSource(std::make_unique<CGridDataSource>()),
+      m_builtInSource(std::make_unique<CGridMem>()),
       m_selection(grid),
       m_borderPen(std::make_unique<CPen>(PS_SOLID, 1, kBorderPenColor))
 {
@@ -65,4 +64,21 @@ int CGridInfo::SumRowHeights(int first, int count) const
     const int rowsInTable = std::max(0, tableEnd - std::max(first, 0));
     sum += static_cast<long long>(count - rowsInTable) * m_defaultRowHeight;
     return Saturate(sum);
+}
+
+int CGridInfo::ColumnWidth(int column) const
+{
+    return column >= 0 && column < m_columnCount ? m_columns[column].m_width : 0;
+}
+
+int CGridInfo::HeadingRowHeight(int row) const
+{
+    const int index = -row - 1;
+    return row < 0 && index < static_cast<int>(m_topHeadingHeights.size()) ? m_topHeadingHeights[index] : 0;
+}
+
+int CGridInfo::HeadingColumnWidth(int column) const
+{
+    const int index = -column - 1;
+    return column < 0 && index < static_cast<int>(m_sideHeadingWidths.size()) ? m_sideHeadingWidths[index] : 0;
 }

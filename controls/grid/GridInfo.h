@@ -31,6 +31,18 @@ struct CGridInfo {
     int RowHeight(int row) const;  // no range check: callers pass rows of the sheet
     int SumColumnWidths(int first, int count) const;
     int SumRowHeights(int first, int count) const;
+    // 0 for a column, heading row (-1, -2, ...) or heading column that the sheet does not have.
+    int ColumnWidth(int column) const;
+    int HeadingRowHeight(int row) const;
+    int HeadingColumnWidth(int column) const;
+
+    // Walk what a section shows: the locked rows (columns), then on from the top row (left
+    // column), leaving out those of no size. visit(index, start, size) answers false to stop;
+    // the walk stops by itself after the one that reaches the limit.
+    template <class Visit>
+    void WalkRows(int limit, Visit visit) const;
+    template <class Visit>
+    void WalkColumns(int limit, Visit visit) const;
 
     int m_columnCount = 0;
     int m_rowCount = 0;
@@ -109,3 +121,35 @@ struct CGridInfo {
     int m_mouseDownButtons = 0;
     int m_textMargin = 4;
 };
+
+// From 0 to count: the first `locked` places, then on from `first`, leaving out those of no size.
+template <class SizeOf, class Visit>
+void WalkVisible(int count, int locked, int first, int limit, SizeOf sizeOf, Visit visit)
+{
+    long long at = 0;
+    for (int i = 0; i < count && at < limit; ++i) {
+        if (i == locked && first > i)
+            i = first;
+        if (i >= count)
+            break;
+        const int size = sizeOf(i);
+        if (size <= 0)
+            continue;
+        if (!visit(i, static_cast<int>(at), size))
+            return;
+        at += size;
+    }
+}
+
+template <class Visit>
+void CGridInfo::WalkRows(int limit, Visit visit) const
+{
+    WalkVisible(m_rowCount, m_lockedRows, m_topRow, limit, [this](int row) { return RowHeight(row); }, visit);
+}
+
+template <class Visit>
+void CGridInfo::WalkColumns(int limit, Visit visit) const
+{
+    WalkVisible(m_columnCount, m_lockedColumns, m_leftColumn, limit,
+                [this](int column) { return m_columns[static_cast<std::size_t>(column)].m_width; }, visit);
+}

@@ -27,6 +27,7 @@ public:
 
     bool IsEmpty() const { return m_ranges.empty(); }
     const GridRange& GetBounds() const { return m_bounds; }
+    const std::vector<GridRange>& GetRanges() const { return m_ranges; }
     void Clear();
 
 private:

@@ -45,6 +45,8 @@ public:
 
 protected:
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // Another template, before the window is made (a dialog that comes in two forms).
+    void SetTemplateId(UINT templateId) { m_templateId = templateId; }
     // Puts the dialog's controls into its window: the template registered under its id.
     virtual void BuildControls(QDialog* window);
 

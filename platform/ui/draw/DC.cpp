@@ -16,6 +16,9 @@ struct CDC::State {
     CPoint viewportOrg;
     std::optional<QRegion> clip;
     int mapMode;
+    // The painter's own state (clip, transform) is saved only once something changes it:
+    // most saved levels change none of it, and saving a painter is not free.
+    QPainter* savedPainter = nullptr;
 };
 
 CDC::CDC()
@@ -167,8 +170,6 @@ int CDC::SaveDC()
 {
     m_saved.push_back({m_pen, m_brush, m_font, m_textColor, m_bkColor, m_bkMode, m_position,
                        m_viewportOrg, m_clip, m_mapMode});
-    if (m_painter)
-        m_painter->save();
     if (m_recording)
         Record("SaveDC " + std::to_string(m_saved.size()));
     return int(m_saved.size());
@@ -193,14 +194,22 @@ bool CDC::RestoreDC(int saved)
         m_viewportOrg = s.viewportOrg;
         m_clip = s.clip;
         m_mapMode = s.mapMode;
-        m_saved.pop_back();
-        if (m_painter)
+        if (s.savedPainter && s.savedPainter == m_painter)
             m_painter->restore();
+        m_saved.pop_back();
     }
     // The painter's pen and font came back with it; take nothing for granted.
     m_painterPen = PainterPen::None;
     m_painterFont = nullptr;
     return true;
+}
+
+void CDC::KeepPainterState()
+{
+    if (m_painter && !m_saved.empty() && !m_saved.back().savedPainter) {
+        m_painter->save();
+        m_saved.back().savedPainter = m_painter;
+    }
 }
 
 QRect CDC::DeviceRect() const
@@ -236,8 +245,10 @@ int CDC::IntersectClipRect(const RECT* rect)
     m_clip = m_clip ? m_clip->intersected(device) : QRegion(device).intersected(DeviceRect());
     if (m_recording)
         Record("IntersectClipRect " + platform::dcrecord::Rect(*rect));
-    if (m_painter)
+    if (m_painter) {
+        KeepPainterState();
         m_painter->setClipRect(logical, Qt::IntersectClip);
+    }
     return ClipResult();
 }
 
@@ -250,8 +261,10 @@ int CDC::ExcludeClipRect(const RECT* rect)
     m_clip = base.subtracted(logical.translated(m_viewportOrg.x, m_viewportOrg.y));
     if (m_recording)
         Record("ExcludeClipRect " + platform::dcrecord::Rect(*rect));
-    if (m_painter)
+    if (m_painter) {
+        KeepPainterState();
         m_painter->setClipRegion(m_clip->translated(-m_viewportOrg.x, -m_viewportOrg.y));
+    }
     return ClipResult();
 }
 
@@ -265,6 +278,7 @@ int CDC::SelectClipRgn(const CRgn* region)
         Record(region ? "SelectClipRgn " + platform::dcrecord::Region(region->QtRegion())
                       : std::string("SelectClipRgn none"));
     if (m_painter) {
+        KeepPainterState();
         if (m_clip)
             m_painter->setClipRegion(m_clip->translated(-m_viewportOrg.x, -m_viewportOrg.y));
         else
@@ -287,6 +301,7 @@ CPoint CDC::SetViewportOrg(int x, int y)
     CPoint old = m_viewportOrg;
     m_viewportOrg = {x, y};
     if (m_painter) {
+        KeepPainterState();
         QTransform t = m_painter->worldTransform();
         t.translate(x - old.x, y - old.y);
         m_painter->setWorldTransform(t);

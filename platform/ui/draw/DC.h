@@ -203,6 +203,8 @@ protected:
 
 private:
     struct State;
+    // Saves the painter for the innermost saved level before its clip or transform changes.
+    void KeepPainterState();
     const QFontMetrics& Metrics() const;
     void ApplyPen();
     void ApplyTextPen();

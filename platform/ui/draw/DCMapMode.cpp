@@ -25,6 +25,7 @@ int CDC::SetMapMode(int mode)
         return old;
     m_mapMode = mode;
     if (m_painter) {
+        KeepPainterState();
         const double x = DotsPerInch(false) / 1440.0;
         const double y = DotsPerInch(true) / 1440.0;
         QTransform t = m_painter->worldTransform();

@@ -179,11 +179,11 @@ bool CDC::ExtTextOut(int x, int y, UINT options, const RECT* rect, std::string_v
         return true;
     QString qtext = platform::ToQString(text);
     const QFontMetrics& fm = Metrics();
-    QRect textBox(x, y, fm.horizontalAdvance(qtext), fm.height());
-    if (clipped)
-        textBox = textBox.intersected(clip);
-    if (!(options & ETO_OPAQUE))
-        PaintTextBackground(textBox);
+    // Only a background behind the text alone needs the text's width.
+    if (!(options & ETO_OPAQUE) && m_bkMode == OPAQUE) {
+        QRect textBox(x, y, fm.horizontalAdvance(qtext), fm.height());
+        PaintTextBackground(clipped ? textBox.intersected(clip) : textBox);
+    }
     ApplyFont();
     ApplyTextPen();
     if (!clipped) {

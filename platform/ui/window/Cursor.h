@@ -1,7 +1,7 @@
 #pragma once
 
 // The standard cursors, by their Windows ids.
-#include "platform/ui/window/WinTypes.h"
+#include "platform/ui/window/Geometry.h"
 
 struct CursorHandle;
 using HCURSOR = const CursorHandle*;
@@ -26,3 +26,5 @@ HCURSOR LoadStandardCursor(int id);
 HCURSOR SetCursor(HCURSOR cursor);
 // The id a cursor was loaded with; 0 for null.
 int CursorId(HCURSOR cursor);
+// Where the mouse pointer is, in screen coordinates.
+bool GetCursorPos(POINT* point);

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QWidget>
 #include <set>
 
 namespace {
@@ -19,6 +21,37 @@ InputState& State()
 {
     static InputState state;
     return state;
+}
+
+// A key event travels from the widget it was sent to up through its parents; a hop of the same
+// event, of the same kind, to the parent of the last one is that event going on, anything else
+// a new one (events are often made at the same address).
+struct KeyRoute {
+    const QEvent* event = nullptr;
+    QEvent::Type type = QEvent::None;
+    QPointer<QWidget> last;
+    QPointer<QWidget> first;
+};
+
+KeyRoute& Route()
+{
+    static KeyRoute route;
+    return route;
+}
+
+void NoteRoute(QObject* watched, const QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget)
+        return;
+    KeyRoute& route = Route();
+    const bool goingOn = event == route.event && event->type() == route.type && route.last &&
+                         route.last->parentWidget() == widget;
+    if (!goingOn)
+        route.first = widget;
+    route.event = event;
+    route.type = event->type();
+    route.last = widget;
 }
 
 // X11 reports the modifiers as they were before the event; a modifier key changes its own.
@@ -49,11 +82,14 @@ void NoteKey(const QKeyEvent& key)
 
 class InputWatcher : public QObject {
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
         switch (event->type()) {
         case QEvent::KeyPress:
-        case QEvent::KeyRelease: NoteKey(*static_cast<QKeyEvent*>(event)); break;
+        case QEvent::KeyRelease:
+            NoteRoute(watched, event);
+            NoteKey(*static_cast<QKeyEvent*>(event));
+            break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
@@ -82,6 +118,11 @@ void EnsureInputTracking()
     watcher = new InputWatcher;
     watcher->setParent(qApp);
     qApp->installEventFilter(watcher);
+}
+
+QWidget* FirstKeyReceiver(const QEvent* event)
+{
+    return event && event == Route().event ? Route().first.data() : nullptr;
 }
 
 Qt::KeyboardModifiers CurrentModifiers()

@@ -52,7 +52,11 @@ namespace {
 
 Qt::WindowFlags TopLevelFlags(DWORD style, DWORD exStyle)
 {
-    Qt::WindowFlags flags = (style & WS_POPUP) || (exStyle & WS_EX_TOOLWINDOW) ? Qt::Tool : Qt::Window;
+    // A pop-up that must never be activated (a hint) is the kind no window system activates.
+    const bool neverActive = (style & WS_POPUP) && (exStyle & WS_EX_NOACTIVATE);
+    Qt::WindowFlags flags = neverActive ? Qt::ToolTip
+                            : (style & WS_POPUP) || (exStyle & WS_EX_TOOLWINDOW) ? Qt::Tool
+                                                                                : Qt::Window;
     if ((style & WS_POPUP) && (style & WS_CAPTION) != WS_CAPTION)
         flags |= Qt::FramelessWindowHint;
     if (exStyle & WS_EX_TOPMOST)

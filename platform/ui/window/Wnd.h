@@ -276,6 +276,9 @@ protected:
     // Mouse and wheel events of a part of the widget (a scroll area's viewport) reach the
     // handlers too, in the part's coordinates (the client area of a scrolling control).
     void ForwardInputOf(QWidget* part);
+    // The window's painting covers every pixel of it, so nothing under it is painted first:
+    // for windows that repaint often and large (a grid's cells).
+    void SetOpaquePaint(bool opaque = true);
 
 private:
     static bool StillBound(const QPointer<QObject>& bridge, const CWnd* window);
@@ -299,7 +302,7 @@ private:
     bool DispatchMouse(QEvent* event);
     bool DispatchWheel(QEvent* event, bool part);
     bool DispatchKey(QEvent* event);
-    bool KeyIsFromDescendant() const;
+    bool KeyIsFromDescendant(const QEvent* event) const;
     void DispatchSize();
     void DestroyChildren();
     // Runs one handler; true when it passed the event on.

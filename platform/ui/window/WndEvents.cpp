@@ -75,6 +75,12 @@ UINT MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 
 } // namespace
 
+void CWnd::SetOpaquePaint(bool opaque)
+{
+    if (m_widget)
+        m_widget->setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+}
+
 void CWnd::ForwardInputOf(QWidget* part)
 {
     if (m_bridge && part)

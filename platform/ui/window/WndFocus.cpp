@@ -18,6 +18,8 @@ std::unordered_map<const QWidget*, CWnd*>& Registry()
 
 CWnd* g_capture = nullptr;
 CWnd* g_mouseWindow = nullptr;
+// The window last told it has the focus: only it is told when it loses it.
+QPointer<QWidget> g_toldFocus;
 
 void FocusMoved(QWidget* oldWidget, QWidget* newWidget)
 {
@@ -26,11 +28,15 @@ void FocusMoved(QWidget* oldWidget, QWidget* newWidget)
     if (losing == gaining)
         return;
     QPointer<QWidget> gainingWidget = gaining ? gaining->GetWidget() : nullptr;
-    if (losing)
+    if (losing && (!g_toldFocus || g_toldFocus == losing->GetWidget()))
         losing->OnKillFocus(gaining);
-    // The losing window's handler may have destroyed the gaining one.
-    if (gaining && gainingWidget && platform::WindowOfWidget(gainingWidget) == gaining)
+    // The losing window's handler may have destroyed the gaining one, or sent the focus on
+    // elsewhere: then the focus never stayed here and the window is not told it has it.
+    if (gaining && gainingWidget && platform::WindowOfWidget(gainingWidget) == gaining &&
+        CWnd::FromWidget(QApplication::focusWidget()) == gaining) {
+        g_toldFocus = gainingWidget;
         gaining->OnSetFocus(CWnd::FromWidget(oldWidget));
+    }
 }
 
 } // namespace
@@ -111,6 +117,15 @@ CWnd* CWnd::SetCapture()
 CWnd* CWnd::GetCapture()
 {
     return g_capture;
+}
+
+bool GetCursorPos(POINT* point)
+{
+    if (!point)
+        return false;
+    const QPoint at = QCursor::pos();
+    *point = POINT{at.x(), at.y()};
+    return true;
 }
 
 bool ReleaseCapture()

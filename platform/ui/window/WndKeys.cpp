@@ -2,6 +2,7 @@
 // window's own processing.
 #include "platform/ui/window/Wnd.h"
 
+#include "platform/ui/window/InputState.h"
 #include "platform/ui/window/KeyEvents.h"
 #include "platform/ui/window/VirtualKeys.h"
 #include "platform/ui/window/WndBridge.h"
@@ -16,18 +17,19 @@ constexpr UINT kKeyWasDown = 0x4000;
 
 } // namespace
 
-bool CWnd::KeyIsFromDescendant() const
+bool CWnd::KeyIsFromDescendant(const QEvent* event) const
 {
     // Keys go to the focus window first; one that reaches its ancestors was left by it to the
-    // dialog around it, and is none of theirs to handle.
-    CWnd* focus = FromWidget(QApplication::focusWidget());
-    return focus && focus != this && IsChild(focus);
+    // dialog around it, and is none of theirs to handle (even when the focus moved meanwhile).
+    QWidget* first = platform::FirstKeyReceiver(event);
+    CWnd* receiver = FromWidget(first ? first : QApplication::focusWidget());
+    return receiver && receiver != this && IsChild(receiver);
 }
 
 bool CWnd::DispatchKey(QEvent* event)
 {
     auto* key = static_cast<QKeyEvent*>(event);
-    if (KeyIsFromDescendant())
+    if (KeyIsFromDescendant(event))
         return false;
     const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
     if (tab && !(OnGetDlgCode() & (DLGC_WANTTAB | DLGC_WANTALLKEYS)))
