@@ -105,11 +105,6 @@ const DialogItemTemplate kDigitalIds[] = {
     PushButton("Cancel", IDCANCEL, 213, 126, 80, 14),
 };
 
-// The credits scroll over the whole window; OK ends them at any time.
-const DialogItemTemplate kCredits[] = {
-    DefPushButton("OK", IDOK, 75, 129, 50, 14),
-};
-
 const DialogTemplate kTemplates[] = {
     {100, "About Tarvello Zod", 280, 201, kFace, 8, kAbout, std::size(kAbout)},
     {136, "Amendment Changes", 300, 193, kFace, 8, kAmendmentChanges, std::size(kAmendmentChanges)},
@@ -119,7 +114,7 @@ const DialogTemplate kTemplates[] = {
     {142, "Digital IDs", 300, 147, kFace, 8, kDigitalIds, std::size(kDigitalIds)},
     {164, "Select Proposal", 207, 160, kFace, 8, kChoose, std::size(kChoose)},
     {207, "", 160, 92, kFace, 8, nullptr, 0},
-    {210, "Tarvello Credits", 200, 150, kFace, 8, kCredits, std::size(kCredits)},
+    {210, "Tarvello Credits", 200, 150, kFace, 8, nullptr, 0},
     {212, "Zod - Save to Removable Drive", 230, 101, kFace, 8, kRemovableDrive, std::size(kRemovableDrive)},
     {312, "Select Letting", 207, 160, kFace, 8, kChoose, std::size(kChoose)},
 };

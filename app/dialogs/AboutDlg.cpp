@@ -24,7 +24,8 @@ CAboutDlg::CAboutDlg(CWnd* parent) : CDialog(IDD, parent), m_strVersion(FormatVe
 bool CAboutDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_bitmap.Image() = DrawSplashPicture(m_strVersion);
+    const QImage picture = DrawSplashPicture(m_strVersion).convertToFormat(QImage::Format_RGB32);
+    m_bitmap.CreateBitmap(picture.width(), picture.height(), 1, 32, picture.constBits());
     CenterWindow();
     return true;
 }

@@ -1,5 +1,7 @@
 #include "app/dialogs/ShowCrd.h"
 
+#include "platform/ui/window/VirtualKeys.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -108,6 +110,14 @@ void CShowCrd::DrawLines(CDC& dc)
         CRect place(0, top, m_rcClient.Width(), top + m_iLineHeight);
         dc.DrawText(line.text, &place, DT_CENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
     }
+}
+
+void CShowCrd::OnKeyDown(UINT virtualKey, UINT repeatCount, UINT flags)
+{
+    if (virtualKey == VK_RETURN)
+        OnOK();
+    else
+        CDialog::OnKeyDown(virtualKey, repeatCount, flags);
 }
 
 bool CShowCrd::OnEraseBkgnd(CDC* dc)

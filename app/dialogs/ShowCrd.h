@@ -4,7 +4,7 @@
 #include "platform/ui/draw/DC.h"
 
 // The credits: lines of text scrolling up over a gradient from black to blue. They close by
-// themselves at the fourth wrap of the text, or with OK at any time.
+// themselves at the fourth wrap of the text, or with OK (Return) at any time.
 class CShowCrd : public CDialog {
 public:
     static constexpr UINT IDD = 210;
@@ -21,6 +21,8 @@ public:
     void OnDestroy() override;
     // WM_CLOSE ends the dialog as Cancel does.
     void OnClose() override { OnCancel(); }
+    // The window has no buttons: Return is its OK.
+    void OnKeyDown(UINT virtualKey, UINT repeatCount, UINT flags) override;
 
     int GetOffset() const { return m_iOffset; }
     int GetPasses() const { return m_iPasses; }

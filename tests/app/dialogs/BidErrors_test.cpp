@@ -62,3 +62,14 @@ TEST_F(BidErrorsDialog, AProposalWithoutABidderRecordPrintsEmptyNames)
     Run(m_dialog, [&] { printed = PrintedText([&] { m_dialog.PrintErrors(); }); });
     EXPECT_NE(printed.find("      Agency:\n   Bidder ID:  -\n"), std::string::npos);
 }
+
+TEST_F(BidErrorsDialog, APrinterThatCannotStartIsToldOf)
+{
+    Run(m_dialog, [&] {
+        m_script.AnswerPrint(m_folder / "no such folder/errors.pdf");
+        Click(m_dialog.GetDlgItem(CBidErrors::IDC_PRINT_ERRORS));
+    });
+    ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
+    EXPECT_EQ(m_script.MessageBoxes()[0].text, "The printer could not be started.");
+    EXPECT_EQ(m_script.MessageBoxes()[0].type, unsigned(MB_OK | MB_ICONEXCLAMATION));
+}
