@@ -4,6 +4,7 @@
 #include "model/files/TvlLibrary.h"
 #include "model/text/TextUtil.h"
 #include "platform/core/Files.h"
+#include "platform/core/Paths.h"
 #include "platform/ui/controls/ListBox.h"
 #include "platform/ui/window/PathText.h"
 
@@ -44,15 +45,17 @@ bool CTVLLoad::OnInitDialog()
     return true;
 }
 
-// The matching members in library order. A library that cannot be read whole is said to be so,
-// with what could be read still listed.
+// The matching members in library order; a name that is no plain file name could never be
+// extracted and is left out. A library that cannot be read whole is said to be so, with what
+// could be read still listed.
 void CTVLLoad::FillList()
 {
     std::vector<CTvlEntry> entries;
     const int error = ListTvlMembers(m_strLibraryPath, entries);
     auto* list = dynamic_cast<CListBox*>(GetDlgItem(IDC_LIST));
     for (const CTvlEntry& entry : entries) {
-        if (!list || !MatchesAnyPattern(entry.m_strFileName, m_strPattern, false))
+        if (!list || !platform::IsPlainFileName(entry.m_strFileName) ||
+            !MatchesAnyPattern(entry.m_strFileName, m_strPattern, false))
             continue;
         list->SetItemData(list->AddString(entry.m_strFileName), m_members.size());
         m_members.push_back(entry.m_strFileName);

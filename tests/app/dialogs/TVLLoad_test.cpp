@@ -104,18 +104,80 @@ TEST_F(LibraryMemberDialog, AFailedExtractionIsToldAndChoosesNothing)
     EXPECT_EQ(m_script.MessageBoxes()[0].caption, "Error Extracting Proposal");
 }
 
-TEST_F(LibraryMemberDialog, ALibraryThatCannotBeReadWholeListsWhatCouldBeRead)
+TEST_F(LibraryMemberDialog, ANameWithWildcardsReplacesNoOtherMembersFile)
 {
-    const std::string bytes = testsupport::ReadTextFile(m_library);
-    testsupport::WriteTextFile(m_library, bytes.substr(0, bytes.find("sample-2.001")));
-    std::vector<std::string> lines;
-    Run(m_dialog, [&] { lines = Lines(List()); });
-    EXPECT_EQ(lines, (std::vector<std::string>{"sample.tvb", "sample-2.tvb"}));
-    ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
-    EXPECT_EQ(m_script.MessageBoxes()[0].text, "Error Reading Library: " + m_library);
-
-    CTVLLoad missing;
-    missing.m_strLibraryPath = m_folder / "gone.tvl";
-    Run(missing, [&] { EXPECT_TRUE(Lines(missing.GetDlgItem(CTVLLoad::IDC_LIST)).empty()); });
-    EXPECT_EQ(m_script.MessageBoxes().back().text, "Can't open TVL library: " + (m_folder / "gone.tvl"));
+    std::string bytes = testsupport::ReadTextFile(m_library);
+    bytes.replace(bytes.find("sample-2.tvb"), 12, "sample-?.tvb");
+    testsupport::WriteTextFile(m_library, bytes);
+    testsupport::WriteTextFile(m_folder / "sample-?.tvb", "old copy");
+    testsupport::WriteTextFile(m_folder / "sample-3.tvb", "my priced bid");
+    Run(m_dialog, [&] {
+        ClickLine(List(), 1);
+        m_script.AnswerMessageBox(IDOK);
+        Click(m_dialog.GetDlgItem(IDOK));
+    });
+    EXPECT_EQ(testsupport::ReadTextFile(m_folder / "sample-3.tvb"), "my priced bid");
+    EXPECT_EQ(m_dialog.m_strChosenName, "");
+    EXPECT_EQ(m_script.MessageBoxes().back().caption, "Error Extracting Proposal");
 }
+
+namespace {
+
+// A library made hostile or broken, what the list then shows and what the user is told.
+struct HostileCase {
+    const char* name;
+    std::string (*corrupt)(std::string bytes);
+    std::vector<std::string> listed;
+    const char* message; // followed by ": " and the library's path; "" for none
+};
+
+std::string Renamed(std::string bytes, const std::string& from, const std::string& to)
+{
+    return bytes.replace(bytes.find(from), from.size(), to);
+}
+
+const HostileCase kHostileCases[] = {
+    {"Missing", [](std::string) { return std::string(); }, {}, "Can't open TVL library"},
+    {"Empty", [](std::string) { return std::string(" "); }, {}, "Error Reading Library"},
+    {"NoLibrary", [](std::string) { return std::string("Bid prices, not a library\n"); }, {}, "Error Reading Library"},
+    {"CutInItsHeader", [](std::string b) { return b.substr(0, 20); }, {}, "Error Reading Library"},
+    {"CutInItsFields", [](std::string b) { return b.substr(0, 36); }, {}, "Error Reading Library"},
+    {"CutInAMembersEntry", [](std::string b) { return b.substr(0, b.find("sample-2.001")); },
+     {"sample.tvb", "sample-2.tvb"}, "Error Reading Library"},
+    {"CutInTheLastMembersData", [](std::string b) { return b.substr(0, b.size() - 100); },
+     {"sample.tvb", "sample-2.tvb", "sample-3.tvb"}, "Error Reading Library"},
+    {"MemberNamedAsAPath", [](std::string b) { return Renamed(b, "sample.tvb", "../ple.tvb"); },
+     {"sample-2.tvb", "sample-3.tvb"}, ""},
+    {"MemberNamedAsAnAbsolutePath", [](std::string b) { return Renamed(b, "sample-3.tvb", "/tmp/ple.tvb"); },
+     {"sample.tvb", "sample-2.tvb"}, ""},
+};
+
+class HostileLibrary : public LibraryMemberDialog, public ::testing::WithParamInterface<HostileCase> {};
+
+} // namespace
+
+TEST_P(HostileLibrary, ListsWhatCanBeReadAndSaysWhatIsWrong)
+{
+    const std::string bytes = GetParam().corrupt(testsupport::ReadTextFile(m_library));
+    std::filesystem::remove(m_library);
+    if (!bytes.empty())
+        testsupport::WriteTextFile(m_library, bytes);
+    std::vector<std::string> lines{"not filled"};
+    Run(m_dialog, [&] {
+        lines = Lines(List());
+        Click(m_dialog.GetDlgItem(IDOK));
+    });
+    EXPECT_EQ(lines, GetParam().listed);
+    EXPECT_EQ(m_dialog.m_strChosenName, "");
+    const std::string message = GetParam().message;
+    if (message.empty()) {
+        EXPECT_TRUE(m_script.MessageBoxes().empty());
+    } else {
+        ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
+        EXPECT_EQ(m_script.MessageBoxes()[0].text, message + ": " + m_library);
+        EXPECT_EQ(m_script.MessageBoxes()[0].type, unsigned(MB_OK | MB_ICONEXCLAMATION));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Libraries, HostileLibrary, ::testing::ValuesIn(kHostileCases),
+                         [](const auto& info) { return std::string(info.param.name); });
