@@ -1,6 +1,5 @@
-// The About box and the credits it opens, and the first-run welcome.
+// The About box and the credits it opens.
 #include "app/dialogs/AboutDlg.h"
-#include "app/dialogs/NewInstallation.h"
 #include "app/dialogs/ShowCrd.h"
 #include "tests/app/dialogs/DialogTestSupport.h"
 
@@ -70,18 +69,4 @@ TEST_F(AboutBox, OkEndsTheCreditsAtAnyTime)
                   QTest::keyClick(credits.ModalWindow(), Qt::Key_Return);
               }),
               IDOK);
-}
-
-TEST_F(AboutBox, TheWelcomeHasItsLargeHeading)
-{
-    CNewInstallation welcome;
-    LOGFONT heading{};
-    const int result = Run(welcome, [&] {
-        welcome.GetDlgItem(CNewInstallation::IDC_WELCOME)->GetFont()->GetLogFont(&heading);
-        Click(welcome.GetDlgItem(IDOK));
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(heading.lfHeight, 20);
-    EXPECT_EQ(heading.lfWeight, 800);
-    EXPECT_STREQ(heading.lfFaceName, "MS Sans Serif");
 }

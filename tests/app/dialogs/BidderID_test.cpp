@@ -52,34 +52,21 @@ TEST_F(BidderIdDialog, WithoutAllowCancelTheUserMustGiveAnId)
         QTest::keyClick(Item(dialog, CBidderID::IDC_BIDDER_ID)->GetWidget(), Qt::Key_Return);
         EXPECT_FALSE(dialog.HasEnded());
 
-        QTest::keyClicks(Item(dialog, CBidderID::IDC_BIDDER_ID)->GetWidget(), "V0042917");
+        QWidget* id = Item(dialog, CBidderID::IDC_BIDDER_ID)->GetWidget();
+        QTest::keyClicks(id, "V0042917X");
         EXPECT_TRUE(Item(dialog, IDOK)->IsWindowEnabled());
+        QTest::keyClick(id, Qt::Key_Backspace);
         Click(Item(dialog, IDOK));
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(dialog.m_strBidderID, "V0042917");
 }
 
-TEST_F(BidderIdDialog, ClearingTheIdTakesOkAwayAgain)
+TEST_F(BidderIdDialog, TheDetailsComeAndGoAndAnEmptyIdTakesOkAway)
 {
     CBidderID dialog(true);
-    dialog.m_strBidderID = "V1";
+    dialog.m_strBidderID = "V";
     const int result = Run(dialog, [&] {
-        QWidget* id = Item(dialog, CBidderID::IDC_BIDDER_ID)->GetWidget();
-        QTest::keyClick(id, Qt::Key_Backspace);
-        EXPECT_TRUE(Item(dialog, IDOK)->IsWindowEnabled());
-        QTest::keyClick(id, Qt::Key_Backspace);
-        EXPECT_FALSE(Item(dialog, IDOK)->IsWindowEnabled());
-        Click(Item(dialog, IDCANCEL));
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(dialog.m_strBidderID, "V1");
-}
-
-TEST_F(BidderIdDialog, TheDetailsComeAndGoWithTheirButton)
-{
-    CBidderID dialog(true);
-    Run(dialog, [&] {
         CWnd* button = Item(dialog, CBidderID::IDC_MORE_DETAILS);
         CWnd* company = Item(dialog, 300);
         EXPECT_EQ(Height(dialog), dialog.m_iFullHeight - CBidderID::kDetailsHeight);
@@ -98,7 +85,13 @@ TEST_F(BidderIdDialog, TheDetailsComeAndGoWithTheirButton)
         EXPECT_EQ(Height(dialog), dialog.m_iFullHeight - CBidderID::kDetailsHeight);
         EXPECT_FALSE(company->IsWindowVisible());
         EXPECT_TRUE(Item(dialog, IDCANCEL)->IsWindowVisible());
+
+        QTest::keyClick(Item(dialog, CBidderID::IDC_BIDDER_ID)->GetWidget(), Qt::Key_Backspace);
+        EXPECT_FALSE(Item(dialog, IDOK)->IsWindowEnabled());
+        QTest::keyClick(dialog.ModalWindow(), Qt::Key_Escape);
     });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(dialog.m_strBidderID, "V");
 }
 
 TEST_F(BidderIdDialog, OkStoresTheDetailsInTheBidderRecordAndTheSettings)

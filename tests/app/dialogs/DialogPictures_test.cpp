@@ -35,22 +35,11 @@ struct PictureCase {
     Scene (*make)(const std::string& folder);
 };
 
-const std::vector<CBidError>& Errors()
-{
-    static const std::vector<CBidError> errors{
-        {BID_ERROR, AREA_ITEM, "Item     Error   : Line 0010 (Item 202-0001) has no unit price"},
-        {BID_ERROR, AREA_ITEM, "Item     Error   : Line 0040 (Item 340-2015) has no unit price"},
-        {BID_WARNING, AREA_DBE, "DBE      Warning : The DBE goal of 12.00% is not met: 9.35% committed"},
-        {BID_NOTICE, AREA_BOND, "Bond     Notice  : No bid bond number is given"},
-    };
-    return errors;
-}
-
-const CProp* Proposal()
-{
-    static const std::unique_ptr<CProp> prop = HeadedProposal();
-    return prop.get();
-}
+const std::vector<CBidError> kErrors{
+    {BID_ERROR, AREA_ITEM, "Item     Error   : Line 0010 (Item 202-0001) has no unit price"},
+    {BID_WARNING, AREA_DBE, "DBE      Warning : The DBE goal of 12.00% is not met: 9.35% committed"},
+    {BID_NOTICE, AREA_BOND, "Bond     Notice  : No bid bond number is given"},
+};
 
 Scene AmendmentChanges(const std::string&)
 {
@@ -60,24 +49,14 @@ Scene AmendmentChanges(const std::string&)
     LogAmendmentChange("Line 0020 Item 202-0105 RIPRAP (STONE PROTECTION)", LOG_ITEMS_DELETED);
     LogAmendmentChange("Line 0045 Item 540-6001 METAL BEAM GUARD FENCE", LOG_ITEMS_ADDED);
     LogAmendmentChange("Line 0010 Item 202-0001 Quantity 1,200.000 -> 1,450.000", LOG_ITEMS_CHANGED);
-    return {std::make_unique<CAmendmentChangesDialog>(Proposal()), DestroyAmendmentLog};
-}
-
-Scene BidErrorList(const std::string&)
-{
-    return {std::make_unique<CBidErrors>(Errors(), Proposal()), {}};
+    return {std::make_unique<CAmendmentChangesDialog>(nullptr), DestroyAmendmentLog};
 }
 
 Scene BidderId(bool details)
 {
     auto bidder = std::make_unique<CBidderInfo>();
-    bidder->Set(BIDDER_NAME, "Ace Paving & Grading, Inc.");
-    bidder->Set(BIDDER_ADDRESS1, "1200 Quarry Road");
-    bidder->Set(BIDDER_CITY, "Round Rock");
-    bidder->Set(BIDDER_STATE, "TX");
-    bidder->Set(BIDDER_ZIP, "78664");
-    bidder->Set(BIDDER_PHONE, "512-555-0142");
-    bidder->Set(BIDDER_EMAIL, "bids@acepaving.example");
+    bidder->m_texts = {"", "", "Ace Paving & Grading, Inc.", "1200 Quarry Road", "", "Round Rock", "TX",
+                       "78664", "512-555-0142", "", "", "bids@acepaving.example"};
     SetBidderInfo(std::move(bidder));
     auto dialog = std::make_unique<CBidderID>(details);
     dialog->m_strAgency = "TXDOT";
@@ -105,7 +84,6 @@ Scene SelectLetting(const std::string&)
 {
     auto dialog = std::make_unique<CLetLoad>();
     dialog->m_lettings = {"24051", "24062", "24117"};
-    dialog->m_strTitle = "Select a Letting";
     return {std::move(dialog), {}};
 }
 
@@ -135,7 +113,7 @@ Scene Credits(const std::string&)
 
 const PictureCase kPictures[] = {
     {"amendment-changes", AmendmentChanges},
-    {"bid-errors", BidErrorList},
+    {"bid-errors", [](const std::string&) { return Scene{std::make_unique<CBidErrors>(kErrors, nullptr), {}}; }},
     {"bidder-id", [](const std::string&) { return BidderId(false); }},
     {"bidder-id-details", [](const std::string&) { return BidderId(true); }},
     {"select-proposal", SelectProposal},
