@@ -12,8 +12,7 @@ bool CLetLoad::OnInitDialog()
 {
     CDialog::OnInitDialog();
     if (m_lettings.empty()) {
-        ZodMessageBox("No proposals were found in the letting folder.", m_strTitle,
-                      MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox("No proposals were found in the letting folder.", MB_OK | MB_ICONEXCLAMATION);
         EndDialog(IDCANCEL);
         return true;
     }
@@ -22,7 +21,8 @@ bool CLetLoad::OnInitDialog()
         EndDialog(IDOK);
         return true;
     }
-    SetTitle(m_strTitle);
+    if (!m_strTitle.empty())
+        SetTitle(m_strTitle);
     auto* list = dynamic_cast<CListBox*>(GetDlgItem(IDC_LIST));
     for (std::size_t i = 0; list && i < m_lettings.size(); ++i)
         list->SetItemData(list->AddString(m_lettings[i]), i);

@@ -40,7 +40,8 @@ CTVLLoad::CTVLLoad(CWnd* parent) : CDialog(IDD, parent) {}
 bool CTVLLoad::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetTitle(m_strTitle);
+    if (!m_strTitle.empty())
+        SetTitle(m_strTitle);
     FillList();
     return true;
 }
