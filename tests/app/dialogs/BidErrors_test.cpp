@@ -27,7 +27,7 @@ TEST_F(BidErrorsDialog, ListsTheMessagesAndADoubleClickDoesNothing)
     const int result = Run(m_dialog, [&] {
         CWnd* list = m_dialog.GetDlgItem(CBidErrors::IDC_LIST);
         lines = Lines(list);
-        DoubleClickLine(list, 1);
+        ClickLine(list, 1, true);
         QApplication::processEvents();
         EXPECT_FALSE(m_dialog.HasEnded());
         Click(m_dialog.GetDlgItem(IDOK));

@@ -47,21 +47,15 @@ inline QListWidget* ListWidget(CWnd* list)
     return list ? qobject_cast<QListWidget*>(list->GetWidget()) : nullptr;
 }
 
-inline void ClickLine(CWnd* list, int line)
+// A click on a line of a list box, or a double click.
+inline void ClickLine(CWnd* list, int line, bool twice = false)
 {
     QListWidget* widget = ListWidget(list);
     ASSERT_NE(widget, nullptr);
     const QPoint at = widget->visualItemRect(widget->item(line)).center();
     QTest::mouseClick(widget->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-}
-
-inline void DoubleClickLine(CWnd* list, int line)
-{
-    QListWidget* widget = ListWidget(list);
-    ASSERT_NE(widget, nullptr);
-    const QPoint at = widget->visualItemRect(widget->item(line)).center();
-    QTest::mouseClick(widget->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    QTest::mouseDClick(widget->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    if (twice)
+        QTest::mouseDClick(widget->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
 inline std::vector<std::string> Lines(CWnd* window)

@@ -51,7 +51,7 @@ TEST_F(LettingChoice, SeveralAreListedUnderTheTitleAndTheOneClickedIsTaken)
     const int result = Run(m_dialog, [&] {
         lines = Lines(m_dialog.GetDlgItem(CLetLoad::IDC_LIST));
         title = m_dialog.ModalWindow()->windowTitle().toStdString();
-        DoubleClickLine(m_dialog.GetDlgItem(CLetLoad::IDC_LIST), 1);
+        ClickLine(m_dialog.GetDlgItem(CLetLoad::IDC_LIST), 1, true);
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(lines, m_dialog.m_lettings);

@@ -59,7 +59,7 @@ TEST_F(LibraryMemberDialog, NoMatchingMemberLeavesTheListEmpty)
 TEST_F(LibraryMemberDialog, ADoubleClickExtractsTheMemberBesideTheLibrary)
 {
     m_dialog.m_strPattern = "*.0*";
-    const int result = Run(m_dialog, [&] { DoubleClickLine(List(), 3); });
+    const int result = Run(m_dialog, [&] { ClickLine(List(), 3, true); });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(m_dialog.m_strChosenName, m_folder / "sample-2.002");
     EXPECT_GT(std::filesystem::file_size(m_dialog.m_strChosenName), 0u);
