@@ -1,0 +1,42 @@
+#pragma once
+
+// What the two scrolling coloured views share: the colour scheme of their controls, the layout
+// that follows their size, and how both meet the view's erasing, sizing and control colours.
+#include "controls/views/ControlLayout.h"
+#include "controls/views/ViewColorScheme.h"
+
+#include <string>
+
+class CBrush;
+class CDC;
+class CScrollView;
+class CWnd;
+
+class CColoredViewCore {
+public:
+    explicit CColoredViewCore(CScrollView& view) : m_view(view) {}
+
+    int SetBackgroundColors(COLORREF color1, COLORREF color2, COLORREF textColor);
+    int SetBackgroundBitmap(const std::string& path, COLORREF backColor, COLORREF textColor);
+    void ClearBackground();
+    bool HasBackground() const { return m_scheme.GetMode() != CViewBackground::kNone; }
+
+    // The background over the client area, scrolled with the content; true when painted.
+    bool PaintBackground(CDC& dc) const;
+    CBrush* ChildColors(CDC& dc, CWnd& child, CBrush* frameworkBrush);
+    // Before the view's own size handling: the controls follow the new size.
+    void Relayout(int width, int height) { m_layout.Relayout(width, height); }
+    // After it: a gradient is stretched over the new height.
+    void AfterSize();
+
+    CViewColorScheme& Scheme() { return m_scheme; }
+    const CViewColorScheme& Scheme() const { return m_scheme; }
+    CControlLayout& Layout() { return m_layout; }
+
+private:
+    int ContentHeight() const;
+
+    CScrollView& m_view;
+    CViewColorScheme m_scheme;
+    CControlLayout m_layout;
+};
