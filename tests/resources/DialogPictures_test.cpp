@@ -2,6 +2,7 @@
 // nothing clipped, at the screen's usual resolution and at twice it.
 #include "platform/ui/dialogs/Dialog.h"
 #include "resources/Resources.h"
+#include "tests/support/PictureCompare.h"
 
 #include <QDir>
 #include <QImage>
@@ -33,31 +34,6 @@ QImage Render(UINT id, int points)
     return image;
 }
 
-// Equal but for small differences of antialiasing: every channel within 48, and no more than
-// one pixel in 500 differing at all beyond 8.
-::testing::AssertionResult Matches(const QImage& actual, const QImage& expected)
-{
-    if (expected.isNull())
-        return ::testing::AssertionFailure() << "no reference picture";
-    if (actual.size() != expected.size())
-        return ::testing::AssertionFailure() << "size " << actual.width() << "x" << actual.height()
-                                             << ", reference " << expected.width() << "x" << expected.height();
-    long long different = 0;
-    for (int y = 0; y < actual.height(); ++y) {
-        for (int x = 0; x < actual.width(); ++x) {
-            const QColor a = actual.pixelColor(x, y), e = expected.pixelColor(x, y);
-            const int worst = std::max({std::abs(a.red() - e.red()), std::abs(a.green() - e.green()),
-                                        std::abs(a.blue() - e.blue())});
-            if (worst > 48)
-                return ::testing::AssertionFailure() << "pixel " << x << "," << y << " differs by " << worst;
-            different += worst > 8;
-        }
-    }
-    if (different * 500 > (long long)actual.width() * actual.height())
-        return ::testing::AssertionFailure() << different << " pixels differ";
-    return ::testing::AssertionSuccess();
-}
-
 class DialogPicture : public ::testing::TestWithParam<int> {};
 
 } // namespace
@@ -71,7 +47,7 @@ TEST_P(DialogPicture, TheBidderIdDialogLooksAsItsReference)
     // ZOD_WRITE_PICTURES=<folder> keeps the pictures drawn, to look at or to take as references.
     if (const char* folder = std::getenv("ZOD_WRITE_PICTURES"))
         image.save(QDir(folder).filePath(name));
-    EXPECT_TRUE(Matches(image, QImage(QString::fromStdString(kPictures) + name)));
+    EXPECT_TRUE(LooksLike(image, QImage(QString::fromStdString(kPictures) + name)));
 }
 
 INSTANTIATE_TEST_SUITE_P(FontSizes, DialogPicture, ::testing::Values(8, 16));
