@@ -50,16 +50,16 @@ const DialogItemTemplate kBidderId[] = {
     EditText(309, 74, 239, 176, 12),
 };
 
-// A list with OK and another button under it.
+// A list with OK and another button under it. Check Zod's messages are long: a wider list.
 const DialogItemTemplate kAmendmentChanges[] = {
     ListBox(kList, 7, 7, 286, 158, LBS_NOTIFY),
     DefPushButton("OK", IDOK, 187, 172, 50, 14),
-    PushButton("&Print", 1138, 243, 172, 50, 14),
+    PushButton("Print", 1138, 243, 172, 50, 14),
 };
 const DialogItemTemplate kBidErrors[] = {
-    ListBox(kList, 7, 7, 286, 158, LBS_NOTIFY),
-    DefPushButton("OK", IDOK, 187, 172, 50, 14),
-    PushButton("Print &Errors", 1137, 243, 172, 50, 14),
+    ListBox(kList, 7, 7, 406, 178, LBS_NOTIFY),
+    DefPushButton("OK", IDOK, 307, 192, 50, 14),
+    PushButton("Print Errors", 1137, 363, 192, 50, 14),
 };
 
 // A list to choose from, OK and Cancel beside it.
@@ -69,13 +69,15 @@ const DialogItemTemplate kChoose[] = {
     PushButton("Cancel", IDCANCEL, 150, 24, 50, 14),
 };
 
-const DialogItemTemplate kFloppy[] = {
+// The copy to a removable drive after saving; the note in place of the list when none is there.
+const DialogItemTemplate kRemovableDrive[] = {
     LText("File Saved.", 0, 7, 7, 216, 8),
-    LText("Would you also like to save the file to floppy disk?", 0, 7, 21, 216, 8),
-    DefPushButton("Save to &A:", 4, 7, 40, 60, 14),
-    PushButton("Save to &B:", 3, 73, 40, 60, 14),
-    PushButton("Cancel", IDCANCEL, 163, 40, 60, 14),
-    AutoCheckBox("&Continue to ask this in the future", 1082, 7, 64, 216, 10),
+    LText("Would you also like to save the file to a removable drive?", 0, 7, 19, 216, 8),
+    ListBox(kList, 7, 33, 150, 44, LBS_NOTIFY),
+    Hidden(LText("No removable drive is mounted.", 1083, 7, 35, 150, 20)),
+    DefPushButton("Save to Drive", 4, 164, 33, 59, 14),
+    PushButton("Cancel", IDCANCEL, 164, 51, 59, 14),
+    AutoCheckBox("Continue to ask this in the future", 1082, 7, 84, 216, 10),
 };
 
 const DialogItemTemplate kNewInstallation[] = {
@@ -85,35 +87,40 @@ const DialogItemTemplate kNewInstallation[] = {
     DefPushButton("OK", IDOK, 90, 86, 50, 14),
 };
 
-// The picture (240 by 150 pixels) fills the upper left; the release line is painted right of it.
+// The picture (420 by 260 pixels, the splash's) at the top left, the buttons under it.
 const DialogItemTemplate kAbout[] = {
-    Item(ControlClass::Static, "", 308, SS_BITMAP, 0, 0, 160, 92),
-    DefPushButton("OK", IDOK, 232, 100, 50, 14),
-    PushButton("&Credits", 5, 176, 100, 50, 14),
+    Item(ControlClass::Static, "", 308, SS_BITMAP, 0, 0, 280, 174),
+    PushButton("Credits", 5, 166, 180, 50, 14),
+    DefPushButton("OK", IDOK, 223, 180, 50, 14),
 };
 
 const DialogItemTemplate kDigitalIds[] = {
     LText("Digital IDs are used to submit, withdraw, or verify bids and to verify bonds "
-          "electronically over the Internet", 0, 7, 7, 236, 18),
-    ListBox(kList, 7, 30, 170, 110, LBS_NOTIFY),
-    PushButton("&Delete ID", 302, 183, 30, 60, 14),
-    PushButton("&Export ID To File", 1058, 183, 48, 60, 14),
-    PushButton("&Import ID From File", 1057, 183, 66, 60, 14),
-    DefPushButton("OK", IDOK, 183, 108, 60, 14),
-    PushButton("Cancel", IDCANCEL, 183, 126, 60, 14),
+          "electronically over the Internet", 0, 7, 7, 286, 18),
+    ListBox(kList, 7, 30, 200, 110, LBS_NOTIFY),
+    PushButton("Delete ID", 302, 213, 30, 80, 14),
+    PushButton("Export ID To File", 1058, 213, 48, 80, 14),
+    PushButton("Import ID From File", 1057, 213, 66, 80, 14),
+    DefPushButton("OK", IDOK, 213, 108, 80, 14),
+    PushButton("Cancel", IDCANCEL, 213, 126, 80, 14),
+};
+
+// The credits scroll over the whole window; OK ends them at any time.
+const DialogItemTemplate kCredits[] = {
+    DefPushButton("OK", IDOK, 75, 129, 50, 14),
 };
 
 const DialogTemplate kTemplates[] = {
-    {100, "About Tarvello Zod", 289, 121, kFace, 8, kAbout, std::size(kAbout)},
+    {100, "About Tarvello Zod", 280, 201, kFace, 8, kAbout, std::size(kAbout)},
     {136, "Amendment Changes", 300, 193, kFace, 8, kAmendmentChanges, std::size(kAmendmentChanges)},
-    {137, "Zod Errors", 300, 193, kFace, 8, kBidErrors, std::size(kBidErrors)},
+    {137, "Zod Errors", 420, 213, kFace, 8, kBidErrors, std::size(kBidErrors)},
     {138, "Bidder ID Not Found", 265, 264, kFace, 8, kBidderId, std::size(kBidderId)},
     {139, "New Installation", 230, 107, kFace, 8, kNewInstallation, std::size(kNewInstallation)},
-    {142, "Digital IDs", 250, 147, kFace, 8, kDigitalIds, std::size(kDigitalIds)},
+    {142, "Digital IDs", 300, 147, kFace, 8, kDigitalIds, std::size(kDigitalIds)},
     {164, "Select Proposal", 207, 160, kFace, 8, kChoose, std::size(kChoose)},
     {207, "", 160, 92, kFace, 8, nullptr, 0},
-    {210, "Tarvello Credits", 200, 150, kFace, 8, nullptr, 0},
-    {212, "Zod - Save to Floppy", 230, 81, kFace, 8, kFloppy, std::size(kFloppy)},
+    {210, "Tarvello Credits", 200, 150, kFace, 8, kCredits, std::size(kCredits)},
+    {212, "Zod - Save to Removable Drive", 230, 101, kFace, 8, kRemovableDrive, std::size(kRemovableDrive)},
     {312, "Select Letting", 207, 160, kFace, 8, kChoose, std::size(kChoose)},
 };
 

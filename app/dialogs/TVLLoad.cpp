@@ -1,0 +1,96 @@
+#include "app/dialogs/TVLLoad.h"
+
+#include "model/files/TvlExtract.h"
+#include "model/files/TvlLibrary.h"
+#include "model/text/TextUtil.h"
+#include "platform/core/Files.h"
+#include "platform/ui/controls/ListBox.h"
+#include "platform/ui/window/PathText.h"
+
+namespace {
+
+constexpr const char* kExtractErrorCaption = "Error Extracting Proposal";
+
+std::string ExtractErrorText(int result)
+{
+    switch (result) {
+    case kTvlExtractCannotOpen: return "Can't open TVL library";
+    case kTvlExtractCannotRead: return "Error Reading Library";
+    case kTvlExtractNoMatch: return "No Matching Files Found";
+    case kTvlExtractCannotCreate: return "Can't Extract File";
+    default: return "Unknown Error";
+    }
+}
+
+// A name with these would match other members too, as the member is extracted by pattern.
+bool HasWildcards(const std::string& name)
+{
+    return name.find_first_of("*?;") != std::string::npos;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CTVLLoad, CDialog)
+    ON_LBN_DBLCLK(IDC_LIST, OnDblClkList)
+END_MESSAGE_MAP()
+
+CTVLLoad::CTVLLoad(CWnd* parent) : CDialog(IDD, parent) {}
+
+bool CTVLLoad::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetTitle(m_strTitle);
+    FillList();
+    return true;
+}
+
+// The matching members in library order. A library that cannot be read whole is said to be so,
+// with what could be read still listed.
+void CTVLLoad::FillList()
+{
+    std::vector<CTvlEntry> entries;
+    const int error = ListTvlMembers(m_strLibraryPath, entries);
+    auto* list = dynamic_cast<CListBox*>(GetDlgItem(IDC_LIST));
+    for (const CTvlEntry& entry : entries) {
+        if (!list || !MatchesAnyPattern(entry.m_strFileName, m_strPattern, false))
+            continue;
+        list->SetItemData(list->AddString(entry.m_strFileName), m_members.size());
+        m_members.push_back(entry.m_strFileName);
+    }
+    if (error != kTvlNoError) {
+        const int result = error == kTvlCannotOpen ? kTvlExtractCannotOpen : kTvlExtractCannotRead;
+        ZodMessageBox(ExtractErrorText(result) + ": " + platform::PathForDisplay(m_strLibraryPath),
+                      "Error Opening Library", MB_OK | MB_ICONEXCLAMATION);
+    }
+}
+
+void CTVLLoad::OnOK()
+{
+    const auto* list = dynamic_cast<CListBox*>(GetDlgItem(IDC_LIST));
+    const int selected = list ? list->GetCurSel() : LB_ERR;
+    m_strChosenName.clear();
+    if (selected != LB_ERR && !ExtractMember(m_members.at(list->GetItemData(selected))))
+        return;
+    EndDialog(IDOK);
+}
+
+bool CTVLLoad::ExtractMember(const std::string& member)
+{
+    const std::string path = TvlMemberPath(m_strLibraryPath, member);
+    TvlExisting existing = TvlExisting::Refuse;
+    if (platform::FileExists(path)) {
+        if (ZodMessageBox(member + " already exists in current directory.\nSelect OK to overwrite "
+                                   "(You will lose all saved changes)",
+                          "Warning for Extracting Proposal", MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK)
+            return false;
+        // Only the file the user agreed to: a pattern could also reach others.
+        if (!HasWildcards(member))
+            existing = TvlExisting::Replace;
+    }
+    const int result = ExtractTvlMember(m_strLibraryPath, member, existing);
+    if (result == kTvlExtracted)
+        m_strChosenName = path;
+    else
+        ZodMessageBox(ExtractErrorText(result), kExtractErrorCaption, MB_OK | MB_ICONEXCLAMATION);
+    return true;
+}
