@@ -18,6 +18,7 @@
 #include "platform/ui/docview/DocTemplate.h"
 #include "platform/ui/docview/Document.h"
 #include "platform/ui/draw/SystemMetrics.h"
+#include "resources/Resources.h"
 
 
 CBidApp* GetBidApp()
@@ -31,6 +32,8 @@ CBidApp::~CBidApp() = default;
 
 bool CBidApp::InitInstance()
 {
+    // Menus, toolbar, strings, pictures and dialog templates, before any window wants them.
+    resources::RegisterAll();
     SetRegistryKey("Wendrick\\Tarvello");
     SetProfileStore(&m_profile);
     CProfileStore::SetMessageHandler(

@@ -5,6 +5,7 @@
 #include "app/doc/BidDoc.h"
 #include "app/frame/MainFrame.h"
 #include "app/tree/BidTreeView.h"
+#include "app/views/NodeViews.h"
 #include "model/records/Prop.h"
 #include "platform/ui/dialogs/Dialog.h"
 #include "tests/app/AppTestSupport.h"
@@ -36,8 +37,11 @@ protected:
     // The program started on the file; the dialogs it will show are answered beforehand.
     void StartOn(const std::string& path)
     {
-        m_app = Start({path});
+        bool started = false;
+        m_app = Start({path}, &started);
         Settle();
+        ASSERT_TRUE(started);
+        ASSERT_NE(GetMainDocument(), nullptr);
     }
 
     // The amendment report is looked at and closed; the bidder gives an ID for the agency.
@@ -45,6 +49,7 @@ protected:
     void AnswerBidderId(const std::string& id = "V0042917")
     {
         m_script.AnswerDialog([id](platform::ModalDialog& modal) {
+            ASSERT_EQ(modal.ModalTitle(), "Bidder ID Not Found");
             auto& dialog = dynamic_cast<CDialog&>(modal);
             dialog.GetDlgItem(kBidderIdEdit)->SetWindowText(id);
             Click(dialog, IDOK);
