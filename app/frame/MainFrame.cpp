@@ -76,6 +76,7 @@ bool CMainFrame::CreateBars()
     if (!m_wndStatusBar.Create(this))
         return false;
     SetPanes(false);
+    ShowCommandPrompt(0);
     RecalcLayout();
     return true;
 }
