@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,10 @@ private:
 
     std::unique_ptr<CProp> m_pProp;
     uint16_t m_wFlags = 0;
+    // The agency key checked last in this opening, and what the check said: the same key is not
+    // taken to the key rings (nor its warning shown) again before each amendment.
+    std::optional<std::string> m_strCheckedKey;
+    bool m_bKeyAccepted = false;
 };
 
 // The amendment file `number` of a proposal: its extension (or, without one, its end) made the

@@ -36,6 +36,10 @@ bool CBidDoc::CheckAgencyKey()
     const CPlate* plate = m_pProp ? m_pProp->FindPlate(kAgencyPublicKeyPlate) : nullptr;
     if (!plate)
         return true;
+    if (m_strCheckedKey == plate->m_strText)
+        return m_bKeyAccepted;
+    m_strCheckedKey = plate->m_strText;
+    m_bKeyAccepted = false;
     if (plate->m_strText.empty()) {
         AfxMessageBox(kNoAgencyKey);
         return false;
@@ -47,6 +51,7 @@ bool CBidDoc::CheckAgencyKey()
     }
     if (crypto.LoadAgencyKey(m_pProp.get(), 0) != 0)
         AfxMessageBox(kCorruptAgencyKey);
+    m_bKeyAccepted = true;
     return true;
 }
 

@@ -43,6 +43,7 @@ std::string FileNameOf(const std::string& path)
 CBidDoc* CBidDoc::OpenProposalFile(const std::string& path)
 {
     ChangeFlag(DOC_OPENING, 1);
+    m_strCheckedKey.reset();
     // Nothing of the open proposal goes before the user has had the chance to keep it.
     if (m_pProp && !SaveBeforeOpening()) {
         ChangeFlag(DOC_OPENING, 0);

@@ -25,7 +25,9 @@ public:
 // Builds the report; a template that cannot be run is reported and nothing is printed.
 bool BuildReport(CProp& prop, int kind, CReportPages& pages)
 {
-    if (const std::optional<CTemplateError> error = BuildReportPages(prop, CReportRequest{kind}, pages)) {
+    CReportRequest request;
+    request.m_iKind = kind;
+    if (const std::optional<CTemplateError> error = BuildReportPages(prop, request, pages)) {
         AfxMessageBox("The report cannot be printed: " + error->GetMessage() + " (template \"" +
                           error->GetTemplateName() + "\", line " + std::to_string(error->GetLine()) + ")",
                       MB_ICONEXCLAMATION);

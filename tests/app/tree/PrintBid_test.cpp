@@ -45,7 +45,7 @@ TEST_F(ShellTest, TheBidPrintedToPdfHasThePagesOfTheTextReportAndItsTotal)
     ASSERT_NE(Prop(), nullptr);
 
     CReportPages pages;
-    ASSERT_FALSE(BuildReportPages(*Prop(), CReportRequest{REPORT_PROPOSAL}, pages));
+    ASSERT_FALSE(BuildReportPages(*Prop(), CReportRequest(), pages));
     std::ostringstream stream;
     platform::StreamPageSink text(stream);
     ASSERT_TRUE(SendReportPages(pages, text));
