@@ -14,6 +14,7 @@
 
 class CBidDoc;
 class CProp;
+class CWinMeta;
 
 class CBidTreeView : public CColoredTreeView {
     DECLARE_DYNCREATE(CBidTreeView)
@@ -73,9 +74,8 @@ private:
     void RebuildProposal();
     void AddProposalNodes(HTREEITEM proposal);
     void AddItemStructure(HTREEITEM schedule);
-    void AddSectionGroup(HTREEITEM parent, int row);
+    void AddGroup(HTREEITEM parent, int row, int end);
     void AddSection(HTREEITEM parent, int row);
-    void AddItemGroup(HTREEITEM parent, int row, int sectionEnd);
     void AddItem(HTREEITEM parent, int row);
     void AddFirmLists(HTREEITEM proposal);
     HTREEITEM AddFirm(HTREEITEM list, int kind, int firm, HTREEITEM after);
@@ -85,6 +85,8 @@ private:
 
     // Firm commands (FirmCommands.cpp).
     HTREEITEM FirmListNode(int kind) const;
+    // The form of the kind when the selected node is of the type (of that kind); null otherwise.
+    CWinMeta* SelectedFirmForm(int kind, int firstType, NodeRef& selected) const;
     void ShiftFirmNodes(int kind, int from, int delta);
     void ShiftFirmItemNodes(HTREEITEM grid, int firm, int from, int delta);
     void MarkChanged();

@@ -39,6 +39,16 @@ HTREEITEM CBidTreeView::FirmListNode(int kind) const
     return FindNode({NODE_DBE_LIST + kind - 1, 0});
 }
 
+CWinMeta* CBidTreeView::SelectedFirmForm(int kind, int firstType, NodeRef& selected) const
+{
+    const CProp* prop = GetProp();
+    const std::optional<NodeRef> node = SelectedNode();
+    if (!prop || !IsNodeOfKind(node, firstType, kind))
+        return nullptr;
+    selected = *node;
+    return ActiveFirmForm(*prop, kind);
+}
+
 void CBidTreeView::MarkChanged()
 {
     if (CBidDoc* doc = GetBidDoc())
@@ -123,13 +133,13 @@ void CBidTreeView::OnUpdateDeleteFirm(CCmdUI* ui)
 
 void CBidTreeView::OnDeleteFirm(UINT id)
 {
-    CProp* prop = GetProp();
     const int kind = KindOfCommand(id, resources::ID_DELETE_DBE);
-    const std::optional<NodeRef> selected = SelectedNode();
-    CWinMeta* form = prop ? ActiveFirmForm(*prop, kind) : nullptr;
-    if (!form || !IsNodeOfKind(selected, NODE_DBE_FIRM, kind))
+    NodeRef selected;
+    CWinMeta* form = SelectedFirmForm(kind, NODE_DBE_FIRM, selected);
+    if (!form)
         return;
-    const int firm = selected->index;
+    CProp* prop = GetProp();
+    const int firm = selected.index;
     if (!ConfirmDelete(KindName(form, kind), FirmNameOf(*form, firm)))
         return;
     form->m_rows.DeleteAt(firm);
@@ -180,14 +190,14 @@ void CBidTreeView::OnUpdateDeleteFirmItem(CCmdUI* ui)
 
 void CBidTreeView::OnDeleteFirmItem(UINT id)
 {
-    CProp* prop = GetProp();
     const int kind = KindOfCommand(id, resources::ID_DELETE_DBE_ITEM);
-    const std::optional<NodeRef> selected = SelectedNode();
-    CWinMeta* form = prop ? ActiveFirmForm(*prop, kind) : nullptr;
-    if (!form || !IsNodeOfKind(selected, NODE_DBE_ITEM, kind))
+    NodeRef selected;
+    CWinMeta* form = SelectedFirmForm(kind, NODE_DBE_ITEM, selected);
+    if (!form)
         return;
-    const int firm = FirmOfFirmItem(selected->index);
-    const int position = ItemOfFirmItem(selected->index);
+    CProp* prop = GetProp();
+    const int firm = FirmOfFirmItem(selected.index);
+    const int position = ItemOfFirmItem(selected.index);
     CRowData* row = form->m_rows.GetAtOrNull(firm);
     const CDBEItem* entry = row ? row->m_dbeItems.GetAtOrNull(position) : nullptr;
     if (!entry)

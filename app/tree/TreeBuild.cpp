@@ -173,27 +173,36 @@ void CBidTreeView::AddItemStructure(HTREEITEM schedule)
         if (!item || !item->IsSection() || IsPlaced(*item))
             continue;
         if (IsAlternate(*item) || IsOption(*item))
-            AddSectionGroup(schedule, row);
+            AddGroup(schedule, row, prop.m_items.GetSize());
         else
             AddSection(schedule, row);
     }
 }
 
-void CBidTreeView::AddSectionGroup(HTREEITEM parent, int row)
+// A group of alternate or option rows from `row` to `end`: sections when the row is a section
+// row, else items. With two choices or more each choice has its node.
+void CBidTreeView::AddGroup(HTREEITEM parent, int row, int end)
 {
     const CProp& prop = *GetProp();
-    const bool alternate = IsAlternate(*prop.m_items[row]);
-    const int groupType = alternate ? NODE_ALT_SECTION_GROUP : NODE_OPT_SECTION_GROUP;
+    const CItem& head = *prop.m_items[row];
+    const bool alternate = IsAlternate(head);
+    const int groupType = head.IsSection() ? (alternate ? NODE_ALT_SECTION_GROUP : NODE_OPT_SECTION_GROUP)
+                                           : (alternate ? NODE_ALT_ITEM_GROUP : NODE_OPT_ITEM_GROUP);
+    // Each group type's choice type follows two after it.
+    const int choiceType = groupType + 2;
     HTREEITEM group = InsertNode(GroupNodeText(prop, groupType, row).c_str(), {groupType, row}, parent);
-    const std::vector<std::vector<int>> choices = ChoicesOf(prop, GroupMembers(prop, row, prop.m_items.GetSize()));
-    const int choiceType = alternate ? NODE_ALT_SECTION_CHOICE : NODE_OPT_SECTION_CHOICE;
+    const std::vector<std::vector<int>> choices = ChoicesOf(prop, GroupMembers(prop, row, end));
     for (const std::vector<int>& choice : choices) {
         HTREEITEM under = group;
         if (choices.size() > 1)
             under = InsertNode(GroupNodeText(prop, choiceType, choice.front()).c_str(),
                                {choiceType, choice.front()}, group);
-        for (const int section : choice)
-            AddSection(under, section);
+        for (const int member : choice) {
+            if (head.IsSection())
+                AddSection(under, member);
+            else
+                AddItem(under, member);
+        }
     }
 }
 
@@ -208,27 +217,9 @@ void CBidTreeView::AddSection(HTREEITEM parent, int row)
         if (!item || IsPlaced(*item))
             continue;
         if (IsAlternate(*item) || IsOption(*item))
-            AddItemGroup(section, next, end);
+            AddGroup(section, next, end);
         else
             AddItem(section, next);
-    }
-}
-
-void CBidTreeView::AddItemGroup(HTREEITEM parent, int row, int sectionEnd)
-{
-    const CProp& prop = *GetProp();
-    const bool alternate = IsAlternate(*prop.m_items[row]);
-    const int groupType = alternate ? NODE_ALT_ITEM_GROUP : NODE_OPT_ITEM_GROUP;
-    HTREEITEM group = InsertNode(GroupNodeText(prop, groupType, row).c_str(), {groupType, row}, parent);
-    const std::vector<std::vector<int>> choices = ChoicesOf(prop, GroupMembers(prop, row, sectionEnd));
-    const int choiceType = alternate ? NODE_ALT_ITEM_CHOICE : NODE_OPT_ITEM_CHOICE;
-    for (const std::vector<int>& choice : choices) {
-        HTREEITEM under = group;
-        if (choices.size() > 1)
-            under = InsertNode(GroupNodeText(prop, choiceType, choice.front()).c_str(),
-                               {choiceType, choice.front()}, group);
-        for (const int item : choice)
-            AddItem(under, item);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "controls/views/ViewColorScheme.h"
 
 #include <string>
+#include <utility>
 
 class CBrush;
 class CDC;
@@ -39,4 +40,46 @@ private:
     CScrollView& m_view;
     CViewColorScheme m_scheme;
     CControlLayout m_layout;
+};
+
+// A scrolling view class over the core: its background setters, and the erasing, control colours
+// and sizing that the core takes part in.
+template <class Base>
+class CColoredViewOf : public Base {
+public:
+    template <class... Args>
+    explicit CColoredViewOf(Args&&... args) : Base(std::forward<Args>(args)...), m_core(*this)
+    {
+    }
+
+    int SetBackgroundColors(COLORREF color1, COLORREF color2, COLORREF textColor)
+    {
+        return m_core.SetBackgroundColors(color1, color2, textColor);
+    }
+    int SetBackgroundBitmap(const std::string& path, COLORREF backColor, COLORREF textColor)
+    {
+        return m_core.SetBackgroundBitmap(path, backColor, textColor);
+    }
+    void ClearBackground() { m_core.ClearBackground(); }
+    bool HasBackground() const { return m_core.HasBackground(); }
+    CViewColorScheme& GetColorScheme() { return m_core.Scheme(); }
+
+    bool OnEraseBkgnd(CDC* dc) override { return m_core.PaintBackground(*dc) || Base::OnEraseBkgnd(dc); }
+    CBrush* OnCtlColor(CDC* dc, CWnd* child, UINT ctlColor) override
+    {
+        CBrush* brush = Base::OnCtlColor(dc, child, ctlColor);
+        return child ? m_core.ChildColors(*dc, *child, brush) : brush;
+    }
+    void OnSize(UINT type, int cx, int cy) override
+    {
+        m_core.Relayout(cx, cy);
+        Base::OnSize(type, cx, cy);
+        m_core.AfterSize();
+    }
+
+protected:
+    // True when the background was painted.
+    bool PaintBackground(CDC& dc) const { return m_core.PaintBackground(dc); }
+
+    CColoredViewCore m_core;
 };

@@ -5,10 +5,9 @@
 #include "controls/views/ColoredViewCore.h"
 #include "platform/ui/docview/FormView.h"
 
-#include <array>
 #include <string>
 
-class CDynaFormView : public CFormView {
+class CDynaFormView : public CColoredViewOf<CFormView> {
     DECLARE_DYNAMIC(CDynaFormView)
 public:
     explicit CDynaFormView(UINT templateId);
@@ -20,31 +19,14 @@ public:
     bool Create(const char* className, const char* windowName, DWORD style, const RECT& rect,
                 CWnd* parent, UINT id, CCreateContext* context) override;
 
-    int SetBackgroundColors(COLORREF color1, COLORREF color2, COLORREF textColor)
-    {
-        return m_core.SetBackgroundColors(color1, color2, textColor);
-    }
-    int SetBackgroundBitmap(const std::string& path, COLORREF backColor, COLORREF textColor)
-    {
-        return m_core.SetBackgroundBitmap(path, backColor, textColor);
-    }
-    void ClearBackground() { m_core.ClearBackground(); }
-
     // A control's layout flags, before InitLayout; they win over the markers.
     void SetControlLayout(int controlId, int flags) { m_core.Layout().SetRule(controlId, flags); }
     // Mode 0 turns the layout off; marker ids of -1 are 4000 to 4004.
     int InitLayout(int mode = 1, int marker1 = -1, int marker2 = -1, int marker3 = -1,
                    int marker4 = -1, int marker5 = -1);
-
-    CViewColorScheme& GetColorScheme() { return m_core.Scheme(); }
     const CControlLayout& GetControlLayout() { return m_core.Layout(); }
 
-    bool OnEraseBkgnd(CDC* dc) override;
-    CBrush* OnCtlColor(CDC* dc, CWnd* child, UINT ctlColor) override;
-    void OnSize(UINT type, int cx, int cy) override;
-
 private:
-    CColoredViewCore m_core;
     std::string m_strFontFace;
     int m_iFontSize = 8;
 };
