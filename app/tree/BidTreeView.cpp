@@ -32,7 +32,7 @@ BEGIN_MESSAGE_MAP(CBidTreeView, CColoredTreeView)
     ON_UPDATE_COMMAND_UI_RANGE(resources::ID_DELETE_DBE_ITEM, resources::ID_DELETE_WBE_ITEM,
                                OnUpdateDeleteFirmItem)
     ON_COMMAND(ID_FILE_PRINT, OnPrintBid)
-    ON_COMMAND(ID_FILE_PRINT_DIRECT, OnPrintBid)
+    ON_COMMAND(ID_FILE_PRINT_DIRECT, OnPrintBidDirect)
     ON_COMMAND(resources::ID_PRINT_QUOTE, OnPrintQuote)
     ON_UPDATE_COMMAND_UI(ID_FILE_PRINT, OnUpdateNeedsProposal)
     ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_DIRECT, OnUpdateNeedsProposal)

@@ -63,6 +63,7 @@ protected:
     void OnDeleteFirmItem(UINT id);
     void OnUpdateDeleteFirmItem(CCmdUI* ui);
     void OnPrintBid();
+    void OnPrintBidDirect();
     void OnPrintQuote();
     void OnUpdateNeedsProposal(CCmdUI* ui);
 
@@ -82,6 +83,8 @@ private:
     void AddFormNodes(HTREEITEM proposal);
     void AddTemplateNodes(HTREEITEM proposal);
     void OpenLettingProposal(int index);
+    // Saves and checks the bid first, as the user asked; false without a proposal.
+    bool BeforePrintingBid();
 
     // Firm commands (FirmCommands.cpp).
     HTREEITEM FirmListNode(int kind) const;

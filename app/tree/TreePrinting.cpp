@@ -54,16 +54,28 @@ void SaveWhenWanted(CBidDoc* doc)
 
 } // namespace
 
-void CBidTreeView::OnPrintBid()
+bool CBidTreeView::BeforePrintingBid()
 {
     CProp* prop = GetProp();
     if (!prop)
-        return;
+        return false;
     SaveWhenWanted(GetBidDoc());
     const CBidApp* app = GetBidApp();
     if (app && app->m_bPrintCheck)
         ShowCheckZodErrors(*prop);
-    CView::OnFilePrint();
+    return true;
+}
+
+void CBidTreeView::OnPrintBid()
+{
+    if (BeforePrintingBid())
+        CView::OnFilePrint();
+}
+
+void CBidTreeView::OnPrintBidDirect()
+{
+    if (BeforePrintingBid())
+        CView::OnFilePrintDirect();
 }
 
 bool CBidTreeView::OnPreparePrinting(CPrintInfo* info)

@@ -2,6 +2,8 @@
 // report, with the bid total's line on them.
 #include "model/reports/ReportPages.h"
 #include "platform/core/PageSink.h"
+#include "platform/ui/print/PrintPreview.h"
+#include "resources/ResourceIds.h"
 #include "tests/app/ShellTestSupport.h"
 #include "tests/support/PdfPages.h"
 
@@ -59,5 +61,31 @@ TEST_F(ShellTest, TheBidPrintedToPdfHasThePagesOfTheTextReportAndItsTotal)
     ASSERT_TRUE(Frame().SendCommand(ID_FILE_PRINT));
     EXPECT_EQ(PdfPageCount(pdf), int(std::count(report.begin(), report.end(), '\f')));
     EXPECT_NE(Squeezed(PdfText(pdf)).find(totalLine), std::string::npos) << totalLine;
+    EXPECT_TRUE(m_script.AllAnswered());
+}
+
+TEST_F(ShellTest, TheQuotePrintsAndTheBidPreviewsPageByPage)
+{
+    Store("Misc", "PrintSave", "0");
+    Store("Misc", "PrintCheck", "0");
+    AnswerAmendmentReport();
+    AnswerBidderId();
+    StartOn(InLetting("sample.tvb"));
+    ASSERT_NE(Prop(), nullptr);
+
+    const std::string quote = m_folder / "quote.pdf";
+    m_script.AnswerPrint(quote);
+    ASSERT_TRUE(Frame().SendCommand(resources::ID_PRINT_QUOTE));
+    EXPECT_GT(PdfPageCount(quote), 0);
+    EXPECT_NE(Squeezed(PdfText(quote)).find(Prop()->m_strContractId), std::string::npos);
+
+    ASSERT_TRUE(Frame().SendCommand(ID_FILE_PRINT_PREVIEW));
+    platform::PrintPreviewWindow* preview = platform::ActivePreview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->CurrentPage(), 1u);
+    EXPECT_TRUE(preview->CanGoNext());
+    preview->NextPage();
+    EXPECT_EQ(preview->CurrentPage(), 2u);
+    preview->ClosePreview();
     EXPECT_TRUE(m_script.AllAnswered());
 }
