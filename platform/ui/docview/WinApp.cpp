@@ -64,6 +64,9 @@ int CWinApp::Run(int argc, char** argv)
         return ExitInstance();
     }
     m_exitCode = QApplication::exec();
+    // A frame closed by the last command is deleted once its handler has returned: that
+    // deletion is still queued when the loop ends.
+    QCoreApplication::sendPostedEvents();
     return ExitInstance();
 }
 
