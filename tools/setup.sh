@@ -3,7 +3,7 @@ PACKAGES=(
   g++ cmake ninja-build ccache zlib1g-dev libbz2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libqt6widgets6 libqt6printsupport6 libqt6test6 qt6-qpa-plugins
-  fonts-liberation2 fonts-dejavu-core
+  fonts-liberation2 fonts-dejavu-core poppler-utils
   clang libclang-rt-14-dev
 )
 

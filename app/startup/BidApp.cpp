@@ -2,7 +2,9 @@
 
 #include "app/startup/BidCommandLine.h"
 #include "app/startup/ProfileValues.h"
-#include "app/startup/StartupFrame.h"
+#include "app/doc/BidDoc.h"
+#include "app/frame/MainFrame.h"
+#include "app/tree/BidTreeView.h"
 #include "model/eval/Evaluator.h"
 #include "model/settings/BidderSettings.h"
 #include "model/settings/FileTypes.h"
@@ -16,8 +18,13 @@
 #include "platform/ui/docview/DocTemplate.h"
 #include "platform/ui/docview/Document.h"
 #include "platform/ui/draw/SystemMetrics.h"
+#include "resources/Resources.h"
 
-#include <cstdio>
+
+CBidApp* GetBidApp()
+{
+    return dynamic_cast<CBidApp*>(AfxGetApp());
+}
 
 CBidApp::CBidApp() : CWinApp("Zod") {}
 
@@ -25,6 +32,8 @@ CBidApp::~CBidApp() = default;
 
 bool CBidApp::InitInstance()
 {
+    // Menus, toolbar, strings, pictures and dialog templates, before any window wants them.
+    resources::RegisterAll();
     SetRegistryKey("Wendrick\\Tarvello");
     SetProfileStore(&m_profile);
     CProfileStore::SetMessageHandler(
@@ -36,8 +45,8 @@ bool CBidApp::InitInstance()
     ReadWindowMetrics();
     ReadMiscFlags();
     AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, kDocString,
-                                                        RUNTIME_CLASS(CDocument),
-                                                        RUNTIME_CLASS(CStartupFrame), nullptr));
+                                                        RUNTIME_CLASS(CBidDoc), RUNTIME_CLASS(CMainFrame),
+                                                        RUNTIME_CLASS(CBidTreeView)));
     // Files are opened from the desktop through the registered desktop entry.
     RegisterFileTypes();
 
@@ -92,10 +101,12 @@ CDocument* CBidApp::OpenDocumentFile(const std::string& path)
         return nullptr;
     if (docTemplate->GetDocument() == nullptr)
         docTemplate->OpenDocumentFile(std::string());
-    if (!path.empty())
-        std::fprintf(stderr, "Zod: %s was not opened: this build cannot show proposals yet.\n",
-                     path.c_str());
-    return docTemplate->GetDocument();
+    auto* doc = dynamic_cast<CBidDoc*>(docTemplate->GetDocument());
+    if (doc == nullptr)
+        return docTemplate->GetDocument();
+    doc->ChangeFlag(DOC_LETTING_MODE, 0);
+    // The document has shown what went wrong; the program goes on without the proposal.
+    return doc->OpenProposalFile(path);
 }
 
 int CBidApp::ExitInstance()

@@ -67,3 +67,6 @@ private:
     CRect m_rcWindow;
     int m_bMaximized = 0;
 };
+
+// The program's application object; null while there is none (or another kind runs).
+CBidApp* GetBidApp();

@@ -1,6 +1,8 @@
 // The application's own settings groups: "Misc" flags and "WindowMetrics".
 #include "app/startup/BidApp.h"
 
+#include "app/doc/BidDoc.h"
+#include "app/frame/MainFrame.h"
 #include "app/startup/ProfileValues.h"
 #include "app/startup/WindowPlacement.h"
 
@@ -88,12 +90,20 @@ void CBidApp::WriteWindowMetrics(const CWnd& mainWindow)
         WriteProfileInt(m_profile, kMetrics, "XSize", normal.Width());
         WriteProfileInt(m_profile, kMetrics, "YSize", normal.Height());
         WriteProfileInt(m_profile, kMetrics, "Maximized", placement.m_bMaximized ? 1 : 0);
+        if (const auto* frame = dynamic_cast<const CMainFrame*>(&mainWindow)) {
+            int width = 0;
+            int minimum = 0;
+            frame->GetSplitter().GetColumnInfo(0, width, minimum);
+            WriteProfileInt(m_profile, kMetrics, "SplitterPos", width);
+        }
         WriteProfileInt(m_profile, kMetrics, "HSplitterPos", m_iHSplitterPos);
     }
     WriteProfileInt(m_profile, kMetrics, "BackgroundType", m_iBackgroundType);
     for (const ColorSetting& color : kColors)
         m_profile.WriteString(kMetrics, color.name, FormatColorSpec(this->*color.member));
     m_profile.WriteString(kMetrics, "BackgroundBitmap", m_strBackgroundBitmap);
-    // The item view chosen last; the document keeps its own once there is one.
+    // The item view chosen last is the one the next start shows.
+    if (const CBidDoc* doc = GetMainDocument())
+        m_iGridMode = doc->m_iGridMode;
     WriteProfileInt(m_profile, kMetrics, "GridMode", m_iGridMode);
 }

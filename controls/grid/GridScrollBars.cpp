@@ -7,6 +7,7 @@
 #include "controls/grid/GridHint.h"
 #include "controls/grid/GridInfo.h"
 #include "platform/ui/window/Cursor.h"
+#include "platform/ui/window/VirtualKeys.h"
 
 namespace {
 

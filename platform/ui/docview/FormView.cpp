@@ -1,5 +1,8 @@
 #include "platform/ui/docview/FormView.h"
 
+#include "platform/ui/draw/DC.h"
+#include "platform/ui/draw/SystemMetrics.h"
+
 const CRuntimeClass CFormView::classCFormView{"CFormView", nullptr, RUNTIME_CLASS(CScrollView)};
 
 CFormView::CFormView(UINT templateId) : m_templateId(templateId) {}
@@ -26,4 +29,12 @@ int CFormView::OnCreate(CREATESTRUCT* create)
     m_controls = std::move(built.controls);
     SetScrollSizes(MM_TEXT, built.size);
     return 0;
+}
+
+bool CFormView::OnEraseBkgnd(CDC* dc)
+{
+    CRect client;
+    GetClientRect(&client);
+    dc->FillSolidRect(&client, GetSysColor(COLOR_BTNFACE));
+    return true;
 }

@@ -21,6 +21,8 @@ public:
 
     void OnDraw(CDC*) override {} // the controls draw themselves
     int OnCreate(CREATESTRUCT* create) override;
+    // A form is the colour of a dialog, as its controls expect.
+    bool OnEraseBkgnd(CDC* dc) override;
 
 private:
     UINT m_templateId;

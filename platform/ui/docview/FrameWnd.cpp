@@ -110,8 +110,13 @@ void CFrameWnd::InitialUpdateFrame(CDocument* document, bool makeVisible)
     const std::vector<CView*> views = Views();
     if (!m_activeView && !views.empty())
         SetActiveView(views.front(), false);
-    for (CView* view : views)
-        view->OnInitialUpdate();
+    // A view may replace others as it updates (a tree selecting its first node): those gone
+    // are skipped, and one made meanwhile has had its own initial update.
+    for (CView* view : views) {
+        const std::vector<CView*> current = Views();
+        if (std::find(current.begin(), current.end(), view) != current.end())
+            view->OnInitialUpdate();
+    }
     if (makeVisible)
         ShowWindow(SW_SHOW);
     RecalcLayout();

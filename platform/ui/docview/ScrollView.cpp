@@ -23,6 +23,11 @@ int CScrollView::OnCreate(CREATESTRUCT* create)
     return 0;
 }
 
+bool CScrollView::IsOwnPart(const CWnd* child) const
+{
+    return child && (child == m_horz.get() || child == m_vert.get());
+}
+
 void CScrollView::SetScrollSizes(int mapMode, SIZE total, const SIZE& page, const SIZE& line)
 {
     if (mapMode != MM_TEXT)

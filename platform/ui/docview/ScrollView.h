@@ -37,6 +37,9 @@ public:
     bool HasHorzBar() const { return m_showHorz; }
     bool HasVertBar() const { return m_showVert; }
 
+protected:
+    bool IsOwnPart(const CWnd* child) const override;
+
 private:
     void UpdateBars();
     int Scrolled(UINT code, UINT position, int current, int page, int line, int limit) const;

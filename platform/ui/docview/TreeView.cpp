@@ -24,6 +24,11 @@ int CTreeView::OnCreate(CREATESTRUCT* create)
     return 0;
 }
 
+bool CTreeView::OnEraseTreeBkgnd(CDC* dc)
+{
+    return m_tree.EraseOwnBackground(dc);
+}
+
 void CTreeView::OnSize(UINT type, int cx, int cy)
 {
     CView::OnSize(type, cx, cy);

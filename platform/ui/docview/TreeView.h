@@ -22,8 +22,22 @@ public:
     int OnCreate(CREATESTRUCT* create) override;
     void OnSize(UINT type, int cx, int cy) override;
 
+    // Paints the tree's background before its items are drawn over it; by default the tree's
+    // own background colour.
+    virtual bool OnEraseTreeBkgnd(CDC* dc);
+
 private:
-    CTreeCtrl m_tree;
+    // The view's tree, whose background the view paints.
+    class ViewTree : public CTreeCtrl {
+    public:
+        explicit ViewTree(CTreeView& view) : m_view(view) {}
+        bool OnEraseBkgnd(CDC* dc) override { return m_view.OnEraseTreeBkgnd(dc); }
+        bool EraseOwnBackground(CDC* dc) { return CTreeCtrl::OnEraseBkgnd(dc); }
+
+    private:
+        CTreeView& m_view;
+    };
+    ViewTree m_tree{*this};
 };
 
 // A notification of the view's own tree, in the view's message map.

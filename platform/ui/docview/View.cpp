@@ -43,12 +43,12 @@ void CView::OnDestroy()
 bool CView::Create(const char* className, const char* windowName, DWORD style, const RECT& rect,
                    CWnd* parent, UINT id, CCreateContext* context)
 {
-    CREATESTRUCT create{parent, id, style, CRect(rect), windowName ? windowName : ""};
+    CREATESTRUCT create{parent, id, style, CRect(rect), windowName ? windowName : "", GetExStyle()};
     if (!PreCreateWindow(create))
         return false;
     m_creating = context;
-    const bool made = CWnd::Create(className, create.name.c_str(), create.style, create.rect,
-                                   parent, id);
+    const bool made = CreateEx(create.exStyle, className, create.name.c_str(), create.style,
+                               create.rect, parent, id);
     m_creating = nullptr;
     return made;
 }

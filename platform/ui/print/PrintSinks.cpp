@@ -23,10 +23,6 @@ QFont TextPageFont(int dotsPerInch)
     font.setFixedPitch(true);
     // Windows sizes a font by its cell; the em is about 5/6 of that.
     font.setPixelSize(std::max(1, int(TwipsToDots(kTextCellHeightTwips, dotsPerInch) * 5 / 6)));
-    // Every character advances by exactly one cell, whatever the face's own advance.
-    const double natural = QFontMetricsF(font).horizontalAdvance(QLatin1Char('M'));
-    font.setLetterSpacing(QFont::AbsoluteSpacing,
-                          TwipsToDots(kTextCellWidthTwips, dotsPerInch) - natural);
     return font;
 }
 
@@ -38,9 +34,17 @@ void DrawTextPage(QPainter& painter, const std::vector<std::string>& lines, int 
     painter.setFont(TextPageFont(dotsPerInch));
     painter.setPen(Qt::black);
     const double lineHeight = TwipsToDots(kTextCellHeightTwips, dotsPerInch);
+    const double cellWidth = TwipsToDots(kTextCellWidthTwips, dotsPerInch);
     const double ascent = QFontMetricsF(painter.font()).ascent();
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        painter.drawText(QPointF(0, lineHeight * double(i) + ascent), ToQString(lines[i]));
+    // Every character in its own cell, whatever the face's own advance: letter spacing is not
+    // kept alike by every paint device (PDF files spread it), places are.
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const QString text = ToQString(lines[i]);
+        const double y = lineHeight * double(i) + ascent;
+        for (qsizetype column = 0; column < text.size(); ++column)
+            if (!text[column].isSpace())
+                painter.drawText(QPointF(cellWidth * double(column), y), QString(text[column]));
+    }
     painter.restore();
 }
 

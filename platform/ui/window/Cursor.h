@@ -26,5 +26,3 @@ HCURSOR LoadStandardCursor(int id);
 HCURSOR SetCursor(HCURSOR cursor);
 // The id a cursor was loaded with; 0 for null.
 int CursorId(HCURSOR cursor);
-// Where the mouse pointer is, in screen coordinates.
-bool GetCursorPos(POINT* point);

@@ -1,5 +1,6 @@
 #include "platform/ui/window/InputState.h"
 
+#include "platform/ui/window/Geometry.h"
 #include "platform/ui/window/VirtualKeys.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ namespace {
 struct InputState {
     Qt::KeyboardModifiers modifiers;
     Qt::MouseButtons buttons;
+    QPoint pointer; // global
     std::set<UINT> keysDown;
 };
 
@@ -97,9 +99,10 @@ protected:
             const auto* mouse = static_cast<QMouseEvent*>(event);
             State().buttons = mouse->buttons();
             State().modifiers = mouse->modifiers();
+            State().pointer = mouse->globalPosition().toPoint();
             break;
         }
-        case QEvent::ApplicationDeactivate: State() = InputState{}; break;
+        case QEvent::ApplicationDeactivate: State() = InputState{{}, {}, State().pointer, {}}; break;
         default: break;
         }
         return false;
@@ -154,4 +157,14 @@ short GetKeyState(int virtualKey)
 short GetAsyncKeyState(int virtualKey)
 {
     return GetKeyState(virtualKey);
+}
+
+bool GetCursorPos(POINT* point)
+{
+    if (!point)
+        return false;
+    platform::EnsureInputTracking();
+    point->x = State().pointer.x();
+    point->y = State().pointer.y();
+    return true;
 }

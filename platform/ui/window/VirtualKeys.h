@@ -70,4 +70,7 @@ int CharCodeFromKey(int qtKey, bool control, const char* utf8Text);
 // Negative (high bit set) while the key or mouse button is down, as of the latest input event
 // the program saw (the one being handled).
 short GetKeyState(int virtualKey);
+// Where the pointer was at the latest mouse event the program saw, in screen coordinates.
+struct POINT;
+bool GetCursorPos(POINT* point);
 short GetAsyncKeyState(int virtualKey);

@@ -257,12 +257,13 @@ CWnd* CWnd::FromWidget(QWidget* widget)
     return nullptr;
 }
 
-CWnd* CWnd::GetDlgItem(UINT id) const
+std::vector<CWnd*> CWnd::GetChildWindows() const
 {
+    std::vector<CWnd*> children;
     if (!m_widget)
-        return nullptr;
+        return children;
     // Widgets that are no window (a form's inner widget) are looked through, windows are not:
-    // a child's own children never answer for it.
+    // a child's own children are not its parent's.
     std::deque<QWidget*> queue{m_widget};
     while (!queue.empty()) {
         QWidget* w = queue.front();
@@ -272,13 +273,21 @@ CWnd* CWnd::GetDlgItem(UINT id) const
             if (!cw || cw->isWindow())
                 continue;
             if (CWnd* wnd = platform::WindowOfWidget(cw)) {
-                if (wnd->m_id == id)
-                    return wnd;
+                if (!IsOwnPart(wnd))
+                    children.push_back(wnd);
             } else {
                 queue.push_back(cw);
             }
         }
     }
+    return children;
+}
+
+CWnd* CWnd::GetDlgItem(UINT id) const
+{
+    for (CWnd* child : GetChildWindows())
+        if (child->m_id == id)
+            return child;
     return nullptr;
 }
 

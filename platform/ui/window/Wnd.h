@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 #include <QWidget> // complete: QPointer<QWidget> members are used inline
 class QEvent;
@@ -92,6 +93,9 @@ public:
     void SetDlgCtrlID(UINT id) { m_id = id; }
     // A direct child window by id (children of children are not searched).
     CWnd* GetDlgItem(UINT id) const;
+    // The direct child windows, first made first; a window's own parts (a scroll view's scroll
+    // bars) are not among them.
+    std::vector<CWnd*> GetChildWindows() const;
     // The parent of a child, the owner of a pop-up; null for others.
     CWnd* GetParent() const;
     // Moves the window under another parent (null: a top-level window), keeping its place in
@@ -242,6 +246,8 @@ protected:
                 function(); // the slot does not want the signal's arguments
         };
     }
+    // A child window that belongs to this window's frame rather than its content.
+    virtual bool IsOwnPart(const CWnd* child) const { return (void)child, false; }
     // Whether this kind of window can take over a widget made for another window object.
     virtual bool CanAdopt(const QWidget* widget) const;
     // Plain windows paint through OnEraseBkgnd/OnPaint; controls let Qt paint them.

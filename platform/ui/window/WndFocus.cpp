@@ -119,15 +119,6 @@ CWnd* CWnd::GetCapture()
     return g_capture;
 }
 
-bool GetCursorPos(POINT* point)
-{
-    if (!point)
-        return false;
-    const QPoint at = QCursor::pos();
-    *point = POINT{at.x(), at.y()};
-    return true;
-}
-
 bool ReleaseCapture()
 {
     if (!g_capture)

@@ -1,3 +1,4 @@
+#include "app/doc/BidDoc.h"
 #include "app/startup/WindowPlacement.h"
 #include "model/settings/BidderSettings.h"
 #include "model/settings/ProxySettings.h"
@@ -22,7 +23,7 @@ TEST_F(BidAppTest, SettingsWrittenAtShutDownAreReadAtTheNextStart)
         EXPECT_TRUE(app->m_pMainWnd->IsWindowVisible());
         app->m_bPrintSave = 0;
         app->m_bAutoLoad = 0;
-        app->m_iGridMode = 0;
+        GetMainDocument()->m_iGridMode = 0; // the item view last chosen
         app->m_iBackgroundType = 2;
         app->m_crTopColor = MakeColorRef(1, 2, 3);
         app->m_strBackgroundBitmap = "/home/u/paper.bmp";

@@ -6,6 +6,7 @@
 #include "platform/ui/docview/FrameworkIds.h"
 #include "platform/ui/dialogs/ScriptedModalServices.h"
 #include "platform/ui/controls/ScrollBar.h"
+#include "platform/ui/draw/DCRecord.h"
 #include "platform/ui/draw/SystemMetrics.h"
 #include "tests/platform/ui/support/ViewTestSupport.h"
 
@@ -155,6 +156,45 @@ TEST(FormView, RunTimeControlsKeepTheirIdsAndCreationOrder)
     form.MakeFields(3);
     ASSERT_NE(form.GetDlgItem(5002), nullptr);
     EXPECT_EQ(TabChain(form.GetDlgItem(5000)->GetWidget(), 2), (std::vector<UINT>{5001, 5002}));
+}
+
+TEST(FormView, ItsChildWindowsAreItsControlsNotItsScrollBarsAndItIsTheColourOfADialog)
+{
+    FormHost host;
+    RunTimeForm form;
+    ASSERT_TRUE(form.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200),
+                            &host.frame, AFX_IDW_PANE_FIRST, nullptr));
+    form.MakeFields(2);
+    form.SetScrollSizes(MM_TEXT, CSize(600, 600));
+    ASSERT_TRUE(form.HasVertBar());
+    std::vector<UINT> ids;
+    for (const CWnd* child : form.GetChildWindows())
+        ids.push_back(child->GetDlgCtrlID());
+    EXPECT_EQ(ids, (std::vector<UINT>{5000, 5001}));
+    CRecordingDC dc;
+    form.OnEraseBkgnd(&dc);
+    ASSERT_EQ(dc.Recording().size(), 1u);
+    EXPECT_TRUE(dc.Recording()[0].ends_with(platform::dcrecord::Color(GetSysColor(COLOR_BTNFACE))));
+}
+
+// A view may ask for an extended style as it is made.
+class ControlParentView : public CScrollView {
+public:
+    bool PreCreateWindow(CREATESTRUCT& create) override
+    {
+        create.exStyle |= WS_EX_CONTROLPARENT;
+        return true;
+    }
+    void OnDraw(CDC*) override {}
+};
+
+TEST(View, TheExtendedStyleOfPreCreateWindowIsTheWindows)
+{
+    FormHost host;
+    ControlParentView view;
+    ASSERT_TRUE(view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &host.frame,
+                            AFX_IDW_PANE_FIRST, nullptr));
+    EXPECT_TRUE(view.GetExStyle() & WS_EX_CONTROLPARENT);
 }
 
 TEST(DialogTemplate, AModalDialogGetsItsTemplateAndItsButtonsEndIt)

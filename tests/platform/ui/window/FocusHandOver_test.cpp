@@ -6,8 +6,8 @@
 #include "platform/ui/window/VirtualKeys.h"
 #include "platform/ui/window/Wnd.h"
 
-#include <QCursor>
 #include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,13 +51,18 @@ TEST(FocusHandOver, AWindowThatMovesTheFocusOnWhileLosingItKeepsTheFirstTargetUn
     EXPECT_EQ(CWnd::GetFocus(), &next);
 }
 
-TEST(FocusHandOver, TheCursorPositionIsTheScreenPointOfThePointer)
+TEST(FocusHandOver, TheCursorPositionIsTheScreenPointOfTheLatestMouseEvent)
 {
-    QCursor::setPos(QPoint(123, 45));
+    CWnd window;
+    ASSERT_TRUE(window.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, CRect(40, 30, 240, 130), nullptr, 0));
+    QWidget& widget = *window.GetWidget();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    QTest::mouseMove(&widget, QPoint(83, 15));
     POINT at{};
     ASSERT_TRUE(GetCursorPos(&at));
-    EXPECT_EQ(at.x, QCursor::pos().x());
-    EXPECT_EQ(at.y, QCursor::pos().y());
+    const QPoint expected = widget.mapToGlobal(QPoint(83, 15));
+    EXPECT_EQ(at.x, expected.x());
+    EXPECT_EQ(at.y, expected.y());
     EXPECT_FALSE(GetCursorPos(nullptr));
 }
 

@@ -1,4 +1,5 @@
 #include "platform/ui/draw/DC.h"
+#include "platform/ui/window/InputState.h"
 #include "platform/ui/window/VirtualKeys.h"
 #include "platform/ui/window/Wnd.h"
 
@@ -380,4 +381,15 @@ TEST_F(WndTest, WindowTextCrossesAsWindows1252)
     EXPECT_EQ(child.GetWindowText(), "\x93quoted\x94 \x80 caf\xE9");
     W()->setWindowTitle(QString::fromUtf8("\u4E2D x")); // no Windows-1252 form
     EXPECT_EQ(child.GetWindowText(), "? x");
+}
+
+TEST_F(WndTest, ThePointerIsWhereTheLatestMouseEventWas)
+{
+    platform::EnsureInputTracking();
+    QTest::mouseClick(W(), Qt::RightButton, Qt::NoModifier, QPoint(21, 13));
+    POINT point{};
+    ASSERT_TRUE(GetCursorPos(&point));
+    const QPoint global = W()->mapToGlobal(QPoint(21, 13));
+    EXPECT_EQ(point.x, global.x());
+    EXPECT_EQ(point.y, global.y());
 }

@@ -1,0 +1,91 @@
+#pragma once
+
+// The document: the open proposal and everything that brings one in or out. Opening a proposal
+// file or a member of a TVL library, applying its numbered amendment files, the agency-key
+// check, the bidder ID for the agency, letting mode (a folder of proposals shown as one tree),
+// saving, the window title's placeholders and the firm entries of the Edit menu.
+#include "platform/ui/docview/Document.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CProp;
+
+// Bits of the document's flag word.
+enum : int {
+    DOC_LETTING_MODE = 0,
+    DOC_OPENING = 1,       // an opening or tree rebuild is under way: selections open nothing
+    DOC_LETTING_CHOSEN = 2,
+};
+
+class CBidDoc : public CDocument {
+    DECLARE_DYNCREATE(CBidDoc)
+public:
+    CBidDoc();
+    ~CBidDoc() override;
+
+    bool OnNewDocument() override;
+    // Reads nothing: every opening goes through OpenProposalFile.
+    bool OnOpenDocument(const std::string& path) override;
+    bool OnSaveDocument(const std::string& path) override;
+    void DeleteContents() override;
+    // A field being edited stores its value before the question is asked.
+    bool SaveModified() override;
+
+    // Opens a proposal file, or a member of the library when the path names a ".tvl" file.
+    CBidDoc* OpenProposalFile(const std::string& path);
+    // Applies the amendment files ".001", ".002", ... beside the proposal (or extracted from
+    // its library) that come after those already applied, and shows what they changed.
+    void ApplyAmendmentFiles(const std::string& path, bool fromLibrary, const std::string& libraryPath);
+    // False when the proposal refuses electronic submission; a key that does not check warns.
+    bool CheckAgencyKey();
+    // Finds (or asks for) the bidder ID for the proposal's agency; false when refused.
+    bool ResolveBidderID(bool allowCancel);
+    // The format with the proposal's values for %1 to %9; unchanged without a proposal.
+    std::string FormatTitle(const std::string& format) const;
+    // The Edit menu's firm entries as the proposal's firm forms name them.
+    void UpdateFirmMenus();
+
+    CProp* GetProp() const { return m_pProp.get(); }
+    // Takes over a proposal (tests, and the openings); the old one goes.
+    void SetProp(std::unique_ptr<CProp> prop);
+
+    bool TestFlag(int bit) const;
+    void ChangeFlag(int bit, int operation);
+    bool IsLettingMode() const { return TestFlag(DOC_LETTING_MODE); }
+
+    int m_iGridMode = 1;
+    std::vector<std::string> m_strLettingFiles;
+    std::vector<std::string> m_strLettingLibraries;
+    std::string m_strLettingFolder;
+    int m_iLettingIndex = 0;
+
+private:
+    bool SaveBeforeOpening();
+    void ClearForOpening();
+    bool ReadProposal(const std::string& path);
+    bool ExtractFromLettingLibrary(const std::string& path, std::string& displayName);
+    void FinishOpening(const std::string& path);
+    void ReportBidderCertification();
+    bool ApplyAmendmentFile(const std::string& path);
+
+    std::unique_ptr<CProp> m_pProp;
+    uint16_t m_wFlags = 0;
+    // The agency key checked last in this opening, and what the check said: the same key is not
+    // taken to the key rings (nor its warning shown) again before each amendment.
+    std::optional<std::string> m_strCheckedKey;
+    bool m_bKeyAccepted = false;
+};
+
+// The amendment file `number` of a proposal: its extension (or, without one, its end) made the
+// number in three digits.
+std::string AmendmentPathOf(const std::string& proposalPath, int number);
+
+// The path of the proposal file opened last; empty when none is open.
+std::string& LastProposalPath();
+
+// The document of the main window, or null.
+CBidDoc* GetMainDocument();

@@ -1,0 +1,94 @@
+// The agency's key and the bidder's ID for the agency, checked as a proposal comes in.
+#include "app/doc/BidDoc.h"
+
+#include "app/doc/DocDialogs.h"
+#include "model/records/Prop.h"
+#include "model/settings/BidderIds.h"
+#include "model/settings/BidderSettings.h"
+#include "model/text/TextUtil.h"
+#include "platform/core/SettingsStore.h"
+#include "platform/ui/dialogs/ModalServices.h"
+#include "submit/Crypto.h"
+
+namespace {
+
+constexpr const char* kNoAgencyKey =
+    "Sorry, This proposal does not support Electronic Zod Submission.\nIf you think this is in "
+    "error, please contact the letting agency. [No Agency Key]";
+constexpr const char* kNoCrypto =
+    "Sorry, This proposal cannot currently be submitted over the Internet.\nPlease contact "
+    "customer support with this message. [Cannot Initialize Crypto Module]";
+constexpr const char* kCorruptAgencyKey =
+    "Warning: This TVB file contains an error that may affect the integrity of this transaction: "
+    "Corrupted Agency Digital ID.\nWe strongly suggest you contact customer support regarding "
+    "this message prior to submitting your bid.";
+
+// The agency asks for its bidder ID each time instead of storing one.
+bool IsAskMarker(const std::string& id)
+{
+    return EqualsIgnoringCase(id, "ASK");
+}
+
+} // namespace
+
+bool CBidDoc::CheckAgencyKey()
+{
+    const CPlate* plate = m_pProp ? m_pProp->FindPlate(kAgencyPublicKeyPlate) : nullptr;
+    if (!plate)
+        return true;
+    if (m_strCheckedKey == plate->m_strText)
+        return m_bKeyAccepted;
+    m_strCheckedKey = plate->m_strText;
+    m_bKeyAccepted = false;
+    if (plate->m_strText.empty()) {
+        AfxMessageBox(kNoAgencyKey);
+        return false;
+    }
+    CCrypto crypto(0);
+    if (crypto.GetError() != 0) {
+        AfxMessageBox(kNoCrypto);
+        return false;
+    }
+    if (crypto.LoadAgencyKey(m_pProp.get(), 0) != 0)
+        AfxMessageBox(kCorruptAgencyKey);
+    m_bKeyAccepted = true;
+    return true;
+}
+
+bool CBidDoc::ResolveBidderID(bool allowCancel)
+{
+    CBidderInfo* global = GetBidderInfo();
+    if (!global || !m_pProp || m_pProp->m_strAgencyId.empty())
+        return false;
+    const std::string agency = m_pProp->m_strAgencyId;
+    if (!m_pProp->m_pBidder)
+        m_pProp->m_pBidder = std::make_unique<CBidderInfo>();
+    CBidderInfo& own = *m_pProp->m_pBidder;
+    own = *global;
+    own.Set(BIDDER_AGENCY_CODE, agency);
+    global->Set(BIDDER_AGENCY_CODE, agency);
+
+    std::string stored;
+    {
+        CProfileStore store;
+        stored = LookupBidderID(store, agency).value_or("");
+    }
+    TrimLeftChars(stored, " \t");
+    TrimRightChars(stored, " \t");
+    const bool ask = IsAskMarker(stored);
+    if (!stored.empty() && !ask) {
+        own.Set(BIDDER_ID, stored);
+        global->Set(BIDDER_ID, stored);
+        return true;
+    }
+    const std::optional<std::string> entered = AskBidderID(agency, allowCancel);
+    if (!entered)
+        return false;
+    if (!ask) {
+        CProfileStore store;
+        SaveBidderIDs(store, agency, *entered);
+    }
+    own.Set(BIDDER_ID, *entered);
+    global->Set(BIDDER_ID, *entered);
+    return true;
+}

@@ -1,0 +1,46 @@
+// Saving the proposal, and the copy to a removable medium offered afterwards.
+#include "app/doc/BidDoc.h"
+
+#include "app/doc/DocDialogs.h"
+#include "app/startup/BidApp.h"
+#include "model/files/TvbFile.h"
+#include "model/records/Prop.h"
+#include "platform/ui/dialogs/ModalServices.h"
+#include "platform/ui/window/PathText.h"
+#include "platform/ui/window/Wnd.h"
+
+namespace {
+
+// Removable media are mounted for the user under these folders.
+constexpr const char* kRemovableMediaRoots[] = {"/media/", "/run/media/"};
+
+bool IsOnRemovableMedium(const std::string& path)
+{
+    for (const char* root : kRemovableMediaRoots)
+        if (path.rfind(root, 0) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+bool CBidDoc::OnSaveDocument(const std::string& path)
+{
+    // A field being edited stores its value first.
+    if (CWnd* main = AfxGetMainWnd())
+        main->SetFocus();
+    if (!m_pProp)
+        return false;
+    const int result = SaveTvbFile(*m_pProp, path);
+    if (result != kTvbNoError) {
+        // Not saved: the document stays modified and the caller learns it.
+        AfxMessageBox(GetTvbFileErrorText(result, false) + "\n\n" + platform::PathForDisplay(path),
+                      MB_ICONEXCLAMATION);
+        return false;
+    }
+    CDocument::OnSaveDocument(path);
+    CBidApp* app = GetBidApp();
+    if (app && app->m_bFloppySave && !IsOnRemovableMedium(path))
+        app->m_bFloppySave = OfferRemovableCopy(path);
+    return true;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+class CProp;
+
+// Runs Check Zod with its messages recorded and shows them when there are any.
+void ShowCheckZodErrors(CProp& prop);

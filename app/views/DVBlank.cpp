@@ -1,0 +1,3 @@
+#include "app/views/DVBlank.h"
+
+IMPLEMENT_DYNCREATE(CDV_Blank, CDV)

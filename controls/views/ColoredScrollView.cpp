@@ -1,0 +1,3 @@
+#include "controls/views/ColoredScrollView.h"
+
+IMPLEMENT_DYNAMIC(CColoredScrollView, CScrollView)

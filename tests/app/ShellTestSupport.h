@@ -1,0 +1,79 @@
+#pragma once
+
+// The program with its main window, started on a copy of the sample letting, with the dialogs
+// it shows answered by the test.
+#include "app/doc/BidDoc.h"
+#include "app/frame/MainFrame.h"
+#include "app/tree/BidTreeView.h"
+#include "app/views/NodeViews.h"
+#include "model/records/Prop.h"
+#include "platform/ui/dialogs/Dialog.h"
+#include "tests/app/AppTestSupport.h"
+
+#include <QTest>
+#include <filesystem>
+
+class ShellTest : public BidAppTest {
+protected:
+    static constexpr UINT kBidderIdEdit = 1042;
+    static constexpr UINT kList = 1045;
+
+    ShellTest()
+    {
+        Store("Misc", "ShowSplash", "0");
+        std::filesystem::create_directories(Letting());
+        for (const char* name : {"sample.tvb", "sample.001", "sample.002", "sample.tvl"})
+            std::filesystem::copy_file(std::string(ZOD_SAMPLES) + "/" + name, InLetting(name));
+    }
+    ~ShellTest() override
+    {
+        if (m_app)
+            Stop(*m_app);
+    }
+
+    std::string Letting() const { return m_folder / "letting"; }
+    std::string InLetting(const std::string& name) const { return Letting() + "/" + name; }
+
+    // The program started on the file; the dialogs it will show are answered beforehand.
+    void StartOn(const std::string& path)
+    {
+        bool started = false;
+        m_app = Start({path}, &started);
+        Settle();
+        ASSERT_TRUE(started);
+        ASSERT_NE(GetMainDocument(), nullptr);
+    }
+
+    // The amendment report is looked at and closed; the bidder gives an ID for the agency.
+    void AnswerAmendmentReport() { m_script.AnswerDialogWith(IDOK); }
+    void AnswerBidderId(const std::string& id = "V0042917")
+    {
+        m_script.AnswerDialog([id](platform::ModalDialog& modal) {
+            ASSERT_EQ(modal.ModalTitle(), "Bidder ID Not Found");
+            auto& dialog = dynamic_cast<CDialog&>(modal);
+            dialog.GetDlgItem(kBidderIdEdit)->SetWindowText(id);
+            Click(dialog, IDOK);
+        });
+    }
+    static void Click(CDialog& dialog, UINT id)
+    {
+        QTest::mouseClick(dialog.GetDlgItem(id)->GetWidget(), Qt::LeftButton);
+    }
+
+    CBidDoc& Doc() const { return *GetMainDocument(); }
+    CProp* Prop() const { return Doc().GetProp(); }
+    CMainFrame& Frame() const { return *GetMainFrame(); }
+    CBidTreeView& Tree() const { return *GetMainTreeView(); }
+    CTreeCtrl& TreeCtrl() const { return Tree().GetTreeCtrl(); }
+
+    // The texts of the node's children, in order.
+    std::vector<std::string> ChildTexts(HTREEITEM parent) const
+    {
+        std::vector<std::string> texts;
+        for (HTREEITEM item = TreeCtrl().GetChildItem(parent); item; item = TreeCtrl().GetNextSiblingItem(item))
+            texts.push_back(TreeCtrl().GetItemText(item));
+        return texts;
+    }
+
+    std::unique_ptr<CBidApp> m_app;
+};
