@@ -24,8 +24,7 @@ CAboutDlg::CAboutDlg(CWnd* parent) : CDialog(IDD, parent), m_strVersion(FormatVe
 bool CAboutDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    const QImage picture = DrawSplashPicture(m_strVersion).convertToFormat(QImage::Format_RGB32);
-    m_bitmap.CreateBitmap(picture.width(), picture.height(), 1, 32, picture.constBits());
+    CreateSplashBitmap(m_bitmap, m_strVersion);
     CenterWindow();
     return true;
 }

@@ -17,7 +17,7 @@ bool CSplash::Create()
 
 bool CSplash::OnInitDialog()
 {
-    m_picture.Image() = DrawSplashPicture(FormatVersionString(-1));
+    CreateSplashBitmap(m_picture, FormatVersionString(-1));
     QWidget* window = GetWidget();
     window->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     const CSize size = m_picture.GetSize();

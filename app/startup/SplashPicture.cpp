@@ -88,3 +88,9 @@ QImage DrawSplashPicture(const std::string& version)
     painter.drawRect(0, 0, kWidth - 1, kHeight - 1);
     return image;
 }
+
+bool CreateSplashBitmap(CBitmap& bitmap, const std::string& version)
+{
+    const QImage picture = DrawSplashPicture(version).convertToFormat(QImage::Format_RGB32);
+    return bitmap.CreateBitmap(picture.width(), picture.height(), 1, 32, picture.constBits());
+}

@@ -1,9 +1,12 @@
 #include "app/doc/BidDoc.h"
+#include "app/startup/SplashPicture.h"
 #include "app/startup/WindowPlacement.h"
 #include "model/settings/BidderSettings.h"
 #include "model/settings/ProxySettings.h"
 #include "model/settings/UnitTable.h"
+#include "model/text/NumberFormat.h"
 #include "tests/app/AppTestSupport.h"
+#include "tests/support/PictureMatch.h"
 
 #include <QTest>
 #include <QWidget>
@@ -121,6 +124,9 @@ TEST_F(BidAppTest, TheSplashShowsTheProgramsPictureAndAClickClosesIt)
     EXPECT_TRUE(splash->isVisible());
     EXPECT_EQ(splash->size(), QSize(app->m_pSplash->GetPicture().GetSize().cx,
                                     app->m_pSplash->GetPicture().GetSize().cy));
+    // What the window paints is the picture, not an empty bitmap.
+    const QImage painted = splash->grab().toImage();
+    EXPECT_TRUE(testsupport::MatchesPicture(painted, DrawSplashPicture(FormatVersionString(-1))));
     QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(10, 10));
     Settle();
     EXPECT_EQ(app->m_pSplash->GetWidget(), nullptr);
