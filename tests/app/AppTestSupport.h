@@ -59,7 +59,11 @@ protected:
     std::optional<std::string> Stored(const std::string& group, const std::string& name) const
     {
         const platform::IniDocument document(testsupport::ReadTextFile(RegistryFile()));
-        return document.GetValue(std::string(kProgramSettingsKey) + "\\" + group, name);
+        // Appended piece by piece: g++ 12 warns falsely about a chain of + on a temporary.
+        std::string section = kProgramSettingsKey;
+        section += '\\';
+        section += group;
+        return document.GetValue(section, name);
     }
 
     void Store(const std::string& group, const std::string& name, const std::string& value)
