@@ -28,7 +28,8 @@ configure_and_build() {
   local dir=$1; shift
   export CCACHE_BASEDIR="$ROOT"
   # Three builds (normal, sanitizer, fuzz) of a large tree: the default 5 GB evicts between runs.
-  export CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-20G}
+  # Stored in ccache's own configuration, so builds started without this script keep it too.
+  ccache --max-size="${ZOD_CCACHE_SIZE:-12G}" >/dev/null
   export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
   cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
     -DCMAKE_C_COMPILER_LAUNCHER=ccache "$@" >/dev/null
