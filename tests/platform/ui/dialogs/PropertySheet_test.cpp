@@ -1,6 +1,7 @@
 #include "platform/ui/dialogs/PropertySheet.h"
 #include "platform/ui/dialogs/ScriptedModalServices.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 using platform::ScopedModalServices;
@@ -128,4 +129,18 @@ TEST(PropertySheet, ApplyIsOfferedWhileAPageHasChangesAndAppliesThePagesMade)
         EXPECT_FALSE(sheet.IsApplyEnabled());
     });
     sheet.DoModal();
+}
+
+TEST(PropertySheet, EscapeOnAPageCancelsTheSheet)
+{
+    ScriptedModalServices script;
+    ScopedModalServices installed(script);
+    Page a(1);
+    CPropertySheet sheet("ZOD Options");
+    sheet.AddPage(&a);
+    script.AnswerDialog([&](platform::ModalDialog&) {
+        QTest::keyClick(a.ModalWindow(), Qt::Key_Escape);
+        EXPECT_TRUE(sheet.HasEnded());
+    });
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
 }
