@@ -1,5 +1,6 @@
 #include "app/options/OptionsCommonGrid.h"
 
+#include "controls/grid/GridInfo.h"
 #include "model/text/TextUtil.h"
 #include "platform/ui/dialogs/PropertySheet.h"
 
@@ -10,6 +11,8 @@ namespace {
 constexpr int kSideHeadingWidth = 20;
 constexpr int kScrollModeAlways = 1;
 constexpr int kNo = 0;
+// The grid's alignment flag for text centred between the top and bottom of its cell.
+constexpr short kTextMiddle = 0x20;
 
 } // namespace
 
@@ -23,6 +26,7 @@ void COptionsCommonGrid::OnGridSetup()
     SetHScrollMode(kScrollModeAlways);
     SetMultiSelectMode(0);
     SetHScrollHeight(0);
+    GetGridInfo()->m_columnDefaultCell.SetAlignment(kTextMiddle);
 }
 
 void COptionsCommonGrid::SetColumns(const std::vector<std::pair<const char*, int>>& columns)
