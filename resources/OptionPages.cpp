@@ -57,26 +57,26 @@ const DialogItemTemplate kUnits[] = {
     ZOD_ROW_BUTTONS,
 };
 
-// The format, the export's labels box, the two layout buttons, then the field grid.
+// The format at the top left, the two layout buttons at the top right, then the field grid.
+#define ZOD_FORMAT_CHOOSER                                                                         \
+    LText("&Format:", 0, 7, 9, 28, 8), ComboBox(300, 38, 7, 56, 100, CBS_DROPDOWNLIST | WS_VSCROLL)
+#define ZOD_FORMAT_LAYOUT(getFormat)                                                               \
+    PushButton("Restore Defaults", 1049, 202, 6, 68, 14), PushButton(getFormat, 1050, 274, 6, 71, 14), \
+        Placeholder(kGrid, 7, 25, 338, 146, WS_TABSTOP), ZOD_ROW_BUTTONS
+
 const DialogItemTemplate kExportFormat[] = {
-    LText("&Format:", 0, 7, 9, 28, 8),
-    ComboBox(300, 38, 7, 56, 100, CBS_DROPDOWNLIST | WS_VSCROLL),
+    ZOD_FORMAT_CHOOSER,
     AutoCheckBox("Export Labels", 307, 102, 8, 64, 10),
-    PushButton("Restore Defaults", 1049, 202, 6, 68, 14),
-    PushButton("&Get Import Format", 1050, 274, 6, 71, 14),
-    Placeholder(kGrid, 7, 25, 338, 146, WS_TABSTOP),
-    ZOD_ROW_BUTTONS,
+    ZOD_FORMAT_LAYOUT("&Get Import Format"),
 };
 
 const DialogItemTemplate kImportFormat[] = {
-    LText("&Format:", 0, 7, 9, 28, 8),
-    ComboBox(300, 38, 7, 56, 100, CBS_DROPDOWNLIST | WS_VSCROLL),
-    PushButton("Restore Defaults", 1049, 202, 6, 68, 14),
-    PushButton("&Get Export Format", 1050, 274, 6, 71, 14),
-    Placeholder(kGrid, 7, 25, 338, 146, WS_TABSTOP),
-    ZOD_ROW_BUTTONS,
+    ZOD_FORMAT_CHOOSER,
+    ZOD_FORMAT_LAYOUT("&Get Export Format"),
 };
 
+#undef ZOD_FORMAT_LAYOUT
+#undef ZOD_FORMAT_CHOOSER
 #undef ZOD_ROW_BUTTONS
 
 // One colour: its name, its swatch (clickable for the form colours) and its "..." button.
