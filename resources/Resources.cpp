@@ -23,6 +23,8 @@ void RegisterAll()
 void RegisterDialogTemplates(std::span<const DialogTemplate> templates)
 {
     using Registration = platform::ResourceRegistration<DialogTemplate>;
+    // The registry is made first, so that it outlives the registrations kept here.
+    (void)platform::ResourceRegistry<DialogTemplate>::All();
     static std::vector<std::unique_ptr<Registration>> registered;
     for (const DialogTemplate& dialogTemplate : templates)
         registered.push_back(std::make_unique<Registration>(dialogTemplate));

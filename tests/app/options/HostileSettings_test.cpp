@@ -36,8 +36,9 @@ void FieldsAsStored(COptionsSheet& sheet)
 {
     auto& grid = sheet.m_exportPage.GetGrid();
     EXPECT_EQ(grid.RowTexts(0), (std::vector<std::string>{"LineNumber", "6"}));
-    EXPECT_EQ(grid.RowTexts(1), (std::vector<std::string>{"", "9"})); // id 77 names no field
-    EXPECT_EQ(grid.RowTexts(2), (std::vector<std::string>{"UnitPrice", "16"}));
+    // Id 77 names no field: its row shows no name and is dropped on OK.
+    EXPECT_EQ(grid.RowTexts(1), (std::vector<std::string>{"", "6"}));
+    EXPECT_EQ(grid.RowTexts(2), (std::vector<std::string>{"UnitPrice", "15"}));
 }
 
 const Damage kDamages[] = {
@@ -57,8 +58,12 @@ const Damage kDamages[] = {
      [](COptionsSheet& sheet) { EXPECT_EQ(sheet.m_proxyPage.GetDlgItem(COptionsProxyPage::IDC_PORT)->GetWindowText(), "0"); },
      "Port", "0"},
     {"UnitRowWithoutConversion", "Units", "Unit00", "IN,mm", 2,
-     [](COptionsSheet& sheet) { EXPECT_EQ(sheet.m_unitsPage.GetGrid().RowTexts(0)[0], "IN"); }, "Unit00",
-     "IN,mm,25.4,inch - millimeter"},
+     [](COptionsSheet& sheet) {
+         // The incomplete row is not shown; the next one takes its number on OK.
+         EXPECT_EQ(sheet.m_unitsPage.GetGrid().RowTexts(0),
+                   (std::vector<std::string>{"IN", "cm", "2.54", "inch - centimeter"}));
+     },
+     "Unit00", "IN,cm,2.54,inch - centimeter"},
     {"AgencyWithAnEmptyId", "Bidder\\IDS", "TXDOT", "", 1,
      [](COptionsSheet& sheet) { EXPECT_EQ(sheet.m_agencyIDPage.GetGrid().RowTexts(0)[0], "TXDOT"); }, "TXDOT",
      std::nullopt},
