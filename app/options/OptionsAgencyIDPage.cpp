@@ -29,11 +29,8 @@ std::optional<std::string> ProblemWith(const CBidderIdList& pairs)
 
 COptionsAgencyIDPage::COptionsAgencyIDPage() : COptionsGridPage(IDD, "Agency/ID") {}
 
-bool COptionsAgencyIDPage::OnInitDialog()
+void COptionsAgencyIDPage::FillControls()
 {
-    CPropertyPage::OnInitDialog();
-    if (!AttachGrid())
-        return true;
     m_grid.SetColumns({{"Agency", 100}, {"Bidder ID", 100}});
     CProfileStore store;
     std::vector<std::vector<std::string>> rows;
@@ -41,7 +38,6 @@ bool COptionsAgencyIDPage::OnInitDialog()
     for (const auto& [agency, id] : ReadBidderIDValues(store))
         rows.push_back({agency, id});
     m_grid.FillRows(rows, kMinimumRows);
-    return true;
 }
 
 std::optional<std::string> COptionsAgencyIDPage::ProblemWithRows()

@@ -13,13 +13,13 @@ public:
     COptionsAgencyIDPage();
 
     COptionsCommonGrid& GetGrid() override { return m_grid; }
-    bool OnInitDialog() override;
     void OnOK() override;
 
     // The rows with both an agency and a bidder ID, in grid order.
     CBidderIdList GetPairs();
 
 protected:
+    void FillControls() override;
     std::optional<std::string> ProblemWithRows() override;
 
 private:

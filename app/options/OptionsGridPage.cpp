@@ -23,9 +23,12 @@ bool COptionsGridPage::OnSetActive()
     return shown;
 }
 
-bool COptionsGridPage::AttachGrid()
+bool COptionsGridPage::OnInitDialog()
 {
-    return GetGrid().AttachToDialogItem(IDC_GRID, this) == 0;
+    CPropertyPage::OnInitDialog();
+    if (GetGrid().AttachToDialogItem(IDC_GRID, this) == 0)
+        FillControls();
+    return true;
 }
 
 void COptionsGridPage::OnGridButton()

@@ -19,6 +19,8 @@ public:
     static constexpr UINT IDC_ROW_UP = 1048;
 
     virtual COptionsCommonGrid& GetGrid() = 0;
+    // The grid takes the template's place for it and is filled.
+    bool OnInitDialog() override;
     // The grid is repainted each time the page comes up.
     bool OnSetActive() override;
     // The open edit ends; rows that could not be stored as they are keep the user on the page.
@@ -27,8 +29,8 @@ public:
 protected:
     COptionsGridPage(UINT templateId, std::string caption);
 
-    // The grid takes the template's place for it; false when it could not.
-    bool AttachGrid();
+    // The page's controls and its grid, placed and empty, filled from the settings.
+    virtual void FillControls() = 0;
     // After a button changed the rows.
     virtual void OnGridButton();
     // Why the rows cannot be stored as they are; nothing when they can.

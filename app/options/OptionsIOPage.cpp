@@ -57,11 +57,8 @@ COptionsIOPage::COptionsIOPage(UINT templateId, std::string caption, int side)
 {
 }
 
-bool COptionsIOPage::OnInitDialog()
+void COptionsIOPage::FillControls()
 {
-    CPropertyPage::OnInitDialog();
-    if (!AttachGrid())
-        return true;
     m_grid.SetColumns({{"Field Name", 100}, {"Field Size", 50}});
     if (auto* formats = dynamic_cast<CComboBox*>(GetDlgItem(IDC_FORMAT)))
         for (const FlatFileFormat& format : GetFlatFileFormatTable())
@@ -70,7 +67,6 @@ bool COptionsIOPage::OnInitDialog()
     CIOFormatSettings shown = settings ? *settings : DefaultIOFormatSettings();
     m_side = SideOf(shown, m_iSide);
     ShowSide();
-    return true;
 }
 
 void COptionsIOPage::ShowSide()

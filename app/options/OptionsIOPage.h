@@ -16,7 +16,6 @@ public:
     static constexpr UINT IDC_GET_FORMAT = 1050;
 
     COptionsCommonGrid& GetGrid() override { return m_grid; }
-    bool OnInitDialog() override;
     void OnOK() override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -27,6 +26,7 @@ public:
     const int m_iSide; // 1 export, 0 import
 
 protected:
+    void FillControls() override;
     COptionsIOPage(UINT templateId, std::string caption, int side);
     void OnGridButton() override;
     std::optional<std::string> ProblemWithRows() override;

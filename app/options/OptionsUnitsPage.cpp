@@ -26,17 +26,13 @@ void StoreUnitRows(const std::vector<std::vector<std::string>>& rows)
 
 COptionsUnitsPage::COptionsUnitsPage() : COptionsGridPage(IDD, "Units") {}
 
-bool COptionsUnitsPage::OnInitDialog()
+void COptionsUnitsPage::FillControls()
 {
-    CPropertyPage::OnInitDialog();
-    if (!AttachGrid())
-        return true;
     m_grid.SetColumns({{"Unit", 10}, {"Alt Unit", 14}, {"Conversion", 35}, {"Description", 36}});
     std::vector<std::vector<std::string>> rows;
     for (const CUnitRow& row : GetUnitList())
         rows.push_back({row.m_strUnit, row.m_strAlternateUnit, row.m_strConversion, row.m_strDescription});
     m_grid.FillRows(rows, kMaxUnitRows);
-    return true;
 }
 
 std::optional<std::string> COptionsUnitsPage::ProblemWithRows()

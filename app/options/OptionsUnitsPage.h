@@ -12,13 +12,13 @@ public:
     COptionsUnitsPage();
 
     COptionsCommonGrid& GetGrid() override { return m_grid; }
-    bool OnInitDialog() override;
     void OnOK() override;
 
     // The rows with a unit, an alternate unit and a conversion, in grid order.
     std::vector<std::vector<std::string>> GetUnitRows();
 
 protected:
+    void FillControls() override;
     std::optional<std::string> ProblemWithRows() override;
 
 private:
