@@ -76,6 +76,9 @@ TEST_F(FormatPages, ATypedNameTakesItsSizeAndARowWithoutASizeIsDropped)
         EXPECT_EQ(CellText(ImportGrid(), 1, 7), ""); // cancelled: nothing changes
         TypeIntoCell(ImportGrid(), "quantity");
         EXPECT_EQ(CellText(ImportGrid(), 1, 7), "16");
+        ClickCell(ImportGrid(), 1, 7);
+        TypeIntoCell(ImportGrid(), "20"); // a typed size stays as typed
+        EXPECT_EQ(CellText(ImportGrid(), 1, 7), "20");
         ClickCell(ImportGrid(), 1, 3);
         TypeIntoCell(ImportGrid(), " ");  // Quantity's size left blank: the row goes
         auto* formats = dynamic_cast<CComboBox*>(ImportItem(COptionsIOPage::IDC_FORMAT));
@@ -85,6 +88,7 @@ TEST_F(FormatPages, ATypedNameTakesItsSizeAndARowWithoutASizeIsDropped)
     });
     const CIOFormatSide& imported = GetIOFormatSettings()->m_import;
     EXPECT_EQ(Fields(imported), (std::vector<int>{1, 2, 3, 5, 6, 8, 4}));
+    EXPECT_EQ(imported.m_iSizes[6], 20);
     EXPECT_EQ(imported.m_iFormat, 2);
     EXPECT_EQ(Stored(kImportFormatGroup, "Format"), "2");
     EXPECT_EQ(Stored(kImportFormatGroup, "Labels"), std::nullopt);
