@@ -1,6 +1,7 @@
 #include "model/files/TvbGzipReader.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -22,6 +23,12 @@ uint32_t LittleEndian32(const uint8_t* at)
 void CGzipMemberCheck::Add(const uint8_t* bytes, std::size_t count)
 {
     m_crc = crc32_z(m_crc, bytes, count);
+    m_size += uint32_t(count);
+}
+
+void CGzipMemberCheck::AddChecked(uLong crcOfBytes, std::size_t count)
+{
+    m_crc = crc32_combine(m_crc, crcOfBytes, z_off_t(count));
     m_size += uint32_t(count);
 }
 
@@ -51,6 +58,12 @@ bool CTvbGzipReader::Open(const std::string& path)
 {
     m_fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     return m_fd >= 0;
+}
+
+std::size_t CTvbGzipReader::FileSize() const
+{
+    struct stat status {};
+    return m_fd >= 0 && fstat(m_fd, &status) == 0 && status.st_size > 0 ? std::size_t(status.st_size) : 0;
 }
 
 int CTvbGzipReader::Fail(int zlibError)
@@ -166,13 +179,9 @@ int CTvbGzipReader::Inflate(uint8_t* out, std::size_t size, std::optional<GzipTr
     m_stream.next_out = out;
     m_stream.avail_out = uInt(size);
     while (m_stream.avail_out > 0) {
-        if (m_stream.avail_in == 0 && !LoadInput()) {
-            if (m_error != Z_OK)
-                return -1;
-            m_error = Z_BUF_ERROR; // the file ends inside the member: what came is the data
-            m_mode = Mode::kEnd;
-            break;
-        }
+        if (m_stream.avail_in == 0 && !LoadInput() && m_error != Z_OK)
+            return -1;
+        const uInt roomBefore = m_stream.avail_out;
         // Z_BLOCK returns once the header is read, before the data, whose check is turned off.
         const int status = inflate(&m_stream, m_headerDone ? Z_NO_FLUSH : Z_BLOCK);
         if (status == Z_STREAM_ERROR || status == Z_NEED_DICT)
@@ -186,6 +195,13 @@ int CTvbGzipReader::Inflate(uint8_t* out, std::size_t size, std::optional<GzipTr
         if (status == Z_STREAM_END) {
             memberEnd = TrailerBeforeInput();
             m_mode = Mode::kLook;
+            break;
+        }
+        // Once the input is all taken, inflate still gives out what it holds; then the file has
+        // ended inside the member, and what came is the data.
+        if (m_stream.avail_in == 0 && m_endOfFile && m_stream.avail_out == roomBefore) {
+            m_error = Z_BUF_ERROR;
+            m_mode = Mode::kEnd;
             break;
         }
     }

@@ -18,6 +18,8 @@ struct GzipTrailer {
 class CGzipMemberCheck {
 public:
     void Add(const uint8_t* bytes, std::size_t count);
+    // Bytes whose own check value was worked out elsewhere.
+    void AddChecked(uLong crcOfBytes, std::size_t count);
     // The member ends here: true when its data matched `trailer`. Starts the next member.
     bool End(const GzipTrailer& trailer);
 
@@ -40,6 +42,8 @@ public:
 
     // False when the file cannot be opened.
     bool Open(const std::string& path);
+    // The size of the file as it is stored; 0 when unknown.
+    std::size_t FileSize() const;
 
     // Up to `size` bytes into `out`, as gzread: the count, -1 on failure. A read stops after a
     // member's last byte and sets `memberEnd` to its trailer; without that, 0 is the end of the

@@ -41,6 +41,15 @@ void CTvbInflater::Fill(std::size_t index)
     const std::size_t size = std::min(TvbChunk::kReadRoom, kFirstRead << std::min<std::size_t>(index, 8));
     chunk.m_got = m_file.Read(chunk.m_bytes.get() + TvbChunk::kCarryRoom, size, chunk.m_memberEnd);
     chunk.m_zlibError = m_file.Error();
+    chunk.m_crc.reset();
+}
+
+void CTvbInflater::CheckAhead(std::size_t index)
+{
+    // Only while the reader is busy with earlier chunks: it is not kept waiting for this.
+    TvbChunk& chunk = m_ring[index % kRingSize];
+    if (chunk.m_got > 0 && m_taken.load(std::memory_order_relaxed) <= index)
+        chunk.m_crc = crc32_z(0, chunk.m_bytes.get() + TvbChunk::kCarryRoom, std::size_t(chunk.m_got));
 }
 
 void CTvbInflater::Filled(std::size_t index)
@@ -69,6 +78,7 @@ void CTvbInflater::Run()
             index = m_filled;
         }
         Fill(index);
+        CheckAhead(index);
         Filled(index);
     }
 }

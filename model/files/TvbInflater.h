@@ -23,6 +23,7 @@ struct TvbChunk {
     std::unique_ptr<uint8_t[]> m_bytes{new uint8_t[kCarryRoom + kReadRoom]}; // written before read
     int m_got = 0;                          // as CTvbGzipReader::Read
     std::optional<GzipTrailer> m_memberEnd; // a gzip member ends with these bytes
+    std::optional<uLong> m_crc;             // their check value, when the thread had time for it
     int m_zlibError = Z_OK;                 // the reader's error number after the read
 
     // The end of the stream, or a failure: nothing comes after this chunk.
@@ -31,8 +32,9 @@ struct TvbChunk {
 
 // Where the stream is inflated.
 enum class TvbInflation {
+    kAuto,         // on a thread of its own for a large file when there is a core for it
     kOwnThread,    // ahead of the reader, so that building the proposal overlaps inflating it
-    kCallerThread, // on demand (one core, or no thread to be had)
+    kCallerThread, // on demand
 };
 
 // Reads a proposal file through a CTvbGzipReader into a small ring of chunks,
@@ -61,12 +63,14 @@ private:
     // Reads chunk `index` unless someone else is reading; true when it was read here.
     bool TryFill(std::size_t index);
     void Fill(std::size_t index);
+    // The data check of a chunk the reader has not asked for yet, worked out on the thread.
+    void CheckAhead(std::size_t index);
     void Filled(std::size_t index);
 
     CTvbGzipReader& m_file;
     std::array<TvbChunk, kRingSize> m_ring;
     std::atomic<std::size_t> m_filled{0}; // counts, in stream order; chunk n lives in slot n % kRingSize
-    std::size_t m_taken = 0;              // the reader's own
+    std::atomic<std::size_t> m_taken{0};
     std::mutex m_mutex;                   // guards what follows, and the file
     std::condition_variable m_signal;     // the thread waits for a free slot or the file
     std::size_t m_given = 0;

@@ -25,10 +25,19 @@ CTvbInput::CTvbInput(std::size_t budget, TvbInflation where) : m_where(where), m
 {
 }
 
-TvbInflation CTvbInput::BestInflation()
+namespace {
+
+// A smaller file inflates in about the time it takes to start a thread (and on a busy machine
+// far less than it may take to get one running).
+constexpr std::size_t kThreadWorthwhileFileSize = 64 * 1024;
+
+TvbInflation InflationFor(std::size_t fileSize)
 {
-    return std::thread::hardware_concurrency() > 1 ? TvbInflation::kOwnThread : TvbInflation::kCallerThread;
+    const bool worthwhile = fileSize >= kThreadWorthwhileFileSize && std::thread::hardware_concurrency() > 1;
+    return worthwhile ? TvbInflation::kOwnThread : TvbInflation::kCallerThread;
 }
+
+} // namespace
 
 CTvbInput::~CTvbInput()
 {
@@ -40,7 +49,8 @@ int CTvbInput::Open(const std::string& path)
     m_file = std::make_unique<CTvbGzipReader>();
     if (!m_file->Open(path))
         return kTvbCannotOpen;
-    m_inflater = std::make_unique<CTvbInflater>(*m_file, m_where);
+    const TvbInflation where = m_where == TvbInflation::kAuto ? InflationFor(m_file->FileSize()) : m_where;
+    m_inflater = std::make_unique<CTvbInflater>(*m_file, where);
     return kTvbNoError;
 }
 
@@ -87,7 +97,10 @@ bool CTvbInput::ReadMore()
         return false;
     }
     const std::size_t got = std::size_t(chunk.m_got);
-    m_memberCheck.Add(m_bytes + m_end, got);
+    if (chunk.m_crc)
+        m_memberCheck.AddChecked(*chunk.m_crc, got);
+    else
+        m_memberCheck.Add(m_bytes + m_end, got);
     if (chunk.m_memberEnd && !m_memberCheck.End(*chunk.m_memberEnd)) {
         Fail(kTvbCorrupt); // as zlib reports data that does not match its member's trailer
         return false;

@@ -23,8 +23,8 @@ struct TvbRecord {
 class CTvbInput {
 public:
     // `budget`: how many bytes the stream, together with what is charged for the records built
-    // from it, may come to. `where`: by default on a thread of its own when there is a core for it.
-    explicit CTvbInput(std::size_t budget = kTvbMaxProposalBytes, TvbInflation where = BestInflation());
+    // from it, may come to.
+    explicit CTvbInput(std::size_t budget = kTvbMaxProposalBytes, TvbInflation where = TvbInflation::kAuto);
     ~CTvbInput();
     CTvbInput(const CTvbInput&) = delete;
     CTvbInput& operator=(const CTvbInput&) = delete;
@@ -62,8 +62,6 @@ public:
     // Keeps the first failure; later ones are consequences.
     void Fail(int code);
     int Result() const { return m_result; }
-
-    static TvbInflation BestInflation();
 
 private:
     // The next record when it may need more bytes read, or is the end record.
