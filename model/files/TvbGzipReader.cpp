@@ -34,7 +34,7 @@ void CGzipMemberCheck::AddChecked(uLong crcOfBytes, std::size_t count)
 
 bool CGzipMemberCheck::End(const GzipTrailer& trailer)
 {
-    const bool sound = uint32_t(m_crc) == trailer.m_crc && m_size == trailer.m_size;
+    const bool sound = uint32_t(m_crc) == trailer.m_crc && (!trailer.m_size || m_size == *trailer.m_size);
     *this = {};
     return sound;
 }
@@ -148,6 +148,7 @@ bool CTvbGzipReader::StartMember()
     // The header is checked by zlib (its own check included); the data by the caller.
     inflateValidate(&m_stream, 1);
     m_headerDone = false;
+    m_dataEnd.reset();
     m_sawGzip = true;
     m_mode = Mode::kGzip;
     return true;
@@ -174,6 +175,28 @@ GzipTrailer CTvbGzipReader::TrailerBeforeInput() const
     return {LittleEndian32(trailer), LittleEndian32(trailer + 4)};
 }
 
+// zlib compares a member's data check as soon as it has it: in a file cut short inside the length
+// after it, the check counts all the same.
+std::optional<GzipTrailer> CTvbGzipReader::TrailerSoFar() const
+{
+    const uLong taken = m_dataEnd ? m_stream.total_in - *m_dataEnd : 0;
+    if (taken < 4)
+        return std::nullopt;
+    return GzipTrailer{LittleEndian32(m_stream.next_in - taken), std::nullopt};
+}
+
+// Z_BLOCK makes inflate stop after the header and after each block: the data check is turned
+// off once the header is checked, and the end of the data (where the trailer starts) is known.
+void CTvbGzipReader::NoteBlockEnd()
+{
+    if (!m_headerDone) {
+        inflateValidate(&m_stream, 0);
+        m_headerDone = true;
+    } else if (m_stream.data_type & 64) {
+        m_dataEnd = m_stream.total_in; // the last block is done
+    }
+}
+
 int CTvbGzipReader::Inflate(uint8_t* out, std::size_t size, std::optional<GzipTrailer>& memberEnd)
 {
     m_stream.next_out = out;
@@ -182,26 +205,26 @@ int CTvbGzipReader::Inflate(uint8_t* out, std::size_t size, std::optional<GzipTr
         if (m_stream.avail_in == 0 && !LoadInput() && m_error != Z_OK)
             return -1;
         const uInt roomBefore = m_stream.avail_out;
-        // Z_BLOCK returns once the header is read, before the data, whose check is turned off.
-        const int status = inflate(&m_stream, m_headerDone ? Z_NO_FLUSH : Z_BLOCK);
+        const int status = inflate(&m_stream, Z_BLOCK);
         if (status == Z_STREAM_ERROR || status == Z_NEED_DICT)
             return Fail(Z_STREAM_ERROR);
         if (status == Z_MEM_ERROR || status == Z_DATA_ERROR)
             return Fail(status);
-        if (!m_headerDone && (m_stream.data_type & 128)) {
-            inflateValidate(&m_stream, 0);
-            m_headerDone = true;
-        }
         if (status == Z_STREAM_END) {
             memberEnd = TrailerBeforeInput();
             m_mode = Mode::kLook;
             break;
+        }
+        if (m_stream.data_type & 128) {
+            NoteBlockEnd(); // and go on: the bits inflate holds may make the next block, or fail
+            continue;
         }
         // Once the input is all taken, inflate still gives out what it holds; then the file has
         // ended inside the member, and what came is the data.
         if (m_stream.avail_in == 0 && m_endOfFile && m_stream.avail_out == roomBefore) {
             m_error = Z_BUF_ERROR;
             m_mode = Mode::kEnd;
+            memberEnd = TrailerSoFar();
             break;
         }
     }

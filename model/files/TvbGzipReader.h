@@ -11,7 +11,7 @@
 // The trailer of a gzip member: what the member's data must come to.
 struct GzipTrailer {
     uint32_t m_crc = 0;
-    uint32_t m_size = 0; // the data's length modulo 2^32
+    std::optional<uint32_t> m_size; // the data's length modulo 2^32; none in a file cut short
 };
 
 // Checks the data of gzip members against their trailers, piece by piece as it arrives.
@@ -46,8 +46,9 @@ public:
     std::size_t FileSize() const;
 
     // Up to `size` bytes into `out`, as gzread: the count, -1 on failure. A read stops after a
-    // member's last byte and sets `memberEnd` to its trailer; without that, 0 is the end of the
-    // stream. Error() then tells a sound end (Z_OK) from one cut short (Z_BUF_ERROR).
+    // member's last byte and sets `memberEnd` to its trailer (or to as much of it as there is
+    // before the file ends); without that, 0 is the end of the stream. Error() then tells a sound
+    // end (Z_OK) from one cut short (Z_BUF_ERROR).
     int Read(uint8_t* out, std::size_t size, std::optional<GzipTrailer>& memberEnd);
 
     // As gzerror's number: Z_OK, Z_BUF_ERROR, Z_ERRNO, Z_DATA_ERROR, Z_STREAM_ERROR, Z_MEM_ERROR.
@@ -62,6 +63,8 @@ private:
     int Inflate(uint8_t* out, std::size_t size, std::optional<GzipTrailer>& memberEnd);
     bool LoadInput();
     GzipTrailer TrailerBeforeInput() const;
+    std::optional<GzipTrailer> TrailerSoFar() const;
+    void NoteBlockEnd();
     int Fail(int zlibError);
 
     int m_fd = -1;
@@ -69,6 +72,7 @@ private:
     z_stream m_stream{};
     bool m_inflateReady = false;
     bool m_headerDone = false;
+    std::optional<uLong> m_dataEnd; // where the member's deflate data ended, counted in its input
     bool m_sawGzip = false;
     bool m_endOfFile = false;
     Mode m_mode = Mode::kLook;

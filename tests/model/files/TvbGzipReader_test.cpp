@@ -106,19 +106,26 @@ std::vector<GzipCase> Cases()
         {"MemberThenMagicOnly", a + "\x1F\x8B"},
         {"CutInHeader", a.substr(0, 5)},
         {"CutInData", large.substr(0, large.size() / 2)},
-        {"CutInTrailer", a.substr(0, a.size() - 3)},
         {"WrongCrc", Flipped(a, a.size() - 8)},
         {"WrongLength", Flipped(a, a.size() - 2)},
         {"WrongCrcOfFirstMember", Flipped(a, a.size() - 5) + b},
         {"WrongCrcOfLastMember", a + Flipped(b, b.size() - 6)},
         {"LargeMemberWrongCrc", Flipped(large, large.size() - 7)},
         {"DataDamaged", Flipped(large, large.size() / 2, 0x5A)},
+        // A bad block header in the bits inflate already holds when the file ends.
+        {"BadBlockInLastBits", std::string("\x1F\x8B\x08\x00\xFF\x18\x03\x00\x00\x00\x32\x00\x08\x60", 14)},
         {"UnknownMethod", Flipped(a, 2, 0x0F)},
         {"ReservedFlag", WithHeader(a, 0x20, "")},
         {"HeaderFields", WithHeader(a, 0x1C, extra)},
         {"HeaderCheckRight", WithHeader(a, 0x1E, extra + HeaderCheck(a, 0x1E, extra))},
         {"HeaderCheckWrong", WithHeader(a, 0x02, std::string(2, '\0'))},
     };
+    // Cut inside the trailer: zlib compares the data check as soon as it is whole.
+    for (std::size_t kept = 0; kept < 8; ++kept) {
+        const std::size_t size = a.size() - 8 + kept;
+        cases.push_back({"CutAfterTrailerByte" + std::to_string(kept), a.substr(0, size)});
+        cases.push_back({"WrongCrcCutAfterTrailerByte" + std::to_string(kept), Flipped(a, a.size() - 7).substr(0, size)});
+    }
     // Stored members whose trailers straddle the end of the first load of input, at every offset.
     for (std::size_t size = 16357; size <= 16366; ++size)
         cases.push_back({"TrailerAcrossLoads" + std::to_string(size), GzipBytes(Text(size), 0)});
