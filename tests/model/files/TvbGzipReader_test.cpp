@@ -90,6 +90,7 @@ std::vector<GzipCase> Cases()
     const std::string a = GzipBytes(Text(3000));
     const std::string b = GzipBytes("the second member");
     const std::string large = GzipBytes(Text(400000));
+    const std::string flushed = GzipBytes(Text(3000), Z_DEFAULT_COMPRESSION, Z_SYNC_FLUSH);
     const std::string extra = TvbStream::Le(4, 2) + "ab01" + "name.tvb" + '\0' + "comment" + '\0';
     std::vector<GzipCase> cases = {
         {"Empty", ""},
@@ -106,6 +107,10 @@ std::vector<GzipCase> Cases()
         {"MemberThenMagicOnly", a + "\x1F\x8B"},
         {"CutInHeader", a.substr(0, 5)},
         {"CutInData", large.substr(0, large.size() / 2)},
+        // Cut where a block ends: inflate stops there before it finds that nothing follows.
+        {"CutAtBlockEnd", flushed},
+        {"CutInEmptyBlock", flushed.substr(0, flushed.size() - 2)},
+        {"CutAtFullFlush", GzipBytes(Text(3000), 0, Z_FULL_FLUSH)},
         {"WrongCrc", Flipped(a, a.size() - 8)},
         {"WrongLength", Flipped(a, a.size() - 2)},
         {"WrongCrcOfFirstMember", Flipped(a, a.size() - 5) + b},
