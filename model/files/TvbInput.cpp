@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <thread>
+#include <sched.h>
 
 int TvbResultOfZlibError(int zlibError, bool writing)
 {
@@ -31,9 +31,17 @@ namespace {
 // far less than it may take to get one running).
 constexpr std::size_t kThreadWorthwhileFileSize = 64 * 1024;
 
+// The cores this process may run on: a process held to one core gains nothing from a thread.
+int UsableCores()
+{
+    cpu_set_t cores;
+    CPU_ZERO(&cores);
+    return sched_getaffinity(0, sizeof cores, &cores) == 0 ? CPU_COUNT(&cores) : 1;
+}
+
 TvbInflation InflationFor(std::size_t fileSize)
 {
-    const bool worthwhile = fileSize >= kThreadWorthwhileFileSize && std::thread::hardware_concurrency() > 1;
+    const bool worthwhile = fileSize >= kThreadWorthwhileFileSize && UsableCores() > 1;
     return worthwhile ? TvbInflation::kOwnThread : TvbInflation::kCallerThread;
 }
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sched.h>
+
 #include <filesystem>
 #include <stdexcept>
 
@@ -140,6 +142,50 @@ TEST_P(TvbInflationTest, NoThreadOutlivesTheReading)
     };
     EXPECT_THROW(throwMidway(), std::runtime_error);
     EXPECT_EQ(ThreadCount(), before);
+}
+
+// Holds the calling thread to the first `count` of its cores while it lives.
+class CoreLimit {
+public:
+    explicit CoreLimit(int count)
+    {
+        sched_getaffinity(0, sizeof m_before, &m_before);
+        cpu_set_t limited;
+        CPU_ZERO(&limited);
+        for (int core = 0; core < CPU_SETSIZE && CPU_COUNT(&limited) < count; ++core)
+            if (CPU_ISSET(core, &m_before))
+                CPU_SET(core, &limited);
+        sched_setaffinity(0, sizeof limited, &limited);
+    }
+    ~CoreLimit() { sched_setaffinity(0, sizeof m_before, &m_before); }
+
+private:
+    cpu_set_t m_before;
+};
+
+// A large file is inflated on a thread of its own only where the reader may use a second core.
+TEST(TvbInflation, OwnThreadOnlyForALargeFileWithACoreToSpare)
+{
+    TempFolder folder;
+    const std::string large = folder.Write("large.tvb", GzipBytes(LargeStream(), 0));
+    const std::string small = folder.Write("small.tvb", GzipBytes(TvbStream().Magic().End().Bytes()));
+    const auto threadsWhileOpen = [](const std::string& path) {
+        CTvbInput input;
+        EXPECT_EQ(input.Open(path), kTvbNoError);
+        return ThreadCount();
+    };
+    const std::size_t before = ThreadCount();
+    EXPECT_EQ(threadsWhileOpen(small), before);
+    {
+        const CoreLimit oneCore(1);
+        EXPECT_EQ(threadsWhileOpen(large), before);
+    }
+    const CoreLimit twoCores(2);
+    cpu_set_t usable;
+    sched_getaffinity(0, sizeof usable, &usable);
+    if (CPU_COUNT(&usable) < 2)
+        GTEST_SKIP() << "a single core";
+    EXPECT_EQ(threadsWhileOpen(large), before + 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Inflation, TvbInflationTest,
