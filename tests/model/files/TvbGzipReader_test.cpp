@@ -1,5 +1,4 @@
-#include "model/files/TvbGzipReader.h"
-
+#include "tests/model/files/TvbGzipOutcome.h"
 #include "tests/model/files/TvbTestSupport.h"
 #include "tests/model/support/TempFolder.h"
 
@@ -8,48 +7,6 @@
 #include <vector>
 
 namespace {
-
-// What reading a whole file gives: the bytes, and the error number it ends with.
-struct Outcome {
-    std::string bytes;
-    int error = Z_OK;
-};
-
-Outcome ReadWithGzread(const std::string& path, std::size_t size)
-{
-    gzFile file = gzopen(path.c_str(), "rb");
-    std::vector<char> buffer(size);
-    Outcome outcome;
-    int got = 0;
-    while ((got = gzread(file, buffer.data(), unsigned(size))) > 0)
-        outcome.bytes.append(buffer.data(), std::size_t(got));
-    gzerror(file, &outcome.error);
-    gzclose_r(file);
-    return outcome;
-}
-
-// As the proposal reader uses it: every member checked against its trailer, a mismatch being
-// what zlib reports as a data error.
-Outcome ReadWithReader(const std::string& path, std::size_t size)
-{
-    CTvbGzipReader reader;
-    EXPECT_TRUE(reader.Open(path));
-    CGzipMemberCheck check;
-    std::vector<uint8_t> buffer(size);
-    std::optional<GzipTrailer> memberEnd;
-    Outcome outcome;
-    for (;;) {
-        const int got = reader.Read(buffer.data(), size, memberEnd);
-        if (got < 0)
-            return {outcome.bytes, reader.Error()};
-        check.Add(buffer.data(), std::size_t(got));
-        if (memberEnd && !check.End(*memberEnd))
-            return {outcome.bytes, Z_DATA_ERROR};
-        outcome.bytes.append(reinterpret_cast<const char*>(buffer.data()), std::size_t(got));
-        if (got == 0 && !memberEnd)
-            return {outcome.bytes, reader.Error()};
-    }
-}
 
 std::string Flipped(std::string bytes, std::size_t at, char mask = 0x01)
 {
@@ -147,8 +104,8 @@ TEST_P(TvbGzipReaderTest, ReadsAsGzreadDoes)
     const std::string path = folder.Write("file.tvb", GetParam().bytes);
     for (const std::size_t size : {1u, 7u, 4096u, 65536u, 262144u}) {
         SCOPED_TRACE(size);
-        const Outcome expected = ReadWithGzread(path, size);
-        const Outcome got = ReadWithReader(path, size);
+        const GzipOutcome expected = ReadWithGzread(path, size);
+        const GzipOutcome got = ReadWithTvbGzipReader(path, size);
         ASSERT_EQ(got.error, expected.error);
         if (expected.error == Z_OK || expected.error == Z_BUF_ERROR) {
             EXPECT_TRUE(got.bytes == expected.bytes);
@@ -164,7 +121,7 @@ TEST(TvbGzipReader, MissingFileDoesNotOpenAndFolderCannotBeRead)
     TempFolder folder;
     CTvbGzipReader missing;
     EXPECT_FALSE(missing.Open(folder / "none.tvb"));
-    EXPECT_EQ(ReadWithReader(folder.Path(), 4096).error, Z_ERRNO);
+    EXPECT_EQ(ReadWithTvbGzipReader(folder.Path(), 4096).error, Z_ERRNO);
     EXPECT_EQ(ReadWithGzread(folder.Path(), 4096).error, Z_ERRNO);
 }
 
