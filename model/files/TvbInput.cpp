@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <sched.h>
 
 int TvbResultOfZlibError(int zlibError, bool writing)
 {
@@ -25,28 +24,6 @@ CTvbInput::CTvbInput(std::size_t budget, TvbInflation where) : m_where(where), m
 {
 }
 
-namespace {
-
-// A smaller file inflates in about the time it takes to start a thread (and on a busy machine
-// far less than it may take to get one running).
-constexpr std::size_t kThreadWorthwhileFileSize = 64 * 1024;
-
-// The cores this process may run on: a process held to one core gains nothing from a thread.
-int UsableCores()
-{
-    cpu_set_t cores;
-    CPU_ZERO(&cores);
-    return sched_getaffinity(0, sizeof cores, &cores) == 0 ? CPU_COUNT(&cores) : 1;
-}
-
-TvbInflation InflationFor(std::size_t fileSize)
-{
-    const bool worthwhile = fileSize >= kThreadWorthwhileFileSize && UsableCores() > 1;
-    return worthwhile ? TvbInflation::kOwnThread : TvbInflation::kCallerThread;
-}
-
-} // namespace
-
 CTvbInput::~CTvbInput()
 {
     Close();
@@ -57,7 +34,9 @@ int CTvbInput::Open(const std::string& path)
     m_file = std::make_unique<CTvbGzipReader>();
     if (!m_file->Open(path))
         return kTvbCannotOpen;
-    const TvbInflation where = m_where == TvbInflation::kAuto ? InflationFor(m_file->FileSize()) : m_where;
+    const TvbInflation where = m_where == TvbInflation::kAuto
+        ? ChooseTvbInflation(m_file->FileSize(), UsableCores(), RunnableThreads())
+        : m_where;
     m_inflater = std::make_unique<CTvbInflater>(*m_file, where);
     return kTvbNoError;
 }
