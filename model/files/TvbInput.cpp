@@ -5,15 +5,6 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-// Large reads let zlib inflate straight into our buffer instead of through its own.
-constexpr std::size_t kReadSize = 256 * 1024;
-constexpr unsigned kGzipBufferSize = 64 * 1024;
-constexpr std::size_t kBufferSize = kReadSize + kTvbRecordHeaderSize + kTvbMaxRecordLength;
-
-} // namespace
-
 int TvbResultOfZlibError(int zlibError, bool writing)
 {
     switch (zlibError) {
@@ -29,8 +20,7 @@ int TvbResultOfZlibError(int zlibError, bool writing)
     }
 }
 
-CTvbInput::CTvbInput(std::size_t budget)
-    : m_buffer(new uint8_t[kBufferSize]), m_budget(budget)
+CTvbInput::CTvbInput(std::size_t budget, TvbInflation where) : m_where(where), m_budget(budget)
 {
 }
 
@@ -41,18 +31,22 @@ CTvbInput::~CTvbInput()
 
 int CTvbInput::Open(const std::string& path)
 {
-    m_file = gzopen(path.c_str(), "rb");
-    if (!m_file)
+    m_file = std::make_unique<CTvbGzipReader>();
+    if (!m_file->Open(path))
         return kTvbCannotOpen;
-    gzbuffer(m_file, kGzipBufferSize);
+    const TvbInflation where = m_where == TvbInflation::kAuto
+        ? ChooseTvbInflation(m_file->FileSize(), UsableCores(), RunnableThreads())
+        : m_where;
+    m_inflater = std::make_unique<CTvbInflater>(*m_file, where);
     return kTvbNoError;
 }
 
 void CTvbInput::Close()
 {
-    if (m_file)
-        gzclose_r(m_file);
-    m_file = nullptr;
+    m_inflater.reset(); // first: its thread may be reading the file
+    m_bytes = nullptr;
+    m_begin = m_end = 0;
+    m_file.reset();
 }
 
 void CTvbInput::Fail(int code)
@@ -72,34 +66,48 @@ bool CTvbInput::Charge(std::size_t bytes)
 
 bool CTvbInput::ReadMore()
 {
-    if (m_atEnd || m_result != kTvbNoError || !m_file)
+    if (m_atEnd || m_result != kTvbNoError || !m_inflater)
         return false;
-    if (m_begin > 0) {
-        std::memmove(m_buffer.get(), m_buffer.get() + m_begin, m_end - m_begin);
-        m_end -= m_begin;
-        m_begin = 0;
-    }
-    const int got = gzread(m_file, m_buffer.get() + m_end, unsigned(kBufferSize - m_end));
-    int zlibError = Z_OK;
-    if (got < 0) {
-        gzerror(m_file, &zlibError);
-        Fail(TvbResultOfZlibError(zlibError, false));
-        return false;
-    }
-    if (got == 0) {
-        m_atEnd = true;
-        gzerror(m_file, &zlibError); // a compressed stream cut short reads as a quiet end
-        Fail(TvbResultOfZlibError(zlibError, false));
+    TvbChunk& chunk = m_inflater->Take();
+    // The unread end of the last chunk goes right before the new bytes, so a record is seen whole.
+    const std::size_t unread = m_end - m_begin;
+    uint8_t* start = chunk.m_bytes.get() + TvbChunk::kCarryRoom - unread;
+    if (unread > 0)
+        std::memcpy(start, m_bytes + m_begin, unread);
+    if (m_bytes)
+        m_inflater->Give();
+    m_bytes = chunk.m_bytes.get();
+    m_begin = TvbChunk::kCarryRoom - unread;
+    m_end = TvbChunk::kCarryRoom;
+    if (chunk.m_got < 0) {
+        Fail(TvbResultOfZlibError(chunk.m_zlibError, false));
         return false;
     }
-    m_end += std::size_t(got);
-    return Charge(std::size_t(got));
+    const std::size_t got = std::size_t(chunk.m_got);
+    if (chunk.m_crc)
+        m_memberCheck.AddChecked(*chunk.m_crc, got);
+    else
+        m_memberCheck.Add(m_bytes + m_end, got);
+    if (chunk.m_memberEnd && !m_memberCheck.End(*chunk.m_memberEnd)) {
+        Fail(kTvbCorrupt); // as zlib reports data that does not match its member's trailer
+        return false;
+    }
+    if (chunk.IsLast()) {
+        m_atEnd = true; // a compressed stream cut short reads as a quiet end, with its error number
+        Fail(TvbResultOfZlibError(chunk.m_zlibError, false));
+        return false;
+    }
+    m_end += got;
+    return Charge(got);
 }
 
 bool CTvbInput::Ensure(std::size_t count)
 {
     if (m_end - m_begin >= count)
         return true;
+    // What is left unread must fit in front of the next chunk: at most one record.
+    if (count > TvbChunk::kCarryRoom)
+        return false;
     while (m_end - m_begin < count)
         if (!ReadMore())
             return false;
@@ -108,14 +116,14 @@ bool CTvbInput::Ensure(std::size_t count)
 
 uint16_t CTvbInput::WordAt(std::size_t offset) const
 {
-    return uint16_t(m_buffer[m_begin + offset] | m_buffer[m_begin + offset + 1] << 8);
+    return uint16_t(m_bytes[m_begin + offset] | m_bytes[m_begin + offset + 1] << 8);
 }
 
 std::string_view CTvbInput::ReadStart(std::size_t count)
 {
     Ensure(count);
     const std::size_t got = std::min(count, m_end - m_begin);
-    const std::string_view start(reinterpret_cast<const char*>(m_buffer.get() + m_begin), got);
+    const std::string_view start(reinterpret_cast<const char*>(m_bytes + m_begin), got);
     m_begin += got;
     return start;
 }
@@ -135,7 +143,7 @@ bool CTvbInput::NextRecordAtEdge(TvbRecord& record)
     }
     const std::size_t length = WordAt(2);
     record.m_tag = WordAt(0);
-    record.m_data = {m_buffer.get() + m_begin + kTvbRecordHeaderSize, length};
+    record.m_data = {m_bytes + m_begin + kTvbRecordHeaderSize, length};
     m_begin += kTvbRecordHeaderSize + length;
     return true;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/files/TvbFormat.h"
-
-#include <zlib.h>
+#include "model/files/TvbGzipReader.h"
+#include "model/files/TvbInflater.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,14 +16,15 @@ struct TvbRecord {
     std::span<const uint8_t> m_data; // valid until the next record is taken
 };
 
-// The bytes of a proposal file, read through zlib's gzip functions (which pass a plain file
-// through as it is) and cut into records. The first failure is kept as the TvbResult of the
-// whole reading; whoever builds the proposal reports its own refusals here as well.
+// The bytes of a proposal file, read as zlib's gzread reads them (a plain file as it is) and cut
+// into records. The first failure is kept as the TvbResult of the
+// whole reading; whoever builds the proposal reports its own refusals here as well. Failures of
+// the stream count in stream order: whatever the inflater meets ahead waits until its chunk.
 class CTvbInput {
 public:
     // `budget`: how many bytes the stream, together with what is charged for the records built
     // from it, may come to.
-    explicit CTvbInput(std::size_t budget = kTvbMaxProposalBytes);
+    explicit CTvbInput(std::size_t budget = kTvbMaxProposalBytes, TvbInflation where = TvbInflation::kAuto);
     ~CTvbInput();
     CTvbInput(const CTvbInput&) = delete;
     CTvbInput& operator=(const CTvbInput&) = delete;
@@ -40,9 +41,11 @@ public:
     // a whole record in the buffer: a proposal has a hundred thousand of them.
     bool NextRecord(TvbRecord& record)
     {
-        const uint8_t* at = m_buffer.get() + m_begin;
         const std::size_t available = m_end - m_begin;
-        if (available < kTvbRecordHeaderSize || (at[0] | at[1] << 8) == TVB_END)
+        if (available < kTvbRecordHeaderSize)
+            return NextRecordAtEdge(record);
+        const uint8_t* at = m_bytes + m_begin;
+        if ((at[0] | at[1] << 8) == TVB_END)
             return NextRecordAtEdge(record);
         const std::size_t length = std::size_t(at[2] | at[3] << 8);
         if (available - kTvbRecordHeaderSize < length)
@@ -67,10 +70,13 @@ private:
     bool ReadMore();
     uint16_t WordAt(std::size_t offset) const;
 
-    gzFile m_file = nullptr;
-    std::unique_ptr<uint8_t[]> m_buffer; // left uninitialised: every byte read is written first
-    std::size_t m_begin = 0; // the unread bytes are m_buffer[m_begin, m_end)
+    TvbInflation m_where;
+    std::unique_ptr<CTvbGzipReader> m_file;
+    std::unique_ptr<CTvbInflater> m_inflater;
+    const uint8_t* m_bytes = nullptr; // of the chunk being read; the unread ones are [m_begin, m_end)
+    std::size_t m_begin = 0;
     std::size_t m_end = 0;
+    CGzipMemberCheck m_memberCheck;
     std::size_t m_used = 0;
     std::size_t m_budget;
     bool m_atEnd = false;

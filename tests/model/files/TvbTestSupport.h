@@ -50,16 +50,17 @@ private:
     std::string m_bytes;
 };
 
-inline std::string GzipBytes(std::string_view bytes, int level = Z_DEFAULT_COMPRESSION)
+// `flush` other than Z_FINISH leaves the member unfinished, cut where that flush ends.
+inline std::string GzipBytes(std::string_view bytes, int level = Z_DEFAULT_COMPRESSION, int flush = Z_FINISH)
 {
     z_stream stream{};
     deflateInit2(&stream, level, Z_DEFLATED, 31, 8, Z_DEFAULT_STRATEGY);
-    std::string out(deflateBound(&stream, uLong(bytes.size())), '\0');
+    std::string out(deflateBound(&stream, uLong(bytes.size())) + 16, '\0');
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
     stream.avail_in = uInt(bytes.size());
     stream.next_out = reinterpret_cast<Bytef*>(out.data());
     stream.avail_out = uInt(out.size());
-    deflate(&stream, Z_FINISH);
+    deflate(&stream, flush);
     out.resize(stream.total_out);
     deflateEnd(&stream);
     return out;
