@@ -20,7 +20,7 @@ const DialogItemTemplate kSection[] = {
     LText("Section Total:", 0, 10, 28, 62, 8),
     LText("", 1037, 76, 26, 70, 12, kValueBox | SS_RIGHT),
     LText("Description:", 0, 10, 46, 62, 8),
-    LText("", 1008, 250, 44, 60, 12, kValueBox | SS_CENTER),
+    LText("", 1008, 250, 46, 60, 8, SS_NOPREFIX | SS_RIGHT),
     LText("", 1005, 10, 60, 300, 80, SS_SUNKEN | SS_NOPREFIX),
 };
 

@@ -24,6 +24,16 @@ void ShowText(CWnd& form, UINT id, std::string_view text)
 
 CDV_Section::CDV_Section() : CDV(kTemplate) {}
 
+int CDV_Section::OnCreate(CREATESTRUCT* create)
+{
+    if (CDV::OnCreate(create) == -1)
+        return -1;
+    // Recorded while the controls stand where the template puts them.
+    SetControlLayout(IDC_ALTERNATE, LAYOUT_MOVE_RIGHT);
+    InitLayout();
+    return 0;
+}
+
 void CDV_Section::OnInitialUpdate()
 {
     CDV::OnInitialUpdate();

@@ -1,7 +1,7 @@
 #pragma once
 
 // A section of the schedule: its number, total, alternate code and description. The view only
-// shows them; the description grows with the view.
+// shows them; the description grows with the view, the alternate code keeps above its right end.
 #include "app/views/DV.h"
 
 class CDV_Section : public CDV {
@@ -17,6 +17,7 @@ public:
 
     CDV_Section();
 
+    int OnCreate(CREATESTRUCT* create) override;
     void OnInitialUpdate() override;
     void OnSize(UINT type, int cx, int cy) override;
 
