@@ -50,16 +50,19 @@ std::uint32_t ToColorRef(const QColor& color)
            std::uint32_t(color.blue()) << 16;
 }
 
-// Qt's own dialog, which says where the user goes: stepping out of the root leads back to it.
-void KeepWithinFolder(QFileDialog& dialog, const std::string& root)
+// Qt's own dialog, with the root at hand in its side bar. Browsing stays free (typing a path passes
+// through the folders above the root); a choice outside the root is refused when it is made.
+void OfferRootFolder(QFileDialog& dialog, const std::string& root)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    const QString rootText = PathToQString(root);
-    dialog.setSidebarUrls({QUrl::fromLocalFile(rootText)});
-    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, [&dialog, root, rootText](const QString& entered) {
-        if (!IsWithinFolder(ToLocal8(entered), root))
-            dialog.setDirectory(rootText);
-    });
+    dialog.setSidebarUrls({QUrl::fromLocalFile(PathToQString(root))});
+}
+
+void SayOutsideRoot(QWidget* parent, const QString& title, const std::string& folder, const std::string& root)
+{
+    QMessageBox::warning(parent, title,
+                         QString("%1\nis not inside %2.\nChoose a folder there.")
+                             .arg(PathToQString(folder), PathToQString(root)));
 }
 
 } // namespace
@@ -133,20 +136,22 @@ std::optional<FileDialogResult> QtModalServices::FileDialog(const FileDialogRequ
 
 std::optional<std::string> QtModalServices::ChooseFolder(const FolderRequest& request)
 {
-    QFileDialog dialog(DefaultParent(nullptr), ToQString(request.title.empty() ? "Open" : request.title));
+    const QString title = ToQString(request.title.empty() ? "Open" : request.title);
+    QFileDialog dialog(DefaultParent(nullptr), title);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     const std::string& start = request.initialFolder.empty() ? request.rootFolder : request.initialFolder;
     if (!start.empty())
         dialog.setDirectory(PathToQString(start));
     if (!request.rootFolder.empty())
-        KeepWithinFolder(dialog, request.rootFolder);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    const std::string folder = ToLocal8(dialog.selectedFiles().front());
-    if (!request.rootFolder.empty() && !IsWithinFolder(folder, request.rootFolder))
-        return std::nullopt;
-    return folder;
+        OfferRootFolder(dialog, request.rootFolder);
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const std::string folder = ToLocal8(dialog.selectedFiles().front());
+        if (request.rootFolder.empty() || IsWithinFolder(folder, request.rootFolder))
+            return folder;
+        SayOutsideRoot(&dialog, title, folder, request.rootFolder);
+    }
+    return std::nullopt;
 }
 
 std::optional<std::uint32_t> QtModalServices::ChooseColor(const ColorRequest& request)
