@@ -9,6 +9,8 @@ namespace resources {
 
 void RegisterDialogTemplates(std::span<const DialogTemplate> templates)
 {
+    // The registry is made first, so that it outlives the registrations that leave it at exit.
+    platform::ResourceRegistry<DialogTemplate>::All();
     static std::vector<std::unique_ptr<platform::ResourceRegistration<DialogTemplate>>> registered;
     for (const DialogTemplate& dialogTemplate : templates)
         registered.push_back(std::make_unique<platform::ResourceRegistration<DialogTemplate>>(dialogTemplate));
