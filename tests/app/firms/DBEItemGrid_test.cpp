@@ -52,7 +52,7 @@ protected:
 
 TEST_F(FirmItemGridTest, CommittingTwoItemsRaisesTheCommitmentAndMeetsTheGoal)
 {
-    OpenSample();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
     CDBEItemGrid* grid = ShowFirmItems(kSubcontractor);
     ASSERT_NE(grid, nullptr);
     const double before = Commitment();
@@ -82,7 +82,7 @@ TEST_F(FirmItemGridTest, CommittingTwoItemsRaisesTheCommitmentAndMeetsTheGoal)
 
 TEST_F(FirmItemGridTest, UntickingTakesTheItemBackAndTheGoalMessageReturns)
 {
-    OpenSample();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
     CDBEItemGrid* grid = ShowFirmItems(kSubcontractor);
     ASSERT_NE(grid, nullptr);
     const double before = Commitment();
@@ -102,7 +102,7 @@ TEST_F(FirmItemGridTest, UntickingTakesTheItemBackAndTheGoalMessageReturns)
 
 TEST_F(FirmItemGridTest, ASectionRowTakesNoTick)
 {
-    OpenSample();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
     CDBEItemGrid* grid = ShowFirmItems(0);
     ASSERT_NE(grid, nullptr);
     ASSERT_TRUE(Prop()->m_items[0]->IsSection());
@@ -121,7 +121,7 @@ TEST_F(FirmItemGridTest, ASectionRowTakesNoTick)
 
 TEST_F(FirmItemGridTest, EachFirmSeesItsOwnShareOrWhatIsLeftOfTheItem)
 {
-    OpenSample();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
     CDBEItemGrid* first = ShowFirmItems(0);
     ASSERT_NE(first, nullptr);
     const CRowData& firm = *GetFirmRow(*Prop(), FIRM_DBE, 0);
@@ -150,7 +150,7 @@ TEST_F(FirmItemGridTest, EachFirmSeesItsOwnShareOrWhatIsLeftOfTheItem)
 
 TEST_F(FirmItemGridTest, TheColumnsFillAWideViewAndKeepTheirWeightsInANarrowOne)
 {
-    OpenSample();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
     CDBEItemGrid* grid = ShowFirmItems(0);
     ASSERT_NE(grid, nullptr);
     const std::vector<std::string> headings{"Use?", "Line", "Item", "Quantity", "Unit", "Unit Price", "Extension",
@@ -181,7 +181,7 @@ TEST_F(FirmItemGridTest, TheColumnsFillAWideViewAndKeepTheirWeightsInANarrowOne)
 
 TEST_F(FirmItemGridTest, LeavingForAnotherNodeClosesTheSplitterAndComingBackShowsTheCommitment)
 {
-    OpenSample();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
     CDBEItemGrid* grid = ShowFirmItems(kSubcontractor);
     ASSERT_NE(grid, nullptr);
     const int row = UncommittedRow(*grid);

@@ -59,7 +59,7 @@ protected:
 
 TEST_F(FirmItemPaneTest, TheFormBelowFollowsTheCursor)
 {
-    OpenSample();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
     ShowWithForm(0);
     m_grid->GotoRow(2);
     Settle();
@@ -74,7 +74,7 @@ TEST_F(FirmItemPaneTest, TheFormBelowFollowsTheCursor)
 
 TEST_F(FirmItemPaneTest, ARefusedValueKeepsTheCursorOnItsItem)
 {
-    OpenSample();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
     ShowWithForm(0);
     m_grid->GotoRow(2);
     Settle();
@@ -92,7 +92,7 @@ TEST_F(FirmItemPaneTest, ARefusedValueKeepsTheCursorOnItsItem)
 
 TEST_F(FirmItemPaneTest, ATickWaitsForWhatWasTypedBelow)
 {
-    OpenSample();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
     ShowWithForm(1);
     const int row = UncommittedRow(*m_grid);
     ASSERT_GE(row, 0);
@@ -114,7 +114,7 @@ TEST_F(FirmItemPaneTest, ATickWaitsForWhatWasTypedBelow)
 
 TEST_F(FirmItemPaneTest, LeavingTheNodeStoresWhatWasTypedBelow)
 {
-    OpenSample();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
     ShowWithForm(0);
     const int before = RecordingItemForm::s_allStores;
 

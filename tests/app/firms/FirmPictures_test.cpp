@@ -7,7 +7,7 @@
 
 TEST_F(FirmGridTest, TheFirmItemSplitterLooksAsItsReference)
 {
-    OpenSample();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
     CDBEItemGrid* grid = ShowFirmItems(0);
     ASSERT_NE(grid, nullptr);
     grid->GotoRow(3);

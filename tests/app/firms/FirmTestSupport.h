@@ -12,20 +12,11 @@
 
 class FirmGridTest : public ShellTest {
 protected:
+    // The firm item splitter's grid 420 pixels high.
     void OpenSample()
     {
-        Store("WindowMetrics", "XPos", "0");
-        Store("WindowMetrics", "YPos", "0");
-        Store("WindowMetrics", "XSize", "1280");
-        Store("WindowMetrics", "YSize", "800");
-        Store("WindowMetrics", "SplitterPos", "300");
         Store("WindowMetrics", "HSplitterPos", "420");
-        Store("WindowMetrics", "GridMode", "1");
-        AnswerAmendmentReport();
-        AnswerBidderId();
-        StartOn(InLetting("sample.tvb"));
-        ASSERT_NE(Prop(), nullptr);
-        Frame().MoveWindow(0, 0, 1280, 800);
+        OpenSampleInWindow(300, true);
     }
 
     // The item grid of DBE (kind 1), MBE (2) or WBE (3) firm `firm`, chosen in the tree.

@@ -20,7 +20,7 @@ class SectionPicture : public SectionViewTest, public ::testing::WithParamInterf
 
 TEST_P(SectionPicture, LooksAsItsReference)
 {
-    OpenSample();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
     const int row = GetParam().flag < 0 ? 0 : FirstRowWith(GetParam().flag);
     ASSERT_GE(row, 0);
     ASSERT_NE(Show({GetParam().nodeType, row}), nullptr);

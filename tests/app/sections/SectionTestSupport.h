@@ -8,20 +8,7 @@
 
 class SectionViewTest : public ShellTest {
 protected:
-    void OpenSample()
-    {
-        Store("WindowMetrics", "XPos", "0");
-        Store("WindowMetrics", "YPos", "0");
-        Store("WindowMetrics", "XSize", "1280");
-        Store("WindowMetrics", "YSize", "800");
-        Store("WindowMetrics", "SplitterPos", "360");
-        Store("WindowMetrics", "GridMode", "0");
-        AnswerAmendmentReport();
-        AnswerBidderId();
-        StartOn(InLetting("sample.tvb"));
-        ASSERT_NE(Prop(), nullptr);
-        Frame().MoveWindow(0, 0, 1280, 800);
-    }
+    void OpenSample() { OpenSampleInWindow(360, false); }
 
     // The first row of the schedule with the flag bit, from `from` on; -1 when none.
     int FirstRowWith(int bit, int from = 0) const

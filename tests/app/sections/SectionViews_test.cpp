@@ -48,7 +48,7 @@ std::unique_ptr<CProp> ScheduleWithCodes(std::initializer_list<const char*> code
 
 TEST_F(SectionViewTest, ASectionShowsItsNumberTotalCodeAndDescription)
 {
-    OpenSample();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
     CItem& section = *Prop()->m_items[0];
     ASSERT_TRUE(section.IsSection());
     section.m_strAltCode = "B2A";
@@ -63,7 +63,7 @@ TEST_F(SectionViewTest, ASectionShowsItsNumberTotalCodeAndDescription)
 
 TEST_F(SectionViewTest, TheDescriptionGrowsWithTheViewAndTheCodeKeepsToItsRightEnd)
 {
-    OpenSample();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
     CView* view = Show({NODE_SECTION, 0});
     ASSERT_NE(view, nullptr);
     auto rectOf = [view](UINT id) {
@@ -89,7 +89,7 @@ TEST_F(SectionViewTest, TheDescriptionGrowsWithTheViewAndTheCodeKeepsToItsRightE
 
 TEST_F(SectionViewTest, AlternateAndOptionGroupsNameTheirGroupAndCountTheirChoices)
 {
-    OpenSample();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
     const int alternate = FirstRowWith(ITEM_IS_ALTERNATE);
     const int option = FirstRowWith(ITEM_IS_OPTION);
     ASSERT_GE(alternate, 0);
@@ -106,7 +106,7 @@ TEST_F(SectionViewTest, AlternateAndOptionGroupsNameTheirGroupAndCountTheirChoic
 
 TEST_F(SectionViewTest, AChoiceNamesItsFullCode)
 {
-    OpenSample();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
     const int alternate = FirstRowWith(ITEM_IS_ALTERNATE);
     ASSERT_GE(alternate, 0);
     const std::string code = Prop()->m_items[alternate]->m_strAltCode;
@@ -169,7 +169,7 @@ TEST(SectionNoteText, ACodeHoldingPlaceholdersIsShownAsItStands)
 
 TEST_F(SectionViewTest, WithoutAProposalOrPastTheListTheFormsKeepTheirPlaceholders)
 {
-    OpenSample();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
     CBidView& splitter = Frame().GetSplitter();
     const int pastTheList = Prop()->m_items.GetSize();
     struct Made {
