@@ -196,3 +196,47 @@ TEST_F(FirmItemGridTest, LeavingForAnotherNodeClosesTheSplitterAndComingBackShow
     ASSERT_NE(grid, nullptr);
     EXPECT_TRUE(Ticked(*grid, row));
 }
+
+TEST_F(FirmItemGridTest, AProposalWithoutItemsGivesAnEmptyGridThatTakesNoTick)
+{
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
+    Prop()->m_items.DeleteAll();
+    CDBEItemGrid* grid = ShowFirmItems(0);
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->GetRowCount(), 0);
+    CGridCell cell;
+    cell.SetNumber(1);
+    EXPECT_EQ(grid->GetDataSource().WriteCell(CDBEItemDataSource::USE, 0, &cell), 0);
+    EXPECT_FALSE(Doc().IsModified());
+}
+
+namespace {
+
+class FirmKindGridTest : public FirmItemGridTest, public ::testing::WithParamInterface<int> {};
+
+} // namespace
+
+TEST_P(FirmKindGridTest, ATickCommitsToAFirmOfTheGridsKindOnly)
+{
+    const int kind = GetParam();
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
+    CDBEItemGrid* grid = ShowFirmItems(0, kind);
+    ASSERT_NE(grid, nullptr);
+    const int row = UncommittedRow(*grid);
+    ASSERT_GE(row, 0);
+    auto entriesOfOthers = [this, kind, row] {
+        int count = 0;
+        for (int other : {FIRM_DBE, FIRM_MBE, FIRM_WBE})
+            if (other != kind && FindFirmItemEntry(*Prop(), other, 0, row))
+                ++count;
+        return count;
+    };
+    const int before = entriesOfOthers();
+
+    ClickUseBox(*grid, row);
+    EXPECT_TRUE(Ticked(*grid, row));
+    EXPECT_NE(FindFirmItemEntry(*Prop(), kind, 0, row), nullptr);
+    EXPECT_EQ(entriesOfOthers(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, FirmKindGridTest, ::testing::Values(FIRM_DBE, FIRM_MBE, FIRM_WBE));
