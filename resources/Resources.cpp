@@ -15,6 +15,7 @@ void RegisterAll()
         RegisterPictures();
         RegisterShellDialogs();
         RegisterOptionPages();
+        RegisterSectionAndFirmForms();
         return true;
     }();
     (void)registered;

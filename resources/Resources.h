@@ -16,6 +16,7 @@ void RegisterStrings();
 void RegisterPictures();
 void RegisterShellDialogs();
 void RegisterOptionPages();
+void RegisterSectionAndFirmForms();
 
 // Registers the templates under their ids for as long as the program runs.
 void RegisterDialogTemplates(std::span<const DialogTemplate> templates);

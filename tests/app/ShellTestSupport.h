@@ -60,6 +60,23 @@ protected:
         QTest::mouseClick(dialog.GetDlgItem(id)->GetWidget(), Qt::LeftButton);
     }
 
+    // The sample opened in a 1280 x 800 main window with the tree `treeWidth` wide, the schedule in
+    // tree or grid mode; the settings are stored before the start, as a bidder's would be.
+    void OpenSampleInWindow(int treeWidth, bool gridMode)
+    {
+        Store("WindowMetrics", "XPos", "0");
+        Store("WindowMetrics", "YPos", "0");
+        Store("WindowMetrics", "XSize", "1280");
+        Store("WindowMetrics", "YSize", "800");
+        Store("WindowMetrics", "SplitterPos", std::to_string(treeWidth));
+        Store("WindowMetrics", "GridMode", gridMode ? "1" : "0");
+        AnswerAmendmentReport();
+        AnswerBidderId();
+        StartOn(InLetting("sample.tvb"));
+        ASSERT_NE(Prop(), nullptr);
+        Frame().MoveWindow(0, 0, 1280, 800);
+    }
+
     CBidDoc& Doc() const { return *GetMainDocument(); }
     CProp* Prop() const { return Doc().GetProp(); }
     CMainFrame& Frame() const { return *GetMainFrame(); }

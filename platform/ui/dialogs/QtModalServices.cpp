@@ -1,5 +1,6 @@
 #include "platform/ui/dialogs/QtModalServices.h"
 
+#include "platform/core/Paths.h"
 #include "platform/ui/dialogs/FileFilter.h"
 #include "platform/ui/docview/CommandRouting.h"
 #include "platform/ui/docview/QtMenus.h"
@@ -15,6 +16,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QUrl>
 
 #include <vector>
 
@@ -46,6 +48,21 @@ std::uint32_t ToColorRef(const QColor& color)
 {
     return std::uint32_t(color.red()) | std::uint32_t(color.green()) << 8 |
            std::uint32_t(color.blue()) << 16;
+}
+
+// Qt's own dialog, with the root at hand in its side bar. Browsing stays free (typing a path passes
+// through the folders above the root); a choice outside the root is refused when it is made.
+void OfferRootFolder(QFileDialog& dialog, const std::string& root)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setSidebarUrls({QUrl::fromLocalFile(PathToQString(root))});
+}
+
+void SayOutsideRoot(QWidget* parent, const QString& title, const std::string& folder, const std::string& root)
+{
+    QMessageBox::warning(parent, title,
+                         QString("%1\nis not inside %2.\nChoose a folder there.")
+                             .arg(PathToQString(folder), PathToQString(root)));
 }
 
 } // namespace
@@ -119,12 +136,22 @@ std::optional<FileDialogResult> QtModalServices::FileDialog(const FileDialogRequ
 
 std::optional<std::string> QtModalServices::ChooseFolder(const FolderRequest& request)
 {
-    const QString folder = QFileDialog::getExistingDirectory(
-        DefaultParent(nullptr), ToQString(request.title.empty() ? "Open" : request.title),
-        PathToQString(request.initialFolder));
-    if (folder.isEmpty())
-        return std::nullopt;
-    return ToLocal8(folder);
+    const QString title = ToQString(request.title.empty() ? "Open" : request.title);
+    QFileDialog dialog(DefaultParent(nullptr), title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    const std::string& start = request.initialFolder.empty() ? request.rootFolder : request.initialFolder;
+    if (!start.empty())
+        dialog.setDirectory(PathToQString(start));
+    if (!request.rootFolder.empty())
+        OfferRootFolder(dialog, request.rootFolder);
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const std::string folder = ToLocal8(dialog.selectedFiles().front());
+        if (request.rootFolder.empty() || IsWithinFolder(folder, request.rootFolder))
+            return folder;
+        SayOutsideRoot(&dialog, title, folder, request.rootFolder);
+    }
+    return std::nullopt;
 }
 
 std::optional<std::uint32_t> QtModalServices::ChooseColor(const ColorRequest& request)

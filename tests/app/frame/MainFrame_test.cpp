@@ -74,17 +74,7 @@ TEST_F(ShellTest, WithoutAProposalTheTitleIsTheProgramsName)
 
 TEST_F(ShellTest, TheMainWindowWithTheSampleOpenLooksAsItsReference)
 {
-    Store("WindowMetrics", "XPos", "0");
-    Store("WindowMetrics", "YPos", "0");
-    Store("WindowMetrics", "XSize", "1280");
-    Store("WindowMetrics", "YSize", "800");
-    Store("WindowMetrics", "SplitterPos", "360");
-    Store("WindowMetrics", "GridMode", "0");
-    AnswerAmendmentReport();
-    AnswerBidderId();
-    StartOn(InLetting("sample.tvb"));
-    ASSERT_NE(Prop(), nullptr);
-    Frame().MoveWindow(0, 0, 1280, 800);
+    ASSERT_NO_FATAL_FAILURE(OpenSampleInWindow(360, false));
     ASSERT_TRUE(Tree().SelectNode({NODE_SECTION, 0}));
     Settle();
     const QImage picture = Frame().GetWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
