@@ -1,16 +1,15 @@
 #include "model/records/ItemArray.h"
 
 #include "model/amend/ChangeLog.h"
-#include "model/text/FlagWord.h"
+#include "model/amend/ItemPlacement.h"
 #include "model/amend/StagedChange.h"
+#include "model/text/FlagWord.h"
 #include "model/text/TextUtil.h"
 
 #include <cstdio>
 #include <limits>
 
 namespace {
-
-constexpr char kAnchorSeparator = '\xFF';
 
 std::string_view BeforeAnchor(std::string_view line) { return line.substr(0, line.find(kAnchorSeparator)); }
 
@@ -135,9 +134,11 @@ unsigned CItemArray::ReduceItemsToChanges(const CItemArray& older)
 
 unsigned CItemArray::ApplyItemChanges(CItemArray& amendment, CItemIndexFollower* follower)
 {
+    // Worked out before the first change: a row with nowhere to go leaves everything as it was.
+    if (!CanPlaceNewRows(*this, amendment))
+        throw CAmendmentError(kNoInsertPosition);
     std::vector<Edit> edits;
-    const unsigned left = ApplyToCopyAndSwap(
-        *this, [&](CItemArray& staged) { return staged.ApplyInPlace(amendment, edits); });
+    const unsigned left = ApplyInPlace(amendment, edits);
     if (follower)
         for (const Edit& edit : edits)
             edit.inserted ? follower->OnItemInserted(edit.index) : follower->OnItemRemoved(edit.index);
@@ -168,8 +169,8 @@ unsigned CItemArray::ApplyInPlace(CItemArray& amendment, std::vector<Edit>& edit
             ++i;
         } else {
             const int position = FindInsertPosition(*this, *change);
-            if (position < 0)
-                throw CAmendmentError("Could not find Item/Section Insert position!");
+            if (position < 0) // ruled out by CanPlaceNewRows
+                throw CAmendmentError(kNoInsertPosition);
             LogRow(*change, LOG_ITEMS_ADDED);
             std::unique_ptr<CItem> added = amendment.Detach(static_cast<int>(i));
             added->StripUnchangedMarkers();
