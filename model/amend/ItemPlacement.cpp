@@ -1,31 +1,14 @@
 #include "model/amend/ItemPlacement.h"
 
+#include "model/amend/ItemRowKeys.h"
 #include "model/records/ItemArray.h"
 #include "model/records/RecordText.h"
 #include "model/text/FlagWord.h"
 
-#include <functional>
 #include <string_view>
 #include <unordered_map>
 
 namespace {
-
-// What the apply matches rows by: the line number's exact bytes and the section bit.
-struct RowKey {
-    std::string_view m_line;
-    bool m_section = false;
-
-    bool operator==(const RowKey&) const = default;
-};
-
-struct RowKeyHash {
-    size_t operator()(const RowKey& key) const
-    {
-        return std::hash<std::string_view>()(key.m_line) ^ size_t(key.m_section);
-    }
-};
-
-RowKey KeyOf(const CItem& row) { return {row.m_strLineNum, row.IsSection()}; }
 
 bool IsDeletion(const CItem& row) { return TestFlagBit(row.m_wFlags, ITEM_TO_DELETE) != 0; }
 

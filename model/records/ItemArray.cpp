@@ -2,6 +2,7 @@
 
 #include "model/amend/ChangeLog.h"
 #include "model/amend/ItemPlacement.h"
+#include "model/amend/ItemRowKeys.h"
 #include "model/amend/StagedChange.h"
 #include "model/text/FlagWord.h"
 #include "model/text/TextUtil.h"
@@ -157,13 +158,13 @@ unsigned CItemArray::ApplyInPlace(CItemArray& amendment, std::vector<Edit>& edit
                 edits.push_back({index, false});
             }
     }
+    CRowsByKey rows(*this);
     auto& changes = amendment.Records();
     for (size_t i = 0; i < changes.size();) {
         CItem* change = changes[i].get();
-        int index = -1;
         if (!change || TestFlagBit(change->m_wFlags, ITEM_TO_DELETE)) {
             ++i;
-        } else if (CItem* row = FindItem(*change, &index, 0)) {
+        } else if (CItem* row = rows.Find(*this, *change)) {
             LogRow(*row, LOG_ITEMS_CHANGED);
             row->ExchangeWithLog(*change);
             ++i;
@@ -175,7 +176,7 @@ unsigned CItemArray::ApplyInPlace(CItemArray& amendment, std::vector<Edit>& edit
             std::unique_ptr<CItem> added = amendment.Detach(static_cast<int>(i));
             added->StripUnchangedMarkers();
             ChangeFlagBit(&added->m_wFlags, ITEM_ANCHOR_IS_SECTION, 0);
-            InsertAt(position, std::move(added));
+            rows.Add(*InsertAt(position, std::move(added)));
             edits.push_back({position, true});
         }
     }

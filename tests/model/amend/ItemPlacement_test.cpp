@@ -1,6 +1,6 @@
 // Whether an amendment list's new rows all find their places, worked out before anything
 // changes: named cases where only the order of deletions and insertions decides, and random
-// hostile lists checked against applying the rows one by one to a copy.
+// hostile lists, placed and applied, checked against applying the rows one by one to a copy.
 #include "model/amend/ItemPlacement.h"
 #include "model/amend/StagedChange.h"
 #include "model/records/RecordText.h"
@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <random>
 
 namespace {
@@ -168,6 +169,7 @@ public:
                 continue;
             }
             auto row = Pick(3) == 0 ? MakeSection(Line()) : MakeItem(Line());
+            row->m_strItemNum = (amendment ? "NEW" : "OLD") + std::to_string(i);
             if (amendment && Pick(2) == 0)
                 row->m_strLineNum += kAnchorSeparator + (Pick(5) == 0 ? std::string() : Line());
             for (int bit : {ITEM_ANCHOR_IS_SECTION, ITEM_TO_DELETE})
@@ -190,9 +192,19 @@ private:
     std::mt19937 m_rng;
 };
 
-// The rows applied one at a time to a copy, as they would be without the check: deletions, then
-// changes in place or insertions; false at the first row with nowhere to go.
-bool PlacesOneByOne(const CItemArray& original, const CItemArray& amendmentRows)
+// Rows with what tells them apart after a change: the item number comes with the amendment.
+std::vector<std::string> Rows(const CItemArray& list)
+{
+    std::vector<std::string> rows = Lines(list);
+    for (int i = 0; i < list.GetSize(); ++i)
+        if (list[i])
+            rows[size_t(i)] += "/" + list[i]->m_strItemNum;
+    return rows;
+}
+
+// The rows applied one at a time to a copy, each looked up by walking the list: deletions, then
+// changes in place or insertions; nothing at the first row with nowhere to go.
+std::optional<std::vector<std::string>> ApplyOneByOne(const CItemArray& original, const CItemArray& amendmentRows)
 {
     CItemArray list, amendment;
     list.CopyFrom(original);
@@ -211,27 +223,32 @@ bool PlacesOneByOne(const CItemArray& original, const CItemArray& amendmentRows)
         }
         const int position = FindInsertPosition(list, *change);
         if (position < 0)
-            return false;
+            return std::nullopt;
         auto added = std::make_unique<CItem>();
         added->CopyFrom(*change);
         added->StripUnchangedMarkers();
         list.InsertAt(position, std::move(added));
     }
-    return true;
+    return Rows(list);
 }
 
 } // namespace
 
-TEST(NewRowPlacementAtRandom, AgreesWithPlacingTheRowsOneByOne)
+TEST(NewRowPlacementAtRandom, AgreesWithApplyingTheRowsOneByOne)
 {
     int refused = 0;
     for (unsigned seed = 1; seed <= 3000; ++seed) {
         HostileLists lists(seed);
-        const CItemArray list = lists.Make(int(seed % 9), false);
+        CItemArray list = lists.Make(int(seed % 9), false);
         CItemArray amendment = lists.Make(int(seed % 7) + 1, true);
-        const bool expected = PlacesOneByOne(list, amendment);
-        ASSERT_EQ(CanPlaceNewRows(list, amendment), expected) << "seed " << seed;
-        refused += !expected;
+        const auto expected = ApplyOneByOne(list, amendment);
+        ASSERT_EQ(CanPlaceNewRows(list, amendment), expected.has_value()) << "seed " << seed;
+        if (!expected) {
+            ++refused;
+            continue;
+        }
+        list.ApplyItemChanges(amendment, nullptr);
+        ASSERT_EQ(Rows(list), *expected) << "seed " << seed;
     }
     EXPECT_GT(refused, 300) << "the lists must also try the refusals";
 }
