@@ -8,6 +8,7 @@
 #include "submit/SessionLog.h"
 #include "submit/base/PublicKeyArmor.h"
 
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -36,6 +37,14 @@ bool ProvideKeyRing(const std::string& keyFolder, const char* ringName)
     const bool made = platform::FileExists(shared) ? platform::CopyFile(shared, ring)
                                                    : platform::WriteFileAtomically(ring, "");
     return made && platform::RestrictToOwner(ring);
+}
+
+// The key is kept for the submission. Every opening checks it, and an equal key already kept
+// is not written again: the write would only cost a flush to disk.
+bool KeepAgencyKey(const std::string& keyFile, const std::string& key)
+{
+    const std::optional<std::string> kept = platform::ReadWholeFile(keyFile, nullptr, key.size());
+    return (kept && *kept == key) || platform::WriteFileAtomically(keyFile, key);
 }
 
 } // namespace
@@ -109,7 +118,7 @@ int CCrypto::LoadAgencyKeyText(const std::string* plateText, int /*importFlag*/)
     if (ParsePublicKeyArmor(*plateText).status != ArmorStatus::Sound)
         return StoreError(kErrCorruptAgencyKey);
     const std::string keyFile = platform::JoinPath(m_keyFolder, kAgencyKeyName);
-    if (!KeyRingsOpen() || !platform::WriteFileAtomically(keyFile, *plateText))
+    if (!KeyRingsOpen() || !KeepAgencyKey(keyFile, *plateText))
         return StoreError(kErrCorruptAgencyKey);
     return StoreError(0);
 }

@@ -3,6 +3,7 @@
 #include "model/amend/FieldExchange.h"
 #include "model/amend/FirmItemFollower.h"
 #include "model/amend/FormAmendment.h"
+#include "model/amend/ItemPlacement.h"
 #include "model/amend/StagedChange.h"
 #include "model/records/Prop.h"
 #include "model/records/RecordText.h"
@@ -209,9 +210,10 @@ unsigned CProp::ExchangeWithLog(CProp& amendment)
         return AMEND_ALREADY_APPLIED;
     if (const int refusal = CheckAmendmentFits(*this, amendment))
         return unsigned(refusal);
-    ApplyToCopyAndSwap(*this, [&](CProp& staged) {
-        ApplyAmendment(staged, amendment);
-        return 0;
-    }, &CProp::MakeWholeCopy);
+    // The one way a fitting amendment fails, found before the first change: then applying in
+    // place cannot leave the proposal half amended.
+    if (!CanPlaceNewRows(m_items, amendment.m_items))
+        throw CAmendmentError(kNoInsertPosition);
+    ApplyAmendment(*this, amendment);
     return AMEND_NO_ERROR;
 }

@@ -1,16 +1,16 @@
 #include "model/records/ItemArray.h"
 
 #include "model/amend/ChangeLog.h"
-#include "model/text/FlagWord.h"
+#include "model/amend/ItemPlacement.h"
+#include "model/amend/ItemRowKeys.h"
 #include "model/amend/StagedChange.h"
+#include "model/text/FlagWord.h"
 #include "model/text/TextUtil.h"
 
 #include <cstdio>
 #include <limits>
 
 namespace {
-
-constexpr char kAnchorSeparator = '\xFF';
 
 std::string_view BeforeAnchor(std::string_view line) { return line.substr(0, line.find(kAnchorSeparator)); }
 
@@ -135,9 +135,11 @@ unsigned CItemArray::ReduceItemsToChanges(const CItemArray& older)
 
 unsigned CItemArray::ApplyItemChanges(CItemArray& amendment, CItemIndexFollower* follower)
 {
+    // Worked out before the first change: a row with nowhere to go leaves everything as it was.
+    if (!CanPlaceNewRows(*this, amendment))
+        throw CAmendmentError(kNoInsertPosition);
     std::vector<Edit> edits;
-    const unsigned left = ApplyToCopyAndSwap(
-        *this, [&](CItemArray& staged) { return staged.ApplyInPlace(amendment, edits); });
+    const unsigned left = ApplyInPlace(amendment, edits);
     if (follower)
         for (const Edit& edit : edits)
             edit.inserted ? follower->OnItemInserted(edit.index) : follower->OnItemRemoved(edit.index);
@@ -156,25 +158,25 @@ unsigned CItemArray::ApplyInPlace(CItemArray& amendment, std::vector<Edit>& edit
                 edits.push_back({index, false});
             }
     }
+    CRowsByKey rows(*this);
     auto& changes = amendment.Records();
     for (size_t i = 0; i < changes.size();) {
         CItem* change = changes[i].get();
-        int index = -1;
         if (!change || TestFlagBit(change->m_wFlags, ITEM_TO_DELETE)) {
             ++i;
-        } else if (CItem* row = FindItem(*change, &index, 0)) {
+        } else if (CItem* row = rows.Find(*this, *change)) {
             LogRow(*row, LOG_ITEMS_CHANGED);
             row->ExchangeWithLog(*change);
             ++i;
         } else {
             const int position = FindInsertPosition(*this, *change);
-            if (position < 0)
-                throw CAmendmentError("Could not find Item/Section Insert position!");
+            if (position < 0) // ruled out by CanPlaceNewRows
+                throw CAmendmentError(kNoInsertPosition);
             LogRow(*change, LOG_ITEMS_ADDED);
             std::unique_ptr<CItem> added = amendment.Detach(static_cast<int>(i));
             added->StripUnchangedMarkers();
             ChangeFlagBit(&added->m_wFlags, ITEM_ANCHOR_IS_SECTION, 0);
-            InsertAt(position, std::move(added));
+            rows.Add(*InsertAt(position, std::move(added)));
             edits.push_back({position, true});
         }
     }

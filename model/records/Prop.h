@@ -56,9 +56,10 @@ public:
     // when there is nothing to amend or the editions do not match; AMEND_OTHER_PROPOSAL for none.
     unsigned ReduceToChanges(const CProp* older) override;
     // Applies an amendment and logs what changed; returns an AmendmentResult. Every refusal comes
-    // before any change. The work is done on a copy that replaces this proposal only when all of
-    // it succeeded: when the amendment's items cannot be placed, CAmendmentError is thrown and
-    // this proposal and the change log are as they were. The amendment is spent either way.
+    // before any change, and so does the one failure: when the amendment's items cannot be
+    // placed, CAmendmentError is thrown and this proposal, the amendment and the change log are as
+    // they were. Otherwise the work is done in place and the amendment is spent. Running out of
+    // memory half-way is not undone (std::bad_alloc goes on).
     unsigned ExchangeWithLog(CProp& amendment) override;
     void StripUnchangedMarkers() override;
 

@@ -143,6 +143,35 @@ TEST_F(CryptoTest, AgencyKeyFromTheProposalsPlateOrRefusedWithItsCode)
     EXPECT_EQ(ReadTextFile(KeyFolder() + "/AgencyKey.asc"), sound);
 }
 
+// Each opening checks the key; the kept file is replaced only when it holds another text. A new
+// file (the write goes through a rename) shows as a new inode.
+TEST_F(CryptoTest, TheAgencyKeyIsWrittenOnlyWhenItChanged)
+{
+    const std::string key = testsupport::ArmoredKey(testsupport::SamplePackets());
+    const std::string sameKeyOtherText = testsupport::ArmoredKey(testsupport::SamplePackets(), "\r\n");
+    const std::string keyFile = KeyFolder() + "/AgencyKey.asc";
+    const auto inode = [&] {
+        struct stat info {};
+        return stat(keyFile.c_str(), &info) == 0 ? info.st_ino : ino_t(0);
+    };
+    CCrypto crypto(0);
+    ASSERT_EQ(crypto.LoadAgencyKeyText(&key, 0), 0);
+    const ino_t written = inode();
+    ASSERT_NE(written, ino_t(0));
+
+    EXPECT_EQ(CCrypto(0).LoadAgencyKeyText(&key, 0), 0);
+    EXPECT_EQ(inode(), written) << "the same key again";
+
+    EXPECT_EQ(crypto.LoadAgencyKeyText(&sameKeyOtherText, 0), 0);
+    EXPECT_EQ(ReadTextFile(keyFile), sameKeyOtherText);
+    testsupport::WriteTextFile(keyFile, key + "tampered");
+    EXPECT_EQ(crypto.LoadAgencyKeyText(&key, 0), 0);
+    EXPECT_EQ(ReadTextFile(keyFile), key) << "a longer file is no match";
+    testsupport::WriteTextFile(keyFile, key.substr(1));
+    EXPECT_EQ(crypto.LoadAgencyKeyText(&key, 0), 0);
+    EXPECT_EQ(ReadTextFile(keyFile), key) << "nor a shorter one";
+}
+
 TEST_F(CryptoTest, WorkingFolderFollowsTheLog)
 {
     CCrypto crypto(0);

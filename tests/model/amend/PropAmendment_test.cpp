@@ -197,6 +197,34 @@ TEST_F(PropAmendmentTest, AFailedAmendmentLeavesTheProposalAndTheLogExactlyAsThe
     EXPECT_EQ(GetAmendmentChangeCount(), 1);
 }
 
+// Only the order of the item rows shows that this amendment cannot go in: its new row follows a
+// row that its own deletions take away. Nothing of it may be taken over, not even the deletion.
+TEST_F(PropAmendmentTest, ARowAnchoredOnARowItDeletesFailsBeforeAnythingChanges)
+{
+    auto published = Published();
+    published->m_strAmendmentMatchKey = "ContID";
+    auto edition = NextEdition(*published);
+    ChangeEverything(*edition);
+    const std::string deletedLine = edition->m_items[4]->m_strLineNum;
+    edition->m_items.DeleteAt(4);
+    auto amendment = MakeAmendment(*edition, *published);
+    ASSERT_NE(amendment, nullptr);
+    amendment->m_items.Add(MakeItem(std::string("0099") + '\xFF' + deletedLine));
+    LogAmendmentChange("from an earlier file", LOG_PROPOSAL_DATA);
+    const auto before = CProp::MakeWholeCopy(*published);
+    const auto amendmentBefore = CProp::MakeWholeCopy(*amendment);
+
+    EXPECT_THROW(published->ExchangeWithLog(*amendment), CAmendmentError);
+    ExpectSameProposal(*published, *before);
+    ExpectSameProposal(*amendment, *amendmentBefore);
+    EXPECT_EQ(GetAmendmentChangeCount(), 1);
+
+    amendment->m_items.DeleteAt(amendment->m_items.GetSize() - 1);
+    ASSERT_EQ(published->ExchangeWithLog(*amendment), unsigned(AMEND_NO_ERROR)) << "the refused amendment is whole";
+    EXPECT_EQ(Lines(published->m_items), Lines(edition->m_items));
+    EXPECT_EQ(published->m_strDescription, edition->m_strDescription);
+}
+
 TEST_F(PropAmendmentTest, ReducingReportsNothingToAmendAndEditionsThatDoNotMatch)
 {
     auto published = Published();

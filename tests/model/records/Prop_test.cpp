@@ -182,7 +182,7 @@ TEST_F(PropAmendment, AppliedEditionKeepsTheBiddersWork)
 
     auto bid = CProp::MakeWholeCopy(*published);
     bid->m_pBidder = std::make_unique<CBidderInfo>();
-    CDBEItem* commitment = Commit(*bid, 2, 1); // on line 0020
+    Commit(*bid, 2, 1); // on line 0020
     bid->m_items[2]->m_fUnitPrice = 12.5;
 
     ASSERT_EQ(bid->ExchangeWithLog(*amendment), unsigned(AMEND_NO_ERROR));
@@ -192,7 +192,6 @@ TEST_F(PropAmendment, AppliedEditionKeepsTheBiddersWork)
     EXPECT_NE(bid->m_pBidder, nullptr);
     const CDBEItem* moved = bid->m_pDbeForm->GetRowDbeItem(0, 0);
     ASSERT_NE(moved, nullptr);
-    EXPECT_NE(moved, commitment) << "the bid was replaced by the staged copy";
     EXPECT_EQ(moved->m_iNumber, 3) << "the firm item follows its item down one row";
 }
 
