@@ -1,0 +1,44 @@
+#include "app/grids/ProposalSource.h"
+
+#include "app/grids/GridColors.h"
+#include "app/grids/ProposalGrid.h"
+
+namespace {
+
+constexpr const char* kFace = "MS Sans Serif";
+constexpr int kRowFontHeight = 12;
+constexpr int kRowFontWeight = 500;
+constexpr int kBoldFontHeight = 14;
+constexpr int kBoldFontWeight = 700;
+
+} // namespace
+
+void CProposalSource::SetProposalGrid(CProposalGrid* grid)
+{
+    m_pGrid = grid;
+    SetGrid(grid);
+}
+
+int CProposalSource::AddDefaultFont()
+{
+    const int font = m_pGrid->AddFont(kFace, kRowFontHeight, kRowFontWeight);
+    m_pGrid->SetDefaultFont(font);
+    return font;
+}
+
+int CProposalSource::AddBoldFont()
+{
+    return m_pGrid->AddFont(kFace, kBoldFontHeight, kBoldFontWeight);
+}
+
+void CProposalSource::TakeColors()
+{
+    m_bManyColors = DisplayHasManyColors();
+    m_crHighlight = GridHighlightColor(m_bManyColors);
+}
+
+void CProposalSource::AfterStoredChange()
+{
+    m_pGrid->RedrawAll();
+    m_pGrid->OnDataSourceNotice(this, 0, 0);
+}
