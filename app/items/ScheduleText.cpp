@@ -1,8 +1,8 @@
 #include "app/items/ScheduleText.h"
 
 #include "model/records/Prop.h"
-#include "model/reports/ReportState.h"
 #include "model/text/NumberFormat.h"
+#include "platform/ui/window/Shell.h"
 
 #include <algorithm>
 
@@ -42,5 +42,5 @@ std::string ScheduleClipboardText(const CProp& prop)
 
 bool CopyScheduleToClipboard(const CProp& prop)
 {
-    return CopyTextToClipboard(ScheduleClipboardText(prop));
+    return platform::SetClipboardText(ScheduleClipboardText(prop));
 }

@@ -1,0 +1,54 @@
+#pragma once
+
+// The program on the sample, in grid or tree mode, with the main window active so that the
+// bidder's keys reach the screens, and the form view of the right pane at hand.
+#include "app/items/DVItem.h"
+#include "app/items/DVItemScheduleGrid.h"
+#include "app/items/DVSiteGrid.h"
+#include "tests/app/ShellTestSupport.h"
+
+#include <QApplication>
+
+class ItemViewTest : public ShellTest {
+protected:
+    void OpenSample(bool gridMode)
+    {
+        Store("WindowMetrics", "GridMode", gridMode ? "1" : "0");
+        AnswerAmendmentReport();
+        AnswerBidderId();
+        StartOn(InLetting("sample.tvb"));
+        ASSERT_NE(Prop(), nullptr);
+        Frame().GetWidget()->activateWindow();
+        m_active = QTest::qWaitForWindowActive(Frame().GetWidget());
+    }
+
+    template <class View>
+    View* Show(NodeRef node)
+    {
+        if (!Tree().SelectNode(node))
+            return nullptr;
+        Settle();
+        return dynamic_cast<View*>(Frame().GetSplitter().GetRightView());
+    }
+
+    QWidget* Focus() const { return QApplication::focusWidget(); }
+    void Type(const std::string& text)
+    {
+        for (char c : text)
+            QTest::keyClicks(Focus(), QString(QChar(c)));
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(Focus(), key, modifiers); }
+    void Enter(const std::string& text)
+    {
+        Type(text);
+        Key(Qt::Key_Return);
+    }
+    std::string StatusTotal() { return Frame().GetStatusBar().GetPaneText(2); }
+    CItem& Row(int index) const { return *Prop()->m_items[index]; }
+
+    bool m_active = false;
+};
+
+#define REQUIRE_ACTIVE_WINDOW()                                                                    \
+    if (!m_active)                                                                                 \
+    GTEST_SKIP() << "the platform gives no window the focus"
