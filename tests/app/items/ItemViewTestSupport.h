@@ -5,6 +5,7 @@
 #include "app/items/DVItem.h"
 #include "app/items/DVItemScheduleGrid.h"
 #include "app/items/DVSiteGrid.h"
+#include "model/text/NumberFormat.h"
 #include "tests/app/ShellTestSupport.h"
 
 #include <QApplication>
@@ -45,6 +46,12 @@ protected:
     }
     std::string StatusTotal() { return Frame().GetStatusBar().GetPaneText(2); }
     CItem& Row(int index) const { return *Prop()->m_items[index]; }
+    // A total as the status bar and the views show it, with the proposal's amount format.
+    std::string Formatted(double total, bool separators = true) const
+    {
+        const CNumberFormat& format = Prop()->m_numberFormats[NUMFMT_AMOUNT];
+        return FormatAmount(total, format.m_byWidth, format.m_byDecimals, separators, Prop()->GetCurrencySymbol(0));
+    }
 
     bool m_active = false;
 };
