@@ -73,6 +73,10 @@ void CDV_Item::OnInitialUpdate()
     m_rcDescription = ChildRect(*this, IDC_DESCRIPTION);
     m_rcPrevItem = ChildRect(*this, IDC_PREV_ITEM);
     m_rcNextItem = ChildRect(*this, IDC_NEXT_ITEM);
+    // The view got its size before the places above were known.
+    CRect client;
+    GetClientRect(&client);
+    OnSize(SIZE_RESTORED, client.Width(), client.Height());
     const CProp* prop = GetProp();
     const CItem* item = GetItem();
     if (prop && item && IsFixedPrice(*item) &&
