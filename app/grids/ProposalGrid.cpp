@@ -3,6 +3,7 @@
 #include "app/grids/GridHost.h"
 #include "app/grids/ProposalEditCtl.h"
 #include "app/grids/ProposalSource.h"
+#include "controls/grid/GridArea.h"
 #include "controls/grid/GridInfo.h"
 #include "platform/ui/draw/DC.h"
 #include "platform/ui/window/VirtualKeys.h"
@@ -124,12 +125,33 @@ LRESULT CProposalGrid::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message != WM_CURRENT_RECORD)
         return CGridCtrl::OnMessage(message, wParam, lParam);
-    // The highlight leaves the old record's two rows and comes to the new one's.
+    // The highlight leaves the old record's two rows and comes to the new one's, painted with
+    // whatever else is waiting rather than one row at a time.
     for (const int record : {int(lParam), int(wParam)}) {
-        RedrawRow(2 * record);
-        RedrawRow(2 * record + 1);
+        InvalidateRow(2 * record);
+        InvalidateRow(2 * record + 1);
     }
     return 0;
+}
+
+void CProposalGrid::InvalidateRow(int row)
+{
+    CGridArea* cells = GetCellArea();
+    int column = 0;
+    RECT rect{};
+    if (!cells || !cells->IsWindow() || row < 0 || GetCellRect(&column, &row, &rect) != 0)
+        return;
+    CRect client;
+    cells->GetClientRect(&client);
+    rect.left = client.left;
+    rect.right = client.right;
+    cells->InvalidateRect(&rect, false);
+}
+
+void CProposalGrid::RedrawCells()
+{
+    if (CGridArea* cells = GetCellArea(); cells && cells->IsWindow())
+        cells->Invalidate(false);
 }
 
 void CProposalGrid::OnCellLeftClick(int, int, int down, RECT*, POINT*, int)

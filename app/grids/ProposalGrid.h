@@ -39,6 +39,9 @@ public:
     void SizeColumns(int width);
     // A typed entry being edited is stored (or refused) now.
     void EndEditing();
+    // A stored value changes cells only: they are painted again, the headings and scroll bars
+    // stay as they are.
+    void RedrawCells();
 
     void OnGridSetup() override;
     void OnCurrentRowChanged(int oldRow, int newRow) override;
@@ -59,6 +62,7 @@ protected:
 
 private:
     CGridHost* Host() const;
+    void InvalidateRow(int row);
     void GoToNextEntry(bool backwards);
     int AverageCharWidth();
 

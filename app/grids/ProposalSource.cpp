@@ -39,6 +39,6 @@ void CProposalSource::TakeColors()
 
 void CProposalSource::AfterStoredChange()
 {
-    m_pGrid->RedrawAll();
+    m_pGrid->RedrawCells();
     m_pGrid->OnDataSourceNotice(this, 0, 0);
 }
