@@ -6,7 +6,6 @@
 #include "model/settings/UnitConversion.h"
 #include "model/text/NumberFormat.h"
 #include "model/text/TextUtil.h"
-#include "platform/ui/dialogs/ModalServices.h"
 
 #include <cmath>
 
@@ -116,9 +115,4 @@ TypedEntry ReadSiteCost(const CProp& prop, const CSite& site, std::string_view t
     if (!entry.Refused())
         entry.value = RoundToDecimals(entry.value, prop.m_numberFormats[NUMFMT_QUANTITY].m_byDecimals);
     return entry;
-}
-
-void ShowRefusal(const TypedEntry& entry)
-{
-    ZodMessageBox(entry.refusal, "Invalid " + entry.field, MB_OK | MB_ICONEXCLAMATION);
 }
