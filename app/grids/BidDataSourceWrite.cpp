@@ -4,8 +4,6 @@
 
 #include "app/grids/ItemDisplay.h"
 #include "app/grids/ItemGrid.h"
-#include "model/check/CheckBid.h"
-#include "model/check/Recalc.h"
 #include "model/records/Prop.h"
 
 std::optional<TypedEntry> CBidDataSource::ReadTypedEntry(int column, int row, std::string_view text)
@@ -35,22 +33,14 @@ int CBidDataSource::WriteCell(int column, int row, CGridCell* cell)
     if (!found || column < 0 || column >= kColumns)
         return 1;
     CItem& item = *found;
-    if (row % 2 != 0) {
-        if (column != kUseColumn || !OffersUseThisItem(*m_pProp, item))
-            return 1;
-        ChangeFlagBit(&item.m_wFlags, ITEM_FIXED_COUNTS_PRICED, cell->GetBool() ? 1 : 0);
-    } else {
-        const std::optional<TypedEntry> entry = ReadTypedEntry(column, row, cell->GetText() ? cell->GetText() : "");
-        if (!entry)
-            return 1;
-        if (entry->Refused()) {
-            ShowRefusal(*entry);
-            return 1;
-        }
-        (Grid().GetLogicalColumn(column) == COL_QUANTITY ? item.m_fQuan : item.m_fUnitPrice) = entry->value;
+    if (row % 2 == 0) {
+        return WriteTypedEntry(column, row, *cell, [&](double value) {
+            (Grid().GetLogicalColumn(column) == COL_QUANTITY ? item.m_fQuan : item.m_fUnitPrice) = value;
+        });
     }
-    RecalcBidTotals(m_pProp);
-    CheckBid(m_pProp, false);
+    if (column != kUseColumn || !OffersUseThisItem(*m_pProp, item))
+        return 1;
+    ChangeFlagBit(&item.m_wFlags, ITEM_FIXED_COUNTS_PRICED, cell->GetBool() ? 1 : 0);
     AfterStoredChange();
     return 0;
 }

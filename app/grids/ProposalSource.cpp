@@ -2,6 +2,8 @@
 
 #include "app/grids/GridColors.h"
 #include "app/grids/ProposalGrid.h"
+#include "model/check/CheckBid.h"
+#include "model/check/Recalc.h"
 
 namespace {
 
@@ -37,8 +39,25 @@ void CProposalSource::TakeColors()
     m_crHighlight = GridHighlightColor(m_bManyColors);
 }
 
+int CProposalSource::WriteTypedEntry(int column, int row, const CGridCell& cell,
+                                     const std::function<void(double)>& store)
+{
+    const std::optional<TypedEntry> entry = ReadTypedEntry(column, row, cell.GetText() ? cell.GetText() : "");
+    if (!entry)
+        return 1;
+    if (entry->Refused()) {
+        ShowRefusal(*entry);
+        return 1;
+    }
+    store(entry->value);
+    AfterStoredChange();
+    return 0;
+}
+
 void CProposalSource::AfterStoredChange()
 {
+    RecalcBidTotals(m_pProp);
+    CheckBid(m_pProp, false);
     m_pGrid->RedrawCells();
     m_pGrid->OnDataSourceNotice(this, 0, 0);
 }

@@ -7,6 +7,7 @@
 #include "controls/grid/GridDataSource.h"
 #include "platform/ui/window/WinTypes.h"
 
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -30,7 +31,11 @@ protected:
     int AddDefaultFont();
     int AddBoldFont();
     void TakeColors();
-    // The stored change is shown: the whole grid redrawn, and the grid's host told.
+    // The text of a first-row cell read as a typed entry: refused with a message (1), or given
+    // to store and followed by AfterStoredChange (0).
+    int WriteTypedEntry(int column, int row, const CGridCell& cell, const std::function<void(double)>& store);
+    // After every stored change: the bid recalculated and checked, the whole grid redrawn, and
+    // the grid's host told.
     void AfterStoredChange();
 
     CProp* m_pProp = nullptr;

@@ -2,8 +2,6 @@
 
 #include "app/grids/GridColors.h"
 #include "app/grids/SiteGrid.h"
-#include "model/check/CheckBid.h"
-#include "model/check/Recalc.h"
 #include "model/eval/Evaluator.h"
 #include "model/records/Prop.h"
 #include "model/text/NumberFormat.h"
@@ -159,20 +157,11 @@ std::optional<TypedEntry> CSiteDataSource::ReadTypedEntry(int column, int row, s
 
 int CSiteDataSource::WriteCell(int column, int row, CGridCell* cell)
 {
-    const std::optional<TypedEntry> entry = ReadTypedEntry(column, row, cell->GetText() ? cell->GetText() : "");
-    if (!entry)
-        return 1;
-    if (entry->Refused()) {
-        ShowRefusal(*entry);
-        return 1;
-    }
-    CSite& site = *Grid().GetSiteOfRow(row);
-    if (Grid().GetLogicalColumn(column) == COL_COST)
-        site.m_dRoadCostPerDay = entry->value;
-    else
-        site.m_iNumberOfDays = IsEvalValueValid(entry->value) ? int(entry->value) : CSite::kDaysNotGiven;
-    RecalcBidTotals(m_pProp);
-    CheckBid(m_pProp, false);
-    AfterStoredChange();
-    return 0;
+    return WriteTypedEntry(column, row, *cell, [&](double value) {
+        CSite& site = *Grid().GetSiteOfRow(row);
+        if (Grid().GetLogicalColumn(column) == COL_COST)
+            site.m_dRoadCostPerDay = value;
+        else
+            site.m_iNumberOfDays = IsEvalValueValid(value) ? int(value) : CSite::kDaysNotGiven;
+    });
 }

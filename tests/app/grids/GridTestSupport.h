@@ -7,6 +7,7 @@
 #include "model/check/CheckBid.h"
 #include "model/check/Recalc.h"
 #include "platform/ui/dialogs/ScriptedModalServices.h"
+#include "tests/app/grids/FocusKeyboard.h"
 #include "tests/model/support/BidTestSupport.h"
 
 #include <QApplication>
@@ -26,7 +27,7 @@ public:
 };
 
 template <class Grid>
-class HostedGrid {
+class HostedGrid : public FocusKeyboard {
 public:
     static constexpr UINT kGridId = 1011;
 
@@ -47,20 +48,6 @@ public:
 
     bool IsActive() const { return m_active; }
     GridHostWindow& Host() { return m_host; }
-    QWidget* Focus() const { return QApplication::focusWidget(); }
-
-    void Type(const std::string& text)
-    {
-        for (char c : text)
-            QTest::keyClicks(Focus(), QString(QChar(c)));
-    }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(Focus(), key, modifiers); }
-    // Typed into the current cell and entered.
-    void Enter(const std::string& text)
-    {
-        Type(text);
-        Key(Qt::Key_Return);
-    }
     std::string Text(int column, int row)
     {
         std::string text;

@@ -7,10 +7,10 @@
 #include "app/items/DVSiteGrid.h"
 #include "model/text/NumberFormat.h"
 #include "tests/app/ShellTestSupport.h"
+#include "tests/app/grids/FocusKeyboard.h"
 
-#include <QApplication>
 
-class ItemViewTest : public ShellTest {
+class ItemViewTest : public ShellTest, public FocusKeyboard {
 protected:
     void OpenSample(bool gridMode)
     {
@@ -32,18 +32,6 @@ protected:
         return dynamic_cast<View*>(Frame().GetSplitter().GetRightView());
     }
 
-    QWidget* Focus() const { return QApplication::focusWidget(); }
-    void Type(const std::string& text)
-    {
-        for (char c : text)
-            QTest::keyClicks(Focus(), QString(QChar(c)));
-    }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(Focus(), key, modifiers); }
-    void Enter(const std::string& text)
-    {
-        Type(text);
-        Key(Qt::Key_Return);
-    }
     std::string StatusTotal() { return Frame().GetStatusBar().GetPaneText(2); }
     CItem& Row(int index) const { return *Prop()->m_items[index]; }
     // A total as the status bar and the views show it, with the proposal's amount format.
