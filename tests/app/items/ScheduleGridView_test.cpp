@@ -141,3 +141,17 @@ TEST_F(ScheduleGridTest, CopyPutsTheScheduleOnTheClipboardAsTabSeparatedLines)
     EXPECT_EQ(std::count(firstLine.begin(), firstLine.end(), '\t'), 8);
     EXPECT_NE(firstLine.find("\t" + first.m_strShortDesc), std::string::npos);
 }
+
+TEST_F(ScheduleGridTest, ClosingTheWindowWithAPriceBeingTypedAsksToSaveIt)
+{
+    OpenGrid();
+    REQUIRE_ACTIVE_WINDOW();
+    Type("432");
+    ASSERT_TRUE(Grid().IsEditing());
+    m_script.AnswerMessageBox(IDCANCEL); // keep the window open
+    Frame().SendMessage(WM_CLOSE);
+    Settle();
+    ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
+    EXPECT_DOUBLE_EQ(Row(m_first).m_fUnitPrice, 432);
+    EXPECT_TRUE(Doc().IsModified());
+}
