@@ -1,13 +1,20 @@
 #include "app/views/NodeViews.h"
 
 #include "app/firms/DVDBEItemGrid.h"
+#include "app/items/DVItem.h"
+#include "app/items/DVItemSchedule.h"
+#include "app/items/DVItemScheduleGrid.h"
+#include "app/items/DVSiteGrid.h"
 #include "app/sections/DVSection.h"
 #include "app/sections/DVSectionNotes.h"
 #include "app/views/DVBlank.h"
 
-const CRuntimeClass* GetNodeViewClass(int nodeType, bool)
+const CRuntimeClass* GetNodeViewClass(int nodeType, bool gridMode)
 {
     switch (nodeType) {
+    case NODE_SCHEDULE: return gridMode ? RUNTIME_CLASS(CDV_ItemScheduleGrid) : RUNTIME_CLASS(CDV_ItemSchedule);
+    case NODE_ITEM: return RUNTIME_CLASS(CDV_Item);
+    case NODE_SITES: return RUNTIME_CLASS(CDV_SiteGrid);
     case NODE_ALT_SECTION_GROUP: return RUNTIME_CLASS(CDV_AltSectionGroup);
     case NODE_OPT_SECTION_GROUP: return RUNTIME_CLASS(CDV_OptSectionGroup);
     case NODE_ALT_SECTION_CHOICE: return RUNTIME_CLASS(CDV_AltSectionChoice);
@@ -22,9 +29,4 @@ const CRuntimeClass* GetNodeViewClass(int nodeType, bool)
     case NODE_WBE_ITEM_GRID: return RUNTIME_CLASS(CDV_WBEItemGrid);
     default: return RUNTIME_CLASS(CDV_Blank);
     }
-}
-
-int KeptViewSlot(int nodeType)
-{
-    return nodeType >= NODE_DBE_FIRM && nodeType <= NODE_WBE_FIRM ? nodeType - NODE_DBE_FIRM : -1;
 }

@@ -222,8 +222,8 @@ void CEdit::ScrollCaret()
 {
     if (QPlainTextEdit* multi = Multi())
         multi->ensureCursorVisible();
-    else if (QLineEdit* line = Line())
-        line->setCursorPosition(line->cursorPosition());
+    else if (QLineEdit* line = Line(); line && !line->hasSelectedText())
+        line->setCursorPosition(line->cursorPosition()); // a selection keeps its caret in view
 }
 
 void CEdit::Clear()

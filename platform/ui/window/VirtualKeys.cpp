@@ -78,7 +78,8 @@ int CharCodeFromKey(int qtKey, bool control, const char* utf8Text)
 {
     switch (qtKey) {
     case Qt::Key_Backspace: return 0x08;
-    case Qt::Key_Tab: return 0x09;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 0x09; // Shift+Tab types a tab too
     case Qt::Key_Return:
     case Qt::Key_Enter: return 0x0D;
     case Qt::Key_Escape: return 0x1B;

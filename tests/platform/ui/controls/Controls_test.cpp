@@ -224,6 +224,9 @@ TEST_F(ControlsTest, EditSelectionAndReplacement)
     edit.ReplaceSel("th\xE9");
     EXPECT_EQ(edit.GetWindowText(), "th\xE9 au lait");
     edit.SetSel(0, -1);
+    edit.ScrollCaret(); // the selection stays, so that typing replaces it
+    EXPECT_EQ(edit.GetSel(), DWORD(11) << 16);
+    edit.SetSel(0, -1);
     edit.SendMessage(WM_CLEAR);
     EXPECT_EQ(edit.GetWindowText(), "");
     edit.SetSel(50, 80); // out of range clamps

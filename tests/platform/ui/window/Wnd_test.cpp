@@ -153,6 +153,7 @@ TEST(VirtualKeys, CharactersAreWindows1252Codes)
     EXPECT_EQ(platform::CharCodeFromKey(0, false, "\xE4\xB8\xAD"), -1); // no such character
     EXPECT_EQ(platform::CharCodeFromKey(Qt::Key_Question, false, "?"), '?');
     EXPECT_EQ(platform::CharCodeFromKey(Qt::Key_Escape, false, "\x1b"), 27);
+    EXPECT_EQ(platform::CharCodeFromKey(Qt::Key_Backtab, false, "\x19"), 9);
     EXPECT_EQ(platform::CharCodeFromKey(Qt::Key_Z, true, ""), 26);
     EXPECT_EQ(platform::CharCodeFromKey(Qt::Key_Shift, false, ""), -1);
 }

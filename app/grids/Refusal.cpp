@@ -1,0 +1,9 @@
+// Told apart from the readers so that they stay free of the screen.
+#include "app/grids/TypedEntry.h"
+
+#include "platform/ui/dialogs/ModalServices.h"
+
+void ShowRefusal(const TypedEntry& entry)
+{
+    ZodMessageBox(entry.refusal, "Invalid " + entry.field, MB_OK | MB_ICONEXCLAMATION);
+}

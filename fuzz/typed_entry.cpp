@@ -1,0 +1,65 @@
+// What the bidder types into a unit price, quantity, cost per day or days cell of the grids:
+// reading it never crashes, and what is taken is a finite value (days whole, from 0 to 9999).
+#include "app/grids/TypedEntry.h"
+#include "model/eval/Evaluator.h"
+#include "model/records/Prop.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+namespace {
+
+constexpr size_t kHeader = 3; // the reader, the proposal's flags, the number of decimals
+
+struct Proposal {
+    Proposal(uint8_t flags, uint8_t decimals)
+    {
+        auto added = std::make_unique<CItem>();
+        added->m_strLineNum = "0010";
+        added->m_strUnit = "CY";
+        added->m_fQuan = flags & 1 ? MakeEvalErrorValue() : 125.5;
+        added->m_fUnitPrice = flags & 2 ? MakeEvalErrorValue() : 12.25;
+        added->m_wFlags = uint16_t(flags & 0x30);
+        item = prop.m_items.Add(std::move(added));
+        auto place = std::make_unique<CSite>();
+        place->m_strSiteNumber = "1";
+        place->m_dRoadCostPerDay = flags & 4 ? 0 : 1500;
+        site = prop.m_sites.Add(std::move(place));
+        prop.m_wFlags = uint16_t(flags & 0x80);
+        for (CNumberFormat& format : prop.m_numberFormats) {
+            format.m_byWidth = 12;
+            format.m_byDecimals = uint8_t(decimals % 8);
+        }
+    }
+
+    CProp prop;
+    CItem* item = nullptr;
+    CSite* site = nullptr;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size < kHeader)
+        return 0;
+    Proposal proposal(data[1], data[2]);
+    const std::string_view text(reinterpret_cast<const char*>(data + kHeader), size - kHeader);
+    TypedEntry entry;
+    switch (data[0] % 4) {
+    case 0: entry = ReadItemPrice(proposal.prop, *proposal.item, text); break;
+    case 1: entry = ReadItemQuantity(proposal.prop, *proposal.item, text); break;
+    case 2: entry = ReadSiteDays(*proposal.site, text); break;
+    default: entry = ReadSiteCost(proposal.prop, *proposal.site, text); break;
+    }
+    if (entry.Refused() || !IsEvalValueValid(entry.value))
+        return 0;
+    if (!std::isfinite(entry.value))
+        __builtin_trap();
+    if (data[0] % 4 == 2 && (entry.value < 0 || entry.value > 9999 || entry.value != std::floor(entry.value)))
+        __builtin_trap();
+    return 0;
+}
