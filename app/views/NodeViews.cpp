@@ -1,12 +1,14 @@
 #include "app/views/NodeViews.h"
 
+#include "app/forms/DVMisc.h"
 #include "app/views/DVBlank.h"
 
-const CRuntimeClass* GetNodeViewClass(int, bool)
+const CRuntimeClass* GetNodeViewClass(int nodeType, bool)
 {
-    // The screens of the proposal's parts are not part of this program yet: every node shows
-    // the blank form.
-    return RUNTIME_CLASS(CDV_Blank);
+    switch (nodeType) {
+    case NODE_MISC: return RUNTIME_CLASS(CDV_Misc);
+    default: return RUNTIME_CLASS(CDV_Blank);
+    }
 }
 
 int KeptViewSlot(int nodeType)
