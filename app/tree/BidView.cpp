@@ -1,11 +1,16 @@
 #include "app/tree/BidView.h"
 
+#include "app/firms/DBEItemSplitter.h"
+#include "app/firms/DVDBEItemGrid.h"
+#include "app/startup/BidApp.h"
 #include "app/views/DV.h"
 #include "app/views/DV2.h"
 #include "app/views/DVBlank.h"
 #include "app/views/NodeViews.h"
 #include "app/views/ViewHints.h"
 #include "platform/ui/docview/View.h"
+
+#include <utility>
 
 namespace {
 
@@ -60,28 +65,60 @@ void CBidView::ShowBlankForm()
     ReplaceRightPane(RUNTIME_CLASS(CDV_Blank), 0, NODE_NONE);
 }
 
+CView* CreateNodeView(CSplitterWnd& splitter, int row, int col, const CRuntimeClass* viewClass, CSize size,
+                      int index, int nodeType, CDocument* document)
+{
+    CCreateContext context{viewClass, document};
+    if (!splitter.CreateView(row, col, viewClass, size, &context))
+        return nullptr;
+    auto* view = dynamic_cast<CView*>(splitter.GetPane(row, col));
+    if (!view)
+        return nullptr;
+    SetViewNode(*view, index, nodeType);
+    view->SetRedraw(false);
+    view->OnInitialUpdate();
+    view->SetRedraw(true);
+    view->ShowWindow(SW_SHOW);
+    return view;
+}
+
 void CBidView::ReplaceRightPane(const CRuntimeClass* viewClass, int index, int nodeType)
 {
-    CView* old = GetRightView();
-    CDocument* document = old ? old->GetDocument() : nullptr;
+    CDocument* document = RightPaneDocument();
     KeepOrDeleteRightPane();
-    if (!ReuseKeptView(nodeType, index)) {
-        CCreateContext context{viewClass, document};
-        if (CreateView(0, 1, viewClass, kNewViewSize, &context))
-            if (CView* view = GetRightView()) {
-                SetViewNode(*view, index, nodeType);
-                view->SetRedraw(false);
-                view->OnInitialUpdate();
-                view->SetRedraw(true);
-                view->ShowWindow(SW_SHOW);
-            }
-    }
+    if (viewClass->IsDerivedFrom(RUNTIME_CLASS(CDV_DBEItemGrid)))
+        ShowFirmItemSplitter(viewClass, index, nodeType, document);
+    else if (!ReuseKeptView(nodeType, index))
+        CreateNodeView(*this, 0, 1, viewClass, kNewViewSize, index, nodeType, document);
     RecalcLayout();
 }
 
-// A firm form is hidden and kept for the next firm of its kind; any other view goes.
+CDocument* CBidView::RightPaneDocument() const
+{
+    if (const CView* view = GetRightView())
+        return view->GetDocument();
+    const auto* grid = m_pFirmItemSplitter ? dynamic_cast<const CView*>(m_pFirmItemSplitter->GetPane(0, 0)) : nullptr;
+    return grid ? grid->GetDocument() : nullptr;
+}
+
+// The grid of the firm's items above, the form of the item under its cursor below.
+void CBidView::ShowFirmItemSplitter(const CRuntimeClass* gridClass, int index, int nodeType, CDocument* document)
+{
+    const CBidApp* app = GetBidApp();
+    const int itemType = nodeType - NODE_DBE_ITEM_GRID + NODE_DBE_ITEM;
+    CDBEItemSplitter::Panes panes{gridClass, nodeType, GetNodeViewClass(itemType, false), itemType, index,
+                                  document, app ? app->m_iHSplitterPos : 0};
+    m_pFirmItemSplitter = CDBEItemSplitter::CreateInPane(*this, 0, 1, panes);
+}
+
+// A firm form is hidden and kept for the next firm of its kind; the firm item splitter and any
+// other view go.
 void CBidView::KeepOrDeleteRightPane()
 {
+    if (m_pFirmItemSplitter) {
+        std::exchange(m_pFirmItemSplitter, nullptr)->Close();
+        return;
+    }
     CView* old = GetRightView();
     if (!old)
         return;

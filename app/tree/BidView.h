@@ -7,6 +7,8 @@
 
 #include <array>
 
+class CDBEItemSplitter;
+class CDocument;
 class CView;
 
 class CBidView : public CSplitterWnd {
@@ -21,13 +23,23 @@ public:
 
     CView* GetRightView() const;
     CView* GetKeptView(int slot) const;
+    // The firm item splitter in the right pane; null when another form is there.
+    CDBEItemSplitter* GetFirmItemSplitter() const { return m_pFirmItemSplitter; }
 
 private:
+    CDocument* RightPaneDocument() const;
     void KeepOrDeleteRightPane();
     bool ReuseKeptView(int nodeType, int index);
+    void ShowFirmItemSplitter(const CRuntimeClass* gridClass, int index, int nodeType, CDocument* document);
 
     std::array<CView*, 3> m_keptViews{};
+    CDBEItemSplitter* m_pFirmItemSplitter = nullptr;
 };
+
+// Makes a view of the class in the splitter's pane for the node, runs its initial update with
+// drawing off and shows it; null when it could not be made.
+CView* CreateNodeView(CSplitterWnd& splitter, int row, int col, const CRuntimeClass* viewClass, CSize size,
+                      int index, int nodeType, CDocument* document);
 
 // The node a form view shows, whichever base it has; false for another kind of view.
 bool SetViewNode(CView& view, int index, int nodeType);

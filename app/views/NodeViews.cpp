@@ -1,9 +1,12 @@
 #include "app/views/NodeViews.h"
 
+#include "app/firms/DVDBEItemGrid.h"
 #include "app/forms/DVBond.h"
 #include "app/forms/DVFirm.h"
 #include "app/forms/DVFirmList.h"
 #include "app/forms/DVMisc.h"
+#include "app/sections/DVSection.h"
+#include "app/sections/DVSectionNotes.h"
 #include "app/views/DVBlank.h"
 #include "app/views/DVProposal.h"
 
@@ -15,10 +18,22 @@ const CRuntimeClass* GetNodeViewClass(int nodeType, bool)
     case NODE_MBE_LIST: return RUNTIME_CLASS(CDV_MBEList);
     case NODE_WBE_LIST: return RUNTIME_CLASS(CDV_WBEList);
     case NODE_MISC: return RUNTIME_CLASS(CDV_Misc);
+    case NODE_ALT_SECTION_GROUP: return RUNTIME_CLASS(CDV_AltSectionGroup);
+    case NODE_OPT_SECTION_GROUP: return RUNTIME_CLASS(CDV_OptSectionGroup);
+    case NODE_ALT_SECTION_CHOICE: return RUNTIME_CLASS(CDV_AltSectionChoice);
+    case NODE_OPT_SECTION_CHOICE: return RUNTIME_CLASS(CDV_OptSectionChoice);
+    case NODE_SECTION: return RUNTIME_CLASS(CDV_Section);
+    case NODE_ALT_ITEM_GROUP: return RUNTIME_CLASS(CDV_AltItemGroup);
+    case NODE_OPT_ITEM_GROUP: return RUNTIME_CLASS(CDV_OptItemGroup);
+    case NODE_ALT_ITEM_CHOICE: return RUNTIME_CLASS(CDV_AltItemChoice);
+    case NODE_OPT_ITEM_CHOICE: return RUNTIME_CLASS(CDV_OptItemChoice);
     case NODE_DBE_FIRM: return RUNTIME_CLASS(CDV_DBE);
     case NODE_MBE_FIRM: return RUNTIME_CLASS(CDV_MBE);
     case NODE_WBE_FIRM: return RUNTIME_CLASS(CDV_WBE);
     case NODE_BOND: return RUNTIME_CLASS(CDV_Bond);
+    case NODE_DBE_ITEM_GRID: return RUNTIME_CLASS(CDV_DBEItemGrid);
+    case NODE_MBE_ITEM_GRID: return RUNTIME_CLASS(CDV_MBEItemGrid);
+    case NODE_WBE_ITEM_GRID: return RUNTIME_CLASS(CDV_WBEItemGrid);
     default: return RUNTIME_CLASS(CDV_Blank);
     }
 }

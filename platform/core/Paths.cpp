@@ -2,7 +2,9 @@
 
 #include "platform/core/Codepage.h"
 
+#include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 namespace platform {
 namespace {
@@ -107,6 +109,19 @@ std::string ToLocalPath(std::string_view foreignPath)
             c = '/';
     }
     return local;
+}
+
+bool IsWithinFolder(std::string_view path, std::string_view folder)
+{
+    const std::filesystem::path inner = std::filesystem::path(path).lexically_normal();
+    const std::filesystem::path outer = std::filesystem::path(folder).lexically_normal();
+    if (!inner.is_absolute() || !outer.is_absolute())
+        return false;
+    // A trailing separator leaves an empty last step, which names nothing.
+    auto outerEnd = outer.end();
+    if (outer.has_relative_path() && !outer.has_filename())
+        --outerEnd;
+    return std::mismatch(outer.begin(), outerEnd, inner.begin(), inner.end()).first == outerEnd;
 }
 
 bool IsPlainFileName(std::string_view name)

@@ -34,6 +34,10 @@ std::string ToLocalPath(std::string_view foreignPath);
 // right. Letters Windows-1252 cannot hold become '?'.
 std::string PathToText(std::string_view path);
 
+// The path is the folder or lies below it, by their text once "." and ".." steps and doubled
+// separators are resolved ("/a/b/../c" is within "/a", "/ab" is not). Both must be absolute.
+bool IsWithinFolder(std::string_view path, std::string_view folder);
+
 // Only a plain file name (no folder, not "." or "..") may name a file we create from outside data.
 bool IsPlainFileName(std::string_view name);
 

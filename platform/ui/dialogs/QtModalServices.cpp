@@ -1,5 +1,6 @@
 #include "platform/ui/dialogs/QtModalServices.h"
 
+#include "platform/core/Paths.h"
 #include "platform/ui/dialogs/FileFilter.h"
 #include "platform/ui/docview/CommandRouting.h"
 #include "platform/ui/docview/QtMenus.h"
@@ -15,6 +16,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QUrl>
 
 #include <vector>
 
@@ -46,6 +48,18 @@ std::uint32_t ToColorRef(const QColor& color)
 {
     return std::uint32_t(color.red()) | std::uint32_t(color.green()) << 8 |
            std::uint32_t(color.blue()) << 16;
+}
+
+// Qt's own dialog, which says where the user goes: stepping out of the root leads back to it.
+void KeepWithinFolder(QFileDialog& dialog, const std::string& root)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const QString rootText = PathToQString(root);
+    dialog.setSidebarUrls({QUrl::fromLocalFile(rootText)});
+    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, [&dialog, root, rootText](const QString& entered) {
+        if (!IsWithinFolder(ToLocal8(entered), root))
+            dialog.setDirectory(rootText);
+    });
 }
 
 } // namespace
@@ -119,12 +133,20 @@ std::optional<FileDialogResult> QtModalServices::FileDialog(const FileDialogRequ
 
 std::optional<std::string> QtModalServices::ChooseFolder(const FolderRequest& request)
 {
-    const QString folder = QFileDialog::getExistingDirectory(
-        DefaultParent(nullptr), ToQString(request.title.empty() ? "Open" : request.title),
-        PathToQString(request.initialFolder));
-    if (folder.isEmpty())
+    QFileDialog dialog(DefaultParent(nullptr), ToQString(request.title.empty() ? "Open" : request.title));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    const std::string& start = request.initialFolder.empty() ? request.rootFolder : request.initialFolder;
+    if (!start.empty())
+        dialog.setDirectory(PathToQString(start));
+    if (!request.rootFolder.empty())
+        KeepWithinFolder(dialog, request.rootFolder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return ToLocal8(folder);
+    const std::string folder = ToLocal8(dialog.selectedFiles().front());
+    if (!request.rootFolder.empty() && !IsWithinFolder(folder, request.rootFolder))
+        return std::nullopt;
+    return folder;
 }
 
 std::optional<std::uint32_t> QtModalServices::ChooseColor(const ColorRequest& request)

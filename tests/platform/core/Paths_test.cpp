@@ -76,3 +76,22 @@ TEST(Paths, ShownPathsBecomeProgramText)
     EXPECT_EQ(platform::PathToText("/tmp/\xE6\x97\xA5.tvb"), "/tmp/?.tvb");
     EXPECT_EQ(platform::PathToText("/tmp/\xFF.tvb"), "/tmp/?.tvb");
 }
+
+TEST(Paths, AFolderHoldsItselfAndWhatLiesBelowIt)
+{
+    struct Case {
+        const char* path;
+        const char* folder;
+        bool within;
+    };
+    const Case cases[] = {
+        {"/lettings/2024", "/lettings", true},   {"/lettings", "/lettings", true},
+        {"/lettings/", "/lettings", true},       {"/lettings/a", "/lettings/", true},
+        {"/lettings2", "/lettings", false},      {"/lettings/../etc", "/lettings", false},
+        {"/a/b/../c", "/a", true},               {"//lettings///x", "/lettings", true},
+        {"/anything", "/", true},                {"/", "/lettings", false},
+        {"lettings/a", "lettings", false},       {"", "/", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsWithinFolder(c.path, c.folder), c.within) << c.path << " in " << c.folder;
+}
