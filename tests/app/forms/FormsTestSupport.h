@@ -2,6 +2,7 @@
 
 // The program started on a copy of the sample with its forms at hand: the view the right pane
 // shows, its controls by id, and real keys and clicks to drive them.
+#include "platform/ui/controls/ComboBox.h"
 #include "tests/app/ShellTestSupport.h"
 #include "tests/support/PictureMatch.h"
 
