@@ -8,6 +8,7 @@
 #include "app/sections/DVSection.h"
 #include "app/sections/DVSectionNotes.h"
 #include "app/views/DVBlank.h"
+#include "app/views/DVDBEItem.h"
 #include "app/views/DVProposal.h"
 
 const CRuntimeClass* GetNodeViewClass(int nodeType, bool)
@@ -30,6 +31,9 @@ const CRuntimeClass* GetNodeViewClass(int nodeType, bool)
     case NODE_DBE_FIRM: return RUNTIME_CLASS(CDV_DBE);
     case NODE_MBE_FIRM: return RUNTIME_CLASS(CDV_MBE);
     case NODE_WBE_FIRM: return RUNTIME_CLASS(CDV_WBE);
+    case NODE_DBE_ITEM: return RUNTIME_CLASS(CDV_DBEItem);
+    case NODE_MBE_ITEM: return RUNTIME_CLASS(CDV_MBEItem);
+    case NODE_WBE_ITEM: return RUNTIME_CLASS(CDV_WBEItem);
     case NODE_BOND: return RUNTIME_CLASS(CDV_Bond);
     case NODE_DBE_ITEM_GRID: return RUNTIME_CLASS(CDV_DBEItemGrid);
     case NODE_MBE_ITEM_GRID: return RUNTIME_CLASS(CDV_MBEItemGrid);
