@@ -129,3 +129,13 @@ TEST_F(FirmGoalTest, AnUnassignedItemCannotBeEdited)
     EXPECT_EQ(FindFirmItemEntry(*Prop(), FIRM_DBE, 0, item), nullptr);
     EXPECT_EQ(quantity->GetWindowText(), shown);
 }
+
+TEST_F(FirmGoalTest, TheFirmItemFormLooksAsItsReference)
+{
+    OpenSample();
+    ASSERT_TRUE(Select({NODE_DBE_ITEM_GRID, 1}));
+    ASSERT_NE(ItemForm(), nullptr);
+    QTest::keyClick(Grid()->GetCellArea()->GetWidget(), Qt::Key_Down);
+    Settle();
+    EXPECT_TRUE(LooksAsReference("dbe-item", Frame().GetSplitter().GetPane(0, 1)));
+}

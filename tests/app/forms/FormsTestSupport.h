@@ -47,8 +47,12 @@ protected:
     // ZOD_WRITE_PICTURES=<folder> keeps the picture drawn, to look at or to take as the reference.
     ::testing::AssertionResult LooksAsReference(const std::string& name) const
     {
+        return LooksAsReference(name, RightView());
+    }
+    ::testing::AssertionResult LooksAsReference(const std::string& name, CWnd* window) const
+    {
         Settle();
-        const QImage picture = RightView()->GetWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage picture = window->GetWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QString file = QString::fromStdString("forms19-" + name + ".png");
         if (const char* folder = std::getenv("ZOD_WRITE_PICTURES"))
             picture.save(QDir(folder).filePath(file));
