@@ -8,7 +8,9 @@
 #include "app/sections/DVSection.h"
 #include "app/sections/DVSectionNotes.h"
 #include "app/views/DVBlank.h"
+#include "app/views/DVDataTemplate.h"
 #include "app/views/DVDBEItem.h"
+#include "app/views/DVLetting.h"
 #include "app/views/DVProposal.h"
 
 const CRuntimeClass* GetNodeViewClass(int nodeType, bool)
@@ -34,7 +36,10 @@ const CRuntimeClass* GetNodeViewClass(int nodeType, bool)
     case NODE_DBE_ITEM: return RUNTIME_CLASS(CDV_DBEItem);
     case NODE_MBE_ITEM: return RUNTIME_CLASS(CDV_MBEItem);
     case NODE_WBE_ITEM: return RUNTIME_CLASS(CDV_WBEItem);
+    case NODE_TEMPLATE_INFO: return RUNTIME_CLASS(CDV_Debug);
+    case NODE_DATA_TEMPLATE: return RUNTIME_CLASS(CDV_DataTemplate);
     case NODE_BOND: return RUNTIME_CLASS(CDV_Bond);
+    case NODE_LETTING: return RUNTIME_CLASS(CDV_Letting);
     case NODE_DBE_ITEM_GRID: return RUNTIME_CLASS(CDV_DBEItemGrid);
     case NODE_MBE_ITEM_GRID: return RUNTIME_CLASS(CDV_MBEItemGrid);
     case NODE_WBE_ITEM_GRID: return RUNTIME_CLASS(CDV_WBEItemGrid);

@@ -14,14 +14,18 @@ class FormsTest : public ShellTest {
 protected:
     static constexpr UINT kField = 5000;
 
-    // The sample opened in tree mode, the window at a fixed size.
-    void OpenSample()
+    // The sample opened in tree mode, the window at a fixed size; with the "Templates" switch
+    // the report template sections are nodes of the tree.
+    void OpenSample(bool templates = false)
     {
         Store("WindowMetrics", "GridMode", "0");
         Store("WindowMetrics", "SplitterPos", "300");
         AnswerAmendmentReport();
         AnswerBidderId();
-        StartOn(InLetting("sample.tvb"));
+        if (templates)
+            StartOn(InLetting("sample.tvb"), {"/Templates"});
+        else
+            StartOn(InLetting("sample.tvb"));
         ASSERT_NE(Prop(), nullptr);
         Frame().MoveWindow(0, 0, 1100, 760);
         Settle();
