@@ -56,6 +56,12 @@ std::string CDV_DBEItem::EditText(UINT id) const
     return edit ? edit->GetWindowText() : std::string();
 }
 
+void CDV_DBEItem::MarkModified()
+{
+    if (CBidDoc* doc = dynamic_cast<CBidDoc*>(GetDocument()))
+        doc->SetModifiedFlag();
+}
+
 void CDV_DBEItem::StoreAmounts(bool fromTotal)
 {
     CProp* prop = GetProp();
@@ -76,8 +82,7 @@ void CDV_DBEItem::StoreAmounts(bool fromTotal)
         if (IsEvalValueValid(typed.price))
             entry->m_dExtension = IsEvalValueValid(typed.quantity) ? typed.quantity * typed.price : MakeEvalErrorValue();
     }
-    if (CBidDoc* doc = dynamic_cast<CBidDoc*>(GetDocument()))
-        doc->SetModifiedFlag();
+    MarkModified();
     AfterCommitmentChange();
 }
 
@@ -98,8 +103,7 @@ void CDV_DBEItem::OnNotes()
     if (!entry || entry->m_strNote == note)
         return;
     entry->m_strNote = note;
-    if (CBidDoc* doc = dynamic_cast<CBidDoc*>(GetDocument()))
-        doc->SetModifiedFlag();
+    MarkModified();
 }
 
 bool CDV_DBEItem::StoreTypedValues()
@@ -121,8 +125,7 @@ void CDV_DBEItem::OnAssign()
     const bool assign = static_cast<CButton*>(GetDlgItem(IDC_ASSIGN))->GetCheck() == BST_CHECKED;
     if (!prop || !SetItemCommitted(*prop, m_iFirmKind, m_iFirm, m_iItem, assign))
         return;
-    if (CBidDoc* doc = dynamic_cast<CBidDoc*>(GetDocument()))
-        doc->SetModifiedFlag();
+    MarkModified();
     AfterCommitmentChange();
 }
 
@@ -138,8 +141,7 @@ void CDV_DBEItem::OnMultiple()
             for (const auto& row : form->m_rows)
                 if (CDBEItem* entry = row ? row->FindDbeItemByLine(item->m_strLineNum) : nullptr)
                     ChangeFlagBit(&entry->m_wEntryFlags, DBEITEM_NOT_COUNTED, shared);
-    if (CBidDoc* doc = dynamic_cast<CBidDoc*>(GetDocument()))
-        doc->SetModifiedFlag();
+    MarkModified();
     AfterCommitmentChange();
 }
 

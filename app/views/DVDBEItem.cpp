@@ -133,6 +133,7 @@ void CDV_DBEItem::OnInitialUpdate()
 {
     InitLayout();
     CDV::OnInitialUpdate();
+    LayOutToClient(*this);
     CProp* prop = GetProp();
     if (!prop)
         return;

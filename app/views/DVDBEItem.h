@@ -71,6 +71,7 @@ private:
     // After the firm's commitments changed: the totals, checks, grid row and tree follow.
     void AfterCommitmentChange();
     std::string EditText(UINT id) const;
+    void MarkModified();
     // Shows the text in the edit and remembers it, to tell what the bidder typed since.
     void ShowEditText(UINT id, const std::string& text);
 

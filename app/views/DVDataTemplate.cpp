@@ -90,6 +90,7 @@ void CDV_DataTemplate::OnInitialUpdate()
 {
     InitLayout();
     CDV::OnInitialUpdate();
+    LayOutToClient(*this);
     const CBidTreeView* tree = GetMainTreeView();
     m_strSection = tree ? tree->DataTemplateName(m_iNodeIndex) : std::string();
     const CProp* prop = GetProp();

@@ -40,6 +40,7 @@ void CDV_Letting::OnInitialUpdate()
 {
     InitLayout();
     CDV::OnInitialUpdate();
+    LayOutToClient(*this);
     const auto* doc = dynamic_cast<CBidDoc*>(GetDocument());
     const CProp* prop = doc ? doc->GetProp() : nullptr;
     if (!prop)

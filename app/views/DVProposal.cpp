@@ -131,6 +131,7 @@ void CDV_Proposal::OnInitialUpdate()
 {
     CDV::OnInitialUpdate();
     InitLayout();
+    LayOutToClient(*this);
     CProp* prop = GetProp();
     if (!prop)
         return;

@@ -1,5 +1,7 @@
 #include "app/views/FormTemplates.h"
 
+#include "platform/ui/window/Wnd.h"
+
 #include <map>
 #include <memory>
 
@@ -10,4 +12,11 @@ UINT RegisterFormTemplate(const DialogTemplate& form)
     if (!registration)
         registration = std::make_unique<platform::ResourceRegistration<DialogTemplate>>(form);
     return form.id;
+}
+
+void LayOutToClient(CWnd& view)
+{
+    CRect client;
+    view.GetClientRect(&client);
+    view.OnSize(SIZE_RESTORED, client.Width(), client.Height());
 }
