@@ -1,6 +1,7 @@
 // The bidder fills the agency's bond form: what is typed is checked, stored in the form's row
 // and found again in the saved file; a value that is refused leaves the stored one alone.
 #include "app/forms/DVBond.h"
+#include "model/records/FieldInfo.h"
 #include "model/records/WinMeta.h"
 #include "tests/app/forms/FormsTestSupport.h"
 
@@ -109,4 +110,45 @@ TEST_F(BondFormTest, ChoosingASuretyFromThePickListStoresItsText)
     QTest::keyClick(surety->GetWidget(), Qt::Key_Down);
     Settle();
     EXPECT_EQ(Cell(*Prop(), 0), second);
+}
+
+// The sample's bond form has no Verify button of its own: the view's verification is asked for
+// directly, as the button would.
+TEST_F(BondFormTest, VerifyingABondWithABlankRequiredFieldNamesTheField)
+{
+    OpenBond();
+    const CFieldInfo* required = Prop()->m_pBondForm->GetFieldById(0);
+    ASSERT_NE(required, nullptr);
+    m_script.AnswerMessageBox(IDOK);
+    Shown<CDV_Bond>().VerifyBond();
+    ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
+    EXPECT_EQ(m_script.MessageBoxes()[0].text, "Error: " + required->m_strName + " field is blank");
+}
+
+TEST_F(BondFormTest, VerifyingAnIncompleteBondAsksForEveryRequiredField)
+{
+    OpenBond();
+    Fill(kSurety, "Western Surety Co");
+    m_script.AnswerMessageBox(IDOK);
+    Shown<CDV_Bond>().VerifyBond();
+    ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
+    EXPECT_EQ(m_script.MessageBoxes()[0].text, "Error: All required fields must be filled in before verifying a bond.");
+}
+
+TEST_F(BondFormTest, CancellingTheVerificationWizardChangesNothing)
+{
+    OpenBond();
+    Fill(kSurety, "Western Surety Co");
+    Fill(kBondNumber, "B-20417");
+    Fill(kBondPercent, "10");
+    Fill(kAttorney, "Dana Whitfield");
+    Fill(kDateExecuted, "04/20/26");
+    const uint16_t flags = Prop()->m_pBondForm->m_wFlags;
+    m_script.AnswerDialogWith(IDCANCEL);
+    Shown<CDV_Bond>().VerifyBond();
+    Settle();
+    EXPECT_EQ(m_script.DialogTitles().back(), "Bond Verification Wizard");
+    EXPECT_EQ(Prop()->m_pBondForm->m_wFlags, flags);
+    EXPECT_TRUE(Control(kBondNumber)->IsWindowEnabled());
+    EXPECT_TRUE(m_script.AllAnswered());
 }
