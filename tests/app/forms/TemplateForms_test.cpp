@@ -9,6 +9,7 @@
 #include "tests/app/forms/FormsTestSupport.h"
 
 #include <climits>
+#include <fstream>
 
 class TemplateFormsTest : public FormsTest {
 protected:
@@ -125,4 +126,65 @@ TEST_F(TemplateFormsTest, TabOnTheLastFieldGoesBackToTheFirst)
     QTest::keyClick(last->GetWidget(), Qt::Key_Tab);
     Settle();
     EXPECT_EQ(QApplication::focusWidget(), Control(CDV_Template::kFirstFieldId)->GetWidget());
+}
+
+class AttachmentFieldTest : public TemplateFormsTest {
+protected:
+    void OpenWithAttachmentField()
+    {
+        OpenSample();
+        Misc(0).m_fields.GetAt(3)->m_iKind = FIELD_ATTACHMENT;
+        ASSERT_TRUE(Select({NODE_MISC, 0}));
+    }
+    void Attach(const std::string& path) const
+    {
+        CWnd* edit = Control(CDV_Template::kFirstFieldId + 3);
+        Type(edit, path.c_str());
+        QTest::keyClick(edit->GetWidget(), Qt::Key_Tab);
+        Settle();
+    }
+    std::string MakeFile(const char* name, size_t bytes, char fill) const
+    {
+        const std::string path = m_folder / name;
+        std::ofstream(path, std::ios::binary) << std::string(bytes, fill);
+        return path;
+    }
+    const CCellData& AttachmentCell() const { return *Misc(0).GetCell(0, 3); }
+};
+
+TEST_F(AttachmentFieldTest, AFileTypedInIsReadOnceAndTheSamePathIsNotReadAgain)
+{
+    OpenWithAttachmentField();
+    const std::string path = MakeFile("plan.pdf", 1500, 'a');
+    Attach(path);
+    EXPECT_EQ(AttachmentCell().m_data.GetBytes().size(), 1500u);
+    EXPECT_EQ(AttachmentCell().m_strText, path);
+    MakeFile("plan.pdf", 10, 'b');
+    Attach(path);
+    EXPECT_EQ(AttachmentCell().m_data.GetBytes().size(), 1500u);
+}
+
+TEST_F(AttachmentFieldTest, AFileOverTheLimitIsRefusedAndTheAttachedOneStays)
+{
+    OpenWithAttachmentField();
+    const std::string small = MakeFile("small.pdf", 500, 'a');
+    Attach(small);
+    Prop()->m_iMaxAttachmentSize = 1;
+    m_script.AnswerMessageBox(IDOK);
+    Attach(MakeFile("large.pdf", 2500, 'b'));
+    ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
+    EXPECT_EQ(m_script.MessageBoxes()[0].text, "Attachment size exceeds maximum specified size of 1 Kilobytes.");
+    EXPECT_EQ(AttachmentCell().m_data.GetBytes().size(), 500u);
+    EXPECT_EQ(AttachmentCell().m_strText, small);
+    EXPECT_EQ(Control(CDV_Template::kFirstFieldId + 3)->GetWindowText(), small);
+}
+
+TEST_F(AttachmentFieldTest, AMissingFileIsRefusedWithItsMessage)
+{
+    OpenWithAttachmentField();
+    m_script.AnswerMessageBox(IDOK);
+    Attach(m_folder / "missing.pdf");
+    ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
+    EXPECT_EQ(m_script.MessageBoxes()[0].text, "The attachment could not be opened.");
+    EXPECT_TRUE(AttachmentCell().m_data.GetBytes().empty());
 }
