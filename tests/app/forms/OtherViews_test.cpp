@@ -77,6 +77,7 @@ TEST_F(OtherViewsTest, ChangingASectionInTheProposalRenamesItAndStoresItsText)
     ASSERT_FALSE(section.empty());
     ASSERT_TRUE(Select({NODE_DATA_TEMPLATE, 0}));
     EXPECT_EQ(Text(CDV_DataTemplate::IDC_SECTION_NAME), section);
+    EXPECT_TRUE(LooksAsReference("data-template"));
     Type(Control(CDV_DataTemplate::IDC_SECTION_NAME), "MYSECTION");
     Type(Control(CDV_DataTemplate::IDC_SECTION_TEXT), "first line");
     QTest::keyClick(Control(CDV_DataTemplate::IDC_SECTION_TEXT)->GetWidget(), Qt::Key_Return);
