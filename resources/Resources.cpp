@@ -2,16 +2,14 @@
 
 #include "platform/ui/dialogs/DialogTemplate.h"
 
-#include <memory>
-#include <vector>
-
 namespace resources {
 
+// The templates live as long as the program, so they stay registered: registrations kept in a
+// static made before the registry would unregister from a registry already gone at exit.
 void RegisterDialogTemplates(std::span<const DialogTemplate> templates)
 {
-    static std::vector<std::unique_ptr<platform::ResourceRegistration<DialogTemplate>>> registered;
     for (const DialogTemplate& dialogTemplate : templates)
-        registered.push_back(std::make_unique<platform::ResourceRegistration<DialogTemplate>>(dialogTemplate));
+        platform::ResourceRegistry<DialogTemplate>::Add(dialogTemplate);
 }
 
 void RegisterAll()

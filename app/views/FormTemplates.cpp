@@ -2,15 +2,10 @@
 
 #include "platform/ui/window/Wnd.h"
 
-#include <map>
-#include <memory>
-
 UINT RegisterFormTemplate(const DialogTemplate& form)
 {
-    static std::map<UINT, std::unique_ptr<platform::ResourceRegistration<DialogTemplate>>> registered;
-    auto& registration = registered[form.id];
-    if (!registration)
-        registration = std::make_unique<platform::ResourceRegistration<DialogTemplate>>(form);
+    // The templates live as long as the program: registered once, never taken back.
+    platform::ResourceRegistry<DialogTemplate>::Add(form);
     return form.id;
 }
 
