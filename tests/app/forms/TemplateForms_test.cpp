@@ -4,6 +4,8 @@
 #include "app/forms/FieldKinds.h"
 #include "app/forms/TemplateGeometry.h"
 #include "model/records/FieldInfo.h"
+#include "model/records/Prop.h"
+#include "model/records/StringArrayMap.h"
 #include "model/records/WinMeta.h"
 #include "platform/ui/controls/Button.h"
 #include "tests/app/forms/FormsTestSupport.h"
@@ -187,4 +189,38 @@ TEST_F(AttachmentFieldTest, AMissingFileIsRefusedWithItsMessage)
     ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
     EXPECT_EQ(m_script.MessageBoxes()[0].text, "The attachment could not be opened.");
     EXPECT_TRUE(AttachmentCell().m_data.GetBytes().empty());
+}
+
+TEST_F(TemplateFormsTest, ARadioFieldGetsOneButtonPerEntryAndTheGroupHoldsTheChoice)
+{
+    OpenSample();
+    CWinMeta& form = Misc(0);
+    CSAStringArray* colors = Prop()->NewPickList("Colors", 0);
+    ASSERT_NE(colors, nullptr);
+    colors->Add("Red");
+    colors->Add("Blue");
+    auto radio = std::make_unique<CFieldInfo>();
+    radio->m_iKind = FIELD_RADIO;
+    radio->m_wFlags = 1; // the proposal carries the list
+    radio->m_strName = "Color";
+    radio->m_strText = "Colors";
+    radio->m_iY = 5;
+    radio->m_iX = 20;
+    radio->m_iWidth = 10;
+    form.m_fields.Add(std::move(radio));
+    const int group = form.m_fields.GetSize() - 1;
+    ASSERT_TRUE(Select({NODE_MISC, 0}));
+
+    ASSERT_EQ(form.m_fields.GetSize(), group + 3);
+    EXPECT_EQ(form.m_fields.GetAt(group + 1)->m_strName, "Color:Red");
+    EXPECT_EQ(form.m_fields.GetAt(group + 2)->m_strName, "Color:Blue");
+    EXPECT_EQ(Control(CDV_Template::kFirstFieldId + UINT(group)), nullptr); // the group itself has no button
+    CWnd* blue = Control(CDV_Template::kFirstFieldId + UINT(group + 2));
+    ASSERT_NE(blue, nullptr);
+    EXPECT_EQ(blue->GetWindowText(), "Blue");
+    QTest::mouseClick(blue->GetWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(6, blue->GetWidget()->height() / 2));
+    Settle();
+    EXPECT_EQ(Cell(0, group + 2), "1");
+    EXPECT_EQ(Cell(0, group), "Blue");
+    EXPECT_EQ(Cell(0, group + 1), "Blue");
 }
