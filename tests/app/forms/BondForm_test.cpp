@@ -32,6 +32,14 @@ protected:
         QTest::keyClick(Control(id)->GetWidget(), Qt::Key_Tab);
         Settle();
     }
+    void FillWholeBond()
+    {
+        Fill(kSurety, "Western Surety Co");
+        Fill(kBondNumber, "B-20417");
+        Fill(kBondPercent, "10");
+        Fill(kAttorney, "Dana Whitfield");
+        Fill(kDateExecuted, "04/20/26");
+    }
     std::string Cell(const CProp& prop, int field) const
     {
         const CCellData* cell = prop.m_pBondForm->GetCell(0, field);
@@ -44,11 +52,7 @@ TEST_F(BondFormTest, WhatTheBidderTypesIsInTheSavedFileAfterReopening)
 {
     Store("Misc", "FloppySave", "0");
     OpenBond();
-    Fill(kSurety, "Western Surety Co");
-    Fill(kBondNumber, "B-20417");
-    Fill(kBondPercent, "10");
-    Fill(kAttorney, "Dana Whitfield");
-    Fill(kDateExecuted, "04/20/26");
+    FillWholeBond();
     EXPECT_TRUE(Doc().IsModified());
 
     const std::string copy = m_folder / "bonded.tvb";
@@ -90,11 +94,7 @@ TEST_F(BondFormTest, TheStatusLineSaysIncompleteUntilEveryRequiredFieldIsFilled)
 {
     OpenBond();
     EXPECT_EQ(Status(), "< BOND RECORD IS INCOMPLETE >");
-    Fill(kSurety, "Western Surety Co");
-    Fill(kBondNumber, "B-20417");
-    Fill(kBondPercent, "10");
-    Fill(kAttorney, "Dana Whitfield");
-    Fill(kDateExecuted, "04/20/26");
+    FillWholeBond();
     EXPECT_EQ(Status(), "");
 }
 
@@ -138,11 +138,7 @@ TEST_F(BondFormTest, VerifyingAnIncompleteBondAsksForEveryRequiredField)
 TEST_F(BondFormTest, CancellingTheVerificationWizardChangesNothing)
 {
     OpenBond();
-    Fill(kSurety, "Western Surety Co");
-    Fill(kBondNumber, "B-20417");
-    Fill(kBondPercent, "10");
-    Fill(kAttorney, "Dana Whitfield");
-    Fill(kDateExecuted, "04/20/26");
+    FillWholeBond();
     const uint16_t flags = Prop()->m_pBondForm->m_wFlags;
     m_script.AnswerDialogWith(IDCANCEL);
     Shown<CDV_Bond>().VerifyBond();
