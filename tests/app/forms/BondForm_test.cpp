@@ -1,6 +1,7 @@
 // The bidder fills the agency's bond form: what is typed is checked, stored in the form's row
 // and found again in the saved file; a value that is refused leaves the stored one alone.
 #include "app/forms/DVBond.h"
+#include "model/check/FormChecks.h"
 #include "model/records/FieldInfo.h"
 #include "model/records/WinMeta.h"
 #include "tests/app/forms/FormsTestSupport.h"
@@ -147,4 +148,25 @@ TEST_F(BondFormTest, CancellingTheVerificationWizardChangesNothing)
     EXPECT_EQ(Prop()->m_pBondForm->m_wFlags, flags);
     EXPECT_TRUE(Control(kBondNumber)->IsWindowEnabled());
     EXPECT_TRUE(m_script.AllAnswered());
+}
+
+TEST_F(BondFormTest, ResettingTheBondEmptiesEveryFieldAndItsCell)
+{
+    OpenBond();
+    FillWholeBond();
+    Shown<CDV_Bond>().ResetBond();
+    Settle();
+    for (int field = 0; field < 6; ++field)
+        EXPECT_EQ(Cell(*Prop(), field), "") << field;
+    EXPECT_EQ(Control(kBondNumber)->GetWindowText(), "");
+    EXPECT_EQ(Status(), "< BOND RECORD IS INCOMPLETE >");
+}
+
+TEST_F(BondFormTest, AVerifiedBondOpensWithItsFieldsLocked)
+{
+    OpenSample();
+    ChangeFlagBit(&Prop()->m_pBondForm->m_wFlags, FORM_BOND_VERIFIED, 1);
+    ASSERT_TRUE(Select({NODE_BOND, 0}));
+    EXPECT_FALSE(Control(kBondNumber)->IsWindowEnabled());
+    EXPECT_FALSE(Control(kSurety)->IsWindowEnabled());
 }
