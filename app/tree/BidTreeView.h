@@ -43,6 +43,10 @@ public:
     void ShowNodeView(const std::optional<NodeRef>& node);
     // The firm commands' menu for the node at a screen point.
     void ShowContextMenu(CPoint screenPoint);
+    // The plate a data template node stands for; empty for none.
+    std::string DataTemplateName(int index) const;
+    // The plate of a data template node was renamed: the node follows.
+    void RenameDataTemplate(int index, const std::string& name);
 
     // Printing the bid: the report is built once and its pages drawn one by one.
     bool OnPreparePrinting(CPrintInfo* info) override;

@@ -280,3 +280,17 @@ void CBidTreeView::AddTemplateNodes(HTREEITEM proposal)
         InsertNode(name.c_str(), {NODE_DATA_TEMPLATE, int(m_templateNames.size()) - 1}, info);
     }
 }
+
+std::string CBidTreeView::DataTemplateName(int index) const
+{
+    return index >= 0 && index < int(m_templateNames.size()) ? m_templateNames[size_t(index)] : std::string();
+}
+
+void CBidTreeView::RenameDataTemplate(int index, const std::string& name)
+{
+    if (index < 0 || index >= int(m_templateNames.size()))
+        return;
+    m_templateNames[size_t(index)] = name;
+    if (HTREEITEM node = FindNode({NODE_DATA_TEMPLATE, index}))
+        GetTreeCtrl().SetItemText(node, name.c_str());
+}

@@ -35,10 +35,12 @@ protected:
     std::string InLetting(const std::string& name) const { return Letting() + "/" + name; }
 
     // The program started on the file; the dialogs it will show are answered beforehand.
-    void StartOn(const std::string& path)
+    void StartOn(const std::string& path, const std::vector<std::string>& switches = {})
     {
         bool started = false;
-        m_app = Start({path}, &started);
+        std::vector<std::string> params{path};
+        params.insert(params.end(), switches.begin(), switches.end());
+        m_app = Start(params, &started);
         Settle();
         ASSERT_TRUE(started);
         ASSERT_NE(GetMainDocument(), nullptr);

@@ -1,0 +1,163 @@
+// What the bidder changes in the firm item form: the committed amounts, the note, the item's
+// assignment to the firm and its sharing among firms.
+#include "app/views/DVDBEItem.h"
+
+#include "app/doc/BidDoc.h"
+#include "app/firms/DBEItemGrid.h"
+#include "app/firms/DBEItemSplitter.h"
+#include "app/firms/FirmItemEntries.h"
+#include "app/tree/BidTreeView.h"
+#include "model/check/FirmCommitments.h"
+#include "model/check/Recalc.h"
+#include "model/eval/Evaluator.h"
+#include "model/records/Item.h"
+#include "model/records/Prop.h"
+#include "model/records/WinMeta.h"
+#include "model/settings/UnitConversion.h"
+#include "model/text/FlagWord.h"
+#include "model/text/NumberFormat.h"
+#include "platform/ui/controls/Button.h"
+#include "platform/ui/controls/Edit.h"
+
+namespace {
+
+struct TypedAmounts {
+    double quantity;
+    double price;
+    double total;
+};
+
+double Typed(const CProp& prop, const std::string& text, NumberFormatKind kind)
+{
+    const double value = ParseAmountText(&prop, text, nullptr);
+    return IsEvalValueValid(value) ? RoundToDecimals(value, prop.m_numberFormats[kind].m_byDecimals) : value;
+}
+
+// Amounts typed in the alternate unit go back to the item's own unit.
+void ToItemUnit(const CProp& prop, const CItem& item, TypedAmounts& typed)
+{
+    if (!TestFlagBit(prop.m_wFlags, PROP_SHOW_ALT_UNITS))
+        return;
+    double factor = MakeEvalErrorValue();
+    FindUnitConversion(&item, factor);
+    if (!IsEvalValueValid(factor) || factor == 0)
+        return;
+    if (IsEvalValueValid(typed.quantity))
+        typed.quantity /= factor;
+    if (IsEvalValueValid(typed.price))
+        typed.price *= factor;
+}
+
+} // namespace
+
+std::string CDV_DBEItem::EditText(UINT id) const
+{
+    const CWnd* edit = GetDlgItem(id);
+    return edit ? edit->GetWindowText() : std::string();
+}
+
+void CDV_DBEItem::MarkModified()
+{
+    if (CBidDoc* doc = dynamic_cast<CBidDoc*>(GetDocument()))
+        doc->SetModifiedFlag();
+}
+
+void CDV_DBEItem::StoreAmounts(bool fromTotal)
+{
+    CProp* prop = GetProp();
+    CDBEItem* entry = GetEntry();
+    if (!prop || !entry)
+        return;
+    TypedAmounts typed{Typed(*prop, EditText(IDC_QUANTITY), NUMFMT_QUANTITY),
+                       Typed(*prop, EditText(IDC_UNIT_PRICE), NUMFMT_UNIT_PRICE),
+                       Typed(*prop, EditText(IDC_TOTAL), NUMFMT_AMOUNT)};
+    ToItemUnit(*prop, *GetItem(), typed);
+    entry->m_dUnitPrice = typed.price;
+    if (fromTotal) {
+        entry->m_dExtension = typed.total;
+        const bool pricedAndValid = IsEvalValueValid(typed.price) && IsEvalValueValid(typed.total) && typed.price != 0;
+        entry->m_dQuantity = pricedAndValid ? typed.total / typed.price : 0;
+    } else {
+        entry->m_dQuantity = typed.quantity;
+        if (IsEvalValueValid(typed.price))
+            entry->m_dExtension = IsEvalValueValid(typed.quantity) ? typed.quantity * typed.price : MakeEvalErrorValue();
+    }
+    MarkModified();
+    AfterCommitmentChange();
+}
+
+void CDV_DBEItem::OnQuantityOrPrice()
+{
+    StoreAmounts(false);
+}
+
+void CDV_DBEItem::OnTotal()
+{
+    StoreAmounts(true);
+}
+
+void CDV_DBEItem::OnNotes()
+{
+    CDBEItem* entry = GetEntry();
+    const std::string note = EditText(IDC_NOTES);
+    if (!entry || entry->m_strNote == note)
+        return;
+    entry->m_strNote = note;
+    MarkModified();
+}
+
+bool CDV_DBEItem::StoreTypedValues()
+{
+    for (UINT id : kEdits) {
+        if (!GetEntry() || EditText(id) == m_shownTexts[id])
+            continue;
+        if (id == IDC_NOTES)
+            OnNotes();
+        else
+            StoreAmounts(id == IDC_TOTAL);
+    }
+    return true;
+}
+
+void CDV_DBEItem::OnAssign()
+{
+    CProp* prop = GetProp();
+    const bool assign = static_cast<CButton*>(GetDlgItem(IDC_ASSIGN))->GetCheck() == BST_CHECKED;
+    if (!prop || !SetItemCommitted(*prop, m_iFirmKind, m_iFirm, m_iItem, assign))
+        return;
+    MarkModified();
+    AfterCommitmentChange();
+}
+
+void CDV_DBEItem::OnMultiple()
+{
+    CProp* prop = GetProp();
+    const CItem* item = GetItem();
+    if (!prop || !item)
+        return;
+    const int shared = static_cast<CButton*>(GetDlgItem(IDC_MULTIPLE))->GetCheck() == BST_CHECKED ? 1 : 0;
+    for (int kind : {FIRM_DBE, FIRM_MBE, FIRM_WBE})
+        if (const CWinMeta* form = prop->GetDbeForm(kind))
+            for (const auto& row : form->m_rows)
+                if (CDBEItem* entry = row ? row->FindDbeItemByLine(item->m_strLineNum) : nullptr)
+                    ChangeFlagBit(&entry->m_wEntryFlags, DBEITEM_NOT_COUNTED, shared);
+    MarkModified();
+    AfterCommitmentChange();
+}
+
+void CDV_DBEItem::AfterCommitmentChange()
+{
+    CProp* prop = GetProp();
+    if (CDBEItem* entry = GetEntry())
+        UpdateFirmItemState(*prop, m_iFirmKind, *GetItem(), *entry);
+    RecheckCommitments(*prop, m_iFirm);
+    RefreshFirmItem();
+    Invalidate();
+    const auto* splitter = dynamic_cast<const CDBEItemSplitter*>(GetParent());
+    if (CDBEItemGrid* grid = splitter ? splitter->GetFirmItemGrid() : nullptr)
+        grid->OnCommitmentStored(grid->GetCurrentRow());
+    if (CBidTreeView* tree = GetMainTreeView()) {
+        tree->Invalidate();
+        tree->UpdateWindow();
+    }
+}
