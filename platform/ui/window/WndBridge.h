@@ -51,6 +51,11 @@ private:
 class WndWidget : public QWidget {
 public:
     explicit WndWidget(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+
+protected:
+    // A focus change repaints a window only when its own handler invalidates it.
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
 };
 
 // Which window a widget belongs to (null when none).
