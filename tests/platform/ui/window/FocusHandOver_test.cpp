@@ -2,10 +2,12 @@
 // focus, as on Windows (an in-place editor that ends its edit and opens the next one relies on
 // this).
 #include "platform/ui/controls/Edit.h"
+#include "platform/ui/draw/DC.h"
 #include "platform/ui/window/Cursor.h"
 #include "platform/ui/window/VirtualKeys.h"
 #include "platform/ui/window/Wnd.h"
 
+#include <QApplication>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -114,4 +116,42 @@ TEST(FocusHandOver, APopUpMadeNeverToActivateLeavesTheActiveWindowAndFocusAlone)
     EXPECT_TRUE(hint.IsWindowVisible());
     EXPECT_TRUE(top.GetWidget()->isActiveWindow());
     EXPECT_EQ(CWnd::GetFocus(), &field);
+}
+
+namespace {
+
+class PaintCounted : public CWnd {
+public:
+    void OnPaint() override
+    {
+        CPaintDC dc(this);
+        ++paints;
+    }
+    int paints = 0;
+};
+
+} // namespace
+
+// On Windows a focus change repaints nothing by itself; a grid of thousands of rows that takes
+// the focus back at every entered price must not be painted whole each time.
+TEST(FocusHandOver, AFocusChangeRepaintsNeitherWindowByItself)
+{
+    CWnd top;
+    PaintCounted first, second;
+    ASSERT_TRUE(top.Create(nullptr, "", 0, CRect(0, 0, 300, 200), nullptr, 0));
+    ASSERT_TRUE(first.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &top, 1));
+    ASSERT_TRUE(second.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(100, 0, 200, 100), &top, 2));
+    top.ShowWindow(SW_SHOW);
+    top.GetWidget()->activateWindow();
+    if (!QTest::qWaitForWindowActive(top.GetWidget()))
+        GTEST_SKIP() << "the platform gives no window the focus";
+    first.SetFocus();
+    QApplication::processEvents();
+    first.paints = second.paints = 0;
+    second.SetFocus();
+    first.SetFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(CWnd::GetFocus(), &first);
+    EXPECT_EQ(first.paints, 0);
+    EXPECT_EQ(second.paints, 0);
 }
