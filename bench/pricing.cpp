@@ -5,8 +5,7 @@
 // taken in alternation so that a busy moment of the machine weighs on both sides alike.
 // "entry_cpu_ms" is the entry's time on the main thread's clock: the difference to "entry_ms"
 // is waiting, mostly for the painter's helper threads, which Qt wakes for every fill taller than
-// about a hundred lines (the scroll bar, painted again with the whole grid each time the focus
-// goes from the editor to the grid and back).
+// about a hundred lines.
 #include "app/grids/GridHost.h"
 #include "app/grids/ItemGrid.h"
 #include "bench/generator/ProposalGenerator.h"
