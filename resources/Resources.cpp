@@ -1,5 +1,10 @@
 #include "resources/Resources.h"
 
+#include "platform/ui/dialogs/DialogTemplate.h"
+
+#include <memory>
+#include <vector>
+
 namespace resources {
 
 void RegisterAll()
@@ -9,9 +14,18 @@ void RegisterAll()
         RegisterStrings();
         RegisterPictures();
         RegisterShellDialogs();
+        RegisterOptionPages();
         return true;
     }();
     (void)registered;
+}
+
+void RegisterDialogTemplates(std::span<const DialogTemplate> templates)
+{
+    using Registration = platform::ResourceRegistration<DialogTemplate>;
+    static std::vector<std::unique_ptr<Registration>> registered;
+    for (const DialogTemplate& dialogTemplate : templates)
+        registered.push_back(std::make_unique<Registration>(dialogTemplate));
 }
 
 } // namespace resources

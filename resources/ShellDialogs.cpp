@@ -123,12 +123,7 @@ const DialogTemplate kTemplates[] = {
 
 void RegisterShellDialogs()
 {
-    static const std::vector<std::unique_ptr<platform::ResourceRegistration<DialogTemplate>>> registered = [] {
-        std::vector<std::unique_ptr<platform::ResourceRegistration<DialogTemplate>>> all;
-        for (const DialogTemplate& dialogTemplate : kTemplates)
-            all.push_back(std::make_unique<platform::ResourceRegistration<DialogTemplate>>(dialogTemplate));
-        return all;
-    }();
+    RegisterDialogTemplates(kTemplates);
 }
 
 } // namespace resources

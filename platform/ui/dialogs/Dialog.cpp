@@ -8,11 +8,18 @@
 
 namespace {
 
-// Escape and the close box ask the dialog (OnCancel), which may refuse.
+// Escape and the close box ask the dialog (OnCancel), which may refuse. A dialog set into another
+// window (a sheet's page) leaves Escape to the dialog it is in.
 class DialogWidget : public QDialog {
 public:
     DialogWidget(CDialog& owner, QWidget* parent) : QDialog(parent), m_owner(owner) {}
-    void reject() override { m_owner.OnCancel(); }
+    void reject() override
+    {
+        if (auto* outer = isWindow() ? nullptr : qobject_cast<QDialog*>(window()))
+            outer->reject();
+        else
+            m_owner.OnCancel();
+    }
     void accept() override { m_owner.OnOK(); }
 
 private:

@@ -65,6 +65,9 @@ void CPropertySheet::BuildControls(QDialog* dialog)
     auto* layout = new QVBoxLayout(dialog);
     if (!m_wizard) {
         m_tabs = new QTabBar(dialog);
+        // Every tab is shown whole: the sheet is as wide as its tabs need.
+        m_tabs->setUsesScrollButtons(false);
+        m_tabs->setExpanding(false);
         for (CPropertyPage* page : m_pages)
             m_tabs->addTab(platform::ToQString(page->GetCaption()));
         QObject::connect(m_tabs, &QTabBar::tabBarClicked, dialog, [this](int index) {
@@ -121,6 +124,9 @@ void CPropertySheet::ShowPage(int index)
     if (!page->IsPageCreated()) {
         page->CreatePage(m_stack);
         m_stack->addWidget(page->ModalWindow());
+        // The tabs are written in the pages' font, as the pages' own texts are.
+        if (m_tabs && m_stack->count() == 1)
+            m_tabs->setFont(page->ModalWindow()->font());
     }
     m_stack->setCurrentWidget(page->ModalWindow());
     if (m_tabs)

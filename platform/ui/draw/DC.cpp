@@ -314,12 +314,24 @@ CPoint CDC::OffsetViewportOrg(int dx, int dy)
     return SetViewportOrg(m_viewportOrg.x + dx, m_viewportOrg.y + dy);
 }
 
+namespace {
+
+constexpr int kTrueColorBits = 32;
+int g_screenBitsPerPixel = kTrueColorBits;
+
+} // namespace
+
+void platform::SetScreenBitsPerPixel(int bits)
+{
+    g_screenBitsPerPixel = bits > 0 ? bits : kTrueColorBits;
+}
+
 int CDC::GetDeviceCaps(int index) const
 {
     switch (index) {
     case HORZRES: return DeviceRect().width();
     case VERTRES: return DeviceRect().height();
-    case BITSPIXEL: return 32;
+    case BITSPIXEL: return g_screenBitsPerPixel;
     case LOGPIXELSX: return DotsPerInch(false);
     case LOGPIXELSY: return DotsPerInch(true);
     default: return 0;

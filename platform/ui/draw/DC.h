@@ -74,6 +74,12 @@ constexpr int BITSPIXEL = 12;
 constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 90;
 
+namespace platform {
+// The colour depth the screen answers for BITSPIXEL: 32, unless a test stands in for a display
+// of 256 colours; 0 takes the 32 back.
+void SetScreenBitsPerPixel(int bits);
+} // namespace platform
+
 // Mapping modes: device units with y down, or twips (1/1440 inch) with y up, in which text
 // output is placed at physical sizes on any device.
 constexpr int MM_TEXT = 1;

@@ -1,6 +1,9 @@
 #include "platform/ui/dialogs/PropertySheet.h"
 #include "platform/ui/dialogs/ScriptedModalServices.h"
 
+#include <QApplication>
+#include <QTabBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using platform::ScopedModalServices;
@@ -126,6 +129,43 @@ TEST(PropertySheet, ApplyIsOfferedWhileAPageHasChangesAndAppliesThePagesMade)
         EXPECT_EQ(b.oks, 0); // never shown
         EXPECT_FALSE(a.IsModified());
         EXPECT_FALSE(sheet.IsApplyEnabled());
+    });
+    sheet.DoModal();
+}
+
+TEST(PropertySheet, EscapeOnAPageCancelsTheSheet)
+{
+    ScriptedModalServices script;
+    ScopedModalServices installed(script);
+    Page a(1);
+    CPropertySheet sheet("ZOD Options");
+    sheet.AddPage(&a);
+    script.AnswerDialog([&](platform::ModalDialog&) {
+        QTest::keyClick(a.ModalWindow(), Qt::Key_Escape);
+        EXPECT_TRUE(sheet.HasEnded());
+    });
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+}
+
+TEST(PropertySheet, EveryTabIsShownWholeInThePagesFont)
+{
+    ScriptedModalServices script;
+    ScopedModalServices installed(script);
+    std::vector<std::unique_ptr<Page>> pages;
+    CPropertySheet sheet("ZOD Options");
+    for (UINT id = 1; id <= 9; ++id) {
+        pages.push_back(std::make_unique<Page>(id));
+        sheet.AddPage(pages.back().get());
+    }
+    script.AnswerDialog([&](platform::ModalDialog&) {
+        QWidget* window = sheet.ModalWindow();
+        window->show();
+        QApplication::processEvents();
+        auto* tabs = window->findChild<QTabBar*>();
+        ASSERT_NE(tabs, nullptr);
+        EXPECT_EQ(tabs->font(), pages[0]->ModalWindow()->font());
+        for (int i = 0; i < tabs->count(); ++i)
+            EXPECT_TRUE(tabs->rect().contains(tabs->tabRect(i))) << i;
     });
     sheet.DoModal();
 }

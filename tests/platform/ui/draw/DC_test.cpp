@@ -226,3 +226,13 @@ TEST(SystemMetrics, UnknownIndexesAnswerZero)
     EXPECT_EQ(GetSystemMetrics(12345), 0);
     EXPECT_GT(GetSystemMetrics(SM_CXSCREEN), 0);
 }
+
+TEST(ScreenDepth, AnswersTrueColourUnlessAnOlderDisplayIsStoodIn)
+{
+    CDC screen;
+    EXPECT_EQ(screen.GetDeviceCaps(BITSPIXEL), 32);
+    platform::SetScreenBitsPerPixel(8);
+    EXPECT_EQ(screen.GetDeviceCaps(BITSPIXEL), 8);
+    platform::SetScreenBitsPerPixel(0);
+    EXPECT_EQ(screen.GetDeviceCaps(BITSPIXEL), 32);
+}
