@@ -4,7 +4,7 @@
 #include "model/check/BidErrors.h"
 #include "model/check/CheckBid.h"
 
-void ShowCheckZodErrors(CProp& prop)
+int ShowCheckZodErrors(CProp& prop)
 {
     CheckBid(&prop, true);
     int count = 0;
@@ -12,4 +12,5 @@ void ShowCheckZodErrors(CProp& prop)
     if (count > 0)
         ShowBidErrors(prop);
     FreeBidErrorList();
+    return count;
 }

@@ -2,5 +2,5 @@
 
 class CProp;
 
-// Runs Check Zod with its messages recorded and shows them when there are any.
-void ShowCheckZodErrors(CProp& prop);
+// Runs Check Zod with its messages recorded and shows them when there are any; their count.
+int ShowCheckZodErrors(CProp& prop);
