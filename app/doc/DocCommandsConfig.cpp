@@ -4,6 +4,7 @@
 #include "app/doc/DocPaths.h"
 #include "app/startup/BidApp.h"
 #include "model/settings/OptionSettings.h"
+#include "platform/core/FileLock.h"
 #include "platform/core/Files.h"
 #include "platform/core/SettingsStore.h"
 #include "platform/ui/dialogs/ModalServices.h"
@@ -15,12 +16,6 @@
 namespace {
 
 constexpr const char* kIniFilter = "Ini Files (*.ini)|*.ini|All Files (*.*)|*.*||";
-
-// The running store's own file; empty when it is the registry.
-std::string RunningFile(const CProfileStore& running)
-{
-    return running.IsIniMode() ? running.GetFilePath() : std::string();
-}
 
 // Whether two names reach the same file, however written.
 bool SameFile(const std::string& a, const std::string& b)
@@ -57,6 +52,8 @@ bool ExportAtomically(CProfileStore& running, const std::string& path)
     const bool written = ExportConfiguration(running, partial) && platform::RenameFile(partial, path);
     if (!written)
         platform::RemoveFile(partial);
+    // The store locked the partial file through a lock file of its own name, which nobody else uses.
+    platform::RemoveFile(platform::LockPathFor(partial));
     return written;
 }
 
@@ -77,7 +74,7 @@ void CBidDoc::OnExportConfiguration()
     if (!chosen)
         return;
     app->m_strExportFile = *chosen;
-    if (chosen->empty() || SameFile(*chosen, RunningFile(running)))
+    if (chosen->empty() || SameFile(*chosen, running.GetFilePath()))
         return;
     ReportConfiguration(ExportAtomically(running, *chosen), "Configuration successfully exported to file\n",
                         "Could not export configuration to file\n", *chosen);
@@ -93,7 +90,7 @@ void CBidDoc::OnImportConfiguration()
         return;
     app->m_strExportFile = *chosen;
     CProfileStore running;
-    if (chosen->empty() || SameFile(*chosen, RunningFile(running)))
+    if (chosen->empty() || SameFile(*chosen, running.GetFilePath()))
         return;
     ReportConfiguration(LoadOptionSettings(*chosen, &running) == 1, "Configuration successfully read from file\n",
                         "Could not import configuration from file\n", *chosen);

@@ -60,7 +60,7 @@ protected:
     {
         const platform::IniDocument document(testsupport::ReadTextFile(RegistryFile()));
         // Appended piece by piece: g++ 12 warns falsely about a chain of + on a temporary.
-        std::string section = kProgramSettingsKey;
+        std::string section(kProgramSettingsKey);
         section += '\\';
         section += group;
         return document.GetValue(section, name);

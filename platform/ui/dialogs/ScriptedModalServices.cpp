@@ -59,8 +59,9 @@ std::optional<FileDialogResult> ScriptedModalServices::FileDialog(const FileDial
     return result;
 }
 
-std::optional<std::string> ScriptedModalServices::ChooseFolder(const FolderRequest&)
+std::optional<std::string> ScriptedModalServices::ChooseFolder(const FolderRequest& request)
 {
+    m_folderRequests.push_back(request);
     if (const std::string* folder = Next<std::string>("folder chooser"))
         return *folder;
     return std::nullopt;

@@ -42,6 +42,7 @@ public:
 
     const std::vector<MessageBoxRequest>& MessageBoxes() const { return m_messageBoxes; }
     const std::vector<FileDialogRequest>& FileDialogs() const { return m_fileDialogs; }
+    const std::vector<FolderRequest>& FolderRequests() const { return m_folderRequests; }
     const std::vector<std::string>& DialogTitles() const { return m_dialogTitles; }
     // The texts of each pop-up menu shown, separators as "-".
     const std::vector<std::vector<std::string>>& MenusShown() const { return m_menus; }
@@ -59,6 +60,7 @@ private:
     Answer m_current;
     std::vector<MessageBoxRequest> m_messageBoxes;
     std::vector<FileDialogRequest> m_fileDialogs;
+    std::vector<FolderRequest> m_folderRequests;
     std::vector<std::string> m_dialogTitles;
     std::vector<std::vector<std::string>> m_menus;
     int m_printDialogs = 0;

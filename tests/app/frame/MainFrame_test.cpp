@@ -4,7 +4,9 @@
 #include "tests/app/ShellTestSupport.h"
 #include "tests/support/PictureMatch.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 
 namespace {
 
@@ -86,6 +88,9 @@ TEST_F(ShellTest, TheMainWindowWithTheSampleOpenLooksAsItsReference)
     ASSERT_NE(Prop(), nullptr);
     Frame().MoveWindow(0, 0, 1280, 800);
     ASSERT_TRUE(Tree().SelectNode({NODE_SECTION, 0}));
+    // Paste's button follows the clipboard, which earlier tests may have filled.
+    QGuiApplication::clipboard()->clear();
+    Frame().UpdateCommandUI();
     Settle();
     const QImage picture = Frame().GetWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(picture.size(), QSize(1280, 800));
