@@ -53,6 +53,6 @@ void CBidDoc::OnEditPaste()
 
 void CBidDoc::CheckZod(bool reportComplete)
 {
-    if (m_pProp && ShowCheckZodErrors(*m_pProp) == 0 && reportComplete)
+    if (m_pProp && ShowCheckZodErrors(*m_pProp) && reportComplete)
         ZodMessageBox("Zod Is Complete", "Zod Check", MB_ICONEXCLAMATION);
 }
