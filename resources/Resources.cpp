@@ -23,6 +23,9 @@ void RegisterAll()
 void RegisterDialogTemplates(std::span<const DialogTemplate> templates)
 {
     using Registration = platform::ResourceRegistration<DialogTemplate>;
+    // The registry is made first so that it outlives the registrations, which leave it as the
+    // program ends.
+    (void)platform::ResourceRegistry<DialogTemplate>::All();
     static std::vector<std::unique_ptr<Registration>> registered;
     for (const DialogTemplate& dialogTemplate : templates)
         registered.push_back(std::make_unique<Registration>(dialogTemplate));

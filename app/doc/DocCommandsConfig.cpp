@@ -11,7 +11,6 @@
 #include "platform/ui/window/PathText.h"
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -46,9 +45,7 @@ std::optional<std::string> AskConfigurationFile(bool open, const std::string& ti
 // Written beside the target and renamed over it, so a failed export leaves the old file whole.
 bool ExportAtomically(CProfileStore& running, const std::string& path)
 {
-    const std::string folder = FolderOf(path);
-    const std::string partial = (folder.empty() ? "" : folder + "/") + "." + FileNameOf(path) + ".partial-" +
-                                std::to_string(::getpid());
+    const std::string partial = PartialPathFor(path);
     const bool written = ExportConfiguration(running, partial) && platform::RenameFile(partial, path);
     if (!written)
         platform::RemoveFile(partial);

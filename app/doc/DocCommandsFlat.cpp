@@ -8,6 +8,7 @@
 #include "model/flat/FlatImport.h"
 #include "model/records/Prop.h"
 #include "model/settings/IOFormatSettings.h"
+#include "platform/core/Files.h"
 #include "platform/ui/dialogs/ModalServices.h"
 #include "platform/ui/window/PathText.h"
 
@@ -225,7 +226,9 @@ void CBidDoc::ExportFile(const std::string& path)
         TransferMessage("Export Error", "Export format (%s) not supported", ExtensionOf(path));
         return;
     }
-    std::FILE* file = std::fopen(path.c_str(), format->m_bBinary ? "wb" : "w");
+    // Written beside the target and renamed over it: a failed export keeps the last good file.
+    const std::string partial = PartialPathFor(path);
+    std::FILE* file = std::fopen(partial.c_str(), format->m_bBinary ? "wb" : "w");
     if (!file) {
         TransferMessage("Export Error", "Cannot open file for writing: %s", shown);
         return;
@@ -235,8 +238,11 @@ void CBidDoc::ExportFile(const std::string& path)
     int result = format->m_pExport(job);
     if (std::fclose(file) != 0 && result == FLAT_EXPORT_DONE)
         result = FLAT_EXPORT_WRITE_FAILED;
+    if (result == FLAT_EXPORT_DONE && !platform::RenameFile(partial, path))
+        result = FLAT_EXPORT_WRITE_FAILED;
     // A file that did not take every row is no export to report as done.
     if (result != FLAT_EXPORT_DONE) {
+        platform::RemoveFile(partial);
         TransferMessage("Export Error", "Could not export to %s", shown + ": " + GetFlatExportResultText(result));
         return;
     }

@@ -57,25 +57,34 @@ void CBidDoc::OnAlternateUnits()
     ToggleProposalFlag(PROP_SHOW_ALT_UNITS);
 }
 
+// A main window closed while a modal dialog was up (a close posted at start, the session ending)
+// takes this document with it: what the command would do next has nothing left to act on.
+bool CBidDoc::IsStillOpen() const
+{
+    return GetMainDocument() == this;
+}
+
 void CBidDoc::OnBidOptions()
 {
     COptionsSheet sheet("ZOD Options", AfxGetMainWnd());
     sheet.DoModal();
-    ResolveBidderID(false);
+    if (IsStillOpen())
+        ResolveBidderID(false);
 }
 
 void CBidDoc::OnNewInstallation()
 {
     CNewInstallation welcome(AfxGetMainWnd());
     welcome.DoModal();
-    OnBidOptions();
+    if (IsStillOpen())
+        OnBidOptions();
 }
 
 void CBidDoc::OnSubmitBid()
 {
-    if (!m_pProp)
+    // A bid that could not be saved is not submitted; the save has said why.
+    if (!m_pProp || !DoFileSave())
         return;
-    DoFileSave();
     CBidSubmitSheet sheet("Zod submission Wizard", AfxGetMainWnd(), 0, m_pProp.get());
     sheet.DoModal();
 }

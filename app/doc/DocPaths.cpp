@@ -2,6 +2,8 @@
 
 #include "model/records/Item.h"
 
+#include <unistd.h>
+
 std::string FileNameOf(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
@@ -30,4 +32,10 @@ std::string FolderOf(const std::string& path)
 bool IsLibraryPath(const std::string& path)
 {
     return EqualsIgnoringCase(ExtensionOf(path), "tvl");
+}
+
+std::string PartialPathFor(const std::string& path)
+{
+    const std::string folder = FolderOf(path);
+    return (folder.empty() ? "" : folder + "/") + "." + FileNameOf(path) + ".partial-" + std::to_string(::getpid());
 }

@@ -139,6 +139,19 @@ TEST_F(CommandTest, AFirstRunWelcomesTheBidderAndThenShowsTheOptions)
     EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
 }
 
+TEST_F(CommandTest, AWindowClosedDuringTheWelcomeEndsTheFirstRunThere)
+{
+    Store("Bidder", "Name", "Unknown");
+    m_script.AnswerDialog([this](platform::ModalDialog& welcome) {
+        m_app->m_pMainWnd->SendMessage(WM_CLOSE);
+        welcome.EndModal(IDOK);
+    });
+    StartEmpty();
+    EXPECT_EQ(m_script.DialogTitles().size(), 1u);
+    EXPECT_EQ(m_app->m_pMainWnd, nullptr);
+    EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+}
+
 TEST_F(CommandTest, SubmittingSavesTheBidFirstAndTheServicesAnswerAsTheyDo)
 {
     Store("Misc", "FloppySave", "0");

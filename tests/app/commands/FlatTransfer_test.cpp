@@ -5,6 +5,8 @@
 #include "model/text/FlagWord.h"
 #include "tests/app/commands/CommandTestSupport.h"
 
+#include <filesystem>
+
 class FlatTransfer : public CommandTest {
 protected:
     void SetUp() override
@@ -78,6 +80,9 @@ TEST_F(FlatTransfer, EveryFormatCarriesThePricesThereAndBack)
         EXPECT_EQ(Prices(), priced) << format.m_code;
         EXPECT_TRUE(Doc().IsModified());
     }
+    // Each export was written whole before it took the file's name: nothing is left beside.
+    for (const auto& entry : std::filesystem::directory_iterator(Path("")))
+        EXPECT_EQ(entry.path().filename().string().find(".partial"), std::string::npos);
     const platform::FileDialogRequest& asked = m_script.FileDialogs().back();
     EXPECT_EQ(asked.title, "Import Proposal");
     EXPECT_EQ(asked.defaultExtension, "CSV");

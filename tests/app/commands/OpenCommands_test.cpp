@@ -1,5 +1,6 @@
 // Open Letting on folders of proposals and libraries, and one amendment loaded by hand.
 #include "app/dialogs/LetLoad.h"
+#include "platform/core/Environment.h"
 #include "platform/ui/controls/ListBox.h"
 #include "tests/app/commands/CommandTestSupport.h"
 
@@ -57,7 +58,7 @@ TEST_F(OpenLetting, FilesSharingTheirFirstFiveCharactersAreOneLettingInAnyCase)
     Choose(ID_OPEN_LETTING);
     EXPECT_EQ(shown, (std::vector<std::string>{"ABCDE", "XYZZY"}));
     EXPECT_EQ(m_script.FolderRequests().back().title, "Choose a Letting Directory");
-    EXPECT_EQ(m_script.FolderRequests().back().initialFolder, std::getenv("HOME"));
+    EXPECT_EQ(m_script.FolderRequests().back().initialFolder, platform::GetEnvironment("HOME").value_or("/"));
     ASSERT_NE(Prop(), nullptr);
     EXPECT_TRUE(Doc().IsLettingMode());
     EXPECT_EQ(Doc().m_strLettingFiles, (std::vector<std::string>{"ABCDE001.TVB", "abcde002.tvb"}));
