@@ -108,7 +108,6 @@ private:
     std::optional<std::string> ChooseAmendmentFile() const;
     bool ApplyChosenAmendment(CProp& amendment);
     void RefreshAfterAmendment();
-    bool IsStillOpen() const;
     void SetGridMode(int mode);
     void ToggleProposalFlag(int bit);
     void ClearForOpening();

@@ -16,6 +16,13 @@ namespace {
 // A flag-word toggle: operation 2.
 constexpr int kToggle = 2;
 
+// A main window closed while a modal dialog was up (a close posted at start, the session ending)
+// takes its document with it: the command must not go on with it, nor call its members to ask.
+bool IsStillOpen(const void* document)
+{
+    return static_cast<const void*>(GetMainDocument()) == document;
+}
+
 } // namespace
 
 void CBidDoc::SetGridMode(int mode)
@@ -57,18 +64,11 @@ void CBidDoc::OnAlternateUnits()
     ToggleProposalFlag(PROP_SHOW_ALT_UNITS);
 }
 
-// A main window closed while a modal dialog was up (a close posted at start, the session ending)
-// takes this document with it: what the command would do next has nothing left to act on.
-bool CBidDoc::IsStillOpen() const
-{
-    return GetMainDocument() == this;
-}
-
 void CBidDoc::OnBidOptions()
 {
     COptionsSheet sheet("ZOD Options", AfxGetMainWnd());
     sheet.DoModal();
-    if (IsStillOpen())
+    if (IsStillOpen(this))
         ResolveBidderID(false);
 }
 
@@ -76,7 +76,7 @@ void CBidDoc::OnNewInstallation()
 {
     CNewInstallation welcome(AfxGetMainWnd());
     welcome.DoModal();
-    if (IsStillOpen())
+    if (IsStillOpen(this))
         OnBidOptions();
 }
 
