@@ -18,3 +18,15 @@ TEST(PackCrcTest, FollowsTheBitwiseRuleWithItsOwnConstant)
     EXPECT_EQ(PackCrcUpdate(77, nullptr, 3), 77u);
     EXPECT_EQ(PackCrcUpdate(77, "", 0), 77u);
 }
+
+TEST(PackCrcTest, EveryByteFromAnyRegisterFollowsTheBitwiseRule)
+{
+    const auto bitwise = [](uint32_t crc, uint8_t byte) {
+        for (int bit = 0; bit < 8; ++bit, byte >>= 1)
+            crc = ((byte ^ crc) & 1) ? (crc >> 1) ^ 0xA0000001u : crc >> 1;
+        return crc;
+    };
+    for (uint32_t crc : {0u, 1u, 0x80000000u, 0xFFFFFFFFu, 0x2969A8C0u})
+        for (int byte = 0; byte < 256; ++byte)
+            ASSERT_EQ(PackCrcUpdateByte(crc, uint8_t(byte)), bitwise(crc, uint8_t(byte))) << crc << " " << byte;
+}
