@@ -1,8 +1,6 @@
 #include "app/dialogs/BidderID.h"
 
-#include "model/settings/BidderSettings.h"
-#include "platform/core/SettingsStore.h"
-#include "platform/ui/controls/Edit.h"
+#include "app/dialogs/BidderDetails.h"
 #include "platform/ui/dialogs/DataExchange.h"
 #include "platform/ui/window/Menu.h"
 
@@ -15,20 +13,6 @@ constexpr const char* kPrompt =
     "as Vendor IDs.  Bidder IDs maybe modified later from the Tools->Options menu choice.";
 constexpr const char* kMoreDetails = "&More Details...";
 constexpr const char* kLessDetails = "&Less Details";
-constexpr std::size_t kMaxDetail = 256;
-
-struct DetailEdit {
-    UINT id;
-    UINT limit;
-    BidderText text;
-};
-
-constexpr DetailEdit kDetails[] = {
-    {300, 64, BIDDER_NAME},  {301, 64, BIDDER_ADDRESS1}, {302, 64, BIDDER_ADDRESS2},
-    {303, 41, BIDDER_CITY},  {305, 31, BIDDER_STATE},    {306, 13, BIDDER_ZIP},
-    {304, 26, BIDDER_PHONE}, {307, 26, BIDDER_FAX},      {308, 26, BIDDER_PAGER},
-    {309, 64, BIDDER_EMAIL},
-};
 
 } // namespace
 
@@ -60,7 +44,7 @@ bool CBidderID::OnInitDialog()
     }
     if (CWnd* prompt = GetDlgItem(IDC_PROMPT))
         prompt->SetWindowText(kPrompt);
-    FillDetails();
+    FillBidderDetails(*this);
     OnChangeBidderID();
     return true;
 }
@@ -88,7 +72,7 @@ void CBidderID::OnOK()
     const CWnd* id = GetDlgItem(IDC_BIDDER_ID);
     if (!id || id->GetWindowTextLength() == 0 || !UpdateData(true))
         return;
-    StoreDetails();
+    StoreBidderDetails(*this);
     EndDialog(IDOK);
 }
 
@@ -118,29 +102,3 @@ void CBidderID::ShowHeight(int height)
     }
 }
 
-void CBidderID::FillDetails()
-{
-    const CBidderInfo* bidder = GetBidderInfo();
-    for (const DetailEdit& detail : kDetails) {
-        auto* edit = dynamic_cast<CEdit*>(GetDlgItem(detail.id));
-        if (!edit)
-            continue;
-        edit->SetLimitText(detail.limit);
-        edit->SetWindowText(bidder ? bidder->Get(detail.text) : std::string());
-    }
-}
-
-// The details go into the global bidder record (made when there is none, so nothing typed is
-// lost) and into the settings.
-void CBidderID::StoreDetails()
-{
-    if (!GetBidderInfo())
-        SetBidderInfo(std::make_unique<CBidderInfo>());
-    CBidderInfo* bidder = GetBidderInfo();
-    for (const DetailEdit& detail : kDetails) {
-        if (const CWnd* edit = GetDlgItem(detail.id))
-            bidder->Set(detail.text, edit->GetWindowText().substr(0, kMaxDetail));
-    }
-    CProfileStore store;
-    SaveBidderInfo(store);
-}

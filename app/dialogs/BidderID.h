@@ -38,6 +38,4 @@ private:
     int DetailsHeight() const;
     // The window as high as given; the details' controls hidden with them, out of the tab order.
     void ShowHeight(int height);
-    void FillDetails();
-    void StoreDetails();
 };

@@ -1,28 +1,6 @@
 #include "app/options/OptionsBidderInfoPage.h"
 
-#include "model/settings/BidderSettings.h"
-#include "platform/core/SettingsStore.h"
-#include "platform/ui/controls/Edit.h"
-
-namespace {
-
-constexpr std::size_t kMaxTextRead = 256;
-
-// Each edit, the record's text it shows and how many characters the text may have.
-struct CompanyField {
-    UINT edit;
-    BidderText text;
-    UINT limit;
-};
-
-constexpr CompanyField kCompanyFields[] = {
-    {300, BIDDER_NAME, 64},  {301, BIDDER_ADDRESS1, 64}, {302, BIDDER_ADDRESS2, 64},
-    {303, BIDDER_CITY, 41},  {305, BIDDER_STATE, 31},    {306, BIDDER_ZIP, 13},
-    {304, BIDDER_PHONE, 26}, {307, BIDDER_FAX, 26},      {308, BIDDER_PAGER, 26},
-    {309, BIDDER_EMAIL, 64},
-};
-
-} // namespace
+#include "app/dialogs/BidderDetails.h"
 
 BEGIN_MESSAGE_MAP(COptionsBidderInfoPage, CPropertyPage)
     ON_CONTROL_RANGE(EN_CHANGE, IDC_FIRST_EDIT, IDC_LAST_EDIT, OnEditChange)
@@ -33,14 +11,7 @@ COptionsBidderInfoPage::COptionsBidderInfoPage() : CPropertyPage(IDD, "Bidder In
 bool COptionsBidderInfoPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    const CBidderInfo* bidder = GetBidderInfo();
-    for (const CompanyField& field : kCompanyFields) {
-        auto* edit = dynamic_cast<CEdit*>(GetDlgItem(field.edit));
-        if (!edit)
-            continue;
-        edit->SetLimitText(field.limit);
-        edit->SetWindowText(bidder ? bidder->Get(field.text) : std::string());
-    }
+    FillBidderDetails(*this);
     // Filling the edits is no change of the user's.
     SetModified(false);
     return true;
@@ -53,13 +24,5 @@ void COptionsBidderInfoPage::OnEditChange(UINT)
 
 void COptionsBidderInfoPage::OnOK()
 {
-    // A record is made when there is none, so that nothing typed is lost.
-    if (!GetBidderInfo())
-        SetBidderInfo(std::make_unique<CBidderInfo>());
-    CBidderInfo* bidder = GetBidderInfo();
-    for (const CompanyField& field : kCompanyFields)
-        if (const CWnd* edit = GetDlgItem(field.edit))
-            bidder->Set(field.text, edit->GetWindowText().substr(0, kMaxTextRead));
-    CProfileStore store;
-    SaveBidderInfo(store);
+    StoreBidderDetails(*this);
 }
