@@ -64,6 +64,16 @@ protected:
         QTest::mouseClick(dialog.GetDlgItem(id)->GetWidget(), Qt::LeftButton);
     }
 
+    // The sample opened with its amendments, the schedule in tree or grid mode.
+    void OpenSample(bool gridMode)
+    {
+        Store("WindowMetrics", "GridMode", gridMode ? "1" : "0");
+        AnswerAmendmentReport();
+        AnswerBidderId();
+        StartOn(InLetting("sample.tvb"));
+        ASSERT_NE(Prop(), nullptr);
+    }
+
     // The sample opened in a 1280 x 800 main window with the tree `treeWidth` wide, the schedule in
     // tree or grid mode; the settings are stored before the start, as a bidder's would be.
     void OpenSampleInWindow(int treeWidth, bool gridMode)

@@ -9,16 +9,12 @@
 #include "tests/app/ShellTestSupport.h"
 #include "tests/app/grids/FocusKeyboard.h"
 
-
 class ItemViewTest : public ShellTest, public FocusKeyboard {
 protected:
+    // The sample opened in an active main window, so that keys reach it.
     void OpenSample(bool gridMode)
     {
-        Store("WindowMetrics", "GridMode", gridMode ? "1" : "0");
-        AnswerAmendmentReport();
-        AnswerBidderId();
-        StartOn(InLetting("sample.tvb"));
-        ASSERT_NE(Prop(), nullptr);
+        ASSERT_NO_FATAL_FAILURE(ShellTest::OpenSample(gridMode));
         Frame().GetWidget()->activateWindow();
         m_active = QTest::qWaitForWindowActive(Frame().GetWidget());
     }

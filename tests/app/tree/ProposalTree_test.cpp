@@ -16,15 +16,6 @@ namespace {
 
 class TreeTest : public ShellTest {
 protected:
-    void OpenSample(bool gridMode)
-    {
-        Store("WindowMetrics", "GridMode", gridMode ? "1" : "0");
-        AnswerAmendmentReport();
-        AnswerBidderId();
-        StartOn(InLetting("sample.tvb"));
-        ASSERT_NE(Prop(), nullptr);
-    }
-
     NodeRef RightPaneNode() const
     {
         const CView* view = Frame().GetSplitter().GetRightView();
