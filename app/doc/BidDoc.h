@@ -23,6 +23,7 @@ enum : int {
 
 class CBidDoc : public CDocument {
     DECLARE_DYNCREATE(CBidDoc)
+    DECLARE_MESSAGE_MAP()
 public:
     CBidDoc();
     ~CBidDoc() override;
@@ -49,6 +50,12 @@ public:
     // The Edit menu's firm entries as the proposal's firm forms name them.
     void UpdateFirmMenus();
 
+    // Check Zod with its messages listed; with reportComplete a bid without any says so.
+    void CheckZod(bool reportComplete);
+    // Flat-file transfer of the proposal's prices; the format follows the file's extension.
+    void ImportFile(const std::string& path);
+    void ExportFile(const std::string& path);
+
     CProp* GetProp() const { return m_pProp.get(); }
     // Takes over a proposal (tests, and the openings); the old one goes.
     void SetProp(std::unique_ptr<CProp> prop);
@@ -63,14 +70,54 @@ public:
     std::string m_strLettingFolder;
     int m_iLettingIndex = 0;
 
+protected:
+    void OnOpenProposal();
+    void OnOpenLetting();
+    void OnOpenAmendment();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnCheckZod() { CheckZod(true); }
+    void OnBidOptions();
+    void OnNewInstallation();
+    void OnToggleJointBid();
+    void OnAlternateUnits();
+    void OnImportProposal();
+    void OnExportProposal();
+    void OnExportConfiguration();
+    void OnImportConfiguration();
+    void OnGridView();
+    void OnTreeView();
+    void OnToggleItemGrid();
+    void OnSubmitBid();
+    void OnDigitalIDs();
+    void OnViewSubmittedBids();
+
+    void OnUpdateNeedsProposal(CCmdUI* cmdUI);
+    void OnUpdateEditPaste(CCmdUI* cmdUI);
+    void OnUpdateJointBid(CCmdUI* cmdUI);
+    void OnUpdateAlternateUnits(CCmdUI* cmdUI);
+    void OnUpdateGridView(CCmdUI* cmdUI);
+    void OnUpdateTreeView(CCmdUI* cmdUI);
+
 private:
     bool SaveBeforeOpening();
+    // Open Letting's steps after the folder is chosen.
+    bool ListLettingFiles(const std::string& folder);
+    std::optional<std::string> ChooseLetting() const;
+    // The amendment's file chosen by the user (a library member extracted); none when cancelled.
+    std::optional<std::string> ChooseAmendmentFile() const;
+    bool ApplyChosenAmendment(CProp& amendment);
+    void RefreshAfterAmendment();
+    void SetGridMode(int mode);
+    void ToggleProposalFlag(int bit);
     void ClearForOpening();
     bool ReadProposal(const std::string& path);
     bool ExtractFromLettingLibrary(const std::string& path, std::string& displayName);
     void FinishOpening(const std::string& path);
     void ReportBidderCertification();
     bool ApplyAmendmentFile(const std::string& path);
+    // Applies the amendment with the change log open; what went wrong, or empty when applied.
+    std::string ExchangeAmendment(CProp& amendment);
 
     std::unique_ptr<CProp> m_pProp;
     uint16_t m_wFlags = 0;

@@ -2,6 +2,7 @@
 #include "app/doc/BidDoc.h"
 
 #include "app/doc/DocDialogs.h"
+#include "app/doc/DocPaths.h"
 #include "model/amend/ChangeLog.h"
 #include "model/amend/StagedChange.h"
 #include "model/files/TvbFile.h"
@@ -26,14 +27,6 @@ std::string ThreeDigits(int number)
     char text[16];
     std::snprintf(text, sizeof text, "%3.3d", number);
     return text;
-}
-
-// The file name's part before its extension (the whole name when it has none).
-std::string BaseNameOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return name.substr(0, name.rfind('.'));
 }
 
 } // namespace
@@ -82,18 +75,8 @@ bool CBidDoc::ApplyAmendmentFile(const std::string& path)
         failure = GetTvbFileErrorText(read, false);
         caption = "Error Opening Amendment File " + shownPath;
     } else {
-        unsigned applied = AMEND_NO_ERROR;
-        try {
-            applied = m_pProp->ExchangeWithLog(*amendment);
-        } catch (const CAmendmentError& error) {
-            applied = AMEND_UNKNOWN_ERROR;
-            failure = error.what();
-        }
-        if (applied != AMEND_NO_ERROR) {
-            if (failure.empty())
-                failure = GetAmendmentErrorText(int(applied), false);
-            caption = "Error Applying Amendment File " + shownPath;
-        }
+        failure = ExchangeAmendment(*amendment);
+        caption = "Error Applying Amendment File " + shownPath;
     }
     if (!failure.empty()) {
         ZodMessageBox(failure, caption, MB_ICONEXCLAMATION);
@@ -101,9 +84,22 @@ bool CBidDoc::ApplyAmendmentFile(const std::string& path)
         LogAmendmentChange("Amendment " + shownPath + " was not applied: " + failure, LOG_ADDENDUM_NOTES);
         return false;
     }
+    return true;
+}
+
+std::string CBidDoc::ExchangeAmendment(CProp& amendment)
+{
+    unsigned applied = AMEND_NO_ERROR;
+    try {
+        applied = m_pProp->ExchangeWithLog(amendment);
+    } catch (const CAmendmentError& error) {
+        return error.what();
+    }
+    if (applied != AMEND_NO_ERROR)
+        return GetAmendmentErrorText(int(applied), false);
     for (const auto& item : m_pProp->m_items)
         for (const int bit : kItemAmendmentBits)
             if (item)
                 ChangeFlagBit(&item->m_wFlags, bit, 0);
-    return true;
+    return {};
 }

@@ -3,6 +3,7 @@
 #include "app/doc/BidDoc.h"
 
 #include "app/doc/DocDialogs.h"
+#include "app/doc/DocPaths.h"
 #include "app/frame/MainFrame.h"
 #include "app/startup/BidApp.h"
 #include "app/tree/BidTreeView.h"
@@ -15,30 +16,6 @@
 #include "platform/core/Files.h"
 #include "platform/ui/dialogs/ModalServices.h"
 #include "platform/ui/window/PathText.h"
-
-#include <algorithm>
-#include <cctype>
-
-namespace {
-
-bool IsLibraryPath(const std::string& path)
-{
-    const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos || path.find('/', dot) != std::string::npos)
-        return false;
-    std::string extension = path.substr(dot);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    return extension == ".tvl";
-}
-
-std::string FileNameOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-} // namespace
 
 CBidDoc* CBidDoc::OpenProposalFile(const std::string& path)
 {

@@ -4,12 +4,13 @@
 #include "model/check/BidErrors.h"
 #include "model/check/CheckBid.h"
 
-void ShowCheckZodErrors(CProp& prop)
+bool ShowCheckZodErrors(CProp& prop)
 {
-    CheckBid(&prop, true);
+    const int checked = CheckBid(&prop, true);
     int count = 0;
     GetBidErrorList(&count);
     if (count > 0)
         ShowBidErrors(prop);
     FreeBidErrorList();
+    return checked == 1 && count == 0;
 }

@@ -21,6 +21,8 @@ protected:
     ShellTest()
     {
         Store("Misc", "ShowSplash", "0");
+        // A named bidder: no first-run welcome and options sheet before the test's own dialogs.
+        Store("Bidder", "Name", "Ridgeline Paving");
         std::filesystem::create_directories(Letting());
         for (const char* name : {"sample.tvb", "sample.001", "sample.002", "sample.tvl"})
             std::filesystem::copy_file(std::string(ZOD_SAMPLES) + "/" + name, InLetting(name));

@@ -138,6 +138,7 @@ public:
     CTreeCtrl();
     ~CTreeCtrl() override;
     bool DestroyWindow() override;
+    std::string GetClassName() const override { return "SysTreeView32"; }
 
     // Null when the parent or the place after which to insert is not an item of this tree.
     HTREEITEM InsertItem(const char* text, int image, int selectedImage,

@@ -4,7 +4,9 @@
 #include "tests/app/ShellTestSupport.h"
 #include "tests/support/PictureMatch.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 
 namespace {
 
@@ -76,6 +78,9 @@ TEST_F(ShellTest, TheMainWindowWithTheSampleOpenLooksAsItsReference)
 {
     ASSERT_NO_FATAL_FAILURE(OpenSampleInWindow(360, false));
     ASSERT_TRUE(Tree().SelectNode({NODE_SECTION, 0}));
+    // Paste's button follows the clipboard, which earlier tests may have filled.
+    QGuiApplication::clipboard()->clear();
+    Frame().UpdateCommandUI();
     Settle();
     const QImage picture = Frame().GetWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(picture.size(), QSize(1280, 800));

@@ -1,0 +1,250 @@
+// Import and export of the proposal's prices through the flat-file formats.
+#include "app/doc/BidDoc.h"
+#include "app/doc/DocPaths.h"
+#include "app/frame/MainFrame.h"
+#include "app/views/ViewHints.h"
+#include "model/check/Recalc.h"
+#include "model/flat/FlatFileFormats.h"
+#include "model/flat/FlatImport.h"
+#include "model/records/Prop.h"
+#include "model/settings/IOFormatSettings.h"
+#include "platform/core/Files.h"
+#include "platform/ui/dialogs/ModalServices.h"
+#include "platform/ui/window/PathText.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+// Problem rows named in the import report; the rest are counted.
+constexpr std::size_t kProblemsShown = 10;
+
+// Every message of the transfers: a caption, a text with %s for its argument, and the icon.
+void TransferMessage(const std::string& caption, const std::string& format, const std::string& argument,
+                     unsigned icon = MB_ICONEXCLAMATION)
+{
+    std::string text = format;
+    if (const std::size_t at = text.find("%s"); at != std::string::npos)
+        text.replace(at, 2, argument);
+    ZodMessageBox(text, caption, icon);
+}
+
+bool HasField(const CIOFormatSide& side, int field)
+{
+    const auto used = std::span(side.m_iFields).first(side.FieldCount());
+    return std::ranges::find(used, field) != used.end();
+}
+
+bool HasLineAndPrice(const CIOFormatSide& side)
+{
+    return HasField(side, ITEM_COL_LINE_NUMBER) && HasField(side, ITEM_COL_UNIT_PRICE);
+}
+
+// Every format of the table for the file dialog, the side's own chosen.
+platform::FileDialogRequest FormatDialog(const CIOFormatSide& side, const std::string& proposalPath)
+{
+    platform::FileDialogRequest request;
+    for (const FlatFileFormat& format : GetFlatFileFormatTable()) {
+        const std::string code(format.m_code);
+        request.filter += std::string(format.m_description) + " (*." + code + ")|*." + code + "|";
+    }
+    request.filter += "|";
+    const FlatFileFormat* current = GetFlatFileFormatAt(side.m_iFormat);
+    if (!current)
+        current = GetFlatFileFormatAt(kCsvFormatIndex);
+    request.defaultExtension = std::string(current->m_code);
+    request.initialName = BaseNameOf(proposalPath) + "." + request.defaultExtension;
+    request.initialFolder = FolderOf(proposalPath);
+    request.filterIndex = int(current - GetFlatFileFormatTable().data()) + 1;
+    return request;
+}
+
+// The format of the file's extension, else the side's chosen one.
+const FlatFileFormat* FormatForFile(const std::string& path, const CIOFormatSide& side)
+{
+    const FlatFileFormat* format = GetFlatFileFormat(ExtensionOf(path));
+    return format ? format : GetFlatFileFormatAt(side.m_iFormat);
+}
+
+// What each item had before an import, so that one that fails can be undone.
+std::vector<std::pair<double, double>> PricesOf(const CProp& prop)
+{
+    std::vector<std::pair<double, double>> prices;
+    for (const auto& item : prop.m_items)
+        prices.emplace_back(item ? item->m_fUnitPrice : 0, item ? item->m_fQuan : 0);
+    return prices;
+}
+
+void RestorePrices(CProp& prop, const std::vector<std::pair<double, double>>& prices)
+{
+    // The import changes values only, never the list, so the rows still match by place.
+    std::size_t row = 0;
+    for (const auto& item : prop.m_items) {
+        if (item && row < prices.size())
+            std::tie(item->m_fUnitPrice, item->m_fQuan) = prices[row];
+        ++row;
+    }
+}
+
+std::string ImportSummary(const CFlatImportReport& report)
+{
+    std::string text = " " + std::to_string(report.m_iLines) + " Total Lines Loaded.\n " +
+                       std::to_string(report.m_iPricesLoaded) + " Item Prices Loaded.";
+    if (report.m_iProblemRows == 0)
+        return text;
+    text += "\n\n" + std::to_string(report.m_iProblemRows) + " lines were not used:";
+    for (std::size_t i = 0; i < report.m_problems.size() && i < kProblemsShown; ++i)
+        text += "\n" + report.m_problems[i];
+    if (report.m_iProblemRows > int(kProblemsShown))
+        text += "\n...";
+    return text;
+}
+
+void FillJob(FlatFileJob& job, const CIOFormatSettings& settings, CProp* prop, std::FILE* file)
+{
+    std::ranges::copy(settings.m_import.m_iFields, job.m_importFields.begin());
+    std::ranges::copy(settings.m_import.m_iSizes, job.m_importWidths.begin());
+    std::ranges::copy(settings.m_export.m_iFields, job.m_exportFields.begin());
+    std::ranges::copy(settings.m_export.m_iSizes, job.m_exportWidths.begin());
+    job.m_bLabels = settings.m_export.m_bLabels;
+    job.m_pProp = prop;
+    job.m_pFile = file;
+}
+
+const CIOFormatSettings& CurrentSettings()
+{
+    static const CIOFormatSettings defaults = DefaultIOFormatSettings();
+    const CIOFormatSettings* settings = GetIOFormatSettings();
+    return settings ? *settings : defaults;
+}
+
+} // namespace
+
+void CBidDoc::OnImportProposal()
+{
+    const CIOFormatSide& side = CurrentSettings().m_import;
+    if (side.FieldCount() == 0) {
+        TransferMessage("Import Error",
+                        "The import file definition does not include any import fields.  Import fields may be "
+                        "added from the Tools->Options->Export window.", "");
+        return;
+    }
+    if (!HasLineAndPrice(side)) {
+        TransferMessage("Import Error",
+                        "The import file definition must include both 'Line Number' and 'Unit Price' fields.  "
+                        "Go to Tools->options->Import Format to fix this", "");
+        return;
+    }
+    platform::FileDialogRequest request = FormatDialog(side, GetPathName());
+    request.title = "Import Proposal";
+    request.flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
+    const auto chosen = platform::Modal().FileDialog(request);
+    if (!chosen || chosen->path.empty())
+        return;
+    ImportFile(chosen->path);
+    UpdateAllViews(nullptr, HINT_REFRESH_FORMS);
+}
+
+void CBidDoc::ImportFile(const std::string& path)
+{
+    const std::string shown = platform::PathForDisplay(path);
+    if (!m_pProp || path.empty()) {
+        TransferMessage("Import Error", "Bad Filename %s", shown);
+        return;
+    }
+    const CIOFormatSettings& settings = CurrentSettings();
+    const FlatFileFormat* format = FormatForFile(path, settings.m_import);
+    if (format && format->m_code == "DAT") {
+        TransferMessage("Import Error", "File format (%s) not supported for importing", ExtensionOf(path));
+        return;
+    }
+    if (!format || !format->m_pImport) {
+        TransferMessage("Import Error", "Import format (%s) not supported", ExtensionOf(path));
+        return;
+    }
+    std::FILE* file = std::fopen(path.c_str(), format->m_bBinary ? "rb" : "r");
+    if (!file) {
+        TransferMessage("Import Error", "Cannot open file for reading: %s", shown);
+        return;
+    }
+    const auto before = PricesOf(*m_pProp);
+    FlatFileJob job;
+    FillJob(job, settings, m_pProp.get(), file);
+    const CFlatImportReport report = RunFlatImport(job, format->m_pImport);
+    std::fclose(file);
+    // Prices count only from a file read to its end: a broken one changes nothing.
+    if (!report.m_strError.empty()) {
+        RestorePrices(*m_pProp, before);
+        TransferMessage("Import Error", "Cannot read %s", shown + ": " + report.m_strError + ".\nNo prices were changed.");
+        return;
+    }
+    m_pProp->NormalizeUnitPrices();
+    RecalcBidTotals(m_pProp.get());
+    UpdateAllViews(nullptr, HINT_REFRESH_FORMS);
+    if (CMainFrame* frame = GetMainFrame())
+        frame->ShowTotal(*m_pProp, -1);
+    if (report.m_iPricesLoaded > 0)
+        SetModifiedFlag();
+    TransferMessage("Import Complete", "%s", ImportSummary(report), MB_ICONINFORMATION);
+}
+
+void CBidDoc::OnExportProposal()
+{
+    const CIOFormatSide& side = CurrentSettings().m_export;
+    if (side.FieldCount() == 0) {
+        TransferMessage("Export Error",
+                        "The export file definition does not include any export fields.  Export fields may be "
+                        "added from the Tools->Options->Export window.", "");
+        return;
+    }
+    if (!HasLineAndPrice(side))
+        TransferMessage("Export Warning",
+                        "The export file definition must include both 'Line Number' and 'Unit Price' fields if you "
+                        "want to import this data later.  Export fields may be added from the Tools->Options->Import "
+                        "window.", "");
+    platform::FileDialogRequest request = FormatDialog(side, GetPathName());
+    request.open = false;
+    request.title = "Export Proposal";
+    request.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    const auto chosen = platform::Modal().FileDialog(request);
+    if (chosen && !chosen->path.empty())
+        ExportFile(chosen->path);
+}
+
+void CBidDoc::ExportFile(const std::string& path)
+{
+    const std::string shown = platform::PathForDisplay(path);
+    if (!m_pProp || path.empty()) {
+        TransferMessage("Export Error", "Bad Filename %s", shown);
+        return;
+    }
+    const CIOFormatSettings& settings = CurrentSettings();
+    const FlatFileFormat* format = FormatForFile(path, settings.m_export);
+    if (!format || !format->m_pExport) {
+        TransferMessage("Export Error", "Export format (%s) not supported", ExtensionOf(path));
+        return;
+    }
+    // Written beside the target and renamed over it: a failed export keeps the last good file.
+    const std::string partial = PartialPathFor(path);
+    std::FILE* file = std::fopen(partial.c_str(), format->m_bBinary ? "wb" : "w");
+    if (!file) {
+        TransferMessage("Export Error", "Cannot open file for writing: %s", shown);
+        return;
+    }
+    FlatFileJob job;
+    FillJob(job, settings, m_pProp.get(), file);
+    int result = format->m_pExport(job);
+    if (std::fclose(file) != 0 && result == FLAT_EXPORT_DONE)
+        result = FLAT_EXPORT_WRITE_FAILED;
+    if (result == FLAT_EXPORT_DONE && !platform::RenameFile(partial, path))
+        result = FLAT_EXPORT_WRITE_FAILED;
+    // A file that did not take every row is no export to report as done.
+    if (result != FLAT_EXPORT_DONE) {
+        platform::RemoveFile(partial);
+        TransferMessage("Export Error", "Could not export to %s", shown + ": " + GetFlatExportResultText(result));
+        return;
+    }
+    TransferMessage("Export Complete", "Export completed successfully", "", MB_ICONINFORMATION);
+}

@@ -1,0 +1,218 @@
+// The File menu's openings: a proposal, a whole letting folder, and one amendment by hand.
+#include "app/dialogs/LetLoad.h"
+#include "app/doc/BidDoc.h"
+#include "app/doc/DocDialogs.h"
+#include "app/doc/DocPaths.h"
+#include "app/frame/MainFrame.h"
+#include "app/startup/BidApp.h"
+#include "app/tree/BidTreeView.h"
+#include "app/views/ViewHints.h"
+#include "model/amend/ChangeLog.h"
+#include "model/check/CheckBid.h"
+#include "model/check/Recalc.h"
+#include "model/files/TvbFile.h"
+#include "model/files/TvlLibrary.h"
+#include "model/records/Prop.h"
+#include "model/text/FlagWord.h"
+#include "model/text/TextUtil.h"
+#include "platform/core/Environment.h"
+#include "platform/core/Paths.h"
+#include "platform/ui/dialogs/ModalServices.h"
+#include "platform/ui/window/PathText.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+// Letting files are grouped by the first five characters of their names.
+constexpr std::size_t kLettingPrefix = 5;
+
+std::string LettingOf(const std::string& name)
+{
+    return name.substr(0, kLettingPrefix);
+}
+
+bool ContainsIgnoringCase(const std::vector<std::string>& names, const std::string& name)
+{
+    return std::ranges::any_of(names, [&](const std::string& n) { return EqualsIgnoringCase(n, name); });
+}
+
+// The proposal and library files of the folder, by name; the agency's names come in any case.
+std::vector<std::string> ProposalFilesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_regular_file(error) && WildcardMatch(name, "*.tv*", false))
+            names.push_back(name);
+    }
+    std::ranges::sort(names);
+    return names;
+}
+
+// Whether the name ends in a dot, 't' and two more characters: a ".tvb" or ".tvl" file.
+bool HasProposalExtension(const std::string& name)
+{
+    return name.size() >= 4 && name[name.size() - 4] == '.' && (name[name.size() - 3] | 0x20) == 't';
+}
+
+std::string HomeFolder()
+{
+    return platform::GetEnvironment("HOME").value_or("/");
+}
+
+} // namespace
+
+void CBidDoc::OnOpenProposal()
+{
+    platform::FileDialogRequest request;
+    request.title = "Open Proposal";
+    request.defaultExtension = ".TVB";
+    request.filter = "Tarvello Files (*.TV*)|*.tv*|Proposal Files (*.TVB)|*.tvb|Proposal Libraries "
+                     "(*.TVL)|*.TVL|AllFiles (*.*)|*.*||";
+    request.flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
+    const auto chosen = platform::Modal().FileDialog(request);
+    if (!chosen)
+        return;
+    ChangeFlag(DOC_LETTING_MODE, 0);
+    OpenProposalFile(chosen->path);
+}
+
+void CBidDoc::OnOpenLetting()
+{
+    ChangeFlag(DOC_LETTING_CHOSEN, 1);
+    m_iLettingIndex = 0;
+    platform::FolderRequest request;
+    request.title = "Choose a Letting Directory";
+    request.initialFolder = m_strLettingFolder.empty() ? HomeFolder() : m_strLettingFolder;
+    const auto folder = platform::Modal().ChooseFolder(request);
+    if (!folder || !ListLettingFiles(*folder))
+        return;
+    const std::optional<std::string> letting = ChooseLetting();
+    if (!letting)
+        return;
+    std::erase_if(m_strLettingFiles, [&](const std::string& name) {
+        return !EqualsIgnoringCase(LettingOf(name), *letting) || !HasProposalExtension(name);
+    });
+    if (m_strLettingFiles.empty())
+        return;
+    ChangeFlag(DOC_LETTING_MODE, 1);
+    OpenProposalFile(m_strLettingFolder + "/" + m_strLettingFiles.front());
+}
+
+bool CBidDoc::ListLettingFiles(const std::string& folder)
+{
+    m_strLettingFolder = folder;
+    m_strLettingFiles = ProposalFilesIn(folder);
+    m_strLettingLibraries.clear();
+    if (m_strLettingFiles.empty()) {
+        AfxMessageBox("No *.TVB or *.TVL files found in directory!");
+        return false;
+    }
+    // A library stands for the proposals it holds.
+    std::vector<std::string> libraries;
+    std::ranges::copy_if(m_strLettingFiles, std::back_inserter(libraries), IsLibraryPath);
+    for (const std::string& library : libraries) {
+        m_strLettingLibraries.push_back(folder + "/" + library);
+        std::vector<CTvlEntry> members;
+        ListTvlMembers(m_strLettingLibraries.back(), members);
+        for (const CTvlEntry& member : members)
+            if (platform::IsPlainFileName(member.m_strFileName) &&
+                !ContainsIgnoringCase(m_strLettingFiles, member.m_strFileName))
+                m_strLettingFiles.push_back(member.m_strFileName);
+        std::erase(m_strLettingFiles, library);
+    }
+    return true;
+}
+
+std::optional<std::string> CBidDoc::ChooseLetting() const
+{
+    CLetLoad dialog(AfxGetMainWnd());
+    dialog.m_strTitle = "Select a Letting";
+    for (const std::string& name : m_strLettingFiles)
+        if (!ContainsIgnoringCase(dialog.m_lettings, LettingOf(name)))
+            dialog.m_lettings.push_back(LettingOf(name));
+    if (dialog.DoModal() != IDOK || dialog.m_strLetting.empty())
+        return std::nullopt;
+    return dialog.m_strLetting;
+}
+
+void CBidDoc::OnOpenAmendment()
+{
+    if (!m_pProp)
+        return;
+    const std::optional<std::string> path = ChooseAmendmentFile();
+    if (!path)
+        return;
+    std::unique_ptr<CProp> amendment;
+    const int read = LoadTvbFile(amendment, *path, true);
+    if (read != kTvbNoError) {
+        ZodMessageBox(GetTvbFileErrorText(read, false) + "\n\n" + platform::PathForDisplay(*path),
+                      "Error Opening Amendment File", MB_ICONEXCLAMATION);
+        return;
+    }
+    if (CBidTreeView* tree = GetMainTreeView())
+        tree->GetTreeCtrl().SelectItem(tree->GetTreeCtrl().GetRootItem());
+    if (CBidView* splitter = GetMainSplitter())
+        splitter->DestroyKeptViews();
+    if (ApplyChosenAmendment(*amendment))
+        RefreshAfterAmendment();
+}
+
+std::optional<std::string> CBidDoc::ChooseAmendmentFile() const
+{
+    const std::string proposal = GetPathName();
+    const std::string next = AmendmentPathOf(proposal, m_pProp->m_iAmendmentCount + 1);
+    const std::string base = BaseNameOf(proposal);
+    platform::FileDialogRequest request;
+    request.title = "Open Amendment File";
+    request.filter = "Amendment Files (" + base + ".0*)|" + base + ".0*|Amendment Files (*.0*)|*.0*|Amendment "
+                     "Libraries (*.TVL)|*.TVL|All Files (*.*)|*.*||";
+    request.defaultExtension = ExtensionOf(next);
+    request.initialName = FileNameOf(next);
+    request.initialFolder = FolderOf(proposal);
+    request.flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
+    const auto chosen = platform::Modal().FileDialog(request);
+    if (!chosen)
+        return std::nullopt;
+    if (IsLibraryPath(chosen->path))
+        return ChooseLibraryMember(chosen->path, "*.0*", "Select Proposal");
+    return chosen->path;
+}
+
+bool CBidDoc::ApplyChosenAmendment(CProp& amendment)
+{
+    const bool sitesChange = std::ranges::any_of(
+        amendment.m_sites, [](const auto& site) { return site && TestFlagBit(site->m_wFlags, SITE_CHANGED); });
+    if (sitesChange &&
+        AfxMessageBox("Proposal Site Information will change.  Some bid amounts associated with Proposal Sites may "
+                      "be lost.  Do you want to Continue?",
+                      MB_YESNO) != IDYES)
+        return false;
+    CreateAmendmentLog();
+    const std::string failure = ExchangeAmendment(amendment);
+    if (!failure.empty()) {
+        ZodMessageBox(failure, "Error Applying Amendment File", MB_ICONEXCLAMATION);
+        DestroyAmendmentLog();
+        return false;
+    }
+    SetModifiedFlag();
+    ShowAmendmentChanges(*m_pProp);
+    DestroyAmendmentLog();
+    return true;
+}
+
+void CBidDoc::RefreshAfterAmendment()
+{
+    ResolveBidderID(true);
+    ReportBidderCertification();
+    RecalcBidTotals(m_pProp.get());
+    if (IsLettingMode())
+        CheckBid(m_pProp.get(), false);
+    UpdateAllViews(nullptr, HINT_REBUILD_TREE);
+    if (CMainFrame* frame = GetMainFrame())
+        frame->ShowTotal(*m_pProp, -1);
+    CheckAgencyKey();
+}

@@ -1,0 +1,201 @@
+// Prices exported to flat files and imported back through the Tools menu, and what an import
+// does with files it cannot use: it names the line and changes no price.
+#include "model/flat/FlatFileFormats.h"
+#include "model/settings/IOFormatSettings.h"
+#include "model/text/FlagWord.h"
+#include "tests/app/commands/CommandTestSupport.h"
+
+#include <filesystem>
+
+class FlatTransfer : public CommandTest {
+protected:
+    void SetUp() override
+    {
+        StartOnSample();
+        int line = 0;
+        for (const auto& item : Prop()->m_items)
+            if (!item->IsSection())
+                item->m_fUnitPrice = 10 + ++line;
+    }
+
+    std::string Path(const std::string& name) const { return m_folder / name; }
+
+    void Export(const std::string& path)
+    {
+        m_script.AnswerFile(path);
+        AnswerOk();
+        Choose(ID_EXPORT_PROPOSAL);
+    }
+
+    void Import(const std::string& path)
+    {
+        m_script.AnswerFile(path);
+        AnswerOk();
+        Choose(ID_IMPORT_PROPOSAL);
+    }
+
+    std::vector<double> Prices() const
+    {
+        std::vector<double> prices;
+        for (const auto& item : Prop()->m_items)
+            prices.push_back(item->m_fUnitPrice);
+        return prices;
+    }
+
+    void ClearPrices()
+    {
+        // The agency gives fixed prices: an import leaves them alone.
+        for (const auto& item : Prop()->m_items)
+            if (!item->IsSection() && !TestFlagBit(item->m_wFlags, ITEM_FIXED_PRICE))
+                item->m_fUnitPrice = 1;
+    }
+
+    // The first row of the export of the sample (the line of the first item) and its number.
+    std::string FirstLine() const
+    {
+        for (const auto& item : Prop()->m_items)
+            if (!item->IsSection())
+                return item->m_strLineNum;
+        return {};
+    }
+
+    CIOFormatSettings& Settings() { return *GetIOFormatSettings(); }
+};
+
+TEST_F(FlatTransfer, EveryFormatCarriesThePricesThereAndBack)
+{
+    const std::vector<double> priced = Prices();
+    for (const FlatFileFormat& format : GetFlatFileFormatTable()) {
+        if (format.m_code == "DAT")
+            continue;
+        const std::string file = Path("bid." + std::string(format.m_code));
+        Export(file);
+        ASSERT_NE(LastMessage(), nullptr);
+        EXPECT_EQ(LastMessage()->caption, "Export Complete") << format.m_code << LastMessage()->text;
+        EXPECT_EQ(LastMessage()->text, "Export completed successfully");
+        ClearPrices();
+        Doc().SetModifiedFlag(false);
+        Import(file);
+        EXPECT_EQ(LastMessage()->caption, "Import Complete") << format.m_code << LastMessage()->text;
+        EXPECT_EQ(Prices(), priced) << format.m_code;
+        EXPECT_TRUE(Doc().IsModified());
+    }
+    // Each export was written whole before it took the file's name: nothing is left beside.
+    for (const auto& entry : std::filesystem::directory_iterator(Path("")))
+        EXPECT_EQ(entry.path().filename().string().find(".partial"), std::string::npos);
+    const platform::FileDialogRequest& asked = m_script.FileDialogs().back();
+    EXPECT_EQ(asked.title, "Import Proposal");
+    EXPECT_EQ(asked.defaultExtension, "CSV");
+    EXPECT_EQ(asked.initialName, "sample.CSV");
+    EXPECT_EQ(asked.filterIndex, 1);
+    EXPECT_EQ(asked.filter.substr(0, 42), "Comma Delimited (*.CSV)|*.CSV|Simplified C");
+    EXPECT_TRUE(asked.filter.ends_with("|*.DAT||"));
+    EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+}
+
+TEST_F(FlatTransfer, AFileWhoseExtensionIsNoFormatIsReadInTheChosenImportFormat)
+{
+    Settings().m_import.m_iFields = {ITEM_COL_LINE_NUMBER, ITEM_COL_UNIT_PRICE};
+    const std::string file = Path("prices.txt");
+    testsupport::WriteTextFile(file, FirstLine() + ",99.5\n");
+    Import(file);
+    EXPECT_EQ(LastMessage()->caption, "Import Complete");
+    EXPECT_EQ(LastMessage()->text, " 1 Total Lines Loaded.\n 1 Item Prices Loaded.");
+    EXPECT_DOUBLE_EQ(Prop()->FindItemByLine(FirstLine())->m_fUnitPrice, 99.5);
+}
+
+// Hostile files: each is refused as a whole, or its unusable lines are named, and no price is lost.
+struct BrokenImport {
+    const char* what;
+    const char* name;
+    std::string content;
+    const char* caption;
+    const char* says;
+    bool pricesKept;
+};
+
+class FlatImportRefusals : public FlatTransfer, public ::testing::WithParamInterface<BrokenImport> {};
+
+TEST_P(FlatImportRefusals, NameWhatIsWrongAndKeepThePrices)
+{
+    const BrokenImport& broken = GetParam();
+    Settings().m_import.m_iFields = {ITEM_COL_LINE_NUMBER, ITEM_COL_UNIT_PRICE};
+    Settings().m_import.m_iSizes = {10, 10};
+    const std::string file = Path(std::string("broken.") + broken.name);
+    testsupport::WriteTextFile(file, broken.content);
+    const std::vector<double> before = Prices();
+    Import(file);
+    ASSERT_NE(LastMessage(), nullptr);
+    EXPECT_EQ(LastMessage()->caption, broken.caption);
+    EXPECT_NE(LastMessage()->text.find(broken.says), std::string::npos) << LastMessage()->text;
+    if (broken.pricesKept)
+        EXPECT_EQ(Prices(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, FlatImportRefusals,
+    ::testing::Values(
+        // The rows that can be used are, the others are named with their line.
+        BrokenImport{"unknown item", "CSV", "0010,12\n9999,5\n", "Import Complete",
+                     "line 2: no item has the line number \"9999\"", false},
+        BrokenImport{"price no number", "csv", "0010,12\n0020,twelve\n", "Import Complete", "line 2: item 0020", false},
+        // The file is refused as a whole.
+        BrokenImport{"line too long", "TAB", "0010\t12\n" + std::string((1 << 20) + 10, '7') + "\n", "Import Error",
+                     "line 2 is longer than", true},
+        BrokenImport{"fixed line too long", "COL", "0010      12\n" + std::string((1 << 20) + 10, '7') + "\n", "Import Error",
+                     "line 2", true},
+        BrokenImport{"row cut short", "DIF", "BOT\n1,0\n\"0010\"\n", "Import Error", "row that begins at line", true},
+        BrokenImport{"worksheet cut short", "WK1", std::string("\x00\x00\x02\x00\x06\x04\x0F\x00\x40", 9),
+                     "Import Error", "No prices were changed", true},
+        BrokenImport{"pass file", "DAT", "anything", "Import Error", "File format (DAT) not supported for importing",
+                     true}),
+    [](const auto& info) {
+        std::string name = info.param.what;
+        std::ranges::replace(name, ' ', '_');
+        return name;
+    });
+
+TEST_F(FlatTransfer, AFileThatCannotBeOpenedIsNamed)
+{
+    Import(Path("missing.csv"));
+    EXPECT_EQ(LastMessage()->caption, "Import Error");
+    EXPECT_EQ(LastMessage()->text, "Cannot open file for reading: " + Path("missing.csv"));
+    Export(Path("no such folder/bid.csv"));
+    EXPECT_EQ(LastMessage()->caption, "Export Error");
+    EXPECT_EQ(LastMessage()->text, "Cannot open file for writing: " + Path("no such folder/bid.csv"));
+}
+
+TEST_F(FlatTransfer, TheFieldListsMustHoldWhatAnImportNeeds)
+{
+    Settings().m_import.m_iFields = {};
+    AnswerOk(3);
+    Choose(ID_IMPORT_PROPOSAL);
+    EXPECT_EQ(LastMessage()->caption, "Import Error");
+    EXPECT_TRUE(LastMessage()->text.starts_with("The import file definition does not include any import fields."));
+    Settings().m_import.m_iFields = {ITEM_COL_LINE_NUMBER, ITEM_COL_QUANTITY};
+    Choose(ID_IMPORT_PROPOSAL);
+    EXPECT_EQ(LastMessage()->text, "The import file definition must include both 'Line Number' and 'Unit Price' "
+                                   "fields.  Go to Tools->options->Import Format to fix this");
+
+    Settings().m_export.m_iFields = {};
+    Choose(ID_EXPORT_PROPOSAL);
+    EXPECT_EQ(LastMessage()->caption, "Export Error");
+    // Without a unit price the export warns and still runs.
+    Settings().m_export.m_iFields = {ITEM_COL_LINE_NUMBER, ITEM_COL_SHORT_DESC};
+    AnswerOk();
+    Export(Path("descriptions.csv"));
+    const auto& boxes = m_script.MessageBoxes();
+    ASSERT_GE(boxes.size(), 2u);
+    EXPECT_EQ(boxes[boxes.size() - 2].caption, "Export Warning");
+    EXPECT_EQ(boxes.back().caption, "Export Complete");
+    EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+}
+
+TEST_F(FlatTransfer, AnExportFormatOutsideTheTableIsNotSupported)
+{
+    Settings().m_export.m_iFormat = 99;
+    AnswerOk();
+    Doc().ExportFile(Path("bid.xyz"));
+    EXPECT_EQ(LastMessage()->caption, "Export Error");
+    EXPECT_EQ(LastMessage()->text, "Export format (xyz) not supported");
+}
