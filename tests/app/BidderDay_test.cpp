@@ -290,22 +290,14 @@ protected:
         }
     }
 
-    // Tools, Export Proposal to a comma-delimited file.
-    void ExportPrices(const std::string& path)
+    // Tools, Export or Import Proposal with a comma-delimited file; the program reports how it went.
+    void TransferPrices(UINT command, const std::string& path, const char* report)
     {
         m_script.AnswerFile(path);
         AnswerOk();
-        Choose(ID_EXPORT_PROPOSAL);
+        Choose(command);
         ASSERT_NE(LastMessage(), nullptr);
-        EXPECT_EQ(LastMessage()->caption, "Export Complete") << LastMessage()->text;
-    }
-    void ImportPrices(const std::string& path)
-    {
-        m_script.AnswerFile(path);
-        AnswerOk();
-        Choose(ID_IMPORT_PROPOSAL);
-        ASSERT_NE(LastMessage(), nullptr);
-        EXPECT_EQ(LastMessage()->caption, "Import Complete") << LastMessage()->text;
+        EXPECT_EQ(LastMessage()->caption, report) << LastMessage()->text;
     }
     void SaveAs(const std::string& path)
     {
@@ -441,7 +433,7 @@ TEST_F(BidderDay, FromTheFirstRunToTheSavedCheckedAndPrintedBid)
     EXPECT_EQ(LastMessage()->text, "Zod Is Complete");
 
     const std::string csv = m_folder / "ridgeline.csv";
-    ExportPrices(csv);
+    TransferPrices(ID_EXPORT_PROPOSAL, csv, "Export Complete");
     const std::string bid = m_folder / "ridgeline.tvb";
     SaveAs(bid);
     const double total = Prop()->m_dProposalTotal;
@@ -449,7 +441,7 @@ TEST_F(BidderDay, FromTheFirstRunToTheSavedCheckedAndPrintedBid)
 
     OpenFreshCopy();
     EXPECT_NE(Prop()->m_dProposalTotal, total);
-    ImportPrices(csv);
+    TransferPrices(ID_IMPORT_PROPOSAL, csv, "Import Complete");
     EXPECT_DOUBLE_EQ(Prop()->m_dProposalTotal, total);
     EXPECT_EQ(StatusTotal(), ProposalTotal());
 
