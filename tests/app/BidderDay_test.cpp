@@ -82,8 +82,7 @@ protected:
             m_amendmentReport = dialogtest::Lines(dialog.GetDlgItem(CAmendmentChangesDialog::IDC_LIST));
             Click(dialog, IDOK);
         });
-        QTest::keyClick(Frame().GetWidget(), Qt::Key_O, Qt::ControlModifier);
-        Settle();
+        PressCtrl(Qt::Key_O);
     }
 
     // F4: the errors Check Zod lists.
@@ -98,6 +97,29 @@ protected:
         QTest::keyClick(Frame().GetWidget(), Qt::Key_F4);
         Settle();
         return errors;
+    }
+
+    // Tools, Check Zod from the menu, when there is nothing left to find.
+    bool CheckZodFindsNothing()
+    {
+        AnswerOk();
+        Choose(ID_CHECK_ZOD);
+        return LastMessage() && LastMessage()->caption == "Zod Check" && LastMessage()->text == "Zod Is Complete";
+    }
+
+    // Ctrl+P, printed to a PDF file: its pages.
+    int PrintTheBid(const std::string& pdf)
+    {
+        m_script.AnswerPrint(pdf);
+        PressCtrl(Qt::Key_P);
+        return PdfPageCount(pdf);
+    }
+
+    // An accelerator with Ctrl.
+    void PressCtrl(Qt::Key key)
+    {
+        QTest::keyClick(Frame().GetWidget(), key, Qt::ControlModifier);
+        Settle();
     }
 
     // The schedule in the grid, the cursor on the item's unit price.
@@ -316,8 +338,7 @@ protected:
             AnswerAmendmentReport();
         if (then == Then::DiscardChanges)
             m_script.AnswerMessageBox(IDNO);
-        QTest::keyClick(Frame().GetWidget(), Qt::Key_O, Qt::ControlModifier);
-        Settle();
+        PressCtrl(Qt::Key_O);
         ASSERT_NE(Prop(), nullptr);
         ASSERT_EQ(Doc().GetPathName(), path);
     }
@@ -427,10 +448,7 @@ TEST_F(BidderDay, FromTheFirstRunToTheSavedCheckedAndPrintedBid)
     CommitItemsToFirm("D0139");
     FillTheBond();
     FillTheMiscForms();
-    AnswerOk();
-    Choose(ID_CHECK_ZOD);
-    ASSERT_NE(LastMessage(), nullptr);
-    EXPECT_EQ(LastMessage()->text, "Zod Is Complete");
+    EXPECT_TRUE(CheckZodFindsNothing());
 
     const std::string csv = m_folder / "ridgeline.csv";
     TransferPrices(ID_EXPORT_PROPOSAL, csv, "Export Complete");
@@ -447,14 +465,8 @@ TEST_F(BidderDay, FromTheFirstRunToTheSavedCheckedAndPrintedBid)
 
     Open(bid, Then::DiscardChanges); // the fresh copy served only to compare
 
-    const std::string pdf = m_folder / "ridgeline.pdf";
-    m_script.AnswerPrint(pdf);
-    QTest::keyClick(Frame().GetWidget(), Qt::Key_P, Qt::ControlModifier);
-    Settle();
-    EXPECT_GT(PdfPageCount(pdf), 0);
-
-    QTest::keyClick(Frame().GetWidget(), Qt::Key_S, Qt::ControlModifier);
-    Settle();
+    EXPECT_GT(PrintTheBid(m_folder / "ridgeline.pdf"), 0);
+    PressCtrl(Qt::Key_S); // saved
     EXPECT_FALSE(Doc().IsModified());
     const std::string saved = ShownChecksum();
     Open(bid);
