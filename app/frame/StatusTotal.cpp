@@ -50,7 +50,7 @@ void CMainFrame::OnSize(UINT type, int cx, int cy)
 void CMainFrame::ShowTotal(const CProp& prop, int width)
 {
     const CNumberFormat& format = prop.m_numberFormats[NUMFMT_AMOUNT];
-    SetStatusTotal(FormatAmount(prop.m_dProposalTotal, format.m_byWidth, format.m_byDecimals, false,
+    SetStatusTotal(FormatAmount(prop.m_dProposalTotal, format.m_byWidth, format.m_byDecimals, true,
                                 prop.GetCurrencySymbol(0)) + " ",
                    width);
 }

@@ -31,10 +31,10 @@ protected:
     std::string StatusTotal() { return Frame().GetStatusBar().GetPaneText(2); }
     CItem& Row(int index) const { return *Prop()->m_items[index]; }
     // A total as the status bar and the views show it, with the proposal's amount format.
-    std::string Formatted(double total, bool separators = true) const
+    std::string Formatted(double total) const
     {
         const CNumberFormat& format = Prop()->m_numberFormats[NUMFMT_AMOUNT];
-        return FormatAmount(total, format.m_byWidth, format.m_byDecimals, separators, Prop()->GetCurrencySymbol(0));
+        return FormatAmount(total, format.m_byWidth, format.m_byDecimals, true, Prop()->GetCurrencySymbol(0));
     }
 
     bool m_active = false;

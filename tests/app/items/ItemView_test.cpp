@@ -49,7 +49,7 @@ TEST_F(ItemFormTest, APriceOrAFormulaTypedIsStoredWhenTheBidderMovesOn)
     const std::unique_ptr<CProp> recalculated = CProp::MakeWholeCopy(*Prop());
     RecalcBidTotals(recalculated.get());
     EXPECT_DOUBLE_EQ(Prop()->m_dProposalTotal, recalculated->m_dProposalTotal);
-    EXPECT_EQ(StatusTotal(), "\t\t" + Formatted(recalculated->m_dProposalTotal, false) + " ");
+    EXPECT_EQ(StatusTotal(), "\t\t" + Formatted(recalculated->m_dProposalTotal) + " ");
     EXPECT_EQ(Text(CDV_Item::IDC_EXTENSION), ExtensionText(*Prop(), Item().m_fExtension));
     EXPECT_TRUE(m_script.MessageBoxes().empty());
 }
