@@ -27,6 +27,8 @@ install_packages() {
 configure_and_build() {
   local dir=$1; shift
   export CCACHE_BASEDIR="$ROOT"
+  # Debug builds would otherwise hash the build folder, so no other checkout could share a hit.
+  export CCACHE_NOHASHDIR=1
   # Three builds (normal, sanitizer, fuzz) of a large tree: the default 5 GB evicts between runs.
   # Stored in ccache's own configuration, so builds started without this script keep it too.
   ccache --max-size="${ZOD_CCACHE_SIZE:-12G}" >/dev/null
