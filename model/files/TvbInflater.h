@@ -40,10 +40,6 @@ enum class TvbInflation {
 // kOwnThread for a file large enough to be worth a thread, where the process may use a second
 // core and the machine has one idle (fewer threads ready to run than those cores).
 TvbInflation ChooseTvbInflation(std::size_t fileSize, int usableCores, int runnableThreads);
-// The cores this process may run on.
-int UsableCores();
-// Threads ready to run on the machine now, the caller among them; 0 when unknown.
-int RunnableThreads();
 
 // Reads a proposal file through a CTvbGzipReader into a small ring of chunks,
 // handed out in stream order. The thread, when there is one, reads ahead by at most the ring and

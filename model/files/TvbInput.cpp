@@ -1,6 +1,7 @@
 #include "model/files/TvbInput.h"
 
 #include "model/files/TvbFile.h"
+#include "platform/core/Processors.h"
 
 #include <algorithm>
 #include <cstring>
@@ -35,7 +36,7 @@ int CTvbInput::Open(const std::string& path)
     if (!m_file->Open(path))
         return kTvbCannotOpen;
     const TvbInflation where = m_where == TvbInflation::kAuto
-        ? ChooseTvbInflation(m_file->FileSize(), UsableCores(), RunnableThreads())
+        ? ChooseTvbInflation(m_file->FileSize(), platform::UsableCores(), platform::RunnableThreads())
         : m_where;
     m_inflater = std::make_unique<CTvbInflater>(*m_file, where);
     return kTvbNoError;

@@ -1,6 +1,7 @@
 #include "model/files/TvbInput.h"
 #include "model/files/TvbReader.h"
 #include "model/records/Prop.h"
+#include "platform/core/Processors.h"
 
 #include "tests/model/files/TvbTestSupport.h"
 #include "tests/model/support/TempFolder.h"
@@ -188,7 +189,7 @@ TEST(TvbInflation, OwnThreadOnlyForALargeFileWithAnIdleCore)
     for (const InflationChoice& choice : kChoices)
         EXPECT_EQ(ChooseTvbInflation(choice.fileSize, choice.usableCores, choice.runnableThreads), choice.expected)
             << choice.fileSize << " " << choice.usableCores << " " << choice.runnableThreads;
-    EXPECT_GE(RunnableThreads(), 1); // this one, at least
+    EXPECT_GE(platform::RunnableThreads(), 1); // this one, at least
 }
 
 TEST(TvbInflation, NoThreadWhereTheReaderIsHeldToOneCore)
@@ -197,7 +198,7 @@ TEST(TvbInflation, NoThreadWhereTheReaderIsHeldToOneCore)
     const std::string large = folder.Write("large.tvb", GzipBytes(LargeStream(), 0));
     const std::size_t before = ThreadCount();
     const CoreLimit oneCore(1);
-    EXPECT_EQ(UsableCores(), 1);
+    EXPECT_EQ(platform::UsableCores(), 1);
     CTvbInput input;
     ASSERT_EQ(input.Open(large), kTvbNoError);
     EXPECT_EQ(ThreadCount(), before);
