@@ -177,8 +177,9 @@ void CToolBar::Clicked(UINT id)
     // Qt ticks a checkable button on its own; the check is the update pass's to set.
     if (QAction* action = ActionOf(id); action && action->isCheckable())
         action->setChecked(!action->isChecked());
+    // Queued, as a menu choice is: the command may destroy the bar whose click delivers it.
     if (CWnd* owner = GetOwner())
-        owner->SendMessage(WM_COMMAND, MAKEWPARAM(WORD(id), WORD(CN_COMMAND)), 0);
+        owner->PostMessage(WM_COMMAND, MAKEWPARAM(WORD(id), WORD(CN_COMMAND)), 0);
 }
 
 void CToolBar::OnUpdateCmdUI(CCmdTarget* target, bool disableIfNoHandler)

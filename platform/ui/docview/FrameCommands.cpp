@@ -132,7 +132,7 @@ void CFrameWnd::SyncMenuBar()
     if (!m_menuBar)
         m_menuBar = new QMenuBar(GetWidget());
     platform::MenuHooks hooks;
-    hooks.chosen = [this](UINT id) { RunCommand(id); };
+    hooks.chosen = [this](UINT id) { PostCommand(id); };
     hooks.hovered = [this](UINT id) { OnMenuSelect(id, id ? 0 : 0xFFFF, nullptr); };
     hooks.opening = [this](CMenu& popup) { OnInitMenuPopup(&popup, 0, false); };
     platform::SyncQtMenuBar(*m_menuBar, *m_menu, hooks);
@@ -173,16 +173,31 @@ void CFrameWnd::LoadAccelerators(UINT resourceId)
 {
     if (const AcceleratorTable* table = platform::ResourceRegistry<AcceleratorTable>::Find(resourceId))
         m_accelerators = platform::InstallAccelerators(*GetWidget(), *table,
-                                                       [this](UINT id) { RunCommand(id); });
+                                                       [this](UINT id) { PostCommand(id); });
+}
+
+bool CFrameWnd::IsCommandEnabled(UINT id)
+{
+    Entry entry(*this);
+    CCmdUI probe(id);
+    probe.DoUpdate(this, true);
+    return probe.m_enabled;
+}
+
+void CFrameWnd::PostCommand(UINT id)
+{
+    // Run from the event loop, once the menu, key or button that chose it is done: a command
+    // may destroy the frame, and with it the menu bar that is still delivering the choice.
+    // A key must not queue what the menu would refuse at that moment.
+    if (IsCommandEnabled(id))
+        PostMessage(WM_COMMAND, MAKEWPARAM(WORD(id), WORD(CN_COMMAND)), 0);
 }
 
 bool CFrameWnd::RunCommand(UINT id)
 {
     Entry entry(*this);
-    // A key must not do what the menu would refuse.
-    CCmdUI probe(id);
-    probe.DoUpdate(this, true);
-    if (!probe.m_enabled)
+    // Its state may have changed while it waited in the queue.
+    if (!IsCommandEnabled(id))
         return false;
     return platform::ExecuteCommand(*this, id);
 }

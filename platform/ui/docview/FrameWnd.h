@@ -60,6 +60,11 @@ public:
     virtual void RecalcLayout();
     // Runs a command if its update handler leaves it enabled (accelerators and posted commands).
     bool RunCommand(UINT id);
+    // Queues a command chosen from a menu, an accelerator or a toolbar button; it runs through
+    // RunCommand from the event loop.
+    void PostCommand(UINT id);
+    // What the update pass of the command says now.
+    bool IsCommandEnabled(UINT id);
     QMenuBar* GetMenuBar() const { return m_menuBar; }
     // The menu shown in the menu bar; changes to it show there. Null removes the menu bar.
     bool SetMenu(CMenu* menu) override;

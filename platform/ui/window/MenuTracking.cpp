@@ -19,7 +19,8 @@ UINT CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, const RECT*)
     const UINT chosen = platform::Modal().TrackMenu(request);
     if (flags & TPM_RETURNCMD)
         return chosen;
+    // The choice arrives as a queued command, after the menu has gone.
     if (chosen && owner && owner->IsWindow())
-        owner->SendMessage(WM_COMMAND, MAKEWPARAM(WORD(chosen), 0), 0);
+        owner->PostMessage(WM_COMMAND, MAKEWPARAM(WORD(chosen), 0), 0);
     return 1;
 }

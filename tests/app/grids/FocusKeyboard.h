@@ -15,7 +15,12 @@ public:
         for (char c : text)
             QTest::keyClicks(Focus(), QString(QChar(c)));
     }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(Focus(), key, modifiers); }
+    // Commands of accelerators are queued: they have run when the key returns.
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(Focus(), key, modifiers);
+        QCoreApplication::processEvents();
+    }
     // Typed into the current cell or field and entered.
     void Enter(const std::string& text)
     {

@@ -202,6 +202,7 @@ TEST(GridMenu, ARightClickOnAHeadingOpensThePopUpMenuForItsSection)
     platform::ScopedModalServices installed(script);
     script.AnswerMenu(1001);
     QTest::mouseClick(window.grid.GetSideHeading()->GetWidget(), Qt::RightButton, Qt::NoModifier, QPoint(10, 30));
+    QCoreApplication::processEvents(); // the choice is posted to the grid
     ASSERT_EQ(window.grid.shown.size(), 1u);
     EXPECT_EQ(window.grid.shown[0], (std::array<int, 3>{-1, 1, GRID_SECTION_SIDE_HEADING}));
     EXPECT_EQ(window.grid.chosen, (std::array<int, 4>{-1, 1, GRID_SECTION_SIDE_HEADING, 1001}));

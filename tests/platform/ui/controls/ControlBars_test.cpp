@@ -61,6 +61,7 @@ protected:
         for (QAction* action : bar->actions())
             if (action->property("zodCommandId").toUInt() == id)
                 QTest::mouseClick(bar->widgetForAction(action), Qt::LeftButton);
+        QCoreApplication::processEvents(); // the command is queued
     }
     QLabel* PaneLabel(int index)
     {

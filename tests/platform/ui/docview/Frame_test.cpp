@@ -158,6 +158,8 @@ TEST(FrameWnd, AcceleratorsRunCommandsUnlessTheirUpdateHandlerDisablesThem)
     QTest::keyClick(target, Qt::Key_L, Qt::ControlModifier); // disabled: nothing runs
     s.app.locked = false;
     QTest::keyClick(target, Qt::Key_L, Qt::ControlModifier);
+    EXPECT_TRUE(Calls().empty()); // queued: nothing runs inside the key's own handler
+    ProcessEvents();
     EXPECT_EQ(Calls(), (std::vector<std::string>{"view", "frame", "doc", "disabled ran"}));
     EXPECT_EQ(platform::QtKeyOfVirtualKey((VK_F1 + 5)), int(Qt::Key_F6));
     EXPECT_EQ(platform::QtKeyOfVirtualKey('J'), int(Qt::Key_J));
@@ -229,6 +231,8 @@ TEST(FrameWnd, APopUpMenuAsksTheOwnersHandlersAndSendsItTheChosenCommand)
     EXPECT_EQ(s.script.Unexpected().size(), 1u);
     s.script.AnswerMenu(kViewCommand);
     popup.TrackPopupMenu(TPM_RIGHTBUTTON, 10, 10, s.frame);
+    EXPECT_TRUE(Calls().empty()); // posted: it arrives after the menu has gone
+    ProcessEvents();
     EXPECT_EQ(Calls(), (std::vector<std::string>{"view"}));
     s.script.AnswerMenu(kViewCommand);
     EXPECT_EQ(popup.TrackPopupMenu(TPM_RETURNCMD, 10, 10, s.frame), UINT(kViewCommand));
@@ -308,6 +312,7 @@ TEST(FrameWnd, BarsAroundTheViewFollowTheUpdatePassAndTheirMenuItems)
 
     // Hiding the toolbar through its menu command gives its room to the view.
     EXPECT_TRUE(s.frame->SendCommand(ID_VIEW_TOOLBAR));
+    ProcessEvents();
     emit s.frame->GetMenuBar()->actions()[1]->menu()->aboutToShow();
     EXPECT_FALSE(s.Action(ID_VIEW_TOOLBAR)->isChecked());
     EXPECT_TRUE(s.Action(ID_VIEW_TOOLBAR)->isEnabled());
@@ -318,6 +323,7 @@ TEST(FrameWnd, BarsAroundTheViewFollowTheUpdatePassAndTheirMenuItems)
     for (QAction* button : tools.GetWidget()->actions())
         if (platform::CommandIdOf(button) == kViewCommand)
             button->trigger();
+    ProcessEvents();
     EXPECT_EQ(Calls(), (std::vector<std::string>{"view"}));
 
     // A clipboard change alone brings the buttons up to date.
