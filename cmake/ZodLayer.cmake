@@ -53,7 +53,12 @@ function(zod_test_folder name)
     ZOD_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures" ZOD_SAMPLES="${PROJECT_SOURCE_DIR}/samples")
   # The environment goes through `env`: gtest_discover_tests flattens a list-valued ENVIRONMENT
   # property, so only its first variable would reach the tests.
-  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
-    "env;QT_QPA_PLATFORM=offscreen;TZ=America/Chicago;LC_ALL=C")
+  set(environment "env;TZ=America/Chicago;LC_ALL=C")
+  if(ARG_QT AND ZOD_GUI_TESTS_ON_X)
+    set(emulator "${PROJECT_SOURCE_DIR}/tools/xvfb-test;${environment}")
+  else()
+    set(emulator "${environment};QT_QPA_PLATFORM=offscreen")
+  endif()
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${emulator}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
