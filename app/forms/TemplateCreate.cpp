@@ -3,7 +3,7 @@
 #include "app/forms/TemplateView.h"
 
 #include "app/forms/FieldKinds.h"
-#include "app/forms/FormControls.h"
+#include "app/grids/GreyControls.h"
 #include "app/startup/BidApp.h"
 #include "model/files/PickList.h"
 #include "model/records/Prop.h"
@@ -154,7 +154,7 @@ std::unique_ptr<CWnd> CDV_Template::MakeFieldControl(const CFieldInfo& field, CR
     case FIELD_NUMBER:
     case FIELD_MONEY:
     case FIELD_DATE: {
-        auto edit = std::make_unique<CFormEdit>();
+        auto edit = std::make_unique<CGreyEdit>();
         const DWORD align = field.m_iKind == FIELD_NUMBER || field.m_iKind == FIELD_MONEY ? ES_RIGHT : 0;
         if (edit->Create(nullptr, "", editStyle | align, rect, this, id))
             edit->SetLimitText(kEditLimit);
@@ -164,13 +164,13 @@ std::unique_ptr<CWnd> CDV_Template::MakeFieldControl(const CFieldInfo& field, CR
     case FIELD_YES_NO:
     case FIELD_LIST:
     case FIELD_EDITABLE_LIST: {
-        auto box = std::make_unique<CFormComboBox>();
+        auto box = std::make_unique<CGreyComboBox>();
         const DWORD kind = field.m_iKind == FIELD_EDITABLE_LIST ? CBS_DROPDOWN : CBS_DROPDOWNLIST;
         const DWORD scroll = field.m_iKind == FIELD_YES_NO ? 0 : WS_VSCROLL;
         if (box->Create(nullptr, "", kVisibleChild | WS_BORDER | WS_TABSTOP | scroll | kind, rect, this, id) &&
             field.m_iKind == FIELD_EDITABLE_LIST) {
             // The edit part passes Tab and Enter on like the form's other edits.
-            auto part = std::make_unique<CFormEdit>();
+            auto part = std::make_unique<CGreyEdit>();
             if (part->SubclassDlgItem(kComboEditId, box.get()))
                 Own(std::move(part));
         }
@@ -212,7 +212,7 @@ std::unique_ptr<CWnd> CDV_Template::MakeFieldControl(const CFieldInfo& field, CR
     case FIELD_ATTACHMENT: {
         CRect editRect = rect;
         editRect.right = std::max(editRect.left + 1, int(editRect.right) - kAttachmentEditCut);
-        auto edit = std::make_unique<CFormEdit>();
+        auto edit = std::make_unique<CGreyEdit>();
         edit->Create(nullptr, "", editStyle, editRect, this, id);
         rect.SetRect(editRect.right + kBrowseGap, rect.top, editRect.right + kBrowseGap + kBrowseWidth, rect.bottom);
         auto browse = std::make_unique<CButton>();
@@ -269,7 +269,7 @@ void CDV_Template::FillTemplateList(int field)
         return;
     }
     const CDataFilter* filter = info->m_strText.empty() ? nullptr : form->m_filters.Lookup(info->m_strText);
-    auto* edit = dynamic_cast<CFormEdit*>(control);
+    auto* edit = dynamic_cast<CGreyEdit*>(control);
     int next = 0;
     for (const std::string& entry : *list) {
         if (filter && !filter->Matches(entry))

@@ -3,7 +3,7 @@
 #include "app/forms/TemplateView.h"
 
 #include "app/forms/FieldKinds.h"
-#include "app/forms/FormControls.h"
+#include "app/grids/GreyControls.h"
 #include "app/forms/TemplateValues.h"
 #include "app/tree/BidTreeView.h"
 #include "model/check/CheckBid.h"
@@ -143,7 +143,7 @@ void CDV_Template::FollowLinkedFields(int field, int selection)
             cell->m_strText = shown >= 0 ? box->GetLBText(shown) : box->GetWindowText();
             cell->m_iSelection = int16_t(shown);
             m_shownSelections[size_t(other)] = shown;
-        } else if (auto* edit = dynamic_cast<CFormEdit*>(control)) {
+        } else if (auto* edit = dynamic_cast<CGreyEdit*>(control)) {
             if (selection >= 0) {
                 cell->m_strText = edit->GetListText(selection);
                 ChangeFlagBit(&cell->m_wFlags, CELL_FROM_LINKED_LIST, 1);

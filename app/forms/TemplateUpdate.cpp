@@ -2,12 +2,13 @@
 #include "app/forms/TemplateView.h"
 
 #include "app/forms/FieldKinds.h"
-#include "app/forms/FormControls.h"
 #include "model/records/WinMeta.h"
 #include "model/text/ColumnText.h"
 #include "model/text/FlagWord.h"
 #include "model/text/TextUtil.h"
 #include "platform/ui/controls/Button.h"
+#include "platform/ui/controls/ComboBox.h"
+#include "platform/ui/controls/Edit.h"
 #include "platform/ui/controls/Static.h"
 
 namespace {

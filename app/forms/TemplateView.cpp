@@ -2,10 +2,10 @@
 
 #include "app/doc/BidDoc.h"
 #include "app/forms/FieldKinds.h"
+#include "app/grids/GreyControls.h"
 #include "model/check/Recalc.h"
 #include "model/records/Prop.h"
 #include "model/text/FlagWord.h"
-#include "platform/ui/controls/Edit.h"
 #include "platform/ui/controls/ToolTipCtrl.h"
 #include "platform/ui/draw/DC.h"
 
@@ -24,15 +24,10 @@ END_MESSAGE_MAP()
 namespace {
 
 constexpr int kMaxTipWidth = 200;
-// Read-only edits (values from a linked list) are grey.
-constexpr COLORREF kReadOnlyColor = 0xE0E0E0;
 
 } // namespace
 
-CDV_Template::CDV_Template()
-{
-    m_readOnlyBrush.CreateSolidBrush(kReadOnlyColor);
-}
+CDV_Template::CDV_Template() = default;
 
 CDV_Template::~CDV_Template() = default;
 
@@ -168,11 +163,12 @@ bool CDV_Template::DestroyWindow()
 CBrush* CDV_Template::OnCtlColor(CDC* dc, CWnd* child, UINT ctlColor)
 {
     CBrush* brush = CDV2::OnCtlColor(dc, child, ctlColor);
-    const auto* edit = dynamic_cast<const CEdit*>(child);
+    // Read-only edits hold values from a linked list: they are grey.
+    auto* edit = dynamic_cast<CGreyEdit*>(child);
     if (!edit || !edit->IsReadOnly())
         return brush;
-    dc->SetBkColor(kReadOnlyColor);
-    return &m_readOnlyBrush;
+    dc->SetBkColor(edit->GetGreyColor());
+    return &edit->GetGreyBrush();
 }
 
 void CDV_Template::EnableTemplateControls(bool enable, int keep1, int keep2)

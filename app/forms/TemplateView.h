@@ -127,7 +127,6 @@ private:
     // The entry each list shows, to tell the bidder's choice from what the view showed.
     std::vector<int> m_shownSelections;
     std::unique_ptr<CToolTipCtrl> m_toolTips;
-    CBrush m_readOnlyBrush;
     CRect m_formExtent;
     std::string m_toolTipText;
 };

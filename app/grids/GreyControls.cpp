@@ -32,6 +32,11 @@ void CGreyEdit::OnChar(UINT key, UINT repeatCount, UINT flags)
         CEdit::OnChar(key, repeatCount, flags);
 }
 
+UINT CGreyEdit::OnGetDlgCode()
+{
+    return DLGC_WANTTAB;
+}
+
 void CGreyEdit::SetListText(int index, const std::string& text)
 {
     if (index < 0 || index >= kMostListTexts)

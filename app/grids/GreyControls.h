@@ -20,6 +20,8 @@ public:
     bool Create(const char* className, const char* windowName, DWORD style, const RECT& rect, CWnd* parent,
                 UINT id) override;
     void OnChar(UINT key, UINT repeatCount, UINT flags) override;
+    // Tab must reach OnChar: the form, not the toolkit's focus chain, knows which field is next.
+    UINT OnGetDlgCode() override;
 
     CBrush& GetGreyBrush() { return m_greyBrush; }
     COLORREF GetGreyColor() const { return m_crGrey; }

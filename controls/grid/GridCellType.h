@@ -109,7 +109,7 @@ public:
     CGridLstBox* GetList() const { return m_list.get(); }
 
 private:
-    void DrawButton(CDC* dc, const CRect& button, bool pressed);
+    void DrawButton(CDC* dc, const CRect& button, int cellLeft, bool pressed);
     void RepaintListCell();
     void CloseList();
 

@@ -337,6 +337,10 @@ private:
     CWnd* SectionOfCell(int column, int row) const;
     int PlaceEditor(CWnd* editor, int column, int row);
     void ContinueEditing(int nextColumn, int nextRow);
+    void CloseEditor();
+    // Rows inserted (shift 1) or deleted (shift -1) at `row` while an edit is open.
+    void FollowRowsWithEdit(int row, int shift);
+    void AbandonEdit();
     LRESULT OnFindReplace(CFindReplaceDialog* dialog);
     void ReplaceAllMatches(const std::string& find, const std::string& replace, int flags);
     int FindNextMatch(const std::string& find, int flags, int* column, int* row);

@@ -87,8 +87,11 @@ int CGridCtrl::InsertRow(int row)
     if (row < 0 || row > GetRowCount())
         return 1;
     const int result = GetGridInfo()->m_defaultSource->InsertRowAt(row);
-    if (result == 0)
-        SetRowCount(GetRowCount() + 1, 1);
+    if (result == 0) {
+        SetRowCount(GetRowCount() + 1, 0);
+        FollowRowsWithEdit(row, 1);
+        RedrawAll();
+    }
     return result;
 }
 
@@ -98,8 +101,11 @@ int CGridCtrl::DeleteRow(int row)
         return 1;
     // A source that did not delete the row keeps it shown.
     const int result = GetGridInfo()->m_defaultSource->DeleteRowAt(row);
-    if (result == 0)
-        SetRowCount(GetRowCount() - 1, 1);
+    if (result == 0) {
+        SetRowCount(GetRowCount() - 1, 0);
+        FollowRowsWithEdit(row, -1);
+        RedrawAll();
+    }
     return result;
 }
 

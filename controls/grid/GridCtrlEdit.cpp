@@ -2,6 +2,7 @@
 // through the data source and editing may go on in the next cell. The data source is asked
 // first and the hook second at every step.
 #include <algorithm>
+#include <utility>
 
 #include "controls/grid/GridArea.h"
 #include "controls/grid/GridCtrl.h"
@@ -109,10 +110,7 @@ int CGridCtrl::EditCtrlFinished(const std::string& text, int cancelled, int cont
         !OnEditEnd(column, row, editor, text, cancelled))
         return m_editing ? 0 : 1;
     const bool wasEditing = m_editing != 0;
-    m_editing = 0;
-    m_activeEditor = nullptr;
-    if (editor && editor->IsWindow())
-        editor->ShowWindow(SW_HIDE);
+    CloseEditor();
     if (!wasEditing)
         return 1;
     if (!cancelled) {
@@ -148,4 +146,47 @@ void CGridCtrl::ContinueEditing(int nextColumn, int nextRow)
         !OnEditNextCell(m_editColumn, m_editRow, &nextColumn, &nextRow))
         return;
     StartEdit(nextColumn, nextRow, 0);
+}
+
+void CGridCtrl::CloseEditor()
+{
+    m_editing = 0;
+    CWnd* editor = std::exchange(m_activeEditor, nullptr);
+    if (editor && editor->IsWindow())
+        editor->ShowWindow(SW_HIDE);
+}
+
+// The edit stays with its row's data: it moves with the rows, and ends with its row, so the
+// text typed never lands in a row that took the edited one's place.
+void CGridCtrl::FollowRowsWithEdit(int row, int shift)
+{
+    if (!m_editing || m_editRow < row)
+        return;
+    if (shift < 0 && m_editRow == row) {
+        AbandonEdit();
+        return;
+    }
+    m_editRow += shift;
+    if (m_editColumn >= 0) {
+        // While an edit is open its cell is the current cell.
+        CGridInfo* info = GetGridInfo();
+        info->m_currentRow = info->m_targetRow = m_editRow;
+    }
+    if (m_activeEditor)
+        PlaceEditor(m_activeEditor, m_editColumn, m_editRow);
+}
+
+// The row being edited is gone: the edit ends as cancelled. The source and the hook hear of
+// it, but cannot keep an edit whose cell no longer exists.
+void CGridCtrl::AbandonEdit()
+{
+    CWnd* editor = m_activeEditor;
+    const std::string text = editor ? editor->GetWindowText() : std::string();
+    GetGridInfo()->m_defaultSource->OnEditEnd(m_editColumn, m_editRow, editor, text, 1);
+    OnEditEnd(m_editColumn, m_editRow, editor, text, 1);
+    // No longer editing before the focus leaves the editor: leaving then stores nothing.
+    m_editing = 0;
+    if (editor && CWnd::GetFocus() == editor)
+        m_cellArea->SetFocus();
+    CloseEditor();
 }

@@ -68,8 +68,8 @@ int CGridCtrl::SetRowHeight(int row, int height)
     if (row < 0 || row >= info->m_rowCount)
         return 1;
     if (info->m_uniformRowHeight) {
-        // The uniform height divides page sizes: it stays in the default height's range.
-        if (height < 1 || height > kMaxBandSize)
+        // Every row has this height, so 0 hides them all.
+        if (height < 0 || height > kMaxBandSize)
             return 2;
         info->m_defaultRowHeight = height;
     } else {

@@ -31,11 +31,14 @@ int CGridCtrl::PageRows(int from, bool forward) const
 {
     const CGridInfo* info = GetGridInfo();
     const long long room = static_cast<long long>(info->m_gridHeight) - info->m_lockedHeight;
-    // Past the last row the default height counts; before row 0 the heading rows.
+    // Past the last row the default height counts (none when rows are hidden, or the page
+    // would never fill); before row 0 the heading rows.
     return CountPage(from, forward, room, [info](int row) {
         if (row < 0)
             return row >= -info->m_topHeadingRowCount ? info->HeadingRowHeight(row) : -1;
-        return row < info->m_rowCount ? info->RowHeight(row) : info->m_defaultRowHeight;
+        if (row < info->m_rowCount)
+            return info->RowHeight(row);
+        return info->m_defaultRowHeight > 0 ? info->m_defaultRowHeight : -1;
     });
 }
 

@@ -57,16 +57,19 @@ int CGridDropListType::AdjustTextRect(RECT* rect)
     return 1;
 }
 
-void CGridDropListType::DrawButton(CDC* dc, const CRect& button, bool pressed)
+// The line left of the button only where the cell has room for it, right of `cellLeft`.
+void CGridDropListType::DrawButton(CDC* dc, const CRect& button, int cellLeft, bool pressed)
 {
     CGridCell edge;
     edge.SetBorderStyle(pressed ? 0x1000 : 0x2000);
     CRect inside;
     DrawBorder(dc, &button, &edge, &inside);
     dc->FillRect(&inside, &m_faceBrush);
-    dc->SelectObject(&m_facePen);
-    dc->MoveTo(button.left - 1, button.top);
-    dc->LineTo(button.left - 1, button.bottom);
+    if (button.left - 1 >= cellLeft) {
+        dc->SelectObject(&m_facePen);
+        dc->MoveTo(button.left - 1, button.top);
+        dc->LineTo(button.left - 1, button.bottom);
+    }
     // A triangle of three lines, 5, 3 and 1 pixels wide, pointing down.
     dc->SelectStockObject(BLACK_PEN);
     const int x = button.left + (m_buttonWidth - 5) / 2;
@@ -86,10 +89,13 @@ void CGridDropListType::OnDraw(CDC* dc, RECT* rect, int column, int row, CGridCe
     CRect inner;
     DrawBorder(dc, rect, cell, &inner);
     const CRect button(std::max<int>(inner.left, inner.right - m_buttonWidth), inner.top, inner.right, inner.bottom);
-    DrawButton(dc, button, m_pressed && current);
+    if (button.Width() > 0)
+        DrawButton(dc, button, inner.left, m_pressed && current);
+    // A cell narrower than its button has no room for text: nothing may land left of it.
     CRect text = inner;
-    text.right -= m_buttonWidth + 1;
-    DrawText(dc, &text, 0, column, row, cell, selected, current);
+    text.right = std::max<int>(text.left, text.right - (m_buttonWidth + 1));
+    if (text.Width() > 0)
+        DrawText(dc, &text, 0, column, row, cell, selected, current);
 }
 
 void CGridDropListType::RepaintListCell()

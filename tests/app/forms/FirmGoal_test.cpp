@@ -1,5 +1,6 @@
 // The bidder adds a DBE firm, fills its form and commits a large item to it: the goal block
-// turns from not met to met. The item form under the firm item grid is driven by real keys.
+// turns from not met to met. The item form under the firm item grid is driven by real keys. A
+// bidder that is itself a certified firm meets the goal whole.
 #include "app/firms/DBEItemGrid.h"
 #include "controls/grid/GridArea.h"
 #include "app/firms/DBEItemSplitter.h"
@@ -84,6 +85,50 @@ TEST_F(FirmGoalTest, CommittingALargeItemToANewFirmMeetsTheGoal)
     ASSERT_TRUE(Select({NODE_DBE_LIST, 0}));
     EXPECT_EQ(Text(IDC_FIRM_GOAL_STATUS), "<GOAL MET>");
 }
+
+// The sample's firm lists: DBE firms have IDs from D0012, MBE firms from M0203.
+struct CertifiedBidder {
+    const char* id;
+    NodeRef certifiedList, certifiedFirm, otherList;
+};
+
+void PrintTo(const CertifiedBidder& bidder, std::ostream* out)
+{
+    *out << bidder.id;
+}
+
+class CertifiedBidderGoal : public FirmGoalTest, public ::testing::WithParamInterface<CertifiedBidder> {
+protected:
+    bool Shows(UINT id) const { return Control(id) && Control(id)->IsWindowVisible(); }
+};
+
+TEST_P(CertifiedBidderGoal, MeetsTheGoalWholeAndNeedsNoFirms)
+{
+    const CertifiedBidder& bidder = GetParam();
+    OpenSample(false, bidder.id);
+    ASSERT_TRUE(Select(bidder.certifiedList));
+    EXPECT_EQ(Text(IDC_FIRM_GOAL_STATUS), "<GOAL MET> (100% DBE)"); // for MBE and WBE alike
+    EXPECT_TRUE(Shows(IDC_FIRM_NO_MORE_NEEDED));
+    EXPECT_EQ(Text(IDC_FIRM_NO_MORE_NEEDED), "NO MORE INFORMATION IS NEEDED");
+    ASSERT_NE(Control(CDV_DBEList::IDC_ADD), nullptr);
+    EXPECT_FALSE(Shows(CDV_DBEList::IDC_ADD));
+
+    ASSERT_TRUE(Select(bidder.certifiedFirm));
+    EXPECT_EQ(Text(IDC_FIRM_GOAL_STATUS), "<GOAL MET> (100% DBE)");
+    EXPECT_TRUE(Shows(IDC_FIRM_NO_MORE_NEEDED));
+
+    // A kind the bidder is not certified for asks for its firms as ever.
+    ASSERT_TRUE(Select(bidder.otherList));
+    EXPECT_TRUE(Text(IDC_FIRM_GOAL_STATUS) == "<GOAL MET>" || Text(IDC_FIRM_GOAL_STATUS) == "<GOAL NOT MET>")
+        << Text(IDC_FIRM_GOAL_STATUS);
+    EXPECT_FALSE(Shows(IDC_FIRM_NO_MORE_NEEDED));
+    EXPECT_TRUE(Shows(CDV_DBEList::IDC_ADD));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sample, CertifiedBidderGoal,
+                         ::testing::Values(CertifiedBidder{"D0044", {NODE_DBE_LIST, 0}, {NODE_DBE_FIRM, 0}, {NODE_MBE_LIST, 0}},
+                                           CertifiedBidder{"M0218", {NODE_MBE_LIST, 0}, {NODE_MBE_FIRM, 0}, {NODE_DBE_LIST, 0}}),
+                         [](const auto& info) { return std::string(info.param.id); });
 
 TEST_F(FirmGoalTest, ATypedQuantityIsStoredAndAZeroQuantityIsMarkedInvalid)
 {

@@ -15,13 +15,17 @@ protected:
     static constexpr UINT kField = 5000;
 
     // The sample opened in tree mode, the window at a fixed size; with the "Templates" switch
-    // the report template sections are nodes of the tree.
-    void OpenSample(bool templates = false)
+    // the report template sections are nodes of the tree. A bidder ID the firm lists hold makes
+    // the bidder a certified firm.
+    void OpenSample(bool templates = false, const char* bidderId = nullptr)
     {
         Store("WindowMetrics", "GridMode", "0");
         Store("WindowMetrics", "SplitterPos", "300");
         AnswerAmendmentReport();
-        AnswerBidderId();
+        if (bidderId)
+            AnswerBidderId(bidderId);
+        else
+            AnswerBidderId();
         if (templates)
             StartOn(InLetting("sample.tvb"), {"/Templates"});
         else

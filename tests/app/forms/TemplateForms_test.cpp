@@ -3,6 +3,9 @@
 #include "app/forms/DVMisc.h"
 #include "app/forms/FieldKinds.h"
 #include "app/forms/TemplateGeometry.h"
+#include "app/grids/GreyControls.h"
+#include "model/records/FormRows.h"
+#include "model/text/FlagWord.h"
 #include "model/records/FieldInfo.h"
 #include "model/records/Prop.h"
 #include "model/records/StringArrayMap.h"
@@ -128,6 +131,58 @@ TEST_F(TemplateFormsTest, TabOnTheLastFieldGoesBackToTheFirst)
     QTest::keyClick(last->GetWidget(), Qt::Key_Tab);
     Settle();
     EXPECT_EQ(QApplication::focusWidget(), Control(CDV_Template::kFirstFieldId)->GetWidget());
+}
+
+TEST_F(TemplateFormsTest, EditsAndListsAreTheGreyControlsAndEnterMovesOn)
+{
+    OpenSample();
+    ASSERT_TRUE(Select({NODE_DBE_FIRM, 1}));
+    // Firm, Work Type (editable), Amount, Participation, Counts Toward Goal.
+    auto* workType = dynamic_cast<CGreyComboBox*>(Control(kField + 1));
+    ASSERT_NE(workType, nullptr);
+    EXPECT_NE(dynamic_cast<CGreyComboBox*>(Control(kField)), nullptr);
+    EXPECT_NE(dynamic_cast<CGreyComboBox*>(Control(kField + 4)), nullptr);
+    auto* amount = dynamic_cast<CGreyEdit*>(Control(kField + 2));
+    ASSERT_NE(amount, nullptr);
+    EXPECT_TRUE(amount->GetExStyle() & WS_EX_CLIENTEDGE);
+    EXPECT_FALSE(amount->GetStyle() & WS_BORDER);
+    auto* typed = dynamic_cast<CGreyEdit*>(workType->GetDlgItem(kComboEditId));
+    ASSERT_NE(typed, nullptr);
+    Click(typed);
+    QTest::keyClick(typed->GetWidget(), Qt::Key_Return);
+    Settle();
+    // The amount is the sum of the firm's items and takes no typing: Participation is next.
+    EXPECT_EQ(QApplication::focusWidget(), Control(kField + 3)->GetWidget());
+}
+
+TEST_F(TemplateFormsTest, AnEntryChosenInALinkedListFillsTheLinkedEditReadOnlyAndGrey)
+{
+    OpenSample();
+    CFieldInfo& name = *Misc(0).m_fields.GetAt(0);
+    name.m_strText = "Counties"; // the County list's link
+    ChangeFlagBit(&name.m_wFlags, FIELD_LIST_IN_PROPOSAL, 1);
+    name.m_iAlignment = 1;
+    ASSERT_TRUE(Select({NODE_MISC, 0}));
+    auto* county = dynamic_cast<CComboBox*>(Control(kField + 1));
+    auto* linked = dynamic_cast<CGreyEdit*>(Control(kField));
+    ASSERT_NE(county, nullptr);
+    ASSERT_NE(linked, nullptr);
+    EXPECT_FALSE(linked->IsReadOnly());
+    const auto background = [linked] {
+        const QImage picture = linked->GetWidget()->grab().toImage();
+        return picture.pixelColor(picture.width() - 6, picture.height() / 2).rgb() & 0xFFFFFF;
+    };
+    EXPECT_EQ(background(), 0xFFFFFFu); // editable: white
+    Click(county);
+    QTest::keyClick(county->GetWidget(), Qt::Key_Down);
+    QTest::keyClick(county->GetWidget(), Qt::Key_Down);
+    Settle();
+    ASSERT_EQ(county->GetCurSel(), 1);
+    EXPECT_EQ(linked->GetWindowText(), county->GetWindowText());
+    EXPECT_EQ(Cell(0, 0), county->GetWindowText());
+    EXPECT_TRUE(TestFlagBit(Misc(0).GetCell(0, 0)->m_wFlags, CELL_FROM_LINKED_LIST));
+    EXPECT_TRUE(linked->IsReadOnly());
+    EXPECT_EQ(background(), CGreyEdit::kGrey);
 }
 
 class AttachmentFieldTest : public TemplateFormsTest {

@@ -3,6 +3,7 @@
 #include "app/grids/GreyControls.h"
 #include "platform/ui/window/VirtualKeys.h"
 
+#include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -35,6 +36,15 @@ TEST_F(GreyControlsTest, TabAndEnterInTheEditGoToTheFormAsTabOthersAreTyped)
     EXPECT_EQ(m_form.m_chars, (std::vector<UINT>{9, 9}));
     EXPECT_EQ(edit.GetWindowText(), "a");
     EXPECT_EQ(edit.GetGreyColor(), COLORREF(0xE0E0E0));
+}
+
+TEST_F(GreyControlsTest, ATabKeyInTheEditReachesTheFormNotTheNextWidget)
+{
+    CGreyEdit edit;
+    ASSERT_TRUE(edit.Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 100, 20), &m_form, 5001));
+    QTest::keyClick(edit.GetWidget(), Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(m_form.m_chars, (std::vector<UINT>{9}));
 }
 
 TEST_F(GreyControlsTest, TheComboBoxWantsTabAndPassesItOn)

@@ -133,7 +133,9 @@ TEST(GridCounts, ManyRowsMakeTheRowHeightUniformForGood)
     EXPECT_EQ(grid.GetRowHeight(69999), 20);
     grid.SetRowCount(5, 0);
     EXPECT_EQ(grid.GetGridInfo()->m_uniformRowHeight, 1);
-    EXPECT_EQ(grid.SetRowHeight(1, 0), 2);  // a uniform height never becomes 0
+    EXPECT_EQ(grid.SetRowHeight(1, -1), 2);
+    EXPECT_EQ(grid.SetRowHeight(1, 0), 0);  // one height for every row: all are hidden
+    EXPECT_EQ(grid.GetRowHeight(4), 0);
     EXPECT_EQ(grid.SetRowHeight(1, 30), 0);
     EXPECT_EQ(grid.GetRowHeight(4), 30);
     grid.SetRowCount(70000, 0);

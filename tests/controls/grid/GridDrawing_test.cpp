@@ -144,3 +144,44 @@ TEST_F(Drawing, BoxesAndBitmapsWithoutRoomDrawNothingAndDivideByNothing)
     CRect shorter(0, 0, 40, 12);  // 8 pixels high: the bitmap shrinks to 8 by 8
     EXPECT_EQ(grid.GetCellType(0)->DrawBitmap(&bitmapDC, &picture, &shorter, 0), 12);
 }
+
+// Every x of the recorded drawing: the points of lines and texts, both edges of rectangles.
+std::vector<int> DrawnXs(const std::vector<std::string>& recording)
+{
+    std::vector<int> xs;
+    for (const std::string& line : recording) {
+        std::size_t at = 0;
+        while ((at = line.find_first_of("-0123456789", at)) != std::string::npos) {
+            std::size_t end = line.find_first_not_of("-0123456789,", at);
+            const std::string token = line.substr(at, end == std::string::npos ? end : end - at);
+            at = end;
+            std::vector<int> numbers;
+            for (std::size_t from = 0; from <= token.size();) {
+                const std::size_t comma = std::min(token.find(',', from), token.size());
+                numbers.push_back(std::stoi(token.substr(from, comma - from)));
+                from = comma + 1;
+            }
+            if (numbers.size() == 2 || numbers.size() == 4)
+                xs.push_back(numbers[0]);
+            if (numbers.size() == 4)
+                xs.push_back(numbers[2]);
+        }
+    }
+    return xs;
+}
+
+TEST_F(Drawing, ADropListNarrowerThanItsButtonPaintsNothingLeftOfItsCell)
+{
+    grid.QuickSetText(1, 0, "CY");
+    grid.QuickSetCellType(1, 0, GRID_CELLTYPE_DROPLIST);
+    CGridCell cell;
+    grid.GetCell(1, 0, &cell);
+    for (const int width : {4, 10, 18, 30}) {
+        CRecordingDC dc;
+        CRect rect(75, 0, 75 + width, 20);
+        grid.GetCellType(GRID_CELLTYPE_DROPLIST)->OnDraw(&dc, &rect, 1, 0, &cell, 0, 1);
+        ASSERT_FALSE(dc.Recording().empty());
+        for (const int x : DrawnXs(dc.Recording()))
+            EXPECT_GE(x, 75) << "cell " << width << " wide: " << ::testing::PrintToString(dc.Recording());
+    }
+}

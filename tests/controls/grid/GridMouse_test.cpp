@@ -183,6 +183,35 @@ TEST(GridSizing, DraggingARowBorderSizesItButNeverBelowZero)
     EXPECT_EQ(window.grid.GetRowHeight(0), 20);
 }
 
+TEST(GridSizing, WithUniformHeightsARowDraggedToNearlyNothingHidesTheRows)
+{
+    GridWindow<CGridCtrl> window(2, 30);
+    REQUIRE_FOCUS(window);
+    CGridCtrl& grid = window.grid;
+    grid.SetUniformRowHeight(1);
+    QWidget* heading = grid.GetSideHeading()->GetWidget();
+    const auto drag = [heading](int from, int to) {
+        QTest::mouseMove(heading, QPoint(10, from));
+        QTest::mousePress(heading, Qt::LeftButton, Qt::NoModifier, QPoint(10, from));
+        QTest::mouseMove(heading, QPoint(10, to));
+        QTest::mouseRelease(heading, Qt::LeftButton, Qt::NoModifier, QPoint(10, to));
+        QApplication::processEvents();
+    };
+    drag(40, 30);  // the bottom of row 1: every row is as high as the drag makes row 1
+    EXPECT_EQ(grid.GetRowHeight(1), 15);
+    EXPECT_EQ(grid.GetRowHeight(29), 15);
+    drag(30, 1);  // half a pixel a row
+    EXPECT_EQ(grid.GetRowHeight(1), 0);
+    EXPECT_EQ(grid.GetRowHeight(29), 0);
+    // Nothing is shown, and moving a page through rows of no height comes to an end.
+    window.Key(Qt::Key_PageDown);
+    QApplication::processEvents();
+    EXPECT_EQ(grid.GetCurrentRow(), 29);
+    int column = 0, row = 0;
+    CRect cell;
+    EXPECT_EQ(grid.GetCellFromPoint(10, 5, &column, &row, &cell), 1);
+}
+
 TEST(GridMenu, ARightClickOnAHeadingOpensThePopUpMenuForItsSection)
 {
     struct MenuGrid : CGridCtrl {
