@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test.
 #   ./test.sh             normal build in build/
-#   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-sanitize/
+#   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-sanitize/,
+#                         its GUI tests each on a private X server (Xvfb)
 #   ./test.sh --fuzz      builds the fuzz targets with clang in build-fuzz/ and runs each briefly
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")" && pwd)
@@ -11,7 +12,9 @@ JOBS=$(nproc)
 
 case "${1:-}" in
   --sanitize)
-    configure_and_build build-sanitize -DZOD_SANITIZE=ON -DZOD_BENCH=OFF
+    # The GUI tests run here on real X servers, where focus, menus and modal loops behave
+    # as on a desktop; the normal build runs them offscreen.
+    configure_and_build build-sanitize -DZOD_SANITIZE=ON -DZOD_BENCH=OFF -DZOD_GUI_TESTS_ON_X=ON
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export LSAN_OPTIONS=suppressions=$ROOT/tools/lsan.supp:print_suppressions=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -46,6 +46,9 @@ protected:
         Settle();
         ASSERT_TRUE(started);
         ASSERT_NE(GetMainDocument(), nullptr);
+        // The main window takes the keyboard when shown; on an X server that comes a little later.
+        if (CWnd* main = m_app->m_pMainWnd; main && main->IsWindowVisible())
+            (void)QTest::qWaitForWindowActive(main->GetWidget());
     }
 
     // The amendment report is looked at and closed; the bidder gives an ID for the agency.

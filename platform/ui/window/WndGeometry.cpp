@@ -42,6 +42,12 @@ bool CWnd::ShowWindow(int command)
     case SW_SHOWNORMAL: m_widget->isWindow() ? m_widget->showNormal() : m_widget->show(); break;
     default: m_widget->show(); break;
     }
+    // A top-level window shown this way becomes the active one, as it does under a window
+    // manager; without one (a bare X server) nothing else would give it the keyboard.
+    const bool activates = command != SW_HIDE && command != SW_MINIMIZE &&
+                           command != SW_SHOWMINIMIZED && !quiet;
+    if (activates && m_widget->isWindow())
+        m_widget->activateWindow();
     return wasVisible;
 }
 

@@ -14,6 +14,7 @@
 #include "model/amend/ChangeLog.h"
 #include "model/settings/BidderSettings.h"
 #include "tests/app/dialogs/DialogTestSupport.h"
+#include "tests/support/PictureMatch.h"
 #include "tests/app/dialogs/FakeDigitalIdKeys.h"
 
 #include <QDir>
@@ -130,34 +131,6 @@ const PictureCase kPictures[] = {
     {"credits", Credits},
 };
 
-// Near enough for antialiasing: no channel off by more than 40 anywhere, and no more than one
-// pixel in 400 off by more than 12.
-::testing::AssertionResult CloseTo(const QImage& drawn, const QImage& reference)
-{
-    if (reference.isNull())
-        return ::testing::AssertionFailure() << "no reference picture";
-    if (drawn.size() != reference.size())
-        return ::testing::AssertionFailure() << "drawn " << drawn.width() << "x" << drawn.height() << ", reference "
-                                             << reference.width() << "x" << reference.height();
-    const QImage a = drawn.convertToFormat(QImage::Format_RGB32);
-    const QImage b = reference.convertToFormat(QImage::Format_RGB32);
-    qsizetype offPixels = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-        const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-        for (int x = 0; x < a.width(); ++x) {
-            const int off = std::max({std::abs(qRed(rowA[x]) - qRed(rowB[x])), std::abs(qGreen(rowA[x]) - qGreen(rowB[x])),
-                                      std::abs(qBlue(rowA[x]) - qBlue(rowB[x]))});
-            if (off > 40)
-                return ::testing::AssertionFailure() << "at " << x << "," << y << " off by " << off;
-            offPixels += off > 12;
-        }
-    }
-    if (offPixels * 400 > qsizetype(a.width()) * a.height())
-        return ::testing::AssertionFailure() << offPixels << " pixels off";
-    return ::testing::AssertionSuccess();
-}
-
 class DialogPicture : public DialogTest, public ::testing::WithParamInterface<PictureCase> {
 protected:
     ~DialogPicture() override { SetBidderInfo(nullptr); }
@@ -178,7 +151,7 @@ TEST_P(DialogPicture, LooksAsItsReference)
     const QString name = QString("dialog-%1.png").arg(GetParam().name);
     if (const char* folder = std::getenv("ZOD_WRITE_PICTURES"))
         picture.save(QDir(folder).filePath(name));
-    EXPECT_TRUE(CloseTo(picture, QImage(QString(ZOD_FIXTURES "/pictures/") + name)));
+    EXPECT_TRUE(testsupport::MatchesPicture(picture, QImage(QString(ZOD_FIXTURES "/pictures/") + name)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, DialogPicture, ::testing::ValuesIn(kPictures),

@@ -42,4 +42,4 @@ protected:
 
 #define REQUIRE_ACTIVE_WINDOW()                                                                    \
     if (!m_active)                                                                                 \
-    GTEST_SKIP() << "the platform gives no window the focus"
+    GTEST_FAIL() << "the platform gives no window the focus"

@@ -4,6 +4,7 @@
 
 #include "controls/grid/GridSideHdg.h"
 #include "controls/grid/GridTopHdg.h"
+#include "tests/support/PointerMoves.h"
 
 namespace {
 
@@ -13,14 +14,6 @@ class CommonGrid : public OptionsTest {
 protected:
     COptionsCommonGrid& Grid() { return sheet.m_unitsPage.GetGrid(); }
 };
-
-void Drag(QWidget* widget, QPoint from, QPoint to)
-{
-    QTest::mouseMove(widget, from);
-    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, from);
-    QTest::mouseMove(widget, to);
-    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, to);
-}
 
 } // namespace
 
@@ -64,9 +57,9 @@ TEST_F(CommonGrid, NoColumnOrRowBorderCanBeDragged)
         int column = 0, row = 0;
         Grid().GetCellRect(&column, &row, &cell);
         QWidget* top = Grid().GetTopHeading()->GetWidget();
-        Drag(top, QPoint(cell.right, top->height() / 2), QPoint(cell.right + 40, top->height() / 2));
+        testsupport::DragMouse(top, QPoint(cell.right, top->height() / 2), QPoint(cell.right + 40, top->height() / 2));
         QWidget* side = Grid().GetSideHeading()->GetWidget();
-        Drag(side, QPoint(side->width() / 2, cell.bottom), QPoint(side->width() / 2, cell.bottom + 30));
+        testsupport::DragMouse(side, QPoint(side->width() / 2, cell.bottom), QPoint(side->width() / 2, cell.bottom + 30));
         EXPECT_EQ(Grid().GetColumnWidth(0), firstWidth);
         EXPECT_EQ(Grid().GetRowHeight(0), rowHeight);
         Press(sheet, QDialogButtonBox::Cancel);

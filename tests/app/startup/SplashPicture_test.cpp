@@ -24,7 +24,7 @@ TEST(SplashPicture, LooksAsItsReference)
 
 TEST(SplashPicture, ShowsTheVersionItIsGiven)
 {
-    EXPECT_FALSE(testsupport::MatchesPicture(DrawSplashPicture("9.9"), QImage(kReference)));
+    EXPECT_FALSE(testsupport::PicturesMatch(DrawSplashPicture("9.9"), QImage(kReference)));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/controls/grid/GridWindow.h"
+#include "tests/support/PointerMoves.h"
 
 namespace {
 
@@ -96,10 +97,7 @@ TEST(GridCorner, DraggingItsRightEdgeSizesTheRowHeadingBand)
 {
     GridWindow<HintingGrid> window(3, 3);
     QWidget* corner = window.grid.GetCornerButton()->GetWidget();
-    QTest::mouseMove(corner, QPoint(38, 5));
-    QTest::mousePress(corner, Qt::LeftButton, Qt::NoModifier, QPoint(38, 5));
-    QTest::mouseMove(corner, QPoint(70, 5));
-    QTest::mouseRelease(corner, Qt::LeftButton, Qt::NoModifier, QPoint(70, 5));
+    testsupport::DragMouse(corner, QPoint(38, 5), QPoint(70, 5));
     EXPECT_EQ(window.grid.GetGridInfo()->m_sideHeadingWidth, 70);
     EXPECT_EQ(window.grid.GetGridInfo()->m_cellRect.left, 70);
 }

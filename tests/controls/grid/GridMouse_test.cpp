@@ -5,6 +5,7 @@
 #include "controls/grid/GridLstBox.h"
 #include "platform/ui/dialogs/ScriptedModalServices.h"
 #include "tests/controls/grid/GridWindow.h"
+#include "tests/support/PointerMoves.h"
 
 namespace {
 
@@ -147,10 +148,7 @@ TEST(GridSizing, DraggingAColumnBorderSizesItAndPastItsLeftEdgeHidesIt)
     GridWindow<CGridCtrl> window(4, 3);
     QWidget* heading = window.grid.GetTopHeading()->GetWidget();
     const auto drag = [heading](int from, int to) {
-        QTest::mouseMove(heading, QPoint(from, 10));
-        QTest::mousePress(heading, Qt::LeftButton, Qt::NoModifier, QPoint(from, 10));
-        QTest::mouseMove(heading, QPoint(to, 10));
-        QTest::mouseRelease(heading, Qt::LeftButton, Qt::NoModifier, QPoint(to, 10));
+        testsupport::DragMouse(heading, QPoint(from, 10), QPoint(to, 10));
     };
     drag(75, 115);
     EXPECT_EQ(window.grid.GetColumnWidth(0), 115);
@@ -166,10 +164,7 @@ TEST(GridSizing, DraggingARowBorderSizesItButNeverBelowZero)
     GridWindow<CGridCtrl> window(2, 5);
     QWidget* heading = window.grid.GetSideHeading()->GetWidget();
     const auto drag = [heading](int from, int to) {
-        QTest::mouseMove(heading, QPoint(10, from));
-        QTest::mousePress(heading, Qt::LeftButton, Qt::NoModifier, QPoint(10, from));
-        QTest::mouseMove(heading, QPoint(10, to));
-        QTest::mouseRelease(heading, Qt::LeftButton, Qt::NoModifier, QPoint(10, to));
+        testsupport::DragMouse(heading, QPoint(10, from), QPoint(10, to));
     };
     drag(40, 52);  // the bottom of row 1
     EXPECT_EQ(window.grid.GetRowHeight(1), 32);
@@ -191,10 +186,7 @@ TEST(GridSizing, WithUniformHeightsARowDraggedToNearlyNothingHidesTheRows)
     grid.SetUniformRowHeight(1);
     QWidget* heading = grid.GetSideHeading()->GetWidget();
     const auto drag = [heading](int from, int to) {
-        QTest::mouseMove(heading, QPoint(10, from));
-        QTest::mousePress(heading, Qt::LeftButton, Qt::NoModifier, QPoint(10, from));
-        QTest::mouseMove(heading, QPoint(10, to));
-        QTest::mouseRelease(heading, Qt::LeftButton, Qt::NoModifier, QPoint(10, to));
+        testsupport::DragMouse(heading, QPoint(10, from), QPoint(10, to));
         QApplication::processEvents();
     };
     drag(40, 30);  // the bottom of row 1: every row is as high as the drag makes row 1

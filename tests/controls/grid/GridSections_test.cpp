@@ -4,6 +4,7 @@
 #include "platform/ui/controls/ToolTipCtrl.h"
 #include "platform/ui/draw/SystemMetrics.h"
 #include "tests/controls/grid/GridWindow.h"
+#include "tests/support/PointerMoves.h"
 
 TEST(GridSections, ASheetWithoutRowsShowsOnlyItsBackground)
 {
@@ -40,7 +41,7 @@ TEST(GridSections, AHeadingDraggedOntoAnotherColumnMovesItsColumn)
     for (int column = 0; column < 4; ++column)
         grid.QuickSetText(column, 0, std::to_string(column).c_str());
     QWidget* heading = grid.GetTopHeading()->GetWidget();
-    QTest::mouseMove(heading, QPoint(30, 10));
+    testsupport::HoverMouse(heading, QPoint(30, 10));
     QTest::mousePress(heading, Qt::LeftButton, Qt::NoModifier, QPoint(30, 10));
     QTest::mouseMove(heading, QPoint(150, 10));
     QTest::mouseMove(heading, QPoint(170, 10));  // the left half of column 2
@@ -55,12 +56,12 @@ TEST(GridSections, WithoutUserSizingTheRowHeadingKeepsTheArrowCursor)
 {
     GridWindow<CGridCtrl> window(2, 4);
     QWidget* heading = window.grid.GetSideHeading()->GetWidget();
-    QTest::mouseMove(heading, QPoint(10, 20));
+    testsupport::HoverMouse(heading, QPoint(10, 20));
     EXPECT_EQ(heading->cursor().shape(), Qt::SizeVerCursor);
-    QTest::mouseMove(heading, QPoint(10, 30));
+    testsupport::HoverMouse(heading, QPoint(10, 30));
     EXPECT_EQ(heading->cursor().shape(), Qt::ArrowCursor);
     window.grid.GetGridInfo()->m_userSizingMode = 0;
-    QTest::mouseMove(heading, QPoint(10, 40));
+    testsupport::HoverMouse(heading, QPoint(10, 40));
     EXPECT_EQ(heading->cursor().shape(), Qt::ArrowCursor);
 }
 
@@ -77,6 +78,6 @@ TEST(GridSections, CellTipsAskTheHookForTheCellUnderThePointer)
     host.ShowWindow(SW_SHOW);
     CToolTipCtrl* tips = grid.GetCellArea()->GetToolTips();
     ASSERT_NE(tips, nullptr);
-    QTest::mouseMove(grid.GetCellArea()->GetWidget(), QPoint(100, 30));
+    testsupport::HoverMouse(grid.GetCellArea()->GetWidget(), QPoint(100, 30));
     EXPECT_EQ(tips->TipTextAt(grid.GetCellArea(), CPoint(100, 30)), "Col:1 Row:1");
 }

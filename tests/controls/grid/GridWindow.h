@@ -76,4 +76,4 @@ private:
 
 #define REQUIRE_FOCUS(window)                                                    \
     if (!(window).IsActive())                                                    \
-    GTEST_SKIP() << "the platform gives no window the focus"
+    GTEST_FAIL() << "the platform gives no window the focus"

@@ -174,7 +174,7 @@ TEST(SplitterWnd, NextAndPreviousPaneCycleTheActiveView)
     s.frame.ShowWindow(SW_SHOW);
     s.frame.GetWidget()->activateWindow();
     if (!QTest::qWaitForWindowActive(s.frame.GetWidget()))
-        GTEST_SKIP() << "the platform gives no window the focus";
+        GTEST_FAIL() << "the platform gives no window the focus";
     right->SetFocus();
     EXPECT_EQ(s.frame.GetActiveView(), right);
     static_cast<PaneTree*>(tree)->GetTreeCtrl().SetFocus();

@@ -6,6 +6,7 @@
 #include "platform/ui/window/Cursor.h"
 #include "platform/ui/window/VirtualKeys.h"
 #include "platform/ui/window/Wnd.h"
+#include "tests/support/PointerMoves.h"
 
 #include <QApplication>
 #include <QTest>
@@ -44,7 +45,7 @@ TEST(FocusHandOver, AWindowThatMovesTheFocusOnWhileLosingItKeepsTheFirstTargetUn
     top.ShowWindow(SW_SHOW);
     top.GetWidget()->activateWindow();
     if (!QTest::qWaitForWindowActive(top.GetWidget()))
-        GTEST_SKIP() << "the platform gives no window the focus";
+        GTEST_FAIL() << "the platform gives no window the focus";
     editor.SetFocus();
     log.clear();
     editor.sendOnTo = &next;
@@ -59,7 +60,7 @@ TEST(FocusHandOver, TheCursorPositionIsTheScreenPointOfTheLatestMouseEvent)
     ASSERT_TRUE(window.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, CRect(40, 30, 240, 130), nullptr, 0));
     QWidget& widget = *window.GetWidget();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
-    QTest::mouseMove(&widget, QPoint(83, 15));
+    testsupport::HoverMouse(&widget, QPoint(83, 15));
     POINT at{};
     ASSERT_TRUE(GetCursorPos(&at));
     const QPoint expected = widget.mapToGlobal(QPoint(83, 15));
@@ -90,7 +91,7 @@ TEST(FocusHandOver, AKeyLeftByAWindowThatGaveItsParentTheFocusIsNotTheParents)
     parent.ShowWindow(SW_SHOW);
     parent.GetWidget()->activateWindow();
     if (!QTest::qWaitForWindowActive(parent.GetWidget()))
-        GTEST_SKIP() << "the platform gives no window the focus";
+        GTEST_FAIL() << "the platform gives no window the focus";
     edit.SetFocus();
     QTest::keyClick(edit.GetWidget(), Qt::Key_Return);
     EXPECT_EQ(CWnd::GetFocus(), &parent);
@@ -107,7 +108,7 @@ TEST(FocusHandOver, APopUpMadeNeverToActivateLeavesTheActiveWindowAndFocusAlone)
     top.ShowWindow(SW_SHOW);
     top.GetWidget()->activateWindow();
     if (!QTest::qWaitForWindowActive(top.GetWidget()))
-        GTEST_SKIP() << "the platform gives no window the focus";
+        GTEST_FAIL() << "the platform gives no window the focus";
     field.SetFocus();
     ASSERT_TRUE(hint.CreateEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, nullptr, "", WS_POPUP | WS_BORDER,
                               CRect(300, 300, 360, 320), nullptr, 0));
@@ -144,7 +145,7 @@ TEST(FocusHandOver, AFocusChangeRepaintsNeitherWindowByItself)
     top.ShowWindow(SW_SHOW);
     top.GetWidget()->activateWindow();
     if (!QTest::qWaitForWindowActive(top.GetWidget()))
-        GTEST_SKIP() << "the platform gives no window the focus";
+        GTEST_FAIL() << "the platform gives no window the focus";
     first.SetFocus();
     QApplication::processEvents();
     first.paints = second.paints = 0;
