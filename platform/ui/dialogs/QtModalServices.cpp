@@ -4,6 +4,8 @@
 #include "platform/ui/dialogs/FileFilter.h"
 #include "platform/ui/docview/CommandRouting.h"
 #include "platform/ui/docview/QtMenus.h"
+#include "platform/ui/docview/WinApp.h"
+#include "platform/ui/window/Wnd.h"
 #include "platform/ui/window/Menu.h"
 #include "platform/ui/window/PathText.h"
 #include "platform/ui/window/WinText.h"
@@ -23,9 +25,17 @@
 namespace platform {
 namespace {
 
+// A dialog's owner must outlive it: the modal dialog it was opened from, else the main window
+// once shown, else none. Never merely the active window: that may be the splash, which closes
+// on its timer and would take a dialog still open on it along.
 QWidget* DefaultParent(QWidget* parent)
 {
-    return parent ? parent : QApplication::activeWindow();
+    if (parent)
+        return parent;
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    CWnd* main = AfxGetMainWnd();
+    return main && main->IsWindowVisible() ? main->GetWidget() : nullptr;
 }
 
 QMessageBox::Icon IconOf(unsigned type)
@@ -39,16 +49,6 @@ QMessageBox::Icon IconOf(unsigned type)
     }
 }
 
-QColor ToQColor(std::uint32_t colorRef)
-{
-    return QColor(colorRef & 0xFF, (colorRef >> 8) & 0xFF, (colorRef >> 16) & 0xFF);
-}
-
-std::uint32_t ToColorRef(const QColor& color)
-{
-    return std::uint32_t(color.red()) | std::uint32_t(color.green()) << 8 |
-           std::uint32_t(color.blue()) << 16;
-}
 
 // Qt's own dialog, with the root at hand in its side bar. Browsing stays free (typing a path passes
 // through the folders above the root); a choice outside the root is refused when it is made.
@@ -162,10 +162,10 @@ std::optional<std::uint32_t> QtModalServices::ChooseColor(const ColorRequest& re
     const QColor chosen = QColorDialog::getColor(ToQColor(request.initial), DefaultParent(nullptr));
     if (request.customColors)
         for (int i = 0; i < 16; ++i)
-            (*request.customColors)[i] = ToColorRef(QColorDialog::customColor(i));
+            (*request.customColors)[i] = FromQColor(QColorDialog::customColor(i));
     if (!chosen.isValid())
         return std::nullopt;
-    return ToColorRef(chosen);
+    return FromQColor(chosen);
 }
 
 bool QtModalServices::PrintDialog(PrintRequest& request)
