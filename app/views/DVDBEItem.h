@@ -65,7 +65,6 @@ private:
     void ShowEntryValues(const CProp& prop, const CItem& item, const CDBEItem* entry);
     void ShowOverCommitted(const CDBEItem* entry);
     void ClearFields();
-    bool SharedByFirms(const CProp& prop, const CItem& item) const;
     // The amounts typed, evaluated and rounded; the entry's state after the change.
     void StoreAmounts(bool fromTotal);
     // The bidder changed the edit's text since it was shown.

@@ -4,6 +4,7 @@
 #include "app/firms/FirmItemEntries.h"
 #include "app/views/DVDBEItem.h"
 #include "model/check/FirmCommitments.h"
+#include "model/records/FormRows.h"
 #include "model/records/Item.h"
 #include "model/settings/UnitTable.h"
 #include "model/text/FlagWord.h"
@@ -142,4 +143,85 @@ TEST_F(FirmItemFormTest, ATypedQuantityIsReadInTheUnitShownAndThePriceStaysAsItW
     EXPECT_EQ(Entry()->m_dUnitPrice, price);
     EXPECT_NEAR(Entry()->m_dExtension, Entry()->m_dQuantity * price, 1e-9);
     EXPECT_TRUE(Doc().IsModified());
+}
+
+namespace {
+
+// Second proposal flag word: the agency lets several firms share one item.
+constexpr int kMultipleParticipantsAllowed = 6;
+
+class SharedItemTest : public FirmItemFormTest {
+protected:
+    // An item no firm of any kind has committed to yet.
+    int FreeItem() const
+    {
+        for (int index = 0; index < Prop()->m_items.GetSize(); ++index) {
+            const CItem* item = Prop()->m_items[index];
+            const auto untouched = [&](int kind) { return Prop()->GetUncommittedQuantity(item, kind) == item->m_fQuan; };
+            if (!item->IsSection() && item->m_fQuan > 0 && untouched(FIRM_DBE) && untouched(FIRM_MBE))
+                return index;
+        }
+        return -1;
+    }
+    bool Shared(int firm) const
+    {
+        const CDBEItem* entry = FindFirmItemEntry(*Prop(), FIRM_DBE, firm, m_item);
+        return entry && TestFlagBit(entry->m_wEntryFlags, DBEITEM_NOT_COUNTED);
+    }
+    int MultipleTicked() const { return static_cast<CButton*>(Field(CDV_DBEItem::IDC_MULTIPLE))->GetCheck(); }
+};
+
+} // namespace
+
+TEST_F(SharedItemTest, TheNextFirmToCommitASharedItemSharesItToo)
+{
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
+    ChangeFlagBit(&Prop()->m_wFlags2, kMultipleParticipantsAllowed, 1);
+    m_item = FreeItem();
+    ASSERT_GE(m_item, 0);
+    const CItem& item = *Prop()->m_items[m_item];
+    m_grid = ShowFirmItems(0);
+    ASSERT_NE(m_grid, nullptr);
+    ClickUseBox(*m_grid, m_item);
+    ASSERT_TRUE(Field(CDV_DBEItem::IDC_MULTIPLE)->IsWindowVisible());
+    QTest::mouseClick(Field(CDV_DBEItem::IDC_MULTIPLE)->GetWidget(), Qt::LeftButton);
+    Settle();
+    ASSERT_TRUE(Shared(0));
+
+    m_grid = ShowFirmItems(kFirm);
+    ASSERT_NE(m_grid, nullptr);
+    ClickUseBox(*m_grid, m_item);
+    ASSERT_NE(FindFirmItemEntry(*Prop(), FIRM_DBE, kFirm, m_item), nullptr);
+    EXPECT_EQ(MultipleTicked(), BST_CHECKED);
+    EXPECT_TRUE(Shared(kFirm));
+    // Neither firm's share counts against the item: the whole of it is left for another firm.
+    EXPECT_DOUBLE_EQ(Prop()->GetUncommittedQuantity(&item, FIRM_DBE), item.m_fQuan);
+    EXPECT_FALSE(Field(CDV_DBEItem::IDC_OVER_COMMITTED)->IsWindowVisible());
+
+    // Unticked, the item is no longer shared by either.
+    QTest::mouseClick(Field(CDV_DBEItem::IDC_MULTIPLE)->GetWidget(), Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(MultipleTicked(), BST_UNCHECKED);
+    EXPECT_FALSE(Shared(0));
+    EXPECT_FALSE(Shared(kFirm));
+}
+
+TEST_F(SharedItemTest, AnEntryOfASharedItemSavedUnsharedIsSharedOnceShown)
+{
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
+    ChangeFlagBit(&Prop()->m_wFlags2, kMultipleParticipantsAllowed, 1);
+    m_item = FreeItem();
+    ASSERT_GE(m_item, 0);
+    for (int firm : {0, kFirm})
+        ASSERT_TRUE(SetItemCommitted(*Prop(), FIRM_DBE, firm, m_item, true));
+    ChangeFlagBit(&FindFirmItemEntry(*Prop(), FIRM_DBE, 0, m_item)->m_wEntryFlags, DBEITEM_NOT_COUNTED, 1);
+    ASSERT_FALSE(Shared(kFirm));
+
+    m_grid = ShowFirmItems(kFirm);
+    ASSERT_NE(m_grid, nullptr);
+    m_grid->GotoRow(m_item);
+    Settle();
+    ASSERT_EQ(Form()->GetItemIndex(), m_item);
+    EXPECT_EQ(MultipleTicked(), BST_CHECKED);
+    EXPECT_TRUE(Shared(kFirm));
 }
