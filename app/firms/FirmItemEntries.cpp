@@ -55,6 +55,7 @@ void AddEntry(CProp& prop, int kind, CRowData& row, int index, const CItem& item
     entry->m_dUnitPrice = item.m_fUnitPrice;
     entry->m_dExtension = Product(entry->m_dQuantity, entry->m_dUnitPrice);
     entry->m_iNumber = int16_t(index);
+    FollowSharing(prop, item, *entry);
     CDBEItem* added = row.m_dbeItems.Add(std::move(entry));
     row.SetDbeItemForLine(item.m_strLineNum, added);
     UpdateFirmItemState(prop, kind, item, *added);
@@ -111,6 +112,23 @@ bool SetItemCommitted(CProp& prop, int kind, int firm, int item, bool committed)
     else
         row->DeleteDbeItem(IndexOfEntry(*row, entry));
     return true;
+}
+
+bool IsSharedAmongFirms(const CProp& prop, const CItem& item)
+{
+    for (int kind : {FIRM_DBE, FIRM_MBE, FIRM_WBE})
+        if (const CWinMeta* form = prop.GetDbeForm(kind))
+            for (const auto& row : form->m_rows)
+                if (const CDBEItem* entry = row ? row->FindDbeItemByLine(item.m_strLineNum) : nullptr;
+                    entry && TestFlagBit(entry->m_wEntryFlags, DBEITEM_NOT_COUNTED))
+                    return true;
+    return false;
+}
+
+void FollowSharing(const CProp& prop, const CItem& item, CDBEItem& entry)
+{
+    if (IsSharedAmongFirms(prop, item))
+        ChangeFlagBit(&entry.m_wEntryFlags, DBEITEM_NOT_COUNTED, 1);
 }
 
 void UpdateFirmItemState(const CProp& prop, int kind, const CItem& item, CDBEItem& entry)

@@ -36,6 +36,13 @@ bool IsCommittableItem(const CProp& prop, int item);
 // is missing, or the item already was (or was not) committed.
 bool SetItemCommitted(CProp& prop, int kind, int firm, int item, bool committed);
 
+// Whether firms share the item: an entry of any firm of the three kinds is marked as one of
+// several participants.
+bool IsSharedAmongFirms(const CProp& prop, const CItem& item);
+// The entry of a shared item is marked as shared too, so that it no longer counts against the
+// item.
+void FollowSharing(const CProp& prop, const CItem& item, CDBEItem& entry);
+
 // The entry's over-commitment, invalid-quantity and complete flags for the item it commits.
 void UpdateFirmItemState(const CProp& prop, int kind, const CItem& item, CDBEItem& entry);
 

@@ -48,8 +48,10 @@ void CProposalEditCtl::OnKillFocus(CWnd* gaining)
     }
     auto* grid = dynamic_cast<CProposalGrid*>(m_grid);
     std::optional<TypedEntry> entry;
+    const int column = grid ? grid->GetEditColumn() : -1;
+    const int row = grid ? grid->GetEditRow() : -1;
     if (grid && grid->IsEditing() && !m_cancelled)
-        entry = grid->GetSource().ReadTypedEntry(grid->GetEditColumn(), grid->GetEditRow(), GetWindowText());
+        entry = grid->GetSource().ReadTypedEntry(column, row, GetWindowText());
     const bool refused = entry && entry->Refused();
     if (refused) {
         m_cancelled = 1;
@@ -57,5 +59,5 @@ void CProposalEditCtl::OnKillFocus(CWnd* gaining)
     }
     CGridMaskedEdit::OnKillFocus(gaining);
     if (refused)
-        ShowRefusal(*entry);
+        grid->TellRefusal(*entry, column, row);
 }

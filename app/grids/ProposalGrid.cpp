@@ -3,6 +3,7 @@
 #include "app/grids/GridHost.h"
 #include "app/grids/ProposalEditCtl.h"
 #include "app/grids/ProposalSource.h"
+#include "app/grids/TypedEntry.h"
 #include "controls/grid/GridArea.h"
 #include "controls/grid/GridInfo.h"
 #include "platform/ui/draw/DC.h"
@@ -217,4 +218,18 @@ void CProposalGrid::EndEditing()
 {
     if (IsEditing())
         m_editor.FinishEntry();
+}
+
+void CProposalGrid::TellRefusal(const TypedEntry& entry, int column, int row)
+{
+    ShowRefusal(entry);
+    if (!IsWindow())
+        return;
+    SetActiveWindow();
+    // A bidder who went on into another cell meanwhile keeps that edit.
+    if (IsEditing())
+        return;
+    GotoCell(column, row);
+    if (CGridArea* cells = GetCellArea())
+        cells->SetFocus();
 }

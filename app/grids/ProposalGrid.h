@@ -13,6 +13,7 @@ class CGridHost;
 class CProp;
 class CProposalEditCtl;
 class CProposalSource;
+struct TypedEntry;
 
 class CProposalGrid : public CGridCtrl {
 public:
@@ -39,6 +40,9 @@ public:
     void SizeColumns(int width);
     // A typed entry being edited is stored (or refused) now.
     void EndEditing();
+    // The cell refused the entry: the bidder is told in a message box, then the cell is the
+    // current one and the keyboard the grid's again (closing the box gives it back to nothing).
+    void TellRefusal(const TypedEntry& entry, int column, int row);
     // A stored value changes cells only: they are painted again, the headings and scroll bars
     // stay as they are.
     void RedrawCells();

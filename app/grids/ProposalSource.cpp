@@ -46,7 +46,7 @@ int CProposalSource::WriteTypedEntry(int column, int row, const CGridCell& cell,
     if (!entry)
         return 1;
     if (entry->Refused()) {
-        ShowRefusal(*entry);
+        m_pGrid->TellRefusal(*entry, column, row);
         return 1;
     }
     store(entry->value);

@@ -19,13 +19,9 @@
 #include "platform/ui/controls/Button.h"
 #include "platform/ui/controls/Edit.h"
 
-namespace {
+#include <optional>
 
-struct TypedAmounts {
-    double quantity;
-    double price;
-    double total;
-};
+namespace {
 
 double Typed(const CProp& prop, const std::string& text, NumberFormatKind kind)
 {
@@ -33,19 +29,24 @@ double Typed(const CProp& prop, const std::string& text, NumberFormatKind kind)
     return IsEvalValueValid(value) ? RoundToDecimals(value, prop.m_numberFormats[kind].m_byDecimals) : value;
 }
 
-// Amounts typed in the alternate unit go back to the item's own unit.
-void ToItemUnit(const CProp& prop, const CItem& item, TypedAmounts& typed)
+// The factor from the item's unit to the unit shown; none when amounts show in the item's unit.
+std::optional<double> ShownUnitFactor(const CProp& prop, const CItem& item)
 {
     if (!TestFlagBit(prop.m_wFlags, PROP_SHOW_ALT_UNITS))
-        return;
+        return std::nullopt;
     double factor = MakeEvalErrorValue();
     FindUnitConversion(&item, factor);
     if (!IsEvalValueValid(factor) || factor == 0)
-        return;
-    if (IsEvalValueValid(typed.quantity))
-        typed.quantity /= factor;
-    if (IsEvalValueValid(typed.price))
-        typed.price *= factor;
+        return std::nullopt;
+    return factor;
+}
+
+// A quantity or price typed in the unit shown, in the item's own unit.
+double InItemUnit(double typed, std::optional<double> factor, bool isQuantity)
+{
+    if (!factor || !IsEvalValueValid(typed))
+        return typed;
+    return isQuantity ? typed / *factor : typed * *factor;
 }
 
 } // namespace
@@ -62,25 +63,37 @@ void CDV_DBEItem::MarkModified()
         doc->SetModifiedFlag();
 }
 
+bool CDV_DBEItem::IsTyped(UINT id) const
+{
+    const auto shown = m_shownTexts.find(id);
+    return shown == m_shownTexts.end() || EditText(id) != shown->second;
+}
+
 void CDV_DBEItem::StoreAmounts(bool fromTotal)
 {
     CProp* prop = GetProp();
     CDBEItem* entry = GetEntry();
-    if (!prop || !entry)
+    if (!prop || !entry || !(IsTyped(IDC_QUANTITY) || IsTyped(IDC_UNIT_PRICE) || IsTyped(IDC_TOTAL)))
         return;
-    TypedAmounts typed{Typed(*prop, EditText(IDC_QUANTITY), NUMFMT_QUANTITY),
-                       Typed(*prop, EditText(IDC_UNIT_PRICE), NUMFMT_UNIT_PRICE),
-                       Typed(*prop, EditText(IDC_TOTAL), NUMFMT_AMOUNT)};
-    ToItemUnit(*prop, *GetItem(), typed);
-    entry->m_dUnitPrice = typed.price;
+    // A field left as shown keeps the entry's own value: the text shown is rounded, and in
+    // alternate units converted, so reading it back would change the commitment.
+    const std::optional<double> factor = ShownUnitFactor(*prop, *GetItem());
+    const double quantity = IsTyped(IDC_QUANTITY)
+                                ? InItemUnit(Typed(*prop, EditText(IDC_QUANTITY), NUMFMT_QUANTITY), factor, true)
+                                : entry->m_dQuantity;
+    const double price = IsTyped(IDC_UNIT_PRICE)
+                             ? InItemUnit(Typed(*prop, EditText(IDC_UNIT_PRICE), NUMFMT_UNIT_PRICE), factor, false)
+                             : entry->m_dUnitPrice;
+    const double total = IsTyped(IDC_TOTAL) ? Typed(*prop, EditText(IDC_TOTAL), NUMFMT_AMOUNT) : entry->m_dExtension;
+    entry->m_dUnitPrice = price;
     if (fromTotal) {
-        entry->m_dExtension = typed.total;
-        const bool pricedAndValid = IsEvalValueValid(typed.price) && IsEvalValueValid(typed.total) && typed.price != 0;
-        entry->m_dQuantity = pricedAndValid ? typed.total / typed.price : 0;
+        entry->m_dExtension = total;
+        const bool pricedAndValid = IsEvalValueValid(price) && IsEvalValueValid(total) && price != 0;
+        entry->m_dQuantity = pricedAndValid ? total / price : 0;
     } else {
-        entry->m_dQuantity = typed.quantity;
-        if (IsEvalValueValid(typed.price))
-            entry->m_dExtension = IsEvalValueValid(typed.quantity) ? typed.quantity * typed.price : MakeEvalErrorValue();
+        entry->m_dQuantity = quantity;
+        if (IsEvalValueValid(price))
+            entry->m_dExtension = IsEvalValueValid(quantity) ? quantity * price : MakeEvalErrorValue();
     }
     MarkModified();
     AfterCommitmentChange();
@@ -109,7 +122,7 @@ void CDV_DBEItem::OnNotes()
 bool CDV_DBEItem::StoreTypedValues()
 {
     for (UINT id : kEdits) {
-        if (!GetEntry() || EditText(id) == m_shownTexts[id])
+        if (!GetEntry() || !IsTyped(id))
             continue;
         if (id == IDC_NOTES)
             OnNotes();

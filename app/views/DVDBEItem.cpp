@@ -150,8 +150,10 @@ void CDV_DBEItem::ShowFirmItem(int item)
 {
     const CProp* prop = GetProp();
     m_iItem = prop && IsCommittableItem(*prop, item) ? item : -1;
-    if (CDBEItem* entry = GetEntry())
+    if (CDBEItem* entry = GetEntry()) {
+        FollowSharing(*prop, *GetItem(), *entry);
         UpdateFirmItemState(*prop, m_iFirmKind, *GetItem(), *entry);
+    }
     RefreshFirmItem();
 }
 
@@ -200,17 +202,6 @@ void CDV_DBEItem::ShowItemFields(const CProp&, const CItem& item)
     GetDlgItem(IDC_DESCRIPTION)->SetWindowText(item.m_strLongDesc);
 }
 
-bool CDV_DBEItem::SharedByFirms(const CProp& prop, const CItem& item) const
-{
-    for (int kind : {FIRM_DBE, FIRM_MBE, FIRM_WBE})
-        if (const CWinMeta* form = prop.GetDbeForm(kind))
-            for (const auto& row : form->m_rows)
-                if (const CDBEItem* entry = row ? row->FindDbeItemByLine(item.m_strLineNum) : nullptr;
-                    entry && TestFlagBit(entry->m_wEntryFlags, DBEITEM_NOT_COUNTED))
-                    return true;
-    return false;
-}
-
 void CDV_DBEItem::ShowEntryValues(const CProp& prop, const CItem& item, const CDBEItem* entry)
 {
     double quantity = entry ? entry->m_dQuantity : prop.GetUncommittedQuantity(&item, m_iFirmKind);
@@ -234,7 +225,7 @@ void CDV_DBEItem::ShowEntryValues(const CProp& prop, const CItem& item, const CD
         GetDlgItem(id)->EnableWindow(true);
     }
     auto* multiple = static_cast<CButton*>(GetDlgItem(IDC_MULTIPLE));
-    const bool shared = (entry && TestFlagBit(entry->m_wEntryFlags, DBEITEM_NOT_COUNTED)) || SharedByFirms(prop, item);
+    const bool shared = IsSharedAmongFirms(prop, item);
     multiple->SetCheck(shared ? BST_CHECKED : BST_UNCHECKED);
     multiple->EnableWindow(entry != nullptr);
 }

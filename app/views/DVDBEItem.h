@@ -65,9 +65,10 @@ private:
     void ShowEntryValues(const CProp& prop, const CItem& item, const CDBEItem* entry);
     void ShowOverCommitted(const CDBEItem* entry);
     void ClearFields();
-    bool SharedByFirms(const CProp& prop, const CItem& item) const;
     // The amounts typed, evaluated and rounded; the entry's state after the change.
     void StoreAmounts(bool fromTotal);
+    // The bidder changed the edit's text since it was shown.
+    bool IsTyped(UINT id) const;
     // After the firm's commitments changed: the totals, checks, grid row and tree follow.
     void AfterCommitmentChange();
     std::string EditText(UINT id) const;

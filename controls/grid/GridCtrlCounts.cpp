@@ -20,6 +20,19 @@ void ClampToLast(int& position, int count)
         position = count - 1;
 }
 
+// The current position follows a new count: past the end to the last one, and where there was
+// none to the first. Moved so, it is also where the next move starts, which repaints it there.
+void KeepCurrentInside(int& current, int& target, int& previous, int count)
+{
+    const int before = current;
+    ClampToLast(current, count);
+    ClampToLast(target, count);
+    if (current < 0 && count > 0)
+        current = target = 0;
+    if (current != before)
+        previous = current;
+}
+
 }  // namespace
 
 int CGridCtrl::GetColumnCount() const { return GetGridInfo()->m_columnCount; }
@@ -47,10 +60,7 @@ int CGridCtrl::SetColumnCount(int count, int redraw)
     RecalcLockedWidth();
     const int oldMaxLeftColumn = info->m_maxLeftColumn;
     RecalcMaxLeftColumn();
-    ClampToLast(info->m_currentColumn, count);
-    ClampToLast(info->m_targetColumn, count);
-    if (info->m_currentColumn < 0 && count > 0)
-        info->m_currentColumn = info->m_targetColumn = 0;
+    KeepCurrentInside(info->m_currentColumn, info->m_targetColumn, info->m_previousColumn, count);
     RelayoutIfBarsChanged(info->m_maxTopRow, oldMaxLeftColumn);
     if (redraw)
         RedrawAll();
@@ -72,10 +82,7 @@ int CGridCtrl::SetRowCount(int count, int redraw)
     const int oldMaxTopRow = info->m_maxTopRow;
     if (RecalcMaxTopRow())
         CompleteMove();
-    ClampToLast(info->m_currentRow, count);
-    ClampToLast(info->m_targetRow, count);
-    if (info->m_currentRow < 0 && count > 0)
-        info->m_currentRow = info->m_targetRow = 0;
+    KeepCurrentInside(info->m_currentRow, info->m_targetRow, info->m_previousRow, count);
     RelayoutIfBarsChanged(oldMaxTopRow, info->m_maxLeftColumn);
     if (redraw)
         RedrawAll();

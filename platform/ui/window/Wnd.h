@@ -173,6 +173,9 @@ public:
 
     CWnd* SetFocus(); // the window that had the focus
     static CWnd* GetFocus();
+    // Makes the window's top-level window the active one (a closed dialog leaves none active
+    // where no window manager picks the next); the window that was active, or null.
+    CWnd* SetActiveWindow();
     CWnd* SetCapture(); // the window that had the capture
     static CWnd* GetCapture();
 

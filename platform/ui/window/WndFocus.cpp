@@ -101,6 +101,14 @@ CWnd* CWnd::GetFocus()
     return FromWidget(QApplication::focusWidget());
 }
 
+CWnd* CWnd::SetActiveWindow()
+{
+    CWnd* previous = FromWidget(QApplication::activeWindow());
+    if (m_widget && m_widget->isVisible())
+        m_widget->activateWindow();
+    return previous;
+}
+
 CWnd* CWnd::SetCapture()
 {
     CWnd* previous = g_capture;

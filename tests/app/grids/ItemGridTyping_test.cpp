@@ -1,8 +1,10 @@
 // The bidder at the keyboard in the item grid: prices typed and entered, the keys that move
 // between the cells that take an entry, text refused, Escape, and "Use this item".
 #include "tests/app/grids/ItemGridTestSupport.h"
+#include "tests/app/grids/RealMessageBox.h"
 
 #include "model/eval/Evaluator.h"
+#include "platform/ui/window/Shell.h"
 
 namespace {
 
@@ -93,6 +95,40 @@ TEST_F(ItemGridTest, ALetterIsRefusedWithTheFieldNamedAndThePriceStays)
     EXPECT_FALSE(m_grid.IsEditing());
     EXPECT_EQ(m_grid.GetCurrentRow(), 2);
     EXPECT_EQ(m_hosted.Host().m_changes, 0);
+}
+
+TEST_F(ItemGridTest, AfterTheRealRefusalBoxTheKeyboardIsBackOnTheEditedCell)
+{
+    REQUIRE_FOCUS(m_hosted);
+    RealMessageBoxes boxes;
+    ASSERT_EQ(m_grid.GotoCell(COLUMN_PRICE, 2), 0);
+    boxes.AnswerNext();
+    m_hosted.Enter("abc");
+    ASSERT_EQ(boxes.Answered(), 1);
+    EXPECT_EQ(boxes.Caption(), "Invalid Unit Price");
+    EXPECT_TRUE(boxes.HadFocus());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_grid.GetWidget()->window()));
+    EXPECT_EQ(m_hosted.Focus(), m_grid.GetCellArea()->GetWidget());
+    EXPECT_EQ(m_grid.GetCurrentRow(), 2);
+    EXPECT_EQ(m_grid.GetCurrentColumn(), COLUMN_PRICE);
+    m_hosted.Enter("7");
+    EXPECT_DOUBLE_EQ(Row(ROW_PLAIN).m_fUnitPrice, 7);
+}
+
+TEST_F(ItemGridTest, AfterARefusedPasteTheKeyboardIsBackOnTheCell)
+{
+    REQUIRE_FOCUS(m_hosted);
+    RealMessageBoxes boxes;
+    ASSERT_EQ(m_grid.GotoCell(COLUMN_PRICE, 2), 0);
+    ASSERT_TRUE(platform::SetClipboardText("12x"));
+    boxes.AnswerNext();
+    m_hosted.Key(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(boxes.Answered(), 1);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_grid.GetWidget()->window()));
+    EXPECT_EQ(m_hosted.Focus(), m_grid.GetCellArea()->GetWidget());
+    EXPECT_DOUBLE_EQ(Row(ROW_PLAIN).m_fUnitPrice, 2.5);
+    m_hosted.Enter("8");
+    EXPECT_DOUBLE_EQ(Row(ROW_PLAIN).m_fUnitPrice, 8);
 }
 
 TEST_F(ItemGridTest, AZeroPriceTheProposalDoesNotAllowIsRefused)

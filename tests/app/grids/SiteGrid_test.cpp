@@ -2,6 +2,7 @@
 // the total per site, the keys between the days cells.
 #include "app/grids/SiteGrid.h"
 #include "tests/app/grids/GridTestSupport.h"
+#include "tests/app/grids/RealMessageBox.h"
 
 namespace {
 
@@ -96,6 +97,22 @@ INSTANTIATE_TEST_SUITE_P(Texts, SiteDaysTyped,
                                            TypedDays{"@COST/100", 24, false}, TypedDays{"10000", -1, true},
                                            TypedDays{"-1", -1, true}, TypedDays{"ten", -1, true},
                                            TypedDays{"9999", 9999, false}));
+
+TEST_F(SiteGridTest, AfterTheRealRefusalBoxTheKeyboardIsBackOnTheEditedDays)
+{
+    REQUIRE_FOCUS(m_hosted);
+    RealMessageBoxes boxes;
+    ASSERT_EQ(m_grid.GotoCell(COLUMN_DAYS, 6), 0);
+    boxes.AnswerNext();
+    m_hosted.Enter("ten");
+    ASSERT_EQ(boxes.Answered(), 1);
+    EXPECT_EQ(boxes.Caption(), "Invalid # Days");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_grid.GetWidget()->window()));
+    EXPECT_EQ(m_hosted.Focus(), m_grid.GetCellArea()->GetWidget());
+    EXPECT_EQ(m_grid.GetCurrentRow(), 6);
+    m_hosted.Enter("12");
+    EXPECT_EQ(Site(3).m_iNumberOfDays, 12);
+}
 
 TEST_F(SiteGridTest, EnteredDaysMakeTheSitesTotalAndTheTimeTotal)
 {

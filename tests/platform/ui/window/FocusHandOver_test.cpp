@@ -156,3 +156,24 @@ TEST(FocusHandOver, AFocusChangeRepaintsNeitherWindowByItself)
     EXPECT_EQ(first.paints, 0);
     EXPECT_EQ(second.paints, 0);
 }
+
+// A dialog that closes leaves no window active where no window manager picks the next one: the
+// program gives the keyboard back itself.
+TEST(FocusHandOver, SetActiveWindowActivatesTheTopLevelWindowOfAChild)
+{
+    CWnd first, second, field;
+    ASSERT_TRUE(first.Create(nullptr, "", 0, CRect(0, 0, 200, 100), nullptr, 0));
+    ASSERT_TRUE(second.Create(nullptr, "", 0, CRect(220, 0, 420, 100), nullptr, 0));
+    ASSERT_TRUE(field.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &second, 1));
+    first.ShowWindow(SW_SHOW);
+    second.ShowWindow(SW_SHOW);
+    first.GetWidget()->activateWindow();
+    if (!QTest::qWaitForWindowActive(first.GetWidget()))
+        GTEST_SKIP() << "the platform gives no window the focus";
+    field.SetFocus();
+    EXPECT_EQ(CWnd::GetFocus(), nullptr); // its window is not the active one
+
+    EXPECT_EQ(field.SetActiveWindow(), &first);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(second.GetWidget()));
+    EXPECT_EQ(CWnd::GetFocus(), &field);
+}
