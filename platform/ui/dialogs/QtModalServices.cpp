@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPointer>
 #include <QPrinter>
 #include <QUrl>
 
@@ -28,6 +29,28 @@ namespace {
 // A dialog's owner must outlive it: the modal dialog it was opened from, else the main window
 // once shown, else none. Never merely the active window: that may be the splash, which closes
 // on its timer and would take a dialog still open on it along.
+// Gives the keyboard back when a modal window closes: the window that was active becomes so
+// again, with the focus where it was. A window manager would activate the owner; a bare X
+// server leaves no window active and every key after the dialog goes nowhere.
+class KeyboardReturn {
+public:
+    KeyboardReturn() : m_window(QApplication::activeWindow()), m_focus(QApplication::focusWidget()) {}
+    ~KeyboardReturn()
+    {
+        if (!m_window || !m_window->isVisible())
+            return;
+        m_window->activateWindow();
+        if (m_focus && m_focus->window() == m_window)
+            m_focus->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    KeyboardReturn(const KeyboardReturn&) = delete;
+    KeyboardReturn& operator=(const KeyboardReturn&) = delete;
+
+private:
+    QPointer<QWidget> m_window;
+    QPointer<QWidget> m_focus;
+};
+
 QWidget* DefaultParent(QWidget* parent)
 {
     if (parent)
@@ -69,6 +92,7 @@ void SayOutsideRoot(QWidget* parent, const QString& title, const std::string& fo
 
 int QtModalServices::MessageBox(const MessageBoxRequest& request)
 {
+    const KeyboardReturn keyboardBack;
     QMessageBox box(IconOf(request.type), ToQString(request.caption), ToQString(request.text),
                     QMessageBox::NoButton, DefaultParent(nullptr));
     struct Choice { QMessageBox::StandardButton button; int result; };
@@ -94,6 +118,7 @@ int QtModalServices::MessageBox(const MessageBoxRequest& request)
 
 std::optional<FileDialogResult> QtModalServices::FileDialog(const FileDialogRequest& request)
 {
+    const KeyboardReturn keyboardBack;
     QFileDialog dialog(DefaultParent(nullptr), ToQString(request.title));
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -136,6 +161,7 @@ std::optional<FileDialogResult> QtModalServices::FileDialog(const FileDialogRequ
 
 std::optional<std::string> QtModalServices::ChooseFolder(const FolderRequest& request)
 {
+    const KeyboardReturn keyboardBack;
     const QString title = ToQString(request.title.empty() ? "Open" : request.title);
     QFileDialog dialog(DefaultParent(nullptr), title);
     dialog.setFileMode(QFileDialog::Directory);
@@ -156,6 +182,7 @@ std::optional<std::string> QtModalServices::ChooseFolder(const FolderRequest& re
 
 std::optional<std::uint32_t> QtModalServices::ChooseColor(const ColorRequest& request)
 {
+    const KeyboardReturn keyboardBack;
     if (request.customColors)
         for (int i = 0; i < 16; ++i)
             QColorDialog::setCustomColor(i, ToQColor((*request.customColors)[i]));
@@ -170,6 +197,7 @@ std::optional<std::uint32_t> QtModalServices::ChooseColor(const ColorRequest& re
 
 bool QtModalServices::PrintDialog(PrintRequest& request)
 {
+    const KeyboardReturn keyboardBack;
     if (!request.printer)
         return false;
     QPrintDialog dialog(request.printer, DefaultParent(nullptr));
@@ -193,6 +221,7 @@ bool QtModalServices::PrintDialog(PrintRequest& request)
 
 int QtModalServices::RunModal(ModalDialog& dialog, QWidget* parent)
 {
+    const KeyboardReturn keyboardBack;
     if (!dialog.CreateModalWindow(DefaultParent(parent)))
         return -1;
     if (!dialog.HasEnded())
