@@ -14,8 +14,9 @@ struct FileFilterEntry {
 
 std::vector<FileFilterEntry> ParseFileFilter(std::string_view filter);
 
-// The entry as a Qt name filter. Matching ignores case, as the program's users expect of
-// "*.TVB", and "*.*" also matches names without a dot.
+// The entry as a Qt name filter, each pattern named once: "Proposal Files (*.tvb)". Qt's own
+// file dialog matches it ignoring case, as the program's users expect of "*.TVB"; "*.*" also
+// matches names without a dot.
 std::string QtNameFilter(const FileFilterEntry& entry);
 
 // The name with the default extension added when it has none ("" leaves it as it is).

@@ -95,6 +95,9 @@ int QtModalServices::MessageBox(const MessageBoxRequest& request)
 std::optional<FileDialogResult> QtModalServices::FileDialog(const FileDialogRequest& request)
 {
     QFileDialog dialog(DefaultParent(nullptr), ToQString(request.title));
+    // Qt's own dialog, whatever the desktop: its type filters match names ignoring case, as the
+    // agencies' "*.TVB" expects, and its name box can follow the chosen type.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!(request.flags & OFN_OVERWRITEPROMPT))
@@ -113,8 +116,6 @@ std::optional<FileDialogResult> QtModalServices::FileDialog(const FileDialogRequ
     if (!request.initialName.empty())
         dialog.selectFile(PathToQString(request.initialName));
     if (request.onTypeChange) {
-        // Qt's own dialog, whose name box the caller's rule can rewrite.
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
             auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             const std::string typed = nameBox ? FromQString(nameBox->text()) : std::string();
