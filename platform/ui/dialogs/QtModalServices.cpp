@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QUrl>
 
 #include <vector>
@@ -173,8 +174,12 @@ bool QtModalServices::PrintDialog(PrintRequest& request)
 {
     if (!request.printer)
         return false;
+    // Without a printer installed, a PDF file is the one place a bid can go: chosen from the start.
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        request.printer->setOutputFormat(QPrinter::PdfFormat);
     QPrintDialog dialog(request.printer, DefaultParent(nullptr));
-    QAbstractPrintDialog::PrintDialogOptions options;
+    // Qt's "Print to File (PDF)" is always among the printers.
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile;
     if (request.pageNumbers) {
         options |= QAbstractPrintDialog::PrintPageRange;
         dialog.setMinMax(request.minPage, request.maxPage);
