@@ -12,6 +12,7 @@
 // template, reads the command line, shows the splash and the main window, and writes the
 // settings back when the main window goes. The rest of the program reads the settings here.
 class CBidApp : public CWinApp {
+    DECLARE_MESSAGE_MAP()
 public:
     // The document string of the program's one document template.
     static constexpr UINT IDR_MAINFRAME = 128;
@@ -52,6 +53,10 @@ public:
     std::string m_strBackgroundBitmap;
     std::string m_strConfigFile;
     std::string m_strExportFile;
+
+protected:
+    // Help > About: the program's picture and release, and the credits from there.
+    void OnAppAbout();
 
 private:
     void ShowSplashWhenWanted();
