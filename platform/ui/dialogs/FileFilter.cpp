@@ -80,6 +80,16 @@ std::string QtNameFilter(const FileFilterEntry& entry)
     return text + ")";
 }
 
+std::string ExtensionForType(const FileFilterEntry* type, std::string_view defaultExtension)
+{
+    if (defaultExtension.empty() || !type || type->patterns.size() != 1)
+        return std::string(defaultExtension);
+    const std::string& pattern = type->patterns.front();
+    const bool plain = pattern.starts_with("*.") && pattern.size() > 2 &&
+                       pattern.find_first_of("*?[]", 2) == std::string::npos;
+    return plain ? pattern.substr(2) : std::string(defaultExtension);
+}
+
 std::string WithDefaultExtension(const std::string& path, std::string_view extension)
 {
     if (extension.empty() || path.empty())

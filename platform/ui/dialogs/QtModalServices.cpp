@@ -103,8 +103,9 @@ std::optional<FileDialogResult> QtModalServices::FileDialog(const FileDialogRequ
     dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!(request.flags & OFN_OVERWRITEPROMPT))
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const std::vector<FileFilterEntry> types = ParseFileFilter(request.filter);
     QStringList names;
-    for (const FileFilterEntry& entry : ParseFileFilter(request.filter))
+    for (const FileFilterEntry& entry : types)
         names << ToQString(QtNameFilter(entry));
     if (!names.isEmpty()) {
         dialog.setNameFilters(names);
@@ -128,11 +129,13 @@ std::optional<FileDialogResult> QtModalServices::FileDialog(const FileDialogRequ
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     FileDialogResult result;
-    result.path = WithDefaultExtension(ToLocal8(dialog.selectedFiles().front()),
-                                       request.defaultExtension);
     result.filterIndex = static_cast<int>(names.indexOf(dialog.selectedNameFilter())) + 1;
     if (result.filterIndex < 1)
         result.filterIndex = 1;
+    // A name typed without an extension takes the chosen type's, so that name and type agree.
+    const FileFilterEntry* chosen = types.empty() ? nullptr : &types[std::size_t(result.filterIndex - 1)];
+    result.path = WithDefaultExtension(ToLocal8(dialog.selectedFiles().front()),
+                                       ExtensionForType(chosen, request.defaultExtension));
     return result;
 }
 

@@ -11,11 +11,14 @@
 
 namespace menukeys {
 
-// Run before a test sends keys: shortcuts and mnemonics reach the active window only.
+// Run before a test sends keys: shortcuts and mnemonics reach the active window only. The
+// offscreen platform leaves the application's activation with a menu after it has closed.
 inline bool Activate(QWidget* window)
 {
     window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
+    if (QApplication::activeWindow() != window)
+        QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window) && QApplication::activeWindow() == window;
 }
 
 inline void RunPending()
@@ -26,6 +29,7 @@ inline void RunPending()
 
 inline void ChooseByKeys(QWidget* window, Qt::Key menu, Qt::Key entry)
 {
+    ASSERT_TRUE(Activate(window));
     QTest::keyClick(window, menu, Qt::AltModifier);
     QWidget* popup = QApplication::activePopupWidget();
     ASSERT_NE(popup, nullptr) << "Alt+" << QKeySequence(menu).toString().toStdString() << " opened no menu";

@@ -135,3 +135,27 @@ TEST_F(FileDialog, PickingATypeRenamesTheTypedFileAndTheChoiceComesBackWithIt)
     EXPECT_EQ(chosen->filterIndex, 2);
     EXPECT_EQ(std::filesystem::path(chosen->path).filename(), "prices.TAB");
 }
+
+TEST_F(FileDialog, ANameTypedWithoutAnExtensionTakesThatOfTheTypePicked)
+{
+    platform::FileDialogRequest request;
+    request.open = false;
+    request.filter = "Comma Delimited (*.CSV)|*.CSV|Tab Delimited (*.TAB)|*.TAB|All Files (*.*)|*.*||";
+    request.initialFolder = m_folder.Path();
+    request.defaultExtension = "CSV";
+    const auto saveAs = [&](int downs) {
+        return Run(request, {{OfClass<QFileDialog>(), [downs](QWidget* dialog) {
+                                  for (int i = 0; i < downs; ++i)
+                                      QTest::keyClick(TypeBox(dialog), Qt::Key_Down);
+                                  NameBox(dialog)->setText("prices");
+                                  QTest::keyClick(NameBox(dialog), Qt::Key_Return);
+                              }}});
+    };
+    const auto tab = saveAs(1);
+    ASSERT_TRUE(tab.has_value());
+    EXPECT_EQ(std::filesystem::path(tab->path).filename(), "prices.TAB");
+    // A type of every file leaves the dialog's default.
+    const auto all = saveAs(2);
+    ASSERT_TRUE(all.has_value());
+    EXPECT_EQ(std::filesystem::path(all->path).filename(), "prices.CSV");
+}

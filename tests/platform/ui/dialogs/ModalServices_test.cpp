@@ -33,6 +33,18 @@ TEST(FileFilter, QtFilterNamesEachPatternOnce)
     EXPECT_EQ(qt("Bids (old)|*.bak||"), "Bids (old) (*.bak)");
 }
 
+TEST(FileFilter, ATypeOfOneExtensionGivesItToNamesTypedWithout)
+{
+    const auto types = ParseFileFilter("Tab (*.TAB)|*.TAB|Tarvello|*.tv*|Both|*.tvb;*.tvl|All|*.*||");
+    ASSERT_EQ(types.size(), 4u);
+    EXPECT_EQ(ExtensionForType(&types[0], "CSV"), "TAB");
+    for (std::size_t wild = 1; wild < types.size(); ++wild)
+        EXPECT_EQ(ExtensionForType(&types[wild], "CSV"), "CSV") << types[wild].description;
+    EXPECT_EQ(ExtensionForType(nullptr, ".ini"), ".ini");
+    // A dialog without a default extension adds none.
+    EXPECT_EQ(ExtensionForType(&types[0], ""), "");
+}
+
 TEST(FileFilter, DefaultExtensionOnlyForNamesWithoutOne)
 {
     EXPECT_EQ(WithDefaultExtension("/a/bid", ".TVB"), "/a/bid.TVB");
