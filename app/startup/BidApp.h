@@ -29,6 +29,8 @@ public:
     void SaveSettings(const CWnd& mainWindow);
     // The document of the template, made when there is none.
     CDocument* OpenDocumentFile(const std::string& path) override;
+    // Where the main window is shown (restored), from the settings or by default.
+    const CRect& GetMainWindowRect() const { return m_rcWindow; }
 
     std::unique_ptr<CSplash> m_pSplash;
     int m_bPrintSave = 1;
