@@ -34,7 +34,6 @@ enum : UINT {
     IDC_CONTRACT = 1015,
     IDC_DATE_GENERATED = 1021,
     IDC_DATE_REVISED = 1022,
-    IDC_BIDDER = 1042,
     IDC_PROJECT = 1020,
     IDC_AMENDMENTS = 1024,
     IDC_BID_TOTAL = 1033,
@@ -63,7 +62,7 @@ const DialogItemTemplate kProposalItems[] = {
     LText("Project ID:", IDC_PROJECT_LABEL, 7, 78, 62, 9),
     LText("", IDC_PROJECT, 72, 78, 128, 9, kValue),
     LText("Bidder ID:", IDC_BIDDER_LABEL, 210, 8, 62, 9),
-    LText("", IDC_BIDDER, 275, 8, 110, 9, kValue),
+    LText("", CDV_Proposal::IDC_BIDDER_ID, 275, 8, 110, 9, kValue),
     LText("Date Generated:", 0, 210, 22, 62, 9),
     LText("", IDC_DATE_GENERATED, 275, 22, 110, 9, kValue),
     LText("Date Revised:", 0, 210, 36, 62, 9),
@@ -150,7 +149,7 @@ void CDV_Proposal::ShowValues(const CProp& prop)
 {
     const CBidderInfo* bidder = prop.m_pBidder.get();
     GetDlgItem(IDC_AGENCY)->SetWindowText(bidder ? bidder->Get(BIDDER_AGENCY_CODE) : std::string());
-    GetDlgItem(IDC_BIDDER)->SetWindowText(bidder ? bidder->Get(BIDDER_ID) : std::string());
+    GetDlgItem(CDV_Proposal::IDC_BIDDER_ID)->SetWindowText(bidder ? bidder->Get(BIDDER_ID) : std::string());
     GetDlgItem(IDC_CONTRACT)->SetWindowText(prop.m_strContractId);
     GetDlgItem(IDC_CALL_ORDER)->SetWindowText(prop.m_strCallOrder);
     GetDlgItem(IDC_LETTING_DATE)->SetWindowText(FormatDate(prop.m_iLettingDate, kDateStyle));

@@ -13,6 +13,7 @@ public:
     static constexpr UINT IDC_CHECKSUM = 1032;
     static constexpr UINT IDC_COUNTY = 1019;
     static constexpr UINT IDC_DESCRIPTION = 1005;
+    static constexpr UINT IDC_BIDDER_ID = 1042;
 
     CDV_Proposal();
 
