@@ -149,7 +149,7 @@ void CDV_Proposal::ShowValues(const CProp& prop)
 {
     const CBidderInfo* bidder = prop.m_pBidder.get();
     GetDlgItem(IDC_AGENCY)->SetWindowText(bidder ? bidder->Get(BIDDER_AGENCY_CODE) : std::string());
-    GetDlgItem(CDV_Proposal::IDC_BIDDER_ID)->SetWindowText(bidder ? bidder->Get(BIDDER_ID) : std::string());
+    GetDlgItem(IDC_BIDDER_ID)->SetWindowText(bidder ? bidder->Get(BIDDER_ID) : std::string());
     GetDlgItem(IDC_CONTRACT)->SetWindowText(prop.m_strContractId);
     GetDlgItem(IDC_CALL_ORDER)->SetWindowText(prop.m_strCallOrder);
     GetDlgItem(IDC_LETTING_DATE)->SetWindowText(FormatDate(prop.m_iLettingDate, kDateStyle));
@@ -165,7 +165,7 @@ void CDV_Proposal::ShowValues(const CProp& prop)
     GetDlgItem(IDC_CHECKSUM)->SetWindowText(checksum);
     std::string description = prop.m_strDescription;
     std::replace_if(description.begin(), description.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    GetDlgItem(CDV_Proposal::IDC_DESCRIPTION)->SetWindowText(description);
+    GetDlgItem(IDC_DESCRIPTION)->SetWindowText(description);
     GetDlgItem(IDC_BID_TOTAL)->SetWindowText(Total(prop, prop.m_dProposalTotal));
     // The items and time totals only where the sites' time is part of the bid.
     const bool timeInBid = TestFlagBit(prop.m_wFlags2, PROP2_TIME_COSTS_IN_BID) && !prop.m_sites.IsEmpty();
