@@ -135,8 +135,9 @@ TEST_P(FlatImportRefusals, NameWhatIsWrongAndKeepThePrices)
     ASSERT_NE(LastMessage(), nullptr);
     EXPECT_EQ(LastMessage()->caption, broken.caption);
     EXPECT_NE(LastMessage()->text.find(broken.says), std::string::npos) << LastMessage()->text;
-    if (broken.pricesKept)
+    if (broken.pricesKept) {
         EXPECT_EQ(Prices(), before);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
