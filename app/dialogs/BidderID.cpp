@@ -1,10 +1,13 @@
 #include "app/dialogs/BidderID.h"
 
 #include "app/dialogs/BidderDetails.h"
+#include "model/text/CharClass.h"
 #include "platform/ui/dialogs/DataExchange.h"
 #include "platform/ui/window/Menu.h"
 
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -72,6 +75,8 @@ void CBidderID::OnOK()
     const CWnd* id = GetDlgItem(IDC_BIDDER_ID);
     if (!id || id->GetWindowTextLength() == 0 || !UpdateData(true))
         return;
+    // In capitals, as it is stored: the bid shows the ID that the agency's files will hold.
+    std::ranges::transform(m_strBidderID, m_strBidderID.begin(), AsciiToUpper);
     StoreBidderDetails(*this);
     EndDialog(IDOK);
 }

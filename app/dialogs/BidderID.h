@@ -4,9 +4,9 @@
 
 #include <string>
 
-// Asks for the bidder ID to use with an agency, and offers the company details of the global
-// bidder record below it (hidden until asked for). Without allow-cancel the user must answer:
-// there is no Cancel and no closing the window.
+// Asks for the bidder ID to use with an agency (given in capitals, however typed), and offers the
+// company details of the global bidder record below it (hidden until asked for). Without
+// allow-cancel the user must answer: there is no Cancel and no closing the window.
 class CBidderID : public CDialog {
     DECLARE_MESSAGE_MAP()
 public:

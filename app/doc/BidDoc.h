@@ -52,9 +52,11 @@ public:
 
     // Check Zod with its messages listed; with reportComplete a bid without any says so.
     void CheckZod(bool reportComplete);
-    // Flat-file transfer of the proposal's prices; the format follows the file's extension.
-    void ImportFile(const std::string& path);
-    void ExportFile(const std::string& path);
+    // Flat-file transfer of the proposal's prices. The format follows the file's extension, else
+    // the type chosen in the file dialog (an index of the format table; -1 none), else the
+    // settings' format.
+    void ImportFile(const std::string& path, int chosenFormat = -1);
+    void ExportFile(const std::string& path, int chosenFormat = -1);
 
     CProp* GetProp() const { return m_pProp.get(); }
     // Takes over a proposal (tests, and the openings); the old one goes.

@@ -1,4 +1,5 @@
 // Import and export of the proposal's prices through the flat-file formats.
+#include "app/dialogs/ExFileDialog.h"
 #include "app/doc/BidDoc.h"
 #include "app/doc/DocPaths.h"
 #include "app/frame/MainFrame.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -42,30 +44,43 @@ bool HasLineAndPrice(const CIOFormatSide& side)
     return HasField(side, ITEM_COL_LINE_NUMBER) && HasField(side, ITEM_COL_UNIT_PRICE);
 }
 
-// Every format of the table for the file dialog, the side's own chosen.
-platform::FileDialogRequest FormatDialog(const CIOFormatSide& side, const std::string& proposalPath)
+struct ChosenFile {
+    std::string path;
+    int format = -1; // the type chosen, an index of the format table
+};
+
+// The file dialog of every format of the table, the side's own shown first; picking another
+// type renames the file for it.
+std::optional<ChosenFile> AskForFile(bool open, const char* title, unsigned flags, const CIOFormatSide& side,
+                                     const std::string& proposalPath)
 {
-    platform::FileDialogRequest request;
+    std::string filter;
     for (const FlatFileFormat& format : GetFlatFileFormatTable()) {
         const std::string code(format.m_code);
-        request.filter += std::string(format.m_description) + " (*." + code + ")|*." + code + "|";
+        filter += std::string(format.m_description) + " (*." + code + ")|*." + code + "|";
     }
-    request.filter += "|";
+    filter += "|";
     const FlatFileFormat* current = GetFlatFileFormatAt(side.m_iFormat);
     if (!current)
         current = GetFlatFileFormatAt(kCsvFormatIndex);
-    request.defaultExtension = std::string(current->m_code);
-    request.initialName = BaseNameOf(proposalPath) + "." + request.defaultExtension;
-    request.initialFolder = FolderOf(proposalPath);
-    request.filterIndex = int(current - GetFlatFileFormatTable().data()) + 1;
-    return request;
+    const std::string code(current->m_code);
+    CExFileDialog dialog(open, code, BaseNameOf(proposalPath) + "." + code, flags, filter);
+    dialog.m_ofn.title = title;
+    dialog.m_ofn.initialFolder = FolderOf(proposalPath);
+    dialog.m_ofn.filterIndex = int(current - GetFlatFileFormatTable().data()) + 1;
+    if (dialog.DoModal() != IDOK || dialog.GetPathName().empty())
+        return std::nullopt;
+    return ChosenFile{dialog.GetPathName(), dialog.GetFilterIndex() - 1};
 }
 
-// The format of the file's extension, else the side's chosen one.
-const FlatFileFormat* FormatForFile(const std::string& path, const CIOFormatSide& side)
+// The format of the file's extension, else the type chosen for it, else the side's.
+const FlatFileFormat* FormatForFile(const std::string& path, int chosenFormat, const CIOFormatSide& side)
 {
-    const FlatFileFormat* format = GetFlatFileFormat(ExtensionOf(path));
-    return format ? format : GetFlatFileFormatAt(side.m_iFormat);
+    if (const FlatFileFormat* format = GetFlatFileFormat(ExtensionOf(path)))
+        return format;
+    if (const FlatFileFormat* format = GetFlatFileFormatAt(chosenFormat))
+        return format;
+    return GetFlatFileFormatAt(side.m_iFormat);
 }
 
 // What each item had before an import, so that one that fails can be undone.
@@ -137,17 +152,14 @@ void CBidDoc::OnImportProposal()
                         "Go to Tools->options->Import Format to fix this", "");
         return;
     }
-    platform::FileDialogRequest request = FormatDialog(side, GetPathName());
-    request.title = "Import Proposal";
-    request.flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
-    const auto chosen = platform::Modal().FileDialog(request);
-    if (!chosen || chosen->path.empty())
+    const auto chosen = AskForFile(true, "Import Proposal", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, side, GetPathName());
+    if (!chosen)
         return;
-    ImportFile(chosen->path);
+    ImportFile(chosen->path, chosen->format);
     UpdateAllViews(nullptr, HINT_REFRESH_FORMS);
 }
 
-void CBidDoc::ImportFile(const std::string& path)
+void CBidDoc::ImportFile(const std::string& path, int chosenFormat)
 {
     const std::string shown = platform::PathForDisplay(path);
     if (!m_pProp || path.empty()) {
@@ -155,9 +167,9 @@ void CBidDoc::ImportFile(const std::string& path)
         return;
     }
     const CIOFormatSettings& settings = CurrentSettings();
-    const FlatFileFormat* format = FormatForFile(path, settings.m_import);
+    const FlatFileFormat* format = FormatForFile(path, chosenFormat, settings.m_import);
     if (format && format->m_code == "DAT") {
-        TransferMessage("Import Error", "File format (%s) not supported for importing", ExtensionOf(path));
+        TransferMessage("Import Error", "File format (%s) not supported for importing", std::string(format->m_code));
         return;
     }
     if (!format || !format->m_pImport) {
@@ -204,16 +216,11 @@ void CBidDoc::OnExportProposal()
                         "The export file definition must include both 'Line Number' and 'Unit Price' fields if you "
                         "want to import this data later.  Export fields may be added from the Tools->Options->Import "
                         "window.", "");
-    platform::FileDialogRequest request = FormatDialog(side, GetPathName());
-    request.open = false;
-    request.title = "Export Proposal";
-    request.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    const auto chosen = platform::Modal().FileDialog(request);
-    if (chosen && !chosen->path.empty())
-        ExportFile(chosen->path);
+    if (const auto chosen = AskForFile(false, "Export Proposal", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, side, GetPathName()))
+        ExportFile(chosen->path, chosen->format);
 }
 
-void CBidDoc::ExportFile(const std::string& path)
+void CBidDoc::ExportFile(const std::string& path, int chosenFormat)
 {
     const std::string shown = platform::PathForDisplay(path);
     if (!m_pProp || path.empty()) {
@@ -221,7 +228,7 @@ void CBidDoc::ExportFile(const std::string& path)
         return;
     }
     const CIOFormatSettings& settings = CurrentSettings();
-    const FlatFileFormat* format = FormatForFile(path, settings.m_export);
+    const FlatFileFormat* format = FormatForFile(path, chosenFormat, settings.m_export);
     if (!format || !format->m_pExport) {
         TransferMessage("Export Error", "Export format (%s) not supported", ExtensionOf(path));
         return;

@@ -59,6 +59,12 @@ CBidTreeView* CMainFrame::GetTreeView() const
 
 int CMainFrame::OnCreate(CREATESTRUCT* create)
 {
+    // The size the window will be shown at, before the panes are made: the tree's first width is
+    // a quarter of it.
+    if (const CBidApp* app = GetBidApp()) {
+        const CRect& shown = app->GetMainWindowRect();
+        MoveWindow(shown.left, shown.top, shown.Width(), shown.Height(), false);
+    }
     if (CFrameWnd::OnCreate(create) == -1 || !CreateBars())
         return -1;
     // A bitmap needs a screen with colours; without one the background is plain for this run.

@@ -2,6 +2,7 @@
 
 #include "app/startup/BidCommandLine.h"
 #include "app/startup/ProfileValues.h"
+#include "app/dialogs/AboutDlg.h"
 #include "app/doc/BidDoc.h"
 #include "app/frame/MainFrame.h"
 #include "app/tree/BidTreeView.h"
@@ -17,9 +18,13 @@
 #include "platform/ui/dialogs/ModalServices.h"
 #include "platform/ui/docview/DocTemplate.h"
 #include "platform/ui/docview/Document.h"
+#include "platform/ui/docview/FrameworkIds.h"
 #include "platform/ui/draw/SystemMetrics.h"
 #include "resources/Resources.h"
 
+BEGIN_MESSAGE_MAP(CBidApp, CWinApp)
+    ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+END_MESSAGE_MAP()
 
 CBidApp* GetBidApp()
 {
@@ -107,6 +112,12 @@ CDocument* CBidApp::OpenDocumentFile(const std::string& path)
     doc->ChangeFlag(DOC_LETTING_MODE, 0);
     // The document has shown what went wrong; the program goes on without the proposal.
     return doc->OpenProposalFile(path);
+}
+
+void CBidApp::OnAppAbout()
+{
+    CAboutDlg about(m_pMainWnd);
+    about.DoModal();
 }
 
 int CBidApp::ExitInstance()

@@ -12,6 +12,7 @@
 // template, reads the command line, shows the splash and the main window, and writes the
 // settings back when the main window goes. The rest of the program reads the settings here.
 class CBidApp : public CWinApp {
+    DECLARE_MESSAGE_MAP()
 public:
     // The document string of the program's one document template.
     static constexpr UINT IDR_MAINFRAME = 128;
@@ -28,6 +29,8 @@ public:
     void SaveSettings(const CWnd& mainWindow);
     // The document of the template, made when there is none.
     CDocument* OpenDocumentFile(const std::string& path) override;
+    // Where the main window is shown (restored), from the settings or by default.
+    const CRect& GetMainWindowRect() const { return m_rcWindow; }
 
     std::unique_ptr<CSplash> m_pSplash;
     int m_bPrintSave = 1;
@@ -52,6 +55,10 @@ public:
     std::string m_strBackgroundBitmap;
     std::string m_strConfigFile;
     std::string m_strExportFile;
+
+protected:
+    // Help > About: the program's picture and release, and the credits from there.
+    void OnAppAbout();
 
 private:
     void ShowSplashWhenWanted();

@@ -34,10 +34,8 @@ enum : UINT {
     IDC_CONTRACT = 1015,
     IDC_DATE_GENERATED = 1021,
     IDC_DATE_REVISED = 1022,
-    IDC_BIDDER = 1042,
     IDC_PROJECT = 1020,
     IDC_AMENDMENTS = 1024,
-    IDC_DESCRIPTION = 1005,
     IDC_BID_TOTAL = 1033,
     IDC_ITEM_TOTAL_LABEL = 1012,
     IDC_ITEM_TOTAL = 1034,
@@ -64,7 +62,7 @@ const DialogItemTemplate kProposalItems[] = {
     LText("Project ID:", IDC_PROJECT_LABEL, 7, 78, 62, 9),
     LText("", IDC_PROJECT, 72, 78, 128, 9, kValue),
     LText("Bidder ID:", IDC_BIDDER_LABEL, 210, 8, 62, 9),
-    LText("", IDC_BIDDER, 275, 8, 110, 9, kValue),
+    LText("", CDV_Proposal::IDC_BIDDER_ID, 275, 8, 110, 9, kValue),
     LText("Date Generated:", 0, 210, 22, 62, 9),
     LText("", IDC_DATE_GENERATED, 275, 22, 110, 9, kValue),
     LText("Date Revised:", 0, 210, 36, 62, 9),
@@ -76,7 +74,7 @@ const DialogItemTemplate kProposalItems[] = {
     LText("Check:", 0, 210, 78, 62, 9),
     LText("", CDV_Proposal::IDC_CHECKSUM, 275, 78, 110, 9, kValue),
     LText("Description:", 0, 7, 98, 62, 9),
-    LText("", IDC_DESCRIPTION, 7, 110, 378, 50, SS_NOPREFIX | SS_SUNKEN),
+    LText("", CDV_Proposal::IDC_DESCRIPTION, 7, 110, 378, 50, SS_NOPREFIX | SS_SUNKEN),
     LText("Zod total:", IDC_BID_TOTAL_LABEL, 210, 170, 62, 12, kTotalLabel),
     LText("", IDC_BID_TOTAL, 275, 170, 110, 12, kTotal),
     LText("Item total:", IDC_ITEM_TOTAL_LABEL, 210, 186, 62, 12, kTotalLabel),
@@ -114,8 +112,7 @@ std::string CountyText(const CProp& prop)
 
 CDV_Proposal::CDV_Proposal() : CDV(RegisterFormTemplate(kProposalForm))
 {
-    // The description widens with the view; the totals stay at its bottom.
-    SetControlLayout(IDC_DESCRIPTION, LAYOUT_STRETCH_RIGHT);
+    // The totals stay at the view's bottom; the description follows its width (OnSize).
     for (const UINT id : {IDC_BID_TOTAL_LABEL, IDC_BID_TOTAL, IDC_ITEM_TOTAL_LABEL, IDC_ITEM_TOTAL, IDC_TIME_TOTAL_LABEL,
                           IDC_TIME_TOTAL})
         SetControlLayout(id, LAYOUT_MOVE_DOWN);
@@ -152,7 +149,7 @@ void CDV_Proposal::ShowValues(const CProp& prop)
 {
     const CBidderInfo* bidder = prop.m_pBidder.get();
     GetDlgItem(IDC_AGENCY)->SetWindowText(bidder ? bidder->Get(BIDDER_AGENCY_CODE) : std::string());
-    GetDlgItem(IDC_BIDDER)->SetWindowText(bidder ? bidder->Get(BIDDER_ID) : std::string());
+    GetDlgItem(IDC_BIDDER_ID)->SetWindowText(bidder ? bidder->Get(BIDDER_ID) : std::string());
     GetDlgItem(IDC_CONTRACT)->SetWindowText(prop.m_strContractId);
     GetDlgItem(IDC_CALL_ORDER)->SetWindowText(prop.m_strCallOrder);
     GetDlgItem(IDC_LETTING_DATE)->SetWindowText(FormatDate(prop.m_iLettingDate, kDateStyle));
@@ -192,4 +189,29 @@ void CDV_Proposal::OnPaint()
     if (const CProp* prop = GetProp())
         ShowJointBid(*prop);
     CDV::OnPaint();
+}
+
+void CDV_Proposal::OnSize(UINT type, int cx, int cy)
+{
+    CDV::OnSize(type, cx, cy);
+    FitDescription(cx);
+}
+
+// The description spans the pane with the form's margin on either side, so that its text wraps
+// inside what the pane shows, however narrow; never narrower than the header's left column.
+void CDV_Proposal::FitDescription(int paneWidth)
+{
+    CWnd* description = GetDlgItem(IDC_DESCRIPTION);
+    const CWnd* column = GetDlgItem(IDC_AGENCY);
+    if (!description || !column)
+        return;
+    CRect box, columnBox;
+    description->GetWindowRect(&box);
+    ScreenToClient(&box);
+    column->GetWindowRect(&columnBox);
+    ScreenToClient(&columnBox);
+    const int scrolled = GetScrollPosition().x;
+    const int margin = box.left + scrolled;
+    const int right = std::max(paneWidth - margin - scrolled, columnBox.right);
+    description->MoveWindow(box.left, box.top, right - box.left, box.Height());
 }

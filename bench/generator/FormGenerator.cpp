@@ -20,7 +20,6 @@ constexpr int FIELD_LIST_IN_PROPOSAL = 0;
 constexpr int PROP_HAS_FIRM_FORMS = 15; // the proposal flag the certified-bidder test asks for
 constexpr int kNoId = -1;
 constexpr int kLabelWidth = 22; // fields start after the widest label
-constexpr int kFirmIdColumns = 5;
 // Firm items keep clear of the top of their 16-bit index, so rows inserted by amendments move
 // them without overflow.
 constexpr int kFirmItemIndexLimit = 32767 - 256;
@@ -159,7 +158,8 @@ std::unique_ptr<CWinMeta> MakeFirmForm(const char* title, const char* list, char
     ChangeFlagBit(&form->m_wFlags, FORM_ROWS_HAVE_FIRM_ITEMS, 1);
     CFieldInfo& firmField = *form->m_fields[0];
     OfferList(firmField, list);
-    firmField.m_iLastColumn = kFirmIdColumns;
+    // The ID and the firm's name, as far as the field is wide: an agency's list names its firms.
+    firmField.m_iLastColumn = firmField.m_iWidth;
     // Only the program's own certified firms: their IDs begin with its letter.
     CDataFilter& filter = *form->m_filters.SetAt(list, std::make_unique<CDataFilter>());
     filter.m_iStartColumn = 1;

@@ -1,6 +1,5 @@
 #include "platform/ui/dialogs/FileFilter.h"
 
-#include <cctype>
 
 namespace platform {
 namespace {
@@ -27,24 +26,23 @@ std::string Trimmed(std::string_view text)
     return std::string(text.substr(first, last - first));
 }
 
-// "*.tvb" -> "*.[tT][vV][bB]"
-std::string CaseFreePattern(const std::string& pattern)
+// Qt matches "*.*" only against names with a dot; the program's users mean every file.
+std::string QtPattern(const std::string& pattern)
 {
-    if (pattern == "*.*")
-        return "*";
-    std::string out;
-    for (char c : pattern) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (std::isalpha(u) && u < 0x80) {
-            out += '[';
-            out += static_cast<char>(std::tolower(u));
-            out += static_cast<char>(std::toupper(u));
-            out += ']';
-        } else {
-            out += c;
-        }
-    }
-    return out;
+    return pattern == "*.*" ? "*" : pattern;
+}
+
+// "Proposal Files (*.TVB)" -> "Proposal Files": the description's own list of patterns, which
+// the patterns that really match replace. Words in parentheses stay.
+std::string WithoutPatternList(const std::string& description)
+{
+    const std::size_t open = description.rfind('(');
+    if (open == std::string::npos || description.back() != ')')
+        return description;
+    const std::string inner = description.substr(open + 1, description.size() - open - 2);
+    if (inner.find_first_of("*?") == std::string::npos)
+        return description;
+    return Trimmed(std::string_view(description).substr(0, open));
 }
 
 } // namespace
@@ -72,14 +70,24 @@ std::vector<FileFilterEntry> ParseFileFilter(std::string_view filter)
 
 std::string QtNameFilter(const FileFilterEntry& entry)
 {
-    // Qt reads the patterns from the last parentheses, so the description's own stay visible.
-    std::string text = entry.description + " (";
+    // Qt reads the patterns from the last parentheses and shows the whole text: each pattern once.
+    std::string text = WithoutPatternList(entry.description) + " (";
     for (std::size_t i = 0; i < entry.patterns.size(); ++i) {
         if (i > 0)
             text += ' ';
-        text += CaseFreePattern(entry.patterns[i]);
+        text += QtPattern(entry.patterns[i]);
     }
     return text + ")";
+}
+
+std::string ExtensionForType(const FileFilterEntry* type, std::string_view defaultExtension)
+{
+    if (defaultExtension.empty() || !type || type->patterns.size() != 1)
+        return std::string(defaultExtension);
+    const std::string& pattern = type->patterns.front();
+    const bool plain = pattern.starts_with("*.") && pattern.size() > 2 &&
+                       pattern.find_first_of("*?[]", 2) == std::string::npos;
+    return plain ? pattern.substr(2) : std::string(defaultExtension);
 }
 
 std::string WithDefaultExtension(const std::string& path, std::string_view extension)

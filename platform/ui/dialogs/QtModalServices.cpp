@@ -19,6 +19,7 @@
 #include <QPrintDialog>
 #include <QPointer>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QUrl>
 
 #include <vector>
@@ -120,12 +121,16 @@ std::optional<FileDialogResult> QtModalServices::FileDialog(const FileDialogRequ
 {
     const KeyboardReturn keyboardBack;
     QFileDialog dialog(DefaultParent(nullptr), ToQString(request.title));
+    // Qt's own dialog, whatever the desktop: its type filters match names ignoring case, as the
+    // agencies' "*.TVB" expects, and its name box can follow the chosen type.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!(request.flags & OFN_OVERWRITEPROMPT))
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const std::vector<FileFilterEntry> types = ParseFileFilter(request.filter);
     QStringList names;
-    for (const FileFilterEntry& entry : ParseFileFilter(request.filter))
+    for (const FileFilterEntry& entry : types)
         names << ToQString(QtNameFilter(entry));
     if (!names.isEmpty()) {
         dialog.setNameFilters(names);
@@ -138,8 +143,6 @@ std::optional<FileDialogResult> QtModalServices::FileDialog(const FileDialogRequ
     if (!request.initialName.empty())
         dialog.selectFile(PathToQString(request.initialName));
     if (request.onTypeChange) {
-        // Qt's own dialog, whose name box the caller's rule can rewrite.
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
             auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             const std::string typed = nameBox ? FromQString(nameBox->text()) : std::string();
@@ -151,11 +154,13 @@ std::optional<FileDialogResult> QtModalServices::FileDialog(const FileDialogRequ
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     FileDialogResult result;
-    result.path = WithDefaultExtension(ToLocal8(dialog.selectedFiles().front()),
-                                       request.defaultExtension);
     result.filterIndex = static_cast<int>(names.indexOf(dialog.selectedNameFilter())) + 1;
     if (result.filterIndex < 1)
         result.filterIndex = 1;
+    // A name typed without an extension takes the chosen type's, so that name and type agree.
+    const FileFilterEntry* chosen = types.empty() ? nullptr : &types[std::size_t(result.filterIndex - 1)];
+    result.path = WithDefaultExtension(ToLocal8(dialog.selectedFiles().front()),
+                                       ExtensionForType(chosen, request.defaultExtension));
     return result;
 }
 
@@ -200,8 +205,12 @@ bool QtModalServices::PrintDialog(PrintRequest& request)
     const KeyboardReturn keyboardBack;
     if (!request.printer)
         return false;
+    // Without a printer installed, a PDF file is the one place a bid can go: chosen from the start.
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        request.printer->setOutputFormat(QPrinter::PdfFormat);
     QPrintDialog dialog(request.printer, DefaultParent(nullptr));
-    QAbstractPrintDialog::PrintDialogOptions options;
+    // Qt's "Print to File (PDF)" is always among the printers.
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile;
     if (request.pageNumbers) {
         options |= QAbstractPrintDialog::PrintPageRange;
         dialog.setMinMax(request.minPage, request.maxPage);

@@ -1,10 +1,17 @@
-// Prices exported to flat files and imported back through the Tools menu, and what an import
-// does with files it cannot use: it names the line and changes no price.
+// Prices exported to flat files and imported back through the Tools menu, in the file type the
+// bidder picks, and what an import does with files it cannot use: it names the line and changes
+// no price.
 #include "model/flat/FlatFileFormats.h"
 #include "model/settings/IOFormatSettings.h"
 #include "model/text/FlagWord.h"
+#include "platform/ui/dialogs/QtModalServices.h"
 #include "tests/app/commands/CommandTestSupport.h"
+#include "tests/app/commands/MenuKeys.h"
+#include "tests/support/ModalSteps.h"
 
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <filesystem>
 
 class FlatTransfer : public CommandTest {
@@ -128,8 +135,9 @@ TEST_P(FlatImportRefusals, NameWhatIsWrongAndKeepThePrices)
     ASSERT_NE(LastMessage(), nullptr);
     EXPECT_EQ(LastMessage()->caption, broken.caption);
     EXPECT_NE(LastMessage()->text.find(broken.says), std::string::npos) << LastMessage()->text;
-    if (broken.pricesKept)
+    if (broken.pricesKept) {
         EXPECT_EQ(Prices(), before);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -198,4 +206,78 @@ TEST_F(FlatTransfer, AnExportFormatOutsideTheTableIsNotSupported)
     Doc().ExportFile(Path("bid.xyz"));
     EXPECT_EQ(LastMessage()->caption, "Export Error");
     EXPECT_EQ(LastMessage()->text, "Export format (xyz) not supported");
+}
+
+// The type picked in the file dialog decides: the name follows it and so does the format, chosen
+// from the Tools menu with the keyboard.
+class FlatFileType : public FlatTransfer {
+protected:
+    static constexpr int kTabType = 3; // the third in the dialog's list of types
+
+    void SetUp() override
+    {
+        FlatTransfer::SetUp();
+        Settings().m_import.m_iFields = {ITEM_COL_LINE_NUMBER, ITEM_COL_UNIT_PRICE};
+        ASSERT_TRUE(menukeys::Activate(Frame().GetWidget()));
+    }
+    void ExportByKeys() { menukeys::ChooseByKeys(Frame().GetWidget(), Qt::Key_T, Qt::Key_E); }
+    void ImportByKeys() { menukeys::ChooseByKeys(Frame().GetWidget(), Qt::Key_T, Qt::Key_I); }
+};
+
+TEST_F(FlatFileType, ExportAsTabWritesATabFileNamedForIt)
+{
+    // The name the dialog offered, then TAB picked; then a name typed without an extension.
+    for (const char* typed : {"sample.CSV", "prices"}) {
+        m_script.AnswerFile(Path(typed), kTabType);
+        AnswerOk();
+        ExportByKeys();
+        ASSERT_NE(LastMessage(), nullptr);
+        EXPECT_EQ(LastMessage()->caption, "Export Complete") << LastMessage()->text;
+    }
+    EXPECT_EQ(m_script.FileDialogs().size(), 2u);
+    EXPECT_FALSE(std::filesystem::exists(Path("sample.CSV")));
+    for (const char* written : {"sample.TAB", "prices.TAB"}) {
+        const std::string text = testsupport::ReadTextFile(Path(written));
+        EXPECT_TRUE(text.starts_with("LineNumber\tAltCode\tItemNumber")) << written << ": " << text.substr(0, 40);
+    }
+    EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+}
+
+TEST_F(FlatFileType, ImportAsTabReadsTheTabFileNamedForIt)
+{
+    testsupport::WriteTextFile(Path("prices.TAB"), FirstLine() + "\t77.25\n");
+    m_script.AnswerFile(Path("prices.CSV"), kTabType);
+    AnswerOk();
+    ImportByKeys();
+    ASSERT_NE(LastMessage(), nullptr);
+    EXPECT_EQ(LastMessage()->caption, "Import Complete") << LastMessage()->text;
+    EXPECT_DOUBLE_EQ(Prop()->FindItemByLine(FirstLine())->m_fUnitPrice, 77.25);
+    EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+}
+
+// In Qt's own dialog: TAB picked from the types, then a file chosen whose extension names no
+// format. The type picked is the format it is read in.
+TEST_F(FlatFileType, AFileChosenUnderTheTabTypeIsReadAsTabWhateverItsExtension)
+{
+    const std::string file = Path("prices.txt");
+    testsupport::WriteTextFile(file, FirstLine() + "\t31.5\n");
+    platform::QtModalServices real;
+    platform::ScopedModalServices installed(real);
+    testsupport::ModalSteps user(
+        {{testsupport::OfClass<QFileDialog>(),
+          [&](QWidget* dialog) {
+              auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+              auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+              ASSERT_TRUE(types && name);
+              for (int step = 1; step < kTabType; ++step)
+                  QTest::keyClick(types, Qt::Key_Down);
+              name->setText(QString::fromStdString(file));
+              QTest::keyClick(name, Qt::Key_Return);
+          }},
+         {testsupport::Titled("Import Complete"), [](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }}});
+    ImportByKeys();
+    Settle();
+    EXPECT_TRUE(user.AllDone());
+    EXPECT_EQ(user.Strays(), 0);
+    EXPECT_DOUBLE_EQ(Prop()->FindItemByLine(FirstLine())->m_fUnitPrice, 31.5);
 }

@@ -4,6 +4,7 @@
 #include "app/forms/DVFirmList.h"
 #include "app/forms/FirmSummary.h"
 #include "model/records/WinMeta.h"
+#include "model/text/TextUtil.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/forms/FormsTestSupport.h"
 
@@ -43,6 +44,22 @@ TEST_F(FirmFormsTest, PrevAndNextWalkThroughTheFirmsInOneKeptView)
     Click(Control(CDV_DBE::IDC_PREV));
     Settle();
     EXPECT_EQ(Shown<CDV_DBE>().GetCurrentIndex(), FirmCount() - 2);
+}
+
+// The sample's firm list names each firm by its ID and its name, as an agency's lists do.
+TEST_F(FirmFormsTest, TheFirmFieldShowsTheFirmsIdAndName)
+{
+    OpenSample();
+    ASSERT_TRUE(Select({NODE_DBE_FIRM, 0}));
+    std::string shown = FirmName(0);
+    TrimRightChars(shown, " \t");
+    EXPECT_EQ(Text(CDV_Template::kFirstFieldId), shown);
+    const auto* list = dynamic_cast<CComboBox*>(Control(CDV_Template::kFirstFieldId));
+    ASSERT_NE(list, nullptr);
+    std::vector<std::string> entries;
+    for (int i = 0; i < list->GetCount(); ++i)
+        entries.push_back(list->GetLBText(i));
+    EXPECT_NE(std::ranges::find(entries, "D0012 BLUESTEM TRUCKING LLC"), entries.end());
 }
 
 TEST_F(FirmFormsTest, DeletingAFirmAsksFirstAndNoKeepsIt)

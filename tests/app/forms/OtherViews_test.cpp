@@ -56,6 +56,39 @@ TEST_F(OtherViewsTest, TheJointBidFollowsItsFlagWhenTheViewPaints)
     EXPECT_EQ(Text(CDV_Proposal::IDC_JOINT_BID), "Yes");
 }
 
+// On a pane narrower than the form the description wraps inside what the pane shows, and it
+// widens again with the pane.
+TEST_F(OtherViewsTest, TheDescriptionWrapsWithinThePaneHoweverNarrow)
+{
+    OpenSample();
+    ASSERT_TRUE(Select({NODE_PROPOSAL, 0}));
+    const auto descriptionFits = [this](int windowWidth) -> ::testing::AssertionResult {
+        Frame().MoveWindow(0, 0, windowWidth, 760);
+        Settle();
+        CWnd* description = Control(CDV_Proposal::IDC_DESCRIPTION);
+        if (!description)
+            return ::testing::AssertionFailure() << "no description";
+        CRect pane, box;
+        RightView()->GetClientRect(&pane);
+        description->GetWindowRect(&box);
+        RightView()->ScreenToClient(&box);
+        const QWidget* label = description->GetWidget();
+        if (box.right > pane.right || box.left < 0)
+            return ::testing::AssertionFailure() << "the box reaches " << box.right << " in a pane " << pane.right
+                                                 << " wide";
+        if (label->heightForWidth(label->width()) > label->height())
+            return ::testing::AssertionFailure() << "the text needs " << label->heightForWidth(label->width())
+                                                 << " pixels of " << label->height();
+        // The same margin on its right as on its left.
+        if (pane.right - box.right != box.left)
+            return ::testing::AssertionFailure() << "margins " << box.left << " and " << pane.right - box.right;
+        return ::testing::AssertionSuccess();
+    };
+    EXPECT_TRUE(descriptionFits(800));
+    EXPECT_TRUE(descriptionFits(1280));
+    EXPECT_TRUE(descriptionFits(900));
+}
+
 TEST_F(OtherViewsTest, WithoutTheTemplatesSwitchThereAreNoTemplateNodes)
 {
     OpenSample();

@@ -91,3 +91,28 @@ TEST_F(ShellTest, TheMainWindowWithTheSampleOpenLooksAsItsReference)
         picture.save(QDir(folder).filePath("main-sample.png"));
     EXPECT_TRUE(testsupport::MatchesPicture(picture, QImage(QString(ZOD_FIXTURES) + "/pictures/main-sample.png")));
 }
+
+// At the first start no tree width is stored: the tree takes a quarter of the window as it is
+// shown, whether its size was stored or is the default one.
+TEST_F(ShellTest, WithoutAStoredWidthTheTreeTakesAQuarterOfTheWindowShown)
+{
+    Store("WindowMetrics", "XPos", "0");
+    Store("WindowMetrics", "YPos", "0");
+    Store("WindowMetrics", "XSize", "1229");
+    Store("WindowMetrics", "YSize", "691");
+    m_app = Start();
+    Settle();
+    int tree = 0, minimum = 0;
+    Frame().GetSplitter().GetColumnInfo(0, tree, minimum);
+    EXPECT_EQ(Frame().GetWidget()->width(), 1229);
+    EXPECT_EQ(tree, 1229 / 4);
+}
+
+TEST_F(ShellTest, TheDefaultWindowsTreeIsAQuarterOfItToo)
+{
+    m_app = Start();
+    Settle();
+    int tree = 0, minimum = 0;
+    Frame().GetSplitter().GetColumnInfo(0, tree, minimum);
+    EXPECT_EQ(tree, Frame().GetWidget()->width() / 4);
+}

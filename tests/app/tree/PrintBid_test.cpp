@@ -4,8 +4,15 @@
 #include "platform/core/PageSink.h"
 #include "platform/ui/print/PrintPreview.h"
 #include "resources/ResourceIds.h"
+#include "platform/ui/dialogs/QtModalServices.h"
 #include "tests/app/ShellTestSupport.h"
+#include "tests/support/ModalSteps.h"
 #include "tests/support/PdfPages.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinterInfo>
 
 #include <cstdio>
 #include <sstream>
@@ -35,6 +42,17 @@ std::string Squeezed(const std::string& text)
     return out;
 }
 
+// The bid's report as text: a form feed ends each page.
+std::string ReportText(CProp& prop)
+{
+    CReportPages pages;
+    EXPECT_FALSE(BuildReportPages(prop, CReportRequest(), pages));
+    std::ostringstream stream;
+    platform::StreamPageSink text(stream);
+    EXPECT_TRUE(SendReportPages(pages, text));
+    return stream.str();
+}
+
 } // namespace
 
 TEST_F(ShellTest, TheBidPrintedToPdfHasThePagesOfTheTextReportAndItsTotal)
@@ -46,12 +64,7 @@ TEST_F(ShellTest, TheBidPrintedToPdfHasThePagesOfTheTextReportAndItsTotal)
     StartOn(InLetting("sample.tvb"));
     ASSERT_NE(Prop(), nullptr);
 
-    CReportPages pages;
-    ASSERT_FALSE(BuildReportPages(*Prop(), CReportRequest(), pages));
-    std::ostringstream stream;
-    platform::StreamPageSink text(stream);
-    ASSERT_TRUE(SendReportPages(pages, text));
-    const std::string report = stream.str();
+    const std::string report = ReportText(*Prop());
     const std::size_t at = report.find("Bid Total");
     ASSERT_NE(at, std::string::npos);
     const std::string totalLine = Squeezed(report.substr(at, report.find('\n', at) - at));
@@ -88,4 +101,44 @@ TEST_F(ShellTest, TheQuotePrintsAndTheBidPreviewsPageByPage)
     EXPECT_EQ(preview->CurrentPage(), 2u);
     preview->ClosePreview();
     EXPECT_TRUE(m_script.AllAnswered());
+}
+
+// Ctrl+P on a machine without a printer: Qt's own print dialog shows printing to a PDF file, and
+// the file holds the bid's pages with its text.
+TEST_F(ShellTest, CtrlPPrintsTheBidToAPdfFileChosenInTheRealPrintDialog)
+{
+    Store("Misc", "PrintSave", "0");
+    Store("Misc", "PrintCheck", "0");
+    AnswerAmendmentReport();
+    AnswerBidderId();
+    StartOn(InLetting("sample.tvb"));
+    ASSERT_NE(Prop(), nullptr);
+    const std::string report = ReportText(*Prop());
+    Frame().GetWidget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Frame().GetWidget()));
+
+    platform::QtModalServices real;
+    platform::ScopedModalServices installed(real);
+    const std::string pdf = m_folder / "bid.pdf";
+    QString shown;
+    testsupport::ModalSteps user({{testsupport::OfClass<QPrintDialog>(), [&](QWidget* dialog) {
+                                       auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+                                       auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+                                       ASSERT_TRUE(printers && file);
+                                       shown = printers->currentText();
+                                       printers->setCurrentIndex(printers->findText("Print to File (PDF)"));
+                                       file->setText(QString::fromStdString(pdf));
+                                       qobject_cast<QDialog*>(dialog)->accept();
+                                   }}});
+    QTest::keyClick(Frame().GetWidget(), Qt::Key_P, Qt::ControlModifier);
+    Settle();
+    EXPECT_TRUE(user.AllDone());
+    EXPECT_EQ(user.Strays(), 0); // no "The printer could not be started."
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        EXPECT_EQ(shown, "Print to File (PDF)");
+    }
+    EXPECT_EQ(PdfPageCount(pdf), int(std::count(report.begin(), report.end(), '\f')));
+    const std::string text = Squeezed(PdfText(pdf));
+    for (const std::string& expected : {Prop()->m_strContractId, std::string("V0042917"), std::string("Bid Total")})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
 }

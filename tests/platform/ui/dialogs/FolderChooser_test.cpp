@@ -1,6 +1,7 @@
 // The folder dialog itself, driven by typing a folder and pressing Enter: with a root set, only the
 // root and the folders below it come back as a choice, and a folder outside it is refused aloud.
 #include "platform/ui/dialogs/QtModalServices.h"
+#include "tests/support/ModalSteps.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <QApplication>
@@ -9,60 +10,15 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <deque>
 #include <filesystem>
-#include <functional>
-#include <memory>
 
 namespace {
 
-// What the user does in each modal window as it comes up, in order.
-struct Step {
-    bool inMessageBox; // else in the folder dialog
-    std::function<void(QWidget*)> act;
-};
-
-bool IsWaitedFor(const Step& step, QWidget* modal)
-{
-    if (!modal || !modal->isVisible())
-        return false;
-    return step.inMessageBox ? qobject_cast<QMessageBox*>(modal) != nullptr
-                             : qobject_cast<QFileDialog*>(modal) != nullptr;
-}
-
-struct Script {
-    std::deque<Step> steps;
-    bool finished = false; // the chooser returned: nothing more to do
-};
-
-// Each step waits for its window. A window nobody expects (or one that never comes) ends in
-// closing whatever is open, so that the chooser returns and the test ends.
-void Play(std::shared_ptr<Script> script, int patience = 300)
-{
-    QTimer::singleShot(10, [script, patience] {
-        if (script->finished)
-            return;
-        QWidget* modal = QApplication::activeModalWidget();
-        if (script->steps.empty() || patience == 0) {
-            if (auto* dialog = qobject_cast<QDialog*>(modal))
-                dialog->reject();
-            Play(script, std::max(patience - 1, 0));
-            return;
-        }
-        if (!IsWaitedFor(script->steps.front(), modal)) {
-            Play(script, patience - 1);
-            return;
-        }
-        Step step = std::move(script->steps.front());
-        script->steps.pop_front();
-        Play(script);
-        step.act(modal);
-    });
-}
+using testsupport::ModalStep;
+using testsupport::OfClass;
 
 // The dialog lists folders in the background; the user reads the list before typing a name.
 void WaitForListing(QFileDialog& dialog)
@@ -77,9 +33,9 @@ void WaitForListing(QFileDialog& dialog)
 
 // The user browses to `from` (when given), types the folder's name (none: the folder browsed to)
 // and presses Enter.
-Step TypeFolder(const std::string& name, const std::string& from = "", std::string* startedIn = nullptr)
+ModalStep TypeFolder(const std::string& name, const std::string& from = "", std::string* startedIn = nullptr)
 {
-    return {false, [name, from, startedIn](QWidget* modal) {
+    return {OfClass<QFileDialog>(), [name, from, startedIn](QWidget* modal) {
                 auto* dialog = qobject_cast<QFileDialog*>(modal);
                 if (startedIn)
                     *startedIn = dialog->directory().absolutePath().toStdString();
@@ -94,17 +50,17 @@ Step TypeFolder(const std::string& name, const std::string& from = "", std::stri
             }};
 }
 
-Step ReadAndCloseMessage(std::string* text)
+ModalStep ReadAndCloseMessage(std::string* text)
 {
-    return {true, [text](QWidget* modal) {
+    return {OfClass<QMessageBox>(), [text](QWidget* modal) {
                 *text = qobject_cast<QMessageBox*>(modal)->text().toStdString();
                 QTest::keyClick(modal, Qt::Key_Return);
             }};
 }
 
-Step Cancel()
+ModalStep Cancel()
 {
-    return {false, [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); }};
+    return {OfClass<QFileDialog>(), [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); }};
 }
 
 class FolderChooser : public ::testing::Test {
@@ -115,15 +71,13 @@ protected:
         std::filesystem::create_directories(m_folder / "outside");
     }
 
-    std::optional<std::string> Choose(const std::string& root, std::deque<Step> steps)
+    std::optional<std::string> Choose(const std::string& root, std::deque<ModalStep> steps)
     {
         platform::FolderRequest request;
         request.rootFolder = root;
-        auto script = std::make_shared<Script>(Script{std::move(steps)});
-        Play(script);
+        testsupport::ModalSteps user(std::move(steps));
         const std::optional<std::string> chosen = platform::QtModalServices().ChooseFolder(request);
-        script->finished = true;
-        EXPECT_TRUE(script->steps.empty()) << "steps left undone";
+        EXPECT_TRUE(user.AllDone()) << "steps left undone";
         return chosen;
     }
 

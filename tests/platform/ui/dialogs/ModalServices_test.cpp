@@ -3,7 +3,6 @@
 #include "platform/ui/dialogs/ScriptedModalServices.h"
 
 #include <QPrinter>
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -14,8 +13,6 @@ TEST(FileFilter, ParsesFrameworkFilterStrings)
     ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[1].description, "Proposal Files");
     EXPECT_EQ(entries[1].patterns, (std::vector<std::string>{"*.tvb", "*.tvl"}));
-    EXPECT_EQ(QtNameFilter(entries[0]), "Text (*.txt) (*.[tT][xX][tT])");
-    EXPECT_EQ(QtNameFilter(entries[2]), "All Files (*)");
     // Broken strings give what can be read, never more.
     EXPECT_TRUE(ParseFileFilter("").empty());
     EXPECT_TRUE(ParseFileFilter("||x|y").empty());
@@ -23,14 +20,29 @@ TEST(FileFilter, ParsesFrameworkFilterStrings)
     EXPECT_EQ(ParseFileFilter("Name|").front().patterns, (std::vector<std::string>{"*"}));
 }
 
-TEST(FileFilter, QtFilterMatchesNamesIgnoringCase)
+TEST(FileFilter, QtFilterNamesEachPatternOnce)
 {
-    const std::string filter = QtNameFilter(ParseFileFilter("P|*.tvb||").front());
-    const std::string pattern = filter.substr(filter.rfind('(') + 1, filter.size() - filter.rfind('(') - 2);
-    const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(QString::fromStdString(pattern)));
-    EXPECT_TRUE(re.match("BID.TVB").hasMatch());
-    EXPECT_TRUE(re.match("bid.tvb").hasMatch());
-    EXPECT_FALSE(re.match("bid.tvl").hasMatch());
+    const auto qt = [](const char* filter) { return QtNameFilter(ParseFileFilter(filter).front()); };
+    // The description's own list gives way to the patterns that match.
+    EXPECT_EQ(qt("Proposal Files (*.TVB)|*.tvb||"), "Proposal Files (*.tvb)");
+    EXPECT_EQ(qt("Tarvello Files (*.TV*)|*.tv*||"), "Tarvello Files (*.tv*)");
+    EXPECT_EQ(qt("Proposals|*.tvb;*.tvl||"), "Proposals (*.tvb *.tvl)");
+    // "*.*" also matches names without a dot.
+    EXPECT_EQ(qt("All Files (*.*)|*.*||"), "All Files (*)");
+    // Words in parentheses are no pattern list and stay.
+    EXPECT_EQ(qt("Bids (old)|*.bak||"), "Bids (old) (*.bak)");
+}
+
+TEST(FileFilter, ATypeOfOneExtensionGivesItToNamesTypedWithout)
+{
+    const auto types = ParseFileFilter("Tab (*.TAB)|*.TAB|Tarvello|*.tv*|Both|*.tvb;*.tvl|All|*.*||");
+    ASSERT_EQ(types.size(), 4u);
+    EXPECT_EQ(ExtensionForType(&types[0], "CSV"), "TAB");
+    for (std::size_t wild = 1; wild < types.size(); ++wild)
+        EXPECT_EQ(ExtensionForType(&types[wild], "CSV"), "CSV") << types[wild].description;
+    EXPECT_EQ(ExtensionForType(nullptr, ".ini"), ".ini");
+    // A dialog without a default extension adds none.
+    EXPECT_EQ(ExtensionForType(&types[0], ""), "");
 }
 
 TEST(FileFilter, DefaultExtensionOnlyForNamesWithoutOne)
