@@ -1,35 +1,63 @@
 #pragma once
 
-// The bidder's way through the menus: Alt and the menu's letter open it on the menu bar, the
-// entry's letter chooses. The chosen command runs from the event loop once the menu has closed.
-#include "platform/ui/docview/FrameWnd.h"
-
+// The main window worked with the keyboard and the toolbar as a bidder works it: Alt and the
+// menu's underlined letter open the menu, the entry's letter chooses it. A chosen command is
+// queued and runs from the event loop once the menu has closed: RunPending runs it.
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 namespace testsupport {
 
-inline ::testing::AssertionResult ChooseByKeys(CFrameWnd& frame, Qt::Key menu, Qt::Key entry)
+// Shortcuts and mnemonics reach the active window only. The offscreen platform leaves the
+// activation with a pop-up menu after it has closed; an X server gives it back by itself.
+inline bool Activate(QWidget* window)
 {
-    QWidget* window = frame.GetWidget();
-    // The offscreen platform leaves a closed pop-up menu the active window; an X server gives
-    // the activation back to the main window by itself.
-    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
         window->activateWindow();
-    if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
+        if (QApplication::activeWindow() != window)
+            QApplication::setActiveWindow(window);
+    }
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
+inline void RunPending()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::processEvents();
+    }
+}
+
+// The entry chosen; its command is queued, not yet run.
+inline ::testing::AssertionResult ChooseByKeys(QWidget* window, Qt::Key menu, Qt::Key entry)
+{
+    if (!Activate(window))
         return ::testing::AssertionFailure() << "the main window is not the active one";
     QTest::keyClick(window, menu, Qt::AltModifier);
     auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (!popup)
         return ::testing::AssertionFailure() << "Alt+" << QKeySequence(menu).toString().toStdString()
-                                             << " opened no menu; focus on " << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "nothing")
-                                             << " active " << (QApplication::activeWindow() ? QApplication::activeWindow()->metaObject()->className() : "none");
+                                             << " opened no menu";
     QTest::keyClick(popup, entry);
-    if (QApplication::activePopupWidget() == popup)
+    if (QApplication::activePopupWidget() == popup) {
+        // A disabled entry leaves its menu open; it closes as the user would close it.
+        QTest::keyClick(popup, Qt::Key_Escape);
         return ::testing::AssertionFailure() << "the menu took no entry for "
                                              << QKeySequence(entry).toString().toStdString();
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// The toolbar's button of that action, clicked; its command is queued, not yet run.
+inline ::testing::AssertionResult ClickButton(QToolBar& bar, QAction* action)
+{
+    QWidget* button = action ? bar.widgetForAction(action) : nullptr;
+    if (!button)
+        return ::testing::AssertionFailure() << "no toolbar button for the action";
+    QTest::mouseClick(button, Qt::LeftButton);
     return ::testing::AssertionSuccess();
 }
 

@@ -6,7 +6,7 @@
 #include "model/text/FlagWord.h"
 #include "platform/ui/dialogs/QtModalServices.h"
 #include "tests/app/commands/CommandTestSupport.h"
-#include "tests/app/commands/MenuKeys.h"
+#include "tests/app/MenuKeys.h"
 #include "tests/support/ModalSteps.h"
 
 #include <QComboBox>
@@ -218,10 +218,18 @@ protected:
     {
         FlatTransfer::SetUp();
         Settings().m_import.m_iFields = {ITEM_COL_LINE_NUMBER, ITEM_COL_UNIT_PRICE};
-        ASSERT_TRUE(menukeys::Activate(Frame().GetWidget()));
+        ASSERT_TRUE(testsupport::Activate(Frame().GetWidget()));
     }
-    void ExportByKeys() { menukeys::ChooseByKeys(Frame().GetWidget(), Qt::Key_T, Qt::Key_E); }
-    void ImportByKeys() { menukeys::ChooseByKeys(Frame().GetWidget(), Qt::Key_T, Qt::Key_I); }
+    void ExportByKeys()
+    {
+        ASSERT_TRUE(testsupport::ChooseByKeys(Frame().GetWidget(), Qt::Key_T, Qt::Key_E));
+        testsupport::RunPending();
+    }
+    void ImportByKeys()
+    {
+        ASSERT_TRUE(testsupport::ChooseByKeys(Frame().GetWidget(), Qt::Key_T, Qt::Key_I));
+        testsupport::RunPending();
+    }
 };
 
 TEST_F(FlatFileType, ExportAsTabWritesATabFileNamedForIt)

@@ -5,7 +5,7 @@
 #include "model/reports/ReportPages.h"
 #include "platform/core/PageSink.h"
 #include "tests/app/commands/CommandTestSupport.h"
-#include "tests/app/commands/MenuKeys.h"
+#include "tests/app/MenuKeys.h"
 #include "tests/app/dialogs/DialogTestSupport.h"
 #include "tests/app/options/OptionsTestSupport.h"
 
@@ -91,7 +91,7 @@ TEST_F(BidderIdCase, TypedAtTheFirstOpeningOfTheFirstRun)
     m_script.AnswerFile(InLetting("sample.tvb"));
     AnswerAmendmentReport();
     TypeIdWhenAsked();
-    ASSERT_TRUE(menukeys::Activate(Frame().GetWidget()));
+    ASSERT_TRUE(testsupport::Activate(Frame().GetWidget()));
     QTest::keyClick(Frame().GetWidget(), Qt::Key_O, Qt::ControlModifier);
     Settle();
     ASSERT_NE(Prop(), nullptr);

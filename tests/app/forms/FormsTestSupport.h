@@ -21,7 +21,8 @@ protected:
     {
         Store("WindowMetrics", "GridMode", "0");
         Store("WindowMetrics", "SplitterPos", "300");
-        AnswerAmendmentReport();
+        if (Stored("Misc", "AutoLoad") != "0") // the amendments beside it are read and reported
+            AnswerAmendmentReport();
         if (bidderId)
             AnswerBidderId(bidderId);
         else

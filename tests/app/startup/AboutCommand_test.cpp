@@ -5,7 +5,7 @@
 #include "platform/ui/dialogs/QtModalServices.h"
 #include "platform/ui/docview/FrameworkIds.h"
 #include "tests/app/commands/CommandTestSupport.h"
-#include "tests/app/commands/MenuKeys.h"
+#include "tests/app/MenuKeys.h"
 #include "tests/support/ModalSteps.h"
 
 #include <QToolBar>
@@ -58,12 +58,13 @@ protected:
 TEST_F(AboutCommand, HelpAboutByKeysOpensTheAboutBoxAndTheCreditsFromIt)
 {
     StartEmpty();
-    ASSERT_TRUE(menukeys::Activate(Frame().GetWidget()));
+    ASSERT_TRUE(testsupport::Activate(Frame().GetWidget()));
     EXPECT_TRUE(Enabled(ID_APP_ABOUT));
     platform::ScopedModalServices installed(m_real);
     bool creditsShown = false;
     testsupport::ModalSteps user(AboutThenCredits(creditsShown));
-    menukeys::ChooseByKeys(Frame().GetWidget(), Qt::Key_H, Qt::Key_A);
+    ASSERT_TRUE(testsupport::ChooseByKeys(Frame().GetWidget(), Qt::Key_H, Qt::Key_A));
+    testsupport::RunPending();
     Settle();
     EXPECT_TRUE(user.AllDone()) << "the About box or the credits did not come up";
     EXPECT_TRUE(creditsShown);
@@ -73,13 +74,14 @@ TEST_F(AboutCommand, HelpAboutByKeysOpensTheAboutBoxAndTheCreditsFromIt)
 TEST_F(AboutCommand, TheToolbarButtonOpensTheAboutBoxWithAProposalOpenToo)
 {
     StartOnSample();
-    ASSERT_TRUE(menukeys::Activate(Frame().GetWidget()));
+    ASSERT_TRUE(testsupport::Activate(Frame().GetWidget()));
     Frame().UpdateCommandUI();
     EXPECT_TRUE(Frame().GetToolBar().IsButtonEnabled(ID_APP_ABOUT));
     platform::ScopedModalServices installed(m_real);
     bool creditsShown = false;
     testsupport::ModalSteps user(AboutThenCredits(creditsShown));
-    menukeys::ClickButton(Bar(), ToolbarAction(ID_APP_ABOUT));
+    ASSERT_TRUE(testsupport::ClickButton(Bar(), ToolbarAction(ID_APP_ABOUT)));
+    testsupport::RunPending();
     Settle();
     EXPECT_TRUE(user.AllDone()) << "the About box or the credits did not come up";
     EXPECT_TRUE(creditsShown);
