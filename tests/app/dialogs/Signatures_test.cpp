@@ -40,14 +40,6 @@ TEST_F(DigitalIds, KeyRingsThatCannotBeOpenedOrListedCloseTheDialog)
                            "Cannot Get keylist \n\nKey ring is locked"}));
 }
 
-TEST_F(DigitalIds, ThisBuildsKeyRingsSayThatDigitalIdsAreNotAvailable)
-{
-    CSignatures dialog;
-    m_script.AnswerDialogWith(IDOK);
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Cannot Get keylist \n\nDigital IDs are not available in this build."});
-}
-
 TEST_F(DigitalIds, WithoutASelectionDeleteAndExportDoNothing)
 {
     m_keys.keys.clear();
