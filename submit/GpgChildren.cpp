@@ -19,7 +19,8 @@ std::set<std::string> PipesOf(const fs::path& process)
 {
     std::set<std::string> pipes;
     std::error_code error;
-    for (fs::directory_iterator fd(process / "fd", error); !error && fd != fs::directory_iterator(); fd.increment(error)) {
+    const fs::directory_iterator end;
+    for (fs::directory_iterator fd(process / "fd", error); !error && fd != end; fd.increment(error)) {
         std::error_code unreadable;
         const fs::path target = fs::read_symlink(fd->path(), unreadable);
         if (!unreadable && target.native().rfind("pipe:", 0) == 0)
@@ -73,9 +74,11 @@ int StopOwnGpgProcesses(const std::string& home)
     const std::set<std::string> ownPipes = PipesOf("/proc/self");
     int stopped = 0;
     std::error_code error;
-    for (fs::directory_iterator process("/proc", error); !error && process != fs::directory_iterator(); process.increment(error)) {
-        const std::string name = process->path().filename().native();
-        if (!IsProcessId(name) || !IsGpgOnHome(Arguments(process->path()), home) || !SharesAPipe(process->path(), ownPipes))
+    const fs::directory_iterator end;
+    for (fs::directory_iterator process("/proc", error); !error && process != end; process.increment(error)) {
+        const fs::path& entry = process->path();
+        const std::string name = entry.filename().native();
+        if (!IsProcessId(name) || !IsGpgOnHome(Arguments(entry), home) || !SharesAPipe(entry, ownPipes))
             continue;
         // GnuPG ends on this signal as on an error: its locks are released, its files left whole.
         if (kill(pid_t(std::stol(name)), SIGTERM) == 0)

@@ -212,7 +212,8 @@ int CGpgContext::Export(const std::string& fingerprint, bool armor, std::string&
         return ToolkitCode(error);
     const DataHandle data(raw);
     gpgme_set_armor(m_ctx, armor);
-    if (const int failed = Run([&](gpgme_ctx_t ctx) { return gpgme_op_export(ctx, fingerprint.c_str(), 0, data.get()); }))
+    const auto exportKey = [&](gpgme_ctx_t ctx) { return gpgme_op_export(ctx, fingerprint.c_str(), 0, data.get()); };
+    if (const int failed = Run(exportKey))
         return failed;
     gpgme_data_seek(data.get(), 0, SEEK_SET);
     char buffer[4096];

@@ -157,8 +157,10 @@ TEST_F(CryptoTest, TheSharedFoldersRingsAreTakenInOnceWhileTheKeyRingsHoldNoKeys
     {
         CCrypto crypto(0);
         ASSERT_EQ(crypto.GetError(), 0);
-        EXPECT_EQ(Listed(crypto), (std::vector<std::string>{"Pat Doe <pat@acme.example>", "Ace Paving <bids@acme.example>"}));
-        EXPECT_EQ(m_world.Fingerprints(m_world.ProgramHome(), "--list-secret-keys"), (std::vector<std::string>{first, second}));
+        EXPECT_EQ(Listed(crypto),
+                  (std::vector<std::string>{"Pat Doe <pat@acme.example>", "Ace Paving <bids@acme.example>"}));
+        EXPECT_EQ(m_world.Fingerprints(m_world.ProgramHome(), "--list-secret-keys"),
+                  (std::vector<std::string>{first, second}));
         ASSERT_EQ(crypto.DeleteKey("Pat Doe <pat@acme.example>"), 0);
         ASSERT_EQ(crypto.DeleteKey("Ace Paving <bids@acme.example>"), 0);
     }
@@ -235,10 +237,12 @@ TEST_F(CryptoTest, AnAgencyPlateIsRefusedWithItsCodeAndNothingOfItReachesTheKeyR
         {"words only", "PUBLIC KEY", CCrypto::kErrCorruptAgencyKey},
         {"wrong checksum", wrongChecksum, CCrypto::kErrCorruptAgencyKey},
         {"truncated", sound.substr(0, sound.size() / 2), CCrypto::kErrCorruptAgencyKey},
-        {"sound armour, no key in it", testsupport::ArmoredKey(testsupport::SamplePackets()), CCrypto::kErrCorruptAgencyKey},
+        {"sound armour, no key in it", testsupport::ArmoredKey(testsupport::SamplePackets()),
+         CCrypto::kErrCorruptAgencyKey},
         {"a secret key", secret, CCrypto::kErrCorruptAgencyKey},
         {"two keys", m_world.ExportArmored(maker, agency + " " + other), CCrypto::kErrCorruptAgencyKey},
-        {"a key that cannot encrypt", m_world.ExportArmored(maker, "sign@dot.example.gov"), CCrypto::kErrCorruptAgencyKey},
+        {"a key that cannot encrypt", m_world.ExportArmored(maker, "sign@dot.example.gov"),
+         CCrypto::kErrCorruptAgencyKey},
     };
     CCrypto crypto(0);
     for (const auto& c : cases) {

@@ -161,7 +161,8 @@ TEST_F(KeyRings, ExportWithoutArmourAndExportsThatFail)
 
     EXPECT_EQ(m_crypto->ExportKey(kPat, m_world.Folder("no such folder/pat.asc"), 1, 0), CPKC::kErrCannotCreateFile);
     EXPECT_EQ(m_crypto->GetErrorText(), "Cannot create File");
-    EXPECT_EQ(m_crypto->ExportKey("Nobody <nobody@acme.example>", m_world.Folder("nobody.asc"), 1, 0), -GPG_ERR_NOT_FOUND);
+    EXPECT_EQ(m_crypto->ExportKey("Nobody <nobody@acme.example>", m_world.Folder("nobody.asc"), 1, 0),
+              -GPG_ERR_NOT_FOUND);
     EXPECT_FALSE(std::filesystem::exists(m_world.Folder("nobody.asc")));
 }
 
@@ -207,8 +208,10 @@ TEST_F(KeyRings, ADamagedFileIsRefusedWithTheToolkitsTextAndTheKeyRingsStayAsThe
         {"a changed character", Damaged(armor), -GPG_ERR_CHECKSUM, "Checksum error"},
         {"damage late in a long file", Damaged(testsupport::ArmoredKey(packets)), -GPG_ERR_CHECKSUM, "Checksum error"},
         {"cut short", armor.substr(0, armor.size() / 2), -GPG_ERR_INV_ARMOR, "Invalid armor"},
-        {"no checksum line", armor.substr(0, armor.find("\n=") + 1) + armor.substr(armor.find("-----END")), -GPG_ERR_INV_ARMOR, "Invalid armor"},
-        {"a message, not a key", "-----BEGIN PGP MESSAGE-----\n\nAAAA\n=AAAA\n-----END PGP MESSAGE-----\n", -GPG_ERR_INV_ARMOR, "Invalid armor"},
+        {"no checksum line", armor.substr(0, armor.find("\n=") + 1) + armor.substr(armor.find("-----END")),
+         -GPG_ERR_INV_ARMOR, "Invalid armor"},
+        {"a message, not a key", "-----BEGIN PGP MESSAGE-----\n\nAAAA\n=AAAA\n-----END PGP MESSAGE-----\n",
+         -GPG_ERR_INV_ARMOR, "Invalid armor"},
         {"plain text", "Pat's digital ID\n", -GPG_ERR_NO_DATA, "No data"},
         {"empty", "", -GPG_ERR_NO_DATA, "No data"},
     };
@@ -268,7 +271,8 @@ TEST_F(KeyRings, AnAgentThatStopsAnsweringIsGivenUpWhenTheTimeLimitPasses)
     ASSERT_EQ(kill(agent, SIGSTOP), 0);
     const int result = crypto.ImportKeyFile(file, 0, 0, 0);
     // The pattern's bracket keeps the shell that runs pgrep from matching itself.
-    const std::string waiting = testsupport::Output("pgrep -f -- " + testsupport::Quoted("[-]-homedir " + Home() + " --status-fd"));
+    const std::string pattern = "[-]-homedir " + Home() + " --status-fd";
+    const std::string waiting = testsupport::Output("pgrep -f -- " + testsupport::Quoted(pattern));
     kill(agent, SIGCONT);
     EXPECT_EQ(result, -GPG_ERR_TIMEOUT);
     EXPECT_EQ(crypto.GetUserErrorMessage(), "Timeout [-62]");

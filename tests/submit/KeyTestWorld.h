@@ -68,8 +68,8 @@ public:
     // GnuPG on a home in batch mode, without a passphrase; its standard output.
     std::string Gpg(const std::string& home, const std::string& arguments)
     {
-        return Output("gpg --homedir " + Quoted(Used(home))
-                      + " --batch --no-tty --charset utf-8 --pinentry-mode loopback --passphrase '' " + arguments + " 2>/dev/null");
+        return Output("gpg --homedir " + Quoted(Used(home)) + " --batch --no-tty --charset utf-8"
+                      + " --pinentry-mode loopback --passphrase '' " + arguments + " 2>/dev/null");
     }
 
     // A new key (signing, with an encryption subkey, no passphrase, no expiry), even beside
