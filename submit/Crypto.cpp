@@ -5,11 +5,12 @@
 #include "platform/core/Environment.h"
 #include "platform/core/Files.h"
 #include "platform/core/Paths.h"
+#include "submit/GpgContext.h"
 #include "submit/SessionLog.h"
 #include "submit/base/PublicKeyArmor.h"
 
-#include <optional>
-#include <string_view>
+#include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -25,26 +26,9 @@ constexpr const char* kOwnErrorTexts[] = {
     "Invalid or Missing public key",
 };
 
-// A missing ring is copied from the shared Digital ID folder, or else created empty: an
-// empty file is a valid ring without keys.
-bool ProvideKeyRing(const std::string& keyFolder, const char* ringName)
+bool MakeOwnerOnlyFolder(const std::string& folder)
 {
-    const std::string ring = platform::JoinPath(keyFolder, ringName);
-    if (platform::FileExists(ring))
-        return true;
-    const std::string sharedFolder = platform::JoinPath(platform::CommonDataDirectory(), "DigitalIds");
-    const std::string shared = platform::JoinPath(sharedFolder, ringName);
-    const bool made = platform::FileExists(shared) ? platform::CopyFile(shared, ring)
-                                                   : platform::WriteFileAtomically(ring, "");
-    return made && platform::RestrictToOwner(ring);
-}
-
-// The key is kept for the submission. Every opening checks it, and an equal key already kept
-// is not written again: the write would only cost a flush to disk.
-bool KeepAgencyKey(const std::string& keyFile, const std::string& key)
-{
-    const std::optional<std::string> kept = platform::ReadWholeFile(keyFile, nullptr, key.size());
-    return (kept && *kept == key) || platform::WriteFileAtomically(keyFile, key);
+    return platform::MakeDirectories(folder) && chmod(folder.c_str(), 0700) == 0;
 }
 
 } // namespace
@@ -52,17 +36,44 @@ bool KeepAgencyKey(const std::string& keyFile, const std::string& key)
 CCrypto::CCrypto(int /*flag*/)
     : m_keyFolder(platform::JoinPath(platform::UserDataDirectory(), "KeyData"))
 {
-    const bool open = OpenKeyRings();
-    SetKeyRingsOpen(open);
-    StoreError(open ? 0 : kErrCannotCreateFile);
+    StoreError(OpenOwnKeyRings());
 }
 
 CCrypto::~CCrypto() = default;
 
-bool CCrypto::OpenKeyRings()
+int CCrypto::OpenOwnKeyRings()
 {
-    return platform::MakeDirectories(m_keyFolder) && ProvideKeyRing(m_keyFolder, kPublicRingName)
-           && ProvideKeyRing(m_keyFolder, kSecretRingName);
+    if (!MakeOwnerOnlyFolder(m_keyFolder))
+        return kErrCannotCreateFile;
+    if (const int error = OpenKeyRings(m_keyFolder))
+        return error;
+    return ImportSharedKeyRingsOnce();
+}
+
+// The shared Digital ID folder's rings seed the key rings of a new installation: they are
+// considered once, and taken only while the key rings hold no keys of their own.
+int CCrypto::ImportSharedKeyRingsOnce()
+{
+    const std::string taken = platform::JoinPath(m_keyFolder, kSharedRingsTakenName);
+    const std::string sharedFolder = platform::JoinPath(platform::CommonDataDirectory(), "DigitalIds");
+    const std::string publicRing = platform::JoinPath(sharedFolder, kPublicRingName);
+    const std::string secretRing = platform::JoinPath(sharedFolder, kSecretRingName);
+    if (platform::FileExists(taken) || !platform::FileExists(publicRing) || !platform::FileExists(secretRing))
+        return 0;
+    std::vector<CGpgKey> keys;
+    if (const int error = KeyRings()->ListKeys("", keys))
+        return error;
+    if (keys.empty()) {
+        std::string publicKeys;
+        std::string secretKeys;
+        if (const int error = ReadKeyFile(publicRing, publicKeys))
+            return error;
+        if (const int error = ReadKeyFile(secretRing, secretKeys))
+            return error;
+        if (const int error = KeyRings()->Import(publicKeys + secretKeys))
+            return error;
+    }
+    return platform::WriteFileAtomically(taken, "") ? 0 : kErrCannotCreateFile;
 }
 
 int CCrypto::SetLog(CSessionLog* log)
@@ -115,12 +126,20 @@ int CCrypto::LoadAgencyKeyText(const std::string* plateText, int /*importFlag*/)
         return StoreError(kErrNoAgencyKey);
     if (!WildcardMatch(*plateText, "*PUBLIC KEY*", true))
         return StoreError(kErrInvalidPublicKey);
-    if (ParsePublicKeyArmor(*plateText).status != ArmorStatus::Sound)
-        return StoreError(kErrCorruptAgencyKey);
-    const std::string keyFile = platform::JoinPath(m_keyFolder, kAgencyKeyName);
-    if (!KeyRingsOpen() || !KeepAgencyKey(keyFile, *plateText))
+    const PublicKeyArmor armor = ParsePublicKeyArmor(*plateText);
+    if (armor.status != ArmorStatus::Sound || !KeyRingsOpen() || !IsOneUsablePublicKey(armor.packets)
+        || KeyRings()->Import(armor.packets) != 0)
         return StoreError(kErrCorruptAgencyKey);
     return StoreError(0);
+}
+
+// A proposal is outside data: its plate may bring the agency's one key into the bidder's key
+// rings, never a secret key or a batch of keys.
+bool CCrypto::IsOneUsablePublicKey(const std::string& packets)
+{
+    std::vector<CGpgKey> keys;
+    return KeyRings()->ListKeysIn(packets, keys) == 0 && keys.size() == 1 && !keys.front().m_secret
+           && keys.front().m_canEncrypt;
 }
 
 int CCrypto::LoadAgencyKey(const CProp* proposal, int importFlag)

@@ -8,15 +8,16 @@ class CProp;
 class CSessionLog;
 
 // The cryptographic wrapper the document and the Digital IDs dialog use. Construction opens
-// the bidder's key rings, creating them when missing; a failure is stored as the error code,
-// never thrown.
+// the bidder's key rings: a GnuPG home of the program's own, "KeyData" in the user's data folder
+// (never the user's ~/.gnupg), seeded once from the shared Digital ID folder's rings. A failure
+// is stored as the error code, never thrown.
 class CCrypto : public CPKC {
 public:
     static constexpr int kErrInvalidParameter = 12;
     static constexpr int kErrBadUserKey = 13;
     static constexpr int kErrNoAgencyKey = 14;
     static constexpr int kErrCorruptAgencyKey = 15;
-    static constexpr int kErrCannotCreateFile = 16;
+    // 16: CPKC::kErrCannotCreateFile
     static constexpr int kErrCannotSaveProposal = 17;
     static constexpr int kErrPackageCorrupt = 18;
     static constexpr int kErrPackageOutOfDate = 19;
@@ -24,7 +25,8 @@ public:
 
     static constexpr const char* kPublicRingName = "pubring.pkr";
     static constexpr const char* kSecretRingName = "secring.skr";
-    static constexpr const char* kAgencyKeyName = "AgencyKey.asc";
+    // Beside the key rings once the shared rings have been considered.
+    static constexpr const char* kSharedRingsTakenName = "SharedRingsTaken";
 
     explicit CCrypto(int flag = 0);
     ~CCrypto() override;
@@ -41,13 +43,16 @@ public:
     void ClearError() { StoreError(0); }
 
     // plateText: the text of the proposal's "Agency Public Key" plate, null when it has none.
-    // A sound key is kept beside the key rings. importFlag goes to the key import.
+    // The plate must hold sound armour around exactly one public key that can encrypt; it is
+    // imported into the key rings. importFlag goes to the key import.
     int LoadAgencyKeyText(const std::string* plateText, int importFlag);
     // The same for the proposal's plate; 12 when there is no proposal.
     int LoadAgencyKey(const CProp* proposal, int importFlag);
 
 private:
-    bool OpenKeyRings();
+    int OpenOwnKeyRings();
+    int ImportSharedKeyRingsOnce();
+    bool IsOneUsablePublicKey(const std::string& packets);
 
     std::string m_keyFolder;
     std::string m_workFolder = ".";

@@ -133,8 +133,7 @@ private:
                             "{PROPOSAL_DESCRIPTION,SIZE=78,REPEAT}\nBID TOTAL {PROPOSAL_TOTAL}\n";
         prop.m_otherReports.Add(std::move(report));
         InstallAgencyTemplates(prop);
-        prop.SetPlate(kAgencyPublicKeyPlate,
-                      MakeAgencyKeyBlock(m_shape.m_seed, "Department of Transportation Bid Key <bids@dot.example.gov>"));
+        prop.SetPlate(kAgencyPublicKeyPlate, AgencyKeyBlock());
     }
 
     const ProposalShape& m_shape;

@@ -23,7 +23,7 @@ public:
 
     int GetError() const override { return m_log.openError; }
     std::string GetUserErrorMessage() const override { return "Your Digital ID Keyring is locked."; }
-    std::string GetErrorText() const override { return m_error ? "Key ring is locked" : "No Error"; }
+    std::string GetErrorText() const override { return m_error ? "Locked" : "No Error"; }
     void ClearError() override { m_error = 0; }
     void UseCurrentFolder() override { m_log.calls.push_back("current folder"); }
 

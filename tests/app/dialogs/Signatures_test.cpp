@@ -2,6 +2,7 @@
 // warning, exporting under a file name made from the identity, importing, and the failures.
 #include "app/dialogs/Signatures.h"
 #include "app/startup/BidApp.h"
+#include "submit/PKC.h"
 #include "tests/app/dialogs/DialogTestSupport.h"
 #include "tests/app/dialogs/FakeDigitalIdKeys.h"
 
@@ -32,20 +33,12 @@ TEST_F(DigitalIds, KeyRingsThatCannotBeOpenedOrListedCloseTheDialog)
     m_script.AnswerDialogWith(IDOK);
     EXPECT_EQ(m_dialog.DoModal(), IDCANCEL);
     m_keys.openError = 0;
-    m_keys.failing = -11994;
+    m_keys.failing = CPKC::kErrKeyRingLocked;
     m_script.AnswerDialogWith(IDOK);
     EXPECT_EQ(m_dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(Texts(), (std::vector<std::string>{
                            "Cannot Initialize Digital ID module: \n\nYour Digital ID Keyring is locked.",
-                           "Cannot Get keylist \n\nKey ring is locked"}));
-}
-
-TEST_F(DigitalIds, ThisBuildsKeyRingsSayThatDigitalIdsAreNotAvailable)
-{
-    CSignatures dialog;
-    m_script.AnswerDialogWith(IDOK);
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Cannot Get keylist \n\nDigital IDs are not available in this build."});
+                           "Cannot Get keylist \n\nLocked"}));
 }
 
 TEST_F(DigitalIds, WithoutASelectionDeleteAndExportDoNothing)
@@ -73,7 +66,7 @@ TEST_F(DigitalIds, DeleteAsksFirstWhileTheWarningIsOnAndAFailureIsSilent)
         Click(Item(CSignatures::IDC_DELETE_ID));
         ClickLine(Item(CSignatures::IDC_LIST), 0);
         app.m_bDeleteWarn = 0;
-        m_keys.failing = -11994;
+        m_keys.failing = CPKC::kErrKeyRingLocked;
         Click(Item(CSignatures::IDC_DELETE_ID));
         EXPECT_EQ(Lines(Item(CSignatures::IDC_LIST)).size(), 1u);
         m_keys.failing = 0;
@@ -98,7 +91,7 @@ TEST_F(DigitalIds, ExportOffersTheIdentityAsAFileNameAndTellsHowItWent)
         EXPECT_TRUE(m_keys.calls.empty());
         m_script.AnswerFile(file);
         Click(Item(CSignatures::IDC_EXPORT_ID));
-        m_keys.failing = -11994;
+        m_keys.failing = CPKC::kErrKeyRingLocked;
         m_script.AnswerFile(file);
         Click(Item(CSignatures::IDC_EXPORT_ID));
     });
@@ -109,7 +102,7 @@ TEST_F(DigitalIds, ExportOffersTheIdentityAsAFileNameAndTellsHowItWent)
     EXPECT_FALSE(request.open);
     EXPECT_EQ(m_keys.calls.front(), "export Ace Paving/Bids <bids@acme.example> to " + file);
     EXPECT_EQ(Texts(), (std::vector<std::string>{"Key Successfully exported to file:\n" + file,
-                                                 "Could not export key:\nKey ring is locked"}));
+                                                 "Could not export key:\nLocked"}));
 }
 
 TEST_F(DigitalIds, ImportReadsTheFileAndListsTheKeysAgain)
@@ -122,7 +115,7 @@ TEST_F(DigitalIds, ImportReadsTheFileAndListsTheKeysAgain)
         m_script.AnswerFile(file);
         Click(Item(CSignatures::IDC_IMPORT_ID));
         lines = Lines(Item(CSignatures::IDC_LIST));
-        m_keys.failing = -11994;
+        m_keys.failing = CPKC::kErrKeyRingLocked;
         m_script.AnswerFile(file);
         Click(Item(CSignatures::IDC_IMPORT_ID));
         EXPECT_TRUE(m_dialog.HasEnded());
@@ -134,6 +127,6 @@ TEST_F(DigitalIds, ImportReadsTheFileAndListsTheKeysAgain)
     EXPECT_EQ(lines.back(), "Imported <new@acme.example>");
     // A failed import, and the listing after it that fails too, close the dialog.
     EXPECT_EQ(Texts(), (std::vector<std::string>{"Key Successfully imported from file:\n" + file,
-                                                 "Could not import key:\nKey ring is locked",
-                                                 "Cannot Get keylist \n\nKey ring is locked"}));
+                                                 "Could not import key:\nLocked",
+                                                 "Cannot Get keylist \n\nLocked"}));
 }

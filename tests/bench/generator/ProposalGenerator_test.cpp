@@ -41,13 +41,14 @@ TEST(ProposalGenerator, TheSameSeedGivesTheSameLettingAndAnotherSeedAnother)
     const auto other = GenerateProposal(Shape(500, 10));
     EXPECT_TRUE(ListProposalDifferences(*prop, *GenerateProposal(Shape(500, 9))).empty());
     EXPECT_FALSE(ListProposalDifferences(*prop, *other).empty());
-    // The agency key is a sound armoured public-key block of the letting's own seed.
+    // The agency key is the agency's one key, a sound armoured block whose first packet is a
+    // public key (old format, one-byte length).
     const CPlate* key = prop->FindPlate(kAgencyPublicKeyPlate);
     ASSERT_NE(key, nullptr);
     const PublicKeyArmor armor = ParsePublicKeyArmor(key->m_strText);
     ASSERT_EQ(armor.status, ArmorStatus::Sound);
-    EXPECT_EQ(uint8_t(armor.packets[0]), 0x99);
-    EXPECT_NE(key->m_strText, other->FindPlate(kAgencyPublicKeyPlate)->m_strText);
+    EXPECT_EQ(uint8_t(armor.packets[0]), 0x98);
+    EXPECT_EQ(key->m_strText, other->FindPlate(kAgencyPublicKeyPlate)->m_strText);
     const AmendedProposal first = GenerateAmendedProposal(Shape(200, 4));
     const AmendedProposal second = GenerateAmendedProposal(Shape(200, 4));
     for (size_t n = 0; n < 2; ++n) {

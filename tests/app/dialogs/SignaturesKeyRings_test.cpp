@@ -1,0 +1,185 @@
+// The Digital IDs dialog on the bidder's real key rings (a GnuPG home of the test's own, with keys
+// made by GnuPG's command line), worked with clicks on its list and buttons; and the sample's
+// agency key as the opening brings it, seen through the Digital IDs command of the menu.
+#include "app/dialogs/Signatures.h"
+#include "app/startup/BidApp.h"
+#include "model/files/TvbFile.h"
+#include "tests/app/commands/CommandTestSupport.h"
+#include "tests/app/dialogs/DialogTestSupport.h"
+#include "tests/submit/ArmorBuilder.h"
+#include "tests/submit/KeyTestWorld.h"
+
+#include <sys/utsname.h>
+#include <unistd.h>
+
+namespace {
+
+using dialogtest::ClickLine;
+using dialogtest::Lines;
+
+constexpr const char* kPat = "Pat Doe <pat@acme.example>";
+constexpr const char* kAce = "Ace Paving <bids@acme.example>";
+constexpr const char* kNew = "New Bidder <new@acme.example>";
+constexpr const char* kAgency = "Department of Transportation Bid Key <bids@dot.example.gov>";
+
+class RealDigitalIds : public dialogtest::DialogTest {
+protected:
+    CWnd* Item(UINT id) { return m_dialog.GetDlgItem(id); }
+    std::vector<std::string> Texts() const
+    {
+        std::vector<std::string> texts;
+        for (const platform::MessageBoxRequest& box : m_script.MessageBoxes())
+            texts.push_back(box.text);
+        return texts;
+    }
+    // The program's key rings with Pat's and Ace's keys made in them.
+    std::string HomeWithTwoKeys()
+    {
+        const std::string home = m_world.Home("data/Tarvello/KeyData");
+        m_pat = m_world.MakeKey(home, kPat);
+        m_ace = m_world.MakeKey(home, kAce);
+        return home;
+    }
+
+    testsupport::KeyTestWorld m_world; // after the base: its data folder is the one used
+    CBidApp m_app;
+    CSignatures m_dialog;
+    std::string m_pat;
+    std::string m_ace;
+};
+
+} // namespace
+
+TEST_F(RealDigitalIds, ListDeleteExportAndImportWorkOnTheKeyRings)
+{
+    const std::string home = HomeWithTwoKeys();
+    const std::string maker = m_world.MakerHome();
+    const std::string made = m_world.MakeKey(maker, kNew);
+    const std::string good = m_world.Folder("new.asc");
+    testsupport::WriteTextFile(good, m_world.ExportArmored(maker, made, true));
+    const std::string damaged = m_world.Folder("damaged.asc");
+    std::string armor = m_world.ExportArmored(maker, made);
+    char& letter = armor[armor.find("\n\n") + 12];
+    letter = letter == 'A' ? 'B' : 'A'; // still armour, but the checksum no longer fits
+    testsupport::WriteTextFile(damaged, armor);
+    const std::string exported = m_world.Folder("ace.asc");
+
+    std::vector<std::string> listed, afterDelete, afterImport, afterDamaged;
+    Run(m_dialog, [&] {
+        CWnd* list = Item(CSignatures::IDC_LIST);
+        listed = Lines(list);
+        ClickLine(list, 0);
+        m_script.AnswerMessageBox(IDYES);
+        dialogtest::Click(Item(CSignatures::IDC_DELETE_ID));
+        afterDelete = Lines(list);
+        ClickLine(list, 0);
+        m_script.AnswerFile(exported);
+        dialogtest::Click(Item(CSignatures::IDC_EXPORT_ID));
+        m_script.AnswerFile(good);
+        dialogtest::Click(Item(CSignatures::IDC_IMPORT_ID));
+        afterImport = Lines(list);
+        m_script.AnswerFile(damaged);
+        dialogtest::Click(Item(CSignatures::IDC_IMPORT_ID));
+        afterDamaged = Lines(list);
+        ClickLine(list, 0);
+        m_script.AnswerFile(m_world.Folder("no such folder/ace.asc"));
+        dialogtest::Click(Item(CSignatures::IDC_EXPORT_ID));
+    });
+    EXPECT_EQ(listed, (std::vector<std::string>{kPat, kAce}));
+    EXPECT_EQ(afterDelete, std::vector<std::string>{kAce});
+    EXPECT_EQ(afterImport, (std::vector<std::string>{kAce, kNew}));
+    EXPECT_EQ(afterDamaged, afterImport);
+    EXPECT_EQ(m_world.Fingerprints(home), (std::vector<std::string>{m_ace, made}));
+    EXPECT_EQ(m_world.Fingerprints(home, "--list-secret-keys"), (std::vector<std::string>{m_ace, made}));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{std::string("Are you sure you want to delete this ID\n") + kPat + " ?",
+                                                 "Key Successfully exported to file:\n" + exported,
+                                                 "Key Successfully imported from file:\n" + good,
+                                                 "Could not import key:\nChecksum error",
+                                                 "Could not export key:\nCannot create File"}));
+    EXPECT_EQ(m_script.FileDialogs()[0].initialName, "Ace Paving (bids@acme.example)");
+    const std::string written = testsupport::ReadTextFile(exported);
+    EXPECT_EQ(written.substr(0, written.find("\n", written.find("\n") + 1)),
+              "-----BEGIN PGP PUBLIC KEY BLOCK-----\nComment: Exported by Tarvello Zod");
+}
+
+// GnuPG's lock file names the holder's process and host: another program is at work on the rings.
+TEST_F(RealDigitalIds, ADeleteThatTheLockedKeyRingsRefuseSaysNothingAndKeepsTheLine)
+{
+    const std::string home = HomeWithTwoKeys();
+    utsname self{};
+    ASSERT_EQ(uname(&self), 0);
+    testsupport::WriteTextFile(home + "/pubring.kbx.lock",
+                               std::to_string(getpid()) + "\n" + self.nodename + "\n");
+    m_app.m_bDeleteWarn = 0;
+    std::vector<std::string> lines;
+    Run(m_dialog, [&] {
+        ClickLine(Item(CSignatures::IDC_LIST), 1);
+        dialogtest::Click(Item(CSignatures::IDC_DELETE_ID));
+        lines = Lines(Item(CSignatures::IDC_LIST));
+    });
+    EXPECT_EQ(lines, (std::vector<std::string>{kPat, kAce}));
+    EXPECT_TRUE(m_script.MessageBoxes().empty());
+    EXPECT_EQ(m_world.Fingerprints(home), (std::vector<std::string>{m_pat, m_ace}));
+}
+
+// The agent's socket lies in the key rings' folder, and a socket path has a length limit.
+TEST_F(RealDigitalIds, KeyRingsWithoutTheirAgentCloseTheDialogWithTheToolkitsWord)
+{
+    const std::string deep = m_world.Folder(std::string(100, 'd'));
+    testsupport::ScopedEnvironment data("XDG_DATA_HOME", deep.c_str());
+    m_script.AnswerDialogWith(IDOK);
+    EXPECT_EQ(m_dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(Texts(), std::vector<std::string>{"Cannot Initialize Digital ID module: \n\nNo agent running [-77]"});
+}
+
+namespace {
+
+class AgencyKeyOfTheSample : public CommandTest {
+protected:
+    // The sample written again with another text on its agency key plate.
+    std::string SampleWithPlate(const std::string& text)
+    {
+        std::unique_ptr<CProp> prop;
+        LoadTvbFile(prop, InLetting("sample.tvb"), false);
+        prop->SetPlate(kAgencyPublicKeyPlate, text);
+        const std::string path = InLetting("other.tvb");
+        SaveTvbFile(*prop, path);
+        return path;
+    }
+    std::vector<std::string> DigitalIdsListed()
+    {
+        std::vector<std::string> lines;
+        m_script.AnswerDialog([&lines](platform::ModalDialog& modal) {
+            lines = Lines(dynamic_cast<CDialog&>(modal).GetDlgItem(CSignatures::IDC_LIST));
+            modal.EndModal(IDOK);
+        });
+        Choose(ID_DIGITAL_IDS);
+        return lines;
+    }
+
+    testsupport::KeyTestWorld m_world;
+};
+
+} // namespace
+
+TEST_F(AgencyKeyOfTheSample, OpeningTheSampleBringsItsAgencysKeyIntoTheKeyRings)
+{
+    Store("Misc", "AutoLoad", "0");
+    AnswerBidderId();
+    StartOn(InLetting("sample.tvb"));
+    ASSERT_NE(Prop(), nullptr);
+    EXPECT_TRUE(m_script.MessageBoxes().empty()) << Unanswered();
+    EXPECT_EQ(DigitalIdsListed(), std::vector<std::string>{kAgency});
+}
+
+TEST_F(AgencyKeyOfTheSample, SoundArmourWithoutAUsableKeyWarnsAndOpensWithoutIt)
+{
+    Store("Misc", "AutoLoad", "0");
+    m_script.AnswerMessageBox(IDOK); // the warning
+    AnswerBidderId();
+    StartOn(SampleWithPlate(testsupport::ArmoredKey(testsupport::SamplePackets())));
+    ASSERT_NE(Prop(), nullptr);
+    ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
+    EXPECT_NE(m_script.MessageBoxes()[0].text.find("Corrupted Agency Digital ID"), std::string::npos);
+    EXPECT_TRUE(DigitalIdsListed().empty());
+}
