@@ -49,8 +49,10 @@ function(zod_test_folder name)
     add_executable(${name} ${sources})
     target_link_libraries(${name} PRIVATE ${ARG_LINK} GTest::gtest GTest::gmock GTest::gtest_main)
   endif()
-  target_compile_definitions(${name} PRIVATE
-    ZOD_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures" ZOD_SAMPLES="${PROJECT_SOURCE_DIR}/samples")
+  # The folders come from a generated source (tests/support/TestPaths.h), so that no compile line
+  # names this checkout and the compiler cache shares the test objects between checkouts.
+  target_compile_options(${name} PRIVATE -include tests/support/TestPaths.h)
+  target_link_libraries(${name} PRIVATE zod_test_paths)
   # The environment goes through `env`: gtest_discover_tests flattens a list-valued ENVIRONMENT
   # property, so only its first variable would reach the tests.
   set(environment "env;TZ=America/Chicago;LC_ALL=C")

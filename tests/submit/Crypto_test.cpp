@@ -203,7 +203,7 @@ TEST_F(CryptoTest, DamagedSharedRingsLeaveTheKeyRingsUnopenedUntilMended)
 TEST_F(CryptoTest, TheSamplesAgencyKeyIsImportedIntoTheKeyRings)
 {
     std::unique_ptr<CProp> sample;
-    ASSERT_EQ(LoadTvbFile(sample, ZOD_SAMPLES "/sample.tvb", false), 0);
+    ASSERT_EQ(LoadTvbFile(sample, std::string(ZOD_SAMPLES) + "/sample.tvb", false), 0);
     CCrypto crypto(0);
     EXPECT_EQ(crypto.LoadAgencyKey(sample.get(), 0), 0);
     EXPECT_EQ(crypto.GetError(), 0);

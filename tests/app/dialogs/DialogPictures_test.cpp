@@ -72,7 +72,7 @@ Scene BidderId(bool details)
 Scene SelectProposal(const std::string& folder)
 {
     const std::string library = folder + "/letting.tvl";
-    testsupport::WriteTextFile(library, testsupport::ReadTextFile(ZOD_SAMPLES "/sample.tvl"));
+    testsupport::WriteTextFile(library, testsupport::ReadTextFile(std::string(ZOD_SAMPLES) + "/sample.tvl"));
     auto dialog = std::make_unique<CTVLLoad>();
     dialog->m_strLibraryPath = library;
     dialog->m_strPattern = "*.tvb";
@@ -151,7 +151,7 @@ TEST_P(DialogPicture, LooksAsItsReference)
     const QString name = QString("dialog-%1.png").arg(GetParam().name);
     if (const char* folder = std::getenv("ZOD_WRITE_PICTURES"))
         picture.save(QDir(folder).filePath(name));
-    EXPECT_TRUE(testsupport::MatchesPicture(picture, QImage(QString(ZOD_FIXTURES "/pictures/") + name)));
+    EXPECT_TRUE(testsupport::MatchesPicture(picture, QImage(QString(ZOD_FIXTURES) + "/pictures/" + name)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, DialogPicture, ::testing::ValuesIn(kPictures),

@@ -14,7 +14,7 @@ class LibraryMemberDialog : public DialogTest {
 protected:
     LibraryMemberDialog()
     {
-        testsupport::WriteTextFile(m_library, testsupport::ReadTextFile(ZOD_SAMPLES "/sample.tvl"));
+        testsupport::WriteTextFile(m_library, testsupport::ReadTextFile(std::string(ZOD_SAMPLES) + "/sample.tvl"));
         m_dialog.m_strLibraryPath = m_library;
         m_dialog.m_strPattern = "*.tvb";
         m_dialog.m_strTitle = "Select Proposal";

@@ -66,7 +66,7 @@ TEST_F(OptionsOverSample, EveryPageLooksAsItsReference)
             const QString name = QString("options20-%1.png").arg(kPages[index]);
             if (const char* folder = std::getenv("ZOD_WRITE_PICTURES"))
                 picture.save(QDir(folder).filePath(name));
-            EXPECT_TRUE(testsupport::MatchesPicture(picture, QImage(QString(ZOD_FIXTURES "/pictures/") + name)))
+            EXPECT_TRUE(testsupport::MatchesPicture(picture, QImage(QString(ZOD_FIXTURES) + "/pictures/" + name)))
                 << kPages[index];
         }
     });

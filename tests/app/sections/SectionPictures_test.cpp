@@ -28,7 +28,7 @@ TEST_P(SectionPicture, LooksAsItsReference)
     const QString name = QString("firm18-%1.png").arg(GetParam().name);
     if (const char* folder = std::getenv("ZOD_WRITE_PICTURES"))
         picture.save(QDir(folder).filePath(name));
-    EXPECT_TRUE(testsupport::MatchesPicture(picture, QImage(QString(ZOD_FIXTURES "/pictures/") + name)));
+    EXPECT_TRUE(testsupport::MatchesPicture(picture, QImage(QString(ZOD_FIXTURES) + "/pictures/" + name)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Schedule, SectionPicture,

@@ -47,7 +47,7 @@ RunResult RunProgram(const std::string& environment, const std::string& folder)
 {
     const std::string errors = folder + "/stderr.txt";
     const std::string command = "env " + environment + " XDG_CONFIG_HOME=" + folder +
-                                "/config XDG_DATA_HOME=" + folder + "/data " ZOD_PROGRAM " 2>" +
+                                "/config XDG_DATA_HOME=" + folder + "/data " + std::string(ZOD_PROGRAM) + " 2>" +
                                 errors + " >/dev/null";
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, testsupport::ReadTextFile(errors)};
