@@ -23,19 +23,12 @@ install_packages() {
 }
 
 # configure_and_build DIR [cmake options...]
-# ccache with the checkout as base dir: clones and work trees in other folders share hits.
-# The Qt layers use precompiled headers, which ccache takes only with these sloppiness
-# settings (the header is made just before the sources that include it).
+# The compiler cache is set up by CMakeLists.txt for every build of the folder.
 configure_and_build() {
   local dir=$1; shift
-  export CCACHE_BASEDIR="$ROOT"
-  # Debug builds would otherwise hash the build folder, so no other checkout could share a hit.
-  export CCACHE_NOHASHDIR=1
   # Three builds (normal, sanitizer, fuzz) of a large tree: the default 5 GB evicts between runs.
   # Stored in ccache's own configuration, so builds started without this script keep it too.
   ccache --max-size="${ZOD_CCACHE_SIZE:-12G}" >/dev/null
-  export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
-  cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
-    -DCMAKE_C_COMPILER_LAUNCHER=ccache "$@" >/dev/null
+  cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja "$@" >/dev/null
   cmake --build "$ROOT/$dir"
 }
