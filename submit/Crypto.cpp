@@ -6,7 +6,7 @@
 #include "platform/core/Files.h"
 #include "platform/core/Paths.h"
 #include "submit/SessionLog.h"
-#include "submit/base/PublicKeyArmor.h"
+#include "platform/armor/PublicKeyArmor.h"
 
 #include <optional>
 #include <string_view>

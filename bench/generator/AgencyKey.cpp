@@ -1,7 +1,7 @@
 #include "bench/generator/AgencyKey.h"
 
 #include "bench/generator/GeneratorRandom.h"
-#include "submit/base/PublicKeyArmor.h"
+#include "platform/armor/PublicKeyArmor.h"
 
 #include <algorithm>
 

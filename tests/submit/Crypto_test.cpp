@@ -2,7 +2,7 @@
 
 #include "model/records/Prop.h"
 #include "submit/SessionLog.h"
-#include "tests/submit/ArmorBuilder.h"
+#include "tests/platform/armor/ArmorBuilder.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <filesystem>

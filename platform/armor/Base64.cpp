@@ -1,4 +1,4 @@
-#include "submit/base/Base64.h"
+#include "platform/armor/Base64.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/dib/BmpDecoder.h"
+#include "platform/dib/BmpDecoder.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "submit/base/PublicKeyArmor.h"
+#include "platform/armor/PublicKeyArmor.h"
 
-#include "submit/base/Base64.h"
-#include "tests/submit/ArmorBuilder.h"
+#include "platform/armor/Base64.h"
+#include "tests/platform/armor/ArmorBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "submit/base/ModuleVersion.h"
+#include "platform/version/ModuleVersion.h"
 
-#include "submit/base/BuildVersion.h"
+#include "platform/version/BuildVersion.h"
 
 bool CModuleVersion::ReadVersionInfo(const void* module)
 {

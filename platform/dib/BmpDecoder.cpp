@@ -1,4 +1,4 @@
-#include "controls/dib/BmpDecoder.h"
+#include "platform/dib/BmpDecoder.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // Builds armoured public key texts for the tests, sound or damaged in one chosen way.
-#include "submit/base/PublicKeyArmor.h"
+#include "platform/armor/PublicKeyArmor.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "submit/base/PublicKeyArmor.h"
+#include "platform/armor/PublicKeyArmor.h"
 
-#include "submit/base/Base64.h"
+#include "platform/armor/Base64.h"
 
 #include <vector>
 
