@@ -1,6 +1,6 @@
 // Replacing a report template section in a configuration file: the section is found by its
 // name whatever its case and the blanks around it, its comments stay, everything else is copied.
-#include "app/views/TemplateSectionText.h"
+#include "model/reports/TemplateSectionText.h"
 
 #include <gtest/gtest.h>
 

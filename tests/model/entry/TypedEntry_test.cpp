@@ -1,10 +1,12 @@
 // Texts the bidder types into a price or a quantity, and what is stored or why it is refused.
-#include "app/grids/TypedEntry.h"
+#include "model/entry/TypedEntry.h"
 #include "model/eval/Evaluator.h"
 #include "model/settings/UnitTable.h"
 #include "tests/model/support/BidTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/grids/TypedEntry.h"
+#include "model/entry/TypedEntry.h"
 
 #include "model/check/Recalc.h"
 #include "model/eval/Evaluator.h"

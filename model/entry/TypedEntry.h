@@ -26,6 +26,3 @@ TypedEntry ReadItemQuantity(const CProp& prop, const CItem& item, std::string_vi
 TypedEntry ReadSiteDays(const CSite& site, std::string_view text);
 // Rounded to the proposal's quantity decimals.
 TypedEntry ReadSiteCost(const CProp& prop, const CSite& site, std::string_view text);
-
-// The refusal in a message box titled after the field.
-void ShowRefusal(const TypedEntry& entry);

@@ -1,4 +1,4 @@
-#include "app/views/TemplateSectionText.h"
+#include "model/reports/TemplateSectionText.h"
 
 #include <algorithm>
 #include <cctype>
