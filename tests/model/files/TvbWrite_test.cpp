@@ -172,6 +172,30 @@ TEST_F(TvbWriteTest, ValuesAreEncodedAsTheLayoutSays)
     EXPECT_EQ(Find(records, 0x0B01).data, "Agency Public Key");
 }
 
+// The file always has its bidder group: a proposal without a bidder record gets empty texts, and
+// reads back with an empty bidder record.
+TEST_F(TvbWriteTest, TheBidderGroupIsWrittenWithoutABidderRecord)
+{
+    auto prop = SmallProposal();
+    prop->m_pBidder.reset();
+    const auto records = Save(*prop);
+    Tags bidder;
+    for (const TvbParsedRecord& record : records)
+        if ((record.tag & 0xFF00) == 0x0700) {
+            bidder.push_back(record.tag);
+            EXPECT_EQ(record.data, "") << std::hex << record.tag;
+        }
+    Tags expected = {0x0700};
+    AddRange(expected, 0x0701, 0x070B);
+    EXPECT_EQ(bidder, expected);
+
+    std::unique_ptr<CProp> loaded;
+    ASSERT_EQ(LoadTvbFile(loaded, m_path, true), kTvbNoError);
+    ASSERT_TRUE(loaded->m_pBidder);
+    for (const std::string& text : loaded->m_pBidder->m_texts)
+        EXPECT_EQ(text, "");
+}
+
 TEST_F(TvbWriteTest, CellDataIsSplitInto32000BytePiecesAndReadBackWhole)
 {
     auto prop = SmallProposal();
