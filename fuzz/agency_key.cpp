@@ -1,5 +1,5 @@
 // Agency public key text as it arrives in a proposal's plate.
-#include "submit/base/PublicKeyArmor.h"
+#include "platform/armor/PublicKeyArmor.h"
 
 #include <cstddef>
 #include <cstdint>

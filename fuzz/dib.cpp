@@ -1,4 +1,4 @@
-#include "controls/dib/Dib.h"
+#include "platform/dib/Dib.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Replacing a report template section in a configuration file of any bytes: the other sections
 // come through, and the new section is found in the result.
-#include "app/views/TemplateSectionText.cpp"
+#include "model/reports/TemplateSectionText.h"
 
 #include <cstddef>
 #include <cstdint>

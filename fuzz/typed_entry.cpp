@@ -1,6 +1,6 @@
 // What the bidder types into a unit price, quantity, cost per day or days cell of the grids:
 // reading it never crashes, and what is taken is a finite value (days whole, from 0 to 9999).
-#include "app/grids/TypedEntry.h"
+#include "model/entry/TypedEntry.h"
 #include "model/eval/Evaluator.h"
 #include "model/records/Prop.h"
 

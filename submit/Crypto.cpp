@@ -7,7 +7,7 @@
 #include "platform/core/Paths.h"
 #include "submit/GpgContext.h"
 #include "submit/SessionLog.h"
-#include "submit/base/PublicKeyArmor.h"
+#include "platform/armor/PublicKeyArmor.h"
 
 #include <sys/stat.h>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "submit/KeyFileArmor.h"
 
 #include "submit/GpgContext.h"
-#include "submit/base/PublicKeyArmor.h"
+#include "platform/armor/PublicKeyArmor.h"
 
 namespace {
 

@@ -20,6 +20,8 @@ constexpr LogSection kSections[] = {
     {LOG_ITEMS_DELETED, "The following Items have been deleted:"},
     {LOG_ITEMS_ADDED, "The following Items have been added:"},
     {LOG_ITEMS_CHANGED, "The following Items were changed:"},
+    // Entered by the bidder: to be entered again where it still applies.
+    {LOG_ENTRIES_REMOVED, "The following entries of the bid were removed:"},
 };
 
 // Adds the section's lines; the number of its entries.

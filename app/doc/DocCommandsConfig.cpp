@@ -1,11 +1,8 @@
 // Configuration export and import: the option groups shared between installations through an
 // INI file.
 #include "app/doc/BidDoc.h"
-#include "app/doc/DocPaths.h"
 #include "app/startup/BidApp.h"
 #include "model/settings/OptionSettings.h"
-#include "platform/core/FileLock.h"
-#include "platform/core/Files.h"
 #include "platform/core/SettingsStore.h"
 #include "platform/ui/dialogs/ModalServices.h"
 #include "platform/ui/window/PathText.h"
@@ -42,18 +39,6 @@ std::optional<std::string> AskConfigurationFile(bool open, const std::string& ti
     return chosen->path;
 }
 
-// Written beside the target and renamed over it, so a failed export leaves the old file whole.
-bool ExportAtomically(CProfileStore& running, const std::string& path)
-{
-    const std::string partial = PartialPathFor(path);
-    const bool written = ExportConfiguration(running, partial) && platform::RenameFile(partial, path);
-    if (!written)
-        platform::RemoveFile(partial);
-    // The store locked the partial file through a lock file of its own name, which nobody else uses.
-    platform::RemoveFile(platform::LockPathFor(partial));
-    return written;
-}
-
 void ReportConfiguration(bool done, const std::string& success, const std::string& failure, const std::string& path)
 {
     AfxMessageBox((done ? success : failure) + platform::PathForDisplay(path));
@@ -73,7 +58,7 @@ void CBidDoc::OnExportConfiguration()
     app->m_strExportFile = *chosen;
     if (chosen->empty() || SameFile(*chosen, running.GetFilePath()))
         return;
-    ReportConfiguration(ExportAtomically(running, *chosen), "Configuration successfully exported to file\n",
+    ReportConfiguration(ExportConfiguration(running, *chosen), "Configuration successfully exported to file\n",
                         "Could not export configuration to file\n", *chosen);
 }
 

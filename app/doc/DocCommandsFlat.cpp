@@ -5,6 +5,7 @@
 #include "app/frame/MainFrame.h"
 #include "app/views/ViewHints.h"
 #include "model/check/Recalc.h"
+#include "model/flat/FlatExport.h"
 #include "model/flat/FlatFileFormats.h"
 #include "model/flat/FlatImport.h"
 #include "model/records/Prop.h"
@@ -233,23 +234,21 @@ void CBidDoc::ExportFile(const std::string& path, int chosenFormat)
         TransferMessage("Export Error", "Export format (%s) not supported", ExtensionOf(path));
         return;
     }
-    // Written beside the target and renamed over it: a failed export keeps the last good file.
-    const std::string partial = PartialPathFor(path);
-    std::FILE* file = std::fopen(partial.c_str(), format->m_bBinary ? "wb" : "w");
-    if (!file) {
+    // Made whole in memory, then written through the atomic file: a failed export keeps the last
+    // good file, and a file reached through a link stays where the link points.
+    platform::AtomicFile file(path);
+    if (!file.Open()) {
         TransferMessage("Export Error", "Cannot open file for writing: %s", shown);
         return;
     }
     FlatFileJob job;
-    FillJob(job, settings, m_pProp.get(), file);
-    int result = format->m_pExport(job);
-    if (std::fclose(file) != 0 && result == FLAT_EXPORT_DONE)
-        result = FLAT_EXPORT_WRITE_FAILED;
-    if (result == FLAT_EXPORT_DONE && !platform::RenameFile(partial, path))
+    FillJob(job, settings, m_pProp.get(), nullptr);
+    std::string bytes;
+    int result = ExportFlatBytes(format->m_pExport, job, bytes);
+    if (result == FLAT_EXPORT_DONE && !(file.Write(bytes) && file.Commit()))
         result = FLAT_EXPORT_WRITE_FAILED;
     // A file that did not take every row is no export to report as done.
     if (result != FLAT_EXPORT_DONE) {
-        platform::RemoveFile(partial);
         TransferMessage("Export Error", "Could not export to %s", shown + ": " + GetFlatExportResultText(result));
         return;
     }

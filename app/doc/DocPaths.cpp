@@ -2,7 +2,6 @@
 
 #include "model/records/Item.h"
 
-#include <unistd.h>
 
 std::string FileNameOf(const std::string& path)
 {
@@ -32,10 +31,4 @@ std::string FolderOf(const std::string& path)
 bool IsLibraryPath(const std::string& path)
 {
     return EqualsIgnoringCase(ExtensionOf(path), "tvl");
-}
-
-std::string PartialPathFor(const std::string& path)
-{
-    const std::string folder = FolderOf(path);
-    return (folder.empty() ? "" : folder + "/") + "." + FileNameOf(path) + ".partial-" + std::to_string(::getpid());
 }

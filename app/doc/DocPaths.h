@@ -13,5 +13,3 @@ std::string ExtensionOf(const std::string& path);
 std::string FolderOf(const std::string& path);
 // Whether the file name ends in ".tvl", in any case.
 bool IsLibraryPath(const std::string& path);
-// A hidden file beside the path, for writing it whole before it replaces the path.
-std::string PartialPathFor(const std::string& path);

@@ -2,6 +2,7 @@
 
 #include "app/grids/ProposalGrid.h"
 #include "app/grids/ProposalSource.h"
+#include "app/grids/Refusal.h"
 #include "controls/grid/GridCtrl.h"
 #include "platform/ui/window/VirtualKeys.h"
 

@@ -3,7 +3,7 @@
 #include "app/grids/GridHost.h"
 #include "app/grids/ProposalEditCtl.h"
 #include "app/grids/ProposalSource.h"
-#include "app/grids/TypedEntry.h"
+#include "app/grids/Refusal.h"
 #include "controls/grid/GridArea.h"
 #include "controls/grid/GridInfo.h"
 #include "platform/ui/draw/DC.h"

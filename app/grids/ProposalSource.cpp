@@ -2,6 +2,7 @@
 
 #include "app/grids/GridColors.h"
 #include "app/grids/ProposalGrid.h"
+#include "app/grids/Refusal.h"
 #include "model/check/CheckBid.h"
 #include "model/check/Recalc.h"
 

@@ -3,7 +3,7 @@
 // What the item and site grids' data sources share: the proposal they read and write, the grid
 // they serve, the colours of the current row, and the reading of a typed entry, which the editor
 // asks for before it lets an edit end.
-#include "app/grids/TypedEntry.h"
+#include "model/entry/TypedEntry.h"
 #include "controls/grid/GridDataSource.h"
 #include "platform/ui/window/WinTypes.h"
 

@@ -1,5 +1,5 @@
 // Told apart from the readers so that they stay free of the screen.
-#include "app/grids/TypedEntry.h"
+#include "app/grids/Refusal.h"
 
 #include "platform/ui/dialogs/ModalServices.h"
 

@@ -3,7 +3,7 @@
 #include "app/doc/BidDoc.h"
 #include "app/frame/MainFrame.h"
 #include "app/grids/ItemDisplay.h"
-#include "app/grids/TypedEntry.h"
+#include "app/grids/Refusal.h"
 #include "app/items/ItemForms.h"
 #include "app/items/StoredChange.h"
 #include "app/tree/BidTreeView.h"

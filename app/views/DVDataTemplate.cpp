@@ -3,7 +3,7 @@
 #include "app/doc/BidDoc.h"
 #include "app/tree/BidTreeView.h"
 #include "app/views/FormTemplates.h"
-#include "app/views/TemplateSectionText.h"
+#include "model/reports/TemplateSectionText.h"
 #include "controls/views/ControlLayout.h"
 #include "model/records/Prop.h"
 #include "platform/core/Files.h"

@@ -74,9 +74,8 @@ CGridCellType* CGridCtrl::GetCellType(int index) const
 
 int CGridCtrl::AddDataSource(CGridDataSource* source)
 {
-    // No source gets -1 like a full table: 1 would read as the first registered index.
     if (!source)
-        return -1;
+        return 1;
     source->SetGrid(this);
     if (m_dataSourceCount == static_cast<int>(m_dataSources.size()))
         m_dataSources.resize(m_dataSources.size() + kSourceTableGrowth, nullptr);

@@ -12,6 +12,7 @@ enum AmendmentLogCategory {
     LOG_ITEMS_DELETED = 2,
     LOG_ITEMS_ADDED = 3,
     LOG_ITEMS_CHANGED = 4,
+    LOG_ENTRIES_REMOVED = 5, // what the bidder entered and an amendment took away
     LOG_ADDENDUM_NOTES = 8,
 };
 

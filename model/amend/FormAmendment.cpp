@@ -1,6 +1,10 @@
 #include "model/amend/FormAmendment.h"
 
 #include "model/amend/ChangeLog.h"
+#include "model/amend/RemovedEntries.h"
+#include "model/check/FormChecks.h"
+#include "model/text/FlagWord.h"
+#include "model/text/TextUtil.h"
 #include "model/records/Prop.h"
 
 #include <memory>
@@ -20,15 +24,30 @@ std::unique_ptr<CWinMeta> TakeWhole(std::unique_ptr<CWinMeta> form)
     return form;
 }
 
-void ExchangeForm(std::unique_ptr<CWinMeta>& mine, std::unique_ptr<CWinMeta>& theirs, const char* label)
+// The exchange deletes the bidder's rows when the amendment's field definitions differ.
+bool RemovesRows(const CWinMeta& amendment)
+{
+    return TestFlagBit(amendment.m_wFlags, FORM_FIELDS_CHANGED) != 0;
+}
+
+std::string MiscLabel(const CWinMeta& form)
+{
+    const std::string& title = GetFormTitle(form);
+    return IsBlankString(title) ? "Misc Information" : "Misc Information (" + title + ")";
+}
+
+void ExchangeForm(std::unique_ptr<CWinMeta>& mine, std::unique_ptr<CWinMeta>& theirs, const char* label, bool firms)
 {
     if (mine && theirs) {
+        if (RemovesRows(*theirs))
+            LogRemovedFormRows(*mine, label, firms);
         if (mine->ExchangeWithLog(*theirs))
             LogForm("Changed ", label);
     } else if (theirs) {
         mine = TakeWhole(std::move(theirs));
         LogForm("Added ", label);
     } else if (mine) {
+        LogRemovedFormRows(*mine, label, firms);
         mine.reset();
         LogForm("Deleted ", label);
     }
@@ -37,11 +56,16 @@ void ExchangeForm(std::unique_ptr<CWinMeta>& mine, std::unique_ptr<CWinMeta>& th
 void ExchangeMiscForms(CDataArray<CWinMeta>& mine, CDataArray<CWinMeta>& theirs)
 {
     bool deleted = false, changed = false, added = false;
-    while (mine.GetSize() > theirs.GetSize())
+    while (mine.GetSize() > theirs.GetSize()) {
+        if (const CWinMeta* surplus = mine.GetAt(mine.GetSize() - 1))
+            LogRemovedFormRows(*surplus, MiscLabel(*surplus), false);
         deleted = mine.DeleteAt(mine.GetSize() - 1);
+    }
     for (int i = 0; i < mine.GetSize(); ++i) {
         CWinMeta* own = mine.GetAt(i);
         CWinMeta* amended = theirs.GetAt(i);
+        if (own && amended && RemovesRows(*amended))
+            LogRemovedFormRows(*own, MiscLabel(*own), false);
         if (own && amended)
             changed = own->ExchangeWithLog(*amended) > 0 || changed;
     }
@@ -75,10 +99,10 @@ void GiveEmptyFormsARow(CProp& prop)
 
 void ExchangeAgencyForms(CProp& prop, CProp& amendment)
 {
-    ExchangeForm(prop.m_pDbeForm, amendment.m_pDbeForm, "DBE Information");
-    ExchangeForm(prop.m_pMbeForm, amendment.m_pMbeForm, "MBE Information");
-    ExchangeForm(prop.m_pWbeForm, amendment.m_pWbeForm, "WBE Information");
+    ExchangeForm(prop.m_pDbeForm, amendment.m_pDbeForm, "DBE Information", true);
+    ExchangeForm(prop.m_pMbeForm, amendment.m_pMbeForm, "MBE Information", true);
+    ExchangeForm(prop.m_pWbeForm, amendment.m_pWbeForm, "WBE Information", true);
     ExchangeMiscForms(prop.m_miscForms, amendment.m_miscForms);
-    ExchangeForm(prop.m_pBondForm, amendment.m_pBondForm, "Zod Bond Information");
+    ExchangeForm(prop.m_pBondForm, amendment.m_pBondForm, "Zod Bond Information", false);
     GiveEmptyFormsARow(prop);
 }

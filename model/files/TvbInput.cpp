@@ -115,6 +115,15 @@ bool CTvbInput::Ensure(std::size_t count)
     return true;
 }
 
+// The records are all there, but the file is whole only when each gzip member's data check and
+// length are there and match: a file cut short in or before its trailer is corrupt.
+void CTvbInput::ReadToTheEnd()
+{
+    do
+        m_begin = m_end;
+    while (ReadMore());
+}
+
 uint16_t CTvbInput::WordAt(std::size_t offset) const
 {
     return uint16_t(m_bytes[m_begin + offset] | m_bytes[m_begin + offset + 1] << 8);
@@ -136,8 +145,10 @@ bool CTvbInput::NextRecordAtEdge(TvbRecord& record)
         return false;
     }
     // The end record's length is not read: the tag alone ends the records.
-    if (WordAt(0) == TVB_END)
+    if (WordAt(0) == TVB_END) {
+        ReadToTheEnd();
         return false;
+    }
     if (!Ensure(kTvbRecordHeaderSize) || !Ensure(kTvbRecordHeaderSize + WordAt(2))) {
         Fail(kTvbCorrupt); // the stream ends inside the record
         return false;

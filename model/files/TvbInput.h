@@ -37,7 +37,8 @@ public:
     std::string_view ReadStart(std::size_t count);
 
     // The next record; false at the end record, and on any failure (see Result). A stream that
-    // ends before the end record, or inside a record, is corrupt. Inline for the common case of
+    // ends before the end record, or inside a record, is corrupt; so is a gzip stream that ends
+    // before or inside a member's trailer, wherever the end record stands. Inline for the common case of
     // a whole record in the buffer: a proposal has a hundred thousand of them.
     bool NextRecord(TvbRecord& record)
     {
@@ -66,6 +67,8 @@ public:
 private:
     // The next record when it may need more bytes read, or is the end record.
     bool NextRecordAtEdge(TvbRecord& record);
+    // Reads past the end record, so that every member of the stream is checked.
+    void ReadToTheEnd();
     bool Ensure(std::size_t count);
     bool ReadMore();
     uint16_t WordAt(std::size_t offset) const;

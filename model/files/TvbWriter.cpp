@@ -16,12 +16,12 @@ void WriteHeader(CPropHeader& header, Writer& out)
     VisitHeaderFields(header, out);
 }
 
+// Always written: without a bidder record, with empty texts.
 void WriteBidder(CProp& prop, Writer& out)
 {
-    if (!prop.m_pBidder)
-        return;
+    CBidderInfo none;
     out.Group(TVB_BIDDER);
-    VisitBidderFields(*prop.m_pBidder, out);
+    VisitBidderFields(prop.m_pBidder ? *prop.m_pBidder : none, out);
 }
 
 void WriteFormats(CPropHeader& header, Writer& out)

@@ -2,6 +2,8 @@
 
 #include "model/records/Prop.h"
 
+#include <cstdlib>
+
 void ForEachFlatExportRow(const FlatFileJob& job, const std::function<void(const CFlatExportRow&)>& visit)
 {
     if (job.m_pProp == nullptr)
@@ -64,6 +66,23 @@ int CFlatOutput::Finish()
     if (m_file == nullptr || std::fflush(m_file) != 0 || std::ferror(m_file))
         m_failed = true;
     return m_failed ? FLAT_EXPORT_WRITE_FAILED : FLAT_EXPORT_DONE;
+}
+
+int ExportFlatBytes(FlatFileFunction exportRows, FlatFileJob& job, std::string& bytes)
+{
+    char* buffer = nullptr;
+    std::size_t size = 0;
+    std::FILE* stream = open_memstream(&buffer, &size);
+    if (stream == nullptr)
+        return FLAT_EXPORT_WRITE_FAILED;
+    job.m_pFile = stream;
+    int result = exportRows(job);
+    job.m_pFile = nullptr;
+    if (std::fclose(stream) != 0 && result == FLAT_EXPORT_DONE)
+        result = FLAT_EXPORT_WRITE_FAILED;
+    bytes.assign(buffer, size);
+    std::free(buffer);
+    return result;
 }
 
 std::string OnOneLine(std::string_view text, std::string_view alsoBlank)

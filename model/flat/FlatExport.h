@@ -55,5 +55,9 @@ private:
     bool m_failed = false;
 };
 
+// Runs an export into memory, so that the caller can write the file whole through the atomic file:
+// the export's result, with the bytes it wrote in `bytes`.
+int ExportFlatBytes(FlatFileFunction exportRows, FlatFileJob& job, std::string& bytes);
+
 // A field's text on one line: each line break, and each character of `alsoBlank`, becomes a blank.
 std::string OnOneLine(std::string_view text, std::string_view alsoBlank = {});

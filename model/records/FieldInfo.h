@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/dib/Dib.h"
+#include "platform/dib/Dib.h"
 #include "model/records/ByteBlock.h"
 #include "model/records/DataObject.h"
 

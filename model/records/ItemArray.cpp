@@ -3,6 +3,7 @@
 #include "model/amend/ChangeLog.h"
 #include "model/amend/ItemPlacement.h"
 #include "model/amend/ItemRowKeys.h"
+#include "model/amend/RemovedEntries.h"
 #include "model/amend/StagedChange.h"
 #include "model/text/FlagWord.h"
 #include "model/text/TextUtil.h"
@@ -167,6 +168,7 @@ unsigned CItemArray::ApplyInPlace(CItemArray& amendment, std::vector<Edit>& edit
         } else if (CItem* row = rows.Find(*this, *change)) {
             LogRow(*row, LOG_ITEMS_CHANGED);
             row->ExchangeWithLog(*change);
+            LogReplacedPrice(*row, *change); // the amendment's row now holds the old values
             ++i;
         } else {
             const int position = FindInsertPosition(*this, *change);

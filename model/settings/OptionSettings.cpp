@@ -82,9 +82,9 @@ int SaveOptionSettings(CProfileStore& store, const CBidderIdList& pairs)
     return store.EndBatch() ? 1 : 0;
 }
 
-bool ExportConfiguration(CProfileStore& running, const std::string& path)
+bool ExportConfiguration(CProfileStore& running, const std::string& path, std::string* error)
 {
     const CBidderIdList pairs = ReadBidderIDValues(running);
-    CProfileStore file(path, true);
-    return file.IsIniMode() && SaveOptionSettings(file, pairs) == 1;
+    CProfileStore gathered{CProfileStore::InMemory{}};
+    return SaveOptionSettings(gathered, pairs) == 1 && platform::WriteFileAtomically(path, gathered.Text(), error);
 }

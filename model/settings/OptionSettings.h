@@ -24,6 +24,7 @@ int LoadOptionSettings(const std::string& iniFile = {}, CProfileStore* destinati
 // the proxy into the store, in one update. 1 when written, 0 when the store could not be.
 int SaveOptionSettings(CProfileStore& store, const CBidderIdList& pairs);
 
-// Configuration export: the option groups and the running store's bidder IDs into the file,
-// which is emptied first. False when it cannot be written.
-bool ExportConfiguration(CProfileStore& running, const std::string& path);
+// Configuration export: the option groups and the running store's bidder IDs, gathered in memory
+// and written whole over the file through the atomic file (what was in it goes; a failure leaves
+// it as it was). False, with `error` saying why, when it cannot be written.
+bool ExportConfiguration(CProfileStore& running, const std::string& path, std::string* error = nullptr);

@@ -24,6 +24,15 @@ void RemoveLeadingSymbol(std::string& text, std::string_view symbol)
         text.erase(0, symbol.size());
 }
 
+// The proposal's own currency symbol goes wherever it stands, as "$" does.
+void RemoveEvery(std::string& text, std::string_view symbol)
+{
+    if (symbol.empty())
+        return;
+    for (std::size_t at = text.find(symbol); at != std::string::npos; at = text.find(symbol, at))
+        text.erase(at, symbol.size());
+}
+
 bool StripParentheses(std::string& text)
 {
     if (text.size() < 2 || text.front() != '(' || text.back() != ')')
@@ -60,9 +69,9 @@ double ParseCellAmount(std::string_view currency, std::string_view text)
 {
     std::string amount(text.substr(0, kMaxCellAmountLength));
     RemoveChars(amount, ",$");
-    bool valid = false;
-    const double value = ParseAmountText(currency, amount, &valid);
-    return valid ? value : 0.0;
+    RemoveEvery(amount, currency);
+    const double value = EvaluateExpression(amount.c_str());
+    return IsEvalValueValid(value) ? value : 0.0;
 }
 
 int CompareAmounts(const double* a, const double* b)

@@ -9,8 +9,8 @@
 // symbol allowed again inside. `valid` tells whether the evaluation succeeded.
 double ParseAmountText(std::string_view currency, std::string_view text, bool* valid);
 
-// A form cell's amount: at most 127 characters, every "," and "$" removed, then read as above;
-// 0 for an empty or invalid text.
+// A form cell's amount: at most 127 characters, every "," and "$" (and `currency`) removed, then
+// evaluated as it stands, so "($1,000)" is 1000; 0 for an empty or invalid text.
 double ParseCellAmount(std::string_view currency, std::string_view text);
 
 // 0 when either is missing or invalid; 1 equal within 0.000005; 2 within half a cent; 3 beyond.

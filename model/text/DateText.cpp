@@ -162,7 +162,8 @@ std::time_t DateTimeTextToTime(const char* dateText, const char* timeText, bool 
     const Parse dateParse = ReadDateText(dateText != nullptr ? dateText : "", date);
     if (dateParse == Parse::Empty)
         return 0;
-    if (dateParse == Parse::Bad)
+    // A month outside the year is a mistyped date ("31/01/99"), not one to roll over; days do.
+    if (dateParse == Parse::Bad || date.month < 1 || date.month > 12)
         return 2;
     if (ReadTimeText(timeText != nullptr ? timeText : "", time) == Parse::Bad)
         return 4;

@@ -1,6 +1,6 @@
 #include "model/text/NumberFormat.h"
 
-#include "submit/base/ModuleVersion.h"
+#include "platform/version/ModuleVersion.h"
 
 #include <cstdint>
 

@@ -1,6 +1,8 @@
 #include "platform/core/Files.h"
 
 #include "platform/core/Paths.h"
+#include "platform/core/SaveLeftovers.h"
+#include "platform/core/SaveTarget.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -72,6 +74,8 @@ AtomicFile::~AtomicFile()
         close(m_fd);
     if (!m_committed && !m_tempPath.empty())
         unlink(m_tempPath.c_str());
+    if (m_lockFd >= 0)
+        close(m_lockFd);
 }
 
 bool AtomicFile::Fail(const std::string& what)
@@ -88,17 +92,38 @@ bool AtomicFile::Open()
         errno = EBUSY;
         return Fail("cannot open twice");
     }
-    const std::string folder = FolderOf(m_target);
-    std::string pattern = JoinPath(folder, "." + FileNameOf(m_target) + ".XXXXXX");
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    m_fd = mkostemp(name.data(), O_CLOEXEC);
-    if (m_fd < 0)
+    const std::optional<std::string> target = ResolveSaveTarget(m_target, m_error);
+    if (!target)
+        return false;
+    m_final = *target;
+    RemoveAbandonedTemporaries(m_final);
+    if (!CreateTemporary())
         return Fail("cannot create a temporary file for");
-    m_tempPath = name.data();
-    if (fchmod(m_fd, PermissionsFor(m_target)) != 0)
+    if (fchmod(m_fd, PermissionsFor(m_final)) != 0)
         return Fail("cannot set the permissions for");
     return true;
+}
+
+// Another save's sweep may take a new file before it is locked; then another is made.
+bool AtomicFile::CreateTemporary()
+{
+    constexpr int kAttempts = 8;
+    const std::string pattern = TemporaryPatternFor(m_final);
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        std::vector<char> name(pattern.begin(), pattern.end());
+        name.push_back('\0');
+        m_fd = mkostemp(name.data(), O_CLOEXEC);
+        if (m_fd < 0)
+            return false;
+        m_lockFd = LockTemporary(name.data(), m_fd);
+        if (m_lockFd >= 0) {
+            m_tempPath = name.data();
+            return true;
+        }
+        close(std::exchange(m_fd, -1));
+    }
+    errno = EAGAIN;
+    return false;
 }
 
 bool AtomicFile::Write(std::string_view bytes)
@@ -147,10 +172,10 @@ bool AtomicFile::Finish(bool replaceExisting)
     const int fd = std::exchange(m_fd, -1);
     if (close(fd) != 0)
         return Fail("cannot close");
-    if (!MoveInPlace(m_tempPath, m_target, replaceExisting))
+    if (!MoveInPlace(m_tempPath, m_final, replaceExisting))
         return Fail(replaceExisting ? "cannot replace" : "cannot create");
     m_committed = true;
-    SyncFolder(FolderOf(m_target));
+    SyncFolder(FolderOf(m_final));
     return true;
 }
 

@@ -27,7 +27,10 @@ bool RemoveFile(const std::string& path); // true when the file is gone afterwar
 bool RestrictToOwner(const std::string& path);
 
 // Writes a file so that the old one survives any failure: the bytes go to a temporary file in
-// the same folder, which is flushed, closed and checked, then renamed over the target.
+// the same folder, which is flushed, closed and checked, then renamed over the target. A target
+// that is a symbolic link is written where its links end, so the links stay; a loop of links or
+// one that points to no file is an error. What a killed save of the same target left behind is
+// removed (see SaveLeftovers.h).
 class AtomicFile {
 public:
     explicit AtomicFile(std::string targetPath);
@@ -45,11 +48,14 @@ public:
 
 private:
     bool Fail(const std::string& what);
+    bool CreateTemporary();
     bool Finish(bool replaceExisting);
 
-    std::string m_target;
+    std::string m_target; // as the caller named it, for messages
+    std::string m_final;  // the file replaced: the target, or where its links end
     std::string m_tempPath;
     int m_fd = -1;
+    int m_lockFd = -1; // holds the temporary file's lock until it is renamed
     bool m_committed = false;
     std::string m_error;
 };

@@ -44,6 +44,8 @@ bool IniFile::Fail(std::string message)
 
 const IniDocument* IniFile::Read()
 {
+    if (InMemory())
+        return &m_document;
     std::string error;
     std::optional<std::string> text = ReadIfPresent(m_path, error);
     if (!text) {
@@ -87,11 +89,20 @@ bool IniFile::WriteLocked(const std::string& target,
 
 bool IniFile::Update(const std::function<bool(IniDocument&)>& change)
 {
+    if (InMemory()) {
+        change(m_document);
+        return true;
+    }
     return WriteLocked(WriteTarget(m_path), change, true);
 }
 
 bool IniFile::Create(bool anew)
 {
+    if (InMemory()) {
+        if (anew)
+            m_document = IniDocument();
+        return true;
+    }
     if (anew)
         return WriteLocked(WriteTarget(m_path), [](IniDocument&) { return true; }, false);
     if (Read() == nullptr)

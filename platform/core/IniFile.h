@@ -19,6 +19,9 @@ public:
     // With makeFolder the file's folder is made when it is first written (the per-user file);
     // otherwise a missing folder fails the write, as the Windows file functions did.
     explicit IniFile(std::string path, bool makeFolder = false);
+    // A file held in memory only: reads and updates work on its text, which the owner writes
+    // out whole where it belongs.
+    IniFile() : m_inMemory(true) {}
 
     const std::string& Path() const { return m_path; }
 
@@ -41,8 +44,11 @@ private:
     bool WriteLocked(const std::string& target, const std::function<bool(IniDocument&)>& change,
                      bool readFirst);
 
+    bool InMemory() const { return m_inMemory; }
+
     std::string m_path;
-    bool m_makeFolder;
+    bool m_makeFolder = false;
+    bool m_inMemory = false;
     std::string m_text; // the bytes m_document was read from
     IniDocument m_document;
     bool m_loaded = false;

@@ -51,6 +51,8 @@ CProfileStore::CProfileStore(const std::string& filePath, bool createAnew)
 
 CProfileStore::CProfileStore(UserRegistry) : m_file(platform::UserSettingsFile(), true) {}
 
+CProfileStore::CProfileStore(InMemory) : m_iniMode(true) {}
+
 CProfileStore::~CProfileStore()
 {
     if (m_batchDepth > 0) {
@@ -84,6 +86,12 @@ bool CProfileStore::EndBatch()
             changed = change(document) || changed;
         return changed;
     }) || FailOnFile();
+}
+
+std::string CProfileStore::Text()
+{
+    const platform::IniDocument* document = ReadDocument();
+    return document != nullptr ? document->Text() : std::string();
 }
 
 const platform::IniDocument* CProfileStore::ReadDocument()

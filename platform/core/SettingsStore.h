@@ -31,6 +31,10 @@ public:
     // Always the registry file: the framework's own profile, which no configuration file replaces.
     struct UserRegistry {};
     explicit CProfileStore(UserRegistry);
+    // INI mode on a file held in memory (Text), for a configuration gathered before it is
+    // written whole, atomically, where it belongs.
+    struct InMemory {};
+    explicit CProfileStore(InMemory);
     // An unfinished batch is finished.
     ~CProfileStore() override;
 
@@ -70,6 +74,8 @@ public:
     bool EndBatch();
 
     bool IsIniMode() const { return m_iniMode; }
+    // The INI file's text as it stands, batches included.
+    std::string Text();
     const std::string& GetFilePath() const { return m_file.Path(); }
     // Why the last failed operation failed.
     const std::string& GetLastError() const { return m_error; }

@@ -5,7 +5,7 @@
 #include "model/files/TvbFile.h"
 #include "model/records/Prop.h"
 #include "submit/SessionLog.h"
-#include "tests/submit/ArmorBuilder.h"
+#include "tests/platform/armor/ArmorBuilder.h"
 #include "tests/submit/KeyTestWorld.h"
 
 #include <filesystem>

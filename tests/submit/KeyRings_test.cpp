@@ -3,7 +3,7 @@
 // program has locked or whose agent stops answering.
 #include "submit/Crypto.h"
 
-#include "tests/submit/ArmorBuilder.h"
+#include "tests/platform/armor/ArmorBuilder.h"
 #include "tests/submit/KeyTestWorld.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Making bitmaps: blank, from bits, from the program's pictures and from BMP files.
 #include "platform/ui/draw/GdiObjects.h"
 
-#include "controls/dib/Dib.h"
+#include "platform/dib/Dib.h"
 #include "platform/ui/window/ResourceRegistry.h"
 
 #include <cstring>

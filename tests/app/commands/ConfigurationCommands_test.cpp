@@ -32,7 +32,7 @@ TEST_F(ConfigurationCommands, AnExportReadsBackIntoAnotherInstallation)
     EXPECT_EQ(written.find("stale"), std::string::npos);
     // Nothing is left beside it.
     for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(file).parent_path()))
-        EXPECT_EQ(entry.path().filename().string().find(".partial"), std::string::npos);
+        EXPECT_EQ(entry.path().filename().string().find(".saving-"), std::string::npos);
 
     // Another company's settings come in; the file read stays as it was.
     std::string other = written;
@@ -47,6 +47,26 @@ TEST_F(ConfigurationCommands, AnExportReadsBackIntoAnotherInstallation)
     EXPECT_EQ(Stored("Bidder", "Name"), "Summit Asphalt");
     EXPECT_EQ(testsupport::ReadTextFile(file), other);
     EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+}
+
+// The shared settings file may be a link (to a network folder, say): the export lands where the
+// link points, and the link stays.
+TEST_F(ConfigurationCommands, AnExportThroughALinkToALinkKeepsTheLinks)
+{
+    namespace fs = std::filesystem;
+    fs::create_directory(Path("shared"));
+    testsupport::WriteTextFile(Path("shared/zod.ini"), "[stale]\nold=1\n");
+    fs::create_symlink("shared/zod.ini", Path("zod.ini"));
+    fs::create_symlink(Path("zod.ini"), Path("settings.ini"));
+    m_script.AnswerFile(Path("settings.ini"));
+    AnswerOk();
+    Choose(ID_EXPORT_CONFIGURATION);
+    EXPECT_EQ(LastMessage()->text, "Configuration successfully exported to file\n" + Path("settings.ini"));
+    EXPECT_EQ(fs::read_symlink(Path("zod.ini")), "shared/zod.ini");
+    EXPECT_EQ(fs::read_symlink(Path("settings.ini")), Path("zod.ini"));
+    const std::string written = testsupport::ReadTextFile(Path("shared/zod.ini"));
+    EXPECT_NE(written.find("Ridgeline Paving"), std::string::npos);
+    EXPECT_EQ(written.find("stale"), std::string::npos);
 }
 
 TEST_F(ConfigurationCommands, AFailedExportLeavesNoFileAndSaysSo)

@@ -89,7 +89,7 @@ TEST_F(FlatTransfer, EveryFormatCarriesThePricesThereAndBack)
     }
     // Each export was written whole before it took the file's name: nothing is left beside.
     for (const auto& entry : std::filesystem::directory_iterator(Path("")))
-        EXPECT_EQ(entry.path().filename().string().find(".partial"), std::string::npos);
+        EXPECT_EQ(entry.path().filename().string().find(".saving-"), std::string::npos);
     const platform::FileDialogRequest& asked = m_script.FileDialogs().back();
     EXPECT_EQ(asked.title, "Import Proposal");
     EXPECT_EQ(asked.defaultExtension, "CSV");
@@ -162,6 +162,29 @@ INSTANTIATE_TEST_SUITE_P(
         std::ranges::replace(name, ' ', '_');
         return name;
     });
+
+// An export to a link, or a link to a link, replaces the file at the end of the links; they stay.
+TEST_F(FlatTransfer, AnExportThroughLinksWritesTheFileTheyPointTo)
+{
+    namespace fs = std::filesystem;
+    fs::create_directory(Path("exports"));
+    testsupport::WriteTextFile(Path("exports/bid.csv"), "old export\n");
+    fs::create_symlink("exports/bid.csv", Path("bid.csv"));
+    fs::create_symlink("bid.csv", Path("latest.csv"));
+    for (const char* link : {"bid.csv", "latest.csv"}) {
+        testsupport::WriteTextFile(Path("exports/bid.csv"), "old export\n");
+        Export(Path(link));
+        EXPECT_EQ(LastMessage()->text, "Export completed successfully") << link;
+        EXPECT_NE(testsupport::ReadTextFile(Path("exports/bid.csv")).find(FirstLine()), std::string::npos) << link;
+    }
+    EXPECT_EQ(fs::read_symlink(Path("bid.csv")), "exports/bid.csv");
+    EXPECT_EQ(fs::read_symlink(Path("latest.csv")), "bid.csv");
+
+    fs::create_symlink("exports/gone.csv", Path("gone.csv"));
+    Export(Path("gone.csv"));
+    EXPECT_EQ(LastMessage()->caption, "Export Error");
+    EXPECT_FALSE(fs::exists(Path("exports/gone.csv")));
+}
 
 TEST_F(FlatTransfer, AFileThatCannotBeOpenedIsNamed)
 {

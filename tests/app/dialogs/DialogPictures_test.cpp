@@ -53,6 +53,17 @@ Scene AmendmentChanges(const std::string&)
     return {std::make_unique<CAmendmentChangesDialog>(nullptr), DestroyAmendmentLog};
 }
 
+// An amendment that took prices and firms the bidder had entered.
+Scene AmendmentRemovals(const std::string&)
+{
+    CreateAmendmentLog();
+    LogAmendmentChange("Changed DBE Information", LOG_PROPOSAL_DATA);
+    LogAmendmentChange("0010  202-0001  CLEARING AND GRUBBING", LOG_ITEMS_CHANGED);
+    LogAmendmentChange("0010  202-0001  CLEARING AND GRUBBING: unit price 1,250.00", LOG_ENTRIES_REMOVED);
+    LogAmendmentChange("DBE Information: firm D0012 BLUESTEM TRUCKING LLC, with 3 committed items", LOG_ENTRIES_REMOVED);
+    return {std::make_unique<CAmendmentChangesDialog>(nullptr), DestroyAmendmentLog};
+}
+
 Scene BidderId(bool details)
 {
     auto bidder = std::make_unique<CBidderInfo>();
@@ -114,6 +125,7 @@ Scene Credits(const std::string&)
 
 const PictureCase kPictures[] = {
     {"amendment-changes", AmendmentChanges},
+    {"amendment-removals", AmendmentRemovals},
     {"bid-errors", [](const std::string&) { return Scene{std::make_unique<CBidErrors>(kErrors, nullptr), {}}; }},
     {"bidder-id", [](const std::string&) { return BidderId(false); }},
     {"bidder-id-details", [](const std::string&) { return BidderId(true); }},

@@ -6,7 +6,7 @@
 #include "model/files/TvbFile.h"
 #include "tests/app/commands/CommandTestSupport.h"
 #include "tests/app/dialogs/DialogTestSupport.h"
-#include "tests/submit/ArmorBuilder.h"
+#include "tests/platform/armor/ArmorBuilder.h"
 #include "tests/submit/KeyTestWorld.h"
 
 #include <sys/utsname.h>

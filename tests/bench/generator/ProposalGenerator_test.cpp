@@ -4,7 +4,7 @@
 #include "model/eval/Evaluator.h"
 #include "model/records/Prop.h"
 #include "model/text/FlagWord.h"
-#include "submit/base/PublicKeyArmor.h"
+#include "platform/armor/PublicKeyArmor.h"
 
 #include <gtest/gtest.h>
 

@@ -202,6 +202,18 @@ TEST(GridCounts, FitToWidthSharesTheViewAndSurvivesHiddenColumns)
     EXPECT_EQ(grid.GetColumnWidth(2), 100);
 }
 
+// No source answers 1, as a caller of the control expects, and takes no entry of the table.
+TEST(GridCounts, NoSourceAnswersOneAndRegistersNothing)
+{
+    CGridCtrl grid;
+    EXPECT_EQ(grid.AddDataSource(nullptr), 1);
+    EXPECT_EQ(grid.GetDataSource(1), nullptr);
+    NiceMock<SpyDataSource> source;
+    EXPECT_EQ(grid.AddDataSource(&source), 1);
+    EXPECT_EQ(grid.AddDataSource(nullptr), 1);
+    EXPECT_EQ(grid.GetDataSource(2), nullptr);
+}
+
 TEST(GridCounts, FifteenSourcesAtMostAndSizingFromOne)
 {
     CGridCtrl grid;
@@ -211,7 +223,6 @@ TEST(GridCounts, FifteenSourcesAtMostAndSizingFromOne)
         const int index = grid.AddDataSource(sources.back().get());
         EXPECT_EQ(index, i <= 15 ? i : -1);
     }
-    EXPECT_EQ(grid.AddDataSource(nullptr), -1);
     EXPECT_EQ(sources[4]->GetId(), 5);
     EXPECT_EQ(sources[4]->GetGrid(), &grid);
 

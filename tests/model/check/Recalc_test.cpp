@@ -218,6 +218,13 @@ TEST_F(CommitmentTest, SuppliersCountSixtyPerCentAndRowsThatDoNotCountAddNothing
     }
 }
 
+TEST_F(CommitmentTest, AnAmountInBracketsCountsAsTheEvaluatorReadsIt)
+{
+    AddFirm(form, "($1,000)");
+    AddFirm(form, "250");
+    EXPECT_DOUBLE_EQ(Commitment(), 1250);
+}
+
 TEST_F(CommitmentTest, AmountsFromFirmItemsUseTheProposalsCurrency)
 {
     prop->m_strFurtherReferences[0] = "EUR ";

@@ -63,6 +63,11 @@ const HostileCase kHostileCases[] = {
     {"EndsInsideLength", TvbStream::Proposal().Bytes() + std::string("\x00\x03\x05", 3), kTvbCorrupt},
     {"EndsInsideData", TvbStream::Proposal().Bytes() + std::string("\x09\x02\x0A\x00" "abc", 7), kTvbCorrupt},
     {"GzipCutShort", GzipBytes(kValid).substr(0, GzipBytes(kValid).size() - 12), kTvbCorrupt},
+    // The records end whole, but the member's data check or length is missing.
+    {"GzipEndsBeforeTrailer", GzipBytes(kValid).substr(0, GzipBytes(kValid).size() - 8), kTvbCorrupt},
+    {"GzipEndsInsideCrc", GzipBytes(kValid).substr(0, GzipBytes(kValid).size() - 6), kTvbCorrupt},
+    {"GzipEndsAfterCrc", GzipBytes(kValid).substr(0, GzipBytes(kValid).size() - 4), kTvbCorrupt},
+    {"GzipEndsInsideLength", GzipBytes(kValid).substr(0, GzipBytes(kValid).size() - 1), kTvbCorrupt},
     {"GzipDataDamaged", Damaged(GzipBytes(kValid), 40, 0x5A), kTvbCorrupt},
     {"GzipWrongCrc", Damaged(GzipBytes(kValid), 8, 0x01), kTvbCorrupt},
     {"GzipWrongLength", Damaged(GzipBytes(kValid), 2, 0x01), kTvbCorrupt},

@@ -108,6 +108,19 @@ TEST_P(TvbInflationTest, DamagePastTheFirstChunksIsCorrupt)
     EXPECT_EQ(ReadRecords(Damaged(members, members.size() / 3)), kTvbCorrupt);
 }
 
+// Without its whole trailer a member's data cannot be checked: the file may have lost anything.
+TEST_P(TvbInflationTest, AStreamEndingBeforeOrInsideItsTrailerIsCorrupt)
+{
+    const std::string gzip = GzipBytes(LargeStream());
+    const std::string members = ThreeMembers(LargeStream());
+    for (std::size_t cut : {1, 3, 4, 5, 8}) {
+        EXPECT_EQ(ReadRecords(gzip.substr(0, gzip.size() - cut)), kTvbCorrupt) << cut;
+        EXPECT_EQ(ReadRecords(members.substr(0, members.size() - cut)), kTvbCorrupt) << cut;
+    }
+    // What follows the last member is ignored, as before.
+    EXPECT_EQ(ReadRecords(gzip + "trailing bytes"), kTvbNoError);
+}
+
 // Failures count in stream order: a version too new at the start wins over damage further on,
 // within reach of the inflater's reading ahead.
 TEST_P(TvbInflationTest, FirstFailureInTheStreamWins)

@@ -172,6 +172,30 @@ TEST_F(TvbWriteTest, ValuesAreEncodedAsTheLayoutSays)
     EXPECT_EQ(Find(records, 0x0B01).data, "Agency Public Key");
 }
 
+// The file always has its bidder group: a proposal without a bidder record gets empty texts, and
+// reads back with an empty bidder record.
+TEST_F(TvbWriteTest, TheBidderGroupIsWrittenWithoutABidderRecord)
+{
+    auto prop = SmallProposal();
+    prop->m_pBidder.reset();
+    const auto records = Save(*prop);
+    Tags bidder;
+    for (const TvbParsedRecord& record : records)
+        if ((record.tag & 0xFF00) == 0x0700) {
+            bidder.push_back(record.tag);
+            EXPECT_EQ(record.data, "") << std::hex << record.tag;
+        }
+    Tags expected = {0x0700};
+    AddRange(expected, 0x0701, 0x070B);
+    EXPECT_EQ(bidder, expected);
+
+    std::unique_ptr<CProp> loaded;
+    ASSERT_EQ(LoadTvbFile(loaded, m_path, true), kTvbNoError);
+    ASSERT_TRUE(loaded->m_pBidder);
+    for (const std::string& text : loaded->m_pBidder->m_texts)
+        EXPECT_EQ(text, "");
+}
+
 TEST_F(TvbWriteTest, CellDataIsSplitInto32000BytePiecesAndReadBackWhole)
 {
     auto prop = SmallProposal();
@@ -220,6 +244,34 @@ TEST_F(TvbWriteTest, RecordsThatDoNotFitAreRefusedAndTheOldFileStays)
     EXPECT_EQ(ReadFileBytes(m_path), good);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.Path()), {}), 1);
     EXPECT_EQ(SaveTvbFile(*prop, m_folder.Path() + "/missing/bid.tvb"), kTvbCannotOpen);
+}
+
+// A bid saved through a link, or a link to a link, lands in the file at the end of the links; the
+// links stay. A link that leads nowhere cannot be saved through.
+TEST_F(TvbWriteTest, SavingThroughLinksWritesTheFileTheyPointTo)
+{
+    namespace fs = std::filesystem;
+    auto prop = SmallProposal();
+    fs::create_directory(m_folder.Path() + "/letting");
+    const std::string real = m_folder.Path() + "/letting/bid.tvb";
+    ASSERT_EQ(SaveTvbFile(*prop, real), kTvbNoError);
+    fs::create_symlink("letting/bid.tvb", m_path);
+    fs::create_symlink("bid.tvb", m_folder.Path() + "/current.tvb");
+
+    prop->m_items[0]->m_fUnitPrice = 12.5;
+    for (const std::string& link : {m_path, m_folder.Path() + "/current.tvb"}) {
+        prop->m_items[0]->m_fUnitPrice += 1;
+        ASSERT_EQ(SaveTvbFile(*prop, link), kTvbNoError) << link;
+        std::unique_ptr<CProp> loaded;
+        ASSERT_EQ(LoadTvbFile(loaded, real, true), kTvbNoError);
+        EXPECT_EQ(loaded->m_items[0]->m_fUnitPrice, prop->m_items[0]->m_fUnitPrice) << link;
+    }
+    EXPECT_EQ(fs::read_symlink(m_path), "letting/bid.tvb");
+    EXPECT_EQ(fs::read_symlink(m_folder.Path() + "/current.tvb"), "bid.tvb");
+
+    fs::create_symlink("letting/gone.tvb", m_folder.Path() + "/gone.tvb");
+    EXPECT_EQ(SaveTvbFile(*prop, m_folder.Path() + "/gone.tvb"), kTvbCannotOpen);
+    EXPECT_FALSE(fs::exists(m_folder.Path() + "/letting/gone.tvb"));
 }
 
 // An output with room for so many bytes, as a full disk would have.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/flat/FlatExport.h"
 #include "model/flat/FlatFileFormats.h"
 #include "model/flat/FlatImport.h"
 #include "tests/model/support/BidTestSupport.h"
@@ -36,11 +37,10 @@ inline std::string BytesOf(std::FILE* file)
 // What the job's export function writes.
 inline std::string ExportBytes(FlatFileFunction exportFunction, FlatFileJob& job)
 {
-    FilePtr file(std::tmpfile());
-    job.m_pFile = file.get();
-    EXPECT_EQ(exportFunction(job), FLAT_EXPORT_DONE);
-    job.m_pFile = nullptr;
-    return BytesOf(file.get());
+    std::string bytes;
+    EXPECT_EQ(ExportFlatBytes(exportFunction, job, bytes), FLAT_EXPORT_DONE);
+    EXPECT_EQ(job.m_pFile, nullptr);
+    return bytes;
 }
 
 // Imports the bytes into `prop` with a fresh job over the given import fields and widths.

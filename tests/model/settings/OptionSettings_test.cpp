@@ -145,12 +145,25 @@ TEST_F(OptionSettings, ExportAndImportCarryEverythingOver)
     EXPECT_EQ(ReadBidderIDValues(elsewhere), upper);
 }
 
-TEST_F(OptionSettings, ExportToAFileThatCannotBeMadeFails)
+// A failed export says why and leaves what was there, whole.
+TEST_F(OptionSettings, AnExportThatCannotBeWrittenChangesNothing)
 {
     CProfileStore running;
     LoadOptionSettings();
-    EXPECT_FALSE(ExportConfiguration(running, IniPath("no/such/folder/x.ini")));
-    EXPECT_EQ(m_messages.size(), 1u);
+    std::string error;
+    EXPECT_FALSE(ExportConfiguration(running, IniPath("no/such/folder/x.ini"), &error));
+    EXPECT_NE(error.find("no/such/folder/x.ini"), std::string::npos) << error;
+    EXPECT_FALSE(std::filesystem::exists(IniPath("no/such/folder/x.ini")));
+
+    const std::string file = IniPath("shared.ini");
+    WriteTextFile(file, IniSection("Kept") + "x=1\n");
+    {
+        testsupport::FileSizeLimit limit(64);
+        EXPECT_FALSE(ExportConfiguration(running, file, &error));
+    }
+    EXPECT_EQ(ReadTextFile(file), IniSection("Kept") + "x=1\n");
+    for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path()))
+        EXPECT_EQ(entry.path().filename().string().find(".saving-"), std::string::npos);
 }
 
 } // namespace

@@ -42,13 +42,18 @@ INSTANTIATE_TEST_SUITE_P(Texts, ParseAmountTextTest, ::testing::Values(
     AmountCase{"EUR ", "(EUR 5.25)", true, -5.25},
     AmountCase{"EUR ", "$5", false, 0}));
 
-TEST(ParseCellAmountTest, UsesTheProposalsCurrencyAndReadsParenthesesAsNegative)
+// A cell's amount is what the evaluator makes of it once "," and "$" are gone: brackets group, as
+// the agency's own computation of the same file reads them.
+TEST(ParseCellAmountTest, BracketsGroupAndTheProposalsCurrencyGoesLikeTheDollar)
 {
+    EXPECT_DOUBLE_EQ(ParseCellAmount("", "($1,000)"), 1000);
+    EXPECT_DOUBLE_EQ(ParseCellAmount("", "(1,000)"), 1000);
+    EXPECT_DOUBLE_EQ(ParseCellAmount("", "-$1,000"), -1000);
+    EXPECT_DOUBLE_EQ(ParseCellAmount("", "$1,000$"), 1000);
+    EXPECT_DOUBLE_EQ(ParseCellAmount("", " 2*(3+4) "), 14);
     // What the firm form writes for the sum of a row's firm items must read back.
     EXPECT_DOUBLE_EQ(ParseCellAmount("EUR ", "EUR 1,234.50"), 1234.5);
-    EXPECT_DOUBLE_EQ(ParseCellAmount("EUR ", "(EUR 12.00)"), -12);
-    EXPECT_DOUBLE_EQ(ParseCellAmount("", "($1,000)"), -1000);
-    EXPECT_DOUBLE_EQ(ParseCellAmount("", "$1,000$"), 1000);
+    EXPECT_DOUBLE_EQ(ParseCellAmount("EUR ", "(EUR 12.00)"), 12);
     EXPECT_EQ(ParseCellAmount("", "none"), 0);
     EXPECT_EQ(ParseCellAmount("", ""), 0);
 }

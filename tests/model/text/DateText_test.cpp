@@ -61,6 +61,19 @@ TEST_F(DateTextTest, BadAndEmptyDates)
         EXPECT_EQ(DateTimeTextToTime(bad, "12:00PM", false), 2) << bad;
 }
 
+// A month outside 1-12 is a mistyped date (a day written first), never a later date; a day past
+// its month's end still rolls over into the next month.
+TEST_F(DateTextTest, MonthsOutsideTheYearAreBadWhileDaysRollOver)
+{
+    for (const char* bad : {"31/01/99", "13/1/10", "0/5/10", "00-14-2010", "-1/5/10", "130510", "001410",
+                            "99999999999/1/10"})
+        EXPECT_EQ(DateTimeTextToTime(bad, "12:00PM", false), 2) << bad;
+    EXPECT_EQ(DateOf("12/31/99"), "99/12/31");
+    EXPECT_EQ(DateOf("1/1/10"), "10/01/01");
+    EXPECT_EQ(DateOf("04/31/26"), "26/05/01");
+    EXPECT_EQ(DateOf("1/0/10"), "09/12/31");
+}
+
 TEST_F(DateTextTest, DatesNoTimeValueCanHoldAreBad)
 {
     EXPECT_EQ(DateTimeTextToTime("5/14/99999999999999", "12:00PM", false), 2);

@@ -1,7 +1,7 @@
 #include "model/text/ColorSpec.h"
 #include "model/eval/Evaluator.h"
 #include "model/text/NumberFormat.h"
-#include "submit/base/ModuleVersion.h"
+#include "platform/version/ModuleVersion.h"
 
 #include <gtest/gtest.h>
 

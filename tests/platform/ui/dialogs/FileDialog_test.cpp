@@ -43,14 +43,16 @@ QStringList Names(const QListView& view)
 
 // The names the dialog lists for the type, once it has read the folder (in the background)
 // and sorted out what the type shows.
-QStringList Listed(QFileDialog& dialog, const QString& type)
+// The names the dialog lists under the type. It filters its folder in the background, and until
+// then shows what the type before listed: the names are given time to become the expected ones.
+QStringList Listed(QFileDialog& dialog, const QString& type, const QStringList& expected)
 {
     dialog.selectNameFilter(type);
     auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
-    for (int tries = 0; view && tries < 500 && Names(*view).isEmpty(); ++tries)
-        QTest::qWait(10);
-    QCoreApplication::processEvents();
-    return view ? Names(*view) : QStringList();
+    if (!view)
+        return {};
+    (void)QTest::qWaitFor([&] { return Names(*view) == expected; });
+    return Names(*view);
 }
 
 QComboBox* TypeBox(QWidget* dialog)
@@ -92,20 +94,21 @@ TEST_F(FileDialog, TheTypeListNamesEachPatternOnceAndNamesMatchInAnyCase)
     request.filter = kProposalFilter;
     request.filterIndex = 2;
     request.initialFolder = m_folder.Path();
+    const QStringList kProposals{"A.TVB", "b.tvb"}, kLibraries{"c.TvL"}, kAll{"A.TVB", "b.tvb", "c.TvL", "d.csv"};
     QStringList types, proposals, libraries, all;
     Run(request, {{OfClass<QFileDialog>(), [&](QWidget* window) {
                        auto* dialog = qobject_cast<QFileDialog*>(window);
                        types = TypeList(dialog);
-                       proposals = Listed(*dialog, types[1]);
-                       libraries = Listed(*dialog, types[2]);
-                       all = Listed(*dialog, types[3]);
+                       proposals = Listed(*dialog, types.value(1), kProposals);
+                       libraries = Listed(*dialog, types.value(2), kLibraries);
+                       all = Listed(*dialog, types.value(3), kAll);
                        dialog->reject();
                    }}});
     EXPECT_EQ(types, (QStringList{"Tarvello Files (*.tv*)", "Proposal Files (*.tvb)", "Proposal Libraries (*.TVL)",
                                   "AllFiles (*)"}));
-    EXPECT_EQ(proposals, (QStringList{"A.TVB", "b.tvb"}));
-    EXPECT_EQ(libraries, (QStringList{"c.TvL"}));
-    EXPECT_EQ(all, (QStringList{"A.TVB", "b.tvb", "c.TvL", "d.csv"}));
+    EXPECT_EQ(proposals, kProposals);
+    EXPECT_EQ(libraries, kLibraries);
+    EXPECT_EQ(all, kAll);
 }
 
 TEST_F(FileDialog, PickingATypeRenamesTheTypedFileAndTheChoiceComesBackWithIt)

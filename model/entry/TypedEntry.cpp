@@ -1,0 +1,118 @@
+#include "model/entry/TypedEntry.h"
+
+#include "model/check/Recalc.h"
+#include "model/eval/Evaluator.h"
+#include "model/records/Prop.h"
+#include "model/settings/UnitConversion.h"
+#include "model/text/NumberFormat.h"
+#include "model/text/TextUtil.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double kMostDays = 9999.0;
+
+std::string Quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string Stays(const TypedEntry& entry, const std::string& owner)
+{
+    return "\nThe " + entry.field + " of " + owner + " stays as it was.";
+}
+
+std::string NotANumber(const TypedEntry& entry, std::string_view text, const std::string& owner)
+{
+    std::string reason;
+    if (GetEvaluatorError(&reason) == 0)
+        reason = "out of range";
+    return "The " + entry.field + " must be a number or a formula that gives one.\n" + Quoted(text) + ": " +
+           reason + "." + Stays(entry, owner);
+}
+
+// Blank clears; anything else must evaluate.
+TypedEntry ReadAmount(const CProp& prop, std::string field, std::string_view text, const std::string& owner)
+{
+    TypedEntry entry{std::move(field), MakeEvalErrorValue(), {}};
+    if (IsBlankString(text))
+        return entry;
+    bool valid = false;
+    entry.value = ParseAmountText(&prop, text, &valid);
+    if (!valid || !std::isfinite(entry.value))
+        entry.refusal = NotANumber(entry, text, owner);
+    return entry;
+}
+
+std::string LineOf(const CItem& item)
+{
+    return "line " + item.m_strLineNum;
+}
+
+std::string SiteOf(const CSite& site)
+{
+    return "site " + site.m_strSiteNumber;
+}
+
+// "$" and "," anywhere, then blanks and tabs at both ends.
+std::string CleanedSiteText(std::string_view text)
+{
+    std::string cleaned(text);
+    RemoveChars(cleaned, "$,");
+    TrimLeftChars(cleaned, " \t");
+    TrimRightChars(cleaned, " \t");
+    return cleaned;
+}
+
+} // namespace
+
+TypedEntry ReadItemPrice(const CProp& prop, const CItem& item, std::string_view text)
+{
+    SetEvaluatorVariable("@QUAN", item.m_fQuan);
+    TypedEntry entry = ReadAmount(prop, "Unit Price", text, LineOf(item));
+    if (entry.Refused() || !IsEvalValueValid(entry.value))
+        return entry;
+    const double typed = entry.value;
+    entry.value = StoreItemPrice(&prop, &item, typed, prop.m_numberFormats[NUMFMT_UNIT_PRICE].m_byDecimals);
+    // The proposal's rules make a zero or negative price "not entered": say so instead.
+    if (!IsEvalValueValid(entry.value))
+        entry.refusal = std::string("This proposal does not allow a ") + (typed < 0 ? "negative " : "zero ") +
+                        entry.field + "." + Stays(entry, LineOf(item));
+    return entry;
+}
+
+TypedEntry ReadItemQuantity(const CProp& prop, const CItem& item, std::string_view text)
+{
+    SetEvaluatorVariable("@UP", item.m_fUnitPrice);
+    TypedEntry entry = ReadAmount(prop, "Quantity", text, LineOf(item));
+    if (!entry.Refused())
+        entry.value = StoreItemQuantity(&prop, &item, entry.value, prop.m_numberFormats[NUMFMT_QUANTITY].m_byDecimals);
+    return entry;
+}
+
+TypedEntry ReadSiteDays(const CSite& site, std::string_view text)
+{
+    TypedEntry entry{"# Days", MakeEvalErrorValue(), {}};
+    const std::string cleaned = CleanedSiteText(text);
+    if (cleaned.empty())
+        return entry;
+    SetEvaluatorVariable("@COST", site.m_dRoadCostPerDay);
+    const double days = RoundToDecimals(EvaluateExpression(cleaned.c_str()), 0);
+    if (!IsEvalValueValid(days) || !std::isfinite(days))
+        entry.refusal = NotANumber(entry, text, SiteOf(site));
+    else if (days < 0 || days > kMostDays)
+        entry.refusal = "The " + entry.field + " must be a whole number from 0 to 9999; " + Quoted(text) +
+                        " is not." + Stays(entry, SiteOf(site));
+    else
+        entry.value = days;
+    return entry;
+}
+
+TypedEntry ReadSiteCost(const CProp& prop, const CSite& site, std::string_view text)
+{
+    TypedEntry entry = ReadAmount(prop, "Cost/Day", CleanedSiteText(text), SiteOf(site));
+    if (!entry.Refused())
+        entry.value = RoundToDecimals(entry.value, prop.m_numberFormats[NUMFMT_QUANTITY].m_byDecimals);
+    return entry;
+}

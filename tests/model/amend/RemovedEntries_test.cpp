@@ -1,0 +1,133 @@
+// What an amendment takes away that the bidder entered is named in the change report: the firms
+// of a form whose fields change or that goes, the values of such a miscellaneous form, and the
+// unit price of each changed item. What is removed stays as the amendment rules say.
+#include "bench/generator/AmendmentGenerator.h"
+#include "bench/generator/ProposalGenerator.h"
+#include "model/amend/AmendmentResult.h"
+#include "model/check/FormChecks.h"
+#include "model/eval/Evaluator.h"
+#include "model/records/Prop.h"
+#include "model/text/FlagWord.h"
+#include "tests/model/support/Amendments.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class RemovedEntries : public AmendmentLogTest {
+protected:
+    void SetUp() override
+    {
+        AmendmentLogTest::SetUp();
+        m_edition->m_iAmendmentCount = m_published->m_iAmendmentCount + 1;
+    }
+
+    // The bidder's copy takes the amendment from the published proposal to the edition.
+    void Apply()
+    {
+        auto amendment = MakeAmendment(*m_edition, *m_published);
+        ASSERT_NE(amendment, nullptr);
+        ASSERT_EQ(m_bid->ExchangeWithLog(*amendment), unsigned(AMEND_NO_ERROR));
+    }
+
+    // "firm <name>, with N committed items" for each firm row of the bid's form.
+    std::vector<std::string> FirmsOf(const CWinMeta& form, const std::string& label) const
+    {
+        std::vector<std::string> firms;
+        for (const auto& row : form.m_rows)
+            firms.push_back(label + ": firm " + row->m_cells[0]->m_strText + ", with " +
+                            std::to_string(row->m_dbeItems.GetSize()) + " committed items");
+        return firms;
+    }
+
+    // The rows of the schedule that are items, not section rows.
+    std::vector<CItem*> Items(CProp& prop) const
+    {
+        std::vector<CItem*> items;
+        for (const auto& row : prop.m_items)
+            if (!row->IsSection())
+                items.push_back(row.get());
+        return items;
+    }
+
+    std::unique_ptr<CProp> m_published = GenerateProposal(
+        {.m_items = 12, .m_itemsPerSection = 6, .m_firms = 2, .m_firmItemsPerFirm = 3, .m_minorityFirms = 1});
+    std::unique_ptr<CProp> m_bid = CProp::MakeWholeCopy(*m_published);
+    std::unique_ptr<CProp> m_edition = CProp::MakeWholeCopy(*m_published);
+};
+
+TEST_F(RemovedEntries, AFormWhoseFieldsChangeOrThatGoesNamesEveryFirmOfTheBidder)
+{
+    m_edition->m_pDbeForm->m_fields[2]->m_iWidth += 4;
+    m_edition->m_pMbeForm.reset();
+    ChangeFlagBit(&m_edition->m_wFlags, PROP_HAS_MBE_FORM, 0);
+    std::vector<std::string> expected = FirmsOf(*m_bid->m_pDbeForm, "DBE Information");
+    const std::vector<std::string> minority = FirmsOf(*m_bid->m_pMbeForm, "MBE Information");
+    expected.insert(expected.end(), minority.begin(), minority.end());
+    ASSERT_EQ(expected.size(), 3u);
+
+    Apply();
+    EXPECT_EQ(LoggedTexts(LOG_ENTRIES_REMOVED), expected);
+    EXPECT_TRUE(m_bid->m_pDbeForm->m_rows.IsEmpty());
+    EXPECT_EQ(m_bid->m_pMbeForm, nullptr);
+    EXPECT_EQ(m_bid->m_pWbeForm->m_rows.GetSize(), 1) << "a form whose fields stay keeps its firms";
+}
+
+TEST_F(RemovedEntries, AFirmWithoutANameOrItemsIsNamedByItsRow)
+{
+    CRowData& unnamed = *m_bid->m_pDbeForm->m_rows[1];
+    unnamed.m_cells[0]->m_strText.clear();
+    unnamed.m_dbeItems.DeleteAll();
+    m_bid->m_pDbeForm->AddRow(-1, -1); // nothing entered in it
+    m_edition->m_pDbeForm->m_fields[0]->m_strName += " ID";
+    Apply();
+    const std::vector<std::string> logged = LoggedTexts(LOG_ENTRIES_REMOVED);
+    ASSERT_EQ(logged.size(), 2u);
+    EXPECT_EQ(logged[1], "DBE Information: the firm in row 2");
+}
+
+TEST_F(RemovedEntries, AMiscellaneousFormTellsOfTheValuesEnteredInIt)
+{
+    ASSERT_GE(m_bid->m_miscForms.GetSize(), 2);
+    const std::string title = GetFormTitle(*m_bid->m_miscForms[0]);
+    m_bid->m_miscForms[0]->m_rows[0]->m_cells[0]->m_strText = "Yes";
+    for (int form : {0, 1})
+        m_edition->m_miscForms[form]->m_fields[0]->m_iWidth += 2;
+    Apply();
+    EXPECT_EQ(LoggedTexts(LOG_ENTRIES_REMOVED),
+              std::vector<std::string>{"Misc Information (" + title + "): the values entered"})
+        << "the second form had nothing entered";
+    EXPECT_EQ(m_bid->m_miscForms[0]->m_rows[0]->m_cells[0]->m_strText, "") << "its row is a new, empty one";
+}
+
+TEST_F(RemovedEntries, EachChangedItemNamesThePriceTheBidderEnteredAndLost)
+{
+    std::vector<CItem*> bid = Items(*m_bid);
+    std::vector<CItem*> edition = Items(*m_edition);
+    std::vector<CItem*> published = Items(*m_published);
+    // The agency publishes no prices; the bidder has entered some.
+    for (const std::vector<CItem*>* items : {&bid, &edition, &published})
+        for (CItem* item : *items)
+            item->m_fUnitPrice = MakeEvalErrorValue();
+    bid[0]->m_fUnitPrice = 1234.5;
+    bid[1]->m_fUnitPrice = 3.125;
+    for (CItem* fixed : {bid[2], edition[2], published[2]}) {
+        ChangeFlagBit(&fixed->m_wFlags, ITEM_FIXED_PRICE, 1);
+        fixed->m_fUnitPrice = 80;
+    }
+    bid[4]->m_fUnitPrice = 9; // its item stays as it was
+    for (int changed : {0, 1, 2, 3})
+        edition[changed]->m_fQuan += 10;
+
+    Apply();
+    EXPECT_EQ(LoggedTexts(LOG_ITEMS_CHANGED).size(), 4u);
+    const auto named = [&](int i, const char* price) {
+        return bid[i]->m_strLineNum + "  " + bid[i]->m_strItemNum + "  " + bid[i]->m_strShortDesc + ": unit price " +
+               price;
+    };
+    EXPECT_EQ(LoggedTexts(LOG_ENTRIES_REMOVED), (std::vector<std::string>{named(0, "1,234.50"), named(1, "3.125")}));
+    EXPECT_FALSE(IsEvalValueValid(bid[0]->m_fUnitPrice)) << "the amendment's price is taken, as before";
+    EXPECT_EQ(bid[4]->m_fUnitPrice, 9);
+}
+
+} // namespace

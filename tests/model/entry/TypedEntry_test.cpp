@@ -1,0 +1,79 @@
+// Texts the bidder types into a price or a quantity, and what is stored or why it is refused.
+#include "model/entry/TypedEntry.h"
+#include "model/eval/Evaluator.h"
+#include "model/settings/UnitTable.h"
+#include "tests/model/support/BidTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+struct Typed {
+    const char* text;
+    double stored; // NAN: cleared (not entered)
+    const char* refusal; // part of the message; null when taken
+};
+
+class TypedPrices : public ::testing::TestWithParam<Typed> {
+protected:
+    std::unique_ptr<CProp> m_prop = MakeBidProp();
+    CItem& m_item = AddItem(*m_prop, "0010", 4, 2.5);
+};
+
+} // namespace
+
+TEST_P(TypedPrices, AreStoredOrRefused)
+{
+    const Typed typed = GetParam();
+    const TypedEntry entry = ReadItemPrice(*m_prop, m_item, typed.text);
+    EXPECT_EQ(entry.field, "Unit Price");
+    if (typed.refusal) {
+        EXPECT_NE(entry.refusal.find(typed.refusal), std::string::npos) << entry.refusal;
+        return;
+    }
+    EXPECT_FALSE(entry.Refused()) << entry.refusal;
+    if (std::isnan(typed.stored))
+        EXPECT_FALSE(IsEvalValueValid(entry.value));
+    else
+        EXPECT_DOUBLE_EQ(entry.value, typed.stored) << typed.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TypedPrices,
+    ::testing::Values(Typed{"12.5", 12.5, nullptr}, Typed{"$1,234.567", 1234.57, nullptr},
+                      Typed{"  3 * 4 ", 12, nullptr}, Typed{"@QUAN * 2", 8, nullptr}, Typed{"", NAN, nullptr},
+                      Typed{" \t", NAN, nullptr}, Typed{"12a", 0, "\"12a\": Unrecognized character"},
+                      Typed{"1e999", 0, "must be a number"}, Typed{"0.001", 0, "does not allow a zero Unit Price"},
+                      Typed{"($5)", 0, "does not allow a negative Unit Price"}, Typed{"(", 0, "Unit Price"}));
+
+TEST(TypedEntry, ANegativePriceIsTakenWhereTheProposalAllowsIt)
+{
+    auto prop = MakeBidProp();
+    CItem& item = AddItem(*prop, "0010", 1, 1);
+    ChangeFlagBit(&prop->m_wNumberFormatFlags, NUMFMT_NEGATIVE_PRICE_ALLOWED, 1);
+    EXPECT_DOUBLE_EQ(ReadItemPrice(*prop, item, "($5)").value, -5);
+}
+
+TEST(TypedEntry, APriceInTheAlternateUnitIsStoredInTheItemsUnit)
+{
+    auto prop = MakeBidProp();
+    CItem& item = AddItem(*prop, "0010", 10, 1);
+    item.m_strUnit = "EA";
+    SetUnitList({CUnitRow{"EA", "PR", "2", "", 2.0}});
+    ChangeFlagBit(&prop->m_wFlags, PROP_SHOW_ALT_UNITS, 1);
+    EXPECT_DOUBLE_EQ(ReadItemPrice(*prop, item, "3").value, 6);
+    EXPECT_DOUBLE_EQ(ReadItemQuantity(*prop, item, "40").value, 20);
+    ClearUnitList();
+}
+
+TEST(TypedEntry, AQuantityMayBeZeroOrUseTheUnitPrice)
+{
+    auto prop = MakeBidProp();
+    CItem& item = AddItem(*prop, "0010", 10, 2);
+    EXPECT_DOUBLE_EQ(ReadItemQuantity(*prop, item, "0").value, 0);
+    EXPECT_DOUBLE_EQ(ReadItemQuantity(*prop, item, "@UP*3").value, 6);
+    EXPECT_EQ(ReadItemQuantity(*prop, item, "x").field, "Quantity");
+    EXPECT_TRUE(ReadItemQuantity(*prop, item, "x").Refused());
+}
