@@ -10,17 +10,6 @@ namespace {
 
 class FirmGridHighlightTest : public FirmGridTest {
 protected:
-    // A real click in the row's "Use?" box, where the row is on the screen.
-    void ClickBoxInView(CDBEItemGrid& grid, int row)
-    {
-        int column = CDBEItemDataSource::USE;
-        CRect rect;
-        ASSERT_EQ(grid.GetCellRect(&column, &row, &rect), 0);
-        const CRect box = CGridCheckBoxType::BoxOf(rect);
-        QTest::mouseClick(grid.GetCellArea()->GetWidget(), Qt::LeftButton, Qt::NoModifier,
-                          QPoint(box.left + 3, box.top + 3));
-        Settle();
-    }
     // The cells as they are on the screen: what was painted, and left unpainted, so far.
     static QImage OnScreen(CWnd& cells)
     {

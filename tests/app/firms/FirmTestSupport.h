@@ -46,6 +46,11 @@ protected:
     static void ClickUseBox(CDBEItemGrid& grid, int row)
     {
         grid.GotoRow(row);
+        ClickBoxInView(grid, row);
+    }
+    // A real click in the "Use?" box of a row that is on the screen.
+    static void ClickBoxInView(CDBEItemGrid& grid, int row)
+    {
         int column = CDBEItemDataSource::USE;
         CRect rect;
         ASSERT_EQ(grid.GetCellRect(&column, &row, &rect), 0);

@@ -53,15 +53,24 @@ std::string ReportText(CProp& prop)
     return stream.str();
 }
 
+class PrintBidTest : public ShellTest {
+protected:
+    // The sample opened, printing asking neither to save nor to check first.
+    void OpenSampleToPrint()
+    {
+        Store("Misc", "PrintSave", "0");
+        Store("Misc", "PrintCheck", "0");
+        AnswerAmendmentReport();
+        AnswerBidderId();
+        StartOn(InLetting("sample.tvb"));
+    }
+};
+
 } // namespace
 
-TEST_F(ShellTest, TheBidPrintedToPdfHasThePagesOfTheTextReportAndItsTotal)
+TEST_F(PrintBidTest, TheBidPrintedToPdfHasThePagesOfTheTextReportAndItsTotal)
 {
-    Store("Misc", "PrintSave", "0");
-    Store("Misc", "PrintCheck", "0");
-    AnswerAmendmentReport();
-    AnswerBidderId();
-    StartOn(InLetting("sample.tvb"));
+    OpenSampleToPrint();
     ASSERT_NE(Prop(), nullptr);
 
     const std::string report = ReportText(*Prop());
@@ -77,13 +86,9 @@ TEST_F(ShellTest, TheBidPrintedToPdfHasThePagesOfTheTextReportAndItsTotal)
     EXPECT_TRUE(m_script.AllAnswered());
 }
 
-TEST_F(ShellTest, TheQuotePrintsAndTheBidPreviewsPageByPage)
+TEST_F(PrintBidTest, TheQuotePrintsAndTheBidPreviewsPageByPage)
 {
-    Store("Misc", "PrintSave", "0");
-    Store("Misc", "PrintCheck", "0");
-    AnswerAmendmentReport();
-    AnswerBidderId();
-    StartOn(InLetting("sample.tvb"));
+    OpenSampleToPrint();
     ASSERT_NE(Prop(), nullptr);
 
     const std::string quote = m_folder / "quote.pdf";
@@ -105,13 +110,9 @@ TEST_F(ShellTest, TheQuotePrintsAndTheBidPreviewsPageByPage)
 
 // Ctrl+P on a machine without a printer: Qt's own print dialog shows printing to a PDF file, and
 // the file holds the bid's pages with its text.
-TEST_F(ShellTest, CtrlPPrintsTheBidToAPdfFileChosenInTheRealPrintDialog)
+TEST_F(PrintBidTest, CtrlPPrintsTheBidToAPdfFileChosenInTheRealPrintDialog)
 {
-    Store("Misc", "PrintSave", "0");
-    Store("Misc", "PrintCheck", "0");
-    AnswerAmendmentReport();
-    AnswerBidderId();
-    StartOn(InLetting("sample.tvb"));
+    OpenSampleToPrint();
     ASSERT_NE(Prop(), nullptr);
     const std::string report = ReportText(*Prop());
     Frame().GetWidget()->activateWindow();
