@@ -4,18 +4,27 @@
 // box is up and has taken the keyboard, Enter presses its default button. The box really takes
 // the focus away from the window under it, and the window has to get it back.
 #include "platform/ui/dialogs/QtModalServices.h"
+#include "tests/support/ModalSteps.h"
 
-#include <QApplication>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
+#include <memory>
 #include <string>
 
 class RealMessageBoxes {
 public:
     // The next box to come up is answered; a box that never comes is not waited for forever.
-    void AnswerNext() { Answer(kPatience); }
+    void AnswerNext()
+    {
+        m_steps = std::make_unique<testsupport::ModalSteps>(std::deque<testsupport::ModalStep>{
+            {testsupport::OfClass<QMessageBox>(), [this](QWidget* box) {
+                 ++m_answered;
+                 m_hadFocus = QTest::qWaitForWindowActive(box);
+                 m_caption = box->windowTitle().toStdString();
+                 QTest::keyClick(box, Qt::Key_Return);
+             }}});
+    }
 
     int Answered() const { return m_answered; }
     // Whether the box had the keyboard when it was answered.
@@ -23,28 +32,9 @@ public:
     const std::string& Caption() const { return m_caption; }
 
 private:
-    static constexpr int kPatience = 500;
-
-    void Answer(int patience)
-    {
-        QTimer::singleShot(10, [this, patience] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            // Where the platform activates no window the box is answered all the same, late.
-            const bool up = box && box->isVisible() && (box->isActiveWindow() || patience < kPatience / 2);
-            if (!up) {
-                if (patience > 0)
-                    Answer(patience - 1);
-                return;
-            }
-            ++m_answered;
-            m_hadFocus = box->isActiveWindow();
-            m_caption = box->windowTitle().toStdString();
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-    }
-
     platform::QtModalServices m_services;
     platform::ScopedModalServices m_installed{m_services};
+    std::unique_ptr<testsupport::ModalSteps> m_steps;
     int m_answered = 0;
     bool m_hadFocus = false;
     std::string m_caption;
