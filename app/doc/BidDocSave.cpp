@@ -29,8 +29,11 @@ bool CBidDoc::OnSaveDocument(const std::string& path)
     // A field being edited stores its value first.
     if (CWnd* main = AfxGetMainWnd())
         main->SetFocus();
-    if (!m_pProp)
+    if (!m_pProp) {
+        AfxMessageBox("No proposal is open: nothing was saved to " + platform::PathForDisplay(path) + ".",
+                      MB_ICONEXCLAMATION);
         return false;
+    }
     const int result = SaveTvbFile(*m_pProp, path);
     if (result != kTvbNoError) {
         // Not saved: the document stays modified and the caller learns it.

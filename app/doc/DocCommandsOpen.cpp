@@ -76,11 +76,25 @@ void CBidDoc::OnOpenProposal()
     const auto chosen = platform::Modal().FileDialog(request);
     if (!chosen)
         return;
+    const uint16_t flags = m_wFlags;
     ChangeFlag(DOC_LETTING_MODE, 0);
-    OpenProposalFile(chosen->path);
+    if (!OpenProposal(chosen->path))
+        m_wFlags = flags; // still the letting it was
 }
 
 void CBidDoc::OnOpenLetting()
+{
+    // Abandoned, the command leaves the letting shown as it was; only the folder is remembered.
+    const LettingState before{m_wFlags, m_strLettingFiles, m_strLettingLibraries, m_iLettingIndex};
+    if (OpenLetting())
+        return;
+    m_wFlags = before.flags;
+    m_strLettingFiles = before.files;
+    m_strLettingLibraries = before.libraries;
+    m_iLettingIndex = before.index;
+}
+
+bool CBidDoc::OpenLetting()
 {
     ChangeFlag(DOC_LETTING_CHOSEN, 1);
     m_iLettingIndex = 0;
@@ -89,17 +103,17 @@ void CBidDoc::OnOpenLetting()
     request.initialFolder = m_strLettingFolder.empty() ? HomeFolder() : m_strLettingFolder;
     const auto folder = platform::Modal().ChooseFolder(request);
     if (!folder || !ListLettingFiles(*folder))
-        return;
+        return false;
     const std::optional<std::string> letting = ChooseLetting();
     if (!letting)
-        return;
+        return false;
     std::erase_if(m_strLettingFiles, [&](const std::string& name) {
         return !EqualsIgnoringCase(LettingOf(name), *letting) || !HasProposalExtension(name);
     });
     if (m_strLettingFiles.empty())
-        return;
+        return false;
     ChangeFlag(DOC_LETTING_MODE, 1);
-    OpenProposalFile(m_strLettingFolder + "/" + m_strLettingFiles.front());
+    return OpenLettingProposal(0);
 }
 
 bool CBidDoc::ListLettingFiles(const std::string& folder)
@@ -192,7 +206,7 @@ bool CBidDoc::ApplyChosenAmendment(CProp& amendment)
                       MB_YESNO) != IDYES)
         return false;
     CreateAmendmentLog();
-    const std::string failure = ExchangeAmendment(amendment);
+    const std::string failure = ExchangeAmendment(*m_pProp, amendment);
     if (!failure.empty()) {
         ZodMessageBox(failure, "Error Applying Amendment File", MB_ICONEXCLAMATION);
         DestroyAmendmentLog();
@@ -206,13 +220,13 @@ bool CBidDoc::ApplyChosenAmendment(CProp& amendment)
 
 void CBidDoc::RefreshAfterAmendment()
 {
-    ResolveBidderID(true);
-    ReportBidderCertification();
+    ResolveBidderID(*m_pProp, true);
+    ReportBidderCertification(*m_pProp);
     RecalcBidTotals(m_pProp.get());
     if (IsLettingMode())
         CheckBid(m_pProp.get(), false);
     UpdateAllViews(nullptr, HINT_REBUILD_TREE);
     if (CMainFrame* frame = GetMainFrame())
         frame->ShowTotal(*m_pProp, -1);
-    CheckAgencyKey();
+    CheckAgencyKey(*m_pProp);
 }

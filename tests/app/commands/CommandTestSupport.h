@@ -7,6 +7,8 @@
 #include "tests/app/ShellTestSupport.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMenu>
 #include <QMenuBar>
 
 using namespace resources;
@@ -69,6 +71,39 @@ protected:
         ASSERT_NE(action, nullptr) << id;
         action->trigger();
         Settle();
+    }
+
+    // The main window active, as the bidder's desktop gives it: keys go where the focus is.
+    // (The offscreen platform may leave the application's activation with a menu that closed.)
+    void Activate()
+    {
+        QWidget* window = Frame().GetWidget();
+        window->activateWindow();
+        if (QApplication::activeWindow() != window)
+            QApplication::setActiveWindow(window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << "the platform gives no window the focus";
+    }
+    // A key pressed on whatever has the focus (the main window when nothing in it has), then
+    // whatever the key set going has run.
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : Frame().GetWidget(), key, modifiers);
+        Settle();
+    }
+    void PressCtrl(Qt::Key key) { Press(key, Qt::ControlModifier); }
+    // A menu of the menu bar opened with Alt and its letter, and its entry chosen with its own.
+    // A disabled entry leaves its menu open: it is closed as the user would close it.
+    void ChooseByKeys(Qt::Key menu, Qt::Key entry)
+    {
+        Activate();
+        QTest::keyClick(Frame().GetWidget(), menu, Qt::AltModifier);
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(popup, nullptr) << "no menu opened";
+        QTest::keyClick(popup, entry);
+        Settle();
+        if (QWidget* still = QApplication::activePopupWidget())
+            QTest::keyClick(still, Qt::Key_Escape);
     }
 
     // The status bar's text while the pointer is on the menu entry.
