@@ -127,6 +127,10 @@ private:
     std::optional<std::string> ChooseLetting() const;
     // The amendment's file chosen by the user (a library member extracted); none when cancelled.
     std::optional<std::string> ChooseAmendmentFile() const;
+    bool LibraryAmendmentFits(const std::string& library, const std::string& member) const;
+    // The amendment in the file, when it can be read and applied to the open proposal; otherwise
+    // null, and the user has been told why (the file named as shown).
+    std::unique_ptr<CProp> ReadFittingAmendment(const std::string& path, const std::string& shownPath) const;
     bool ApplyChosenAmendment(CProp& amendment);
     void RefreshAfterAmendment();
     void SetGridMode(int mode);

@@ -3,18 +3,22 @@
 #include "app/doc/BidDoc.h"
 #include "app/doc/DocDialogs.h"
 #include "app/doc/DocPaths.h"
+#include "app/doc/ScratchFolder.h"
 #include "app/frame/MainFrame.h"
 #include "app/startup/BidApp.h"
 #include "app/tree/BidTreeView.h"
 #include "app/views/ViewHints.h"
+#include "model/amend/AmendmentResult.h"
 #include "model/amend/ChangeLog.h"
 #include "model/check/CheckBid.h"
 #include "model/check/Recalc.h"
 #include "model/files/TvbFile.h"
+#include "model/files/TvlExtract.h"
 #include "model/files/TvlLibrary.h"
 #include "model/records/Prop.h"
 #include "model/text/FlagWord.h"
 #include "model/text/TextUtil.h"
+#include "platform/core/Codepage.h"
 #include "platform/core/Environment.h"
 #include "platform/core/Paths.h"
 #include "platform/ui/dialogs/ModalServices.h"
@@ -160,13 +164,9 @@ void CBidDoc::OnOpenAmendment()
     const std::optional<std::string> path = ChooseAmendmentFile();
     if (!path)
         return;
-    std::unique_ptr<CProp> amendment;
-    const int read = LoadTvbFile(amendment, *path, true);
-    if (read != kTvbNoError) {
-        ZodMessageBox(GetTvbFileErrorText(read, false) + "\n\n" + platform::PathForDisplay(*path),
-                      "Error Opening Amendment File", MB_ICONEXCLAMATION);
+    std::unique_ptr<CProp> amendment = ReadFittingAmendment(*path, platform::PathForDisplay(*path));
+    if (!amendment)
         return;
-    }
     if (CBidTreeView* tree = GetMainTreeView())
         tree->GetTreeCtrl().SelectItem(tree->GetTreeCtrl().GetRootItem());
     if (CBidView* splitter = GetMainSplitter())
@@ -191,9 +191,40 @@ std::optional<std::string> CBidDoc::ChooseAmendmentFile() const
     const auto chosen = platform::Modal().FileDialog(request);
     if (!chosen)
         return std::nullopt;
-    if (IsLibraryPath(chosen->path))
-        return ChooseLibraryMember(chosen->path, "*.0*", "Select Proposal");
-    return chosen->path;
+    if (!IsLibraryPath(chosen->path))
+        return chosen->path;
+    const std::string library = chosen->path;
+    return ChooseLibraryMember(library, "*.0*", "Select Proposal", [this, &library](const std::string& member) {
+        return LibraryAmendmentFits(library, member);
+    });
+}
+
+// The member is read from a copy of its own: one that does not fit is refused before the user is
+// asked whether it may replace a file of its name beside the library.
+bool CBidDoc::LibraryAmendmentFits(const std::string& library, const std::string& member) const
+{
+    const CScratchFolder scratch;
+    if (scratch.Path().empty() || ExtractTvlMemberInto(library, member, scratch.Path(), TvlExisting::Refuse) != kTvlExtracted)
+        return true; // extracting it beside the library says what is wrong
+    const std::string shown = platform::PathForDisplay(library) + ": " + platform::Cp1252ToUtf8(member);
+    return ReadFittingAmendment(platform::JoinPath(scratch.Path(), platform::Cp1252ToUtf8(member)), shown) != nullptr;
+}
+
+std::unique_ptr<CProp> CBidDoc::ReadFittingAmendment(const std::string& path, const std::string& shownPath) const
+{
+    std::unique_ptr<CProp> amendment;
+    const int read = LoadTvbFile(amendment, path, true);
+    if (read != kTvbNoError) {
+        ZodMessageBox(GetTvbFileErrorText(read, false) + "\n\n" + shownPath, "Error Opening Amendment File",
+                      MB_ICONEXCLAMATION);
+        return nullptr;
+    }
+    if (const int refusal = CheckAmendmentFits(*m_pProp, *amendment)) {
+        ZodMessageBox(GetAmendmentErrorText(refusal, false) + "\n\n" + shownPath, "Error Applying Amendment File",
+                      MB_ICONEXCLAMATION);
+        return nullptr;
+    }
+    return amendment;
 }
 
 bool CBidDoc::ApplyChosenAmendment(CProp& amendment)
@@ -226,7 +257,10 @@ void CBidDoc::RefreshAfterAmendment()
     if (IsLettingMode())
         CheckBid(m_pProp.get(), false);
     UpdateAllViews(nullptr, HINT_REBUILD_TREE);
-    if (CMainFrame* frame = GetMainFrame())
+    if (CMainFrame* frame = GetMainFrame()) {
         frame->ShowTotal(*m_pProp, -1);
+        // The title counts the amendments.
+        frame->OnUpdateFrameTitle(true);
+    }
     CheckAgencyKey(*m_pProp);
 }

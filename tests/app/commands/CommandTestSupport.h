@@ -93,14 +93,16 @@ protected:
     }
     void PressCtrl(Qt::Key key) { Press(key, Qt::ControlModifier); }
     // A menu of the menu bar opened with Alt and its letter, and its entry chosen with its own.
-    // A disabled entry leaves its menu open: it is closed as the user would close it.
-    void ChooseByKeys(Qt::Key menu, Qt::Key entry)
+    // Where two entries share a letter, it goes from one to the next and Enter chooses. A disabled
+    // entry leaves its menu open: it is closed as the user would close it.
+    void ChooseByKeys(Qt::Key menu, std::initializer_list<Qt::Key> entry)
     {
         Activate();
         QTest::keyClick(Frame().GetWidget(), menu, Qt::AltModifier);
         auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(popup, nullptr) << "no menu opened";
-        QTest::keyClick(popup, entry);
+        for (const Qt::Key key : entry)
+            QTest::keyClick(popup, key);
         Settle();
         if (QWidget* still = QApplication::activePopupWidget())
             QTest::keyClick(still, Qt::Key_Escape);

@@ -93,7 +93,7 @@ TEST_F(LettingDesk, AProposalChosenInTheTreeShowsItsFormAtOnceAndAfterThePreview
     ASSERT_NE(dynamic_cast<CDV_Proposal*>(RightView()), nullptr);
     EXPECT_EQ(RightView()->GetDlgItem(kContractId)->GetWindowText(), Prop()->m_strContractId);
 
-    ChooseByKeys(Qt::Key_F, Qt::Key_V); // File, Print Preview
+    ChooseByKeys(Qt::Key_F, {Qt::Key_V}); // File, Print Preview
     ASSERT_NE(platform::ActivePreview(), nullptr);
     QTest::keyClick(platform::ActivePreview(), Qt::Key_Escape);
     Settle();

@@ -1,0 +1,22 @@
+#include "app/doc/ScratchFolder.h"
+
+#include "platform/core/Environment.h"
+#include "platform/core/Paths.h"
+
+#include <filesystem>
+#include <stdlib.h>
+
+CScratchFolder::CScratchFolder()
+{
+    // mkdtemp makes it for this user alone, under a name no one else has.
+    std::string pattern = platform::JoinPath(platform::TempDirectory(), "zod-XXXXXX");
+    if (mkdtemp(pattern.data()))
+        m_path = pattern;
+}
+
+CScratchFolder::~CScratchFolder()
+{
+    std::error_code ignored;
+    if (!m_path.empty())
+        std::filesystem::remove_all(m_path, ignored);
+}
