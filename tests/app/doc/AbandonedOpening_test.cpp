@@ -1,9 +1,6 @@
 // An opening that is cancelled or fails leaves the document as it was: nothing to save where
-// there was nothing, the open bid with its changes where there was one. A save that writes
-// nothing says so.
+// there was nothing, the open bid with its changes where there was one.
 #include "tests/app/commands/CommandTestSupport.h"
-
-#include <filesystem>
 
 namespace {
 
@@ -63,15 +60,4 @@ TEST_F(AbandonedOpening, AFileThatFailsKeepsTheOpenBidWithItsChanges)
     EXPECT_EQ(Frame().GetWindowText(), title);
     EXPECT_NE(TreeCtrl().GetChildItem(TreeCtrl().GetRootItem()), nullptr);
     EXPECT_EQ(GetViewNodeType(*Frame().GetSplitter().GetRightView()), NODE_PROPOSAL);
-}
-
-TEST_F(AbandonedOpening, ASaveWithoutAProposalSaysThatNothingWasSaved)
-{
-    StartEmpty();
-    const std::string path = m_folder / "nothing.tvb";
-    AnswerOk();
-    EXPECT_FALSE(Doc().OnSaveDocument(path));
-    ASSERT_NE(LastMessage(), nullptr);
-    EXPECT_NE(LastMessage()->text.find("nothing was saved to " + path), std::string::npos) << LastMessage()->text;
-    EXPECT_FALSE(std::filesystem::exists(path));
 }
