@@ -3,7 +3,6 @@
 #include "app/doc/BidDoc.h"
 #include "app/doc/DocDialogs.h"
 #include "app/doc/DocPaths.h"
-#include "app/doc/ScratchFolder.h"
 #include "app/frame/MainFrame.h"
 #include "app/startup/BidApp.h"
 #include "app/tree/BidTreeView.h"
@@ -21,6 +20,7 @@
 #include "platform/core/Codepage.h"
 #include "platform/core/Environment.h"
 #include "platform/core/Paths.h"
+#include "platform/core/ScratchFolder.h"
 #include "platform/ui/dialogs/ModalServices.h"
 #include "platform/ui/window/PathText.h"
 
@@ -203,7 +203,7 @@ std::optional<std::string> CBidDoc::ChooseAmendmentFile() const
 // asked whether it may replace a file of its name beside the library.
 bool CBidDoc::LibraryAmendmentFits(const std::string& library, const std::string& member) const
 {
-    const CScratchFolder scratch;
+    const platform::ScratchFolder scratch;
     if (scratch.Path().empty() || ExtractTvlMemberInto(library, member, scratch.Path(), TvlExisting::Refuse) != kTvlExtracted)
         return true; // extracting it beside the library says what is wrong
     const std::string shown = platform::PathForDisplay(library) + ": " + platform::Cp1252ToUtf8(member);

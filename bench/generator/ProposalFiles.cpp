@@ -6,9 +6,8 @@
 #include "model/records/Prop.h"
 #include "platform/core/Files.h"
 #include "platform/core/Paths.h"
+#include "platform/core/ScratchFolder.h"
 
-#include <cstdlib>
-#include <filesystem>
 
 namespace {
 
@@ -64,26 +63,6 @@ bool AddProposal(TvlLibraryContents& library, const AmendedProposal& letting, co
     return true;
 }
 
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zod-letting-XXXXXX").string();
-        if (mkdtemp(pattern.data()))
-            m_path = pattern;
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        if (!m_path.empty())
-            std::filesystem::remove_all(m_path, ignored);
-    }
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
-
 } // namespace
 
 ProposalShape SampleShape()
@@ -105,7 +84,7 @@ bool WriteAmendedProposalFiles(const ProposalShape& shape, const std::string& ba
 
 bool WriteLettingLibrary(const ProposalShape& shape, int proposals, const std::string& base, std::string& error)
 {
-    const ScratchFolder scratch;
+    const platform::ScratchFolder scratch;
     if (scratch.Path().empty()) {
         error = "cannot make a temporary folder";
         return false;

@@ -1,4 +1,4 @@
-#include "app/doc/ScratchFolder.h"
+#include "platform/core/ScratchFolder.h"
 
 #include "platform/core/Environment.h"
 #include "platform/core/Paths.h"
@@ -6,17 +6,21 @@
 #include <filesystem>
 #include <stdlib.h>
 
-CScratchFolder::CScratchFolder()
+namespace platform {
+
+ScratchFolder::ScratchFolder()
 {
     // mkdtemp makes it for this user alone, under a name no one else has.
-    std::string pattern = platform::JoinPath(platform::TempDirectory(), "zod-XXXXXX");
+    std::string pattern = JoinPath(TempDirectory(), "zod-XXXXXX");
     if (mkdtemp(pattern.data()))
         m_path = pattern;
 }
 
-CScratchFolder::~CScratchFolder()
+ScratchFolder::~ScratchFolder()
 {
     std::error_code ignored;
     if (!m_path.empty())
         std::filesystem::remove_all(m_path, ignored);
 }
+
+} // namespace platform
