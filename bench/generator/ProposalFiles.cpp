@@ -1,6 +1,7 @@
 #include "bench/generator/ProposalFiles.h"
 
 #include "bench/generator/AmendmentGenerator.h"
+#include "bench/generator/PickListFiles.h"
 #include "bench/generator/TvlWriter.h"
 #include "model/files/TvbFile.h"
 #include "model/records/Prop.h"
@@ -63,6 +64,13 @@ bool AddProposal(TvlLibraryContents& library, const AmendedProposal& letting, co
     return true;
 }
 
+// The list files the miscellaneous forms name go where the proposals are opened: beside them, and
+// beside the library whose members are extracted there.
+bool WriteListsBeside(const ProposalShape& shape, const std::string& base, std::string& error)
+{
+    return shape.m_miscForms == 0 || WritePickListFiles(platform::FolderOf(base), error);
+}
+
 } // namespace
 
 ProposalShape SampleShape()
@@ -79,7 +87,7 @@ ProposalShape SampleShape()
 
 bool WriteAmendedProposalFiles(const ProposalShape& shape, const std::string& base, std::string& error)
 {
-    return SaveLetting(GenerateAmendedProposal(shape), base, error);
+    return SaveLetting(GenerateAmendedProposal(shape), base, error) && WriteListsBeside(shape, base, error);
 }
 
 bool WriteLettingLibrary(const ProposalShape& shape, int proposals, const std::string& base, std::string& error)
@@ -101,5 +109,6 @@ bool WriteLettingLibrary(const ProposalShape& shape, int proposals, const std::s
         if (k == 0)
             library.m_strTitle = "Letting " + letting.m_pProposal->m_strLettingId;
     }
-    return platform::WriteFileAtomically(base + ".tvl", MakeTvlLibrary(library), &error);
+    return platform::WriteFileAtomically(base + ".tvl", MakeTvlLibrary(library), &error) &&
+           WriteListsBeside(shape, base, error);
 }

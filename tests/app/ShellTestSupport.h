@@ -25,7 +25,7 @@ protected:
         // A named bidder: no first-run welcome and options sheet before the test's own dialogs.
         Store("Bidder", "Name", "Ridgeline Paving");
         std::filesystem::create_directories(Letting());
-        for (const char* name : {"sample.tvb", "sample.001", "sample.002", "sample.tvl"})
+        for (const char* name : {"sample.tvb", "sample.001", "sample.002", "sample.tvl", "PLANTS.TXT", "TITLES.BIN"})
             std::filesystem::copy_file(std::string(ZOD_SAMPLES) + "/" + name, InLetting(name));
     }
     ~ShellTest() override

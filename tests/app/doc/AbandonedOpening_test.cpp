@@ -1,5 +1,6 @@
 // An opening that is cancelled or fails leaves the document as it was: nothing to save where
 // there was nothing, the open bid with its changes where there was one.
+#include "model/files/PickList.h"
 #include "tests/app/commands/CommandTestSupport.h"
 
 namespace {
@@ -57,6 +58,7 @@ TEST_F(AbandonedOpening, AFileThatFailsKeepsTheOpenBidWithItsChanges)
     EXPECT_EQ(Prop(), bid);
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_EQ(Doc().GetPathName(), InLetting("sample.tvb"));
+    EXPECT_EQ(GetLastProposalPath(), InLetting("sample.tvb"));
     EXPECT_EQ(Frame().GetWindowText(), title);
     EXPECT_NE(TreeCtrl().GetChildItem(TreeCtrl().GetRootItem()), nullptr);
     EXPECT_EQ(GetViewNodeType(*Frame().GetSplitter().GetRightView()), NODE_PROPOSAL);

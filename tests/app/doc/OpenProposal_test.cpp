@@ -97,6 +97,7 @@ TEST_F(ShellTest, AMemberOfTheLibraryOpensWithTheAmendmentsItCarries)
     StartOn(InLetting("sample.tvl"));
     ASSERT_NE(Prop(), nullptr);
     EXPECT_EQ(Doc().GetPathName(), InLetting("sample-2.tvb"));
+    EXPECT_EQ(GetLastProposalPath(), InLetting("sample-2.tvb")); // its lists are looked for beside it
     EXPECT_EQ(Prop()->m_iAmendmentCount, 2);
     EXPECT_TRUE(std::filesystem::exists(InLetting("sample-2.002")));
     EXPECT_TRUE(m_script.AllAnswered());
