@@ -204,10 +204,12 @@ std::optional<std::string> CBidDoc::ChooseAmendmentFile() const
 bool CBidDoc::LibraryAmendmentFits(const std::string& library, const std::string& member) const
 {
     const platform::ScratchFolder scratch;
-    if (scratch.Path().empty() || ExtractTvlMemberInto(library, member, scratch.Path(), TvlExisting::Refuse) != kTvlExtracted)
+    const std::string name = platform::Cp1252ToUtf8(member);
+    if (scratch.Path().empty() ||
+        ExtractTvlMemberInto(library, member, scratch.Path(), TvlExisting::Refuse) != kTvlExtracted)
         return true; // extracting it beside the library says what is wrong
-    const std::string shown = platform::PathForDisplay(library) + ": " + platform::Cp1252ToUtf8(member);
-    return ReadFittingAmendment(platform::JoinPath(scratch.Path(), platform::Cp1252ToUtf8(member)), shown) != nullptr;
+    const std::string shown = platform::PathForDisplay(library) + ": " + name;
+    return ReadFittingAmendment(platform::JoinPath(scratch.Path(), name), shown) != nullptr;
 }
 
 std::unique_ptr<CProp> CBidDoc::ReadFittingAmendment(const std::string& path, const std::string& shownPath) const

@@ -122,7 +122,8 @@ TEST(SampleFiles, AreWhatTheGeneratorMakesAndApplyInOrder)
     std::string error;
     ASSERT_TRUE(WriteAmendedProposalFiles(SampleShape(), folder.Path() + "/sample", error)) << error;
     ASSERT_TRUE(WriteLettingLibrary(SampleShape(), kSampleLibraryProposals, folder.Path() + "/sample", error)) << error;
-    for (const char* name : {"sample.tvb", "sample.001", "sample.002", "sample.tvl", kPlantListFile, kSignerTitleListFile})
+    for (const char* name :
+         {"sample.tvb", "sample.001", "sample.002", "sample.tvl", kPlantListFile, kSignerTitleListFile})
         EXPECT_TRUE(ReadFileBytes(samples + "/" + name) == ReadFileBytes(folder.Path() + "/" + name)) << name;
 
     const std::vector<LogEntries> logs =
