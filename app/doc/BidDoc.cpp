@@ -68,7 +68,6 @@ bool CBidDoc::OnNewDocument()
 {
     // A new document is no letting: the tree would look for a proposal of it.
     ChangeFlag(DOC_LETTING_MODE, 0);
-    ReleaseProposal();
     return CDocument::OnNewDocument();
 }
 
@@ -77,13 +76,6 @@ bool CBidDoc::OnOpenDocument(const std::string&)
     return true;
 }
 
-void CBidDoc::DeleteContents()
-{
-    if (!m_pProp)
-        return;
-    m_pProp.reset();
-    SetLastProposalPath("");
-}
 
 void CBidDoc::SetProp(std::unique_ptr<CProp> prop)
 {

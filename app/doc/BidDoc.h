@@ -135,7 +135,6 @@ private:
     void RefreshAfterAmendment();
     void SetGridMode(int mode);
     void ToggleProposalFlag(int bit);
-    void ReleaseProposal();
     std::unique_ptr<CProp> ReadProposal(const std::string& path);
     bool ExtractFromLettingLibrary(const std::string& path, std::string& displayName);
     void FinishOpening(const std::string& path);

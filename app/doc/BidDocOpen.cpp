@@ -44,7 +44,7 @@ bool CBidDoc::OpenProposal(const std::string& path)
         ChangeFlag(DOC_OPENING, 0);
         return false;
     }
-    ReleaseProposal();
+    DeleteContents();
     m_pProp = std::move(prop);
     FinishOpening(proposal);
     return true;
@@ -93,9 +93,10 @@ bool CBidDoc::SaveBeforeOpening()
     return DoFileSave();
 }
 
-// No view may show the proposal once it is gone: the right pane goes blank, the tree loses the
-// proposal's nodes (in a letting, the letting's own stay) and the kept firm forms go first.
-void CBidDoc::ReleaseProposal()
+// No view may show the proposal once it is gone (a new document, another opening, the program's
+// end): the right pane goes blank, the tree loses the proposal's nodes (in a letting, the
+// letting's own stay) and the kept firm forms go first.
+void CBidDoc::DeleteContents()
 {
     if (!m_pProp)
         return;
@@ -110,7 +111,8 @@ void CBidDoc::ReleaseProposal()
     }
     if (splitter)
         splitter->DestroyKeptViews();
-    DeleteContents();
+    m_pProp.reset();
+    SetLastProposalPath("");
 }
 
 bool CBidDoc::ExtractFromLettingLibrary(const std::string& path, std::string& displayName)
