@@ -73,8 +73,15 @@ void CTVLLoad::OnOK()
     const auto* list = dynamic_cast<CListBox*>(GetDlgItem(IDC_LIST));
     const int selected = list ? list->GetCurSel() : LB_ERR;
     m_strChosenName.clear();
-    if (selected != LB_ERR && !ExtractMember(m_members.at(list->GetItemData(selected))))
-        return;
+    if (selected != LB_ERR) {
+        const std::string& member = m_members.at(list->GetItemData(selected));
+        if (m_acceptMember && !m_acceptMember(member)) {
+            EndDialog(IDCANCEL);
+            return;
+        }
+        if (!ExtractMember(member))
+            return;
+    }
     EndDialog(IDOK);
 }
 

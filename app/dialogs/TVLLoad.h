@@ -2,6 +2,7 @@
 
 #include "platform/ui/dialogs/Dialog.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ public:
     std::string m_strChosenName;
     std::string m_strPattern;
     std::string m_strTitle;
+    // Asked about the member chosen before anything is written beside the library or asked of the
+    // user; one it refuses ends the dialog as cancelled. Without it every member is taken.
+    std::function<bool(const std::string& member)> m_acceptMember;
 
 protected:
     void OnDblClkList() { OnOK(); }

@@ -1,6 +1,7 @@
 #include "app/doc/BidDoc.h"
 
 #include "app/startup/BidApp.h"
+#include "model/files/PickList.h"
 #include "model/records/Prop.h"
 #include "model/text/FlagWord.h"
 #include "platform/ui/docview/DocTemplate.h"
@@ -48,12 +49,6 @@ BEGIN_MESSAGE_MAP(CBidDoc, CDocument)
     ON_COMMAND(ID_VIEW_SUBMITTED, OnViewSubmittedBids)
 END_MESSAGE_MAP()
 
-std::string& LastProposalPath()
-{
-    static std::string path;
-    return path;
-}
-
 CBidDoc* GetMainDocument()
 {
     CWinApp* app = AfxGetApp();
@@ -71,10 +66,9 @@ CBidDoc::~CBidDoc() = default;
 
 bool CBidDoc::OnNewDocument()
 {
-    if (!CDocument::OnNewDocument())
-        return false;
-    m_pProp.reset();
-    return true;
+    // A new document is no letting: the tree would look for a proposal of it.
+    ChangeFlag(DOC_LETTING_MODE, 0);
+    return CDocument::OnNewDocument();
 }
 
 bool CBidDoc::OnOpenDocument(const std::string&)
@@ -82,13 +76,6 @@ bool CBidDoc::OnOpenDocument(const std::string&)
     return true;
 }
 
-void CBidDoc::DeleteContents()
-{
-    if (!m_pProp)
-        return;
-    m_pProp.reset();
-    LastProposalPath().clear();
-}
 
 void CBidDoc::SetProp(std::unique_ptr<CProp> prop)
 {

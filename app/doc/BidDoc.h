@@ -35,16 +35,23 @@ public:
     void DeleteContents() override;
     // A field being edited stores its value before the question is asked.
     bool SaveModified() override;
+    // Without a proposal there is nothing to save, whatever was done before.
+    bool IsModified() override { return m_pProp && CDocument::IsModified(); }
 
-    // Opens a proposal file, or a member of the library when the path names a ".tvl" file.
+    // Opens a proposal file, or a member of the library when the path names a ".tvl" file. The
+    // open proposal and its views stay until the new one is ready to show: an opening that is
+    // cancelled or fails leaves the document as it was.
     CBidDoc* OpenProposalFile(const std::string& path);
-    // Applies the amendment files ".001", ".002", ... beside the proposal (or extracted from
-    // its library) that come after those already applied, and shows what they changed.
-    void ApplyAmendmentFiles(const std::string& path, bool fromLibrary, const std::string& libraryPath);
+    // Opens the letting's proposal file of that index; false when that opening was abandoned.
+    bool OpenLettingProposal(int index);
+    // Applies the amendment files ".001", ".002", ... beside the proposal's file (or extracted
+    // from its library) that come after those it has, and shows what they changed; how many
+    // files were handled.
+    int ApplyAmendmentFiles(CProp& prop, const std::string& path, bool fromLibrary, const std::string& libraryPath);
     // False when the proposal refuses electronic submission; a key that does not check warns.
-    bool CheckAgencyKey();
+    bool CheckAgencyKey(CProp& prop);
     // Finds (or asks for) the bidder ID for the proposal's agency; false when refused.
-    bool ResolveBidderID(bool allowCancel);
+    bool ResolveBidderID(CProp& prop, bool allowCancel);
     // The format with the proposal's values for %1 to %9; unchanged without a proposal.
     std::string FormatTitle(const std::string& format) const;
     // The Edit menu's firm entries as the proposal's firm forms name them.
@@ -102,24 +109,41 @@ protected:
     void OnUpdateTreeView(CCmdUI* cmdUI);
 
 private:
+    // The opening; false when it was abandoned and nothing changed.
+    bool OpenProposal(const std::string& path);
     bool SaveBeforeOpening();
-    // Open Letting's steps after the folder is chosen.
+    // The proposal the path names, read and made ready (library member, agency key, amendments,
+    // bidder ID) while the open one is still shown; null when the opening is abandoned. The path
+    // becomes the file read.
+    std::unique_ptr<CProp> ReceiveProposal(std::string& path);
+    // What Open Letting changes before its opening.
+    struct LettingState {
+        uint16_t flags;
+        std::vector<std::string> files;
+        std::vector<std::string> libraries;
+        int index;
+    };
+    // Open Letting's steps; false when it was abandoned.
+    bool OpenLetting();
     bool ListLettingFiles(const std::string& folder);
     std::optional<std::string> ChooseLetting() const;
     // The amendment's file chosen by the user (a library member extracted); none when cancelled.
     std::optional<std::string> ChooseAmendmentFile() const;
+    bool LibraryAmendmentFits(const std::string& library, const std::string& member) const;
+    // The amendment in the file, when it can be read and applied to the open proposal; otherwise
+    // null, and the user has been told why (the file named as shown).
+    std::unique_ptr<CProp> ReadFittingAmendment(const std::string& path, const std::string& shownPath) const;
     bool ApplyChosenAmendment(CProp& amendment);
     void RefreshAfterAmendment();
     void SetGridMode(int mode);
     void ToggleProposalFlag(int bit);
-    void ClearForOpening();
-    bool ReadProposal(const std::string& path);
+    std::unique_ptr<CProp> ReadProposal(const std::string& path);
     bool ExtractFromLettingLibrary(const std::string& path, std::string& displayName);
     void FinishOpening(const std::string& path);
-    void ReportBidderCertification();
-    bool ApplyAmendmentFile(const std::string& path);
+    void ReportBidderCertification(CProp& prop);
+    bool ApplyAmendmentFile(CProp& prop, const std::string& path);
     // Applies the amendment with the change log open; what went wrong, or empty when applied.
-    std::string ExchangeAmendment(CProp& amendment);
+    static std::string ExchangeAmendment(CProp& prop, CProp& amendment);
 
     std::unique_ptr<CProp> m_pProp;
     uint16_t m_wFlags = 0;
@@ -132,9 +156,6 @@ private:
 // The amendment file `number` of a proposal: its extension (or, without one, its end) made the
 // number in three digits.
 std::string AmendmentPathOf(const std::string& proposalPath, int number);
-
-// The path of the proposal file opened last; empty when none is open.
-std::string& LastProposalPath();
 
 // The document of the main window, or null.
 CBidDoc* GetMainDocument();

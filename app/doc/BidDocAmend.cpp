@@ -39,12 +39,11 @@ std::string AmendmentPathOf(const std::string& proposalPath, int number)
     return folder + BaseNameOf(proposalPath) + "." + ThreeDigits(number);
 }
 
-void CBidDoc::ApplyAmendmentFiles(const std::string& path, bool fromLibrary, const std::string& libraryPath)
+int CBidDoc::ApplyAmendmentFiles(CProp& prop, const std::string& path, bool fromLibrary,
+                                 const std::string& libraryPath)
 {
-    if (!m_pProp)
-        return;
     int handled = 0;
-    for (int n = m_pProp->m_iAmendmentCount + 1; n <= kLastAmendment && CheckAgencyKey(); ++n) {
+    for (int n = prop.m_iAmendmentCount + 1; n <= kLastAmendment && CheckAgencyKey(prop); ++n) {
         const std::string amendmentPath = AmendmentPathOf(path, n);
         if (fromLibrary)
             ExtractTvlMember(libraryPath, platform::PathForDisplay(BaseNameOf(path)) + "." + ThreeDigits(n),
@@ -53,18 +52,20 @@ void CBidDoc::ApplyAmendmentFiles(const std::string& path, bool fromLibrary, con
             break;
         if (handled == 0)
             CreateAmendmentLog();
-        ApplyAmendmentFile(amendmentPath);
+        ApplyAmendmentFile(prop, amendmentPath);
         ++handled;
     }
     if (handled == 0)
-        return;
-    SetModifiedFlag();
-    ShowAmendmentChanges(*m_pProp);
+        return 0;
+    // The opening that reads them clears the modified flag when it shows the proposal, and one
+    // that is abandoned must not leave it set: the flag is not touched here.
+    ShowAmendmentChanges(prop);
     DestroyAmendmentLog();
-    ReportBidderCertification();
+    ReportBidderCertification(prop);
+    return handled;
 }
 
-bool CBidDoc::ApplyAmendmentFile(const std::string& path)
+bool CBidDoc::ApplyAmendmentFile(CProp& prop, const std::string& path)
 {
     const std::string shownPath = platform::PathForDisplay(path);
     std::unique_ptr<CProp> amendment;
@@ -75,7 +76,7 @@ bool CBidDoc::ApplyAmendmentFile(const std::string& path)
         failure = GetTvbFileErrorText(read, false);
         caption = "Error Opening Amendment File " + shownPath;
     } else {
-        failure = ExchangeAmendment(*amendment);
+        failure = ExchangeAmendment(prop, *amendment);
         caption = "Error Applying Amendment File " + shownPath;
     }
     if (!failure.empty()) {
@@ -87,17 +88,17 @@ bool CBidDoc::ApplyAmendmentFile(const std::string& path)
     return true;
 }
 
-std::string CBidDoc::ExchangeAmendment(CProp& amendment)
+std::string CBidDoc::ExchangeAmendment(CProp& prop, CProp& amendment)
 {
     unsigned applied = AMEND_NO_ERROR;
     try {
-        applied = m_pProp->ExchangeWithLog(amendment);
+        applied = prop.ExchangeWithLog(amendment);
     } catch (const CAmendmentError& error) {
         return error.what();
     }
     if (applied != AMEND_NO_ERROR)
         return GetAmendmentErrorText(int(applied), false);
-    for (const auto& item : m_pProp->m_items)
+    for (const auto& item : prop.m_items)
         for (const int bit : kItemAmendmentBits)
             if (item)
                 ChangeFlagBit(&item->m_wFlags, bit, 0);

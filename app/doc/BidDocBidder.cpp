@@ -31,9 +31,9 @@ bool IsAskMarker(const std::string& id)
 
 } // namespace
 
-bool CBidDoc::CheckAgencyKey()
+bool CBidDoc::CheckAgencyKey(CProp& prop)
 {
-    const CPlate* plate = m_pProp ? m_pProp->FindPlate(kAgencyPublicKeyPlate) : nullptr;
+    const CPlate* plate = prop.FindPlate(kAgencyPublicKeyPlate);
     if (!plate)
         return true;
     if (m_strCheckedKey == plate->m_strText)
@@ -49,24 +49,23 @@ bool CBidDoc::CheckAgencyKey()
         AfxMessageBox(kNoCrypto);
         return false;
     }
-    if (crypto.LoadAgencyKey(m_pProp.get(), 0) != 0)
+    if (crypto.LoadAgencyKey(&prop, 0) != 0)
         AfxMessageBox(kCorruptAgencyKey);
     m_bKeyAccepted = true;
     return true;
 }
 
-bool CBidDoc::ResolveBidderID(bool allowCancel)
+bool CBidDoc::ResolveBidderID(CProp& prop, bool allowCancel)
 {
     CBidderInfo* global = GetBidderInfo();
-    if (!global || !m_pProp || m_pProp->m_strAgencyId.empty())
+    if (!global || prop.m_strAgencyId.empty())
         return false;
-    const std::string agency = m_pProp->m_strAgencyId;
-    if (!m_pProp->m_pBidder)
-        m_pProp->m_pBidder = std::make_unique<CBidderInfo>();
-    CBidderInfo& own = *m_pProp->m_pBidder;
+    const std::string agency = prop.m_strAgencyId;
+    if (!prop.m_pBidder)
+        prop.m_pBidder = std::make_unique<CBidderInfo>();
+    CBidderInfo& own = *prop.m_pBidder;
     own = *global;
     own.Set(BIDDER_AGENCY_CODE, agency);
-    global->Set(BIDDER_AGENCY_CODE, agency);
 
     std::string stored;
     {
@@ -76,19 +75,20 @@ bool CBidDoc::ResolveBidderID(bool allowCancel)
     TrimLeftChars(stored, " \t");
     TrimRightChars(stored, " \t");
     const bool ask = IsAskMarker(stored);
-    if (!stored.empty() && !ask) {
-        own.Set(BIDDER_ID, stored);
-        global->Set(BIDDER_ID, stored);
-        return true;
+    std::string id = stored;
+    if (stored.empty() || ask) {
+        const std::optional<std::string> entered = AskBidderID(agency, allowCancel);
+        // Refused, the program's own record stays with the proposal that is open.
+        if (!entered)
+            return false;
+        if (!ask) {
+            CProfileStore store;
+            SaveBidderIDs(store, agency, *entered);
+        }
+        id = *entered;
     }
-    const std::optional<std::string> entered = AskBidderID(agency, allowCancel);
-    if (!entered)
-        return false;
-    if (!ask) {
-        CProfileStore store;
-        SaveBidderIDs(store, agency, *entered);
-    }
-    own.Set(BIDDER_ID, *entered);
-    global->Set(BIDDER_ID, *entered);
+    own.Set(BIDDER_ID, id);
+    global->Set(BIDDER_AGENCY_CODE, agency);
+    global->Set(BIDDER_ID, id);
     return true;
 }

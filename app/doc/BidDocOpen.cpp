@@ -10,6 +10,7 @@
 #include "app/tree/BidView.h"
 #include "model/check/CheckBid.h"
 #include "model/check/Recalc.h"
+#include "model/files/PickList.h"
 #include "model/files/TvbFile.h"
 #include "model/files/TvlExtract.h"
 #include "model/records/Prop.h"
@@ -19,52 +20,65 @@
 
 CBidDoc* CBidDoc::OpenProposalFile(const std::string& path)
 {
+    OpenProposal(path);
+    return this;
+}
+
+bool CBidDoc::OpenLettingProposal(int index)
+{
+    if (!IsLettingMode() || index < 0 || index >= int(m_strLettingFiles.size()))
+        return false;
+    return OpenProposal(m_strLettingFolder + "/" + m_strLettingFiles[size_t(index)]);
+}
+
+bool CBidDoc::OpenProposal(const std::string& path)
+{
     ChangeFlag(DOC_OPENING, 1);
     m_strCheckedKey.reset();
-    // Nothing of the open proposal goes before the user has had the chance to keep it.
-    if (m_pProp && !SaveBeforeOpening()) {
-        ChangeFlag(DOC_OPENING, 0);
-        return this;
-    }
+    const std::string lastPath = GetLastProposalPath();
     std::string proposal = path;
+    // Nothing of the open proposal goes before the user has had the chance to keep it.
+    std::unique_ptr<CProp> prop = SaveBeforeOpening() ? ReceiveProposal(proposal) : nullptr;
+    if (!prop) {
+        SetLastProposalPath(lastPath);
+        ChangeFlag(DOC_OPENING, 0);
+        return false;
+    }
+    DeleteContents();
+    m_pProp = std::move(prop);
+    FinishOpening(proposal);
+    return true;
+}
+
+std::unique_ptr<CProp> CBidDoc::ReceiveProposal(std::string& path)
+{
     std::string displayName = path;
     bool fromLibrary = false;
     if (IsLibraryPath(path)) {
         const std::optional<std::string> member = ChooseLibraryMember(path, "*.tvb", "Select Proposal");
-        if (!member) {
-            ChangeFlag(DOC_OPENING, 0);
-            return this;
-        }
-        proposal = *member;
+        if (!member)
+            return nullptr;
+        path = *member;
         fromLibrary = true;
     }
-    if (m_pProp)
-        ClearForOpening();
-    if (IsLettingMode() && !platform::FileExists(proposal) && !m_strLettingLibraries.empty()) {
-        if (!ExtractFromLettingLibrary(proposal, displayName))
-            return this;
+    if (IsLettingMode() && !platform::FileExists(path) && !m_strLettingLibraries.empty()) {
+        if (!ExtractFromLettingLibrary(path, displayName))
+            return nullptr;
         fromLibrary = true;
     }
-    if (!ReadProposal(proposal))
-        return this;
-    // A proposal that refuses electronic bids is not kept: nothing would show it.
-    if (!CheckAgencyKey()) {
-        m_pProp.reset();
-        ChangeFlag(DOC_OPENING, 0);
-        return this;
-    }
+    std::unique_ptr<CProp> prop = ReadProposal(path);
+    // A proposal that refuses electronic bids is not taken: nothing would show it.
+    if (!prop || !CheckAgencyKey(*prop))
+        return nullptr;
+    // The lists in files beside the proposal are found there from now on, as its amendments are
+    // checked too.
+    SetLastProposalPath(path);
     const CBidApp* app = GetBidApp();
     if (app && app->m_bAutoLoad)
-        ApplyAmendmentFiles(proposal, fromLibrary, displayName);
-    if (!ResolveBidderID(true)) {
-        if (IsLettingMode())
-            ChangeFlag(DOC_OPENING, 0);
-        else
-            m_pProp.reset();
-        return this;
-    }
-    FinishOpening(proposal);
-    return this;
+        ApplyAmendmentFiles(*prop, path, fromLibrary, displayName);
+    if (!ResolveBidderID(*prop, true))
+        return nullptr;
+    return prop;
 }
 
 bool CBidDoc::SaveBeforeOpening()
@@ -79,16 +93,26 @@ bool CBidDoc::SaveBeforeOpening()
     return DoFileSave();
 }
 
-void CBidDoc::ClearForOpening()
+// No view may show the proposal once it is gone (a new document, another opening, the program's
+// end): the right pane goes blank, the tree loses the proposal's nodes (in a letting, the
+// letting's own stay) and the kept firm forms go first.
+void CBidDoc::DeleteContents()
 {
+    if (!m_pProp)
+        return;
     CBidView* splitter = GetMainSplitter();
     if (splitter)
         splitter->ShowBlankForm();
-    if (CBidTreeView* tree = GetMainTreeView(); tree && (!IsLettingMode() || TestFlag(DOC_LETTING_CHOSEN)))
-        tree->RemoveAllNodes();
+    if (CBidTreeView* tree = GetMainTreeView()) {
+        if (!IsLettingMode() || TestFlag(DOC_LETTING_CHOSEN))
+            tree->RemoveAllNodes();
+        else
+            tree->RemoveProposalNodes();
+    }
     if (splitter)
         splitter->DestroyKeptViews();
-    DeleteContents();
+    m_pProp.reset();
+    SetLastProposalPath("");
 }
 
 bool CBidDoc::ExtractFromLettingLibrary(const std::string& path, std::string& displayName)
@@ -104,24 +128,21 @@ bool CBidDoc::ExtractFromLettingLibrary(const std::string& path, std::string& di
     return true;
 }
 
-bool CBidDoc::ReadProposal(const std::string& path)
+std::unique_ptr<CProp> CBidDoc::ReadProposal(const std::string& path)
 {
     std::unique_ptr<CProp> prop;
     const int result = LoadTvbFile(prop, path, false);
-    if (result != kTvbNoError) {
+    if (result != kTvbNoError)
         // The message names the file, so the user knows which one failed.
         ZodMessageBox(GetTvbFileErrorText(result, false) + "\n\n" + platform::PathForDisplay(path),
                       "Error Opening Proposal File", MB_ICONEXCLAMATION);
-        return false;
-    }
-    m_pProp = std::move(prop);
-    return true;
+    return prop;
 }
 
-void CBidDoc::ReportBidderCertification()
+void CBidDoc::ReportBidderCertification(CProp& prop)
 {
     std::string message;
-    m_pProp->UpdateBidderIsDbeFlags(&message);
+    prop.UpdateBidderIsDbeFlags(&message);
     const CBidApp* app = GetBidApp();
     if (!message.empty() && app && app->m_bWarnRef)
         AfxMessageBox(message);
@@ -129,8 +150,8 @@ void CBidDoc::ReportBidderCertification()
 
 void CBidDoc::FinishOpening(const std::string& path)
 {
-    LastProposalPath() = path;
-    ReportBidderCertification();
+    SetLastProposalPath(path);
+    ReportBidderCertification(*m_pProp);
     if (IsLettingMode())
         CheckBid(m_pProp.get(), false);
     RecalcBidTotals(m_pProp.get());

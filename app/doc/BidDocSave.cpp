@@ -29,13 +29,19 @@ bool CBidDoc::OnSaveDocument(const std::string& path)
     // A field being edited stores its value first.
     if (CWnd* main = AfxGetMainWnd())
         main->SetFocus();
-    if (!m_pProp)
+    if (!m_pProp) {
+        AfxMessageBox("No proposal is open: nothing was saved to " + platform::PathForDisplay(path) + ".",
+                      MB_ICONEXCLAMATION);
         return false;
-    const int result = SaveTvbFile(*m_pProp, path);
+    }
+    std::string overflow;
+    const int result = SaveTvbFile(*m_pProp, path, &overflow);
     if (result != kTvbNoError) {
         // Not saved: the document stays modified and the caller learns it.
-        AfxMessageBox(GetTvbFileErrorText(result, false) + "\n\n" + platform::PathForDisplay(path),
-                      MB_ICONEXCLAMATION);
+        std::string text = GetTvbFileErrorText(result, false) + "\n\n" + platform::PathForDisplay(path);
+        if (!overflow.empty())
+            text += "\n\nThe proposal has " + overflow + ".";
+        AfxMessageBox(text, MB_ICONEXCLAMATION);
         return false;
     }
     CDocument::OnSaveDocument(path);

@@ -7,16 +7,20 @@
 #include "app/startup/BidApp.h"
 #include "app/tree/BidTreeView.h"
 #include "app/views/ViewHints.h"
+#include "model/amend/AmendmentResult.h"
 #include "model/amend/ChangeLog.h"
 #include "model/check/CheckBid.h"
 #include "model/check/Recalc.h"
 #include "model/files/TvbFile.h"
+#include "model/files/TvlExtract.h"
 #include "model/files/TvlLibrary.h"
 #include "model/records/Prop.h"
 #include "model/text/FlagWord.h"
 #include "model/text/TextUtil.h"
+#include "platform/core/Codepage.h"
 #include "platform/core/Environment.h"
 #include "platform/core/Paths.h"
+#include "platform/core/ScratchFolder.h"
 #include "platform/ui/dialogs/ModalServices.h"
 #include "platform/ui/window/PathText.h"
 
@@ -76,11 +80,25 @@ void CBidDoc::OnOpenProposal()
     const auto chosen = platform::Modal().FileDialog(request);
     if (!chosen)
         return;
+    const uint16_t flags = m_wFlags;
     ChangeFlag(DOC_LETTING_MODE, 0);
-    OpenProposalFile(chosen->path);
+    if (!OpenProposal(chosen->path))
+        m_wFlags = flags; // still the letting it was
 }
 
 void CBidDoc::OnOpenLetting()
+{
+    // Abandoned, the command leaves the letting shown as it was; only the folder is remembered.
+    const LettingState before{m_wFlags, m_strLettingFiles, m_strLettingLibraries, m_iLettingIndex};
+    if (OpenLetting())
+        return;
+    m_wFlags = before.flags;
+    m_strLettingFiles = before.files;
+    m_strLettingLibraries = before.libraries;
+    m_iLettingIndex = before.index;
+}
+
+bool CBidDoc::OpenLetting()
 {
     ChangeFlag(DOC_LETTING_CHOSEN, 1);
     m_iLettingIndex = 0;
@@ -89,17 +107,17 @@ void CBidDoc::OnOpenLetting()
     request.initialFolder = m_strLettingFolder.empty() ? HomeFolder() : m_strLettingFolder;
     const auto folder = platform::Modal().ChooseFolder(request);
     if (!folder || !ListLettingFiles(*folder))
-        return;
+        return false;
     const std::optional<std::string> letting = ChooseLetting();
     if (!letting)
-        return;
+        return false;
     std::erase_if(m_strLettingFiles, [&](const std::string& name) {
         return !EqualsIgnoringCase(LettingOf(name), *letting) || !HasProposalExtension(name);
     });
     if (m_strLettingFiles.empty())
-        return;
+        return false;
     ChangeFlag(DOC_LETTING_MODE, 1);
-    OpenProposalFile(m_strLettingFolder + "/" + m_strLettingFiles.front());
+    return OpenLettingProposal(0);
 }
 
 bool CBidDoc::ListLettingFiles(const std::string& folder)
@@ -146,13 +164,9 @@ void CBidDoc::OnOpenAmendment()
     const std::optional<std::string> path = ChooseAmendmentFile();
     if (!path)
         return;
-    std::unique_ptr<CProp> amendment;
-    const int read = LoadTvbFile(amendment, *path, true);
-    if (read != kTvbNoError) {
-        ZodMessageBox(GetTvbFileErrorText(read, false) + "\n\n" + platform::PathForDisplay(*path),
-                      "Error Opening Amendment File", MB_ICONEXCLAMATION);
+    std::unique_ptr<CProp> amendment = ReadFittingAmendment(*path, platform::PathForDisplay(*path));
+    if (!amendment)
         return;
-    }
     if (CBidTreeView* tree = GetMainTreeView())
         tree->GetTreeCtrl().SelectItem(tree->GetTreeCtrl().GetRootItem());
     if (CBidView* splitter = GetMainSplitter())
@@ -177,9 +191,42 @@ std::optional<std::string> CBidDoc::ChooseAmendmentFile() const
     const auto chosen = platform::Modal().FileDialog(request);
     if (!chosen)
         return std::nullopt;
-    if (IsLibraryPath(chosen->path))
-        return ChooseLibraryMember(chosen->path, "*.0*", "Select Proposal");
-    return chosen->path;
+    if (!IsLibraryPath(chosen->path))
+        return chosen->path;
+    const std::string library = chosen->path;
+    return ChooseLibraryMember(library, "*.0*", "Select Proposal", [this, &library](const std::string& member) {
+        return LibraryAmendmentFits(library, member);
+    });
+}
+
+// The member is read from a copy of its own: one that does not fit is refused before the user is
+// asked whether it may replace a file of its name beside the library.
+bool CBidDoc::LibraryAmendmentFits(const std::string& library, const std::string& member) const
+{
+    const platform::ScratchFolder scratch;
+    const std::string name = platform::Cp1252ToUtf8(member);
+    if (scratch.Path().empty() ||
+        ExtractTvlMemberInto(library, member, scratch.Path(), TvlExisting::Refuse) != kTvlExtracted)
+        return true; // extracting it beside the library says what is wrong
+    const std::string shown = platform::PathForDisplay(library) + ": " + name;
+    return ReadFittingAmendment(platform::JoinPath(scratch.Path(), name), shown) != nullptr;
+}
+
+std::unique_ptr<CProp> CBidDoc::ReadFittingAmendment(const std::string& path, const std::string& shownPath) const
+{
+    std::unique_ptr<CProp> amendment;
+    const int read = LoadTvbFile(amendment, path, true);
+    if (read != kTvbNoError) {
+        ZodMessageBox(GetTvbFileErrorText(read, false) + "\n\n" + shownPath, "Error Opening Amendment File",
+                      MB_ICONEXCLAMATION);
+        return nullptr;
+    }
+    if (const int refusal = CheckAmendmentFits(*m_pProp, *amendment)) {
+        ZodMessageBox(GetAmendmentErrorText(refusal, false) + "\n\n" + shownPath, "Error Applying Amendment File",
+                      MB_ICONEXCLAMATION);
+        return nullptr;
+    }
+    return amendment;
 }
 
 bool CBidDoc::ApplyChosenAmendment(CProp& amendment)
@@ -192,7 +239,7 @@ bool CBidDoc::ApplyChosenAmendment(CProp& amendment)
                       MB_YESNO) != IDYES)
         return false;
     CreateAmendmentLog();
-    const std::string failure = ExchangeAmendment(amendment);
+    const std::string failure = ExchangeAmendment(*m_pProp, amendment);
     if (!failure.empty()) {
         ZodMessageBox(failure, "Error Applying Amendment File", MB_ICONEXCLAMATION);
         DestroyAmendmentLog();
@@ -206,13 +253,16 @@ bool CBidDoc::ApplyChosenAmendment(CProp& amendment)
 
 void CBidDoc::RefreshAfterAmendment()
 {
-    ResolveBidderID(true);
-    ReportBidderCertification();
+    ResolveBidderID(*m_pProp, true);
+    ReportBidderCertification(*m_pProp);
     RecalcBidTotals(m_pProp.get());
     if (IsLettingMode())
         CheckBid(m_pProp.get(), false);
     UpdateAllViews(nullptr, HINT_REBUILD_TREE);
-    if (CMainFrame* frame = GetMainFrame())
+    if (CMainFrame* frame = GetMainFrame()) {
         frame->ShowTotal(*m_pProp, -1);
-    CheckAgencyKey();
+        // The title counts the amendments.
+        frame->OnUpdateFrameTitle(true);
+    }
+    CheckAgencyKey(*m_pProp);
 }

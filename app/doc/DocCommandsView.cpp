@@ -68,8 +68,8 @@ void CBidDoc::OnBidOptions()
 {
     COptionsSheet sheet("ZOD Options", AfxGetMainWnd());
     sheet.DoModal();
-    if (IsStillOpen(this))
-        ResolveBidderID(false);
+    if (IsStillOpen(this) && m_pProp)
+        ResolveBidderID(*m_pProp, false);
 }
 
 void CBidDoc::OnNewInstallation()

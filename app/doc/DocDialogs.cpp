@@ -11,12 +11,14 @@
 #include "platform/ui/window/PathText.h"
 
 std::optional<std::string> ChooseLibraryMember(const std::string& libraryPath, const std::string& pattern,
-                                               const std::string& title)
+                                               const std::string& title,
+                                               std::function<bool(const std::string& member)> accept)
 {
     CTVLLoad dialog(AfxGetMainWnd());
     dialog.m_strLibraryPath = libraryPath;
     dialog.m_strPattern = pattern;
     dialog.m_strTitle = title;
+    dialog.m_acceptMember = std::move(accept);
     if (dialog.DoModal() != IDOK || dialog.m_strChosenName.empty())
         return std::nullopt;
     return dialog.m_strChosenName;

@@ -171,30 +171,18 @@ void CBidTreeView::OnSelChanged(NMHDR* header, LRESULT*)
 
 void CBidTreeView::ShowNodeView(const std::optional<NodeRef>& node)
 {
-    CBidView* splitter = GetMainSplitter();
     CBidDoc* doc = GetBidDoc();
     if (node && node->type == NODE_PROPOSAL && doc && doc->IsLettingMode() &&
-        node->index != doc->m_iLettingIndex && !doc->TestFlag(DOC_OPENING)) {
-        OpenLettingProposal(node->index);
+        node->index != doc->m_iLettingIndex && !doc->TestFlag(DOC_OPENING) && !doc->OpenLettingProposal(node->index)) {
+        // Not opened: the proposal that stays open keeps the selection.
+        SelectNode({NODE_PROPOSAL, doc->m_iLettingIndex});
         return;
     }
+    CBidView* splitter = GetMainSplitter();
     if (!splitter)
         return;
     const NodeRef shown = node.value_or(NodeRef{NODE_NONE, 0});
     splitter->ReplaceRightPane(GetNodeViewClass(shown.type, doc && doc->m_iGridMode), shown.index, shown.type);
-}
-
-// Another proposal of the letting: the current one's nodes go and the chosen one opens in its
-// place.
-void CBidTreeView::OpenLettingProposal(int index)
-{
-    CBidDoc* doc = GetBidDoc();
-    if (index < 0 || index >= int(doc->m_strLettingFiles.size()))
-        return;
-    if (HTREEITEM current = FindNode({NODE_PROPOSAL, doc->m_iLettingIndex}))
-        while (HTREEITEM child = GetTreeCtrl().GetChildItem(current))
-            GetTreeCtrl().DeleteItem(child);
-    doc->OpenProposalFile(doc->m_strLettingFolder + "/" + doc->m_strLettingFiles[size_t(index)]);
 }
 
 void CBidTreeView::OnGetDispInfo(NMHDR* header, LRESULT*)

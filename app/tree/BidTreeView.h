@@ -34,6 +34,8 @@ public:
     void BuildTree();
     // Empties the tree; the document's opening flag is set until the next build.
     void RemoveAllNodes();
+    // In a letting: the open proposal's nodes go, its own node stays.
+    void RemoveProposalNodes();
     HTREEITEM FindNode(NodeRef node) const;
     std::optional<NodeRef> NodeOf(HTREEITEM item) const;
     std::optional<NodeRef> SelectedNode() const;
@@ -86,7 +88,6 @@ private:
     HTREEITEM AddFirm(HTREEITEM list, int kind, int firm, HTREEITEM after);
     void AddFormNodes(HTREEITEM proposal);
     void AddTemplateNodes(HTREEITEM proposal);
-    void OpenLettingProposal(int index);
     // Saves and checks the bid first, as the user asked; false without a proposal.
     bool BeforePrintingBid();
 

@@ -128,17 +128,18 @@ void CBidTreeView::BuildLettingRoot()
     tree.SelectItem(root);
 }
 
+void CBidTreeView::RemoveProposalNodes()
+{
+    if (HTREEITEM proposal = FindNode({NODE_PROPOSAL, GetBidDoc()->m_iLettingIndex}))
+        while (HTREEITEM child = GetTreeCtrl().GetChildItem(proposal))
+            GetTreeCtrl().DeleteItem(child);
+}
+
 // Hint 500 in letting mode: only the open proposal's nodes are made again.
 void CBidTreeView::RebuildProposal()
 {
-    const CBidDoc* doc = GetBidDoc();
-    HTREEITEM proposal = FindNode({NODE_PROPOSAL, doc->m_iLettingIndex});
-    if (!proposal)
-        return;
-    CTreeCtrl& tree = GetTreeCtrl();
-    while (HTREEITEM child = tree.GetChildItem(proposal))
-        tree.DeleteItem(child);
-    if (GetProp())
+    RemoveProposalNodes();
+    if (HTREEITEM proposal = FindNode({NODE_PROPOSAL, GetBidDoc()->m_iLettingIndex}); proposal && GetProp())
         AddProposalNodes(proposal);
 }
 

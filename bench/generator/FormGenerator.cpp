@@ -1,6 +1,7 @@
 #include "bench/generator/FormGenerator.h"
 
 #include "bench/generator/GeneratorRandom.h"
+#include "bench/generator/PickListFiles.h"
 #include "bench/generator/ProposalGenerator.h"
 #include "bench/generator/RoadCatalogue.h"
 #include "model/check/FormChecks.h"
@@ -31,6 +32,7 @@ struct FieldSpec {
     int m_id;            // the form's field id, or kNoId
     const char* m_list;  // the pick list it offers, or null
     bool m_required;
+    bool m_listInFile = false; // the list is a file beside the proposal, not one it carries
 };
 
 constexpr FieldSpec kFirmFields[] = {
@@ -51,14 +53,14 @@ constexpr FieldSpec kBondFields[] = {
 };
 
 constexpr FieldSpec kPlantFields[] = {
-    {"Plant Name", TEXT, 40, kNoId, nullptr, true},
+    {"Plant Name", LIST, 40, kNoId, kPlantListFile, true, true},
     {"County", LIST, 20, kNoId, "Counties", true},
     {"Haul Distance (miles)", NUMBER, 8, kNoId, nullptr, false},
 };
 
 constexpr FieldSpec kAffidavitFields[] = {
     {"Affiant", TEXT, 40, kNoId, nullptr, true},
-    {"Title", TEXT, 30, kNoId, nullptr, true},
+    {"Title", LIST, 30, kNoId, kSignerTitleListFile, true, true},
     {"Signed", CHECK_BOX, 4, kNoId, nullptr, true},
     {"Date Signed", DATE, 10, kNoId, nullptr, false},
 };
@@ -73,10 +75,10 @@ constexpr MiscFormSpec kMiscForms[] = {
     {"Non-Collusion Affidavit", kAffidavitFields},
 };
 
-void OfferList(CFieldInfo& field, const char* list)
+void OfferList(CFieldInfo& field, const char* list, bool inFile = false)
 {
     field.m_strText = list;
-    ChangeFlagBit(&field.m_wFlags, FIELD_LIST_IN_PROPOSAL, 1);
+    ChangeFlagBit(&field.m_wFlags, FIELD_LIST_IN_PROPOSAL, inFile ? 0 : 1);
     field.m_iAlignment = 1; // whole entries unless the columns are narrowed
     field.m_strHelp += ", chosen from the list";
 }
@@ -93,7 +95,7 @@ void AddField(CWinMeta& form, const FieldSpec& spec)
     field.m_iRequirement = spec.m_required ? kFieldAlwaysRequired : kFieldNeverRequired;
     field.m_strHelp = std::string("Enter the ") + spec.m_label;
     if (spec.m_list)
-        OfferList(field, spec.m_list);
+        OfferList(field, spec.m_list, spec.m_listInFile);
     if (spec.m_id != kNoId)
         form.m_wColumnOfId[size_t(spec.m_id)] = uint16_t(column);
     form.m_texts.push_back(std::string(spec.m_label) + ":");

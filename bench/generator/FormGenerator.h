@@ -8,5 +8,6 @@ struct ProposalShape;
 // MBE and WBE firm forms with the bidder's firms and their committed items, the bid bond form
 // and the miscellaneous forms (each with one row for the bidder to fill). The items must be in
 // place, as firms commit to them. List fields carry their list in the proposal (field flag
-// bit 0) and name it, and the form's filter of the same name, in their text.
+// bit 0) and name it, and the form's filter of the same name, in their text; the plant and the
+// signer's title of the miscellaneous forms name list files instead (PickListFiles.h).
 void AddAgencyForms(CProp& prop, const ProposalShape& shape, CGeneratorRandom& random);

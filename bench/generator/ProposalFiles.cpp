@@ -1,14 +1,14 @@
 #include "bench/generator/ProposalFiles.h"
 
 #include "bench/generator/AmendmentGenerator.h"
+#include "bench/generator/PickListFiles.h"
 #include "bench/generator/TvlWriter.h"
 #include "model/files/TvbFile.h"
 #include "model/records/Prop.h"
 #include "platform/core/Files.h"
 #include "platform/core/Paths.h"
+#include "platform/core/ScratchFolder.h"
 
-#include <cstdlib>
-#include <filesystem>
 
 namespace {
 
@@ -64,25 +64,12 @@ bool AddProposal(TvlLibraryContents& library, const AmendedProposal& letting, co
     return true;
 }
 
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zod-letting-XXXXXX").string();
-        if (mkdtemp(pattern.data()))
-            m_path = pattern;
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        if (!m_path.empty())
-            std::filesystem::remove_all(m_path, ignored);
-    }
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
+// The list files the miscellaneous forms name go where the proposals are opened: beside them, and
+// beside the library whose members are extracted there.
+bool WriteListsBeside(const ProposalShape& shape, const std::string& base, std::string& error)
+{
+    return shape.m_miscForms == 0 || WritePickListFiles(platform::FolderOf(base), error);
+}
 
 } // namespace
 
@@ -100,12 +87,12 @@ ProposalShape SampleShape()
 
 bool WriteAmendedProposalFiles(const ProposalShape& shape, const std::string& base, std::string& error)
 {
-    return SaveLetting(GenerateAmendedProposal(shape), base, error);
+    return SaveLetting(GenerateAmendedProposal(shape), base, error) && WriteListsBeside(shape, base, error);
 }
 
 bool WriteLettingLibrary(const ProposalShape& shape, int proposals, const std::string& base, std::string& error)
 {
-    const ScratchFolder scratch;
+    const platform::ScratchFolder scratch;
     if (scratch.Path().empty()) {
         error = "cannot make a temporary folder";
         return false;
@@ -122,5 +109,6 @@ bool WriteLettingLibrary(const ProposalShape& shape, int proposals, const std::s
         if (k == 0)
             library.m_strTitle = "Letting " + letting.m_pProposal->m_strLettingId;
     }
-    return platform::WriteFileAtomically(base + ".tvl", MakeTvlLibrary(library), &error);
+    return platform::WriteFileAtomically(base + ".tvl", MakeTvlLibrary(library), &error) &&
+           WriteListsBeside(shape, base, error);
 }

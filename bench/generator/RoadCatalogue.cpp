@@ -158,6 +158,15 @@ constexpr const char* kSureties[] = {
     "CONTINENTAL DIVIDE INDEMNITY",
 };
 
+constexpr const char* kAsphaltPlants[] = {
+    "CEDAR BLUFF ASPHALT, PLANT 2, HARLAN CO",      "MEADOWLARK MATERIALS, PLANT 7, STORY CO",
+    "NORTH FORK PAVING SUPPLY, PLANT 1, OSAGE CO",  "RIDGELINE PAVING, PORTABLE PLANT 4",
+    "TWIN RIVERS HOT MIX, PLANT 3, MARION CO",
+};
+
+constexpr const char* kSignerTitles[] = {"President", "Vice President", "Secretary", "Treasurer", "Owner",
+                                         "Chief Estimator"};
+
 } // namespace
 
 std::span<const WorkGroup> RoadWorkGroups() { return kWorkGroups; }
@@ -172,3 +181,5 @@ std::span<const char* const> WbeFirmEntries() { return kWbeFirms; }
 std::span<const char* const> FirmWorkTypes() { return kWorkTypes; }
 std::span<const char* const> FirmParticipationTypes() { return kParticipationTypes; }
 std::span<const char* const> SuretyNames() { return kSureties; }
+std::span<const char* const> AsphaltPlants() { return kAsphaltPlants; }
+std::span<const char* const> SignerTitles() { return kSignerTitles; }

@@ -50,3 +50,6 @@ std::span<const char* const> WbeFirmEntries();
 std::span<const char* const> FirmWorkTypes();
 std::span<const char* const> FirmParticipationTypes();
 std::span<const char* const> SuretyNames();
+// The asphalt plants approved for a letting, and the titles of a firm's officers who may sign.
+std::span<const char* const> AsphaltPlants();
+std::span<const char* const> SignerTitles();

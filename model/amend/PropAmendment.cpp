@@ -22,6 +22,8 @@ unsigned ExchangeLabelled(std::string& mine, std::string& theirs, const char* la
     return SwapAndLogString(mine, theirs, LOG_PROPOSAL_DATA, label);
 }
 
+} // namespace
+
 int CheckAmendmentFits(const CProp& prop, const CProp& amendment)
 {
     if (amendment.m_iAmendmentCount == 0 || !TestFlagBit(amendment.m_wFlags, PROP_IS_AMENDMENT))
@@ -41,6 +43,8 @@ int CheckAmendmentFits(const CProp& prop, const CProp& amendment)
         return AMEND_OUT_OF_ORDER;
     return AMEND_NO_ERROR;
 }
+
+namespace {
 
 void ExchangeHeaderNumbersAndTexts(CProp& p, CProp& a)
 {

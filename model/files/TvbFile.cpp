@@ -90,7 +90,7 @@ int LoadTvbFile(std::unique_ptr<CProp>& prop, const std::string& path, bool acce
     }
 }
 
-int SaveTvbFile(CProp& prop, const std::string& path)
+int SaveTvbFile(CProp& prop, const std::string& path, std::string* overflow)
 {
     try {
         // A cell the padding adds may be one the recalculation fills, as it will after reading.
@@ -101,7 +101,7 @@ int SaveTvbFile(CProp& prop, const std::string& path)
         if (!file.Open())
             return kTvbCannotOpen;
         CAtomicFileOutput output(file);
-        if (const int written = WriteTvbStream(prop, output); written != kTvbNoError)
+        if (const int written = WriteTvbStream(prop, output, overflow); written != kTvbNoError)
             return written;
         return file.Commit() ? kTvbNoError : kTvbCannotWrite;
     } catch (const std::bad_alloc&) {

@@ -3,6 +3,7 @@
 #include "model/files/TvbFile.h"
 #include "model/files/TvbFormat.h"
 #include "model/files/TvbInput.h"
+#include "model/text/Dates.h"
 
 #include <bit>
 #include <climits>
@@ -21,6 +22,34 @@ std::string_view LittleEndian(Number value, char (&bytes)[sizeof(Number)])
     for (std::size_t i = 0; i < sizeof(Number); ++i)
         bytes[i] = char(uint64_t(value) >> (8 * i));
     return {bytes, sizeof(Number)};
+}
+
+// What the count of a list record counts, as the user knows it.
+const char* CountedThings(uint16_t countTag)
+{
+    switch (countTag) {
+    case TVB_COUNTY_COUNT: return "counties";
+    case TVB_SITE_COUNT: return "sites";
+    case TVB_ITEM_COUNT: return "items and sections";
+    case TVB_NOTE_COUNT: return "addendum notes";
+    case TVB_PICK_LIST_COUNT: return "pick lists";
+    case TVB_OTHER_REPORT_COUNT: return "reports";
+    case TVB_PLATE_COUNT: return "data templates";
+    case TVB_FORM_FIELD_COUNT: return "fields in one form";
+    case TVB_FORM_STRING_COUNT: return "texts in one form";
+    case TVB_FORM_ROW_COUNT: return "rows in one form";
+    case TVB_FORM_DB_FIELD_COUNT: return "database fields in one form";
+    case TVB_FORM_FILTER_COUNT: return "filters in one form";
+    case TVB_PICK_LIST_COUNT_OF_ENTRIES: return "entries in one pick list";
+    case TVB_FIRM_ITEM_COUNT: return "items of one firm";
+    default: return "entries in one list";
+    }
+}
+
+std::string WithCommas(std::size_t number)
+{
+    std::string text = std::to_string(number);
+    return InsertThousandsCommas(text);
 }
 
 } // namespace
@@ -49,6 +78,13 @@ void CTvbRecordWriter::Fail(int code)
         m_result = code;
 }
 
+void CTvbRecordWriter::Overflowed(std::size_t length, const char* what, std::size_t limit)
+{
+    if (m_result == kTvbNoError)
+        m_overflow = WithCommas(length) + " " + what + "; a proposal file holds at most " + WithCommas(limit);
+    Fail(kTvbCannotWrite);
+}
+
 void CTvbRecordWriter::Raw(std::string_view bytes)
 {
     if (m_result == kTvbNoError)
@@ -60,7 +96,7 @@ void CTvbRecordWriter::Record(uint16_t tag, std::string_view data)
     if (m_result != kTvbNoError)
         return;
     if (data.size() > kTvbMaxRecordLength) {
-        Fail(kTvbCannotWrite);
+        Overflowed(data.size(), "bytes in one field", kTvbMaxRecordLength);
         return;
     }
     char header[4];
@@ -111,7 +147,7 @@ void CTvbRecordWriter::Bytes(uint16_t tag, std::span<const uint8_t> bytes)
 void CTvbRecordWriter::Count(uint16_t tag, std::size_t count)
 {
     if (count > kTvbMaxListCount)
-        Fail(kTvbCannotWrite);
+        Overflowed(count, CountedThings(tag), kTvbMaxListCount);
     Word(tag, uint16_t(count));
 }
 

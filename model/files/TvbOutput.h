@@ -47,12 +47,17 @@ public:
     // Ends the gzip stream; the TvbResult of the whole writing.
     int Finish();
     int Result() const { return m_result; }
+    // When a list or a field longer than the format holds stopped the writing: what it was, its
+    // length and the most the file takes ("70,000 items and sections; a proposal file holds at
+    // most 65,535"). Empty otherwise.
+    const std::string& Overflow() const { return m_overflow; }
 
 private:
     // A record that cannot state its length in 16 bits is refused, never written wrapped.
     void Record(uint16_t tag, std::string_view data);
     void Compress(int flush);
     void Fail(int code);
+    void Overflowed(std::size_t length, const char* what, std::size_t limit);
 
     CTvbOutput& m_output;
     z_stream m_stream{};
@@ -60,4 +65,5 @@ private:
     std::string m_pending;
     std::vector<unsigned char> m_compressed;
     int m_result = 0;
+    std::string m_overflow;
 };

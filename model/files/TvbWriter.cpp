@@ -80,7 +80,7 @@ void WritePlates(const CDataMap<CPlate>& plates, Writer& out)
 
 } // namespace
 
-int WriteTvbStream(CProp& prop, CTvbOutput& output)
+int WriteTvbStream(CProp& prop, CTvbOutput& output, std::string* overflow)
 {
     Writer out(output);
     out.Raw(kTvbMagic);
@@ -98,5 +98,8 @@ int WriteTvbStream(CProp& prop, CTvbOutput& output)
     WriteBidCaps(prop.m_bidCaps, out);
     WritePlates(prop.m_plates, out);
     out.Group(TVB_END);
-    return out.Finish();
+    const int result = out.Finish();
+    if (overflow)
+        *overflow = out.Overflow();
+    return result;
 }

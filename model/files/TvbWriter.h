@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string>
 #include <vector>
 
 class CProp;
@@ -12,8 +13,9 @@ class CWinMeta;
 
 // Writes the proposal's records in the file's order as one gzip stream on `output`: the magic,
 // the version, the header, counties, sites, notes, bidder, formats, items, forms, pick lists,
-// other reports, bid caps, plates and the end record. Returns a TvbResult.
-int WriteTvbStream(CProp& prop, CTvbOutput& output);
+// other reports, bid caps, plates and the end record. Returns a TvbResult; `overflow` (when given)
+// says what did not fit the format when that was the failure (CTvbRecordWriter::Overflow).
+int WriteTvbStream(CProp& prop, CTvbOutput& output, std::string* overflow = nullptr);
 
 // The forms, in the file's order (MBE, WBE, DBE, miscellaneous, bid bond).
 void WriteTvbForms(CProp& prop, CTvbRecordWriter& out);

@@ -42,14 +42,13 @@ int CopyMember(CTvlLibrary& library, const CTvlEntry& entry, const std::string& 
     return madeMeanwhile ? kTvlExtractExists : kTvlExtractCannotCreate;
 }
 
-int ExtractEntry(CTvlLibrary& library, const CTvlEntry& entry, const std::string& libraryPath,
-                 TvlExisting existing)
+int ExtractEntry(CTvlLibrary& library, const CTvlEntry& entry, const std::string& folder, TvlExisting existing)
 {
     if (!platform::IsPlainFileName(entry.m_strFileName)) {
         SetTvlError(kTvlCorrupt);
         return kTvlExtractBadName;
     }
-    const std::string path = TvlMemberPath(libraryPath, entry.m_strFileName);
+    const std::string path = platform::JoinPath(folder, platform::Cp1252ToUtf8(entry.m_strFileName));
     if (existing == TvlExisting::Refuse && platform::FileExists(path))
         return kTvlExtractExists;
     if (!library.SeekToData(entry))
@@ -66,6 +65,12 @@ std::string TvlMemberPath(const std::string& libraryPath, std::string_view membe
 
 int ExtractTvlMember(const std::string& libraryPath, std::string_view patterns, TvlExisting existing)
 {
+    return ExtractTvlMemberInto(libraryPath, patterns, platform::FolderOf(libraryPath), existing);
+}
+
+int ExtractTvlMemberInto(const std::string& libraryPath, std::string_view patterns, const std::string& folder,
+                         TvlExisting existing)
+{
     const std::unique_ptr<CTvlLibrary> library = OpenTvlLibrary(libraryPath);
     if (!library)
         return kTvlExtractCannotOpen;
@@ -78,7 +83,7 @@ int ExtractTvlMember(const std::string& libraryPath, std::string_view patterns, 
         entry = std::move(next);
         if (!MatchesAnyPattern(entry->m_strFileName, patterns, false))
             continue;
-        if (const int result = ExtractEntry(*library, *entry, libraryPath, existing); result != kTvlExtracted)
+        if (const int result = ExtractEntry(*library, *entry, folder, existing); result != kTvlExtracted)
             return result;
         ++copied;
     }

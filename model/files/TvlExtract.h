@@ -26,3 +26,6 @@ std::string TvlMemberPath(const std::string& libraryPath, std::string_view membe
 // to a temporary file first and takes the member's name only once complete. Stops at the first
 // failure; members copied before it stay. A TvlExtractResult; the library error says more.
 int ExtractTvlMember(const std::string& libraryPath, std::string_view patterns, TvlExisting existing);
+// The same into another folder.
+int ExtractTvlMemberInto(const std::string& libraryPath, std::string_view patterns, const std::string& folder,
+                         TvlExisting existing);

@@ -12,6 +12,7 @@
 #include "app/items/DVItemScheduleGrid.h"
 #include "app/views/DVDBEItem.h"
 #include "app/views/DVProposal.h"
+#include "bench/generator/RoadCatalogue.h"
 #include "controls/grid/GridArea.h"
 #include "model/check/Recalc.h"
 #include "model/records/BidderInfo.h"
@@ -228,16 +229,18 @@ protected:
         }
         EXPECT_EQ(TextOf(IDC_FIRM_GOAL_STATUS), "<GOAL MET>");
     }
-    // Down the drop list until the entry that begins so is shown (the first entry for "").
+    // Down the drop list until the entry that begins so is shown (the first entry for ""); the
+    // list the click opened is closed again, as the bidder closes it before going on.
     static void PickEntry(CWnd* control, const std::string& begins)
     {
         QTest::mouseClick(control->GetWidget(), Qt::LeftButton);
-        for (int step = 0; step < 100; ++step) {
+        for (int step = 0; step < 100 && !(step > 0 && control->GetWindowText().starts_with(begins)); ++step) {
             QTest::keyClick(control->GetWidget(), Qt::Key_Down);
             Settle();
-            if (control->GetWindowText().starts_with(begins))
-                return;
         }
+        if (QWidget* list = QApplication::activePopupWidget())
+            QTest::keyClick(list, Qt::Key_Escape);
+        Settle();
     }
     CDBEItemSplitter* FirmItemSplitter() const { return Frame().GetSplitter().GetFirmItemSplitter(); }
     CDV_DBEItem* FirmItemForm() const { return dynamic_cast<CDV_DBEItem*>(FirmItemSplitter()->GetPane(1, 0)); }
@@ -289,6 +292,16 @@ protected:
                     Answer(view->GetFieldControl(field), meta.m_fields.GetAt(field)->m_iKind);
             }
         }
+    }
+    // What the bidder gave in the field of the miscellaneous form with that title.
+    std::string MiscAnswer(const std::string& title, const std::string& field) const
+    {
+        for (const auto& form : Prop()->m_miscForms)
+            for (int column = 0; form && form->m_strFurtherTexts[0] == title && column < form->m_fields.GetSize();
+                 ++column)
+                if (form->m_fields.GetAt(column)->m_strName == field)
+                    return form->GetCell(0, column) ? form->GetCell(0, column)->m_strText : "";
+        return "<no such field>";
     }
     static void Answer(CWnd* control, int kind)
     {
@@ -448,6 +461,10 @@ TEST_F(BidderDay, FromTheFirstRunToTheSavedCheckedAndPrintedBid)
     CommitItemsToFirm("D0139");
     FillTheBond();
     FillTheMiscForms();
+    // The plant and the signer's title are picked from the agency's lists in files beside the
+    // proposal: a text list and a list of compressed records.
+    EXPECT_EQ(MiscAnswer("Asphalt Plant Location", "Plant Name"), AsphaltPlants()[0]);
+    EXPECT_EQ(MiscAnswer("Non-Collusion Affidavit", "Title"), SignerTitles()[0]);
     EXPECT_TRUE(CheckZodFindsNothing());
 
     const std::string csv = m_folder / "ridgeline.csv";

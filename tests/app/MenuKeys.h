@@ -9,6 +9,8 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 namespace testsupport {
 
 // Shortcuts and mnemonics reach the active window only. The offscreen platform leaves the
@@ -31,8 +33,9 @@ inline void RunPending()
     }
 }
 
-// The entry chosen; its command is queued, not yet run.
-inline ::testing::AssertionResult ChooseByKeys(QWidget* window, Qt::Key menu, Qt::Key entry)
+// The entry chosen with its letter; where two entries share a letter, the keys go from one to
+// the next and Enter chooses. The command is queued, not yet run.
+inline ::testing::AssertionResult ChooseByKeys(QWidget* window, Qt::Key menu, std::initializer_list<Qt::Key> entry)
 {
     if (!Activate(window))
         return ::testing::AssertionFailure() << "the main window is not the active one";
@@ -41,14 +44,19 @@ inline ::testing::AssertionResult ChooseByKeys(QWidget* window, Qt::Key menu, Qt
     if (!popup)
         return ::testing::AssertionFailure() << "Alt+" << QKeySequence(menu).toString().toStdString()
                                              << " opened no menu";
-    QTest::keyClick(popup, entry);
+    for (const Qt::Key key : entry)
+        QTest::keyClick(popup, key);
     if (QApplication::activePopupWidget() == popup) {
         // A disabled entry leaves its menu open; it closes as the user would close it.
         QTest::keyClick(popup, Qt::Key_Escape);
-        return ::testing::AssertionFailure() << "the menu took no entry for "
-                                             << QKeySequence(entry).toString().toStdString();
+        return ::testing::AssertionFailure() << "the menu took no entry";
     }
     return ::testing::AssertionSuccess();
+}
+
+inline ::testing::AssertionResult ChooseByKeys(QWidget* window, Qt::Key menu, Qt::Key entry)
+{
+    return ChooseByKeys(window, menu, {entry});
 }
 
 // The toolbar's button of that action, clicked; its command is queued, not yet run.

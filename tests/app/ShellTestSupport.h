@@ -10,6 +10,7 @@
 #include "platform/ui/dialogs/Dialog.h"
 #include "tests/app/AppTestSupport.h"
 
+#include <QAbstractScrollArea>
 #include <QTest>
 #include <filesystem>
 
@@ -24,7 +25,7 @@ protected:
         // A named bidder: no first-run welcome and options sheet before the test's own dialogs.
         Store("Bidder", "Name", "Ridgeline Paving");
         std::filesystem::create_directories(Letting());
-        for (const char* name : {"sample.tvb", "sample.001", "sample.002", "sample.tvl"})
+        for (const char* name : {"sample.tvb", "sample.001", "sample.002", "sample.tvl", "PLANTS.TXT", "TITLES.BIN"})
             std::filesystem::copy_file(std::string(ZOD_SAMPLES) + "/" + name, InLetting(name));
     }
     ~ShellTest() override
@@ -99,6 +100,26 @@ protected:
     CMainFrame& Frame() const { return *GetMainFrame(); }
     CBidTreeView& Tree() const { return *GetMainTreeView(); }
     CTreeCtrl& TreeCtrl() const { return Tree().GetTreeCtrl(); }
+
+    // The node's label clicked with the mouse, as the bidder chooses it; false when it shows nowhere.
+    bool ClickNode(NodeRef node) const
+    {
+        HTREEITEM item = Tree().FindNode(node);
+        if (!item || !TreeCtrl().EnsureVisible(item))
+            return false;
+        auto* tree = static_cast<QAbstractScrollArea*>(TreeCtrl().GetWidget());
+        QWidget* items = tree->viewport();
+        for (int y = 0; y < items->height(); y += 2)
+            for (int x = 0; x < items->width(); x += 4) {
+                UINT where = 0;
+                if (TreeCtrl().HitTest(CPoint(x, y), &where) == item && where == TVHT_ONITEMLABEL) {
+                    QTest::mouseClick(items, Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+                    Settle();
+                    return true;
+                }
+            }
+        return false;
+    }
 
     // The texts of the node's children, in order.
     std::vector<std::string> ChildTexts(HTREEITEM parent) const

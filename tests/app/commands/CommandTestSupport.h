@@ -4,9 +4,12 @@
 // accelerator), after the update pass has set each entry's state.
 #include "platform/ui/docview/CommandRouting.h"
 #include "resources/ResourceIds.h"
+#include "tests/app/MenuKeys.h"
 #include "tests/app/ShellTestSupport.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMenu>
 #include <QMenuBar>
 
 using namespace resources;
@@ -68,6 +71,25 @@ protected:
         QAction* action = MenuAction(id);
         ASSERT_NE(action, nullptr) << id;
         action->trigger();
+        Settle();
+    }
+
+    // The main window active, as the bidder's desktop gives it: keys go where the focus is.
+    void Activate() { ASSERT_TRUE(testsupport::Activate(Frame().GetWidget())) << "the platform gives no window the focus"; }
+    // A key pressed on whatever has the focus (the main window when nothing in it has), then
+    // whatever the key set going has run.
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : Frame().GetWidget(), key, modifiers);
+        Settle();
+    }
+    void PressCtrl(Qt::Key key) { Press(key, Qt::ControlModifier); }
+    // A menu of the menu bar opened with Alt and its letter, its entry chosen, and what it set
+    // going run.
+    void ChooseByKeys(Qt::Key menu, std::initializer_list<Qt::Key> entry)
+    {
+        ASSERT_TRUE(testsupport::ChooseByKeys(Frame().GetWidget(), menu, entry));
         Settle();
     }
 

@@ -5,8 +5,6 @@
 #include "tests/app/MenuKeys.h"
 #include "tests/app/commands/CommandTestSupport.h"
 
-using testsupport::ChooseByKeys;
-
 namespace {
 
 class MenuKeysTest : public CommandTest {
@@ -26,7 +24,7 @@ protected:
 TEST_F(MenuKeysTest, FileExitEndsTheProgramAndTheRecentFilesAreKept)
 {
     StartOnSample();
-    ASSERT_TRUE(ChooseByKeys(Frame().GetWidget(), Qt::Key_F, Qt::Key_X));
+    ASSERT_TRUE(testsupport::ChooseByKeys(Frame().GetWidget(), Qt::Key_F, Qt::Key_X));
     // Not inside the menu's own key handler: the window and its menu bar are still there.
     ASSERT_NE(m_app->m_pMainWnd, nullptr);
     Settle();
@@ -38,9 +36,9 @@ TEST_F(MenuKeysTest, FileExitEndsTheProgramAndTheRecentFilesAreKept)
 TEST_F(MenuKeysTest, ClosingTheWindowAfterACommandByKeysEndsTheSameWay)
 {
     StartOnSample();
-    ASSERT_TRUE(ChooseByKeys(Frame().GetWidget(), Qt::Key_V, Qt::Key_G)); // item grid on
+    ASSERT_TRUE(testsupport::ChooseByKeys(Frame().GetWidget(), Qt::Key_V, Qt::Key_G)); // item grid on
     Settle();
-    ASSERT_TRUE(ChooseByKeys(Frame().GetWidget(), Qt::Key_V, Qt::Key_G)); // and off
+    ASSERT_TRUE(testsupport::ChooseByKeys(Frame().GetWidget(), Qt::Key_V, Qt::Key_G)); // and off
     Settle();
     Frame().GetWidget()->close();
     Settle();
@@ -57,26 +55,26 @@ TEST_F(MenuKeysTest, OpeningRebuildsTheMenusAndTheRebuiltMenusStillChoose)
     m_script.AnswerFile(InLetting("sample.tvb"));
     AnswerAmendmentReport();
     AnswerBidderId();
-    ASSERT_TRUE(ChooseByKeys(Frame().GetWidget(), Qt::Key_F, Qt::Key_O));
+    ASSERT_TRUE(testsupport::ChooseByKeys(Frame().GetWidget(), Qt::Key_F, Qt::Key_O));
     Settle();
     ASSERT_NE(Prop(), nullptr) << Unanswered();
     const int firms = DbeFirms();
 
     // Edit > Add (the DBE form's firm entry, renamed after the form) from the rebuilt menu.
-    ASSERT_TRUE(ChooseByKeys(Frame().GetWidget(), Qt::Key_E, Qt::Key_A));
+    ASSERT_TRUE(testsupport::ChooseByKeys(Frame().GetWidget(), Qt::Key_E, Qt::Key_A));
     Settle();
     EXPECT_EQ(DbeFirms(), firms + 1) << Unanswered();
 
     // File > 1: the recent file the opening put there opens the proposal again.
     m_script.AnswerMessageBox(IDNO); // the added firm is not saved
     AnswerAmendmentReport();
-    ASSERT_TRUE(ChooseByKeys(Frame().GetWidget(), Qt::Key_F, Qt::Key_1));
+    ASSERT_TRUE(testsupport::ChooseByKeys(Frame().GetWidget(), Qt::Key_F, Qt::Key_1));
     Settle();
     ASSERT_NE(Prop(), nullptr);
     EXPECT_EQ(DbeFirms(), firms);
     EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
 
-    ASSERT_TRUE(ChooseByKeys(Frame().GetWidget(), Qt::Key_F, Qt::Key_X));
+    ASSERT_TRUE(testsupport::ChooseByKeys(Frame().GetWidget(), Qt::Key_F, Qt::Key_X));
     Settle();
     EXPECT_EQ(EndProgram(), 0);
     EXPECT_EQ(FirstRecentFile(), InLetting("sample.tvb"));

@@ -1,5 +1,6 @@
 // Open Letting on folders of proposals and libraries, and one amendment loaded by hand.
 #include "app/dialogs/LetLoad.h"
+#include "model/files/TvlExtract.h"
 #include "platform/core/Environment.h"
 #include "platform/ui/controls/ListBox.h"
 #include "tests/app/commands/CommandTestSupport.h"
@@ -122,9 +123,8 @@ TEST_F(CommandTest, AnAmendmentLoadedByHandIsAppliedAndReported)
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_EQ(m_script.DialogTitles().back(), "Amendment Changes");
 
-    // The same amendment again is refused, and the proposal stays as it is.
+    // The same amendment again is refused before anything is asked, and the proposal stays as it is.
     m_script.AnswerFile(InLetting("sample.001"));
-    m_script.AnswerMessageBox(IDYES);
     AnswerOk();
     Choose(ID_OPEN_AMENDMENT);
     ASSERT_NE(LastMessage(), nullptr);
@@ -140,4 +140,83 @@ TEST_F(CommandTest, AnAmendmentLoadedByHandIsAppliedAndReported)
     EXPECT_EQ(LastMessage()->caption, "Error Opening Amendment File");
     EXPECT_NE(LastMessage()->text.find(notes), std::string::npos);
     EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+}
+
+// File, Load Amendment... from the keyboard: Alt+F, then L twice (Open Letting shares the letter)
+// and Enter.
+class LoadAmendment : public CommandTest {
+protected:
+    void StartWithoutAmendments()
+    {
+        Store("Misc", "AutoLoad", "0");
+        AnswerBidderId();
+        StartOn(InLetting("sample.tvb"));
+        ASSERT_NE(Prop(), nullptr);
+        Activate();
+    }
+    void ChooseLoadAmendment() { ChooseByKeys(Qt::Key_F, {Qt::Key_L, Qt::Key_L, Qt::Key_Return}); }
+    // The amendment of the letting's second proposal, beside the sample's files.
+    std::string OtherProposalsAmendment() const
+    {
+        EXPECT_EQ(ExtractTvlMember(InLetting("sample.tvl"), "sample-2.001", TvlExisting::Replace), kTvlExtracted);
+        return InLetting("sample-2.001");
+    }
+    // Only the refusal was said, nothing was asked, and the proposal is as it was.
+    void ExpectRefusedUnasked()
+    {
+        EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+        ASSERT_EQ(m_script.MessageBoxes().size(), 1u) << Unanswered();
+        EXPECT_EQ(LastMessage()->caption, "Error Applying Amendment File");
+        EXPECT_EQ(LastMessage()->text.substr(0, 37), "Amendment file for different proposal");
+        EXPECT_EQ(Prop()->m_iAmendmentCount, 0);
+        EXPECT_FALSE(Doc().IsModified());
+    }
+};
+
+TEST_F(LoadAmendment, TheTitleCountsTheAmendmentsAsEachIsLoaded)
+{
+    StartWithoutAmendments();
+    EXPECT_NE(Frame().GetWindowText().find("(0 Amendments)"), std::string::npos) << Frame().GetWindowText();
+    struct Step {
+        const char* file;
+        bool sitesChange; // asked first
+        const char* title;
+    };
+    for (const auto& [file, sitesChange, title] :
+         {Step{"sample.001", true, "(1 Amendment)"}, Step{"sample.002", false, "(2 Amendments)"}}) {
+        m_script.AnswerFile(InLetting(file));
+        if (sitesChange)
+            m_script.AnswerMessageBox(IDYES);
+        AnswerAmendmentReport();
+        ChooseLoadAmendment();
+        EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+        EXPECT_NE(Frame().GetWindowText().find(title), std::string::npos) << Frame().GetWindowText();
+    }
+}
+
+TEST_F(LoadAmendment, OneForAnotherProposalIsRefusedBeforeAnyQuestion)
+{
+    StartWithoutAmendments();
+    m_script.AnswerFile(OtherProposalsAmendment());
+    AnswerOk();
+    ChooseLoadAmendment();
+    ExpectRefusedUnasked();
+}
+
+TEST_F(LoadAmendment, OneForAnotherProposalInALibraryIsRefusedBeforeItWouldReplaceAFile)
+{
+    StartWithoutAmendments();
+    const std::string beside = OtherProposalsAmendment();
+    testsupport::WriteTextFile(beside, "the bidder's own copy");
+    m_script.AnswerFile(InLetting("sample.tvl"));
+    m_script.AnswerDialog([](platform::ModalDialog& modal) {
+        auto& dialog = dynamic_cast<CDialog&>(modal);
+        auto* list = dynamic_cast<CListBox*>(dialog.GetDlgItem(kList));
+        list->SetCurSel(list->FindStringExact(-1, "sample-2.001"));
+        Click(dialog, IDOK);
+    });
+    AnswerOk();
+    ChooseLoadAmendment();
+    ExpectRefusedUnasked();
+    EXPECT_TRUE(testsupport::ReadTextFile(beside) == "the bidder's own copy"); // not replaced
 }

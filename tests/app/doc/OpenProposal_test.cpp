@@ -3,6 +3,7 @@
 // proposal at all; it saves under a new name and reads the bid back whole.
 #include "model/amend/ChangeLog.h"
 #include "model/files/Checksum.h"
+#include "model/files/PickList.h"
 #include "model/files/TvbFile.h"
 #include "model/settings/BidderSettings.h"
 #include "platform/ui/controls/ListBox.h"
@@ -56,7 +57,7 @@ TEST_F(ShellTest, TheSampleOpensWithItsAmendmentsTreeTitleAndTotal)
     // With separators, as the grid views show it after every entered price.
     EXPECT_EQ(Frame().GetStatusBar().GetPaneText(2), "\t\t7,654,521.87 ");
     EXPECT_DOUBLE_EQ(Prop()->m_dProposalTotal, 7654521.87);
-    EXPECT_EQ(LastProposalPath(), InLetting("sample.tvb"));
+    EXPECT_EQ(GetLastProposalPath(), InLetting("sample.tvb"));
 }
 
 TEST_F(ShellTest, SavedUnderANewNameTheBidReadsBackWithTheSameChecksum)
@@ -96,6 +97,7 @@ TEST_F(ShellTest, AMemberOfTheLibraryOpensWithTheAmendmentsItCarries)
     StartOn(InLetting("sample.tvl"));
     ASSERT_NE(Prop(), nullptr);
     EXPECT_EQ(Doc().GetPathName(), InLetting("sample-2.tvb"));
+    EXPECT_EQ(GetLastProposalPath(), InLetting("sample-2.tvb")); // its lists are looked for beside it
     EXPECT_EQ(Prop()->m_iAmendmentCount, 2);
     EXPECT_TRUE(std::filesystem::exists(InLetting("sample-2.002")));
     EXPECT_TRUE(m_script.AllAnswered());

@@ -159,6 +159,7 @@ TEST_F(TemplateFormsTest, AnEntryChosenInALinkedListFillsTheLinkedEditReadOnlyAn
 {
     OpenSample();
     CFieldInfo& name = *Misc(0).m_fields.GetAt(0);
+    name.m_iKind = FIELD_TEXT; // the sample's plant list becomes a text field the county list fills
     name.m_strText = "Counties"; // the County list's link
     ChangeFlagBit(&name.m_wFlags, FIELD_LIST_IN_PROPOSAL, 1);
     name.m_iAlignment = 1;

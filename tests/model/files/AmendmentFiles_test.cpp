@@ -3,10 +3,14 @@
 // editions and log what the amendments made in memory log.
 #include "bench/generator/AmendmentGenerator.h"
 #include "bench/generator/ProposalDifferences.h"
+#include "bench/generator/PickListFiles.h"
 #include "bench/generator/ProposalFiles.h"
+#include "bench/generator/RoadCatalogue.h"
 #include "model/amend/AmendmentResult.h"
 #include "model/amend/ChangeLog.h"
 #include "model/check/Recalc.h"
+#include "model/files/PackFile.h"
+#include "model/files/PickList.h"
 #include "model/files/TvbFile.h"
 #include "model/files/TvlExtract.h"
 #include "model/files/TvlLibrary.h"
@@ -118,13 +122,39 @@ TEST(SampleFiles, AreWhatTheGeneratorMakesAndApplyInOrder)
     std::string error;
     ASSERT_TRUE(WriteAmendedProposalFiles(SampleShape(), folder.Path() + "/sample", error)) << error;
     ASSERT_TRUE(WriteLettingLibrary(SampleShape(), kSampleLibraryProposals, folder.Path() + "/sample", error)) << error;
-    for (const char* name : {"sample.tvb", "sample.001", "sample.002", "sample.tvl"})
+    for (const char* name :
+         {"sample.tvb", "sample.001", "sample.002", "sample.tvl", kPlantListFile, kSignerTitleListFile})
         EXPECT_TRUE(ReadFileBytes(samples + "/" + name) == ReadFileBytes(folder.Path() + "/" + name)) << name;
 
     const std::vector<LogEntries> logs =
         ApplyAmendmentFiles(samples + "/sample", GenerateAmendedProposal(SampleShape()), folder.Path());
     ASSERT_EQ(logs.size(), 2u);
     EXPECT_EQ(logs, ApplyInMemory(GenerateAmendedProposal(SampleShape())));
+}
+
+// The plant and the signer's title of the miscellaneous forms are offered from the agency's list
+// files beside the proposal: a text list and a ".BIN" list.
+TEST(SampleFiles, TheListsTheFormsNameLieBesideTheProposal)
+{
+    const std::string proposal = std::string(ZOD_SAMPLES) + "/sample.tvb";
+    std::unique_ptr<CProp> prop;
+    ASSERT_EQ(LoadTvbFile(prop, proposal, false), kTvbNoError);
+    SetLastProposalPath(proposal);
+    struct ListField {
+        int form;
+        int field;
+        std::span<const char* const> entries;
+    };
+    for (const auto& [form, field, entries] : {ListField{0, 0, AsphaltPlants()}, ListField{1, 1, SignerTitles()}}) {
+        const CWinMeta& misc = *prop->m_miscForms.GetAt(form);
+        std::string error;
+        const CSAStringArray* list = GetPickList(prop.get(), &misc, misc.m_fields.GetAt(field), &error);
+        ASSERT_NE(list, nullptr) << error;
+        EXPECT_EQ(std::vector<std::string>(list->begin(), list->end()),
+                  std::vector<std::string>(entries.begin(), entries.end()));
+    }
+    SetLastProposalPath("");
+    PackFileResetLayer();
 }
 
 // The library holds each proposal with its amendments, and extracting gives the very files.

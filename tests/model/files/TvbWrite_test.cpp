@@ -233,13 +233,22 @@ TEST_F(TvbWriteTest, RecordsThatDoNotFitAreRefusedAndTheOldFileStays)
     ASSERT_EQ(SaveTvbFile(*prop, m_path), kTvbNoError);
     const std::string good = ReadFileBytes(m_path);
 
+    // What did not fit is said, with its length and the format's limit.
+    std::string overflow;
     prop->m_items[0]->m_strLongDesc += "d";
-    EXPECT_EQ(SaveTvbFile(*prop, m_path), kTvbCannotWrite);
+    EXPECT_EQ(SaveTvbFile(*prop, m_path, &overflow), kTvbCannotWrite);
+    EXPECT_EQ(overflow, "65,536 bytes in one field; a proposal file holds at most 65,535");
     prop->m_items[0]->m_strLongDesc.pop_back();
     CSAStringArray* list = prop->NewPickList("Long", 0);
     for (int i = 0; i < 65536; ++i)
         list->Add("e");
-    EXPECT_EQ(SaveTvbFile(*prop, m_path), kTvbCannotWrite);
+    EXPECT_EQ(SaveTvbFile(*prop, m_path, &overflow), kTvbCannotWrite);
+    EXPECT_EQ(overflow, "65,536 entries in one pick list; a proposal file holds at most 65,535");
+    prop->m_referenceLists.RemoveAll();
+    while (prop->m_items.GetSize() <= 65535)
+        prop->m_items.Add(std::make_unique<CItem>())->m_strLineNum = std::to_string(prop->m_items.GetSize());
+    EXPECT_EQ(SaveTvbFile(*prop, m_path, &overflow), kTvbCannotWrite);
+    EXPECT_EQ(overflow, "65,536 items and sections; a proposal file holds at most 65,535");
 
     EXPECT_EQ(ReadFileBytes(m_path), good);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.Path()), {}), 1);

@@ -122,6 +122,18 @@ TEST_F(TvlLibraryTest, ProposalsAndFirstAmendmentsAreCopiedWholeIntoTheLibrarysF
     }
 }
 
+TEST_F(TvlLibraryTest, AMemberCopiedIntoAnotherFolderLeavesTheLibrarysFolderAlone)
+{
+    const std::string path = WriteLibrary(kMembers);
+    m_folder.Write("C41007.002", "the bidder's copy");
+    const std::string other = m_folder.Path() + "/look";
+    std::filesystem::create_directory(other);
+    ASSERT_EQ(ExtractTvlMemberInto(path, "C41007.002", other, TvlExisting::Refuse), kTvlExtracted);
+    EXPECT_EQ(FilesIn(other), std::set<std::string>{"C41007.002"});
+    EXPECT_EQ(ReadFileBytes(other + "/C41007.002"), kMembers[2].m_bytes);
+    EXPECT_EQ(Extracted("C41007.002"), "the bidder's copy");
+}
+
 TEST_F(TvlLibraryTest, NamesTheMissingLibraryAndTheMemberThatIsNotThere)
 {
     EXPECT_EQ(ExtractTvlMember(m_folder.Path() + "/missing.tvl", "*.tvb", TvlExisting::Refuse), kTvlExtractCannotOpen);
