@@ -74,16 +74,31 @@ protected:
         m_active = QTest::qWaitForWindowActive(Frame().GetWidget());
     }
 
-    // File, Open on the sample; its two amendments are applied and their report read.
+    // File, Open on the sample with its first amendment beside it: it is applied and its report
+    // read. File, Load Amendment then applies the second from the agency's folder.
     void OpenTheSample()
     {
-        m_script.AnswerFile(InLetting("sample.tvb"));
+        const std::string folder = m_folder / "bid";
+        std::filesystem::create_directories(folder);
+        for (const char* name : {"sample.tvb", "sample.001", "PLANTS.TXT", "TITLES.BIN"})
+            std::filesystem::copy_file(InLetting(name), folder + "/" + name);
+        m_script.AnswerFile(folder + "/sample.tvb");
+        ReadAmendmentReport();
+        ChooseByKeys(Qt::Key_F, {Qt::Key_O});
+        ASSERT_NE(Prop(), nullptr) << Unanswered();
+        EXPECT_EQ(Prop()->m_iAmendmentCount, 1);
+        m_script.AnswerFile(InLetting("sample.002"));
+        ReadAmendmentReport();
+        ChooseByKeys(Qt::Key_F, {Qt::Key_L, Qt::Key_L, Qt::Key_Return}); // Open Letting shares the L
+    }
+    void ReadAmendmentReport()
+    {
         m_script.AnswerDialog([this](platform::ModalDialog& modal) {
             auto& dialog = dynamic_cast<CDialog&>(modal);
-            m_amendmentReport = dialogtest::Lines(dialog.GetDlgItem(CAmendmentChangesDialog::IDC_LIST));
+            const std::vector<std::string> lines = dialogtest::Lines(dialog.GetDlgItem(CAmendmentChangesDialog::IDC_LIST));
+            m_amendmentReport.insert(m_amendmentReport.end(), lines.begin(), lines.end());
             Click(dialog, IDOK);
         });
-        PressCtrl(Qt::Key_O);
     }
 
     // F4: the errors Check Zod lists.
@@ -95,6 +110,7 @@ protected:
             errors = dialogtest::Lines(dialog.GetDlgItem(CBidErrors::IDC_LIST));
             Click(dialog, IDOK);
         });
+        Activate();
         QTest::keyClick(Frame().GetWidget(), Qt::Key_F4);
         Settle();
         return errors;
@@ -104,23 +120,16 @@ protected:
     bool CheckZodFindsNothing()
     {
         AnswerOk();
-        Choose(ID_CHECK_ZOD);
+        ChooseByKeys(Qt::Key_T, {Qt::Key_C});
         return LastMessage() && LastMessage()->caption == "Zod Check" && LastMessage()->text == "Zod Is Complete";
     }
 
-    // Ctrl+P, printed to a PDF file: its pages.
+    // File, Print, printed to a PDF file: its pages.
     int PrintTheBid(const std::string& pdf)
     {
         m_script.AnswerPrint(pdf);
-        PressCtrl(Qt::Key_P);
+        ChooseByKeys(Qt::Key_F, {Qt::Key_P});
         return PdfPageCount(pdf);
-    }
-
-    // An accelerator with Ctrl.
-    void PressCtrl(Qt::Key key)
-    {
-        QTest::keyClick(Frame().GetWidget(), key, Qt::ControlModifier);
-        Settle();
     }
 
     // The schedule in the grid, the cursor on the item's unit price.
@@ -325,25 +334,26 @@ protected:
         }
     }
 
-    // Tools, Export or Import Proposal with a comma-delimited file; the program reports how it went.
-    void TransferPrices(UINT command, const std::string& path, const char* report)
+    // Tools, Export (E) or Import (I) Proposal with a comma-delimited file; the program reports how
+    // it went.
+    void TransferPrices(Qt::Key entry, const std::string& path, const char* report)
     {
         m_script.AnswerFile(path);
         AnswerOk();
-        Choose(command);
+        ChooseByKeys(Qt::Key_T, {entry});
         ASSERT_NE(LastMessage(), nullptr);
         EXPECT_EQ(LastMessage()->caption, report) << LastMessage()->text;
     }
     void SaveAs(const std::string& path)
     {
         m_script.AnswerFile(path);
-        Choose(ID_FILE_SAVE_AS);
+        ChooseByKeys(Qt::Key_F, {Qt::Key_A});
         EXPECT_FALSE(Doc().IsModified());
     }
     // What the program asks once the file is chosen.
     enum class Then { Nothing, ReadAmendmentReport, DiscardChanges };
 
-    // A proposal opened with Ctrl+O.
+    // A proposal opened with File, Open.
     void Open(const std::string& path, Then then = Then::Nothing)
     {
         m_script.AnswerFile(path);
@@ -351,7 +361,7 @@ protected:
             AnswerAmendmentReport();
         if (then == Then::DiscardChanges)
             m_script.AnswerMessageBox(IDNO);
-        PressCtrl(Qt::Key_O);
+        ChooseByKeys(Qt::Key_F, {Qt::Key_O});
         ASSERT_NE(Prop(), nullptr);
         ASSERT_EQ(Doc().GetPathName(), path);
     }
@@ -468,7 +478,7 @@ TEST_F(BidderDay, FromTheFirstRunToTheSavedCheckedAndPrintedBid)
     EXPECT_TRUE(CheckZodFindsNothing());
 
     const std::string csv = m_folder / "ridgeline.csv";
-    TransferPrices(ID_EXPORT_PROPOSAL, csv, "Export Complete");
+    TransferPrices(Qt::Key_E, csv, "Export Complete");
     const std::string bid = m_folder / "ridgeline.tvb";
     SaveAs(bid);
     const double total = Prop()->m_dProposalTotal;
@@ -476,18 +486,28 @@ TEST_F(BidderDay, FromTheFirstRunToTheSavedCheckedAndPrintedBid)
 
     OpenFreshCopy();
     EXPECT_NE(Prop()->m_dProposalTotal, total);
-    TransferPrices(ID_IMPORT_PROPOSAL, csv, "Import Complete");
+    TransferPrices(Qt::Key_I, csv, "Import Complete");
     EXPECT_DOUBLE_EQ(Prop()->m_dProposalTotal, total);
     EXPECT_EQ(StatusTotal(), ProposalTotal());
 
     Open(bid, Then::DiscardChanges); // the fresh copy served only to compare
 
     EXPECT_GT(PrintTheBid(m_folder / "ridgeline.pdf"), 0);
-    PressCtrl(Qt::Key_S); // saved
+    ChooseByKeys(Qt::Key_F, {Qt::Key_S}); // saved
     EXPECT_FALSE(Doc().IsModified());
     const std::string saved = ShownChecksum();
     Open(bid);
     EXPECT_EQ(ShownChecksum(), saved);
     EXPECT_DOUBLE_EQ(Prop()->m_dProposalTotal, total);
     EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+
+    // The day ends with File, Exit; the settings are written as the program ends.
+    Frame().MoveWindow(40, 30, 1200, 780);
+    ChooseByKeys(Qt::Key_F, {Qt::Key_X});
+    EXPECT_EQ(m_app->m_pMainWnd, nullptr);
+    EXPECT_EQ(EndProgram(), 0);
+    EXPECT_EQ(Stored("Recent File List", "File1"), bid);
+    EXPECT_EQ(Stored("WindowMetrics", "XSize"), "1200");
+    EXPECT_EQ(Stored("WindowMetrics", "GridMode"), "1");
+    EXPECT_EQ(Stored("Bidder", "Name"), kCompany);
 }

@@ -74,6 +74,13 @@ protected:
         Settle();
     }
 
+    // The program ends as it does once its window is gone: ExitInstance writes the settings.
+    int EndProgram()
+    {
+        const std::unique_ptr<CBidApp> app = std::move(m_app);
+        return app->ExitInstance();
+    }
+
     // The main window active, as the bidder's desktop gives it: keys go where the focus is.
     void Activate() { ASSERT_TRUE(testsupport::Activate(Frame().GetWidget())) << "the platform gives no window the focus"; }
     // A key pressed on whatever has the focus (the main window when nothing in it has), then

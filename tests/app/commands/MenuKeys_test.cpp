@@ -9,12 +9,6 @@ namespace {
 
 class MenuKeysTest : public CommandTest {
 protected:
-    // The program ends as it does after its window is gone: ExitInstance writes the settings.
-    int EndProgram()
-    {
-        const std::unique_ptr<CBidApp> app = std::move(m_app);
-        return app->ExitInstance();
-    }
     std::optional<std::string> FirstRecentFile() const { return Stored("Recent File List", "File1"); }
     int DbeFirms() const { return ActiveFirmForm(*Prop(), 1)->m_rows.GetSize(); }
 };
