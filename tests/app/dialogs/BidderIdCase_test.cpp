@@ -68,8 +68,6 @@ TEST_F(BidderIdCase, TypedInTheBidderIdDialogAtTheOpening)
     StartOn(InLetting("sample.tvb"));
     ASSERT_NE(Prop(), nullptr);
     ExpectCapitalsEverywhere();
-    for (auto& t : m_script.DialogTitles()) fprintf(stderr, "TITLE %s\n", t.c_str());
-    fprintf(stderr, "STORED %s\n", Stored("Bidder\\IDS", "DOT").value_or("<none>").c_str());
     EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
 }
 
