@@ -182,8 +182,13 @@ void CommandCrawl::Reach(const State& state)
     for (const UINT bar : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
         if (Frame().GetDlgItem(bar)->GetWidget()->isHidden())
             Frame().SendCommand(bar);
+    ASSERT_TRUE(Activate(Frame())) << state.name; // the keyboard's window before any click
     if (state.node)
         ClickNode(*state.node);
+    else if (state.focus == Focus::Tree)
+        ClickTree();
+    if (state.focus != Focus::Tree)
+        ClickInPane(state.focus);
     if (state.typing)
         StartTyping();
     if (HasFatalFailure())
@@ -268,6 +273,17 @@ void CommandCrawl::ClickNode(NodeRef node)
     ASSERT_EQ(Tree().SelectedNode(), node);
 }
 
+// A click on the tree where no node is.
+void CommandCrawl::ClickTree()
+{
+    auto* widget = static_cast<QTreeWidget*>(TreeCtrl().GetWidget());
+    const QPoint below(widget->viewport()->width() / 2, widget->viewport()->height() - 4);
+    ASSERT_EQ(widget->itemAt(below), nullptr);
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, below);
+    Settle();
+    ASSERT_TRUE(QApplication::focusWidget() == widget || widget->isAncestorOf(QApplication::focusWidget()));
+}
+
 std::optional<NodeRef> CommandCrawl::FirstOfType(HTREEITEM item, int type) const
 {
     for (; item; item = TreeCtrl().GetNextSiblingItem(item)) {
@@ -277,6 +293,32 @@ std::optional<NodeRef> CommandCrawl::FirstOfType(HTREEITEM item, int type) const
             return below;
     }
     return std::nullopt;
+}
+
+// The keyboard in the right pane: a click on its view where no control is, or a control of the
+// kind tabbed to.
+void CommandCrawl::ClickInPane(Focus focus)
+{
+    QWidget* pane = Frame().GetSplitter().GetPane(0, 1)->GetWidget();
+    if (focus == Focus::Pane) {
+        const QPoint middle(pane->width() / 2, pane->height() / 2);
+        QWidget* target = pane->childAt(middle) ? pane->childAt(middle) : pane;
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(pane, middle));
+    } else {
+        const char* kind = focus == Focus::LineEdit ? "QLineEdit" : focus == Focus::ComboBox ? "QComboBox" : "QPlainTextEdit";
+        QWidget* control = nullptr;
+        for (QWidget* child : pane->findChildren<QWidget*>())
+            if (!control && child->inherits(kind) && child->isVisible() && child->isEnabled())
+                control = child;
+        ASSERT_NE(control, nullptr) << "no " << kind << " in the pane";
+        control->setFocus(Qt::TabFocusReason);
+    }
+    Settle();
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_TRUE(focused && (focused == pane || pane->isAncestorOf(focused)))
+        << "the keyboard is not in the pane but on " << (focused ? focused->metaObject()->className() : "nothing")
+        << (focused && CWnd::FromWidget(focused) ? typeid(*CWnd::FromWidget(focused)).name() : "")
+        << " pane " << typeid(*Frame().GetSplitter().GetPane(0, 1)).name() << " policy " << pane->focusPolicy();
 }
 
 // The schedule grid's cursor on the first item's unit price, a price half typed.

@@ -25,12 +25,17 @@ namespace crawl {
 
 enum class Proposal { None, Sample, SampleWithTemplates, Letting, Sections };
 
+// Where the keyboard is after the node was clicked: the tree, or a click into the right pane
+// (its view, or the first control of a kind on it).
+enum class Focus { Tree, Pane, LineEdit, ComboBox, Notes };
+
 struct State {
     std::string name;
     Proposal proposal = Proposal::Sample;
     bool gridMode = false;
     std::optional<NodeRef> node; // clicked in the tree
     bool typing = false;         // a price being typed in the schedule grid
+    Focus focus = Focus::Tree;
 };
 
 // What a state looks like, cheaply: when a command changed it, the state is brought back.
@@ -63,6 +68,9 @@ protected:
 
     // Each state in turn, every route from it, questions answered yes and then no.
     void Crawl(const std::vector<State>& states);
+    // Brings the program into the state, with every question it asks answered yes.
+    void Reach(const State& state);
+    void AnswerEverything(bool accept);
 
 private:
     // True when the command asked a question.
@@ -72,18 +80,17 @@ private:
     ::testing::AssertionResult RightClick(const Route& route);
     std::vector<Route> RoutesFrom(const State& state);
 
-    // Bringing the program into the state.
-    void Reach(const State& state);
     bool HasPristine(const State& state);
     void Restart(const std::string& switches);
     void OpenProposal(const State& state);
     void ClickNode(NodeRef node);
+    void ClickTree();
     std::optional<NodeRef> FirstOfType(HTREEITEM item, int type) const;
     void StartTyping();
+    void ClickInPane(Focus focus);
     Look LookNow() const;
     void CloseOtherWindows();
 
-    void AnswerEverything(bool accept);
     std::string FileFor(const platform::FileDialogRequest& request);
     std::string FreshCopy(const std::string& folder, std::initializer_list<const char*> names);
     std::string FreshSample() { return FreshCopy(Letting(), {"sample.tvb", "sample.001", "sample.002"}) + "/sample.tvb"; }

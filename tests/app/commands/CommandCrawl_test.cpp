@@ -36,6 +36,7 @@ TEST_F(CommandCrawl, OnTheProposalAndItsSchedule)
         On("an item option group", NODE_OPT_ITEM_GROUP, kFirst),
         On("an item option choice", NODE_OPT_ITEM_CHOICE, kFirst),
         On("an item", NODE_ITEM, kFirst),
+        {"a price field of an item's form", Proposal::Sample, false, NodeRef{NODE_ITEM, kFirst}, false, crawl::Focus::LineEdit},
     });
 }
 
@@ -48,6 +49,7 @@ TEST_F(CommandCrawl, OnTheFirmNodes)
         On("a DBE item grid", NODE_DBE_ITEM_GRID), On("an MBE item grid", NODE_MBE_ITEM_GRID),
         On("a WBE item grid", NODE_WBE_ITEM_GRID), On("a DBE firm item", NODE_DBE_ITEM),
         On("an MBE firm item", NODE_MBE_ITEM),     On("a WBE firm item", NODE_WBE_ITEM),
+        {"the notes of a firm item's form", Proposal::Sample, false, NodeRef{NODE_DBE_ITEM, 0}, false, crawl::Focus::Notes},
     });
 }
 
