@@ -15,6 +15,7 @@
 
 #include <QPointer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <cstdio>
 #include <filesystem>
@@ -50,16 +51,7 @@ struct Look {
     bool typing = false;
     bool bars = false; // the toolbar and the status bar shown
 
-    bool SameProposal(const Look& other) const
-    {
-        return window == other.window && proposal == other.proposal && letting == other.letting &&
-               nodes == other.nodes;
-    }
-    bool operator==(const Look& other) const
-    {
-        return SameProposal(other) && gridMode == other.gridMode && selected == other.selected &&
-               focus == other.focus && typing == other.typing && bars == other.bars;
-    }
+    bool operator==(const Look&) const = default;
 };
 
 class CommandCrawl : public CommandTest {
@@ -70,6 +62,7 @@ protected:
     void Crawl(const std::vector<State>& states);
     // Brings the program into the state, with every question it asks answered yes.
     void Reach(const State& state);
+    // Every question asked from now on is answered yes, or every one no.
     void AnswerEverything(bool accept);
 
 private:
@@ -94,6 +87,7 @@ private:
     std::string FileFor(const platform::FileDialogRequest& request);
     std::string FreshCopy(const std::string& folder, std::initializer_list<const char*> names);
     std::string FreshSample() { return FreshCopy(Letting(), {"sample.tvb", "sample.001", "sample.002"}) + "/sample.tvb"; }
+    std::string FreshLetting() { return FreshCopy(Letting(), {"sample.tvb", "sample.001", "sample.002", "sample.tvl"}); }
     std::string FreshSections();
 
     int m_copies = 0;
