@@ -192,6 +192,8 @@ void CommandCrawl::Reach(const State& state)
         if (Frame().GetDlgItem(bar)->GetWidget()->isHidden())
             Frame().SendCommand(bar);
     ASSERT_TRUE(Activate(Frame())) << state.name; // the keyboard's window before any click
+    for (const NodeRef node : state.before)
+        ClickNode(node);
     if (state.node)
         ClickNode(*state.node);
     else if (state.focus == Focus::Tree)

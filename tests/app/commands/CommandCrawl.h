@@ -37,6 +37,7 @@ struct State {
     std::optional<NodeRef> node; // clicked in the tree
     bool typing = false;         // a price being typed in the schedule grid
     Focus focus = Focus::Tree;
+    std::vector<NodeRef> before; // clicked first (firm forms shown, then kept while hidden)
 };
 
 // What a state looks like, cheaply: when a command changed it, the state is brought back.

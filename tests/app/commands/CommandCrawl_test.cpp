@@ -53,6 +53,20 @@ TEST_F(CommandCrawl, OnTheFirmNodes)
     });
 }
 
+// The firm forms stay alive while hidden: a command that closes the proposal must not leave
+// them pointing at it.
+TEST_F(CommandCrawl, WithTheFirmFormsKeptHidden)
+{
+    const State state{"the schedule, each kind's firm form kept", Proposal::Sample, false, NodeRef{NODE_SCHEDULE, 0},
+                      false, crawl::Focus::Tree,
+                      {NodeRef{NODE_DBE_FIRM, 0}, NodeRef{NODE_MBE_FIRM, 0}, NodeRef{NODE_WBE_FIRM, 0}}};
+    Reach(state);
+    ASSERT_FALSE(HasFatalFailure());
+    for (int slot = 0; slot < 3; ++slot)
+        ASSERT_NE(Frame().GetSplitter().GetKeptView(slot), nullptr) << slot;
+    Crawl({state});
+}
+
 TEST_F(CommandCrawl, OnTheFormNodes)
 {
     Crawl({
