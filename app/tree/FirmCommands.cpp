@@ -144,8 +144,8 @@ void CBidTreeView::OnDeleteFirm(UINT id)
         return;
     form->m_rows.DeleteAt(firm);
     CheckBid(prop, false);
-    GetTreeCtrl().DeleteItem(GetTreeCtrl().GetSelectedItem());
     ShiftFirmNodes(kind, firm + 1, -1);
+    GetTreeCtrl().DeleteItem(GetTreeCtrl().GetSelectedItem());
     if (!SelectNode({NODE_DBE_FIRM + kind - 1, std::max(0, firm - 1)}))
         GetTreeCtrl().SelectItem(FirmListNode(kind));
     MarkChanged();

@@ -1,6 +1,7 @@
 #include "platform/ui/controls/ComboBox.h"
 
 #include "platform/ui/controls/Edit.h"
+#include "platform/ui/controls/EditKeys.h"
 #include "platform/ui/window/WinText.h"
 
 #include <QApplication>
@@ -87,6 +88,11 @@ void CComboBox::ConnectWidget()
     // The edit part is a window of its own, as on Windows: dialog item 1001 of the combo box.
     m_editPart = std::make_unique<CEdit>();
     m_editPart->Attach(edit, kComboEditId);
+}
+
+bool CComboBox::MayKeepFromAccelerators(const QKeyEvent& key) const
+{
+    return !GetWidget() || !Box()->isEditable() || platform::IsEditControlKey(key);
 }
 
 bool CComboBox::OnCommand(WPARAM wParam, LPARAM lParam)

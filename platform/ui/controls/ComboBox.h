@@ -48,6 +48,8 @@ public:
     void OnSetFocus(CWnd* losing) override;
     void OnKillFocus(CWnd* gaining) override;
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // An editable box keeps the keys its edit part keeps.
+    bool MayKeepFromAccelerators(const QKeyEvent& key) const override;
 
 protected:
     QWidget* CreateWidget(QWidget* parent, DWORD style) override;

@@ -1,14 +1,31 @@
 #include "platform/ui/controls/Edit.h"
 
+#include "platform/ui/controls/EditKeys.h"
 #include "platform/ui/window/WinText.h"
 
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <QTextCursor>
 #include <climits>
 
 namespace {
+
+// An edit control pastes text and nothing else. Qt 6.4 on X11 crashes pasting an empty
+// clipboard into a plain text edit; this one leaves such a paste alone.
+class TextOnlyEdit : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    bool canInsertFromMimeData(const QMimeData* source) const override { return source && source->hasText(); }
+    void insertFromMimeData(const QMimeData* source) override
+    {
+        if (canInsertFromMimeData(source))
+            QPlainTextEdit::insertFromMimeData(source);
+    }
+};
 
 constexpr int kNoLimit = INT_MAX;
 
@@ -27,7 +44,7 @@ QPlainTextEdit* CEdit::Multi() const
 QWidget* CEdit::CreateWidget(QWidget* parent, DWORD style)
 {
     if (style & ES_MULTILINE) {
-        auto* edit = new QPlainTextEdit(parent);
+        auto* edit = new TextOnlyEdit(parent);
         edit->setLineWrapMode(style & WS_HSCROLL ? QPlainTextEdit::NoWrap
                                                  : QPlainTextEdit::WidgetWidth);
         edit->setTabChangesFocus(true); // Tab is the dialog's, as in a Windows edit
@@ -291,4 +308,9 @@ void CEdit::OnSetFocus(CWnd*)
 void CEdit::OnKillFocus(CWnd*)
 {
     NotifyParent(EN_KILLFOCUS);
+}
+
+bool CEdit::MayKeepFromAccelerators(const QKeyEvent& key) const
+{
+    return platform::IsEditControlKey(key);
 }

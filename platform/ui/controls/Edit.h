@@ -52,6 +52,7 @@ public:
 
     void OnSetFocus(CWnd* losing) override;
     void OnKillFocus(CWnd* gaining) override;
+    bool MayKeepFromAccelerators(const QKeyEvent& key) const override;
 
 protected:
     QWidget* CreateWidget(QWidget* parent, DWORD style) override;

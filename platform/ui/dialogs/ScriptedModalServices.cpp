@@ -1,10 +1,47 @@
 #include "platform/ui/dialogs/ScriptedModalServices.h"
 
+#include "platform/ui/dialogs/PropertySheet.h"
 #include "platform/ui/window/Menu.h"
+#include "platform/ui/window/Notifications.h"
 
 #include <QPrinter>
 
 namespace platform {
+namespace {
+
+int FallbackButton(unsigned type, bool accept)
+{
+    switch (type & 0x0F) {
+    case MB_OK: return IDOK;
+    case MB_YESNO: return accept ? IDYES : IDNO;
+    case MB_YESNOCANCEL: return accept ? IDYES : IDCANCEL;
+    default: return accept ? IDOK : IDCANCEL;
+    }
+}
+
+// The dialog's OK or Cancel button pressed as the user presses it: a disabled one does nothing,
+// and a sheet's pages take the press.
+void PressButton(ModalDialog& modal, bool accept)
+{
+    auto* dialog = dynamic_cast<CDialog*>(&modal);
+    if (!dialog)
+        return;
+    if (auto* sheet = dynamic_cast<CPropertySheet*>(dialog)) {
+        if (!accept)
+            sheet->OnCancel();
+        else if (sheet->IsWizard())
+            sheet->PressFinish();
+        else
+            sheet->PressOK();
+        return;
+    }
+    const int button = accept ? IDOK : IDCANCEL;
+    const CWnd* control = dialog->GetDlgItem(UINT(button));
+    if (!control || control->IsWindowEnabled())
+        dialog->SendMessage(WM_COMMAND, MAKEWPARAM(WORD(button), WORD(BN_CLICKED)), 0);
+}
+
+} // namespace
 
 void ScriptedModalServices::AnswerFile(std::string path, int filterIndex)
 {
@@ -36,6 +73,8 @@ template <typename T> const T* ScriptedModalServices::Next(const char* question)
 int ScriptedModalServices::MessageBox(const MessageBoxRequest& request)
 {
     m_messageBoxes.push_back(request);
+    if (const Fallback* fallback = FallingBack())
+        return FallbackButton(request.type, fallback->accept);
     if (const int* result = Next<int>("message box"))
         return *result;
     return (request.type & 0x0F) == MB_YESNO ? IDNO : (request.type & 0x0F) == MB_OK ? IDOK : IDCANCEL;
@@ -44,6 +83,10 @@ int ScriptedModalServices::MessageBox(const MessageBoxRequest& request)
 std::optional<FileDialogResult> ScriptedModalServices::FileDialog(const FileDialogRequest& request)
 {
     m_fileDialogs.push_back(request);
+    if (const Fallback* fallback = FallingBack()) {
+        const std::string path = fallback->accept && fallback->file ? fallback->file(request) : std::string();
+        return path.empty() ? std::nullopt : std::optional<FileDialogResult>({path, request.filterIndex});
+    }
     const FileDialogResult* answer = Next<FileDialogResult>("file dialog");
     if (!answer)
         return std::nullopt;
@@ -62,13 +105,23 @@ std::optional<FileDialogResult> ScriptedModalServices::FileDialog(const FileDial
 std::optional<std::string> ScriptedModalServices::ChooseFolder(const FolderRequest& request)
 {
     m_folderRequests.push_back(request);
+    if (const Fallback* fallback = FallingBack()) {
+        if (!fallback->accept || fallback->folder.empty())
+            return std::nullopt;
+        return fallback->folder;
+    }
     if (const std::string* folder = Next<std::string>("folder chooser"))
         return *folder;
     return std::nullopt;
 }
 
-std::optional<std::uint32_t> ScriptedModalServices::ChooseColor(const ColorRequest&)
+std::optional<std::uint32_t> ScriptedModalServices::ChooseColor(const ColorRequest& request)
 {
+    if (const Fallback* fallback = FallingBack()) {
+        if (!fallback->accept)
+            return std::nullopt;
+        return request.initial;
+    }
     if (const std::uint32_t* color = Next<std::uint32_t>("colour dialog"))
         return *color;
     return std::nullopt;
@@ -77,11 +130,17 @@ std::optional<std::uint32_t> ScriptedModalServices::ChooseColor(const ColorReque
 bool ScriptedModalServices::PrintDialog(PrintRequest& request)
 {
     ++m_printDialogs;
-    const PrintTo* target = Next<PrintTo>("print dialog");
-    if (!target || !request.printer)
+    std::string pdfPath;
+    if (const Fallback* fallback = FallingBack()) {
+        if (fallback->accept)
+            pdfPath = fallback->printTo;
+    } else if (const PrintTo* target = Next<PrintTo>("print dialog")) {
+        pdfPath = target->pdfPath;
+    }
+    if (pdfPath.empty() || !request.printer)
         return false;
     request.printer->setOutputFormat(QPrinter::PdfFormat);
-    request.printer->setOutputFileName(QString::fromStdString(target->pdfPath));
+    request.printer->setOutputFileName(QString::fromStdString(pdfPath));
     request.fromPage = request.minPage;
     request.toPage = request.maxPage;
     return true;
@@ -91,8 +150,12 @@ int ScriptedModalServices::RunModal(ModalDialog& dialog, QWidget* parent)
 {
     m_dialogTitles.push_back(dialog.ModalTitle());
     // A copy: the script may ask further questions, which replace the current answer.
-    const DialogScript* queued = Next<DialogScript>(("dialog " + dialog.ModalTitle()).c_str());
-    const DialogScript script = queued ? *queued : DialogScript();
+    DialogScript script;
+    if (const Fallback* fallback = FallingBack()) {
+        script = [accept = fallback->accept](ModalDialog& shown) { PressButton(shown, accept); };
+    } else if (const DialogScript* queued = Next<DialogScript>(("dialog " + dialog.ModalTitle()).c_str())) {
+        script = *queued;
+    }
     if (!dialog.CreateModalWindow(parent))
         return -1;
     if (!dialog.HasEnded()) {
@@ -114,6 +177,8 @@ UINT ScriptedModalServices::TrackMenu(const MenuRequest& request)
         texts.push_back(menu->GetMenuItemID(i) == 0 ? std::string("-")
                                                      : menu->GetMenuString(UINT(i), MF_BYPOSITION));
     m_menus.push_back(std::move(texts));
+    if (FallingBack())
+        return 0;
     const MenuChoice* choice = Next<MenuChoice>("pop-up menu");
     if (!choice || !menu)
         return 0;

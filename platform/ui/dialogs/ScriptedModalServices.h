@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -11,7 +12,7 @@ namespace platform {
 
 // Answers modal questions from a queue, in the order asked, and records every question.
 // A question with no answer queued (or an answer of the wrong kind) is recorded in Unexpected()
-// and answered as if the user cancelled.
+// and answered as if the user cancelled, unless a fallback answers every such question.
 class ScriptedModalServices : public ModalServices {
 public:
     // What a modal dialog does while "shown": it may fill controls and press buttons. When it
@@ -31,6 +32,19 @@ public:
     // Chooses the item with that command in the next pop-up menu; an item that is missing or
     // disabled cannot be chosen (recorded in Unexpected(), nothing chosen).
     void AnswerMenu(UINT command) { m_answers.emplace_back(MenuChoice{command}); }
+
+    // Answers every question asked while no answer is queued, for a test that walks through
+    // many commands without knowing what each asks. Accepting is OK or Yes and a dialog's OK
+    // button; declining is the answer that stops: Cancel (No when there is no Cancel) and a
+    // dialog's Cancel button. A pop-up menu chooses nothing.
+    struct Fallback {
+        bool accept = false;
+        std::function<std::string(const FileDialogRequest&)> file; // accepted: the file; "" cancels
+        std::string folder;  // accepted: the folder chosen; "" cancels
+        std::string printTo; // accepted: the PDF a print dialog prints to; "" cancels
+    };
+    void AnswerEveryQuestion(Fallback fallback) { m_fallback = std::move(fallback); }
+    void StopAnsweringEveryQuestion() { m_fallback.reset(); }
 
     int MessageBox(const MessageBoxRequest& request) override;
     std::optional<FileDialogResult> FileDialog(const FileDialogRequest& request) override;
@@ -55,6 +69,7 @@ private:
     using Answer = std::variant<int, FileDialogResult, std::string, std::uint32_t, PrintTo,
                                 DialogScript, Cancel, MenuChoice>;
     template <typename T> const T* Next(const char* question);
+    const Fallback* FallingBack() const { return m_answers.empty() && m_fallback ? &*m_fallback : nullptr; }
 
     std::deque<Answer> m_answers;
     Answer m_current;
@@ -65,6 +80,7 @@ private:
     std::vector<std::vector<std::string>> m_menus;
     int m_printDialogs = 0;
     std::vector<std::string> m_unexpected;
+    std::optional<Fallback> m_fallback;
 };
 
 } // namespace platform

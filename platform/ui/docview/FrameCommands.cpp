@@ -88,7 +88,7 @@ void CFrameWnd::InstallHooks()
     m_hooks = std::make_unique<FrameHooks>(
         GetWidget(), [this] { return m_acceptFiles; },
         [this](const QMimeData* data) { return DropData(data); },
-        [this](QWidget* widget) { ActivateViewOf(widget); });
+        [this](QWidget* widget) { ActivateViewOf(widget, true); });
     GetWidget()->installEventFilter(m_hooks.get());
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
         app->installEventFilter(m_hooks.get());
@@ -259,14 +259,19 @@ void CFrameWnd::OnDropFiles(const std::vector<std::string>& paths)
         app->OpenDocumentFile(paths.front());
 }
 
-void CFrameWnd::ActivateViewOf(QWidget* widget)
+void CFrameWnd::ActivateViewOf(QWidget* widget, bool clicked)
 {
     if (!IsWindow() || !widget || !GetWidget()->isAncestorOf(widget))
         return;
-    // The view that holds the widget becomes the active one.
+    // The view that holds the widget becomes the active one; a click also gives it the keyboard
+    // when it was the active one already (a view that takes no focus by itself, the empty one),
+    // unless the click gave it to a control of the view.
     for (CWnd* w = CWnd::FromWidget(widget); w && w != this; w = w->GetParent()) {
         if (auto* view = dynamic_cast<CView*>(w)) {
+            const bool wasActive = m_activeView == view;
             SetActiveView(view);
+            if (clicked && wasActive)
+                view->OnActivateView(true, view, view);
             return;
         }
     }

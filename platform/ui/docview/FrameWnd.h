@@ -108,7 +108,7 @@ private:
     void LoadMenu(UINT resourceId);
     void SyncMenuBar();
     void LoadAccelerators(UINT resourceId);
-    void ActivateViewOf(QWidget* widget); // focused or clicked
+    void ActivateViewOf(QWidget* widget, bool clicked = false); // focused or clicked
     void InstallHooks();
     std::vector<CView*> Views() const; // in the order of their windows
 

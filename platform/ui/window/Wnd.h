@@ -22,6 +22,7 @@
 #include <QWidget> // complete: QPointer<QWidget> members are used inline
 class QEvent;
 class QImage;
+class QKeyEvent;
 class QPainter;
 class QTimer;
 class CDC;
@@ -210,6 +211,9 @@ public:
     virtual void OnKeyUp(UINT virtualKey, UINT repeatCount, UINT flags);
     virtual void OnChar(UINT charCode, UINT repeatCount, UINT flags); // Windows-1252 code
     virtual UINT OnGetDlgCode() { return 0; }
+    // Whether the window may keep a key from the frame's accelerators when it has the focus;
+    // false leaves the key to them.
+    virtual bool MayKeepFromAccelerators(const QKeyEvent& key) const { return (void)key, true; }
     virtual void OnSetFocus(CWnd* losing);
     virtual void OnKillFocus(CWnd* gaining);
     virtual void OnTimer(UINT_PTR id);

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -99,6 +100,11 @@ bool CWnd::Dispatch(QEvent* event, bool part)
     case QEvent::Wheel: return DispatchWheel(event, part);
     case QEvent::KeyPress:
     case QEvent::KeyRelease: return DispatchKey(event);
+    case QEvent::ShortcutOverride:
+        if (MayKeepFromAccelerators(*static_cast<QKeyEvent*>(event)))
+            return false;
+        event->ignore();
+        return true;
     case QEvent::Resize: DispatchSize(); return false;
     case QEvent::Show: ApplyParentColors(); return false;
     case QEvent::Close:

@@ -3,6 +3,7 @@
 #include "platform/ui/docview/TreeView.h"
 #include "tests/platform/ui/support/ViewTestSupport.h"
 
+#include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -179,6 +180,26 @@ TEST(SplitterWnd, NextAndPreviousPaneCycleTheActiveView)
     EXPECT_EQ(s.frame.GetActiveView(), right);
     static_cast<PaneTree*>(tree)->GetTreeCtrl().SetFocus();
     EXPECT_EQ(s.frame.GetActiveView(), tree);
+}
+
+// As the framework's views do on a mouse activation: a click gives the view the keyboard
+// though it was the active view already, and keys typed then are the view's.
+TEST(SplitterWnd, AClickOnTheActiveViewGivesItTheKeyboardBack)
+{
+    SplitFrame s;
+    CView* right = dynamic_cast<CView*>(s.splitter.GetPane(0, 1));
+    s.frame.ShowWindow(SW_SHOW);
+    s.frame.GetWidget()->activateWindow();
+    if (!QTest::qWaitForWindowActive(s.frame.GetWidget()))
+        GTEST_FAIL() << "the platform gives no window the focus";
+    ASSERT_EQ(right->GetWidget()->focusPolicy(), Qt::NoFocus);
+    right->SetFocus();
+    s.frame.SetFocus(); // the keyboard leaves the views (a save ends the edits so)
+    ASSERT_EQ(s.frame.GetActiveView(), right);
+    ASSERT_EQ(QApplication::focusWidget(), s.frame.GetWidget());
+    QTest::mouseClick(right->GetWidget(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(QApplication::focusWidget(), right->GetWidget());
+    EXPECT_EQ(s.frame.GetActiveView(), right);
 }
 
 TEST(TreeView, TheTreeFillsTheViewAndItsNotificationsReachTheViewsMap)
