@@ -16,12 +16,14 @@ namespace testsupport {
 // Shortcuts and mnemonics reach the active window only: the window is activated, as the bidder's
 // click on it would. (Dialogs the test's script answers give no activation back when they close,
 // and the offscreen platform leaves it with a pop-up menu that has closed.)
-inline bool Activate(QWidget* window)
+inline ::testing::AssertionResult Activate(QWidget* window)
 {
     window->activateWindow();
     if (QGuiApplication::platformName() == QLatin1String("offscreen") && QApplication::activeWindow() != window)
         QApplication::setActiveWindow(window);
-    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+    if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
+        return ::testing::AssertionFailure() << "the main window is not the active one";
+    return ::testing::AssertionSuccess();
 }
 
 inline void RunPending()
@@ -36,8 +38,8 @@ inline void RunPending()
 // the next and Enter chooses. The command is queued, not yet run.
 inline ::testing::AssertionResult ChooseByKeys(QWidget* window, Qt::Key menu, std::initializer_list<Qt::Key> entry)
 {
-    if (!Activate(window))
-        return ::testing::AssertionFailure() << "the main window is not the active one";
+    if (auto active = Activate(window); !active)
+        return active;
     QTest::keyClick(window, menu, Qt::AltModifier);
     auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (!popup)

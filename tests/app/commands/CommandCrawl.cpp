@@ -8,30 +8,6 @@ namespace {
 
 constexpr int kFirmKindCount = 3;
 
-// Pairs of a state and a command that end the program today, each being fixed on its own branch:
-// the crawl leaves them out until the fix is merged, then this list shrinks.
-struct AwaitingFix {
-    Proposal proposal;
-    UINT command;
-};
-constexpr AwaitingFix kAwaitingFixes[] = {
-    {Proposal::Letting, ID_FILE_NEW}, // New in letting mode builds the tree of no proposal
-};
-
-bool AwaitsFix(const State& state, const Route& route)
-{
-    return std::ranges::any_of(kAwaitingFixes, [&](const AwaitingFix& pair) {
-        return pair.proposal == state.proposal && pair.command == route.command;
-    });
-}
-
-// A proposal of the letting opened by choosing its node shows a blank form until the node is
-// chosen again, which is being fixed on its own branch: until then that pane is not compared.
-bool PaneAwaitsFix(const State& state)
-{
-    return state.proposal == Proposal::Letting && state.node && state.node->type == NODE_PROPOSAL && state.node->index > 0;
-}
-
 std::string Describe(const std::optional<NodeRef>& node)
 {
     return node ? std::to_string(node->type) + "/" + std::to_string(node->index) : std::string("none");
@@ -120,7 +96,6 @@ std::vector<Route> CommandCrawl::RoutesFrom(const State& state)
     if (state.proposal != Proposal::None)
         for (const UINT command : ContextCommands(state.node))
             routes.push_back({Route::ContextMenu, command, ContextRouteName(command)});
-    std::erase_if(routes, [&](const Route& route) { return AwaitsFix(state, route); });
     return routes;
 }
 
@@ -143,7 +118,7 @@ bool CommandCrawl::Step(const State& state, const Route& route, bool accept)
         return QuestionsAsked() > asked;
     }
     PaintEveryView(Frame());
-    EXPECT_TRUE(ViewsAgree(Frame(), Doc(), !PaneAwaitsFix(state))) << where;
+    EXPECT_TRUE(ViewsAgree(Frame(), Doc())) << where;
     EXPECT_TRUE(m_script.AllAnswered()) << where << ": " << Unanswered();
     return QuestionsAsked() > asked;
 }
@@ -191,7 +166,7 @@ void CommandCrawl::Reach(const State& state)
     for (const UINT bar : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
         if (Frame().GetDlgItem(bar)->GetWidget()->isHidden())
             Frame().SendCommand(bar);
-    ASSERT_TRUE(Activate(Frame())) << state.name; // the keyboard's window before any click
+    ASSERT_TRUE(testsupport::Activate(Frame().GetWidget())) << state.name; // the keyboard's window before any click
     for (const NodeRef node : state.before)
         ClickNode(node);
     if (state.node)
@@ -204,7 +179,7 @@ void CommandCrawl::Reach(const State& state)
         StartTyping();
     if (HasFatalFailure())
         return;
-    ASSERT_TRUE(Activate(Frame())) << state.name;
+    ASSERT_TRUE(testsupport::Activate(Frame().GetWidget())) << state.name;
     Settle();
     m_look = LookNow();
 }
@@ -214,11 +189,6 @@ void CommandCrawl::Reach(const State& state)
 bool CommandCrawl::HasPristine(const State& state)
 {
     if (!Prop() || m_opened != state.proposal || Doc().IsLettingMode() != (state.proposal == Proposal::Letting))
-        return false;
-    // A cancelled Open Letting leaves the document waiting for a letting just chosen, so that
-    // the next proposal chosen in the tree is hung under the first (being fixed on its own
-    // branch): the letting is opened again instead.
-    if (state.proposal == Proposal::Letting && Doc().TestFlag(DOC_LETTING_CHOSEN))
         return false;
     if (Doc().m_iGridMode != int(state.gridMode))
         Frame().SendCommand(state.gridMode ? ID_GRID_VIEW : ID_TREE_VIEW);
@@ -349,7 +319,7 @@ void CommandCrawl::StartTyping()
     ASSERT_NE(view, nullptr);
     view->ShowItem(FindNextItem(*Prop(), -1, 1));
     Settle();
-    ASSERT_TRUE(Activate(Frame()));
+    ASSERT_TRUE(testsupport::Activate(Frame().GetWidget()));
     QTest::keyClicks(QApplication::focusWidget(), "12");
     ASSERT_TRUE(view->GetItemGrid().IsEditing());
 }

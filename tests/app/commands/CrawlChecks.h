@@ -56,8 +56,9 @@ inline NodeRef ShownNode(const CBidView& splitter)
     return view ? NodeRef{GetViewNodeType(*view), GetViewNodeIndex(*view)} : NodeRef{-1, -1};
 }
 
-// comparePane: the right pane shows the selected node's form.
-inline ::testing::AssertionResult ViewsAgree(CMainFrame& frame, const CBidDoc& doc, bool comparePane = true)
+// Every view belongs to the document and reads the open proposal, the tree and the title agree
+// with it, and the right pane shows the selected node's form.
+inline ::testing::AssertionResult ViewsAgree(CMainFrame& frame, const CBidDoc& doc)
 {
     std::ostringstream wrong;
     const CProp* prop = doc.GetProp();
@@ -76,7 +77,7 @@ inline ::testing::AssertionResult ViewsAgree(CMainFrame& frame, const CBidDoc& d
     else if (!doc.IsLettingMode() && (prop != nullptr) != (tree->GetTreeCtrl().GetRootItem() != nullptr))
         wrong << "the tree " << (prop ? "is empty with" : "has nodes without") << " a proposal; ";
     else if (const std::optional<NodeRef> selected = tree->SelectedNode();
-             comparePane && selected && GetNodeViewClass(selected->type, doc.m_iGridMode != 0) != RUNTIME_CLASS(CDV_Blank) &&
+             selected && GetNodeViewClass(selected->type, doc.m_iGridMode != 0) != RUNTIME_CLASS(CDV_Blank) &&
              ShownNode(frame.GetSplitter()) != *selected)
         wrong << "node " << selected->type << "/" << selected->index << " is selected, the pane shows "
               << ShownNode(frame.GetSplitter()).type << "/" << ShownNode(frame.GetSplitter()).index << "; ";

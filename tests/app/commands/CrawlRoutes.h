@@ -10,6 +10,7 @@
 #include "platform/ui/window/KeyEvents.h"
 #include "platform/ui/window/StringTable.h"
 #include "resources/ResourceIds.h"
+#include "tests/app/MenuKeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -102,18 +103,6 @@ inline QWidget* KeyTarget()
     return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
 }
 
-// The main window takes the keys: on the offscreen platform a closed pop-up stays the active
-// window until the main window is activated again; an X server gives the activation back itself.
-inline ::testing::AssertionResult Activate(CFrameWnd& frame)
-{
-    QWidget* window = frame.GetWidget();
-    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-        window->activateWindow();
-    if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
-        return ::testing::AssertionFailure() << "the main window is not the active one";
-    return ::testing::AssertionSuccess();
-}
-
 inline QAction* EntryOf(QMenu& menu, UINT command)
 {
     for (QAction* action : menu.actions())
@@ -137,7 +126,7 @@ inline int SharingLetter(QMenu& menu, QChar letter)
 // entry's state says.
 inline ::testing::AssertionResult ChooseEntryByKeys(CFrameWnd& frame, QChar menuLetter, UINT command)
 {
-    if (auto result = Activate(frame); !result)
+    if (auto result = testsupport::Activate(frame.GetWidget()); !result)
         return result;
     QTest::keyClick(KeyTarget(), Qt::Key(menuLetter.toUpper().unicode()), Qt::AltModifier);
     auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -171,7 +160,7 @@ inline ::testing::AssertionResult ChooseEntryByKeys(CFrameWnd& frame, QChar menu
 // The accelerator pressed on whatever has the focus.
 inline ::testing::AssertionResult PressKey(CFrameWnd& frame, QKeyCombination key)
 {
-    if (auto result = Activate(frame); !result)
+    if (auto result = testsupport::Activate(frame.GetWidget()); !result)
         return result;
     QTest::keyClick(KeyTarget(), key.key(), key.keyboardModifiers());
     return ::testing::AssertionSuccess();
