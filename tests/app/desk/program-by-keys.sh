@@ -23,9 +23,21 @@ fail() {
   exit 1
 }
 
+# The first visible window whose title matches, looked for until a minute has gone (a loaded
+# machine and the sanitizer build are slow to open a proposal).
+find_window() {
+  local found
+  for _ in $(seq 240); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    [ -n "$found" ] && { echo "$found"; return; }
+    kill -0 "$pid" 2>/dev/null || return
+    sleep 0.25
+  done
+}
+
 for step in "$@"; do
   title=${step%%=*} commands=${step#*=}
-  window=$(timeout 30 xdotool search --sync --onlyvisible --name "^$title\$" 2>/dev/null | head -1)
+  window=$(find_window "^$title\$")
   [ -n "$window" ] || fail "no window \"$title\""
   kill -0 "$pid" 2>/dev/null || fail "the program ended before \"$title\""
   xdotool windowfocus --sync "$window" 2>/dev/null || fail "\"$title\" cannot take the keyboard"
