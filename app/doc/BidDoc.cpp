@@ -5,6 +5,7 @@
 #include "model/records/Prop.h"
 #include "model/text/FlagWord.h"
 #include "platform/ui/docview/DocTemplate.h"
+#include "platform/ui/window/KeyboardReturn.h"
 #include "platform/ui/window/Wnd.h"
 #include "resources/ResourceIds.h"
 
@@ -84,6 +85,7 @@ void CBidDoc::SetProp(std::unique_ptr<CProp> prop)
 
 bool CBidDoc::SaveModified()
 {
+    const platform::KeyboardReturn keyboardBack;
     if (CWnd* main = AfxGetMainWnd())
         main->SetFocus();
     return CDocument::SaveModified();

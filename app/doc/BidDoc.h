@@ -42,6 +42,9 @@ public:
     // open proposal and its views stay until the new one is ready to show: an opening that is
     // cancelled or fails leaves the document as it was.
     CBidDoc* OpenProposalFile(const std::string& path);
+    // An opening from outside the letting (File > Open, a recent file, the shell) ends letting
+    // mode once it succeeds; abandoned or failed, the letting stays as it was.
+    bool OpenOutsideLetting(const std::string& path);
     // Opens the letting's proposal file of that index; false when that opening was abandoned.
     bool OpenLettingProposal(int index);
     // Applies the amendment files ".001", ".002", ... beside the proposal's file (or extracted

@@ -24,6 +24,16 @@ CBidDoc* CBidDoc::OpenProposalFile(const std::string& path)
     return this;
 }
 
+bool CBidDoc::OpenOutsideLetting(const std::string& path)
+{
+    const bool letting = IsLettingMode();
+    ChangeFlag(DOC_LETTING_MODE, 0);
+    if (OpenProposal(path))
+        return true;
+    ChangeFlag(DOC_LETTING_MODE, letting ? 1 : 0);
+    return false;
+}
+
 bool CBidDoc::OpenLettingProposal(int index)
 {
     if (!IsLettingMode() || index < 0 || index >= int(m_strLettingFiles.size()))

@@ -6,6 +6,7 @@
 #include "model/files/TvbFile.h"
 #include "model/records/Prop.h"
 #include "platform/ui/dialogs/ModalServices.h"
+#include "platform/ui/window/KeyboardReturn.h"
 #include "platform/ui/window/PathText.h"
 #include "platform/ui/window/Wnd.h"
 
@@ -26,7 +27,8 @@ bool IsOnRemovableMedium(const std::string& path)
 
 bool CBidDoc::OnSaveDocument(const std::string& path)
 {
-    // A field being edited stores its value first.
+    // A field being edited stores its value first; the keys then go on where they were.
+    const platform::KeyboardReturn keyboardBack;
     if (CWnd* main = AfxGetMainWnd())
         main->SetFocus();
     if (!m_pProp) {

@@ -80,10 +80,7 @@ void CBidDoc::OnOpenProposal()
     const auto chosen = platform::Modal().FileDialog(request);
     if (!chosen)
         return;
-    const uint16_t flags = m_wFlags;
-    ChangeFlag(DOC_LETTING_MODE, 0);
-    if (!OpenProposal(chosen->path))
-        m_wFlags = flags; // still the letting it was
+    OpenOutsideLetting(chosen->path);
 }
 
 void CBidDoc::OnOpenLetting()

@@ -109,9 +109,9 @@ CDocument* CBidApp::OpenDocumentFile(const std::string& path)
     auto* doc = dynamic_cast<CBidDoc*>(docTemplate->GetDocument());
     if (doc == nullptr)
         return docTemplate->GetDocument();
-    doc->ChangeFlag(DOC_LETTING_MODE, 0);
-    // The document has shown what went wrong; the program goes on without the proposal.
-    return doc->OpenProposalFile(path);
+    // The document has shown what went wrong; the program goes on as it was.
+    doc->OpenOutsideLetting(path);
+    return doc;
 }
 
 void CBidApp::OnAppAbout()

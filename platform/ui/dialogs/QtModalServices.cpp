@@ -5,10 +5,11 @@
 #include "platform/ui/docview/CommandRouting.h"
 #include "platform/ui/docview/QtMenus.h"
 #include "platform/ui/docview/WinApp.h"
-#include "platform/ui/window/Wnd.h"
+#include "platform/ui/window/KeyboardReturn.h"
 #include "platform/ui/window/Menu.h"
 #include "platform/ui/window/PathText.h"
 #include "platform/ui/window/WinText.h"
+#include "platform/ui/window/Wnd.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -17,7 +18,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QUrl>
@@ -30,28 +30,6 @@ namespace {
 // A dialog's owner must outlive it: the modal dialog it was opened from, else the main window
 // once shown, else none. Never merely the active window: that may be the splash, which closes
 // on its timer and would take a dialog still open on it along.
-// Gives the keyboard back when a modal window closes: the window that was active becomes so
-// again, with the focus where it was. A window manager would activate the owner; a bare X
-// server leaves no window active and every key after the dialog goes nowhere.
-class KeyboardReturn {
-public:
-    KeyboardReturn() : m_window(QApplication::activeWindow()), m_focus(QApplication::focusWidget()) {}
-    ~KeyboardReturn()
-    {
-        if (!m_window || !m_window->isVisible())
-            return;
-        m_window->activateWindow();
-        if (m_focus && m_focus->window() == m_window)
-            m_focus->setFocus(Qt::ActiveWindowFocusReason);
-    }
-    KeyboardReturn(const KeyboardReturn&) = delete;
-    KeyboardReturn& operator=(const KeyboardReturn&) = delete;
-
-private:
-    QPointer<QWidget> m_window;
-    QPointer<QWidget> m_focus;
-};
-
 QWidget* DefaultParent(QWidget* parent)
 {
     if (parent)

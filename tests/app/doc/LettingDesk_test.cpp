@@ -135,3 +135,27 @@ TEST_F(LettingDesk, AProposalThatCannotBeOpenedLeavesTheOpenOneShownAndSelected)
     EXPECT_EQ(TreeCtrl().GetChildItem(Tree().FindNode({NODE_PROPOSAL, 0})), nullptr);
     EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
 }
+
+TEST_F(LettingDesk, ARecentFileThatCannotBeOpenedLeavesTheLettingOpen)
+{
+    MakeLetting();
+    testsupport::WriteTextFile(m_folder / "notes.tvb", "Bid opening is at ten.\n");
+    Store("Recent File List", "File1", m_folder / "notes.tvb");
+    StartEmpty();
+    Activate();
+    OpenLetting();
+
+    AnswerOk(); // not a proposal
+    // The letting's first proposal is the first recent file now.
+    ASSERT_TRUE(testsupport::ChooseByKeys(Frame().GetWidget(), Qt::Key_F, Qt::Key_2));
+    Settle();
+    ASSERT_NE(LastMessage(), nullptr);
+    EXPECT_EQ(LastMessage()->caption, "Error Opening Proposal File");
+    EXPECT_TRUE(Doc().IsLettingMode());
+
+    // The letting's proposals still open from the tree.
+    AnswerAmendmentReport();
+    ASSERT_TRUE(ClickNode({NODE_PROPOSAL, 1}));
+    EXPECT_EQ(Doc().GetPathName(), Folder() + "/sample-3.tvb");
+    EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+}
