@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QMenu>
+#include <QMenuBar>
 #include <QWidget>
 #include <unordered_map>
 
@@ -21,8 +23,24 @@ CWnd* g_mouseWindow = nullptr;
 // The window last told it has the focus: only it is told when it loses it.
 QPointer<QWidget> g_toldFocus;
 
+// The menu bar worked by keys takes Qt's focus while its menus are open; to the windows the
+// focus stays where it was, as on Windows, so that an edit stays open under a menu and gets
+// the keyboard back when the menu closes.
+bool IsMenu(const QWidget* widget)
+{
+    return qobject_cast<const QMenuBar*>(widget) || qobject_cast<const QMenu*>(widget);
+}
+
+QWidget* WindowsFocus(QWidget* widget)
+{
+    return IsMenu(widget) ? g_toldFocus.data() : widget;
+}
+
 void FocusMoved(QWidget* oldWidget, QWidget* newWidget)
 {
+    if (IsMenu(newWidget))
+        return;
+    oldWidget = WindowsFocus(oldWidget);
     CWnd* losing = CWnd::FromWidget(oldWidget);
     CWnd* gaining = CWnd::FromWidget(newWidget);
     if (losing == gaining)
@@ -98,7 +116,7 @@ CWnd* CWnd::SetFocus()
 
 CWnd* CWnd::GetFocus()
 {
-    return FromWidget(QApplication::focusWidget());
+    return FromWidget(WindowsFocus(QApplication::focusWidget()));
 }
 
 CWnd* CWnd::SetActiveWindow()
