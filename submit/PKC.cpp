@@ -93,15 +93,16 @@ int CPKC::ReadKeyFile(const std::string& fileName, std::string& bytes)
     return 0;
 }
 
-int CPKC::FindKey(const std::string& identity, std::string& fingerprint, std::string& utf8Identity)
+int CPKC::FindKey(const std::string& identity, CGpgKey& found)
 {
+    if (!m_keyRings)
+        return kErrKeyRingsClosed;
     std::vector<CGpgKey> keys;
     if (const int error = m_keyRings->ListKeys("", keys))
         return error;
     for (const CGpgKey& key : keys) {
         if (IdentityText(key) == identity) {
-            fingerprint = key.m_fingerprint;
-            utf8Identity = key.m_identity;
+            found = key;
             return 0;
         }
     }
@@ -112,28 +113,22 @@ int CPKC::DeleteKey(const std::string& identity)
 {
     if (identity.empty())
         return StoreError(kErrNoIdentity);
-    if (!m_keyRings)
-        return StoreError(kErrKeyRingsClosed);
-    std::string fingerprint;
-    std::string utf8Identity;
-    if (const int error = FindKey(identity, fingerprint, utf8Identity))
+    CGpgKey key;
+    if (const int error = FindKey(identity, key))
         return StoreError(error);
-    return StoreError(m_keyRings->Delete(fingerprint));
+    return StoreError(m_keyRings->Delete(key.m_fingerprint));
 }
 
 int CPKC::ExportKey(const std::string& identity, const std::string& fileName, int armor, int /*flags*/)
 {
-    if (!m_keyRings)
-        return StoreError(kErrKeyRingsClosed);
-    std::string fingerprint;
-    std::string utf8Identity;
-    if (const int error = FindKey(identity, fingerprint, utf8Identity))
+    CGpgKey key;
+    if (const int error = FindKey(identity, key))
         return StoreError(error);
     std::string exported;
-    if (const int error = m_keyRings->Export(fingerprint, armor != 0, exported))
+    if (const int error = m_keyRings->Export(key.m_fingerprint, armor != 0, exported))
         return StoreError(error);
     if (armor)
-        exported = WithExportComments(exported, utf8Identity, fingerprint);
+        exported = WithExportComments(exported, key.m_identity, key.m_fingerprint);
     return StoreError(platform::WriteFileAtomically(fileName, exported) ? 0 : kErrCannotCreateFile);
 }
 

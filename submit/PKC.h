@@ -6,6 +6,7 @@
 #include <vector>
 
 class CGpgContext;
+struct CGpgKey;
 
 // The key ring operations of the OpenPGP toolkit (GnuPG). The key rings are a GnuPG home that
 // the program keeps for itself. Each operation stores its result as the object's error; a
@@ -54,7 +55,8 @@ protected:
     int StoredError() const { return m_errorCode; }
 
 private:
-    int FindKey(const std::string& identity, std::string& fingerprint, std::string& utf8Identity);
+    // The key whose identity, as the program shows it, is this one.
+    int FindKey(const std::string& identity, CGpgKey& found);
     void CloseKeyRings();
 
     std::unique_ptr<CGpgContext> m_keyRings;

@@ -25,7 +25,7 @@ constexpr int kLabelWidth = 22; // fields start after the widest label
 // them without overflow.
 constexpr int kFirmItemIndexLimit = 32767 - 256;
 
-struct FieldSpec {
+struct FieldDraft {
     const char* m_label; // the field's name and its label on the form
     int m_kind;
     int m_width;
@@ -35,7 +35,7 @@ struct FieldSpec {
     bool m_listInFile = false; // the list is a file beside the proposal, not one it carries
 };
 
-constexpr FieldSpec kFirmFields[] = {
+constexpr FieldDraft kFirmFields[] = {
     {"Firm", LIST, 40, 0, nullptr, true}, // each firm form offers its own list
     {"Work Type", EDITABLE_LIST, 30, 1, "Work Types", false},
     {"Amount", MONEY, 16, FIRM_FIELD_AMOUNT, nullptr, true},
@@ -43,7 +43,7 @@ constexpr FieldSpec kFirmFields[] = {
     {"Counts Toward Goal", YES_NO, 6, FIRM_FIELD_COUNTS, nullptr, false},
 };
 
-constexpr FieldSpec kBondFields[] = {
+constexpr FieldDraft kBondFields[] = {
     {"Surety", EDITABLE_LIST, 40, 0, "Sureties", true},
     {"Bond Number", TEXT, 20, 1, nullptr, true},
     {"Bond Percent", NUMBER, 8, BOND_FIELD_PERCENT, nullptr, false},
@@ -52,25 +52,25 @@ constexpr FieldSpec kBondFields[] = {
     {"Date Executed", DATE, 10, 5, nullptr, true},
 };
 
-constexpr FieldSpec kPlantFields[] = {
+constexpr FieldDraft kPlantFields[] = {
     {"Plant Name", LIST, 40, kNoId, kPlantListFile, true, true},
     {"County", LIST, 20, kNoId, "Counties", true},
     {"Haul Distance (miles)", NUMBER, 8, kNoId, nullptr, false},
 };
 
-constexpr FieldSpec kAffidavitFields[] = {
+constexpr FieldDraft kAffidavitFields[] = {
     {"Affiant", TEXT, 40, kNoId, nullptr, true},
     {"Title", LIST, 30, kNoId, kSignerTitleListFile, true, true},
     {"Signed", CHECK_BOX, 4, kNoId, nullptr, true},
     {"Date Signed", DATE, 10, kNoId, nullptr, false},
 };
 
-struct MiscFormSpec {
+struct MiscFormDraft {
     const char* m_title;
-    std::span<const FieldSpec> m_fields;
+    std::span<const FieldDraft> m_fields;
 };
 
-constexpr MiscFormSpec kMiscForms[] = {
+constexpr MiscFormDraft kMiscForms[] = {
     {"Asphalt Plant Location", kPlantFields},
     {"Non-Collusion Affidavit", kAffidavitFields},
 };
@@ -83,33 +83,33 @@ void OfferList(CFieldInfo& field, const char* list, bool inFile = false)
     field.m_strHelp += ", chosen from the list";
 }
 
-void AddField(CWinMeta& form, const FieldSpec& spec)
+void AddField(CWinMeta& form, const FieldDraft& draft)
 {
     const int column = form.m_fields.GetSize();
     CFieldInfo& field = *form.m_fields.Add(std::make_unique<CFieldInfo>());
-    field.m_strName = spec.m_label;
-    field.m_iKind = spec.m_kind;
+    field.m_strName = draft.m_label;
+    field.m_iKind = draft.m_kind;
     field.m_iY = column;
     field.m_iX = kLabelWidth;
-    field.m_iWidth = spec.m_width;
-    field.m_iRequirement = spec.m_required ? kFieldAlwaysRequired : kFieldNeverRequired;
-    field.m_strHelp = std::string("Enter the ") + spec.m_label;
-    if (spec.m_list)
-        OfferList(field, spec.m_list, spec.m_listInFile);
-    if (spec.m_id != kNoId)
-        form.m_wColumnOfId[size_t(spec.m_id)] = uint16_t(column);
-    form.m_texts.push_back(std::string(spec.m_label) + ":");
+    field.m_iWidth = draft.m_width;
+    field.m_iRequirement = draft.m_required ? kFieldAlwaysRequired : kFieldNeverRequired;
+    field.m_strHelp = std::string("Enter the ") + draft.m_label;
+    if (draft.m_list)
+        OfferList(field, draft.m_list, draft.m_listInFile);
+    if (draft.m_id != kNoId)
+        form.m_wColumnOfId[size_t(draft.m_id)] = uint16_t(column);
+    form.m_texts.push_back(std::string(draft.m_label) + ":");
 }
 
-std::unique_ptr<CWinMeta> MakeForm(const char* title, std::span<const FieldSpec> fields)
+std::unique_ptr<CWinMeta> MakeForm(const char* title, std::span<const FieldDraft> fields)
 {
     auto form = std::make_unique<CWinMeta>();
     form->m_strFurtherTexts[0] = title;
     form->m_strFontFace = "MS Sans Serif";
     form->m_iFontSize = 8;
     form->m_bytePair = {3, 2};
-    for (const FieldSpec& spec : fields)
-        AddField(*form, spec);
+    for (const FieldDraft& draft : fields)
+        AddField(*form, draft);
     return form;
 }
 
@@ -195,11 +195,11 @@ void AddMiscForms(CProp& prop, int count)
     for (const CountyName& county : CountyNames())
         counties->Add(std::string(county.m_id) + " " + county.m_name);
     for (int i = 0; i < count; ++i) {
-        const MiscFormSpec& spec = kMiscForms[size_t(i) % std::size(kMiscForms)];
-        std::string title = spec.m_title;
+        const MiscFormDraft& kind = kMiscForms[size_t(i) % std::size(kMiscForms)];
+        std::string title = kind.m_title;
         if (i >= int(std::size(kMiscForms)))
             title += " " + std::to_string(i / std::size(kMiscForms) + 1);
-        prop.m_miscForms.Add(MakeForm(title.c_str(), spec.m_fields))->AddRow(-1, -1);
+        prop.m_miscForms.Add(MakeForm(title.c_str(), kind.m_fields))->AddRow(-1, -1);
     }
     ChangeFlagBit(&prop.m_wFlags, PROP_HAS_MISC_FORMS, count > 0 ? 1 : 0);
 }

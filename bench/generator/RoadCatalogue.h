@@ -2,7 +2,7 @@
 
 #include <span>
 
-// What a road letting is made of: the pay items of a highway agency's specifications grouped by
+// What a road letting is made of: the pay items of a highway agency's item book grouped by
 // the kind of work, with their units, plausible quantities and going unit prices, and the names
 // (counties, certified firms, sureties, work types) the agency's forms and pick lists offer. All
 // names of places and firms are made up.

@@ -111,6 +111,15 @@ protected:
         return dialog.DoModal();
     }
 
+    // The texts of the message boxes shown so far.
+    std::vector<std::string> MessageTexts() const
+    {
+        std::vector<std::string> texts;
+        for (const platform::MessageBoxRequest& box : m_script.MessageBoxes())
+            texts.push_back(box.text);
+        return texts;
+    }
+
     testsupport::TempFolder m_folder;
     testsupport::ScopedEnvironment m_config{"XDG_CONFIG_HOME", (m_folder / "config").c_str()};
     testsupport::ScopedEnvironment m_data{"XDG_DATA_HOME", (m_folder / "data").c_str()};

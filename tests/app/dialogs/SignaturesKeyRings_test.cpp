@@ -25,13 +25,6 @@ constexpr const char* kAgency = "Department of Transportation Bid Key <bids@dot.
 class RealDigitalIds : public dialogtest::DialogTest {
 protected:
     CWnd* Item(UINT id) { return m_dialog.GetDlgItem(id); }
-    std::vector<std::string> Texts() const
-    {
-        std::vector<std::string> texts;
-        for (const platform::MessageBoxRequest& box : m_script.MessageBoxes())
-            texts.push_back(box.text);
-        return texts;
-    }
     // The program's key rings with Pat's and Ace's keys made in them.
     std::string HomeWithTwoKeys()
     {
@@ -91,7 +84,7 @@ TEST_F(RealDigitalIds, ListDeleteExportAndImportWorkOnTheKeyRings)
     EXPECT_EQ(afterDamaged, afterImport);
     EXPECT_EQ(m_world.Fingerprints(home), (std::vector<std::string>{m_ace, made}));
     EXPECT_EQ(m_world.Fingerprints(home, "--list-secret-keys"), (std::vector<std::string>{m_ace, made}));
-    EXPECT_EQ(Texts(), (std::vector<std::string>{std::string("Are you sure you want to delete this ID\n") + kPat + " ?",
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{std::string("Are you sure you want to delete this ID\n") + kPat + " ?",
                                                  "Key Successfully exported to file:\n" + exported,
                                                  "Key Successfully imported from file:\n" + good,
                                                  "Could not import key:\nChecksum error",
@@ -129,7 +122,7 @@ TEST_F(RealDigitalIds, KeyRingsWithoutTheirAgentCloseTheDialogWithTheToolkitsWor
     testsupport::ScopedEnvironment data("XDG_DATA_HOME", deep.c_str());
     m_script.AnswerDialogWith(IDOK);
     EXPECT_EQ(m_dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Cannot Initialize Digital ID module: \n\nNo agent running [-77]"});
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Cannot Initialize Digital ID module: \n\nNo agent running [-77]"});
 }
 
 namespace {

@@ -13,13 +13,6 @@ using namespace dialogtest;
 class DigitalIds : public DialogTest {
 protected:
     CWnd* Item(UINT id) { return m_dialog.GetDlgItem(id); }
-    std::vector<std::string> Texts() const
-    {
-        std::vector<std::string> texts;
-        for (const platform::MessageBoxRequest& box : m_script.MessageBoxes())
-            texts.push_back(box.text);
-        return texts;
-    }
 
     FakeKeys::Log m_keys{{"Pat Doe <pat@acme.example>", "Ace Paving/Bids <bids@acme.example>"}, 0, 0, {}};
     CSignatures m_dialog{nullptr, [this] { return std::make_unique<FakeKeys>(m_keys); }};
@@ -36,7 +29,7 @@ TEST_F(DigitalIds, KeyRingsThatCannotBeOpenedOrListedCloseTheDialog)
     m_keys.failing = CPKC::kErrKeyRingLocked;
     m_script.AnswerDialogWith(IDOK);
     EXPECT_EQ(m_dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(Texts(), (std::vector<std::string>{
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{
                            "Cannot Initialize Digital ID module: \n\nYour Digital ID Keyring is locked.",
                            "Cannot Get keylist \n\nLocked"}));
 }
@@ -101,7 +94,7 @@ TEST_F(DigitalIds, ExportOffersTheIdentityAsAFileNameAndTellsHowItWent)
     EXPECT_EQ(request.title, "Export Digital ID");
     EXPECT_FALSE(request.open);
     EXPECT_EQ(m_keys.calls.front(), "export Ace Paving/Bids <bids@acme.example> to " + file);
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"Key Successfully exported to file:\n" + file,
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"Key Successfully exported to file:\n" + file,
                                                  "Could not export key:\nLocked"}));
 }
 
@@ -126,7 +119,7 @@ TEST_F(DigitalIds, ImportReadsTheFileAndListsTheKeysAgain)
                                                       "import " + file}));
     EXPECT_EQ(lines.back(), "Imported <new@acme.example>");
     // A failed import, and the listing after it that fails too, close the dialog.
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"Key Successfully imported from file:\n" + file,
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"Key Successfully imported from file:\n" + file,
                                                  "Could not import key:\nLocked",
                                                  "Cannot Get keylist \n\nLocked"}));
 }
