@@ -2,6 +2,8 @@
 // document, as the user does: read, amendments applied, the change report answered, the tree
 // built and the first form shown (offscreen). Reported as the ratio of the medians to reading
 // the same file alone with LoadTvbFile ("x_load"), the two run alternately in the same run.
+// The first opening takes the agency key into the key rings; the others find it there, as a
+// bidder's openings after the first do.
 #include "app/doc/BidDoc.h"
 #include "app/startup/BidApp.h"
 #include "bench/generator/ProposalFiles.h"

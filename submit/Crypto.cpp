@@ -5,6 +5,7 @@
 #include "platform/core/Environment.h"
 #include "platform/core/Files.h"
 #include "platform/core/Paths.h"
+#include "submit/AgencyKeyRecord.h"
 #include "submit/GpgContext.h"
 #include "submit/SessionLog.h"
 #include "platform/armor/PublicKeyArmor.h"
@@ -33,10 +34,14 @@ bool MakeOwnerOnlyFolder(const std::string& folder)
 
 } // namespace
 
-CCrypto::CCrypto(int /*flag*/)
-    : m_keyFolder(platform::JoinPath(platform::UserDataDirectory(), "KeyData"))
+CCrypto::CCrypto(int /*flag*/) : m_keyFolder(OwnKeyFolder())
 {
     StoreError(OpenOwnKeyRings());
+}
+
+std::string CCrypto::OwnKeyFolder()
+{
+    return platform::JoinPath(platform::UserDataDirectory(), "KeyData");
 }
 
 CCrypto::~CCrypto() = default;
@@ -130,7 +135,14 @@ int CCrypto::LoadAgencyKeyText(const std::string* plateText, int /*importFlag*/)
     if (armor.status != ArmorStatus::Sound || !KeyRingsOpen() || !IsOneUsablePublicKey(armor.packets)
         || KeyRings()->Import(armor.packets) != 0)
         return StoreError(kErrCorruptAgencyKey);
+    CAgencyKeyRecord(m_keyFolder).Remember(armor.packets);
     return StoreError(0);
+}
+
+bool CCrypto::HoldsAgencyKey(const std::string& plateText)
+{
+    const PublicKeyArmor armor = ParsePublicKeyArmor(plateText);
+    return armor.status == ArmorStatus::Sound && CAgencyKeyRecord(OwnKeyFolder()).Holds(armor.packets);
 }
 
 // A proposal is outside data: its plate may bring the agency's one key into the bidder's key

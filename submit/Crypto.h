@@ -48,8 +48,12 @@ public:
     int LoadAgencyKeyText(const std::string* plateText, int importFlag);
     // The same for the proposal's plate; 12 when there is no proposal.
     int LoadAgencyKey(const CProp* proposal, int importFlag);
+    // True when an earlier LoadAgencyKeyText imported this plate's key and the key rings have
+    // not changed since: loading it again would succeed with nothing to do. Starts no process.
+    static bool HoldsAgencyKey(const std::string& plateText);
 
 private:
+    static std::string OwnKeyFolder();
     int OpenOwnKeyRings();
     int ImportSharedKeyRingsOnce();
     bool IsOneUsablePublicKey(const std::string& packets);

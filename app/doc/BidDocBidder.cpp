@@ -44,6 +44,11 @@ bool CBidDoc::CheckAgencyKey(CProp& prop)
         AfxMessageBox(kNoAgencyKey);
         return false;
     }
+    // The key an earlier opening took in: nothing to import, no key ring work to wait for.
+    if (CCrypto::HoldsAgencyKey(plate->m_strText)) {
+        m_bKeyAccepted = true;
+        return true;
+    }
     CCrypto crypto(0);
     if (crypto.GetError() != 0) {
         AfxMessageBox(kNoCrypto);

@@ -213,6 +213,40 @@ TEST_F(CryptoTest, TheSamplesAgencyKeyIsImportedIntoTheKeyRings)
     EXPECT_EQ(Listed(crypto), std::vector<std::string>{kAgency});
 }
 
+// An opening skips the import only while the key rings are as the import of that very key left them.
+TEST_F(CryptoTest, AnAgencyKeyIsHeldOnlyWhileTheKeyRingsStayAsItsImportLeftThem)
+{
+    const std::string maker = m_world.MakerHome();
+    const std::string agency = m_world.ExportArmored(maker, m_world.MakeKey(maker, kAgency));
+    const std::string other = m_world.ExportArmored(maker, m_world.MakeKey(maker, "Other <o@other.example.gov>"));
+    std::string agencyCrLf;
+    for (char c : agency)
+        agencyCrLf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    EXPECT_FALSE(CCrypto::HoldsAgencyKey(agency)) << "nothing imported yet";
+    CCrypto crypto(0);
+    ASSERT_EQ(crypto.LoadAgencyKeyText(&agency, 0), 0);
+    EXPECT_TRUE(CCrypto::HoldsAgencyKey(agency));
+    EXPECT_TRUE(CCrypto::HoldsAgencyKey(agencyCrLf)) << "the same key in other line ends";
+    EXPECT_FALSE(CCrypto::HoldsAgencyKey(other));
+    EXPECT_FALSE(CCrypto::HoldsAgencyKey(agency.substr(0, agency.size() / 2)));
+    ASSERT_EQ(crypto.LoadAgencyKeyText(&agency, 0), 0) << "again, as a second opening without the record";
+    EXPECT_TRUE(CCrypto::HoldsAgencyKey(agency)) << "an unchanged key leaves the rings as they were";
+
+    const std::string record = m_world.ProgramHome() + "/AgencyKeyImported";
+    const std::string kept = ReadTextFile(record);
+    for (const std::string& damaged : {kept + "x", kept.substr(0, kept.size() - 1), std::string()}) {
+        WriteTextFile(record, damaged);
+        EXPECT_FALSE(CCrypto::HoldsAgencyKey(agency)) << damaged.size();
+    }
+    WriteTextFile(record, kept);
+    ASSERT_EQ(crypto.LoadAgencyKeyText(&other, 0), 0);
+    EXPECT_FALSE(CCrypto::HoldsAgencyKey(agency)) << "the record names the last key taken";
+    ASSERT_EQ(crypto.LoadAgencyKeyText(&agency, 0), 0);
+    ASSERT_TRUE(CCrypto::HoldsAgencyKey(agency));
+    ASSERT_EQ(crypto.DeleteKey(kAgency), 0);
+    EXPECT_FALSE(CCrypto::HoldsAgencyKey(agency)) << "deleted since";
+}
+
 TEST_F(CryptoTest, AnAgencyPlateIsRefusedWithItsCodeAndNothingOfItReachesTheKeyRings)
 {
     const std::string maker = m_world.MakerHome();

@@ -165,6 +165,31 @@ TEST_F(AgencyKeyOfTheSample, OpeningTheSampleBringsItsAgencysKeyIntoTheKeyRings)
     EXPECT_EQ(DigitalIdsListed(), std::vector<std::string>{kAgency});
 }
 
+// An opening that finds the key already taken in imports nothing; one deleted since is taken again.
+TEST_F(AgencyKeyOfTheSample, AKeyDeletedInDigitalIdsIsTakenInAgainByTheNextOpening)
+{
+    Store("Misc", "AutoLoad", "0");
+    AnswerBidderId();
+    StartOn(InLetting("sample.tvb"));
+    ASSERT_NE(Prop(), nullptr);
+    m_script.AnswerDialog([this](platform::ModalDialog& modal) {
+        auto& dialog = dynamic_cast<CDialog&>(modal);
+        ClickLine(dialog.GetDlgItem(CSignatures::IDC_LIST), 0);
+        m_script.AnswerMessageBox(IDYES);
+        dialogtest::Click(dialog.GetDlgItem(CSignatures::IDC_DELETE_ID));
+        modal.EndModal(IDOK);
+    });
+    Choose(ID_DIGITAL_IDS);
+    ASSERT_TRUE(DigitalIdsListed().empty());
+    for (int opening = 0; opening < 2; ++opening) {
+        m_script.AnswerFile(InLetting("sample.tvb"));
+        Choose(ID_FILE_OPEN);
+        ASSERT_NE(Prop(), nullptr);
+        EXPECT_EQ(DigitalIdsListed(), std::vector<std::string>{kAgency}) << opening;
+    }
+    EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+}
+
 TEST_F(AgencyKeyOfTheSample, SoundArmourWithoutAUsableKeyWarnsAndOpensWithoutIt)
 {
     Store("Misc", "AutoLoad", "0");
