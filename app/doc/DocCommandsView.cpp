@@ -68,8 +68,10 @@ void CBidDoc::OnBidOptions()
 {
     COptionsSheet sheet("ZOD Options", AfxGetMainWnd());
     sheet.DoModal();
-    if (IsStillOpen(this) && m_pProp)
-        ResolveBidderID(*m_pProp, false);
+    if (!IsStillOpen(this) || !m_pProp)
+        return;
+    ResolveBidderID(*m_pProp, false);
+    UpdateAllViews(nullptr, HINT_REFRESH_FORMS);
 }
 
 void CBidDoc::OnNewInstallation()

@@ -2,6 +2,7 @@
 
 #include "app/doc/BidDoc.h"
 #include "app/views/FormTemplates.h"
+#include "app/views/ViewHints.h"
 #include "controls/views/ControlLayout.h"
 #include "model/check/CheckBid.h"
 #include "model/files/Checksum.h"
@@ -182,6 +183,14 @@ void CDV_Proposal::ShowJointBid(const CProp& prop)
     const char* text = TestFlagBit(prop.m_wFlags, JOINT_BID) ? "Yes" : "No";
     if (CWnd* joint = GetDlgItem(IDC_JOINT_BID); joint && joint->GetWindowText() != text)
         joint->SetWindowText(text);
+}
+
+void CDV_Proposal::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
+{
+    if (hint == HINT_REFRESH_FORMS)
+        if (const CProp* prop = GetProp())
+            ShowValues(*prop);
+    CDV::OnUpdate(sender, hint, hintObject);
 }
 
 void CDV_Proposal::OnPaint()

@@ -96,3 +96,28 @@ TEST_F(BidderIdCase, TypedAtTheFirstOpeningOfTheFirstRun)
     ExpectCapitalsEverywhere();
     EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
 }
+
+// Changed later in the options' Agency/ID page: the proposal's form on screen shows it at once.
+TEST_F(BidderIdCase, ChangedInTheOptionsIsShownOnTheOpenFormAtOnce)
+{
+    AnswerAmendmentReport();
+    TypeIdWhenAsked();
+    StartOn(InLetting("sample.tvb"));
+    ASSERT_EQ(ShownOnTheProposal(), kAgencys);
+    m_script.AnswerDialog([](platform::ModalDialog& modal) {
+        auto& sheet = dynamic_cast<COptionsSheet&>(modal);
+        dialogtest::Shown(sheet);
+        optionstest::ClickTab(sheet, 1);
+        CGridCtrl& grid = sheet.m_agencyIDPage.GetGrid();
+        ASSERT_EQ(optionstest::CellText(grid, 0, 0), "DOT");
+        optionstest::ClickCell(grid, 1, 0);
+        grid.QuickSetText(1, 0, "");
+        optionstest::TypeIntoCell(grid, "w0000001");
+        optionstest::Press(sheet, QDialogButtonBox::Ok);
+    });
+    Choose(ID_OPTIONS);
+    CWnd* shown = Frame().GetSplitter().GetRightView()->GetDlgItem(CDV_Proposal::IDC_BIDDER_ID);
+    EXPECT_EQ(shown->GetWindowText(), "W0000001");
+    EXPECT_EQ(Prop()->m_pBidder->Get(BIDDER_ID), "W0000001");
+    EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+}
