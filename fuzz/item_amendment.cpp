@@ -52,7 +52,7 @@ struct CheckingFollower : CItemIndexFollower {
     const CItemArray* list = nullptr;
     int sizeBefore = 0;
     void OnItemInserted(int index) override { Check(index); }
-    void OnItemRemoved(int index) override { Check(index); }
+    void OnItemRemoved(int index, const CItem&) override { Check(index); }
     void Check(int index) const
     {
         if (index < 0 || index > std::max(sizeBefore, list->GetSize()))

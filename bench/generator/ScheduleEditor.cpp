@@ -50,8 +50,8 @@ std::vector<int> CScheduleEditor::PickPlainItems(int count)
 
 void CScheduleEditor::DeleteRow(int index)
 {
-    m_prop.m_items.DeleteAt(index);
-    m_follower.OnItemRemoved(index);
+    const std::unique_ptr<CItem> removed = m_prop.m_items.Detach(index);
+    m_follower.OnItemRemoved(index, *removed);
 }
 
 void CScheduleEditor::InsertRow(int index, std::unique_ptr<CItem> row)

@@ -99,9 +99,9 @@ void GiveEmptyFormsARow(CProp& prop)
 
 void ExchangeAgencyForms(CProp& prop, CProp& amendment)
 {
-    ExchangeForm(prop.m_pDbeForm, amendment.m_pDbeForm, "DBE Information", true);
-    ExchangeForm(prop.m_pMbeForm, amendment.m_pMbeForm, "MBE Information", true);
-    ExchangeForm(prop.m_pWbeForm, amendment.m_pWbeForm, "WBE Information", true);
+    ExchangeForm(prop.m_pDbeForm, amendment.m_pDbeForm, FirmFormLabel(FIRM_DBE), true);
+    ExchangeForm(prop.m_pMbeForm, amendment.m_pMbeForm, FirmFormLabel(FIRM_MBE), true);
+    ExchangeForm(prop.m_pWbeForm, amendment.m_pWbeForm, FirmFormLabel(FIRM_WBE), true);
     ExchangeMiscForms(prop.m_miscForms, amendment.m_miscForms);
     ExchangeForm(prop.m_pBondForm, amendment.m_pBondForm, "Zod Bond Information", false);
     GiveEmptyFormsARow(prop);

@@ -3,6 +3,7 @@
 #include "model/amend/ChangeLog.h"
 #include "model/eval/Evaluator.h"
 #include "model/records/Item.h"
+#include "model/records/Prop.h"
 #include "model/records/WinMeta.h"
 #include "model/text/FlagWord.h"
 #include "model/text/NumberFormat.h"
@@ -26,15 +27,25 @@ bool HoldsAnEntry(const CRowData& row)
     return false;
 }
 
-std::string FirmEntry(const CWinMeta& form, int row)
+std::string FirmName(const CWinMeta& form, int row)
 {
     const CCellData* name = form.GetCellById(row, kFirmNameField);
-    std::string text = name && !IsBlankString(name->m_strText) ? "firm " + name->m_strText
-                                                                : "the firm in row " + std::to_string(row + 1);
+    return name && !IsBlankString(name->m_strText) ? "firm " + name->m_strText
+                                                    : "the firm in row " + std::to_string(row + 1);
+}
+
+std::string FirmEntry(const CWinMeta& form, int row)
+{
+    std::string text = FirmName(form, row);
     const int items = form.m_rows[row]->m_dbeItems.GetSize();
     if (items > 0)
         text += ", with " + std::to_string(items) + (items == 1 ? " committed item" : " committed items");
     return text;
+}
+
+std::string ItemName(const CItem& item)
+{
+    return item.m_strLineNum + "  " + item.m_strItemNum + "  " + item.m_strShortDesc;
 }
 
 // As many decimals as the price has, two at least.
@@ -63,13 +74,31 @@ void LogRemovedFormRows(const CWinMeta& form, std::string_view label, bool firmF
     }
 }
 
+const char* FirmFormLabel(int firmType)
+{
+    switch (firmType) {
+    case FIRM_MBE:
+        return "MBE Information";
+    case FIRM_WBE:
+        return "WBE Information";
+    default:
+        return "DBE Information";
+    }
+}
+
+void LogRemovedCommitment(int firmType, const CWinMeta& form, int row, const CItem& removed)
+{
+    LogAmendmentChange(std::string(FirmFormLabel(firmType)) + ": " + FirmName(form, row) + ", committed item " +
+                           ItemName(removed),
+                       LOG_ENTRIES_REMOVED);
+}
+
 void LogReplacedPrice(const CItem& row, const CItem& before)
 {
     const double price = before.m_fUnitPrice;
     if (before.IsSection() || TestFlagBit(before.m_wFlags, ITEM_FIXED_PRICE) || !IsEvalValueValid(price) ||
         row.m_fUnitPrice == price)
         return;
-    LogAmendmentChange(row.m_strLineNum + "  " + row.m_strItemNum + "  " + row.m_strShortDesc + ": unit price " +
-                           PriceText(price),
+    LogAmendmentChange(ItemName(row) + ": unit price " + PriceText(price),
                        LOG_ENTRIES_REMOVED);
 }

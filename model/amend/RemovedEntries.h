@@ -12,6 +12,12 @@ class CWinMeta;
 // form goes, or its fields change. A firm form's row is named by its firm.
 void LogRemovedFormRows(const CWinMeta& form, std::string_view label, bool firmForm);
 
+// "DBE Information", "MBE Information" or "WBE Information".
+const char* FirmFormLabel(int firmType);
+
+// The firm in `row` of the firm form committed to an item that an amendment removed.
+void LogRemovedCommitment(int firmType, const CWinMeta& form, int row, const CItem& removed);
+
 // `row` has just taken over an amendment's values, and `before` holds what it had: the unit price
 // the bidder entered, when the amendment replaced it (a fixed price is the agency's own).
 void LogReplacedPrice(const CItem& row, const CItem& before);

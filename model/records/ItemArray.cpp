@@ -35,6 +35,7 @@ std::string AsFourDigitLine(std::string_view text)
 struct CItemArray::Edit {
     int index;
     bool inserted;
+    std::unique_ptr<CItem> removed; // kept until the followers have seen it
 };
 
 bool AdjustFirmItemIndex(int16_t& index, int changed, bool inserted)
@@ -143,7 +144,7 @@ unsigned CItemArray::ApplyItemChanges(CItemArray& amendment, CItemIndexFollower*
     const unsigned left = ApplyInPlace(amendment, edits);
     if (follower)
         for (const Edit& edit : edits)
-            edit.inserted ? follower->OnItemInserted(edit.index) : follower->OnItemRemoved(edit.index);
+            edit.inserted ? follower->OnItemInserted(edit.index) : follower->OnItemRemoved(edit.index, *edit.removed);
     return left;
 }
 
@@ -155,8 +156,7 @@ unsigned CItemArray::ApplyInPlace(CItemArray& amendment, std::vector<Edit>& edit
         if (marker && TestFlagBit(marker->m_wFlags, ITEM_TO_DELETE))
             if (CItem* row = FindItem(*marker, &index, 0)) {
                 LogRow(*row, LOG_ITEMS_DELETED);
-                DeleteAt(index);
-                edits.push_back({index, false});
+                edits.push_back({index, false, Detach(index)});
             }
     }
     CRowsByKey rows(*this);
@@ -179,7 +179,7 @@ unsigned CItemArray::ApplyInPlace(CItemArray& amendment, std::vector<Edit>& edit
             added->StripUnchangedMarkers();
             ChangeFlagBit(&added->m_wFlags, ITEM_ANCHOR_IS_SECTION, 0);
             rows.Add(*InsertAt(position, std::move(added)));
-            edits.push_back({position, true});
+            edits.push_back({position, true, nullptr});
         }
     }
     return static_cast<unsigned>(amendment.GetSize());

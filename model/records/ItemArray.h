@@ -13,7 +13,8 @@ class CItemIndexFollower {
 public:
     virtual ~CItemIndexFollower() = default;
     virtual void OnItemInserted(int index) = 0;
-    virtual void OnItemRemoved(int index) = 0;
+    // removed: the row that was at `index`.
+    virtual void OnItemRemoved(int index, const CItem& removed) = 0;
 };
 
 // One firm item entry's item index after the row at `changed` was inserted (or removed). False

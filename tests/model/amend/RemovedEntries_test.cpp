@@ -10,6 +10,7 @@
 #include "model/text/FlagWord.h"
 #include "tests/model/support/Amendments.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -128,6 +129,43 @@ TEST_F(RemovedEntries, EachChangedItemNamesThePriceTheBidderEnteredAndLost)
     EXPECT_EQ(LoggedTexts(LOG_ENTRIES_REMOVED), (std::vector<std::string>{named(0, "1,234.50"), named(1, "3.125")}));
     EXPECT_FALSE(IsEvalValueValid(bid[0]->m_fUnitPrice)) << "the amendment's price is taken, as before";
     EXPECT_EQ(bid[4]->m_fUnitPrice, 9);
+}
+
+// A firm's commitment goes with the item an amendment deletes; the report names the firm and the
+// item, and the firm's other commitments stay, moved with their items.
+TEST_F(RemovedEntries, ACommitmentToADeletedItemIsNamedWithItsFirm)
+{
+    CRowData& firm = *m_bid->m_pDbeForm->m_rows[0];
+    ASSERT_GE(firm.m_dbeItems.GetSize(), 2);
+    // The earlier of two committed items goes: the later moves up with its item.
+    const int deleted = std::min(firm.m_dbeItems[0]->m_iNumber, firm.m_dbeItems[1]->m_iNumber);
+    const int keptIndex = std::max(firm.m_dbeItems[0]->m_iNumber, firm.m_dbeItems[1]->m_iNumber);
+    ASSERT_LT(deleted, keptIndex);
+    const CItem& kept = *m_bid->m_items[keptIndex];
+    const CItem& gone = *m_bid->m_items[deleted];
+    // Every firm that committed to it, in form and row order.
+    std::vector<std::string> expected;
+    for (const auto& [form, label] : {std::pair{m_bid->m_pDbeForm.get(), "DBE Information"},
+                                      std::pair{m_bid->m_pMbeForm.get(), "MBE Information"},
+                                      std::pair{m_bid->m_pWbeForm.get(), "WBE Information"}})
+        for (const auto& row : form->m_rows)
+            for (const auto& entry : row->m_dbeItems)
+                if (entry->m_iNumber == deleted)
+                    expected.push_back(std::string(label) + ": firm " + row->m_cells[0]->m_strText +
+                                       ", committed item " + gone.m_strLineNum + "  " + gone.m_strItemNum + "  " +
+                                       gone.m_strShortDesc);
+    ASSERT_FALSE(expected.empty());
+    const std::string keptLine = kept.m_strLineNum;
+    const int commitments = firm.m_dbeItems.GetSize();
+    m_edition->m_items.DeleteAt(deleted);
+
+    Apply();
+    EXPECT_EQ(LoggedTexts(LOG_ENTRIES_REMOVED), expected);
+    ASSERT_EQ(firm.m_dbeItems.GetSize(), commitments - 1);
+    bool keptFollows = false;
+    for (const auto& entry : firm.m_dbeItems)
+        keptFollows = keptFollows || m_bid->m_items[entry->m_iNumber]->m_strLineNum == keptLine;
+    EXPECT_TRUE(keptFollows);
 }
 
 } // namespace

@@ -12,7 +12,7 @@ namespace {
 struct RecordingFollower : CItemIndexFollower {
     std::vector<std::string> events;
     void OnItemInserted(int index) override { events.push_back("+" + std::to_string(index)); }
-    void OnItemRemoved(int index) override { events.push_back("-" + std::to_string(index)); }
+    void OnItemRemoved(int index, const CItem&) override { events.push_back("-" + std::to_string(index)); }
 };
 
 CItemArray MakeSchedule()
