@@ -184,7 +184,7 @@ void CDV_Bond::OnPayByCheck()
     const bool paid = static_cast<CButton*>(GetFieldControl(field))->GetCheck() == BST_CHECKED;
     ChangeFlagBit(&form->m_wFlags, FORM_BOND_PAID_BY_CHECK, paid ? 1 : 0);
     if (CCellData* cell = GetCurrentCell(field))
-        cell->m_strText = paid ? "1" : "0";
+        cell->m_strText.assign(1, paid ? '1' : '0');
     EmptyFields(false);
     EnableTemplateControls(true, kNone, kNone);
     SetRedraw(false);

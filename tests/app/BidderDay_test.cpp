@@ -388,8 +388,9 @@ protected:
             EXPECT_TRUE(line.starts_with(item->m_strLineNum + ",")) << line;
             const bool typed = !TestFlagBit(item->m_wFlags, ITEM_FIXED_PRICE);
             const std::string price = m_cleared.contains(item.get()) ? "" : OurPrice(*item);
-            if (typed)
+            if (typed) {
                 EXPECT_NE(line.find("," + price + ","), std::string::npos) << line;
+            }
         }
         EXPECT_EQ(row, rows.size());
     }

@@ -34,10 +34,10 @@ struct State {
     std::string name;
     Proposal proposal = Proposal::Sample;
     bool gridMode = false;
-    std::optional<NodeRef> node; // clicked in the tree
+    std::optional<NodeRef> node{}; // clicked in the tree
     bool typing = false;         // a price being typed in the schedule grid
     Focus focus = Focus::Tree;
-    std::vector<NodeRef> before; // clicked first (firm forms shown, then kept while hidden)
+    std::vector<NodeRef> before{}; // clicked first (firm forms shown, then kept while hidden)
 };
 
 // What a state looks like, cheaply: when a command changed it, the state is brought back.

@@ -31,7 +31,7 @@ struct Route {
     Kind kind;
     UINT command;
     std::string name;                  // as the bidder would say it: "File > Save As...", "Ctrl+L"
-    QChar menuLetter;                  // Menu: the menu's letter on the menu bar
+    QChar menuLetter{};                // Menu: the menu's letter on the menu bar
     QKeyCombination key{Qt::Key_unknown}; // Accelerator
 };
 

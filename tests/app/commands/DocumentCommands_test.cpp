@@ -50,8 +50,9 @@ TEST_F(CommandTest, EachEntryShowsItsPromptAndIsEnabledOnlyWhenItHasWhatItActsOn
     ASSERT_EQ(Prop(), nullptr);
     for (const CommandRow& row : kCommands) {
         EXPECT_EQ(Enabled(row.id), !row.needsProposal) << row.id;
-        if (*row.prompt)
+        if (*row.prompt) {
             EXPECT_EQ(PromptOf(row.id), row.prompt) << row.id;
+        }
     }
     QGuiApplication::clipboard()->setText("12.50");
     EXPECT_FALSE(Enabled(ID_EDIT_PASTE));
