@@ -4,15 +4,24 @@
 #include "platform/ui/window/WinText.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QDialog>
 
 namespace {
 
 // Escape and the close box ask the dialog (OnCancel), which may refuse. A dialog set into another
-// window (a sheet's page) leaves Escape to the dialog it is in.
+// window (a sheet's page) leaves Escape, and Return for the default button, to the dialog it is in.
 class DialogWidget : public QDialog {
 public:
     DialogWidget(CDialog& owner, QWidget* parent) : QDialog(parent), m_owner(owner) {}
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && !isWindow())
+            event->ignore();
+        else
+            QDialog::keyPressEvent(event);
+    }
     void reject() override
     {
         if (auto* outer = isWindow() ? nullptr : qobject_cast<QDialog*>(window()))

@@ -6,9 +6,29 @@
 #include <algorithm>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
+
+namespace {
+
+bool IsTabStopOf(const QWidget* page, const QWidget* widget)
+{
+    return page->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled() &&
+           widget->isVisibleTo(page);
+}
+
+// The control of the page that Tab goes to from `from`.
+QWidget* NextTabStop(QWidget* from, QWidget* page)
+{
+    for (QWidget* widget = from->nextInFocusChain(); widget != from; widget = widget->nextInFocusChain())
+        if (IsTabStopOf(page, widget))
+            return widget;
+    return nullptr;
+}
+
+} // namespace
 
 CPropertyPage::CPropertyPage(UINT templateId, std::string caption)
     : CDialog(templateId), m_caption(std::move(caption))
@@ -70,15 +90,18 @@ void CPropertySheet::BuildControls(QDialog* dialog)
         m_tabs->setExpanding(false);
         for (CPropertyPage* page : m_pages)
             m_tabs->addTab(platform::ToQString(page->GetCaption()));
-        QObject::connect(m_tabs, &QTabBar::tabBarClicked, dialog, [this](int index) {
-            if (!SetActivePage(index) && m_tabs)
+        // A click or the arrow keys on the tabs; a page that refuses to be left keeps its tab.
+        QObject::connect(m_tabs, &QTabBar::currentChanged, dialog, [this](int index) {
+            if (index >= 0 && index != m_active && m_stack && !SetActivePage(index) && m_tabs)
                 m_tabs->setCurrentIndex(m_active);
         });
         layout->addWidget(m_tabs);
+        AddPageKeys(dialog);
     }
     m_stack = new QStackedWidget(dialog);
     layout->addWidget(m_stack, 1);
     auto* buttons = new QDialogButtonBox(dialog);
+    m_buttons = buttons;
     if (m_wizard) {
         m_back = buttons->addButton(QStringLiteral("< &Back"), QDialogButtonBox::ActionRole);
         m_next = buttons->addButton(QStringLiteral("&Next >"), QDialogButtonBox::ActionRole);
@@ -118,6 +141,28 @@ bool CPropertySheet::OnInitDialog()
     return true;
 }
 
+void CPropertySheet::AddPageKeys(QDialog* dialog)
+{
+    const std::pair<QKeyCombination, int> keys[] = {
+        {Qt::CTRL | Qt::Key_Tab, 1},
+        {Qt::CTRL | Qt::Key_PageDown, 1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1},
+        {Qt::CTRL | Qt::Key_PageUp, -1},
+    };
+    for (const auto& [key, step] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(key), dialog);
+        QObject::connect(shortcut, &QShortcut::activated, dialog, [this, step = step] { StepPage(step); });
+    }
+}
+
+void CPropertySheet::StepPage(int step)
+{
+    const int count = GetPageCount();
+    if (count > 1 && m_active >= 0)
+        SetActivePage((m_active + step + count) % count);
+}
+
 void CPropertySheet::ShowPage(int index)
 {
     CPropertyPage* page = m_pages[std::size_t(index)];
@@ -127,11 +172,43 @@ void CPropertySheet::ShowPage(int index)
         // The tabs are written in the pages' font, as the pages' own texts are.
         if (m_tabs && m_stack->count() == 1)
             m_tabs->setFont(page->ModalWindow()->font());
+        KeepButtonsLastInTabOrder();
     }
     m_stack->setCurrentWidget(page->ModalWindow());
+    m_active = index;
     if (m_tabs)
         m_tabs->setCurrentIndex(index);
-    m_active = index;
+}
+
+// A page joins the window's tab order wherever Qt puts it; the buttons and then the tabs are moved
+// after the pages, so that Tab goes round tabs, page, buttons, as on Windows.
+void CPropertySheet::KeepButtonsLastInTabOrder()
+{
+    QWidget* window = ModalWindow();
+    const auto isFrame = [this](QWidget* widget) {
+        return m_buttons->isAncestorOf(widget) || (m_tabs && (widget == m_tabs || m_tabs->isAncestorOf(widget)));
+    };
+    std::vector<QWidget*> buttons;
+    for (QWidget* widget = window->nextInFocusChain(); widget != window; widget = widget->nextInFocusChain())
+        if (m_buttons->isAncestorOf(widget))
+            buttons.push_back(widget);
+    if (m_tabs)
+        buttons.push_back(m_tabs);
+    QWidget* previous = window->previousInFocusChain();
+    while (previous != window && isFrame(previous))
+        previous = previous->previousInFocusChain();
+    for (QWidget* button : buttons) {
+        QWidget::setTabOrder(previous, button);
+        previous = button;
+    }
+}
+
+void CPropertySheet::FocusActivePage()
+{
+    // The tabs come right before the pages in the tab order; a wizard has none.
+    QWidget* before = m_tabs ? static_cast<QWidget*>(m_tabs) : ModalWindow();
+    if (QWidget* first = NextTabStop(before, m_pages[std::size_t(m_active)]->ModalWindow()))
+        first->setFocus(Qt::TabFocusReason);
 }
 
 bool CPropertySheet::SetActivePage(int index)
@@ -142,11 +219,15 @@ bool CPropertySheet::SetActivePage(int index)
                                                     !current->OnKillActive())
         return false;
     const int previous = m_active;
+    // The keyboard goes to the page shown, unless it is on the tabs.
+    const bool onTabs = m_tabs && ModalWindow()->focusWidget() == m_tabs;
     ShowPage(index);
     if (!m_pages[std::size_t(index)]->OnSetActive() && previous >= 0) {
         ShowPage(previous);
         return false;
     }
+    if (!onTabs)
+        FocusActivePage();
     return true;
 }
 

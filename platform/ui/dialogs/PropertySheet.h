@@ -80,6 +80,11 @@ private:
     int IndexOfTemplate(LRESULT templateId) const;
     void ShowPage(int index);
     void UpdateApplyButton();
+    // Ctrl+Tab and Ctrl+PgDn (step 1), Ctrl+Shift+Tab and Ctrl+PgUp (-1), round the tabs.
+    void AddPageKeys(QDialog* dialog);
+    void StepPage(int step);
+    void FocusActivePage();
+    void KeepButtonsLastInTabOrder();
 
     std::vector<CPropertyPage*> m_pages;
     int m_active = -1;
@@ -88,6 +93,7 @@ private:
     unsigned m_wizardButtons = PSWIZB_NEXT;
     QStackedWidget* m_stack = nullptr;
     QTabBar* m_tabs = nullptr;
+    QWidget* m_buttons = nullptr;
     QPushButton* m_back = nullptr;
     QPushButton* m_next = nullptr;
     QPushButton* m_finish = nullptr;

@@ -5,6 +5,8 @@
 #include "model/text/FlagWord.h"
 #include "tests/app/commands/CommandTestSupport.h"
 #include "tests/app/options/OptionsTestSupport.h"
+#include "tests/support/ModalSteps.h"
+#include "platform/ui/dialogs/QtModalServices.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -127,6 +129,26 @@ TEST_F(CommandTest, TheOptionsSheetStoresWhatTheUserGaveOnOk)
     EXPECT_EQ(m_script.DialogTitles(), std::vector<std::string>{"ZOD Options"});
     EXPECT_EQ(GetBidderInfo()->Get(BIDDER_NAME), "Summit Asphalt");
     EXPECT_EQ(Stored("Bidder", "Name"), "Summit Asphalt");
+}
+
+// Tools > Options by keys, the real sheet: the keyboard is on the company's name at once, and
+// Return after typing it is OK.
+TEST_F(CommandTest, TheOptionsOpenedByKeysTakeTheTypedCompanyAndReturnIsOk)
+{
+    StartEmpty();
+    ASSERT_TRUE(testsupport::Activate(Frame().GetWidget()));
+    platform::QtModalServices real;
+    platform::ScopedModalServices installed(real);
+    testsupport::ModalSteps user({{testsupport::Titled("ZOD Options"), [](QWidget*) {
+                                       QTest::keyClicks(QApplication::focusWidget(), "Summit Asphalt");
+                                       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                                   }}});
+    ASSERT_TRUE(testsupport::ChooseByKeys(Frame().GetWidget(), Qt::Key_T, Qt::Key_O));
+    testsupport::RunPending();
+    Settle();
+    EXPECT_TRUE(user.AllDone()) << "the options did not come up";
+    EXPECT_EQ(user.Strays(), 0);
+    EXPECT_EQ(GetBidderInfo()->Get(BIDDER_NAME), "Summit Asphalt");
 }
 
 TEST_F(CommandTest, AFirstRunWelcomesTheBidderAndThenShowsTheOptions)

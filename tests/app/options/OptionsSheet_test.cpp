@@ -9,7 +9,16 @@ namespace {
 
 using namespace optionstest;
 
-class OptionsSheet : public OptionsTest {};
+class OptionsSheet : public OptionsTest {
+protected:
+    // A key to whatever has the keyboard; what has it afterwards.
+    static QWidget* Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        return QApplication::focusWidget();
+    }
+    QWidget* Field(CPropertyPage& page, UINT id) { return page.GetDlgItem(id)->GetWidget(); }
+};
 
 } // namespace
 
@@ -117,3 +126,43 @@ INSTANTIATE_TEST_SUITE_P(Modes, ProxyPage,
                                            ProxyCase{"Direct", COptionsProxyPage::IDC_DIRECT, "3128", PROXY_DIRECT, 3128},
                                            ProxyCase{"System", COptionsProxyPage::IDC_SYSTEM, "3128", PROXY_SYSTEM, 3128}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// As on Windows: the keyboard starts on the page's first field; Ctrl+Tab, Ctrl+Shift+Tab,
+// Ctrl+PgDn and Ctrl+PgUp go round the pages; Tab goes tabs, page, buttons.
+TEST_F(OptionsSheet, TheKeysGoRoundThePagesAndTabGoesTabsPageButtons)
+{
+    RunOn(0, [&] {
+        ASSERT_TRUE(m_active);
+        auto* tabs = sheet.ModalWindow()->findChild<QTabBar*>();
+        QWidget* name = Field(sheet.m_bidderInfoPage, 300);
+        ASSERT_EQ(QApplication::focusWidget(), name);
+        QWidget* inGrid = Key(Qt::Key_PageDown, Qt::ControlModifier);
+        EXPECT_EQ(sheet.GetActiveIndex(), 1);
+        EXPECT_TRUE(sheet.m_agencyIDPage.ModalWindow()->isAncestorOf(inGrid));
+        Key(Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(sheet.GetActiveIndex(), 2);
+        Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(sheet.GetActiveIndex(), 1);
+        EXPECT_EQ(Key(Qt::Key_PageUp, Qt::ControlModifier), name);
+        QWidget* onProxy = Key(Qt::Key_PageUp, Qt::ControlModifier);
+        EXPECT_EQ(sheet.GetActiveIndex(), 6) << "round to the last page";
+        EXPECT_TRUE(sheet.m_proxyPage.ModalWindow()->isAncestorOf(onProxy));
+        Key(Qt::Key_PageDown, Qt::ControlModifier);
+        ASSERT_EQ(sheet.GetActiveIndex(), 0);
+        EXPECT_EQ(QApplication::focusWidget(), name);
+
+        EXPECT_EQ(Key(Qt::Key_Backtab, Qt::ShiftModifier), tabs);
+        EXPECT_EQ(Key(Qt::Key_Right), tabs) << "the arrows change the page, the keyboard stays on the tabs";
+        EXPECT_EQ(sheet.GetActiveIndex(), 1);
+        EXPECT_EQ(Key(Qt::Key_Left), tabs);
+        EXPECT_EQ(sheet.GetActiveIndex(), 0);
+        EXPECT_EQ(Key(Qt::Key_Tab), name);
+        QWidget* last = Field(sheet.m_bidderInfoPage, 309);
+        last->setFocus(Qt::TabFocusReason);
+        auto* ok = qobject_cast<QPushButton*>(Key(Qt::Key_Tab));
+        ASSERT_NE(ok, nullptr) << "after the page's last field come the buttons";
+        EXPECT_EQ(ok->text(), "OK");
+        QTest::keyClick(ok, Qt::Key_Space);
+    });
+    EXPECT_TRUE(sheet.HasEnded());
+}
