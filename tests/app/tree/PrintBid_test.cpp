@@ -5,6 +5,7 @@
 #include "platform/ui/print/PrintPreview.h"
 #include "resources/ResourceIds.h"
 #include "platform/ui/dialogs/QtModalServices.h"
+#include "tests/app/MenuKeys.h"
 #include "tests/app/ShellTestSupport.h"
 #include "tests/support/ModalSteps.h"
 #include "tests/support/PdfPages.h"
@@ -142,4 +143,35 @@ TEST_F(PrintBidTest, CtrlPPrintsTheBidToAPdfFileChosenInTheRealPrintDialog)
     const std::string text = Squeezed(PdfText(pdf));
     for (const std::string& expected : {Prop()->m_strContractId, std::string("V0042917"), std::string("Bid Total")})
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
+}
+
+// Print Quote by keys with saving first: the save's question, then the print dialog, both
+// escaped; the keyboard is back on the main window, though the print dialog came up before the
+// window system had given it back after the question.
+TEST_F(PrintBidTest, AQuoteCancelledAfterTheSaveQuestionGivesTheKeysBack)
+{
+    Store("Misc", "PrintSave", "1");
+    Store("Misc", "PrintCheck", "0");
+    AnswerAmendmentReport();
+    AnswerBidderId();
+    StartOn(InLetting("sample.tvb"));
+    ASSERT_NE(Prop(), nullptr);
+    ASSERT_TRUE(testsupport::Activate(Frame().GetWidget()));
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    platform::QtModalServices real;
+    platform::ScopedModalServices installed(real);
+    const auto escape = [](QWidget* window) {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    };
+    testsupport::ModalSteps user({{testsupport::Titled("Zod - Save to Removable Drive"), escape},
+                                  {testsupport::OfClass<QPrintDialog>(), escape}});
+    ASSERT_TRUE(testsupport::ChooseByKeys(Frame().GetWidget(), Qt::Key_F, Qt::Key_Q));
+    testsupport::RunPending();
+    Settle();
+    EXPECT_TRUE(user.AllDone());
+    EXPECT_EQ(user.Strays(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == Frame().GetWidget(); }));
+    EXPECT_EQ(QApplication::focusWidget(), focused);
 }

@@ -44,4 +44,33 @@ TEST(KeyboardReturn, AfterARealMessageBoxTheWindowAndItsFocusedControlHaveTheKey
     EXPECT_EQ(second->text(), "12");
 }
 
+// One box right after another (a question, then the print dialog): the second comes up before
+// the window system has given the keyboard back after the first.
+TEST(KeyboardReturn, AfterTwoBoxesInARowTheWindowHasTheKeyboardAgain)
+{
+    platform::QtModalServices real;
+    platform::ScopedModalServices installed(real);
+    QWidget window;
+    auto* edit = new QLineEdit(&window);
+    (new QVBoxLayout(&window))->addWidget(edit);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << "the platform gives no window the focus";
+    edit->setFocus();
+    const auto answerTheBox = [] {
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_TRUE(QTest::qWaitForWindowActive(box));
+            box->button(QMessageBox::Ok)->click();
+        });
+    };
+    for (const char* text : {"File Saved.", "Print"}) {
+        answerTheBox();
+        EXPECT_EQ(platform::Modal().MessageBox({text, "Zod", MB_OK}), IDOK);
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
+    EXPECT_EQ(QApplication::focusWidget(), edit);
+}
+
 } // namespace
