@@ -5,6 +5,7 @@
 #include "platform/ui/docview/CommandRouting.h"
 #include "platform/ui/docview/QtMenus.h"
 #include "platform/ui/docview/WinApp.h"
+#include "platform/ui/print/PrinterSetup.h"
 #include "platform/ui/window/KeyboardReturn.h"
 #include "platform/ui/window/Menu.h"
 #include "platform/ui/window/PathText.h"
@@ -17,7 +18,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QDialogButtonBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QUrl>
@@ -38,6 +41,15 @@ QWidget* DefaultParent(QWidget* parent)
         return modal;
     CWnd* main = AfxGetMainWnd();
     return main && main->IsWindowVisible() ? main->GetWidget() : nullptr;
+}
+
+// Qt's print dialog as the setup of the printer: it chooses, it does not print.
+void MakeSetupDialog(QPrintDialog& dialog)
+{
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
 }
 
 QMessageBox::Icon IconOf(unsigned type)
@@ -186,7 +198,10 @@ bool QtModalServices::PrintDialog(PrintRequest& request)
     // Without a printer installed, a PDF file is the one place a bid can go: chosen from the start.
     if (QPrinterInfo::availablePrinterNames().isEmpty())
         request.printer->setOutputFormat(QPrinter::PdfFormat);
+    ApplyPrinterSetup(*request.printer);
     QPrintDialog dialog(request.printer, DefaultParent(nullptr));
+    if (request.setup)
+        MakeSetupDialog(dialog);
     // Qt's "Print to File (PDF)" is always among the printers.
     QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile;
     if (request.pageNumbers) {
@@ -196,6 +211,8 @@ bool QtModalServices::PrintDialog(PrintRequest& request)
     dialog.setOptions(options);
     if (dialog.exec() != QDialog::Accepted)
         return false;
+    if (request.setup)
+        RememberPrinterSetup(*request.printer);
     if (request.pageNumbers && dialog.printRange() == QAbstractPrintDialog::PageRange) {
         request.fromPage = dialog.fromPage();
         request.toPage = dialog.toPage();

@@ -170,8 +170,9 @@ void CWinApp::OnFileOpen()
 
 void CWinApp::OnFilePrintSetup()
 {
-    QPrinter printer;
+    QPrinter printer(QPrinter::HighResolution);
     platform::PrintRequest request{&printer};
+    request.setup = true;
     platform::Modal().PrintDialog(request);
 }
 

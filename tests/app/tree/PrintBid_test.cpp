@@ -11,6 +11,8 @@
 #include "tests/support/PdfPages.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinterInfo>
@@ -174,4 +176,41 @@ TEST_F(PrintBidTest, AQuoteCancelledAfterTheSaveQuestionGivesTheKeysBack)
     EXPECT_EQ(user.Strays(), 0);
     EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == Frame().GetWidget(); }));
     EXPECT_EQ(QApplication::focusWidget(), focused);
+}
+
+// File > Print Setup by keys chooses where the prints after it go: the PDF file set up there is
+// where Ctrl+P's print dialog starts, and where the bid goes.
+TEST_F(PrintBidTest, ThePrinterSetUpInPrintSetupIsWhereTheNextPrintGoes)
+{
+    OpenSampleToPrint();
+    ASSERT_NE(Prop(), nullptr);
+    ASSERT_TRUE(testsupport::Activate(Frame().GetWidget()));
+    platform::QtModalServices real;
+    platform::ScopedModalServices installed(real);
+    const QString pdf = QString::fromStdString(m_folder / "set-up.pdf");
+    QString setupButton, startedWith;
+    testsupport::ModalSteps user(
+        {{testsupport::Titled("Print Setup"),
+          [&](QWidget* dialog) {
+              auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+              ASSERT_NE(printers, nullptr);
+              printers->setCurrentIndex(printers->findText("Print to File (PDF)"));
+              dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
+              QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+              setupButton = ok->text();
+              ok->click();
+          }},
+         {testsupport::OfClass<QPrintDialog>(), [&](QWidget* dialog) {
+              startedWith = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->text();
+              qobject_cast<QDialog*>(dialog)->accept();
+          }}});
+    ASSERT_TRUE(testsupport::ChooseByKeys(Frame().GetWidget(), Qt::Key_F, Qt::Key_R));
+    testsupport::RunPending();
+    QTest::keyClick(Frame().GetWidget(), Qt::Key_P, Qt::ControlModifier);
+    Settle();
+    EXPECT_TRUE(user.AllDone());
+    EXPECT_EQ(user.Strays(), 0);
+    EXPECT_EQ(setupButton, "OK") << "the setup chooses, it does not print";
+    EXPECT_EQ(startedWith, pdf);
+    EXPECT_GT(PdfPageCount(pdf.toStdString()), 0);
 }
