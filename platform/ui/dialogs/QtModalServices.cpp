@@ -8,6 +8,7 @@
 #include "platform/ui/print/PrinterSetup.h"
 #include "platform/ui/window/KeyboardReturn.h"
 #include "platform/ui/window/Menu.h"
+#include "platform/ui/window/ModalActivation.h"
 #include "platform/ui/window/PathText.h"
 #include "platform/ui/window/WinText.h"
 #include "platform/ui/window/Wnd.h"
@@ -42,6 +43,15 @@ QWidget* DefaultParent(QWidget* parent)
     CWnd* main = AfxGetMainWnd();
     return main && main->IsWindowVisible() ? main->GetWidget() : nullptr;
 }
+
+// Around every modal window: the keyboard stays on it while it is open and goes back afterwards.
+class ModalKeyboard {
+public:
+    ModalKeyboard() { KeepTheKeyboardOnModalWindows(); }
+
+private:
+    KeyboardReturn m_back;
+};
 
 // Qt's print dialog as the setup of the printer: it chooses, it does not print.
 void MakeSetupDialog(QPrintDialog& dialog)
@@ -83,7 +93,7 @@ void SayOutsideRoot(QWidget* parent, const QString& title, const std::string& fo
 
 int QtModalServices::MessageBox(const MessageBoxRequest& request)
 {
-    const KeyboardReturn keyboardBack;
+    const ModalKeyboard keyboard;
     QMessageBox box(IconOf(request.type), ToQString(request.caption), ToQString(request.text),
                     QMessageBox::NoButton, DefaultParent(nullptr));
     struct Choice { QMessageBox::StandardButton button; int result; };
@@ -109,7 +119,7 @@ int QtModalServices::MessageBox(const MessageBoxRequest& request)
 
 std::optional<FileDialogResult> QtModalServices::FileDialog(const FileDialogRequest& request)
 {
-    const KeyboardReturn keyboardBack;
+    const ModalKeyboard keyboard;
     QFileDialog dialog(DefaultParent(nullptr), ToQString(request.title));
     // Qt's own dialog, whatever the desktop: its type filters match names ignoring case, as the
     // agencies' "*.TVB" expects, and its name box can follow the chosen type.
@@ -156,7 +166,7 @@ std::optional<FileDialogResult> QtModalServices::FileDialog(const FileDialogRequ
 
 std::optional<std::string> QtModalServices::ChooseFolder(const FolderRequest& request)
 {
-    const KeyboardReturn keyboardBack;
+    const ModalKeyboard keyboard;
     const QString title = ToQString(request.title.empty() ? "Open" : request.title);
     QFileDialog dialog(DefaultParent(nullptr), title);
     dialog.setFileMode(QFileDialog::Directory);
@@ -177,7 +187,7 @@ std::optional<std::string> QtModalServices::ChooseFolder(const FolderRequest& re
 
 std::optional<std::uint32_t> QtModalServices::ChooseColor(const ColorRequest& request)
 {
-    const KeyboardReturn keyboardBack;
+    const ModalKeyboard keyboard;
     if (request.customColors)
         for (int i = 0; i < 16; ++i)
             QColorDialog::setCustomColor(i, ToQColor((*request.customColors)[i]));
@@ -192,7 +202,7 @@ std::optional<std::uint32_t> QtModalServices::ChooseColor(const ColorRequest& re
 
 bool QtModalServices::PrintDialog(PrintRequest& request)
 {
-    const KeyboardReturn keyboardBack;
+    const ModalKeyboard keyboard;
     if (!request.printer)
         return false;
     // Without a printer installed, a PDF file is the one place a bid can go: chosen from the start.
@@ -225,7 +235,7 @@ bool QtModalServices::PrintDialog(PrintRequest& request)
 
 int QtModalServices::RunModal(ModalDialog& dialog, QWidget* parent)
 {
-    const KeyboardReturn keyboardBack;
+    const ModalKeyboard keyboard;
     if (!dialog.CreateModalWindow(DefaultParent(parent)))
         return -1;
     if (!dialog.HasEnded())

@@ -73,4 +73,27 @@ TEST(KeyboardReturn, AfterTwoBoxesInARowTheWindowHasTheKeyboardAgain)
     EXPECT_EQ(QApplication::focusWidget(), edit);
 }
 
+// The window a modal box blocks cannot keep the keyboard: made active, it hands it to the box.
+TEST(KeyboardReturn, TheWindowAModalBoxBlocksGivesTheKeyboardToTheBox)
+{
+    platform::QtModalServices real;
+    platform::ScopedModalServices installed(real);
+    QWidget window;
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << "the platform gives no window the focus";
+    bool boxHadTheKeyboardAgain = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(QTest::qWaitFor([box] { return QApplication::activeWindow() == box; }));
+        window.activateWindow();
+        QTest::qWait(50);
+        boxHadTheKeyboardAgain = QTest::qWaitFor([box] { return QApplication::activeWindow() == box; });
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(platform::Modal().MessageBox({"Zod Errors", "Zod", MB_OK}), IDOK);
+    EXPECT_TRUE(boxHadTheKeyboardAgain);
+}
+
 } // namespace
