@@ -141,8 +141,10 @@ TEST_F(CommandTest, TheOptionsOpenedByKeysTakeTheTypedCompanyAndReturnIsOk)
     platform::QtModalServices real;
     platform::ScopedModalServices installed(real);
     testsupport::ModalSteps user({{testsupport::Titled("ZOD Options"), [](QWidget* sheet) {
-                                       ASSERT_TRUE(QTest::qWaitFor([sheet] { return QApplication::activeWindow() == sheet; }));
-                                       ASSERT_TRUE(sheet->isAncestorOf(QApplication::focusWidget()));
+                                       ASSERT_TRUE(QTest::qWaitFor([sheet] {
+                                           return QApplication::activeWindow() == sheet &&
+                                                  sheet->isAncestorOf(QApplication::focusWidget());
+                                       }));
                                        QTest::keyClicks(QApplication::focusWidget(), "Summit Asphalt");
                                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                                    }}});

@@ -20,6 +20,7 @@ fail() {
   echo "FAILED: $*"
   echo "--- windows:"; xdotool search --onlyvisible --name '' getwindowname %@ 2>/dev/null
   echo "--- program's errors:"; cat "$home/stderr"
+  echo "--- the X server ($DISPLAY) now: $(xdpyinfo >/dev/null 2>&1 && echo answers || echo does not answer)"
   exit 1
 }
 

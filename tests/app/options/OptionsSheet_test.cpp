@@ -135,7 +135,7 @@ TEST_F(OptionsSheet, TheKeysGoRoundThePagesAndTabGoesTabsPageButtons)
         ASSERT_TRUE(m_active);
         auto* tabs = sheet.ModalWindow()->findChild<QTabBar*>();
         QWidget* name = Field(sheet.m_bidderInfoPage, 300);
-        ASSERT_EQ(QApplication::focusWidget(), name);
+        ASSERT_TRUE(QTest::qWaitFor([name] { return QApplication::focusWidget() == name; }));
         QWidget* inGrid = Key(Qt::Key_PageDown, Qt::ControlModifier);
         EXPECT_EQ(sheet.GetActiveIndex(), 1);
         EXPECT_TRUE(sheet.m_agencyIDPage.ModalWindow()->isAncestorOf(inGrid));

@@ -165,7 +165,7 @@ TEST_F(PrintBidTest, AQuoteCancelledAfterTheSaveQuestionGivesTheKeysBack)
     platform::ScopedModalServices installed(real);
     const auto escape = [](QWidget* window) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(window, Qt::Key_Escape);
     };
     testsupport::ModalSteps user({{testsupport::Titled("Zod - Save to Removable Drive"), escape},
                                   {testsupport::OfClass<QPrintDialog>(), escape}});
@@ -174,8 +174,9 @@ TEST_F(PrintBidTest, AQuoteCancelledAfterTheSaveQuestionGivesTheKeysBack)
     Settle();
     EXPECT_TRUE(user.AllDone());
     EXPECT_EQ(user.Strays(), 0);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == Frame().GetWidget(); }));
-    EXPECT_EQ(QApplication::focusWidget(), focused);
+    EXPECT_TRUE(QTest::qWaitFor([this, focused] {
+        return QApplication::activeWindow() == Frame().GetWidget() && QApplication::focusWidget() == focused;
+    }));
 }
 
 // File > Print Setup by keys chooses where the prints after it go: the PDF file set up there is
