@@ -100,7 +100,7 @@ void CDV_Template::ExpandRadioGroups(CWinMeta& form)
             choice->m_strName = name;
             form.m_fields.Add(std::move(choice));
             if (!form.m_rows.IsEmpty() && form.m_rows.GetAt(form.m_rows.GetSize() - 1))
-                form.m_rows.GetAt(form.m_rows.GetSize() - 1)->m_cells.Add(std::make_unique<CCellData>())->m_strText = "0";
+                form.m_rows.GetAt(form.m_rows.GetSize() - 1)->m_cells.Add(std::make_unique<CCellData>())->m_strText.assign(1, '0');
         }
     }
 }

@@ -43,11 +43,6 @@ std::string FirmEntry(const CWinMeta& form, int row)
     return text;
 }
 
-std::string ItemName(const CItem& item)
-{
-    return item.m_strLineNum + "  " + item.m_strItemNum + "  " + item.m_strShortDesc;
-}
-
 // As many decimals as the price has, two at least.
 std::string PriceText(double price)
 {
@@ -89,7 +84,7 @@ const char* FirmFormLabel(int firmType)
 void LogRemovedCommitment(int firmType, const CWinMeta& form, int row, const CItem& removed)
 {
     LogAmendmentChange(std::string(FirmFormLabel(firmType)) + ": " + FirmName(form, row) + ", committed item " +
-                           ItemName(removed),
+                           removed.ReportName(),
                        LOG_ENTRIES_REMOVED);
 }
 
@@ -99,6 +94,6 @@ void LogReplacedPrice(const CItem& row, const CItem& before)
     if (before.IsSection() || TestFlagBit(before.m_wFlags, ITEM_FIXED_PRICE) || !IsEvalValueValid(price) ||
         row.m_fUnitPrice == price)
         return;
-    LogAmendmentChange(ItemName(row) + ": unit price " + PriceText(price),
+    LogAmendmentChange(row.ReportName() + ": unit price " + PriceText(price),
                        LOG_ENTRIES_REMOVED);
 }

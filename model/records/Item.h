@@ -44,6 +44,8 @@ public:
     std::string m_strLongDesc;
 
     bool IsSection() const { return TestFlagBit(m_wFlags, ITEM_IS_SECTION) != 0; }
+    // How the change report names the row: line number, item number and short description.
+    std::string ReportName() const { return m_strLineNum + "  " + m_strItemNum + "  " + m_strShortDesc; }
 
     void CopyFrom(const CItem& source) override;
     // Within the item list only: turns this row into the deletion marker of `older` (1), unless

@@ -19,7 +19,7 @@ std::string_view BeforeAnchor(std::string_view line) { return line.substr(0, lin
 void LogRow(const CItem& row, int category)
 {
     if (!row.IsSection())
-        LogAmendmentChange(row.m_strLineNum + "  " + row.m_strItemNum + "  " + row.m_strShortDesc, category);
+        LogAmendmentChange(row.ReportName(), category);
 }
 
 // A typed short line number as the four digits the agency writes ("12" -> "0012").

@@ -14,16 +14,15 @@ QWidget* ShownFocusTaker(QWidget* widget, const QWidget* window)
 }
 
 // Where the last return gave the keyboard; the window system confirms it later.
-QPointer<QWidget>& LastWindow()
-{
-    static QPointer<QWidget> window;
-    return window;
-}
+struct Given {
+    QPointer<QWidget> window;
+    QPointer<QWidget> focus;
+};
 
-QPointer<QWidget>& LastFocus()
+Given& LastGiven()
 {
-    static QPointer<QWidget> focus;
-    return focus;
+    static Given given;
+    return given;
 }
 
 } // namespace
@@ -33,9 +32,10 @@ KeyboardReturn::KeyboardReturn()
 {
     // A modal window right after another (a question, then the print dialog) comes before the
     // window system has made the first one's owner active again: the keyboard goes back there.
-    if ((!m_window || !m_window->isVisible()) && LastWindow() && LastWindow()->isVisible()) {
-        m_window = LastWindow();
-        m_focus = LastFocus();
+    const Given& last = LastGiven();
+    if ((!m_window || !m_window->isVisible()) && last.window && last.window->isVisible()) {
+        m_window = last.window;
+        m_focus = last.focus;
     }
 }
 
@@ -44,14 +44,10 @@ KeyboardReturn::~KeyboardReturn()
     if (!m_window || !m_window->isVisible())
         return;
     m_window->activateWindow();
-    LastWindow() = m_window;
-    LastFocus() = nullptr;
-    if (!m_focus || m_focus->window() != m_window)
-        return;
-    if (QWidget* taker = ShownFocusTaker(m_focus, m_window)) {
+    QWidget* taker = m_focus && m_focus->window() == m_window ? ShownFocusTaker(m_focus, m_window) : nullptr;
+    if (taker)
         taker->setFocus(Qt::ActiveWindowFocusReason);
-        LastFocus() = taker;
-    }
+    LastGiven() = {m_window, taker};
 }
 
 } // namespace platform

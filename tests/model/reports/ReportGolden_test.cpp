@@ -38,8 +38,9 @@ std::unique_ptr<CProp> OpenSample()
     for (const char* extension : {".001", ".002"}) {
         std::unique_ptr<CProp> amendment;
         EXPECT_EQ(LoadTvbFile(amendment, base + extension, true), kTvbNoError);
-        if (prop && amendment)
+        if (prop && amendment) {
             EXPECT_EQ(prop->ExchangeWithLog(*amendment), unsigned(AMEND_NO_ERROR));
+        }
     }
     DestroyAmendmentLog();
     if (prop)
