@@ -67,7 +67,7 @@ struct FileDialogResult {
 struct FolderRequest {
     std::string title;
     std::string initialFolder;
-    std::string rootFolder; // when set, only it and the folders below it can be chosen
+    std::string rootFolder{}; // when set, only it and the folders below it can be chosen
 };
 
 struct ColorRequest {

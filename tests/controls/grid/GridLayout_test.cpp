@@ -85,8 +85,9 @@ TEST_P(GridBars, ShowWhereTheCellsDoNotFit)
     EXPECT_EQ(HasHBar(), c.hBar);
     const int right = c.width - (c.vBar ? bar : 0);
     EXPECT_EQ(Info().m_cellRect, CRect(40, 20, right, c.height - (c.hBar ? strip : 0)));
-    if (c.vBar)
+    if (c.vBar) {
         EXPECT_EQ(Info().m_vScrollRect, CRect(right, 0, c.width, c.height - (c.hBar ? strip : 0)));
+    }
     grid.SetRowCount(1, 0);  // a new count is laid out at once
     EXPECT_FALSE(HasVBar());
 }

@@ -44,8 +44,9 @@ TEST_P(DclExplodeStream, GivesItsResult)
 {
     const CDclRun run = RunExplode(GetParam().stream);
     EXPECT_EQ(run.m_result, GetParam().result);
-    if (run.m_result == DCL_OK)
+    if (run.m_result == DCL_OK) {
         EXPECT_EQ(run.m_output, GetParam().expanded);
+    }
 }
 
 const auto kCaseName = [](const auto& info) { return std::string(info.param.name); };

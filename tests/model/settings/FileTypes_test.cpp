@@ -44,8 +44,9 @@ TEST_F(FileTypes, RegisteringWritesThePackageAndTheEntryOnceOnly)
     EXPECT_NE(package.find("<glob pattern=\"*.tvb\"/>"), std::string::npos);
     EXPECT_NE(package.find("<glob pattern=\"*.tvl\"/>"), std::string::npos);
     EXPECT_EQ(ReadTextFile(Data(kDesktopEntryFile)), DesktopEntryText(platform::ExecutablePath()));
-    if (ToolInstalled("update-mime-database"))
+    if (ToolInstalled("update-mime-database")) {
         EXPECT_TRUE(std::filesystem::exists(Data("mime/application/x-tarvello.xml")));
+    }
 
     const Stamp package1 = StampOf(Data(kMimePackageFile));
     const Stamp entry1 = StampOf(Data(kDesktopEntryFile));

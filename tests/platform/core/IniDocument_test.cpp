@@ -123,7 +123,7 @@ TEST(IniLine, WhatALineBasedFileCanStore)
 {
     using namespace platform;
     EXPECT_TRUE(IsStorableIniKey("URL99"));
-    for (const std::string key : {std::string(), std::string("a=b"), std::string(" a"), std::string("a\t"),
+    for (const std::string& key : {std::string(), std::string("a=b"), std::string(" a"), std::string("a\t"),
                                   std::string(";a"), std::string("[a"), std::string("a\nb"),
                                   std::string("a\0b", 3)})
         EXPECT_FALSE(IsStorableIniKey(key)) << key;
