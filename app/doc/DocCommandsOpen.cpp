@@ -15,6 +15,7 @@
 #include "model/files/TvlExtract.h"
 #include "model/files/TvlLibrary.h"
 #include "model/records/Prop.h"
+#include "model/text/CharClass.h"
 #include "model/text/FlagWord.h"
 #include "model/text/TextUtil.h"
 #include "platform/core/Codepage.h"
@@ -42,7 +43,17 @@ bool ContainsIgnoringCase(const std::vector<std::string>& names, const std::stri
     return std::ranges::any_of(names, [&](const std::string& n) { return EqualsIgnoringCase(n, name); });
 }
 
-// The proposal and library files of the folder, by name; the agency's names come in any case.
+// Letters in any case sort together; names that differ only in case keep a fixed order.
+bool NameBefore(const std::string& a, const std::string& b)
+{
+    if (EqualsIgnoringCase(a, b))
+        return a < b;
+    const auto folded = [](char c) { return static_cast<unsigned char>(AsciiToUpper(c)); };
+    return std::ranges::lexicographical_compare(a, b, [&](char x, char y) { return folded(x) < folded(y); });
+}
+
+// The proposal and library files of the folder, by name without case: the agency's names come in
+// any case.
 std::vector<std::string> ProposalFilesIn(const std::string& folder)
 {
     std::vector<std::string> names;
@@ -52,7 +63,7 @@ std::vector<std::string> ProposalFilesIn(const std::string& folder)
         if (entry.is_regular_file(error) && WildcardMatch(name, "*.tv*", false))
             names.push_back(name);
     }
-    std::ranges::sort(names);
+    std::ranges::sort(names, NameBefore);
     return names;
 }
 

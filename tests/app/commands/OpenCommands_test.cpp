@@ -72,6 +72,22 @@ TEST_F(OpenLetting, FilesSharingTheirFirstFiveCharactersAreOneLettingInAnyCase)
     EXPECT_EQ(m_script.FolderRequests().back().initialFolder, Folder());
 }
 
+// The agency's names come in any case: they are listed and opened in order without case.
+TEST_F(OpenLetting, NamesAreSortedWithoutCase)
+{
+    StartEmpty();
+    MakeFolder({"abcde001.tvb", "ABCDE002.TVB", "abcde003.tvb", "Zeta1.tvb", "beta1.tvb"});
+    m_script.AnswerFolder(Folder());
+    std::vector<std::string> shown;
+    PickLetting("abcde", &shown);
+    AnswerBidderId();
+    Choose(ID_OPEN_LETTING);
+    EXPECT_EQ(shown, (std::vector<std::string>{"abcde", "beta1", "Zeta1"}));
+    EXPECT_EQ(Doc().m_strLettingFiles, (std::vector<std::string>{"abcde001.tvb", "ABCDE002.TVB", "abcde003.tvb"}));
+    EXPECT_EQ(Doc().GetPathName(), Folder() + "/abcde001.tvb");
+    EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+}
+
 TEST_F(OpenLetting, ALibraryStandsForTheProposalsItHolds)
 {
     StartEmpty();
