@@ -29,8 +29,9 @@ bool RestrictToOwner(const std::string& path);
 // Writes a file so that the old one survives any failure: the bytes go to a temporary file in
 // the same folder, which is flushed, closed and checked, then renamed over the target. A target
 // that is a symbolic link is written where its links end, so the links stay; a loop of links or
-// one that points to no file is an error. What a killed save of the same target left behind is
-// removed (see SaveLeftovers.h).
+// one that points to no file is an error. A file the user may not write, or one in a folder he
+// may not write, is never replaced (see SaveBlock.h). What a killed save of the same target left
+// behind is removed (see SaveLeftovers.h).
 class AtomicFile {
 public:
     explicit AtomicFile(std::string targetPath);
