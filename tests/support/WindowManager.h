@@ -2,9 +2,9 @@
 
 // A window manager on the test's own X server, for what only a window manager does: the close
 // button of a title bar, and which window it keeps above which. On X one is started (openbox)
-// unless one runs already; it stays until the server ends (a manager started again focuses no
-// window of a program that has had input). Elsewhere (offscreen) there is none, and a close
-// comes from the window system as a window manager would send it.
+// unless one runs already; it stays until the server ends. Started after the program has had
+// input, it gives the program's new windows no focus (nor does one started again). Elsewhere
+// (offscreen) there is none, and a close comes from the window system as a manager would send it.
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTest>

@@ -62,7 +62,7 @@ TEST_F(SaveQuestion, EscapeAndTheCloseButtonLeaveItAskedAndYesKeepsTheChangedPri
     m_script.AnswerFile(InLetting("sample.tvb"));
     bool askedAfterEscape = false, askedAfterClose = false;
     testsupport::ModalSteps steps({{testsupport::OfClass<QMessageBox>(), [&](QWidget* box) {
-                                        ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+                                        ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
                                         QTest::keyClick(box, Qt::Key_Escape);
                                         QCoreApplication::processEvents();
                                         askedAfterEscape = box->isVisible();

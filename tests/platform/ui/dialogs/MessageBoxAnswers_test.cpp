@@ -22,7 +22,7 @@ protected:
     int Ask(unsigned type, std::function<void(QMessageBox*)> act)
     {
         testsupport::ModalSteps steps({{testsupport::OfClass<QMessageBox>(), [act](QWidget* box) {
-                                            EXPECT_TRUE(QTest::qWaitForWindowActive(box));
+                                            EXPECT_TRUE(QTest::qWaitForWindowExposed(box));
                                             act(static_cast<QMessageBox*>(box));
                                         }}});
         const int answer = platform::Modal().MessageBox(
