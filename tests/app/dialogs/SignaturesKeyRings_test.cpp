@@ -201,3 +201,27 @@ TEST_F(AgencyKeyOfTheSample, SoundArmourWithoutAUsableKeyWarnsAndOpensWithoutIt)
     EXPECT_NE(m_script.MessageBoxes()[0].text.find("Corrupted Agency Digital ID"), std::string::npos);
     EXPECT_TRUE(DigitalIdsListed().empty());
 }
+
+// The first opening takes the key in; by the next one it has expired, and a fresh check says so.
+TEST_F(AgencyKeyOfTheSample, AKeyThatExpiredSinceTheLastOpeningWarnsAgain)
+{
+    Store("Misc", "AutoLoad", "0");
+    StartEmpty();
+    const std::string maker = m_world.MakerHome();
+    m_world.Gpg(maker, "--quick-gen-key " + testsupport::Quoted(kAgency) + " future-default default seconds=8");
+    const std::string key = m_world.Fingerprints(maker).front();
+    const std::string proposal = SampleWithPlate(m_world.ExportArmored(maker, key));
+    m_script.AnswerFile(proposal);
+    AnswerBidderId();
+    ChooseByKeys(Qt::Key_F, {Qt::Key_O});
+    ASSERT_NE(Prop(), nullptr) << Unanswered();
+    ASSERT_TRUE(m_script.MessageBoxes().empty()) << Unanswered();
+    m_world.WaitForExpiry(maker, key);
+    m_script.AnswerFile(proposal);
+    m_script.AnswerMessageBox(IDOK);
+    ChooseByKeys(Qt::Key_F, {Qt::Key_O});
+    ASSERT_NE(Prop(), nullptr);
+    ASSERT_EQ(m_script.MessageBoxes().size(), 1u) << Unanswered();
+    EXPECT_NE(m_script.MessageBoxes()[0].text.find("Corrupted Agency Digital ID"), std::string::npos);
+    EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+}
