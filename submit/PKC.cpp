@@ -87,7 +87,7 @@ int CPKC::ListKeysById(const std::string& identity, std::vector<std::string>& id
 
 int CPKC::ReadKeyFile(const std::string& fileName, std::string& bytes)
 {
-    // The reader refuses a file over the limit before reading it, with no system error to show.
+    // The reader refuses a file over the limit before reading it, and leaves errno as it was.
     struct stat info{};
     if (stat(fileName.c_str(), &info) == 0 && info.st_size > off_t(kMaxKeyFileBytes))
         return ToolkitCode(GPG_ERR_EFBIG);
