@@ -239,7 +239,7 @@ TEST_F(AgencyKeyOfTheSample, AKeyThatExpiredSinceTheLastOpeningWarnsAgain)
     Store("Misc", "AutoLoad", "0");
     StartEmpty();
     const std::string maker = m_world.MakerHome();
-    m_world.Gpg(maker, "--quick-gen-key " + testsupport::Quoted(kAgency) + " future-default default seconds=8");
+    m_world.Gpg(maker, "--quick-gen-key " + testsupport::Quoted(kAgency) + " future-default default seconds=10");
     const std::string key = m_world.Fingerprints(maker).front();
     const std::string proposal = SampleWithPlate(m_world.ExportArmored(maker, key));
     m_script.AnswerFile(proposal);
