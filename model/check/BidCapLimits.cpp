@@ -38,7 +38,8 @@ constexpr size_t kCapIndexSpread = 4;
 } // namespace
 
 CBidCapLimits::CBidCapLimits(CProp& prop)
-    : m_prop(prop), m_capIndex(kCapIndexSpread * size_t(prop.m_bidCaps.GetCount())), m_resultOfRow(size_t(prop.m_items.GetSize()), -1), m_results(1)
+    : m_prop(prop), m_capIndex(kCapIndexSpread * size_t(prop.m_bidCaps.GetCount())), m_resultOfRow(size_t(prop.m_items.GetSize()), -1), m_results(1),
+      m_chooser(ReusedItemChooser()), m_sectionChooser(ReusedSectionChooser())
 {
     for (const auto& [name, cap] : prop.m_bidCaps) {
         if (!cap)
@@ -169,7 +170,7 @@ double CBidCapLimits::ItemsTotalWithoutItem(int row)
         return m_prop.m_dItemsTotal;
     if (IsChosenAmongSections(size_t(position))) {
         const double sectionTotal = SectionTotalAtZero(row, m_sectionIndices[size_t(position)]);
-        return TotalChoosingAgain(*m_sectionRows[size_t(position)].m_row, sectionTotal);
+        return TotalChoosingAgain(size_t(position), sectionTotal);
     }
     const auto found = std::lower_bound(m_rowsWithTotal.begin(), m_rowsWithTotal.end(), row);
     if (found != m_rowsWithTotal.end() && *found == row)
@@ -256,18 +257,19 @@ double CBidCapLimits::SectionTotalKeepingTheChoice(int row, int section) const
     return total;
 }
 
-// The sections choose again, and then once more as they were, for their chosen bits.
-double CBidCapLimits::TotalChoosingAgain(CItem& section, double sectionTotal)
+// Only the section's group chooses again; the counting sections are summed in order, as the
+// recalculation sums them.
+double CBidCapLimits::TotalChoosingAgain(size_t position, double sectionTotal)
 {
+    CItem& section = *m_sectionRows[position].m_row;
     const double kept = section.m_fExtension;
     section.m_fExtension = sectionTotal;
-    const ChoiceOutcome& outcome = ChooseAmongSections(m_prop, m_sectionRows, m_chooser);
-    double total = 0;
-    for (size_t r = 0; r < m_sectionRows.size(); ++r)
-        if (outcome.m_counts[r])
-            total += m_sectionRows[r].m_row->m_fExtension;
+    const std::vector<uint8_t>& counts = m_sectionChooser.CountsAfterChangeOf(m_sectionRows, position);
     section.m_fExtension = kept;
-    ChooseAmongSections(m_prop, m_sectionRows, m_chooser);
+    double total = 0;
+    for (size_t r = 0; r < m_sectionTotals.size(); ++r)
+        if (counts[r])
+            total += r == position ? sectionTotal : m_sectionTotals[r];
     return total;
 }
 
@@ -298,10 +300,11 @@ void CBidCapLimits::PrepareSectionSums()
         }
         m_sectionRows.push_back(section);
     }
-    const ChoiceOutcome& outcome = ChooseAmongSections(m_prop, m_sectionRows, m_chooser);
+    const ChoiceOutcome& outcome = ChooseAmongSections(m_prop, m_sectionRows, m_sectionChooser);
     double sum = 0;
     for (size_t k = 0; k < m_sectionRows.size(); ++k) {
         const double total = m_sectionRows[k].m_row->m_fExtension;
+        m_sectionTotals.push_back(total);
         m_sections.push_back({sum, m_countingTotals.size() + (outcome.m_counts[k] ? 1 : 0)});
         if (outcome.m_counts[k]) {
             sum += total;

@@ -69,7 +69,7 @@ private:
     bool IsChosenAmongSections(size_t position) const;
     double SectionTotalAtZero(int row, int section);
     double SectionTotalKeepingTheChoice(int row, int section) const;
-    double TotalChoosingAgain(CItem& section, double sectionTotal);
+    double TotalChoosingAgain(size_t position, double sectionTotal);
     void PrepareSectionSums();
     void PrepareTotalsAfterPlainSections();
     double StartOfTotalWithout(int row, size_t position);
@@ -102,7 +102,10 @@ private:
     bool m_rowsKnown = false;
     bool m_sectionsPrepared = false;
     std::vector<ChoiceRow> m_sectionRows; // as the bid total chooses among them
+    std::vector<double> m_sectionTotals;  // theirs, in order
+    // Copies of the recalculation's, so that what they found of the rows carries over.
     CAlternateChooser m_chooser;
+    CAlternateChooser m_sectionChooser;
     std::vector<SectionSum> m_sections;
     std::vector<double> m_countingTotals; // the totals of the sections that count, in order
     // The items total without each item of a section that always counts, for every such item
