@@ -86,6 +86,7 @@ private:
     void AddItem(HTREEITEM parent, int row);
     void AddFirmLists(HTREEITEM proposal);
     HTREEITEM AddFirm(HTREEITEM list, int kind, int firm, HTREEITEM after);
+    void AddFirmItems(HTREEITEM grid, int kind, int firm);
     void AddFormNodes(HTREEITEM proposal);
     void AddTemplateNodes(HTREEITEM proposal);
     // Saves and checks the bid first, as the user asked; false without a proposal.

@@ -7,6 +7,7 @@
 #include "app/tree/FirmForms.h"
 #include "app/tree/NodeTexts.h"
 #include "app/views/NodeViews.h"
+#include "model/check/FirmCommitments.h"
 #include "model/records/Prop.h"
 #include "model/text/FlagWord.h"
 
@@ -252,10 +253,18 @@ HTREEITEM CBidTreeView::AddFirm(HTREEITEM list, int kind, int firm, HTREEITEM af
     if (!RecordsFirmItems(prop, kind))
         return node;
     HTREEITEM grid = InsertNode(FirmItemGridText(prop, kind).c_str(), {NODE_DBE_ITEM_GRID + kind - 1, firm}, node);
+    AddFirmItems(grid, kind, firm);
+    return node;
+}
+
+// One node per firm item that names an item row, in the order of the firm's items.
+void CBidTreeView::AddFirmItems(HTREEITEM grid, int kind, int firm)
+{
+    const CProp& prop = *GetProp();
     const CRowData* row = ActiveFirmForm(prop, kind)->m_rows.GetAtOrNull(firm);
     for (int item = 0; row && item < row->m_dbeItems.GetSize(); ++item)
-        InsertNode(LPSTR_TEXTCALLBACK, {NODE_DBE_ITEM + kind - 1, MakeFirmItemIndex(firm, item)}, grid);
-    return node;
+        if (const CDBEItem* entry = row->m_dbeItems.GetAt(item); entry && CommittedItem(prop, *entry))
+            InsertNode(LPSTR_TEXTCALLBACK, {NODE_DBE_ITEM + kind - 1, MakeFirmItemIndex(firm, item)}, grid);
 }
 
 void CBidTreeView::AddFormNodes(HTREEITEM proposal)

@@ -15,7 +15,7 @@ int StateOf(const CDBEItem& entry)
     return 0;
 }
 
-// Every firm item of the DBE, MBE and WBE forms, in that order, that names a row of the list.
+// Every firm item of the DBE, MBE and WBE forms, in that order, that names an item row.
 template <class Visit>
 void VisitFirmItems(const CProp& prop, Visit visit)
 {
@@ -27,13 +27,19 @@ void VisitFirmItems(const CProp& prop, Visit visit)
             if (!row)
                 continue;
             for (const auto& entry : row->m_dbeItems)
-                if (entry && entry->m_iNumber >= 0 && entry->m_iNumber < prop.m_items.GetSize())
+                if (entry && CommittedItem(prop, *entry))
                     visit(*entry);
         }
     }
 }
 
 } // namespace
+
+const CItem* CommittedItem(const CProp& prop, const CDBEItem& entry)
+{
+    const CItem* item = prop.m_items.GetAtOrNull(entry.m_iNumber);
+    return item && !item->IsSection() ? item : nullptr;
+}
 
 CFirmCommitments::CFirmCommitments(const CProp& prop)
     : m_quantity(size_t(prop.m_items.GetSize()), 0.0), m_state(size_t(prop.m_items.GetSize()), 0)

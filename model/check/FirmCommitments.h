@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+class CDBEItem;
+class CItem;
 class CProp;
 
 // Entry flags of a firm item that the firm item views set.
@@ -11,9 +13,14 @@ enum : int {
     DBEITEM_SINGLE_FIRM_OVER = 6, // one firm alone commits more than the item's quantity
 };
 
+// The item row a firm item commits to. Null when its index (as a file holds it) is outside the
+// list or names a section row: such a firm item counts in no total, prints in no report and has
+// no node in the tree.
+const CItem* CommittedItem(const CProp& prop, const CDBEItem& entry);
+
 // What the DBE, MBE and WBE forms commit to each item, gathered in one walk over their firm
-// items so that checking every item costs no more than one walk. Firm items naming no row of
-// the list are left out.
+// items so that checking every item costs no more than one walk. Firm items naming no item row
+// are left out.
 class CFirmCommitments {
 public:
     explicit CFirmCommitments(const CProp& prop);

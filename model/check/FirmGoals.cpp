@@ -3,6 +3,7 @@
 #include "model/text/AmountText.h"
 #include "model/eval/Evaluator.h"
 #include "model/text/FlagWord.h"
+#include "model/check/FirmCommitments.h"
 #include "model/check/FormChecks.h"
 #include "model/records/Item.h"
 #include "model/text/NumberFormat.h"
@@ -19,7 +20,8 @@ std::string_view Currency(const CProp& prop)
     return prop.GetCurrencySymbol(0);
 }
 
-// The row's amount cell becomes the sum of its firm items' valid extensions.
+// The row's amount cell becomes the sum of the valid extensions of its firm items that name an
+// item row.
 void RewriteAmountFromFirmItems(const CProp& prop, CWinMeta& form, int row)
 {
     CCellData* cell = form.GetCellById(row, FIRM_FIELD_AMOUNT);
@@ -32,7 +34,7 @@ void RewriteAmountFromFirmItems(const CProp& prop, CWinMeta& form, int row)
     }
     double sum = 0;
     for (const auto& entry : data->m_dbeItems)
-        if (entry && IsEvalValueValid(entry->m_dExtension))
+        if (entry && CommittedItem(prop, *entry) && IsEvalValueValid(entry->m_dExtension))
             sum += entry->m_dExtension;
     cell->m_strText = FormatAmount(sum, 0, prop.m_numberFormats[NUMFMT_AMOUNT].m_byDecimals, false, Currency(prop));
 }

@@ -1,5 +1,6 @@
 #include "model/reports/ReportBuilder.h"
 
+#include "model/check/FirmCommitments.h"
 #include "model/check/Recalc.h"
 #include "model/check/RecalcItems.h"
 #include "model/records/Prop.h"
@@ -86,7 +87,8 @@ struct FirmNames {
     std::string m_strFirm, m_strItemHeader, m_strItem, m_strItemTotals, m_strTotals;
 };
 
-std::vector<CReportPart> FirmParts(const CWinMeta& form, const FirmNames& names)
+// A firm item naming no item row prints no line.
+std::vector<CReportPart> FirmParts(const CProp& prop, const CWinMeta& form, const FirmNames& names)
 {
     std::vector<CReportPart> parts;
     for (int row = 0; row < form.m_rows.GetSize(); ++row) {
@@ -103,7 +105,8 @@ std::vector<CReportPart> FirmParts(const CWinMeta& form, const FirmNames& names)
         parts.push_back(part(names.m_strFirm, -1));
         parts.push_back(part(names.m_strItemHeader, -1));
         for (int entry = 0; entry < data->m_dbeItems.GetSize(); ++entry)
-            parts.push_back(part(names.m_strItem, entry));
+            if (const CDBEItem* firmItem = data->m_dbeItems.GetAt(entry); firmItem && CommittedItem(prop, *firmItem))
+                parts.push_back(part(names.m_strItem, entry));
         parts.push_back(part(names.m_strItemTotals, -1));
     }
     parts.push_back({names.m_strTotals});
@@ -151,7 +154,7 @@ void PrintDbeList(CReportState& state, int type)
     state.ClearPosition();
     state.m_iDbeType = type;
     state.m_pDbeForm = form;
-    RunPagedList(state, frame, FirmParts(*form, names), 0);
+    RunPagedList(state, frame, FirmParts(*state.m_pProp, *form, names), 0);
 }
 
 void PrintQuickListing(CReportState& state)
