@@ -131,6 +131,15 @@ std::vector<int> CommittableRows(const CProp& prop)
     return rows;
 }
 
+// The item row drawn from all rows, or for a drawn section the item just above it (the first
+// item for the first section): other draws keep their rows, and the first item of a section, a
+// lump sum whose third is nothing, is not chosen for it.
+int CommittedRow(const std::vector<int>& rows, int drawn)
+{
+    const auto after = std::upper_bound(rows.begin(), rows.end(), drawn);
+    return after == rows.begin() ? rows.front() : *std::prev(after);
+}
+
 void AddFirmItem(const CProp& prop, CRowData& row, int index)
 {
     const CItem* item = prop.m_items.GetAt(index);
@@ -146,6 +155,7 @@ void AddFirmItem(const CProp& prop, CRowData& row, int index)
 void AddFirms(const CProp& prop, CWinMeta& form, std::span<const char* const> firms, int count, int itemsPerFirm,
               CGeneratorRandom& random)
 {
+    const int addressable = std::min(prop.m_items.GetSize(), kFirmItemIndexLimit);
     const std::vector<int> rows = CommittableRows(prop);
     for (int f = 0; f < count; ++f) {
         CRowData* row = form.AddRow(-1, -1);
@@ -159,7 +169,7 @@ void AddFirms(const CProp& prop, CWinMeta& form, std::span<const char* const> fi
         row->m_cells[4]->m_strText = "Yes";
         row->m_cells[4]->m_iSelection = 1;
         for (int i = 0; i < itemsPerFirm && !rows.empty(); ++i)
-            AddFirmItem(prop, *row, rows[size_t(random.Pick(0, int(rows.size()) - 1))]);
+            AddFirmItem(prop, *row, CommittedRow(rows, random.Pick(0, addressable - 1)));
     }
 }
 
