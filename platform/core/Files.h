@@ -10,6 +10,11 @@ namespace platform {
 bool FileExists(const std::string& path);      // a regular file
 bool IsDirectory(const std::string& path);
 
+// Opens a regular file for reading without waiting on it: a FIFO would hold the open until another
+// program writes to it. Anything but a regular file is refused: -1 with errno EISDIR for a folder,
+// ENXIO for the rest (a FIFO, a device, a socket).
+int OpenRegularFile(const std::string& path);
+
 // The whole file, or nullopt with a message naming the file and the reason. Files larger than
 // maxBytes are refused rather than read.
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error = nullptr,
