@@ -220,3 +220,33 @@ TEST_F(LoadAmendment, OneForAnotherProposalInALibraryIsRefusedBeforeItWouldRepla
     ExpectRefusedUnasked();
     EXPECT_TRUE(testsupport::ReadTextFile(beside) == "the bidder's own copy"); // not replaced
 }
+
+TEST_F(LoadAmendment, OneTakenFromALibraryAndNotAppliedLeavesNoFileBehind)
+{
+    StartWithoutAmendments();
+    const std::string beside = InLetting("sample.001");
+    std::filesystem::remove(beside);
+    const auto takeFromLibrary = [this] {
+        m_script.AnswerFile(InLetting("sample.tvl"));
+        m_script.AnswerDialog([](platform::ModalDialog& modal) {
+            auto& dialog = dynamic_cast<CDialog&>(modal);
+            auto* list = dynamic_cast<CListBox*>(dialog.GetDlgItem(kList));
+            list->SetCurSel(list->FindStringExact(-1, "sample.001"));
+            Click(dialog, IDOK);
+        });
+    };
+    takeFromLibrary();
+    m_script.AnswerMessageBox(IDNO); // the sites would change: not now
+    ChooseLoadAmendment();
+    EXPECT_EQ(Prop()->m_iAmendmentCount, 0);
+    EXPECT_FALSE(std::filesystem::exists(beside));
+
+    // The next time nothing is there to warn of, and the amendment applied stays.
+    takeFromLibrary();
+    m_script.AnswerMessageBox(IDYES);
+    AnswerAmendmentReport();
+    ChooseLoadAmendment();
+    EXPECT_EQ(Prop()->m_iAmendmentCount, 1);
+    EXPECT_TRUE(std::filesystem::exists(beside));
+    EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+}
