@@ -20,6 +20,7 @@ protected:
         EXPECT_EQ(LastMessage()->caption, caption);
         EXPECT_EQ(LastMessage()->text, text);
         EXPECT_EQ(Prop(), nullptr);
+        EXPECT_EQ(m_proposalFifo.ReadersReleased() + m_libraryFifo.ReadersReleased(), 0) << "nothing waited on it";
     }
 };
 

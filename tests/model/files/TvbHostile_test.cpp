@@ -5,6 +5,7 @@
 
 #include "tests/model/files/TvbTestSupport.h"
 #include "tests/model/support/TempFolder.h"
+#include "tests/support/Fifo.h"
 
 #include <gtest/gtest.h>
 
@@ -140,12 +141,17 @@ TEST(TvbHostile, TheValidBaseOfTheCorruptionsLoads)
     EXPECT_EQ(LoadTvbFile(prop, folder.Write("b.tvb", InForm([](TvbStream&) {})), false), kTvbNoError);
 }
 
-TEST(TvbHostile, MissingFileAndUnreadableFile)
+// What is no regular file is not opened: a FIFO would hold the reader until written to.
+TEST(TvbHostile, AMissingFileAndWhatIsNoRegularFileCannotBeOpened)
 {
     TempFolder folder;
+    const std::string fifo = folder.Path() + "/x.tvb";
+    const testsupport::Fifo named(fifo);
+    ASSERT_TRUE(named.Made());
     std::unique_ptr<CProp> prop;
-    EXPECT_EQ(LoadTvbFile(prop, folder.Path() + "/none.tvb", false), kTvbCannotOpen);
-    EXPECT_EQ(LoadTvbFile(prop, folder.Path(), false), kTvbCannotRead); // a folder opens but cannot be read
+    for (const std::string& path : {folder.Path() + "/none.tvb", folder.Path(), fifo, std::string("/dev/null")})
+        EXPECT_EQ(LoadTvbFile(prop, path, false), kTvbCannotOpen) << path;
+    EXPECT_EQ(named.ReadersReleased(), 0) << "nothing waited on it";
 }
 
 // A small file whose stream inflates without end is refused once past the bound, not held.

@@ -22,6 +22,7 @@ TEST(RegularFiles, ReadersRefuseAFifoADeviceAndAFolder)
     EXPECT_NE(error.find(fifoPath), std::string::npos);
     EXPECT_FALSE(platform::CopyFile(fifoPath, folder / "copy.tvb"));
     EXPECT_FALSE(platform::FileExists(folder / "copy.tvb"));
+    EXPECT_EQ(fifo.ReadersReleased(), 0) << "nothing waited on it";
     EXPECT_FALSE(platform::ReadWholeFile("/dev/null", &error)) << "a device is no file";
 
     EXPECT_EQ(platform::OpenRegularFile(folder.Path()), -1);
