@@ -132,10 +132,11 @@ int CCrypto::LoadAgencyKeyText(const std::string* plateText, int /*importFlag*/)
     if (!WildcardMatch(*plateText, "*PUBLIC KEY*", true))
         return StoreError(kErrInvalidPublicKey);
     const PublicKeyArmor armor = ParsePublicKeyArmor(*plateText);
-    if (armor.status != ArmorStatus::Sound || !KeyRingsOpen() || !IsOneUsablePublicKey(armor.packets)
+    CGpgKey key;
+    if (armor.status != ArmorStatus::Sound || !KeyRingsOpen() || !IsOneUsablePublicKey(armor.packets, key)
         || KeyRings()->Import(armor.packets) != 0)
         return StoreError(kErrCorruptAgencyKey);
-    CAgencyKeyRecord(m_keyFolder).Remember(armor.packets);
+    CAgencyKeyRecord(m_keyFolder).Remember(armor.packets, key.m_usableUntil);
     return StoreError(0);
 }
 
@@ -147,11 +148,14 @@ bool CCrypto::HoldsAgencyKey(const std::string& plateText)
 
 // A proposal is outside data: its plate may bring the agency's one key into the bidder's key
 // rings, never a secret key or a batch of keys.
-bool CCrypto::IsOneUsablePublicKey(const std::string& packets)
+bool CCrypto::IsOneUsablePublicKey(const std::string& packets, CGpgKey& key)
 {
     std::vector<CGpgKey> keys;
-    return KeyRings()->ListKeysIn(packets, keys) == 0 && keys.size() == 1 && !keys.front().m_secret
-           && keys.front().m_canEncrypt;
+    if (KeyRings()->ListKeysIn(packets, keys) != 0 || keys.size() != 1 || keys.front().m_secret
+        || !keys.front().m_canEncrypt)
+        return false;
+    key = keys.front();
+    return true;
 }
 
 int CCrypto::LoadAgencyKey(const CProp* proposal, int importFlag)

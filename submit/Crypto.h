@@ -48,15 +48,16 @@ public:
     int LoadAgencyKeyText(const std::string* plateText, int importFlag);
     // The same for the proposal's plate; 12 when there is no proposal.
     int LoadAgencyKey(const CProp* proposal, int importFlag);
-    // True when an earlier LoadAgencyKeyText imported this plate's key and the key rings have
-    // not changed since: loading it again would succeed with nothing to do. Starts no process.
+    // True when an earlier LoadAgencyKeyText imported this plate's key, the key rings have not
+    // changed since and the key has not expired: loading it again would succeed with nothing to
+    // do. Starts no process.
     static bool HoldsAgencyKey(const std::string& plateText);
 
 private:
     static std::string OwnKeyFolder();
     int OpenOwnKeyRings();
     int ImportSharedKeyRingsOnce();
-    bool IsOneUsablePublicKey(const std::string& packets);
+    bool IsOneUsablePublicKey(const std::string& packets, CGpgKey& key);
 
     std::string m_keyFolder;
     std::string m_workFolder = ".";

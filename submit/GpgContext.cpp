@@ -34,6 +34,23 @@ bool CanEncrypt(const gpgme_key_t key)
     return key->can_encrypt && !key->revoked && !key->expired && !key->disabled && !key->invalid;
 }
 
+bool CanEncrypt(const gpgme_subkey_t subkey)
+{
+    return subkey->can_encrypt && !subkey->revoked && !subkey->expired && !subkey->disabled && !subkey->invalid;
+}
+
+// The first subkey is the primary key: the whole key is unusable once it expires.
+std::time_t UsableUntil(const gpgme_key_t key)
+{
+    std::time_t until = 0;
+    for (gpgme_subkey_t subkey = key->subkeys; subkey; subkey = subkey->next) {
+        const bool counts = subkey == key->subkeys || CanEncrypt(subkey);
+        if (counts && subkey->expires > 0 && (until == 0 || subkey->expires < until))
+            until = subkey->expires;
+    }
+    return until;
+}
+
 CGpgKey Describe(const gpgme_key_t key)
 {
     CGpgKey described;
@@ -41,6 +58,7 @@ CGpgKey Describe(const gpgme_key_t key)
     described.m_identity = key->uids && key->uids->uid ? key->uids->uid : "";
     described.m_secret = key->secret;
     described.m_canEncrypt = CanEncrypt(key);
+    described.m_usableUntil = UsableUntil(key);
     return described;
 }
 

@@ -5,6 +5,7 @@
 #include <gpgme.h>
 
 #include <chrono>
+#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,6 +26,9 @@ struct CGpgKey {
     std::string m_identity; // the first user ID, UTF-8 as GnuPG keeps it
     bool m_secret = false;
     bool m_canEncrypt = false; // and neither revoked, expired, disabled nor invalid
+    // When the key or one of the subkeys it can encrypt with expires, whichever comes first
+    // (seconds since the epoch); 0 when none of them does.
+    std::time_t m_usableUntil = 0;
 };
 
 // One GPGME context on a GnuPG home of the program's own. GnuPG runs in batch mode without a

@@ -7,6 +7,8 @@
 #include "submit/KeyFileArmor.h"
 
 #include <cerrno>
+#include <set>
+#include <sys/stat.h>
 
 namespace {
 
@@ -85,6 +87,10 @@ int CPKC::ListKeysById(const std::string& identity, std::vector<std::string>& id
 
 int CPKC::ReadKeyFile(const std::string& fileName, std::string& bytes)
 {
+    // The reader refuses a file over the limit before reading it, and leaves errno as it was.
+    struct stat info{};
+    if (stat(fileName.c_str(), &info) == 0 && info.st_size > off_t(kMaxKeyFileBytes))
+        return ToolkitCode(GPG_ERR_EFBIG);
     errno = 0;
     std::optional<std::string> file = platform::ReadWholeFile(fileName, nullptr, kMaxKeyFileBytes);
     if (!file)
@@ -134,6 +140,7 @@ int CPKC::ExportKey(const std::string& identity, const std::string& fileName, in
 
 int CPKC::ImportKeyFile(const std::string& fileName, int /*flags1*/, int /*flags2*/, int /*flags3*/)
 {
+    m_keysImportedBeforeFailure.clear();
     if (!m_keyRings)
         return StoreError(kErrKeyRingsClosed);
     std::string file;
@@ -142,5 +149,29 @@ int CPKC::ImportKeyFile(const std::string& fileName, int /*flags1*/, int /*flags
     std::string packets;
     if (const int error = KeyPacketsOfFile(file, packets))
         return StoreError(error);
-    return StoreError(m_keyRings->Import(packets));
+    std::vector<CGpgKey> before;
+    if (const int error = m_keyRings->ListKeys("", before))
+        return StoreError(error);
+    const int error = m_keyRings->Import(packets);
+    if (error)
+        m_keysImportedBeforeFailure = KeysAddedSince(before);
+    return StoreError(error);
+}
+
+// Listing needs neither the agent nor the lock, so it still answers after an import that waited
+// for them in vain.
+std::vector<std::string> CPKC::KeysAddedSince(const std::vector<CGpgKey>& before)
+{
+    std::set<std::string> known;
+    for (const CGpgKey& key : before)
+        known.insert(key.m_fingerprint);
+    std::vector<CGpgKey> now;
+    // A listing that fails part way still names the keys it reached.
+    m_keyRings->ListKeys("", now);
+    std::vector<std::string> added;
+    for (const CGpgKey& key : now) {
+        if (!known.count(key.m_fingerprint))
+            added.push_back(IdentityText(key));
+    }
+    return added;
 }

@@ -37,6 +37,9 @@ public:
     int ExportKey(const std::string& identity, const std::string& fileName, int armor, int flags);
     // Every key of the file, or none when the file's armour is damaged.
     int ImportKeyFile(const std::string& fileName, int flags1, int flags2, int flags3);
+    // GnuPG imports key by key: after ImportKeyFile, the identities of the keys a failed import
+    // left in the key rings, in their order; empty when it succeeded.
+    const std::vector<std::string>& KeysImportedBeforeFailure() const { return m_keysImportedBeforeFailure; }
 
     bool KeyRingsOpen() const { return m_keyRings != nullptr; }
 
@@ -57,10 +60,13 @@ protected:
 private:
     // The key whose identity, as the program shows it, is this one.
     int FindKey(const std::string& identity, CGpgKey& found);
+    // The identities of the keys listed now whose fingerprints `before` does not hold.
+    std::vector<std::string> KeysAddedSince(const std::vector<CGpgKey>& before);
     void CloseKeyRings();
 
     std::unique_ptr<CGpgContext> m_keyRings;
     std::string m_home;
     std::chrono::milliseconds m_timeLimit{std::chrono::seconds(20)};
+    std::vector<std::string> m_keysImportedBeforeFailure;
     int m_errorCode = 0;
 };

@@ -5,7 +5,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libqt6widgets6 libqt6printsupport6 libqt6test6 qt6-qpa-plugins
   fonts-liberation2 fonts-dejavu-core poppler-utils
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick openbox wmctrl
   gnupg gpg-agent libgpgme-dev
 )
 

@@ -22,6 +22,10 @@ public:
         return m_crypto.ExportKey(identity, fileName, 1, 0);
     }
     int ImportKeyFile(const std::string& fileName) override { return m_crypto.ImportKeyFile(fileName, 0, 0, 0); }
+    std::vector<std::string> KeysImportedBeforeFailure() const override
+    {
+        return m_crypto.KeysImportedBeforeFailure();
+    }
 
 private:
     CCrypto m_crypto{0};

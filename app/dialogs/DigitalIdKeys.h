@@ -24,6 +24,8 @@ public:
     virtual int DeleteKey(const std::string& identity) = 0;
     virtual int ExportKey(const std::string& identity, const std::string& fileName) = 0;
     virtual int ImportKeyFile(const std::string& fileName) = 0;
+    // After a failed import: the keys it left in the key rings.
+    virtual std::vector<std::string> KeysImportedBeforeFailure() const = 0;
 };
 
 // The bidder's key rings through a new CCrypto.

@@ -33,6 +33,17 @@ platform::FileDialogRequest IdFileRequest(bool open, const char* title)
     return request;
 }
 
+// A failed import may still have left some of the file's keys in the key rings.
+std::string KeysLeftByFailure(const std::vector<std::string>& identities)
+{
+    if (identities.empty())
+        return {};
+    std::string text = "\n\nImported before the failure:";
+    for (const std::string& identity : identities)
+        text += "\n" + identity;
+    return text;
+}
+
 bool DeleteWarningWanted()
 {
     const auto* app = dynamic_cast<const CBidApp*>(AfxGetApp());
@@ -139,7 +150,9 @@ void CSignatures::OnImportId()
         return;
     m_pCrypto->UseCurrentFolder();
     if (m_pCrypto->ImportKeyFile(chosen->path) != 0)
-        AfxMessageBox("Could not import key:\n" + m_pCrypto->GetErrorText(), MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox("Could not import key:\n" + m_pCrypto->GetErrorText()
+                          + KeysLeftByFailure(m_pCrypto->KeysImportedBeforeFailure()),
+                      MB_OK | MB_ICONEXCLAMATION);
     else
         AfxMessageBox("Key Successfully imported from file:\n" + platform::PathForDisplay(chosen->path),
                       MB_OK | MB_ICONINFORMATION);

@@ -11,6 +11,7 @@
 namespace {
 
 constexpr const char* kExtractErrorCaption = "Error Extracting Proposal";
+constexpr const char* kOpenErrorCaption = "Error Opening Library";
 
 std::string ExtractErrorText(int result)
 {
@@ -64,7 +65,7 @@ void CTVLLoad::FillList()
     if (error != kTvlNoError) {
         const int result = error == kTvlCannotOpen ? kTvlExtractCannotOpen : kTvlExtractCannotRead;
         ZodMessageBox(ExtractErrorText(result) + ": " + platform::PathForDisplay(m_strLibraryPath),
-                      "Error Opening Library", MB_OK | MB_ICONEXCLAMATION);
+                      kOpenErrorCaption, MB_OK | MB_ICONEXCLAMATION);
     }
 }
 
@@ -99,9 +100,24 @@ bool CTVLLoad::ExtractMember(const std::string& member)
             existing = TvlExisting::Replace;
     }
     const int result = ExtractTvlMember(m_strLibraryPath, member, existing);
-    if (result == kTvlExtracted)
+    if (TvlMembersExtracted(result))
         m_strChosenName = path;
     else
-        ZodMessageBox(ExtractErrorText(result), kExtractErrorCaption, MB_OK | MB_ICONEXCLAMATION);
+        ZodMessageBox(ExtractErrorText(result) + ": " + platform::PathForDisplay(m_strLibraryPath),
+                      kExtractErrorCaption, MB_OK | MB_ICONEXCLAMATION);
+    if (result == kTvlExtractedBeforeDamage)
+        TellDamageAfterMember(m_strLibraryPath, member);
     return true;
+}
+
+void TellDamageAfterMember(const std::string& libraryPath, const std::string& member)
+{
+    // Appended piece by piece: g++ 12 warns falsely about a chain of + on a temporary.
+    std::string text = ExtractErrorText(kTvlExtractCannotRead);
+    text += ": ";
+    text += platform::PathForDisplay(libraryPath);
+    text += "\n\n";
+    text += member;
+    text += " was read whole before the damage.";
+    ZodMessageBox(text, kOpenErrorCaption, MB_OK | MB_ICONEXCLAMATION);
 }

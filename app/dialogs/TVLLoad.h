@@ -39,3 +39,7 @@ private:
 
     std::vector<std::string> m_members; // the names listed, as the library holds them
 };
+
+// Tells that the library could not be read on after the member (Windows-1252, as the library
+// holds it), which was extracted whole all the same.
+void TellDamageAfterMember(const std::string& libraryPath, const std::string& member);

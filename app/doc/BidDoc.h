@@ -130,8 +130,16 @@ private:
     bool OpenLetting();
     bool ListLettingFiles(const std::string& folder);
     std::optional<std::string> ChooseLetting() const;
-    // The amendment's file chosen by the user (a library member extracted); none when cancelled.
-    std::optional<std::string> ChooseAmendmentFile() const;
+    // The amendment's file chosen by the user; a library member is extracted beside the library
+    // for it.
+    struct ChosenAmendment {
+        std::string path;
+        bool extracted = false;
+    };
+    // None when cancelled.
+    std::optional<ChosenAmendment> ChooseAmendmentFile() const;
+    // Reads the amendment, checks that it fits and applies it; false when it was not applied.
+    bool LoadChosenAmendment(const std::string& path);
     bool LibraryAmendmentFits(const std::string& library, const std::string& member) const;
     // The amendment in the file, when it can be read and applied to the open proposal; otherwise
     // null, and the user has been told why (the file named as shown).

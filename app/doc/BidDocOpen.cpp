@@ -2,6 +2,7 @@
 // amendments and the bidder ID, then the views.
 #include "app/doc/BidDoc.h"
 
+#include "app/dialogs/TVLLoad.h"
 #include "app/doc/DocDialogs.h"
 #include "app/doc/DocPaths.h"
 #include "app/frame/MainFrame.h"
@@ -129,11 +130,14 @@ bool CBidDoc::ExtractFromLettingLibrary(const std::string& path, std::string& di
 {
     const std::string& library = m_strLettingLibraries.front();
     const std::string member = platform::PathForDisplay(FileNameOf(path));
-    if (ExtractTvlMember(library, member, TvlExisting::Refuse) != kTvlExtracted) {
+    const int result = ExtractTvlMember(library, member, TvlExisting::Refuse);
+    if (!TvlMembersExtracted(result)) {
         ZodMessageBox("Could not extract the proposal from the TVL library", "Error Extracting Proposal",
                       MB_ICONEXCLAMATION);
         return false;
     }
+    if (result == kTvlExtractedBeforeDamage)
+        TellDamageAfterMember(library, member);
     displayName = library;
     return true;
 }

@@ -37,10 +37,14 @@ bool CBidDoc::OnSaveDocument(const std::string& path)
         return false;
     }
     std::string overflow;
-    const int result = SaveTvbFile(*m_pProp, path, &overflow);
+    std::string fileError;
+    const int result = SaveTvbFile(*m_pProp, path, &overflow, &fileError);
     if (result != kTvbNoError) {
-        // Not saved: the document stays modified and the caller learns it.
-        std::string text = GetTvbFileErrorText(result, false) + "\n\n" + platform::PathForDisplay(path);
+        // Not saved: the document stays modified and the caller learns it. What the file system
+        // refused names the file and the reason.
+        std::string text = fileError.empty()
+                               ? GetTvbFileErrorText(result, false) + "\n\n" + platform::PathForDisplay(path)
+                               : platform::PathForDisplay(fileError);
         if (!overflow.empty())
             text += "\n\nThe proposal has " + overflow + ".";
         AfxMessageBox(text, MB_ICONEXCLAMATION);

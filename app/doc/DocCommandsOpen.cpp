@@ -15,10 +15,12 @@
 #include "model/files/TvlExtract.h"
 #include "model/files/TvlLibrary.h"
 #include "model/records/Prop.h"
+#include "model/text/CharClass.h"
 #include "model/text/FlagWord.h"
 #include "model/text/TextUtil.h"
 #include "platform/core/Codepage.h"
 #include "platform/core/Environment.h"
+#include "platform/core/Files.h"
 #include "platform/core/Paths.h"
 #include "platform/core/ScratchFolder.h"
 #include "platform/ui/dialogs/ModalServices.h"
@@ -42,7 +44,17 @@ bool ContainsIgnoringCase(const std::vector<std::string>& names, const std::stri
     return std::ranges::any_of(names, [&](const std::string& n) { return EqualsIgnoringCase(n, name); });
 }
 
-// The proposal and library files of the folder, by name; the agency's names come in any case.
+// Letters in any case sort together; names that differ only in case keep a fixed order.
+bool NameBefore(const std::string& a, const std::string& b)
+{
+    if (EqualsIgnoringCase(a, b))
+        return a < b;
+    const auto folded = [](char c) { return static_cast<unsigned char>(AsciiToUpper(c)); };
+    return std::ranges::lexicographical_compare(a, b, [&](char x, char y) { return folded(x) < folded(y); });
+}
+
+// The proposal and library files of the folder, by name without case: the agency's names come in
+// any case.
 std::vector<std::string> ProposalFilesIn(const std::string& folder)
 {
     std::vector<std::string> names;
@@ -52,7 +64,7 @@ std::vector<std::string> ProposalFilesIn(const std::string& folder)
         if (entry.is_regular_file(error) && WildcardMatch(name, "*.tv*", false))
             names.push_back(name);
     }
-    std::ranges::sort(names);
+    std::ranges::sort(names, NameBefore);
     return names;
 }
 
@@ -158,21 +170,30 @@ void CBidDoc::OnOpenAmendment()
 {
     if (!m_pProp)
         return;
-    const std::optional<std::string> path = ChooseAmendmentFile();
-    if (!path)
+    const std::optional<ChosenAmendment> chosen = ChooseAmendmentFile();
+    if (!chosen)
         return;
-    std::unique_ptr<CProp> amendment = ReadFittingAmendment(*path, platform::PathForDisplay(*path));
+    // A member not applied leaves no file beside the library for the next loading to stumble on.
+    if (!LoadChosenAmendment(chosen->path) && chosen->extracted)
+        platform::RemoveFile(chosen->path);
+}
+
+bool CBidDoc::LoadChosenAmendment(const std::string& path)
+{
+    std::unique_ptr<CProp> amendment = ReadFittingAmendment(path, platform::PathForDisplay(path));
     if (!amendment)
-        return;
+        return false;
     if (CBidTreeView* tree = GetMainTreeView())
         tree->GetTreeCtrl().SelectItem(tree->GetTreeCtrl().GetRootItem());
     if (CBidView* splitter = GetMainSplitter())
         splitter->DestroyKeptViews();
-    if (ApplyChosenAmendment(*amendment))
-        RefreshAfterAmendment();
+    if (!ApplyChosenAmendment(*amendment))
+        return false;
+    RefreshAfterAmendment();
+    return true;
 }
 
-std::optional<std::string> CBidDoc::ChooseAmendmentFile() const
+std::optional<CBidDoc::ChosenAmendment> CBidDoc::ChooseAmendmentFile() const
 {
     const std::string proposal = GetPathName();
     const std::string next = AmendmentPathOf(proposal, m_pProp->m_iAmendmentCount + 1);
@@ -189,11 +210,15 @@ std::optional<std::string> CBidDoc::ChooseAmendmentFile() const
     if (!chosen)
         return std::nullopt;
     if (!IsLibraryPath(chosen->path))
-        return chosen->path;
+        return ChosenAmendment{chosen->path, false};
     const std::string library = chosen->path;
-    return ChooseLibraryMember(library, "*.0*", "Select Proposal", [this, &library](const std::string& member) {
-        return LibraryAmendmentFits(library, member);
-    });
+    const std::optional<std::string> member =
+        ChooseLibraryMember(library, "*.0*", "Select Proposal", [this, &library](const std::string& name) {
+            return LibraryAmendmentFits(library, name);
+        });
+    if (!member)
+        return std::nullopt;
+    return ChosenAmendment{*member, true};
 }
 
 // The member is read from a copy of its own: one that does not fit is refused before the user is
@@ -203,7 +228,7 @@ bool CBidDoc::LibraryAmendmentFits(const std::string& library, const std::string
     const platform::ScratchFolder scratch;
     const std::string name = platform::Cp1252ToUtf8(member);
     if (scratch.Path().empty() ||
-        ExtractTvlMemberInto(library, member, scratch.Path(), TvlExisting::Refuse) != kTvlExtracted)
+        !TvlMembersExtracted(ExtractTvlMemberInto(library, member, scratch.Path(), TvlExisting::Refuse)))
         return true; // extracting it beside the library says what is wrong
     const std::string shown = platform::PathForDisplay(library) + ": " + name;
     return ReadFittingAmendment(platform::JoinPath(scratch.Path(), name), shown) != nullptr;

@@ -54,9 +54,13 @@ void CBidDoc::ToggleProposalFlag(int bit)
     UpdateAllViews(nullptr, HINT_REFRESH_FORMS);
 }
 
+// What the bid says, unlike the alternate units, which only change how it is shown.
 void CBidDoc::OnToggleJointBid()
 {
+    if (!m_pProp)
+        return;
     ToggleProposalFlag(JOINT_BID);
+    SetModifiedFlag();
 }
 
 void CBidDoc::OnAlternateUnits()

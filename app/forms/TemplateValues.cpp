@@ -4,6 +4,7 @@
 #include "model/check/Recalc.h"
 #include "model/eval/Evaluator.h"
 #include "model/records/Prop.h"
+#include "model/text/AmountText.h"
 #include "model/text/Dates.h"
 #include "model/text/NumberFormat.h"
 #include "model/text/TextUtil.h"
@@ -26,8 +27,7 @@ std::string Trimmed(std::string text)
 
 FormValueCheck CheckNumber(int kind, int fieldWidth, const CProp* prop, std::string text)
 {
-    std::erase(text, ',');
-    std::erase(text, '$');
+    RemoveCurrencyAndSeparators(text, prop ? std::string_view(prop->GetCurrencySymbol(0)) : std::string_view());
     if (text.empty())
         return {FormValueResult::Accepted, text};
     const bool percent = text.back() == '%';

@@ -14,10 +14,11 @@ struct FormValueCheck {
     std::string text; // as the field shows it from now on; as typed when refused
 };
 
-// Numbers and money: blanks, "," and "$" go; a trailing "%" takes that share of the items
-// total; the value is written to two decimals with thousands commas (money with the proposal's
-// currency symbol, "$" without a proposal). Dates: "T..." is today; the date is written in the
-// program's date style. Other kinds are taken as typed. Empty text is always accepted.
+// Numbers and money: blanks, the proposal's currency symbol, "," and "$" go; a trailing "%"
+// takes that share of the items total; the value is written to two decimals with thousands commas
+// (money with the proposal's currency symbol, "$" without a proposal). Dates: "T..." is today;
+// the date is written in the program's date style. Other kinds are taken as typed. Empty text is
+// always accepted.
 FormValueCheck CheckFormValue(int kind, int fieldWidth, const CProp* prop, const std::string& typed,
                               std::time_t today);
 

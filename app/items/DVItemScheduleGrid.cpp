@@ -2,12 +2,10 @@
 
 #include "app/frame/MainFrame.h"
 #include "app/items/ItemForms.h"
-#include "app/items/ScheduleText.h"
 #include "app/views/NodeViews.h"
 #include "app/views/ViewHints.h"
 #include "model/files/BidRefPrice.h"
 #include "model/records/Prop.h"
-#include "platform/ui/controls/Edit.h"
 #include "platform/ui/dialogs/ModalServices.h"
 #include "resources/ResourceIds.h"
 
@@ -16,8 +14,6 @@ IMPLEMENT_DYNCREATE(CDV_ItemScheduleGrid, CDV_GridView)
 BEGIN_MESSAGE_MAP(CDV_ItemScheduleGrid, CDV_GridView)
     ON_COMMAND(resources::ID_REFERENCE_PRICE, OnReferencePrice)
     ON_UPDATE_COMMAND_UI(resources::ID_REFERENCE_PRICE, OnUpdateReferencePrice)
-    ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
 END_MESSAGE_MAP()
 
 namespace {
@@ -70,20 +66,6 @@ void CDV_ItemScheduleGrid::OnReferencePrice()
 }
 
 void CDV_ItemScheduleGrid::OnUpdateReferencePrice(CCmdUI* ui)
-{
-    ui->Enable(GetProp() != nullptr);
-}
-
-void CDV_ItemScheduleGrid::OnEditCopy()
-{
-    // In a cell being edited Copy takes the selected text; elsewhere in the grid, the schedule.
-    if (auto* editor = dynamic_cast<CEdit*>(GetFocus()); editor && m_grid.IsEditing())
-        editor->Copy();
-    else if (const CProp* prop = GetProp())
-        CopyScheduleToClipboard(*prop);
-}
-
-void CDV_ItemScheduleGrid::OnUpdateEditCopy(CCmdUI* ui)
 {
     ui->Enable(GetProp() != nullptr);
 }

@@ -2,7 +2,7 @@
 
 // The schedule of items as a grid (the item grid), with the items total under it when the
 // sites' time costs are part of the bid. Ctrl+R prices the current item from the price reference
-// file; Copy puts the whole schedule on the clipboard for a spreadsheet.
+// file.
 #include "app/grids/ItemGrid.h"
 #include "app/items/GridView.h"
 
@@ -29,8 +29,6 @@ protected:
 
     void OnReferencePrice();
     void OnUpdateReferencePrice(CCmdUI* ui);
-    void OnEditCopy();
-    void OnUpdateEditCopy(CCmdUI* ui);
 
 private:
     CItemGrid m_grid;

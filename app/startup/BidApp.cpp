@@ -48,7 +48,7 @@ bool CBidApp::InitInstance()
     ShowSplashWhenWanted();
     LoadStdProfileSettings(9);
     ReadWindowMetrics();
-    ReadMiscFlags();
+    ReadMiscSettings();
     AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, kDocString,
                                                         RUNTIME_CLASS(CBidDoc), RUNTIME_CLASS(CMainFrame),
                                                         RUNTIME_CLASS(CBidTreeView)));

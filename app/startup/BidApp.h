@@ -53,6 +53,7 @@ public:
     ColorRef m_crGridSelectionColor = 0;
     ColorRef m_crGridLabelColor = 0;
     std::string m_strBackgroundBitmap;
+    std::string m_strSigner; // the name the printed bid is signed with
     std::string m_strConfigFile;
     std::string m_strExportFile;
 
@@ -63,7 +64,7 @@ protected:
 private:
     void ShowSplashWhenWanted();
     void ReadWindowMetrics();
-    void ReadMiscFlags();
+    void ReadMiscSettings();
     void ReadCommandLine(class CMyCommandLineInfo& commandLine);
     void PlaceMainWindow();
     void WriteMiscFlags();

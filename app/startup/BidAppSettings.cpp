@@ -1,4 +1,4 @@
-// The application's own settings groups: "Misc" flags and "WindowMetrics".
+// The application's own settings groups: "Misc" flags and signer, and "WindowMetrics".
 #include "app/startup/BidApp.h"
 
 #include "app/doc/BidDoc.h"
@@ -60,11 +60,13 @@ void CBidApp::ReadWindowMetrics()
     m_strBackgroundBitmap = GetProfileString(m_profile, kMetrics, "BackgroundBitmap", "");
 }
 
-void CBidApp::ReadMiscFlags()
+void CBidApp::ReadMiscSettings()
 {
     for (const FlagSetting& flag : kFlags)
         if (flag.member != &CBidApp::m_bShowSplash)
             this->*flag.member = GetProfileInt(m_profile, kMisc, flag.name, 1) != 0;
+    // Set by whoever installs the program; no page of the options edits it.
+    m_strSigner = GetProfileString(m_profile, kMisc, "SIGNER", "");
 }
 
 void CBidApp::SaveSettings(const CWnd& mainWindow)

@@ -19,7 +19,8 @@ bool CSplash::OnInitDialog()
 {
     CreateSplashBitmap(m_picture, FormatVersionString(-1));
     QWidget* window = GetWidget();
-    window->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    // Above the main window, which a window manager would otherwise raise over it once shown.
+    window->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     const CSize size = m_picture.GetSize();
     const CPoint centre = GetDesktopWorkArea().CenterPoint();
     MoveWindow(centre.x - size.cx / 2, centre.y - size.cy / 2, size.cx, size.cy);

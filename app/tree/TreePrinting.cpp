@@ -27,6 +27,8 @@ bool BuildReport(CProp& prop, int kind, CReportPages& pages)
 {
     CReportRequest request;
     request.m_iKind = kind;
+    if (const CBidApp* app = GetBidApp())
+        request.m_strSigner = app->m_strSigner;
     if (const std::optional<CTemplateError> error = BuildReportPages(prop, request, pages)) {
         AfxMessageBox("The report cannot be printed: " + error->GetMessage() + " (template \"" +
                           error->GetTemplateName() + "\", line " + std::to_string(error->GetLine()) + ")",

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -120,12 +121,31 @@ void AddPickList(CProp& prop, const char* name, std::span<const char* const> ent
         list->Add(entry);
 }
 
+// The rows a firm can be committed to: item rows, never section rows.
+std::vector<int> CommittableRows(const CProp& prop)
+{
+    std::vector<int> rows;
+    for (int index = 0; index < std::min(prop.m_items.GetSize(), kFirmItemIndexLimit); ++index)
+        if (!prop.m_items[index]->IsSection())
+            rows.push_back(index);
+    return rows;
+}
+
+// The item row drawn from all rows, or for a drawn section the item just above it (the first
+// item for the first section): other draws keep their rows, and the first item of a section, a
+// lump sum whose third is nothing, is not chosen for it.
+int CommittedRow(const std::vector<int>& rows, int drawn)
+{
+    const auto after = std::upper_bound(rows.begin(), rows.end(), drawn);
+    return after == rows.begin() ? rows.front() : *std::prev(after);
+}
+
 void AddFirmItem(const CProp& prop, CRowData& row, int index)
 {
     const CItem* item = prop.m_items.GetAt(index);
     auto entry = std::make_unique<CDBEItem>();
     entry->m_iNumber = int16_t(index);
-    entry->m_dQuantity = item->IsSection() ? 0 : std::round(item->m_fQuan / 3);
+    entry->m_dQuantity = std::round(item->m_fQuan / 3);
     entry->m_dUnitPrice = item->m_fUnitPrice;
     entry->m_dExtension = IsEvalValueValid(item->m_fUnitPrice) ? entry->m_dQuantity * item->m_fUnitPrice : 0;
     entry->m_strNote = "Subcontract quote";
@@ -136,6 +156,7 @@ void AddFirms(const CProp& prop, CWinMeta& form, std::span<const char* const> fi
               CGeneratorRandom& random)
 {
     const int addressable = std::min(prop.m_items.GetSize(), kFirmItemIndexLimit);
+    const std::vector<int> rows = CommittableRows(prop);
     for (int f = 0; f < count; ++f) {
         CRowData* row = form.AddRow(-1, -1);
         ChangeFlagBit(&row->m_wFlags, ROW_COMPLETE, 1);
@@ -147,8 +168,8 @@ void AddFirms(const CProp& prop, CWinMeta& form, std::span<const char* const> fi
         row->m_cells[3]->m_strText = participation;
         row->m_cells[4]->m_strText = "Yes";
         row->m_cells[4]->m_iSelection = 1;
-        for (int i = 0; i < itemsPerFirm && addressable > 0; ++i)
-            AddFirmItem(prop, *row, random.Pick(0, addressable - 1));
+        for (int i = 0; i < itemsPerFirm && !rows.empty(); ++i)
+            AddFirmItem(prop, *row, CommittedRow(rows, random.Pick(0, addressable - 1)));
     }
 }
 

@@ -17,11 +17,6 @@ bool ControlHeld()
     return GetKeyState(VK_CONTROL) < 0;
 }
 
-bool ShiftHeld()
-{
-    return GetKeyState(VK_SHIFT) < 0;
-}
-
 }  // namespace
 
 CGridCellType* CGridArea::TypeAt(int column, int row, CGridCell* cell)
@@ -59,20 +54,6 @@ void CGridArea::MoveByKey(UINT key, int step)
     case VK_NEXT: m_grid->MoveCurrentRow(3); break;
     case VK_HOME: ControlHeld() ? m_grid->MoveCurrentRow(4) : m_grid->MoveCurrentColumn(4); break;
     case VK_END: ControlHeld() ? m_grid->MoveCurrentRow(5) : m_grid->MoveCurrentColumn(5); break;
-    case 'C':
-        if (ControlHeld())
-            m_grid->CopyToClipboard();
-        break;
-    case 'V':
-        if (ControlHeld())
-            m_grid->PasteFromClipboard();
-        break;
-    case VK_INSERT:
-        if (ControlHeld())
-            m_grid->CopyToClipboard();
-        else if (ShiftHeld())
-            m_grid->PasteFromClipboard();
-        break;
     default: break;
     }
 }

@@ -217,12 +217,6 @@ public:
     CFindReplaceDialog* GetFindDialog() const;
     bool IsFindDialogOpen() const;
 
-    // The selected block (the current cell without one) as tab-separated text on the
-    // clipboard, and such text written from the first selected cell on. 1 when there was
-    // nothing to copy or paste.
-    int CopyToClipboard();
-    int PasteFromClipboard();
-
     // The cell area's off-screen drawing: 0 off, 1 on; 1 when it cannot be had.
     int SetDoubleBuffer(int mode);
 
@@ -345,7 +339,6 @@ private:
     void ReplaceAllMatches(const std::string& find, const std::string& replace, int flags);
     int FindNextMatch(const std::string& find, int flags, int* column, int* row);
     int GridColumnOfMapped(int mapped) const;
-    bool MayStore(int column, int row, const std::string& text);
 
     // The four built-in types, registered first so their indices are fixed.
     CGridCellType m_normalType;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class CItem;
@@ -20,34 +22,54 @@ struct ChoiceOutcome {
     bool m_chosenChanged = false;
 };
 
-// Chooses for one set of rows after another. It keeps its working memory from one set to the
-// next: a recalculation chooses once per section, and allocating for each would cost more than
-// the choosing.
+// Chooses for one set of rows after another. Which rows form which entries and groups follows
+// from the rows' codes alone, and a price changes none: it is kept, and worked out again only
+// when the alternate and option rows or their codes differ from the last set's.
 class CAlternateChooser {
 public:
     // Sets the chosen bit of every alternate row to whether it counts. The outcome stays valid
     // until the next call.
     const ChoiceOutcome& Choose(const std::vector<ChoiceRow>& rows, bool byCode, bool wholeBid);
+    // The counts had the last Choose been made with the value that row `changed` has now, every
+    // other row as it was then: only the row's group chooses again, and no chosen bit changes.
+    // The rows must be those of the last Choose.
+    const std::vector<uint8_t>& CountsAfterChangeOf(const std::vector<ChoiceRow>& rows, size_t changed);
+
+    // How many times any chooser has worked out which rows form which entries and groups.
+    static int GroupingsWorkedOut();
 
 private:
     struct Entry {
-        const CItem* m_first = nullptr; // the first row of the code
         double m_total = 0;
         bool m_priced = false;
     };
 
-    void BuildEntries(const std::vector<ChoiceRow>& rows, bool wholeBid);
-    void ChooseWinners(bool byCode);
-    void ChooseInGroup(const int* first, const int* last, bool byCode);
+    bool GroupingHolds(const std::vector<ChoiceRow>& rows) const;
+    void WorkOutGrouping(const std::vector<ChoiceRow>& rows);
+    std::string_view CodeOf(size_t alternate) const;
+    Entry TotalOfEntry(const std::vector<ChoiceRow>& rows, int entry) const;
+    void ChooseWinners();
+    int WinnerOf(int group) const;
     void MarkCounting(const std::vector<ChoiceRow>& rows);
 
-    std::vector<int> m_alternates; // positions of the alternate and option rows
-    std::vector<int> m_entryOf;    // per alternate row, its entry
-    std::vector<Entry> m_entries;
-    std::vector<int> m_groupOf;    // per entry, its group
-    std::vector<int> m_groupStart; // entries of each group together, in entry order
+    // The grouping of the last set of rows.
+    size_t m_rowCount = 0;
+    std::vector<int> m_alternates;   // positions of the alternate and option rows
+    std::string m_codes;             // their codes, one after another
+    std::vector<size_t> m_codeEnds;
+    std::vector<int> m_entryOf;      // per alternate row, its entry
+    std::vector<int> m_groupOf;      // per entry, its group
+    std::vector<int> m_entryStart;   // the alternate rows of each entry together, in row order
+    std::vector<int> m_byEntry;
+    std::vector<int> m_groupStart;   // the entries of each group together, in entry order
     std::vector<int> m_byGroup;
-    std::vector<int> m_groupFill;
-    std::vector<int> m_sortBuffer; // for numbering keys
+    std::vector<int> m_sortBuffer;   // for numbering keys
+
+    // The last choice.
+    bool m_byCode = false;
+    bool m_wholeBid = false;
+    std::vector<Entry> m_entries;
+    std::vector<uint8_t> m_wins;     // per entry
     ChoiceOutcome m_outcome;
+    std::vector<uint8_t> m_changedCounts;
 };

@@ -38,7 +38,8 @@ constexpr size_t kCapIndexSpread = 4;
 } // namespace
 
 CBidCapLimits::CBidCapLimits(CProp& prop)
-    : m_prop(prop), m_capIndex(kCapIndexSpread * size_t(prop.m_bidCaps.GetCount())), m_resultOfRow(size_t(prop.m_items.GetSize()), -1), m_results(1)
+    : m_prop(prop), m_capIndex(kCapIndexSpread * size_t(prop.m_bidCaps.GetCount())), m_resultOfRow(size_t(prop.m_items.GetSize()), -1), m_results(1),
+      m_chooser(ReusedItemChooser()), m_sectionChooser(ReusedSectionChooser())
 {
     for (const auto& [name, cap] : prop.m_bidCaps) {
         if (!cap)
@@ -167,37 +168,60 @@ double CBidCapLimits::ItemsTotalWithoutItem(int row)
     // A row before the first section is in no total.
     if (position < 0)
         return m_prop.m_dItemsTotal;
-    if (IsChosenAmongSections(size_t(position))) {
-        const double sectionTotal = SectionTotalAtZero(row, m_sectionIndices[size_t(position)]);
-        return TotalChoosingAgain(*m_sectionRows[size_t(position)].m_row, sectionTotal);
-    }
     const auto found = std::lower_bound(m_rowsWithTotal.begin(), m_rowsWithTotal.end(), row);
     if (found != m_rowsWithTotal.end() && *found == row)
         return m_totalsWithout[size_t(found - m_rowsWithTotal.begin())];
-    std::vector<double> total{StartOfTotalWithout(row, size_t(position))};
+    const std::optional<double> start = StartOfTotalWithout(row, size_t(position));
+    if (!start)
+        return TotalChoosingAgain(size_t(position), SectionTotalAtZero(row, m_sectionIndices[size_t(position)]));
+    std::vector<double> total{*start};
     SumCountingSectionsAfter(total, {m_sections[size_t(position)].m_countingAfter});
     return total.front();
 }
 
-// The sum up to the row's section and its section's total with the item at 0.
-double CBidCapLimits::StartOfTotalWithout(int row, size_t position)
+// The sum up to the row's section and its section's total with the item at 0, when that total
+// still goes in or stays out as before and the choice of no other section changes; else none.
+std::optional<double> CBidCapLimits::StartOfTotalWithout(int row, size_t position)
 {
-    return m_sections[position].m_before + SectionTotalAtZero(row, m_sectionIndices[position]);
+    const double sectionTotal = SectionTotalAtZero(row, m_sectionIndices[position]);
+    const double before = m_sections[position].m_before;
+    if (!IsChosenAmongSections(position))
+        return before + sectionTotal;
+    const std::vector<uint8_t>& counts = CountsChoosingAgain(position, sectionTotal);
+    const auto others = [&](size_t from, size_t to) {
+        return std::equal(counts.begin() + std::ptrdiff_t(from), counts.begin() + std::ptrdiff_t(to),
+                          m_sectionCounts.begin() + std::ptrdiff_t(from));
+    };
+    if (!others(0, position) || !others(position + 1, counts.size()))
+        return std::nullopt;
+    return counts[position] ? before + sectionTotal : before;
 }
 
 // Adds to each total the totals of the counting sections from its `firstAfter` on, one after
-// another as the recalculation adds them. Several totals go together, section total by section
-// total: the sums are many and long, and kept apart each would wait on its own previous addition.
-// `firstAfter` must not decrease, so that the sums that have begun are always the first ones.
+// another as the recalculation adds them. The totals go in blocks, each block kept in registers
+// while the section totals pass: the sums are many and long, and kept apart each would wait on
+// its own previous addition. `firstAfter` must not decrease, so that the sums of a block that
+// have begun are always its first ones.
 void CBidCapLimits::SumCountingSectionsAfter(std::vector<double>& totals, const std::vector<size_t>& firstAfter) const
 {
-    size_t begun = 0;
-    for (size_t next = 0; next < m_countingTotals.size(); ++next) {
-        while (begun < firstAfter.size() && firstAfter[begun] <= next)
-            ++begun;
-        const double total = m_countingTotals[next];
-        for (size_t k = 0; k < begun; ++k)
-            totals[k] += total;
+    constexpr size_t kBlock = 16;
+    for (size_t first = 0; first < totals.size(); first += kBlock) {
+        const size_t count = std::min(kBlock, totals.size() - first);
+        // Past the end of the list a block's places sum from the start and are dropped.
+        double sums[kBlock] = {};
+        std::copy_n(totals.begin() + std::ptrdiff_t(first), count, sums);
+        size_t begun = 0;
+        size_t next = firstAfter[first];
+        for (; next < m_countingTotals.size() && begun < count; ++next) {
+            while (begun < count && firstAfter[first + begun] <= next)
+                ++begun;
+            for (size_t k = 0; k < begun; ++k)
+                sums[k] += m_countingTotals[next];
+        }
+        for (; next < m_countingTotals.size(); ++next)
+            for (double& sum : sums)
+                sum += m_countingTotals[next];
+        std::copy_n(sums, count, totals.begin() + std::ptrdiff_t(first));
     }
 }
 
@@ -256,18 +280,25 @@ double CBidCapLimits::SectionTotalKeepingTheChoice(int row, int section) const
     return total;
 }
 
-// The sections choose again, and then once more as they were, for their chosen bits.
-double CBidCapLimits::TotalChoosingAgain(CItem& section, double sectionTotal)
+// Only the section's group chooses again, its chosen bits left alone.
+const std::vector<uint8_t>& CBidCapLimits::CountsChoosingAgain(size_t position, double sectionTotal)
 {
+    CItem& section = *m_sectionRows[position].m_row;
     const double kept = section.m_fExtension;
     section.m_fExtension = sectionTotal;
-    const ChoiceOutcome& outcome = ChooseAmongSections(m_prop, m_sectionRows, m_chooser);
-    double total = 0;
-    for (size_t r = 0; r < m_sectionRows.size(); ++r)
-        if (outcome.m_counts[r])
-            total += m_sectionRows[r].m_row->m_fExtension;
+    const std::vector<uint8_t>& counts = m_sectionChooser.CountsAfterChangeOf(m_sectionRows, position);
     section.m_fExtension = kept;
-    ChooseAmongSections(m_prop, m_sectionRows, m_chooser);
+    return counts;
+}
+
+// The counting sections summed in order, as the recalculation sums them.
+double CBidCapLimits::TotalChoosingAgain(size_t position, double sectionTotal)
+{
+    const std::vector<uint8_t>& counts = CountsChoosingAgain(position, sectionTotal);
+    double total = 0;
+    for (size_t r = 0; r < m_sectionTotals.size(); ++r)
+        if (counts[r])
+            total += r == position ? sectionTotal : m_sectionTotals[r];
     return total;
 }
 
@@ -298,24 +329,26 @@ void CBidCapLimits::PrepareSectionSums()
         }
         m_sectionRows.push_back(section);
     }
-    const ChoiceOutcome& outcome = ChooseAmongSections(m_prop, m_sectionRows, m_chooser);
+    const ChoiceOutcome& outcome = ChooseAmongSections(m_prop, m_sectionRows, m_sectionChooser);
     double sum = 0;
     for (size_t k = 0; k < m_sectionRows.size(); ++k) {
         const double total = m_sectionRows[k].m_row->m_fExtension;
+        m_sectionTotals.push_back(total);
+        m_sectionCounts.push_back(outcome.m_counts[k]);
         m_sections.push_back({sum, m_countingTotals.size() + (outcome.m_counts[k] ? 1 : 0)});
         if (outcome.m_counts[k]) {
             sum += total;
             m_countingTotals.push_back(total);
         }
     }
-    PrepareTotalsAfterPlainSections();
+    PrepareTotalsAfterOwnSections();
 }
 
-// In a section that always counts, the items total without an item is the sum up to its section,
-// its section's total with the item at 0, then the totals of the counting sections after it. When
-// the rows are known (in a check), those of every item with a formula on the totals are made
-// together.
-void CBidCapLimits::PrepareTotalsAfterPlainSections()
+// When an item's price at 0 changes only its own section's part of the items total, the total
+// without it is the sum up to its section, that part, then the totals of the counting sections
+// after it. When the rows are known (in a check), those of every such item with a formula on the
+// totals are made together.
+void CBidCapLimits::PrepareTotalsAfterOwnSections()
 {
     if (!m_rowsKnown)
         return;
@@ -325,13 +358,16 @@ void CBidCapLimits::PrepareTotalsAfterPlainSections()
         if (cap < 0 || size_t(cap) >= m_caps.size())
             continue;
         const int position = SectionPosition(row);
-        if (position < 0 || IsChosenAmongSections(size_t(position)) || !UsesItemVariables(cap))
+        if (position < 0 || !UsesItemVariables(cap))
             continue;
         const CItem* item = m_prop.m_items.GetAtOrNull(row);
         if (!item || !IsEvalValueValid(item->m_fUnitPrice))
             continue;
+        const std::optional<double> start = StartOfTotalWithout(row, size_t(position));
+        if (!start)
+            continue;
         m_rowsWithTotal.push_back(row);
-        m_totalsWithout.push_back(StartOfTotalWithout(row, size_t(position)));
+        m_totalsWithout.push_back(*start);
         firstAfter.push_back(m_sections[size_t(position)].m_countingAfter);
     }
     SumCountingSectionsAfter(m_totalsWithout, firstAfter);

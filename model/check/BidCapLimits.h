@@ -4,6 +4,7 @@
 #include "model/records/BidCap.h"
 #include "model/check/FlatIndex.h"
 
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -69,10 +70,11 @@ private:
     bool IsChosenAmongSections(size_t position) const;
     double SectionTotalAtZero(int row, int section);
     double SectionTotalKeepingTheChoice(int row, int section) const;
-    double TotalChoosingAgain(CItem& section, double sectionTotal);
+    const std::vector<uint8_t>& CountsChoosingAgain(size_t position, double sectionTotal);
+    double TotalChoosingAgain(size_t position, double sectionTotal);
     void PrepareSectionSums();
-    void PrepareTotalsAfterPlainSections();
-    double StartOfTotalWithout(int row, size_t position);
+    void PrepareTotalsAfterOwnSections();
+    std::optional<double> StartOfTotalWithout(int row, size_t position);
     void SumCountingSectionsAfter(std::vector<double>& totals, const std::vector<size_t>& firstAfter) const;
 
     // Per section in order: the items total summed before it, and where the totals of the
@@ -102,11 +104,15 @@ private:
     bool m_rowsKnown = false;
     bool m_sectionsPrepared = false;
     std::vector<ChoiceRow> m_sectionRows; // as the bid total chooses among them
+    std::vector<double> m_sectionTotals;  // theirs, in order
+    std::vector<uint8_t> m_sectionCounts; // whether each goes into the items total
+    // Copies of the recalculation's, so that what they found of the rows carries over.
     CAlternateChooser m_chooser;
+    CAlternateChooser m_sectionChooser;
     std::vector<SectionSum> m_sections;
     std::vector<double> m_countingTotals; // the totals of the sections that count, in order
-    // The items total without each item of a section that always counts, for every such item
-    // with a formula on the totals, by row; made ahead when the rows are known.
+    // The items total without each item whose price at 0 changes no other section's part of it,
+    // for every such item with a formula on the totals, by row; made ahead when the rows are known.
     std::vector<int> m_rowsWithTotal;
     std::vector<double> m_totalsWithout;
 };

@@ -31,6 +31,11 @@ double ChooseSectionTotal(const CProp& prop, const std::vector<ChoiceRow>& rows,
 bool RecalcBidTotal(CProp& prop);
 void CalcDbeCommitment(CProp& prop, int type);
 
+// The choosers every recalculation uses, one for the items of a section and one for the sections:
+// which rows form which groups then carries over from one price to the next.
+CAlternateChooser& ReusedItemChooser();
+CAlternateChooser& ReusedSectionChooser();
+
 // The choice among the section rows (each knowing whether its section has a price) as the bid
 // total makes it; sets their chosen bits.
 const ChoiceOutcome& ChooseAmongSections(const CProp& prop, const std::vector<ChoiceRow>& sections,

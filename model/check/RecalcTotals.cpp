@@ -62,11 +62,11 @@ double TimeTotal(const CProp& prop)
 
 // Items total, time total and bid totals from the section rows in order; true when a chosen bit
 // of a section changed.
-bool TotalBid(CProp& prop, const std::vector<ChoiceRow>& sections, CAlternateChooser& chooser)
+bool TotalBid(CProp& prop, const std::vector<ChoiceRow>& sections)
 {
     prop.m_dItemsTotal = 0;
     prop.m_dSecondItemsTotal = 0;
-    const ChoiceOutcome& outcome = ChooseAmongSections(prop, sections, chooser);
+    const ChoiceOutcome& outcome = ChooseAmongSections(prop, sections, ReusedSectionChooser());
     AddCounting(sections, outcome, prop.m_dItemsTotal, prop.m_dSecondItemsTotal);
     prop.m_dTimeTotal = TimeTotal(prop);
     prop.m_dProposalTotal = prop.m_dTimeTotal + prop.m_dItemsTotal;
@@ -78,6 +78,18 @@ bool TotalBid(CProp& prop, const std::vector<ChoiceRow>& sections, CAlternateCho
 }
 
 } // namespace
+
+CAlternateChooser& ReusedItemChooser()
+{
+    static CAlternateChooser chooser;
+    return chooser;
+}
+
+CAlternateChooser& ReusedSectionChooser()
+{
+    static CAlternateChooser chooser;
+    return chooser;
+}
 
 int ExtensionDecimals(const CProp& prop)
 {
@@ -124,14 +136,12 @@ bool RecalcSection(CProp& prop, int index)
         return false;
     std::vector<ChoiceRow> rows;
     RowsOfSectionIn(prop.m_items, sectionIndex, rows);
-    CAlternateChooser chooser;
-    return TotalSection(prop, *section, rows, chooser);
+    return TotalSection(prop, *section, rows, ReusedItemChooser());
 }
 
 bool RecalcBidTotal(CProp& prop)
 {
-    CAlternateChooser chooser;
-    return TotalBid(prop, SectionRows(prop.m_items), chooser);
+    return TotalBid(prop, SectionRows(prop.m_items));
 }
 
 // One walk over the rows does the extensions and, at the end of each section, its total: a
@@ -144,7 +154,7 @@ int RecalcBidTotals(CProp* prop)
         if (site)
             RecalcSite(*site);
     const int decimals = ExtensionDecimals(*prop);
-    CAlternateChooser chooser;
+    CAlternateChooser& chooser = ReusedItemChooser();
     std::vector<ChoiceRow> sections;
     std::vector<ChoiceRow> rows;
     bool changed = false;
@@ -169,7 +179,7 @@ int RecalcBidTotals(CProp* prop)
             sections.back().m_sectionHasPrices = true;
     }
     endSection();
-    changed |= TotalBid(*prop, sections, chooser);
+    changed |= TotalBid(*prop, sections);
     for (int type : {FIRM_DBE, FIRM_MBE, FIRM_WBE})
         CalcDbeCommitment(*prop, type);
     return changed ? 1 : 0;

@@ -72,6 +72,16 @@ int FinishLoading(CProp& prop, const std::string& path, bool acceptAmendment)
     return kTvbNoError;
 }
 
+int WriteProposal(CProp& prop, platform::AtomicFile& file, std::string* overflow)
+{
+    if (!file.Open())
+        return kTvbCannotOpen;
+    CAtomicFileOutput output(file);
+    if (const int written = WriteTvbStream(prop, output, overflow); written != kTvbNoError)
+        return written;
+    return file.Commit() ? kTvbNoError : kTvbCannotWrite;
+}
+
 } // namespace
 
 int LoadTvbFile(std::unique_ptr<CProp>& prop, const std::string& path, bool acceptAmendment)
@@ -90,7 +100,7 @@ int LoadTvbFile(std::unique_ptr<CProp>& prop, const std::string& path, bool acce
     }
 }
 
-int SaveTvbFile(CProp& prop, const std::string& path, std::string* overflow)
+int SaveTvbFile(CProp& prop, const std::string& path, std::string* overflow, std::string* fileError)
 {
     try {
         // A cell the padding adds may be one the recalculation fills, as it will after reading.
@@ -98,12 +108,10 @@ int SaveTvbFile(CProp& prop, const std::string& path, std::string* overflow)
             RecalcBidTotals(&prop);
         prop.m_dwStoredChecksum = ComputeProposalChecksum(&prop);
         platform::AtomicFile file(path);
-        if (!file.Open())
-            return kTvbCannotOpen;
-        CAtomicFileOutput output(file);
-        if (const int written = WriteTvbStream(prop, output, overflow); written != kTvbNoError)
-            return written;
-        return file.Commit() ? kTvbNoError : kTvbCannotWrite;
+        const int result = WriteProposal(prop, file, overflow);
+        if (fileError != nullptr)
+            *fileError = file.Error();
+        return result;
     } catch (const std::bad_alloc&) {
         return kTvbNoMemory;
     }

@@ -30,8 +30,10 @@ int LoadTvbFile(std::unique_ptr<CProp>& prop, const std::string& path, bool acce
 // Stores the bid checksum in the proposal and writes it as a proposal file. The file replaces
 // `path` only when everything was written; on failure the old file stays as it was. Form rows are
 // first made one cell per field, as the file holds them. Returns a TvbResult; when a list or a
-// field was longer than the format holds, `overflow` (when given) says which and how long.
-int SaveTvbFile(CProp& prop, const std::string& path, std::string* overflow = nullptr);
+// field was longer than the format holds, `overflow` (when given) says which and how long; when the
+// file itself could not be written, `fileError` (when given) says why, naming the file.
+int SaveTvbFile(CProp& prop, const std::string& path, std::string* overflow = nullptr,
+                std::string* fileError = nullptr);
 
 // The text of a result code; with `prefix` as "Error: <text>".
 std::string GetTvbFileErrorText(int code, bool prefix);

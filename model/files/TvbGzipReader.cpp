@@ -1,6 +1,7 @@
 #include "model/files/TvbGzipReader.h"
 
-#include <fcntl.h>
+#include "platform/core/Files.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,7 +57,7 @@ CTvbGzipReader::~CTvbGzipReader()
 
 bool CTvbGzipReader::Open(const std::string& path)
 {
-    m_fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    m_fd = platform::OpenRegularFile(path);
     return m_fd >= 0;
 }
 

@@ -79,7 +79,7 @@ int ExtractTvlMemberInto(const std::string& libraryPath, std::string_view patter
     for (int member = 0; member < library->m_nMembers; ++member) {
         std::optional<CTvlEntry> next = library->ReadNextEntry(entry ? &*entry : nullptr);
         if (!next)
-            return kTvlExtractCannotRead;
+            return copied > 0 ? kTvlExtractedBeforeDamage : kTvlExtractCannotRead;
         entry = std::move(next);
         if (!MatchesAnyPattern(entry->m_strFileName, patterns, false))
             continue;

@@ -1,7 +1,10 @@
 #include "model/files/TvlLibrary.h"
 
+#include "platform/core/Files.h"
+
 #include <array>
 #include <iterator>
+#include <unistd.h>
 
 namespace {
 
@@ -171,8 +174,11 @@ std::optional<CTvlEntry> CTvlLibrary::ReadNextEntry(const CTvlEntry* current)
 std::unique_ptr<CTvlLibrary> OpenTvlLibrary(const std::string& path)
 {
     SetTvlError(kTvlNoError);
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    const int fd = platform::OpenRegularFile(path);
+    std::FILE* file = fd >= 0 ? fdopen(fd, "rb") : nullptr;
     if (!file) {
+        if (fd >= 0)
+            close(fd);
         Fail(kTvlCannotOpen);
         return nullptr;
     }

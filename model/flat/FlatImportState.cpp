@@ -1,12 +1,20 @@
 #include "model/flat/FlatImportState.h"
 
 #include "model/records/ItemArray.h"
+#include "model/text/CharClass.h"
 
 #include <algorithm>
 #include <bit>
 #include <functional>
 
 namespace {
+
+std::string InCapitals(std::string_view line)
+{
+    std::string capitals(line);
+    std::ranges::transform(capitals, capitals.begin(), AsciiToUpper);
+    return capitals;
+}
 
 uint32_t HashOf(std::string_view line)
 {
@@ -118,5 +126,25 @@ int CFlatImportState::FindItemIndex(const CItemArray& items, std::string_view li
 {
     if (!m_itemIndex)
         m_itemIndex.emplace(items);
-    return m_itemIndex->Find(line);
+    const int index = m_itemIndex->Find(line);
+    return index >= 0 ? index : FindItemIndexWithoutCase(items, line);
+}
+
+int CFlatImportState::FindItemIndexWithoutCase(const CItemArray& items, std::string_view line)
+{
+    if (!m_foldedLines) {
+        m_foldedLines.emplace();
+        int32_t index = 0;
+        for (const auto& row : items) {
+            if (row != nullptr && !row->IsSection())
+                m_foldedLines->emplace(InCapitals(row->m_strLineNum), index); // the first one stays
+            ++index;
+        }
+    }
+    const auto find = [this](std::string_view wanted) {
+        const auto found = m_foldedLines->find(InCapitals(wanted));
+        return found == m_foldedLines->end() ? -1 : int(found->second);
+    };
+    const int index = find(line);
+    return index >= 0 || line.size() >= 4 ? index : find(AsFourDigitLine(line));
 }

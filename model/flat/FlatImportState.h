@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class CItemArray;
@@ -55,8 +56,10 @@ public:
     CWk1CellReader& Cells();
 
     // The index of the first item (not a section row) whose line number is `line`, byte for byte;
-    // -1 when there is none. The items are indexed at the first call: an import changes prices
-    // and quantities, never line numbers or the order of the rows.
+    // failing that, as the proposal's own lookup reads a typed line number: in any case, then a
+    // text shorter than four characters as its four digits ("10" finds "0010", as a spreadsheet
+    // writes it). -1 when there is none. The items are indexed at the first call: an import
+    // changes prices and quantities, never line numbers or the order of the rows.
     int FindItemIndex(const CItemArray& items, std::string_view line);
 
     bool m_bFinished = false; // the reader has reported the end; every further row is the end too
@@ -67,4 +70,8 @@ private:
     std::optional<CFlatLineReader> m_lines;
     std::optional<CWk1CellReader> m_cells;
     std::optional<CItemLineIndex> m_itemIndex;
+    // By line number in capitals; built at the first line number not found exactly.
+    std::optional<std::unordered_map<std::string, int32_t>> m_foldedLines;
+
+    int FindItemIndexWithoutCase(const CItemArray& items, std::string_view line);
 };

@@ -22,15 +22,14 @@ void LogRow(const CItem& row, int category)
         LogAmendmentChange(row.ReportName(), category);
 }
 
-// A typed short line number as the four digits the agency writes ("12" -> "0012").
+} // namespace
+
 std::string AsFourDigitLine(std::string_view text)
 {
     char digits[16];
     std::snprintf(digits, sizeof digits, "%4.4d", ParseLeadingInt(text));
     return digits;
 }
-
-} // namespace
 
 struct CItemArray::Edit {
     int index;

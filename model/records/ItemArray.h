@@ -22,6 +22,9 @@ public:
 // 16 bits it is stored in. Negative indices name no row and stay as they are.
 bool AdjustFirmItemIndex(int16_t& index, int changed, bool inserted);
 
+// A typed short line number as the four digits the agency writes ("12" -> "0012").
+std::string AsFourDigitLine(std::string_view text);
+
 // The schedule of items: section rows and items in schedule order.
 class CItemArray : public CDataArray<CItem> {
 public:

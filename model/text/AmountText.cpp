@@ -24,7 +24,6 @@ void RemoveLeadingSymbol(std::string& text, std::string_view symbol)
         text.erase(0, symbol.size());
 }
 
-// The proposal's own currency symbol goes wherever it stands, as "$" does.
 void RemoveEvery(std::string& text, std::string_view symbol)
 {
     if (symbol.empty())
@@ -65,11 +64,16 @@ double ParseAmountText(std::string_view currency, std::string_view text, bool* v
     return ok && negative ? -value : value;
 }
 
+void RemoveCurrencyAndSeparators(std::string& text, std::string_view currency)
+{
+    RemoveEvery(text, currency);
+    RemoveChars(text, ",$");
+}
+
 double ParseCellAmount(std::string_view currency, std::string_view text)
 {
     std::string amount(text.substr(0, kMaxCellAmountLength));
-    RemoveChars(amount, ",$");
-    RemoveEvery(amount, currency);
+    RemoveCurrencyAndSeparators(amount, currency);
     const double value = EvaluateExpression(amount.c_str());
     return IsEvalValueValid(value) ? value : 0.0;
 }

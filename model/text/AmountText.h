@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // Amounts typed by the bidder or stored in form cells, read through the formula evaluator.
@@ -9,8 +10,12 @@
 // symbol allowed again inside. `valid` tells whether the evaluation succeeded.
 double ParseAmountText(std::string_view currency, std::string_view text, bool* valid);
 
-// A form cell's amount: at most 127 characters, every "," and "$" (and `currency`) removed, then
-// evaluated as it stands, so "($1,000)" is 1000; 0 for an empty or invalid text.
+// Every `currency` goes first, then every "," and "$": a symbol that holds a "$" ("US$") would
+// otherwise leave its letters behind.
+void RemoveCurrencyAndSeparators(std::string& text, std::string_view currency);
+
+// A form cell's amount: at most 127 characters, the currency and separators removed as above,
+// then evaluated as it stands, so "($1,000)" is 1000; 0 for an empty or invalid text.
 double ParseCellAmount(std::string_view currency, std::string_view text);
 
 // 0 when either is missing or invalid; 1 equal within 0.000005; 2 within half a cent; 3 beyond.

@@ -1,6 +1,7 @@
 #include "platform/core/Files.h"
 
 #include "platform/core/Paths.h"
+#include "platform/core/SaveBlock.h"
 #include "platform/core/SaveLeftovers.h"
 #include "platform/core/SaveTarget.h"
 
@@ -90,17 +91,23 @@ bool AtomicFile::Open()
 {
     if (m_fd >= 0 || m_committed || !m_tempPath.empty()) {
         errno = EBUSY;
-        return Fail("cannot open twice");
+        return Fail("Cannot open twice");
     }
     const std::optional<std::string> target = ResolveSaveTarget(m_target, m_error);
     if (!target)
         return false;
     m_final = *target;
+    // The rename would go round the file's own permission: what the user may not write stays.
+    if (const SaveBlock block = FindSaveBlock(m_final); block != SaveBlock::kNone) {
+        m_error = SaveBlockText(block, m_target);
+        errno = EACCES;
+        return false;
+    }
     RemoveAbandonedTemporaries(m_final);
     if (!CreateTemporary())
-        return Fail("cannot create a temporary file for");
+        return Fail("Cannot create a temporary file for");
     if (fchmod(m_fd, PermissionsFor(m_final)) != 0)
-        return Fail("cannot set the permissions for");
+        return Fail("Cannot set the permissions for");
     return true;
 }
 
@@ -132,7 +139,7 @@ bool AtomicFile::Write(std::string_view bytes)
         return false;
     if (m_fd < 0) {
         errno = EBADF;
-        return Fail("cannot write unopened");
+        return Fail("Cannot write unopened");
     }
     while (!bytes.empty()) {
         const ssize_t written = write(m_fd, bytes.data(), bytes.size());
@@ -141,7 +148,7 @@ bool AtomicFile::Write(std::string_view bytes)
         if (written <= 0) {
             if (written == 0)
                 errno = EIO;
-            return Fail("cannot write");
+            return Fail("Cannot write");
         }
         bytes.remove_prefix(std::size_t(written));
     }
@@ -165,15 +172,15 @@ bool AtomicFile::Finish(bool replaceExisting)
         return false;
     if (m_fd < 0) {
         errno = EBADF;
-        return Fail("cannot commit unopened");
+        return Fail("Cannot commit unopened");
     }
     if (fsync(m_fd) != 0)
-        return Fail("cannot flush");
+        return Fail("Cannot flush");
     const int fd = std::exchange(m_fd, -1);
     if (close(fd) != 0)
-        return Fail("cannot close");
+        return Fail("Cannot close");
     if (!MoveInPlace(m_tempPath, m_final, replaceExisting))
-        return Fail(replaceExisting ? "cannot replace" : "cannot create");
+        return Fail(replaceExisting ? "Cannot replace" : "Cannot create");
     m_committed = true;
     SyncFolder(FolderOf(m_final));
     return true;

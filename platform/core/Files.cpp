@@ -52,7 +52,7 @@ bool ReadAll(int fd, std::string& out, std::size_t maxBytes)
 
 class InputFile {
 public:
-    explicit InputFile(const std::string& path) : m_fd(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    explicit InputFile(const std::string& path) : m_fd(OpenRegularFile(path)) {}
     ~InputFile()
     {
         if (m_fd >= 0)
@@ -67,6 +67,26 @@ private:
 };
 
 } // namespace
+
+int OpenRegularFile(const std::string& path)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat info{};
+    int refusal = 0;
+    if (fstat(fd, &info) != 0)
+        refusal = errno;
+    else if (!S_ISREG(info.st_mode))
+        refusal = S_ISDIR(info.st_mode) ? EISDIR : ENXIO;
+    else if (fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+        refusal = errno;
+    if (refusal == 0)
+        return fd;
+    close(fd);
+    errno = refusal;
+    return -1;
+}
 
 bool FileExists(const std::string& path)
 {
@@ -89,8 +109,6 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string* e
     struct stat info{};
     if (fstat(file.Descriptor(), &info) != 0)
         return Refuse(error, path, errno);
-    if (S_ISDIR(info.st_mode))
-        return Refuse(error, path, EISDIR);
     if (info.st_size > 0 && std::size_t(info.st_size) > maxBytes)
         return Refuse(error, path, EFBIG);
     std::string contents;

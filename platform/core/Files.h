@@ -10,6 +10,11 @@ namespace platform {
 bool FileExists(const std::string& path);      // a regular file
 bool IsDirectory(const std::string& path);
 
+// Opens a regular file for reading without waiting on it: a FIFO would hold the open until another
+// program writes to it. Anything but a regular file is refused: -1 with errno EISDIR for a folder,
+// ENXIO for the rest (a FIFO, a device, a socket).
+int OpenRegularFile(const std::string& path);
+
 // The whole file, or nullopt with a message naming the file and the reason. Files larger than
 // maxBytes are refused rather than read.
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error = nullptr,
@@ -29,8 +34,9 @@ bool RestrictToOwner(const std::string& path);
 // Writes a file so that the old one survives any failure: the bytes go to a temporary file in
 // the same folder, which is flushed, closed and checked, then renamed over the target. A target
 // that is a symbolic link is written where its links end, so the links stay; a loop of links or
-// one that points to no file is an error. What a killed save of the same target left behind is
-// removed (see SaveLeftovers.h).
+// one that points to no file is an error. A file the user may not write, or one in a folder he
+// may not write, is never replaced (see SaveBlock.h). What a killed save of the same target left
+// behind is removed (see SaveLeftovers.h).
 class AtomicFile {
 public:
     explicit AtomicFile(std::string targetPath);

@@ -42,7 +42,7 @@ bool PlantedByAnother(const std::string& link, const struct stat& info)
 
 std::nullopt_t Refuse(std::string& error, const std::string& link, const std::string& at, int number)
 {
-    error = "cannot save through the link " + link + (at == link ? "" : " (at " + at + ")") + ": " +
+    error = "Cannot save through the link " + link + (at == link ? "" : " (at " + at + ")") + ": " +
             std::strerror(number);
     errno = number;
     return std::nullopt;

@@ -238,6 +238,18 @@ TEST_F(CryptoTest, AnAgencyKeyIsHeldOnlyWhileTheKeyRingsStayAsItsImportLeftThem)
         WriteTextFile(record, damaged);
         EXPECT_FALSE(CCrypto::HoldsAgencyKey(agency)) << damaged.size();
     }
+    // The key never expires; the record's line for it, rewritten.
+    const std::size_t until = kept.find("until never\n");
+    ASSERT_NE(until, std::string::npos);
+    const auto withUntil = [&](const std::string& line) { return kept.substr(0, until) + line + kept.substr(until + 12); };
+    for (const char* line : {"until 1\n", "until 0\n", "until -4102444800\n", "until 04102444800\n",
+                             "until 4102444800x\n", "until 99999999999999999999999\n", "until  never\n",
+                             "until never", "until\n", "", "until 4102444800\nuntil never\n"}) {
+        WriteTextFile(record, withUntil(line));
+        EXPECT_FALSE(CCrypto::HoldsAgencyKey(agency)) << line;
+    }
+    WriteTextFile(record, withUntil("until 4102444800\n"));
+    EXPECT_TRUE(CCrypto::HoldsAgencyKey(agency)) << "a key that expires in 2100";
     WriteTextFile(record, kept);
     ASSERT_EQ(crypto.LoadAgencyKeyText(&other, 0), 0);
     EXPECT_FALSE(CCrypto::HoldsAgencyKey(agency)) << "the record names the last key taken";
@@ -291,4 +303,43 @@ TEST_F(CryptoTest, AnAgencyPlateIsRefusedWithItsCodeAndNothingOfItReachesTheKeyR
     proposal.SetPlate(kAgencyPublicKeyPlate, sound);
     EXPECT_EQ(crypto.LoadAgencyKey(&proposal, 0), 0);
     EXPECT_EQ(Listed(crypto), std::vector<std::string>{kAgency});
+}
+
+// The plate's key is sound at the first opening; its only encryption subkey expires after it.
+TEST_F(CryptoTest, AnAgencyKeyIsHeldOnlyUntilItsEncryptionSubkeyExpires)
+{
+    CCrypto crypto(0);
+    const std::string maker = m_world.MakerHome();
+    m_world.Gpg(maker, "--quick-gen-key " + testsupport::Quoted(kAgency) + " ed25519 sign never");
+    const std::string key = m_world.Fingerprints(maker).front();
+    m_world.Gpg(maker, "--quick-add-key " + key + " cv25519 encr seconds=8");
+    const std::string agency = m_world.ExportArmored(maker, key);
+    ASSERT_EQ(crypto.LoadAgencyKeyText(&agency, 0), 0);
+    ASSERT_TRUE(CCrypto::HoldsAgencyKey(agency));
+    m_world.WaitForExpiry(maker, key);
+    EXPECT_FALSE(CCrypto::HoldsAgencyKey(agency));
+    EXPECT_EQ(crypto.LoadAgencyKeyText(&agency, 0), CCrypto::kErrCorruptAgencyKey) << "as a fresh check finds it";
+    EXPECT_FALSE(CCrypto::HoldsAgencyKey(agency));
+}
+
+// GnuPG keeps public keys where its configuration says: a newer GnuPG in public-keys.d, or any
+// keyring named in gpg.conf. Without a ring file of the home to stamp, nothing tells a record
+// that the key was deleted since.
+TEST_F(CryptoTest, AnAgencyKeyIsHeldOnlyWhileARingFileOfTheHomeStandsForIt)
+{
+    const std::string maker = m_world.MakerHome();
+    const std::string agency = m_world.ExportArmored(maker, m_world.MakeKey(maker, kAgency));
+    const std::string home = m_world.Home("data/Tarvello/KeyData");
+    std::filesystem::create_directories(home + "/public-keys.d");
+    WriteTextFile(home + "/gpg.conf", "no-default-keyring\nkeyring " + m_world.Folder("elsewhere.kbx") + "\n");
+    CCrypto crypto(0);
+    ASSERT_EQ(crypto.LoadAgencyKeyText(&agency, 0), 0);
+    EXPECT_FALSE(CCrypto::HoldsAgencyKey(agency)) << "no ring file in the home";
+
+    WriteTextFile(home + "/gpg.conf", "no-default-keyring\nkeyring " + home + "/public-keys.d/pubring.db\n");
+    ASSERT_EQ(crypto.LoadAgencyKeyText(&agency, 0), 0);
+    ASSERT_FALSE(std::filesystem::exists(home + "/pubring.kbx"));
+    EXPECT_TRUE(CCrypto::HoldsAgencyKey(agency));
+    ASSERT_EQ(crypto.DeleteKey(kAgency), 0);
+    EXPECT_FALSE(CCrypto::HoldsAgencyKey(agency)) << "deleted from public-keys.d";
 }

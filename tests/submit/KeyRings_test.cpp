@@ -260,9 +260,13 @@ TEST_F(KeyRings, AKeyRingLockedByAnotherProgramIsReportedAtOnce)
     EXPECT_EQ(Listed(), (std::vector<std::string>{kPat, kAce, "New Bidder <new@acme.example>"}));
 }
 
+// A public key goes in without the agent; the secret key after it waits for the agent.
 TEST_F(KeyRings, AnAgentThatStopsAnsweringIsGivenUpWhenTheTimeLimitPasses)
 {
-    const std::string file = ForeignKeyFile("New Bidder <new@acme.example>", "new.asc");
+    const std::string maker = m_world.MakerHome();
+    const std::string file = m_world.Folder("two.asc");
+    const std::string first = m_world.ExportArmored(maker, m_world.MakeKey(maker, "First <first@acme.example>"));
+    WriteTextFile(file, first + ReadTextFile(ForeignKeyFile("New Bidder <new@acme.example>", "new.asc")));
     const std::string reply = testsupport::Output("gpg-connect-agent --homedir " + testsupport::Quoted(Home())
                                                   + " 'getinfo pid' /bye");
     ASSERT_EQ(reply.substr(0, 2), "D ");
@@ -278,4 +282,10 @@ TEST_F(KeyRings, AnAgentThatStopsAnsweringIsGivenUpWhenTheTimeLimitPasses)
     EXPECT_EQ(result, -GPG_ERR_TIMEOUT);
     EXPECT_EQ(crypto.GetUserErrorMessage(), "Timeout [-62]");
     EXPECT_EQ(waiting, "") << "GnuPG still waits, and would import the key once the agent answers";
+    const std::vector<std::string> named = crypto.KeysImportedBeforeFailure();
+    ASSERT_FALSE(named.empty());
+    EXPECT_EQ(named.front(), "First <first@acme.example>");
+    std::vector<std::string> listed = Listed();
+    listed.erase(listed.begin(), listed.begin() + 2);
+    EXPECT_EQ(named, listed) << "every key the key rings took, and only those";
 }

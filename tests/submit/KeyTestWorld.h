@@ -8,12 +8,17 @@
 // in the home, and a socket path has a length limit.
 #include "tests/support/TestEnvironment.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <set>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
+#include <thread>
 #include <vector>
 
 namespace testsupport {
@@ -97,6 +102,24 @@ public:
             }
         }
         return fingerprints;
+    }
+
+    // Returns once every part of the key that expires has expired, by the clock GnuPG reads.
+    void WaitForExpiry(const std::string& home, const std::string& fingerprint)
+    {
+        std::time_t last = 0;
+        std::istringstream lines(Gpg(home, "--with-colons --list-keys " + fingerprint));
+        for (std::string line; std::getline(lines, line);) {
+            if (line.rfind("pub:", 0) != 0 && line.rfind("sub:", 0) != 0)
+                continue;
+            std::istringstream fields(line);
+            std::string field;
+            for (int i = 0; i < 7; ++i)
+                std::getline(fields, field, ':');
+            last = std::max(last, std::time_t(std::atoll(field.c_str())));
+        }
+        while (std::time(nullptr) <= last)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
 
     std::string ExportArmored(const std::string& home, const std::string& fingerprint, bool secret = false)

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -73,6 +74,21 @@ QMessageBox::Icon IconOf(unsigned type)
     }
 }
 
+// A Yes/No box has no Cancel: as on Windows, neither Escape nor a close (the window manager's
+// button, its key) answers it, where Qt would take both for No. Its buttons end it without one.
+class AnsweredByButtonsOnly : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel))
+            return true;
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 // Qt's own dialog, with the root at hand in its side bar. Browsing stays free (typing a path passes
 // through the folders above the root); a choice outside the root is refused when it is made.
@@ -108,11 +124,15 @@ int QtModalServices::MessageBox(const MessageBoxRequest& request)
     }
     for (const Choice& choice : choices)
         box.addButton(choice.button);
+    AnsweredByButtonsOnly buttonsOnly;
+    if ((request.type & 0x0F) == MB_YESNO)
+        box.installEventFilter(&buttonsOnly);
     const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
     for (const Choice& choice : choices)
         if (choice.button == pressed)
             return choice.result;
-    // Closing the box counts as its cancel answer, or as No/OK where it has no Cancel.
+    // A box closed without a button (its owner gone) counts as its cancel answer, or as No/OK
+    // where it has no Cancel.
     const unsigned buttons = request.type & 0x0F;
     return buttons == MB_YESNO ? IDNO : buttons == MB_OK ? IDOK : IDCANCEL;
 }

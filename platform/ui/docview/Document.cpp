@@ -1,5 +1,6 @@
 #include "platform/ui/docview/Document.h"
 
+#include "platform/core/SaveBlock.h"
 #include "platform/ui/docview/DocTemplate.h"
 #include "platform/ui/docview/FrameworkIds.h"
 #include "platform/ui/dialogs/ModalServices.h"
@@ -7,7 +8,6 @@
 #include "platform/ui/window/PathText.h"
 
 #include <algorithm>
-#include <unistd.h>
 
 IMPLEMENT_DYNCREATE_ROOT(CDocument)
 
@@ -75,10 +75,12 @@ bool CDocument::SaveModified()
 
 bool CDocument::DoFileSave()
 {
-    // A file that exists but cannot be written is saved under a new name, as a new one is.
-    const bool readOnly = !m_path.empty() && access(m_path.c_str(), F_OK) == 0 &&
-                          access(m_path.c_str(), W_OK) != 0;
-    return DoSave(readOnly ? std::string() : m_path);
+    // A file that may not be replaced is saved under a new name, as a new one is; a folder that
+    // cannot be written is less plain to see, so the user is told first.
+    const platform::SaveBlock block = m_path.empty() ? platform::SaveBlock::kNone : platform::FindSaveBlock(m_path);
+    if (block == platform::SaveBlock::kReadOnlyFolder)
+        AfxMessageBox(platform::PathForDisplay(platform::SaveBlockText(block, m_path)), MB_ICONEXCLAMATION);
+    return DoSave(block == platform::SaveBlock::kNone ? m_path : std::string());
 }
 
 bool CDocument::DoSave(const std::string& path, bool replace)

@@ -1,5 +1,6 @@
 // Every document command's prompt and update state, with and without a proposal; the switches,
 // the options sheet with the first-run welcome, and the submission services.
+#include "model/files/TvbFile.h"
 #include "model/records/BidderInfo.h"
 #include "model/settings/BidderSettings.h"
 #include "model/text/FlagWord.h"
@@ -89,6 +90,36 @@ TEST_F(CommandTest, TheJointBidAndAlternateUnitsSwitchesToggleTheirFlagsWithAChe
         EXPECT_EQ(Checked(id), was);
     }
     EXPECT_EQ(Prop()->m_wFlags, before);
+}
+
+// Joint or not is what the bid says: Ctrl+J is a change that closing asks to save. Alternate
+// units only show the bid another way.
+TEST_F(CommandTest, CtrlJIsAChangeToTheBidThatClosingAsksToSaveAndCtrlUIsNot)
+{
+    Store("Misc", "AutoLoad", "0");
+    Store("Misc", "FloppySave", "0");
+    AnswerBidderId();
+    StartOn(InLetting("sample.tvb"));
+    ASSERT_NE(Prop(), nullptr);
+    ASSERT_FALSE(Doc().IsModified());
+    const bool joint = TestFlagBit(Prop()->m_wFlags, JOINT_BID);
+    Activate();
+    PressCtrl(Qt::Key_U);
+    EXPECT_FALSE(Doc().IsModified());
+    PressCtrl(Qt::Key_U);
+    PressCtrl(Qt::Key_J);
+    ASSERT_NE(TestFlagBit(Prop()->m_wFlags, JOINT_BID) != 0, joint);
+    EXPECT_TRUE(Doc().IsModified());
+
+    m_script.AnswerMessageBox(IDYES); // save the changes
+    Frame().GetWidget()->close();
+    Settle();
+    EXPECT_EQ(m_app->m_pMainWnd, nullptr);
+    ASSERT_EQ(m_script.MessageBoxes().size(), 1u) << Unanswered();
+    EXPECT_EQ(m_script.MessageBoxes()[0].text, "Save changes to sample.tvb?");
+    std::unique_ptr<CProp> saved;
+    ASSERT_EQ(LoadTvbFile(saved, InLetting("sample.tvb"), false), 0);
+    EXPECT_NE(TestFlagBit(saved->m_wFlags, JOINT_BID) != 0, joint);
 }
 
 TEST_F(CommandTest, TheItemViewSwitchesSetTheGridModeAndMarkTheirEntry)

@@ -4,6 +4,7 @@
 #include "model/flat/FlatFileFormats.h"
 #include "model/settings/IOFormatSettings.h"
 #include "model/text/FlagWord.h"
+#include "model/text/NumberFormat.h"
 #include "platform/ui/dialogs/QtModalServices.h"
 #include "tests/app/commands/CommandTestSupport.h"
 #include "tests/app/MenuKeys.h"
@@ -109,6 +110,40 @@ TEST_F(FlatTransfer, AFileWhoseExtensionIsNoFormatIsReadInTheChosenImportFormat)
     EXPECT_EQ(LastMessage()->caption, "Import Complete");
     EXPECT_EQ(LastMessage()->text, " 1 Total Lines Loaded.\n 1 Item Prices Loaded.");
     EXPECT_DOUBLE_EQ(Prop()->FindItemByLine(FirstLine())->m_fUnitPrice, 99.5);
+}
+
+// A spreadsheet's copy of an export, as CSV and as TAB: line numbers without their leading zeros,
+// numbers unquoted, prices with thousands separators (in quotes where the comma would split a CSV
+// field). Every row finds its item as a typed line number does; the agency's fixed prices stay.
+TEST_F(FlatTransfer, ASpreadsheetsCopyOfAnExportLoadsEveryPrice)
+{
+    Settings().m_import.m_iFields = {ITEM_COL_LINE_NUMBER, ITEM_COL_UNIT_PRICE};
+    for (const char* type : {"CSV", "TAB"}) {
+        const char separator = std::string_view(type) == "CSV" ? ',' : '\t';
+        std::string sheet = std::string("LineNumber") + separator + "UnitPrice\n";
+        std::vector<double> expected;
+        int rows = 0;
+        for (const auto& item : Prop()->m_items) {
+            expected.push_back(item->m_fUnitPrice);
+            if (item->IsSection())
+                continue;
+            const double price = 1000 + ++rows + 0.25;
+            if (!TestFlagBit(item->m_wFlags, ITEM_FIXED_PRICE))
+                expected.back() = price;
+            const std::string amount = FormatAmount(price, 0, 2, true, "");
+            const std::string& line = item->m_strLineNum;
+            sheet += line.substr(line.find_first_not_of('0')) + separator +
+                     (separator == ',' ? '"' + amount + '"' : amount) + "\n";
+        }
+        const std::string file = Path(std::string("sheet.") + type);
+        testsupport::WriteTextFile(file, sheet);
+        Import(file);
+        ASSERT_NE(LastMessage(), nullptr);
+        EXPECT_EQ(LastMessage()->caption, "Import Complete") << type;
+        const std::string count = std::to_string(rows);
+        EXPECT_EQ(LastMessage()->text, " " + count + " Total Lines Loaded.\n " + count + " Item Prices Loaded.");
+        EXPECT_EQ(Prices(), expected) << type;
+    }
 }
 
 // Hostile files: each is refused as a whole, or its unusable lines are named, and no price is lost.

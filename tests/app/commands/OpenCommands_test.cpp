@@ -72,6 +72,22 @@ TEST_F(OpenLetting, FilesSharingTheirFirstFiveCharactersAreOneLettingInAnyCase)
     EXPECT_EQ(m_script.FolderRequests().back().initialFolder, Folder());
 }
 
+// The agency's names come in any case: they are listed and opened in order without case.
+TEST_F(OpenLetting, NamesAreSortedWithoutCase)
+{
+    StartEmpty();
+    MakeFolder({"abcde001.tvb", "ABCDE002.TVB", "abcde003.tvb", "Zeta1.tvb", "beta1.tvb"});
+    m_script.AnswerFolder(Folder());
+    std::vector<std::string> shown;
+    PickLetting("abcde", &shown);
+    AnswerBidderId();
+    Choose(ID_OPEN_LETTING);
+    EXPECT_EQ(shown, (std::vector<std::string>{"abcde", "beta1", "Zeta1"}));
+    EXPECT_EQ(Doc().m_strLettingFiles, (std::vector<std::string>{"abcde001.tvb", "ABCDE002.TVB", "abcde003.tvb"}));
+    EXPECT_EQ(Doc().GetPathName(), Folder() + "/abcde001.tvb");
+    EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+}
+
 TEST_F(OpenLetting, ALibraryStandsForTheProposalsItHolds)
 {
     StartEmpty();
@@ -219,4 +235,34 @@ TEST_F(LoadAmendment, OneForAnotherProposalInALibraryIsRefusedBeforeItWouldRepla
     ChooseLoadAmendment();
     ExpectRefusedUnasked();
     EXPECT_TRUE(testsupport::ReadTextFile(beside) == "the bidder's own copy"); // not replaced
+}
+
+TEST_F(LoadAmendment, OneTakenFromALibraryAndNotAppliedLeavesNoFileBehind)
+{
+    StartWithoutAmendments();
+    const std::string beside = InLetting("sample.001");
+    std::filesystem::remove(beside);
+    const auto takeFromLibrary = [this] {
+        m_script.AnswerFile(InLetting("sample.tvl"));
+        m_script.AnswerDialog([](platform::ModalDialog& modal) {
+            auto& dialog = dynamic_cast<CDialog&>(modal);
+            auto* list = dynamic_cast<CListBox*>(dialog.GetDlgItem(kList));
+            list->SetCurSel(list->FindStringExact(-1, "sample.001"));
+            Click(dialog, IDOK);
+        });
+    };
+    takeFromLibrary();
+    m_script.AnswerMessageBox(IDNO); // the sites would change: not now
+    ChooseLoadAmendment();
+    EXPECT_EQ(Prop()->m_iAmendmentCount, 0);
+    EXPECT_FALSE(std::filesystem::exists(beside));
+
+    // The next time nothing is there to warn of, and the amendment applied stays.
+    takeFromLibrary();
+    m_script.AnswerMessageBox(IDYES);
+    AnswerAmendmentReport();
+    ChooseLoadAmendment();
+    EXPECT_EQ(Prop()->m_iAmendmentCount, 1);
+    EXPECT_TRUE(std::filesystem::exists(beside));
+    EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
 }

@@ -51,6 +51,7 @@ public:
             m_log.keys.push_back("Imported <new@acme.example>");
         return m_error = m_log.failing;
     }
+    std::vector<std::string> KeysImportedBeforeFailure() const override { return {}; }
 
 private:
     Log& m_log;

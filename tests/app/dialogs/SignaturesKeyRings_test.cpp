@@ -9,6 +9,7 @@
 #include "tests/platform/armor/ArmorBuilder.h"
 #include "tests/submit/KeyTestWorld.h"
 
+#include <filesystem>
 #include <sys/utsname.h>
 #include <unistd.h>
 
@@ -93,6 +94,36 @@ TEST_F(RealDigitalIds, ListDeleteExportAndImportWorkOnTheKeyRings)
     const std::string written = testsupport::ReadTextFile(exported);
     EXPECT_EQ(written.substr(0, written.find("\n", written.find("\n") + 1)),
               "-----BEGIN PGP PUBLIC KEY BLOCK-----\nComment: Exported by Tarvello Zod");
+}
+
+// GnuPG takes a file's keys one by one: one it skips fails the import after those before it got in.
+TEST_F(RealDigitalIds, AFailedImportSaysWhyAndNamesTheKeysItLeftInTheKeyRings)
+{
+    const std::string home = HomeWithTwoKeys();
+    const std::string maker = m_world.MakerHome();
+    const std::string made = m_world.MakeKey(maker, kNew);
+    const std::string nameless = m_world.MakeKey(maker, "Nameless <nameless@acme.example>");
+    const std::string partly = m_world.Folder("partly.asc");
+    testsupport::WriteTextFile(partly, m_world.ExportArmored(maker, made)
+                                           + m_world.Gpg(maker, "--armor --export --export-filter keep-uid=uid=nobody "
+                                                                    + nameless));
+    const std::string large = m_world.Folder("large.asc");
+    testsupport::WriteTextFile(large, "");
+    std::filesystem::resize_file(large, 17 << 20);
+
+    std::vector<std::string> afterPartly;
+    Run(m_dialog, [&] {
+        m_script.AnswerFile(partly);
+        dialogtest::Click(Item(CSignatures::IDC_IMPORT_ID));
+        afterPartly = Lines(Item(CSignatures::IDC_LIST));
+        m_script.AnswerFile(large);
+        dialogtest::Click(Item(CSignatures::IDC_IMPORT_ID));
+    });
+    EXPECT_EQ(afterPartly, (std::vector<std::string>{kPat, kAce, kNew}));
+    EXPECT_EQ(m_world.Fingerprints(home), (std::vector<std::string>{m_pat, m_ace, made}));
+    EXPECT_EQ(MessageTexts(),
+              (std::vector<std::string>{std::string("Could not import key:\nData not processed\n\nImported before the failure:\n") + kNew,
+                                        "Could not import key:\nFile too large"}));
 }
 
 // GnuPG's lock file names the holder's process and host: another program is at work on the rings.
@@ -200,4 +231,28 @@ TEST_F(AgencyKeyOfTheSample, SoundArmourWithoutAUsableKeyWarnsAndOpensWithoutIt)
     ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
     EXPECT_NE(m_script.MessageBoxes()[0].text.find("Corrupted Agency Digital ID"), std::string::npos);
     EXPECT_TRUE(DigitalIdsListed().empty());
+}
+
+// The first opening takes the key in; by the next one it has expired, and a fresh check says so.
+TEST_F(AgencyKeyOfTheSample, AKeyThatExpiredSinceTheLastOpeningWarnsAgain)
+{
+    Store("Misc", "AutoLoad", "0");
+    StartEmpty();
+    const std::string maker = m_world.MakerHome();
+    m_world.Gpg(maker, "--quick-gen-key " + testsupport::Quoted(kAgency) + " future-default default seconds=10");
+    const std::string key = m_world.Fingerprints(maker).front();
+    const std::string proposal = SampleWithPlate(m_world.ExportArmored(maker, key));
+    m_script.AnswerFile(proposal);
+    AnswerBidderId();
+    ChooseByKeys(Qt::Key_F, {Qt::Key_O});
+    ASSERT_NE(Prop(), nullptr) << Unanswered();
+    ASSERT_TRUE(m_script.MessageBoxes().empty()) << Unanswered();
+    m_world.WaitForExpiry(maker, key);
+    m_script.AnswerFile(proposal);
+    m_script.AnswerMessageBox(IDOK);
+    ChooseByKeys(Qt::Key_F, {Qt::Key_O});
+    ASSERT_NE(Prop(), nullptr);
+    ASSERT_EQ(m_script.MessageBoxes().size(), 1u) << Unanswered();
+    EXPECT_NE(m_script.MessageBoxes()[0].text.find("Corrupted Agency Digital ID"), std::string::npos);
+    EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
 }

@@ -5,6 +5,7 @@
 #include "tests/app/dialogs/DialogTestSupport.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -90,18 +91,33 @@ TEST_F(LibraryMemberDialog, AFileThereAlreadyIsReplacedOnlyWhenTheUserAgrees)
     EXPECT_NE(testsupport::ReadTextFile(existing), "my priced bid");
 }
 
-TEST_F(LibraryMemberDialog, AFailedExtractionIsToldAndChoosesNothing)
+TEST_F(LibraryMemberDialog, AFailedExtractionNamesTheLibraryAndLeavesNothingBehind)
 {
-    const int result = Run(m_dialog, [&] {
-        ClickLine(List(), 0);
-        std::filesystem::remove(m_library);
-        Click(m_dialog.GetDlgItem(IDOK));
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(m_dialog.m_strChosenName, "");
-    ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
-    EXPECT_EQ(m_script.MessageBoxes()[0].text, "Can't open TVL library");
-    EXPECT_EQ(m_script.MessageBoxes()[0].caption, "Error Extracting Proposal");
+    const std::string bytes = testsupport::ReadTextFile(m_library);
+    struct Failure {
+        std::function<void()> damage; // done to the library while the list shows
+        std::string text;
+    };
+    for (const auto& [damage, text] :
+         {Failure{[&] { std::filesystem::remove(m_library); }, "Can't open TVL library: " + m_library},
+          Failure{[&] { testsupport::WriteTextFile(m_library, bytes.substr(0, 5000)); },
+                  "Error Reading Library: " + m_library}}) {
+        testsupport::WriteTextFile(m_library, bytes);
+        CTVLLoad dialog;
+        dialog.m_strLibraryPath = m_library;
+        dialog.m_strPattern = "*.tvb";
+        const int result = Run(dialog, [&] {
+            ClickLine(dialog.GetDlgItem(CTVLLoad::IDC_LIST), 0);
+            damage();
+            Click(dialog.GetDlgItem(IDOK));
+        });
+        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(dialog.m_strChosenName, "");
+        ASSERT_FALSE(m_script.MessageBoxes().empty());
+        EXPECT_EQ(m_script.MessageBoxes().back().text, text);
+        EXPECT_EQ(m_script.MessageBoxes().back().caption, "Error Extracting Proposal");
+        EXPECT_FALSE(std::filesystem::exists(m_folder / "sample.tvb")) << text;
+    }
 }
 
 TEST_F(LibraryMemberDialog, ANameWithWildcardsReplacesNoOtherMembersFile)

@@ -4,7 +4,6 @@
 #include "tests/app/grids/RealMessageBox.h"
 
 #include "model/eval/Evaluator.h"
-#include "platform/ui/window/Shell.h"
 
 namespace {
 
@@ -113,22 +112,6 @@ TEST_F(ItemGridTest, AfterTheRealRefusalBoxTheKeyboardIsBackOnTheEditedCell)
     EXPECT_EQ(m_grid.GetCurrentColumn(), COLUMN_PRICE);
     m_hosted.Enter("7");
     EXPECT_DOUBLE_EQ(Row(ROW_PLAIN).m_fUnitPrice, 7);
-}
-
-TEST_F(ItemGridTest, AfterARefusedPasteTheKeyboardIsBackOnTheCell)
-{
-    REQUIRE_FOCUS(m_hosted);
-    RealMessageBoxes boxes;
-    ASSERT_EQ(m_grid.GotoCell(COLUMN_PRICE, 2), 0);
-    ASSERT_TRUE(platform::SetClipboardText("12x"));
-    boxes.AnswerNext();
-    m_hosted.Key(Qt::Key_V, Qt::ControlModifier);
-    ASSERT_EQ(boxes.Answered(), 1);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(m_grid.GetWidget()->window()));
-    EXPECT_EQ(m_hosted.Focus(), m_grid.GetCellArea()->GetWidget());
-    EXPECT_DOUBLE_EQ(Row(ROW_PLAIN).m_fUnitPrice, 2.5);
-    m_hosted.Enter("8");
-    EXPECT_DOUBLE_EQ(Row(ROW_PLAIN).m_fUnitPrice, 8);
 }
 
 TEST_F(ItemGridTest, AZeroPriceTheProposalDoesNotAllowIsRefused)

@@ -1,11 +1,12 @@
 // The bidder prices the sample in the schedule grid: prices typed and entered, a letter refused,
 // Escape, the price reference file (Ctrl+R), alternate units, the typed price kept whatever the
-// way out of the cell, and the schedule copied for a spreadsheet.
+// way out of the cell, and the clipboard keys that belong to a cell's entry alone.
 #include "model/check/Recalc.h"
 #include "model/files/TvbFile.h"
 #include "model/settings/UnitTable.h"
 #include "platform/ui/window/Shell.h"
 #include "resources/ResourceIds.h"
+#include "tests/app/MenuKeys.h"
 #include "tests/app/items/ItemViewTestSupport.h"
 
 #include <fstream>
@@ -125,21 +126,44 @@ TEST_F(ScheduleGridTest, APriceBeingTypedIsStoredBeforeSavingAndWhenAnotherNodeI
     EXPECT_DOUBLE_EQ(Row(next).m_fUnitPrice, 654);
 }
 
-TEST_F(ScheduleGridTest, CopyPutsTheScheduleOnTheClipboardAsTabSeparatedLines)
+TEST_F(ScheduleGridTest, TheCellsTakeNoClipboardKeysAndTheEditMenuCopiesNothingFromThem)
 {
     OpenGrid();
-    ASSERT_TRUE(Frame().SendCommand(ID_EDIT_COPY));
-    const std::optional<std::string> text = platform::GetClipboardText();
-    ASSERT_TRUE(text);
-    int items = 0;
-    for (const auto& row : Prop()->m_items)
-        items += !row->IsSection();
-    EXPECT_EQ(std::count(text->begin(), text->end(), '\n'), items);
-    const CItem& first = Row(m_first);
-    const std::string firstLine = text->substr(0, text->find("\r\n"));
-    EXPECT_EQ(firstLine.rfind(Prop()->m_strContractId + "\t" + first.m_strLineNum + "\t", 0), 0u) << firstLine;
-    EXPECT_EQ(std::count(firstLine.begin(), firstLine.end(), '\t'), 8);
-    EXPECT_NE(firstLine.find("\t" + first.m_strShortDesc), std::string::npos);
+    REQUIRE_ACTIVE_WINDOW();
+    ASSERT_FALSE(Grid().IsEditing());
+    const std::unique_ptr<CProp> before = CProp::MakeWholeCopy(*Prop());
+    const std::string column = "1.11\r\n2.22\r\n3.33\r\n4.44\r\n";
+    ASSERT_TRUE(platform::SetClipboardText(column));
+    Key(Qt::Key_Insert, Qt::ShiftModifier);
+    Key(Qt::Key_V, Qt::ControlModifier);
+    Key(Qt::Key_C, Qt::ControlModifier);
+    Key(Qt::Key_Insert, Qt::ControlModifier);
+    ASSERT_TRUE(testsupport::ChooseByKeys(Frame().GetWidget(), Qt::Key_E, Qt::Key_C));
+    testsupport::RunPending();
+    EXPECT_EQ(platform::GetClipboardText().value_or(""), column);
+    for (int i = 0; i < Prop()->m_items.GetSize(); ++i) {
+        EXPECT_EQ(Row(i).m_fUnitPrice, before->m_items[i]->m_fUnitPrice) << Row(i).m_strLineNum;
+        EXPECT_EQ(Row(i).m_wFlags, before->m_items[i]->m_wFlags) << Row(i).m_strLineNum;
+    }
+    EXPECT_DOUBLE_EQ(Prop()->m_dItemsTotal, before->m_dItemsTotal);
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_TRUE(m_script.MessageBoxes().empty());
+}
+
+TEST_F(ScheduleGridTest, AnEntryInACellCopiesAndPastesItsOwnText)
+{
+    OpenGrid();
+    REQUIRE_ACTIVE_WINDOW();
+    Type("123.45");
+    ASSERT_TRUE(Grid().IsEditing());
+    Key(Qt::Key_Home, Qt::ShiftModifier);
+    Key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(platform::GetClipboardText().value_or(""), "123.45");
+    ASSERT_TRUE(platform::SetClipboardText("67.5"));
+    Key(Qt::Key_Home, Qt::ShiftModifier);
+    Key(Qt::Key_V, Qt::ControlModifier);
+    Key(Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(Row(m_first).m_fUnitPrice, 67.5);
 }
 
 TEST_F(ScheduleGridTest, ClosingTheWindowWithAPriceBeingTypedAsksToSaveIt)

@@ -1,4 +1,5 @@
 #include "app/doc/BidDoc.h"
+#include "app/startup/Splash.h"
 #include "app/startup/SplashPicture.h"
 #include "app/startup/WindowPlacement.h"
 #include "model/settings/BidderSettings.h"
@@ -7,6 +8,7 @@
 #include "model/text/NumberFormat.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/PictureMatch.h"
+#include "tests/support/WindowManager.h"
 
 #include <QTest>
 #include <QWidget>
@@ -130,6 +132,21 @@ TEST_F(BidAppTest, TheSplashShowsTheProgramsPictureAndAClickClosesIt)
     QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(10, 10));
     Settle();
     EXPECT_EQ(app->m_pSplash->GetWidget(), nullptr);
+    Stop(*app);
+}
+
+TEST_F(BidAppTest, UnderAWindowManagerTheSplashStaysAboveTheMainWindowUntilItCloses)
+{
+    if (!testsupport::WindowManager::Start())
+        GTEST_SKIP() << "which window shows above which is a window manager's to say";
+    auto app = Start();
+    ASSERT_NE(app->m_pSplash, nullptr);
+    app->m_pSplash->KillTimer(CSplash::kCloseTimer); // it stays until the test has looked
+    QWidget* splash = app->m_pSplash->GetWidget();
+    QWidget* main = app->m_pMainWnd->GetWidget();
+    // The manager raises the window it activates: the main window, shown last.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    EXPECT_TRUE(testsupport::WindowManager::Above(splash, main));
     Stop(*app);
 }
 

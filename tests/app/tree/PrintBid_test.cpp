@@ -111,6 +111,22 @@ TEST_F(PrintBidTest, TheQuotePrintsAndTheBidPreviewsPageByPage)
     EXPECT_TRUE(m_script.AllAnswered());
 }
 
+// The installer's signer ("Misc" "SIGNER") is the name under the bid's certification.
+TEST_F(PrintBidTest, CtrlPSignsTheBidWithTheSignerOfTheSettings)
+{
+    Store("Misc", "SIGNER", "Robin Quarry");
+    OpenSampleToPrint();
+    ASSERT_NE(Prop(), nullptr);
+    ASSERT_TRUE(testsupport::Activate(Frame().GetWidget()));
+    const std::string pdf = m_folder / "signed.pdf";
+    m_script.AnswerPrint(pdf);
+    QTest::keyClick(Frame().GetWidget(), Qt::Key_P, Qt::ControlModifier);
+    Settle();
+    EXPECT_TRUE(m_script.AllAnswered());
+    EXPECT_NE(Squeezed(PdfText(pdf)).find("I certify this bid. ______________________________ Robin Quarry"),
+              std::string::npos);
+}
+
 // Ctrl+P on a machine without a printer: Qt's own print dialog shows printing to a PDF file, and
 // the file holds the bid's pages with its text.
 TEST_F(PrintBidTest, CtrlPPrintsTheBidToAPdfFileChosenInTheRealPrintDialog)

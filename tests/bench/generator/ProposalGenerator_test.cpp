@@ -1,5 +1,6 @@
 #include "bench/generator/AmendmentGenerator.h"
 #include "bench/generator/ProposalDifferences.h"
+#include "bench/generator/ProposalFiles.h"
 #include "bench/generator/ProposalGenerator.h"
 #include "model/eval/Evaluator.h"
 #include "model/records/Prop.h"
@@ -151,6 +152,27 @@ TEST(ProposalGenerator, FormsFieldsListsAndFirmItemsHangTogether)
     EXPECT_EQ(prop->m_pDbeForm->m_rows.GetSize(), 20);
     EXPECT_NE(prop->m_pDbeForm->GetFieldById(2), nullptr) << "the firm's amount";
     EXPECT_NE(prop->m_pBondForm->GetFieldById(3), nullptr) << "the bond amount";
+}
+
+// A firm's entry names a pay item; a section row has no quantity or price to commit to. The
+// sample as published and as each amendment leaves it, and a larger letting.
+TEST(ProposalGenerator, FirmsAreCommittedToItemRowsOnly)
+{
+    for (const ProposalShape& shape : {SampleShape(), Shape(2000, 5)}) {
+        const AmendedProposal letting = GenerateAmendedProposal(shape);
+        for (const CProp* edition :
+             {letting.m_pProposal.get(), letting.m_editions[0].get(), letting.m_editions[1].get()}) {
+            for (const CWinMeta* form : FormsOf(*edition)) {
+                ASSERT_NE(form, nullptr);
+                for (const auto& row : form->m_rows)
+                    for (const auto& entry : row->m_dbeItems) {
+                        const CItem* item = edition->m_items.GetAt(entry->m_iNumber);
+                        ASSERT_NE(item, nullptr) << row->m_cells[0]->m_strText;
+                        EXPECT_FALSE(item->IsSection()) << row->m_cells[0]->m_strText << " on " << item->m_strLineNum;
+                    }
+            }
+        }
+    }
 }
 
 TEST(ProposalDifferences, NameThePartAndFieldThatDiffer)

@@ -242,6 +242,29 @@ TEST_F(CommitmentTest, AmountsFromFirmItemsUseTheProposalsCurrency)
     EXPECT_EQ(empty.m_cells[1]->m_strText, "");
 }
 
+// Amounts the program wrote with the proposal's own symbol, and one as the bidder typed it, count
+// whole whatever the symbol holds (a "$" of its own, a blank, a byte outside ASCII).
+class CommitmentCurrency : public CommitmentTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(CommitmentCurrency, CountsAmountsWrittenWithTheSymbol)
+{
+    const std::string symbol = GetParam();
+    prop->m_strFurtherReferences[0] = symbol;
+    AddFirm(form, symbol + "1,234.50");
+    AddFirm(form, "(" + symbol + "1,000.00)", "Supplier");
+    CRowData& fromItems = AddFirm(form, "stale");
+    auto entry = std::make_unique<CDBEItem>();
+    entry->m_dExtension = 2000;
+    fromItems.m_dbeItems.Add(std::move(entry));
+    EXPECT_DOUBLE_EQ(Commitment(), 1234.5 + 600);
+    // Rows summed from their items are written with the symbol and read back.
+    ChangeFlagBit(&form.m_wFlags, FORM_ROWS_HAVE_FIRM_ITEMS, 1);
+    EXPECT_DOUBLE_EQ(Commitment(), 2000);
+    EXPECT_EQ(fromItems.m_cells[1]->m_strText, symbol + "2000.00");
+}
+
+INSTANTIATE_TEST_SUITE_P(Symbols, CommitmentCurrency, ::testing::Values("$", "", "US$", "C$", "EUR ", "\x80"));
+
 TEST_F(CommitmentTest, CertifiedBidderCommitsTheItemsTotalAndInactiveTypesAreLeftAlone)
 {
     AddFirm(form, "5");

@@ -88,6 +88,12 @@ std::vector<GzipCase> Cases()
         cases.push_back({"CutAfterTrailerByte" + std::to_string(kept), a.substr(0, size)});
         cases.push_back({"WrongCrcCutAfterTrailerByte" + std::to_string(kept), Flipped(a, a.size() - 7).substr(0, size)});
     }
+    // Cut where the trailer starts, the data a whole number of gzread's buffers (its own, 16 KiB,
+    // and the caller's, 64 KiB): gzread ends there without an error, the reader reports the cut.
+    for (const std::size_t size : {16384u, 65536u}) {
+        const std::string member = GzipBytes(Text(size));
+        cases.push_back({"CutAtTrailerAfter" + std::to_string(size), member.substr(0, member.size() - 8)});
+    }
     // Stored members whose trailers straddle the end of the first load of input, at every offset.
     for (std::size_t size = 16357; size <= 16366; ++size)
         cases.push_back({"TrailerAcrossLoads" + std::to_string(size), GzipBytes(Text(size), 0)});
@@ -97,14 +103,15 @@ std::vector<GzipCase> Cases()
 class TvbGzipReaderTest : public testing::TestWithParam<GzipCase> {};
 
 // Whatever gzread makes of a file, so does the reader: the same bytes up to a sound end or a file
-// cut short, and the same error number for everything else, whatever the size of the reads.
+// cut short, and the same error number for everything else, whatever the size of the reads; a cut
+// gzread misses is reported all the same.
 TEST_P(TvbGzipReaderTest, ReadsAsGzreadDoes)
 {
     TempFolder folder;
     const std::string path = folder.Write("file.tvb", GetParam().bytes);
     for (const std::size_t size : {1u, 7u, 4096u, 65536u, 262144u}) {
         SCOPED_TRACE(size);
-        const GzipOutcome expected = ReadWithGzread(path, size);
+        const GzipOutcome expected = ExpectedGzipOutcome(path, size);
         const GzipOutcome got = ReadWithTvbGzipReader(path, size);
         ASSERT_EQ(got.error, expected.error);
         if (expected.error == Z_OK || expected.error == Z_BUF_ERROR) {

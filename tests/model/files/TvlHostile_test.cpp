@@ -52,7 +52,7 @@ struct HostileLibrary {
     std::string bytes;
     int error;          // the library error that stops the listing (0: it ran to the end)
     std::size_t listed; // members listed before it
-    int extracted;      // ExtractTvlMember of every member
+    int extracted;      // ExtractTvlMember of every member: those before the damage come out
 };
 
 class TvlHostile : public testing::TestWithParam<HostileLibrary> {};
@@ -87,27 +87,27 @@ INSTANTIATE_TEST_SUITE_P(Corruptions, TvlHostile, testing::Values(
                    kTvlExtractCannotOpen},
     HostileLibrary{"no_members", Cut(kEntry1), kTvlNoError, 0, kTvlExtractCannotRead},
     HostileLibrary{"entry_magic_wrong", ChangedAt(kEntry1 + 3, '?'), kTvlCorrupt, 0, kTvlExtractCannotRead},
-    HostileLibrary{"second_entry_magic_wrong", ChangedAt(kEntry2, 'g'), kTvlCorrupt, 1, kTvlExtractCannotRead},
-    HostileLibrary{"entry_cut_in_fields", Cut(kEntry2 + 10), kTvlEndOfInput, 1, kTvlExtractCannotRead},
-    HostileLibrary{"entry_cut_in_magic", Cut(kEntry2 + 2), kTvlEndOfInput, 1, kTvlExtractCannotRead},
-    HostileLibrary{"name_without_end", WithSecondName("C41007.001", false), kTvlEndOfInput, 1, kTvlExtractCannotRead},
+    HostileLibrary{"second_entry_magic_wrong", ChangedAt(kEntry2, 'g'), kTvlCorrupt, 1, kTvlExtractedBeforeDamage},
+    HostileLibrary{"entry_cut_in_fields", Cut(kEntry2 + 10), kTvlEndOfInput, 1, kTvlExtractedBeforeDamage},
+    HostileLibrary{"entry_cut_in_magic", Cut(kEntry2 + 2), kTvlEndOfInput, 1, kTvlExtractedBeforeDamage},
+    HostileLibrary{"name_without_end", WithSecondName("C41007.001", false), kTvlEndOfInput, 1, kTvlExtractedBeforeDamage},
     HostileLibrary{"name_too_long", WithSecondName(std::string(kTvlMaxName + 1, 'n'), true), kTvlCorrupt, 1,
-                   kTvlExtractCannotRead},
+                   kTvlExtractedBeforeDamage},
     HostileLibrary{"data_inside_its_entry", WithLong(kEntry2 + TvlLayout::kDataOffset, uint32_t(kEntry2)),
-                   kTvlCorrupt, 1, kTvlExtractCannotRead},
+                   kTvlCorrupt, 1, kTvlExtractedBeforeDamage},
     HostileLibrary{"data_before_its_entry", WithLong(kEntry2 + TvlLayout::kDataOffset, uint32_t(kEntry1)),
-                   kTvlCorrupt, 1, kTvlExtractCannotRead},
+                   kTvlCorrupt, 1, kTvlExtractedBeforeDamage},
     HostileLibrary{"data_offset_past_end", WithLong(kEntry2 + TvlLayout::kDataOffset, 0xFFFFFFF0u), kTvlSizeError,
-                   1, kTvlExtractCannotRead},
+                   1, kTvlExtractedBeforeDamage},
     HostileLibrary{"size_past_end", WithLong(kEntry2 + TvlLayout::kSize, uint32_t(kSecond.m_bytes.size() + 1)),
-                   kTvlSizeError, 1, kTvlExtractCannotRead},
+                   kTvlSizeError, 1, kTvlExtractedBeforeDamage},
     HostileLibrary{"size_of_4_gib", WithLong(kEntry1 + TvlLayout::kSize, 0xFFFFFFFFu), kTvlSizeError, 0,
                    kTvlExtractCannotRead},
     HostileLibrary{"data_magic_wrong", ChangedAt(TvlLayout::DataOf(kEntry1, kFirst), 'X'), kTvlCorrupt, 0,
                    kTvlExtractCannotRead},
-    HostileLibrary{"cut_in_last_data", Cut(GoodLibrary().size() - 1), kTvlSizeError, 1, kTvlExtractCannotRead},
+    HostileLibrary{"cut_in_last_data", Cut(GoodLibrary().size() - 1), kTvlSizeError, 1, kTvlExtractedBeforeDamage},
     HostileLibrary{"bytes_after_last_member", GoodLibrary() + "GN", kTvlEndOfInput, 2, kTvlExtracted},
-    HostileLibrary{"count_above_the_entries", GoodLibrary(3), kTvlNoError, 2, kTvlExtractCannotRead},
+    HostileLibrary{"count_above_the_entries", GoodLibrary(3), kTvlNoError, 2, kTvlExtractedBeforeDamage},
     HostileLibrary{"count_negative", GoodLibrary(-2), kTvlNoError, 2, kTvlExtractNoMatch}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -13,6 +13,8 @@
 #include <bit>
 #include <charconv>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <random>
 #include <regex>
@@ -138,13 +140,26 @@ struct LineNumbers {
 
 class FlatItemIndexEquivalence : public ::testing::TestWithParam<LineNumbers> {};
 
-// The rule as written: the first item, not a section row, with exactly this line number.
+// The rule as written: the first item, not a section row, with exactly this line number; else
+// the first with it in any case; else, for a text shorter than four characters, the first with
+// its four digits.
 int FirstItemWithLine(const CItemArray& items, std::string_view line)
 {
-    for (int i = 0; i < items.GetSize(); ++i)
-        if (!items[i]->IsSection() && items[i]->m_strLineNum == line)
-            return i;
-    return -1;
+    const auto first = [&items](std::string_view wanted, bool exactCase) {
+        for (int i = 0; i < items.GetSize(); ++i)
+            if (!items[i]->IsSection() &&
+                (exactCase ? items[i]->m_strLineNum == wanted : EqualsIgnoringCase(items[i]->m_strLineNum, wanted)))
+                return i;
+        return -1;
+    };
+    for (const bool exactCase : {true, false})
+        if (const int found = first(line, exactCase); found >= 0)
+            return found;
+    if (line.size() >= 4)
+        return -1;
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%4.4d", std::atoi(std::string(line).c_str()));
+    return first(digits, true);
 }
 
 // The index finds what the plain rule finds, for probes in list order and at random.
@@ -157,7 +172,7 @@ TEST_P(FlatItemIndexEquivalence, FindsWhatThePlainRuleFinds)
             const std::string line = GetParam().m_line(i, random);
             items.Add(random() % 7 == 0 ? MakeSection(line) : MakeItem(line));
         }
-        std::vector<std::string> probes{"", "0", "00000"};
+        std::vector<std::string> probes{"", "0", "00000", "-7", "+5", " 9", "7x", "x"};
         for (int i = 0; i < items.GetSize(); ++i)
             probes.push_back(items[i]->m_strLineNum);
         for (int i = 0; i < 300; ++i)
@@ -185,6 +200,16 @@ INSTANTIATE_TEST_SUITE_P(
         LineNumbers{"Random", [](int, std::mt19937& random) { return std::to_string(random() % 200); }},
         LineNumbers{"Letters", [](int, std::mt19937& random) {
                         return std::string(1 + random() % 3, char('A' + random() % 3));
+                    }},
+        // The agency's padded numbers beside a spreadsheet's unpadded ones, and letters in either
+        // case.
+        LineNumbers{"CaseAndZeros", [](int, std::mt19937& random) {
+                        const std::string number = std::to_string(random() % 40);
+                        switch (random() % 3) {
+                        case 0: return number;
+                        case 1: return std::string(4 - number.size(), '0') + number;
+                        default: return std::string(1, char((random() % 2 ? 'a' : 'A') + random() % 3)) + number;
+                        }
                     }}),
     [](const auto& info) { return std::string(info.param.m_name); });
 
