@@ -156,8 +156,10 @@ int CDBEItemDataSource::WriteCell(int column, int row, CGridCell* cell)
     CFirmItemPane* pane = m_pGrid->GetFirmItemView();
     if (pane && !pane->StoreTypedValues())
         return 0;
-    if (SetItemCommitted(*m_pProp, m_iFirmType, m_iFirmIndex, item, cell->GetNumber() > 0))
+    if (SetItemCommitted(*m_pProp, m_iFirmType, m_iFirmIndex, item, cell->GetNumber() > 0)) {
         RecheckCommitments(*m_pProp, m_iFirmIndex);
+        m_pGrid->OnFirmItemsChanged();
+    }
     if (pane)
         pane->RefreshFirmItem();
     m_pGrid->OnCommitmentStored(row);

@@ -72,17 +72,29 @@ CFirmItemPane* CDBEItemGrid::GetFirmItemView() const
     return splitter ? dynamic_cast<CFirmItemPane*>(splitter->GetPane(1, 0)) : nullptr;
 }
 
+CBidTreeView* CDBEItemGrid::GetTreeView() const
+{
+    const CWnd* view = GetParent();
+    const auto* splitter = view ? dynamic_cast<const CDBEItemSplitter*>(view->GetParent()) : nullptr;
+    return splitter ? splitter->GetTreeView() : nullptr;
+}
+
 void CDBEItemGrid::OnCommitmentStored(int row)
 {
     RedrawRow(row);
     auto* view = dynamic_cast<CView*>(GetParent());
     if (CDocument* document = view ? view->GetDocument() : nullptr)
         document->SetModifiedFlag();
-    const auto* splitter = view ? dynamic_cast<const CDBEItemSplitter*>(view->GetParent()) : nullptr;
-    if (CWnd* tree = splitter ? splitter->GetTreeView() : nullptr) {
+    if (CBidTreeView* tree = GetTreeView()) {
         tree->Invalidate();
         tree->UpdateWindow();
     }
+}
+
+void CDBEItemGrid::OnFirmItemsChanged()
+{
+    if (CBidTreeView* tree = GetTreeView())
+        tree->RelistFirmItems(m_dataSource.GetFirmType(), m_dataSource.GetFirmIndex());
 }
 
 void CDBEItemGrid::OnCurrentRowChanged(int, int newRow)

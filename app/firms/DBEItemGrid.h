@@ -5,6 +5,7 @@
 #include "app/firms/DBEItemDataSource.h"
 #include "controls/grid/GridCtrl.h"
 
+class CBidTreeView;
 class CFirmItemPane;
 class CProp;
 
@@ -23,6 +24,9 @@ public:
     // The data source stored a commitment on the row: the row shows it, the document is
     // modified and the proposal tree's marks follow at once.
     void OnCommitmentStored(int row);
+    // The firm's items changed (one was committed or taken back): the firm's item nodes in the
+    // proposal tree follow.
+    void OnFirmItemsChanged();
 
     void OnCurrentRowChanged(int oldRow, int newRow) override;
     // The cursor leaves the item only once the form below has stored what was typed in it.
@@ -30,6 +34,8 @@ public:
 
 private:
     int AverageCharWidth();
+    // The proposal tree beside the splitter that holds the grid's view; null when there is none.
+    CBidTreeView* GetTreeView() const;
 
     CDBEItemDataSource m_dataSource;
 };

@@ -45,6 +45,9 @@ public:
     void ShowNodeView(const std::optional<NodeRef>& node);
     // The firm commands' menu for the node at a screen point.
     void ShowContextMenu(CPoint screenPoint);
+    // The firm's items were committed or taken back outside the tree: its item nodes are listed
+    // again under the firm item grid node, which keeps its place.
+    void RelistFirmItems(int kind, int firm);
     // The plate a data template node stands for; empty for none.
     std::string DataTemplateName(int index) const;
     // The plate of a data template node was renamed: the node follows.

@@ -267,6 +267,17 @@ void CBidTreeView::AddFirmItems(HTREEITEM grid, int kind, int firm)
             InsertNode(LPSTR_TEXTCALLBACK, {NODE_DBE_ITEM + kind - 1, MakeFirmItemIndex(firm, item)}, grid);
 }
 
+void CBidTreeView::RelistFirmItems(int kind, int firm)
+{
+    HTREEITEM grid = FindNode({NODE_DBE_ITEM_GRID + kind - 1, firm});
+    if (!grid || !GetProp())
+        return;
+    CTreeCtrl& tree = GetTreeCtrl();
+    while (HTREEITEM item = tree.GetChildItem(grid))
+        tree.DeleteItem(item);
+    AddFirmItems(grid, kind, firm);
+}
+
 void CBidTreeView::AddFormNodes(HTREEITEM proposal)
 {
     const CProp& prop = *GetProp();

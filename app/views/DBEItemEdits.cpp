@@ -4,7 +4,6 @@
 
 #include "app/doc/BidDoc.h"
 #include "app/firms/DBEItemGrid.h"
-#include "app/firms/DBEItemSplitter.h"
 #include "app/firms/FirmItemEntries.h"
 #include "app/tree/BidTreeView.h"
 #include "model/check/FirmCommitments.h"
@@ -139,6 +138,8 @@ void CDV_DBEItem::OnAssign()
     if (!prop || !SetItemCommitted(*prop, m_iFirmKind, m_iFirm, m_iItem, assign))
         return;
     MarkModified();
+    if (CDBEItemGrid* grid = SplitterGrid())
+        grid->OnFirmItemsChanged();
     AfterCommitmentChange();
 }
 
@@ -166,8 +167,7 @@ void CDV_DBEItem::AfterCommitmentChange()
     RecheckCommitments(*prop, m_iFirm);
     RefreshFirmItem();
     Invalidate();
-    const auto* splitter = dynamic_cast<const CDBEItemSplitter*>(GetParent());
-    if (CDBEItemGrid* grid = splitter ? splitter->GetFirmItemGrid() : nullptr)
+    if (CDBEItemGrid* grid = SplitterGrid())
         grid->OnCommitmentStored(grid->GetCurrentRow());
     if (CBidTreeView* tree = GetMainTreeView()) {
         tree->Invalidate();

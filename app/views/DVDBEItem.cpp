@@ -114,10 +114,15 @@ CDBEItem* CDV_DBEItem::GetEntry() const
     return prop && GetItem() ? FindFirmItemEntry(*prop, m_iFirmKind, m_iFirm, m_iItem) : nullptr;
 }
 
-void CDV_DBEItem::TakeNode()
+CDBEItemGrid* CDV_DBEItem::SplitterGrid() const
 {
     const auto* splitter = dynamic_cast<const CDBEItemSplitter*>(GetParent());
-    if (CDBEItemGrid* grid = splitter ? splitter->GetFirmItemGrid() : nullptr) {
+    return splitter ? splitter->GetFirmItemGrid() : nullptr;
+}
+
+void CDV_DBEItem::TakeNode()
+{
+    if (CDBEItemGrid* grid = SplitterGrid()) {
         m_iFirm = m_iNodeIndex;
         m_iItem = grid->GetDataSource().ItemOfRow(grid->GetCurrentRow());
         return;

@@ -10,6 +10,7 @@
 #include <string>
 
 class CDBEItem;
+class CDBEItemGrid;
 class CItem;
 class CProp;
 
@@ -59,6 +60,8 @@ private:
     CProp* GetProp() const;
     const CItem* GetItem() const;
     CDBEItem* GetEntry() const;
+    // The firm item grid above, when the form is below it in the firm item splitter; else null.
+    CDBEItemGrid* SplitterGrid() const;
     // Which firm and item the node stands for, inside the firm item splitter or on its own.
     void TakeNode();
     void ShowItemFields(const CProp& prop, const CItem& item);

@@ -1,9 +1,17 @@
-// The firm's items in the proposal tree: a file's firm items that name no item row are listed
-// nowhere.
+// The firm's items in the proposal tree follow what the bidder commits in the firm's item grid:
+// a ticked item is listed under the firm's items at once with the picture of its state, an
+// unticked one goes. A file's firm items that name no item row are listed nowhere.
 #include "app/firms/FirmItemEntries.h"
+#include "app/tree/NodeStates.h"
 #include "app/tree/NodeTexts.h"
+#include "app/views/DVDBEItem.h"
+#include "model/check/Recalc.h"
+#include "model/eval/Evaluator.h"
 #include "model/files/TvbFile.h"
+#include "platform/ui/draw/ImageList.h"
 #include "tests/app/firms/FirmTestSupport.h"
+
+#include <QTreeWidget>
 
 namespace {
 
@@ -14,11 +22,106 @@ class FirmItemNodesTest : public FirmGridTest {
 protected:
     HTREEITEM ItemsNode() const { return Tree().FindNode({NODE_DBE_ITEM_GRID, kFirm}); }
     std::vector<std::string> Listed() const { return ChildTexts(ItemsNode()); }
+    HTREEITEM LastListed() const
+    {
+        HTREEITEM last = nullptr;
+        for (HTREEITEM node = TreeCtrl().GetChildItem(ItemsNode()); node; node = TreeCtrl().GetNextSiblingItem(node))
+            last = node;
+        return last;
+    }
     const CRowData& Firm() const { return *GetFirmRow(*Prop(), FIRM_DBE, kFirm); }
     int EntryCount() const { return Firm().m_dbeItems.GetSize(); }
+
+    // The picture the tree draws beside the node, not selected.
+    QImage PictureOf(HTREEITEM node) const
+    {
+        if (!TreeCtrl().EnsureVisible(node))
+            return {};
+        auto* widget = static_cast<QTreeWidget*>(TreeCtrl().GetWidget());
+        for (int y = 0; y < widget->viewport()->height(); ++y)
+            if (TreeCtrl().HitTest(CPoint(1, y)) == node)
+                return Normalised(widget->itemAt(1, y)->icon(0).pixmap(widget->iconSize()));
+        return {};
+    }
+    QImage StatePicture(int state) const
+    {
+        const QPixmap* picture = TreeCtrl().GetImageList(TVSIL_NORMAL)->Pixmap(NodeImage(state, false));
+        return picture ? Normalised(*picture) : QImage();
+    }
+    static QImage Normalised(const QPixmap& picture) { return picture.toImage().convertToFormat(QImage::Format_ARGB32); }
+
+    void ExpectListedLast(int row, int state) const
+    {
+        HTREEITEM node = LastListed();
+        ASSERT_NE(node, nullptr);
+        EXPECT_EQ(TreeCtrl().GetItemText(node), ItemNodeText(*Prop(), row));
+        EXPECT_EQ(Tree().NodeOf(node), (NodeRef{NODE_DBE_ITEM, MakeFirmItemIndex(kFirm, EntryCount() - 1)}));
+        EXPECT_EQ(PictureOf(node), StatePicture(state));
+    }
 };
 
 } // namespace
+
+TEST_F(FirmItemNodesTest, ATickedItemIsListedAtOnceWithItsStateAndAnUntickedOneGoes)
+{
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
+    CDBEItemGrid* grid = ShowFirmItems(kFirm);
+    ASSERT_NE(grid, nullptr);
+    const std::vector<std::string> before = Listed();
+    ASSERT_FALSE(before.empty());
+    const int priced = UncommittedRow(*grid);
+    const int unpriced = UncommittedRow(*grid, priced + 1);
+    ASSERT_GE(unpriced, 0);
+    MakeEvalErrorValue(&Prop()->m_items[unpriced]->m_fUnitPrice);
+    RecalcBidTotals(Prop());
+
+    ClickUseBox(*grid, priced);
+    ASSERT_NO_FATAL_FAILURE(ExpectListedLast(priced, NODE_STATE_COMPLETE));
+    // The firm's items stay open as the first picture left them.
+    ClickUseBox(*grid, unpriced);
+    EXPECT_TRUE(TreeCtrl().GetItemState(ItemsNode(), TVIS_EXPANDED));
+    ASSERT_NO_FATAL_FAILURE(ExpectListedLast(unpriced, NODE_STATE_ERROR));
+    EXPECT_EQ(Listed().size(), before.size() + 2);
+    // The grid stays: its node is still the one chosen.
+    EXPECT_EQ(Tree().SelectedNode(), (NodeRef{NODE_DBE_ITEM_GRID, kFirm}));
+    EXPECT_EQ(Frame().GetSplitter().GetFirmItemSplitter()->GetFirmItemGrid(), grid);
+
+    // The firm's first listed item goes; the others keep their texts and follow their items.
+    const NodeRef firstNode = *Tree().NodeOf(TreeCtrl().GetChildItem(ItemsNode()));
+    const int first = Firm().m_dbeItems[ItemOfFirmItem(firstNode.index)]->m_iNumber;
+    ClickUseBox(*grid, first);
+    ASSERT_FALSE(Ticked(*grid, first));
+    std::vector<std::string> expected(before.begin() + 1, before.end());
+    expected.push_back(ItemNodeText(*Prop(), priced));
+    expected.push_back(ItemNodeText(*Prop(), unpriced));
+    EXPECT_EQ(Listed(), expected);
+    ASSERT_NO_FATAL_FAILURE(ExpectListedLast(unpriced, NODE_STATE_ERROR));
+}
+
+TEST_F(FirmItemNodesTest, TheAssignBoxBelowTheGridListsAndUnlistsTheItemToo)
+{
+    ASSERT_NO_FATAL_FAILURE(OpenSample());
+    CDBEItemGrid* grid = ShowFirmItems(kFirm);
+    ASSERT_NE(grid, nullptr);
+    const size_t before = Listed().size();
+    const int row = UncommittedRow(*grid);
+    grid->GotoRow(row);
+    Settle();
+    auto* form = dynamic_cast<CDV_DBEItem*>(Frame().GetSplitter().GetFirmItemSplitter()->GetPane(1, 0));
+    ASSERT_NE(form, nullptr);
+    ASSERT_EQ(form->GetItemIndex(), row);
+    CWnd* assign = form->GetDlgItem(CDV_DBEItem::IDC_ASSIGN);
+
+    QTest::mouseClick(assign->GetWidget(), Qt::LeftButton);
+    Settle();
+    ASSERT_TRUE(Ticked(*grid, row));
+    ASSERT_NO_FATAL_FAILURE(ExpectListedLast(row, NODE_STATE_COMPLETE));
+
+    QTest::mouseClick(assign->GetWidget(), Qt::LeftButton);
+    Settle();
+    ASSERT_FALSE(Ticked(*grid, row));
+    EXPECT_EQ(Listed().size(), before);
+}
 
 TEST_F(FirmItemNodesTest, AFilesFirmItemsNamingASectionRowOrNoItemAreNotListed)
 {

@@ -63,7 +63,7 @@ TEST_P(CurrencySymbolTest, TheFirmsCommitmentsCountAndTheGoalsAreAsWithTheDollar
 {
     OpenSampleWithSymbol();
     ASSERT_TRUE(Select({NODE_DBE_LIST, 0}));
-    EXPECT_NE(Text(IDC_FIRM_COMMITTED_AMOUNT).find(Symbol() + "320,452.30"), std::string::npos)
+    EXPECT_NE(Text(IDC_FIRM_COMMITTED_AMOUNT).find(Symbol() + "383,747.90"), std::string::npos)
         << Text(IDC_FIRM_COMMITTED_AMOUNT);
     EXPECT_EQ(Text(IDC_FIRM_GOAL_STATUS), "<GOAL NOT MET>");
     for (const NodeRef list : {NodeRef{NODE_MBE_LIST, 0}, NodeRef{NODE_WBE_LIST, 0}}) {

@@ -254,6 +254,7 @@ TEST_P(CommitmentCurrency, CountsAmountsWrittenWithTheSymbol)
     AddFirm(form, "(" + symbol + "1,000.00)", "Supplier");
     CRowData& fromItems = AddFirm(form, "stale");
     auto entry = std::make_unique<CDBEItem>();
+    entry->m_iNumber = 1;
     entry->m_dExtension = 2000;
     fromItems.m_dbeItems.Add(std::move(entry));
     EXPECT_DOUBLE_EQ(Commitment(), 1234.5 + 600);
