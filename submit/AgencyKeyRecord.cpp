@@ -10,7 +10,7 @@
 namespace {
 
 // Where GnuPG keeps public keys: the keybox, the ring file of homes made before it, and the
-// database of a home that keeps its keys in the key box daemon.
+// database of a newer GnuPG whose keyboxd holds them.
 constexpr const char* kPublicRingFiles[] = {"pubring.kbx", "pubring.gpg", "public-keys.d/pubring.db"};
 constexpr const char* kNoFile = "none";
 constexpr std::string_view kUntil = "until ";
