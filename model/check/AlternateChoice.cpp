@@ -7,11 +7,12 @@
 #include "model/check/RecalcItems.h"
 
 #include <algorithm>
+#include <atomic>
 #include <numeric>
 
 namespace {
 
-int groupingsWorkedOut = 0;
+std::atomic<int> groupingsWorkedOut{0};
 
 bool IsAlternateOrOption(const CItem& row)
 {

@@ -79,15 +79,16 @@ bool TotalBid(CProp& prop, const std::vector<ChoiceRow>& sections)
 
 } // namespace
 
+// One per thread, so that a recalculation on another thread never shares its grouping.
 CAlternateChooser& ReusedItemChooser()
 {
-    static CAlternateChooser chooser;
+    static thread_local CAlternateChooser chooser;
     return chooser;
 }
 
 CAlternateChooser& ReusedSectionChooser()
 {
-    static CAlternateChooser chooser;
+    static thread_local CAlternateChooser chooser;
     return chooser;
 }
 
