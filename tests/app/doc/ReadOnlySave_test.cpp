@@ -8,6 +8,7 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <deque>
 #include <sys/stat.h>
@@ -33,7 +34,7 @@ protected:
         Doc().SetModifiedFlag();
     }
 
-    // The Save As dialog offers the proposal's own name; the bidder types `name` over it (empty:
+    // The Save As dialog offers the proposal's own name; the bidder puts `name` in its place (empty:
     // keeps it) and presses Enter.
     ModalStep SaveAs(const std::string& name = {})
     {
@@ -42,10 +43,15 @@ protected:
                     auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
                     ASSERT_NE(box, nullptr);
                     m_offered = box->text().toStdString();
-                    if (!name.empty()) {
-                        box->selectAll();
-                        QTest::keyClicks(box, QString::fromStdString(name));
-                    }
+                    // Once the folder is listed: listing it selects the offered file, which puts
+                    // its name back in the box.
+                    auto* files = dialog->findChild<QListView*>(QStringLiteral("listView"));
+                    ASSERT_NE(files, nullptr);
+                    EXPECT_TRUE(QTest::qWaitFor([files] { return files->model()->rowCount(files->rootIndex()) > 0; }));
+                    QApplication::processEvents();
+                    // Set whole, not typed: the name box's completer list can take the Return.
+                    if (!name.empty())
+                        box->setText(QString::fromStdString(name));
                     QTest::keyClick(box, Qt::Key_Return);
                 }};
     }
