@@ -98,4 +98,13 @@ inline std::string ReadTextFile(const std::string& path)
     return out.str();
 }
 
+// How many entries a folder holds: a failed write must leave no temporary file behind.
+inline std::size_t FilesIn(const std::string& folder)
+{
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++count;
+    return count;
+}
+
 } // namespace testsupport

@@ -7,19 +7,12 @@
 #include <sys/stat.h>
 
 using testsupport::FileSizeLimit;
+using testsupport::FilesIn;
 using testsupport::ReadTextFile;
 using testsupport::TempFolder;
 using testsupport::WriteTextFile;
 
 namespace {
-
-std::size_t FilesIn(const std::string& folder)
-{
-    std::size_t count = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
-        ++count;
-    return count;
-}
 
 class FilesTest : public ::testing::Test {
 protected:

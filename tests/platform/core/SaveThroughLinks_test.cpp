@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using testsupport::FilesIn;
 using testsupport::ReadTextFile;
 using testsupport::TempFolder;
 using testsupport::WriteTextFile;
@@ -16,11 +17,6 @@ using testsupport::WriteTextFile;
 namespace {
 
 namespace fs = std::filesystem;
-
-std::size_t FilesIn(const std::string& folder)
-{
-    return std::size_t(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
 
 class SaveThroughLinks : public ::testing::Test {
 protected:

@@ -8,19 +8,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+using testsupport::FilesIn;
 using testsupport::ReadTextFile;
 using testsupport::TempFolder;
 using testsupport::WriteTextFile;
 
 namespace {
-
-std::size_t FilesIn(const std::string& folder)
-{
-    std::size_t count = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
-        ++count;
-    return count;
-}
 
 struct Refusal {
     const char* name;
