@@ -171,6 +171,17 @@ protected:
         Activate();
     }
     void ChooseLoadAmendment() { ChooseByKeys(Qt::Key_F, {Qt::Key_L, Qt::Key_L, Qt::Key_Return}); }
+    // The letting's library chosen, then `member` in its list.
+    void AnswerLibraryMember(const std::string& member)
+    {
+        m_script.AnswerFile(InLetting("sample.tvl"));
+        m_script.AnswerDialog([member](platform::ModalDialog& modal) {
+            auto& dialog = dynamic_cast<CDialog&>(modal);
+            auto* list = dynamic_cast<CListBox*>(dialog.GetDlgItem(kList));
+            list->SetCurSel(list->FindStringExact(-1, member));
+            Click(dialog, IDOK);
+        });
+    }
     // The amendment of the letting's second proposal, beside the sample's files.
     std::string OtherProposalsAmendment() const
     {
@@ -224,13 +235,7 @@ TEST_F(LoadAmendment, OneForAnotherProposalInALibraryIsRefusedBeforeItWouldRepla
     StartWithoutAmendments();
     const std::string beside = OtherProposalsAmendment();
     testsupport::WriteTextFile(beside, "the bidder's own copy");
-    m_script.AnswerFile(InLetting("sample.tvl"));
-    m_script.AnswerDialog([](platform::ModalDialog& modal) {
-        auto& dialog = dynamic_cast<CDialog&>(modal);
-        auto* list = dynamic_cast<CListBox*>(dialog.GetDlgItem(kList));
-        list->SetCurSel(list->FindStringExact(-1, "sample-2.001"));
-        Click(dialog, IDOK);
-    });
+    AnswerLibraryMember("sample-2.001");
     AnswerOk();
     ChooseLoadAmendment();
     ExpectRefusedUnasked();
@@ -242,15 +247,7 @@ TEST_F(LoadAmendment, OneTakenFromALibraryAndNotAppliedLeavesNoFileBehind)
     StartWithoutAmendments();
     const std::string beside = InLetting("sample.001");
     std::filesystem::remove(beside);
-    const auto takeFromLibrary = [this] {
-        m_script.AnswerFile(InLetting("sample.tvl"));
-        m_script.AnswerDialog([](platform::ModalDialog& modal) {
-            auto& dialog = dynamic_cast<CDialog&>(modal);
-            auto* list = dynamic_cast<CListBox*>(dialog.GetDlgItem(kList));
-            list->SetCurSel(list->FindStringExact(-1, "sample.001"));
-            Click(dialog, IDOK);
-        });
-    };
+    const auto takeFromLibrary = [this] { AnswerLibraryMember("sample.001"); };
     takeFromLibrary();
     m_script.AnswerMessageBox(IDNO); // the sites would change: not now
     ChooseLoadAmendment();
