@@ -35,17 +35,20 @@ inline GzipOutcome ReadWithGzread(const std::string& path, std::size_t size)
     return outcome;
 }
 
-// True when the file's gzip members run to its end and the last one is cut short, as inflate
-// over the whole file finds it.
-inline bool EndsInsideAMember(const std::string& path)
+// The data of a file's gzip members as inflate over the whole file (its bytes) finds it, and
+// whether the members run to the file's end with the last one cut short.
+struct InflatedMembers {
+    std::string bytes;
+    bool cut = false;
+};
+
+inline InflatedMembers InflateMembers(const std::string& bytes)
 {
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     z_stream stream{};
     inflateInit2(&stream, 16 + MAX_WBITS);
     std::vector<Bytef> out(65536);
+    InflatedMembers inflated;
     std::size_t at = 0;
-    bool cut = false;
     while (bytes.size() - at >= 2 && bytes.compare(at, 2, "\x1F\x8B") == 0) {
         inflateReset(&stream);
         stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data() + at));
@@ -55,25 +58,29 @@ inline bool EndsInsideAMember(const std::string& path)
             stream.next_out = out.data();
             stream.avail_out = uInt(out.size());
             status = inflate(&stream, Z_NO_FLUSH);
+            inflated.bytes.append(reinterpret_cast<const char*>(out.data()), out.size() - stream.avail_out);
         }
         if (status != Z_STREAM_END) {
-            cut = status == Z_BUF_ERROR && stream.avail_in == 0;
+            inflated.cut = status == Z_BUF_ERROR && stream.avail_in == 0;
             break;
         }
         at = bytes.size() - stream.avail_in;
     }
     inflateEnd(&stream);
-    return cut;
+    return inflated;
 }
 
 // What the proposal reader must make of a file: as gzread, except that a file cut short is always
-// reported; gzread misses the cut when the data before it has just filled its buffer.
+// reported, with all that inflate finds before the cut. gzread misses the cut when the data
+// before it has just filled its buffer, and drops what inflate still held for that buffer.
 inline GzipOutcome ExpectedGzipOutcome(const std::string& path, std::size_t size)
 {
-    GzipOutcome outcome = ReadWithGzread(path, size);
-    if (outcome.error == Z_OK && EndsInsideAMember(path))
-        outcome.error = Z_BUF_ERROR;
-    return outcome;
+    const GzipOutcome outcome = ReadWithGzread(path, size);
+    if (outcome.error != Z_OK && outcome.error != Z_BUF_ERROR)
+        return outcome;
+    std::ifstream in(path, std::ios::binary);
+    InflatedMembers inflated = InflateMembers({std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
+    return inflated.cut ? GzipOutcome{std::move(inflated.bytes), Z_BUF_ERROR} : outcome;
 }
 
 // As the proposal reader uses it: every member checked against its trailer, a mismatch being

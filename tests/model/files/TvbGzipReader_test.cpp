@@ -37,6 +37,22 @@ std::string Text(std::size_t size)
     return text.substr(0, size);
 }
 
+// The shortest start of `member` whose data runs past `size` bytes: inflate has taken all of it
+// when that much data is out, and holds the rest of the last match or literal for later.
+std::string CutJustPast(const std::string& member, std::size_t size)
+{
+    std::size_t shorter = 0;
+    std::size_t longer = member.size();
+    while (shorter < longer) {
+        const std::size_t middle = (shorter + longer) / 2;
+        if (InflateMembers(member.substr(0, middle)).bytes.size() > size)
+            longer = middle;
+        else
+            shorter = middle + 1;
+    }
+    return member.substr(0, longer);
+}
+
 struct GzipCase {
     std::string name;
     std::string bytes;
@@ -90,9 +106,11 @@ std::vector<GzipCase> Cases()
     }
     // Cut where the trailer starts, the data a whole number of gzread's buffers (its own, 16 KiB,
     // and the caller's, 64 KiB): gzread ends there without an error, the reader reports the cut.
+    // Cut just past a whole buffer: gzread ends with the buffer, and drops what inflate still held.
     for (const std::size_t size : {16384u, 65536u}) {
         const std::string member = GzipBytes(Text(size));
         cases.push_back({"CutAtTrailerAfter" + std::to_string(size), member.substr(0, member.size() - 8)});
+        cases.push_back({"CutJustPast" + std::to_string(size), CutJustPast(GzipBytes(Text(2 * size)), size)});
     }
     // Stored members whose trailers straddle the end of the first load of input, at every offset.
     for (std::size_t size = 16357; size <= 16366; ++size)
