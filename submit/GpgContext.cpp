@@ -75,12 +75,18 @@ gpgme_error_t CollectKeys(gpgme_ctx_t ctx, std::vector<CGpgKey>& keys)
     return gpgme_err_code(error) == GPG_ERR_EOF ? 0 : error;
 }
 
-// GnuPG counts what it skipped rather than failing the import, and reads no keys at all from
-// data that holds none.
-gpgme_error_t EveryKeyImported(const gpgme_import_result_t result)
+// Every OpenPGP packet starts with a byte whose high bit is set.
+bool StartsWithPacket(const std::string& bytes)
+{
+    return !bytes.empty() && (static_cast<unsigned char>(bytes.front()) & 0x80) != 0;
+}
+
+// GnuPG counts what it skipped rather than failing the import. It reads no keys from data that
+// holds none, nor from packets it cannot read, whose keys it refuses with them.
+gpgme_error_t EveryKeyImported(const gpgme_import_result_t result, const std::string& packets)
 {
     if (!result || (result->considered == 0 && result->secret_read == 0))
-        return gpg_error(GPG_ERR_NO_DATA);
+        return gpg_error(StartsWithPacket(packets) ? GPG_ERR_NOT_PROCESSED : GPG_ERR_NO_DATA);
     for (gpgme_import_status_t status = result->imports; status; status = status->next) {
         if (status->result)
             return status->result;
@@ -112,6 +118,79 @@ DataHandle DataOver(const std::string& bytes, gpgme_error_t& error)
     gpgme_data_t data = nullptr;
     error = gpgme_data_new_from_mem(&data, bytes.data(), bytes.size(), 0);
     return DataHandle(error ? nullptr : data);
+}
+
+DataHandle EmptyData(gpgme_error_t& error)
+{
+    gpgme_data_t data = nullptr;
+    error = gpgme_data_new(&data);
+    return DataHandle(error ? nullptr : data);
+}
+
+std::string DataText(gpgme_data_t data)
+{
+    std::string text;
+    gpgme_data_seek(data, 0, SEEK_SET);
+    char buffer[4096];
+    for (ssize_t got; (got = gpgme_data_read(data, buffer, sizeof buffer)) > 0;)
+        text.append(buffer, std::size_t(got));
+    return text;
+}
+
+// What GnuPG wrote of the context's last operation, line by line, without its program name.
+std::vector<std::string> DiagnosticLines(gpgme_ctx_t ctx)
+{
+    gpgme_error_t error = 0;
+    const DataHandle data = EmptyData(error);
+    if (error || gpgme_op_getauditlog(ctx, data.get(), GPGME_AUDITLOG_DIAG))
+        return {};
+    std::vector<std::string> lines;
+    std::istringstream text(DataText(data.get()));
+    for (std::string line; std::getline(text, line);) {
+        if (line.rfind("gpg: ", 0) == 0)
+            line.erase(0, 5);
+        if (!line.empty())
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+// A count of GnuPG's summary: a label, a colon, spaces and a number.
+bool IsCountLine(const std::string& line)
+{
+    const std::size_t colon = line.rfind(':');
+    if (colon == std::string::npos)
+        return false;
+    const std::size_t digits = line.find_first_not_of(' ', colon + 1);
+    return digits != std::string::npos && digits > colon + 1
+           && line.find_first_not_of("0123456789", digits) == std::string::npos;
+}
+
+bool NamesAKeyTaken(const std::string& line, const gpgme_import_result_t result)
+{
+    for (gpgme_import_status_t status = result->imports; status; status = status->next) {
+        const std::string fingerprint = status->fpr ? status->fpr : "";
+        const std::string keyId = fingerprint.size() >= 16 ? fingerprint.substr(fingerprint.size() - 16) : "";
+        if (!status->result && !keyId.empty() && line.find(keyId) != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+// GnuPG says what it refused only in its diagnostics, whose words depend on the user's language.
+// Left out are the lines on keys it took (named by key ID), on the files it made in the home, and
+// the counts it ends with.
+std::vector<std::string> Refusals(std::vector<std::string> lines, const gpgme_import_result_t result,
+                                  const std::string& home)
+{
+    while (!lines.empty() && IsCountLine(lines.back()))
+        lines.pop_back();
+    std::vector<std::string> refusals;
+    for (const std::string& line : lines) {
+        if (line.find(home) == std::string::npos && !(result && NamesAKeyTaken(line, result)))
+            refusals.push_back(line);
+    }
+    return refusals;
 }
 
 } // namespace
@@ -211,32 +290,35 @@ int CGpgContext::ListKeysIn(const std::string& packets, std::vector<CGpgKey>& ke
     });
 }
 
-int CGpgContext::Import(const std::string& packets)
+int CGpgContext::Import(const std::string& packets, std::vector<std::string>* refused)
 {
+    if (refused)
+        refused->clear();
     gpgme_error_t error = 0;
     const DataHandle data = DataOver(packets, error);
     if (error)
         return ToolkitCode(error);
     if (const int failed = RunChange([&](gpgme_ctx_t ctx) { return gpgme_op_import(ctx, data.get()); }))
         return failed;
-    return ToolkitCode(EveryKeyImported(gpgme_op_import_result(m_ctx)));
+    const gpgme_import_result_t result = gpgme_op_import_result(m_ctx);
+    error = EveryKeyImported(result, packets);
+    if (error && refused)
+        *refused = Refusals(DiagnosticLines(m_ctx), result, m_home);
+    return ToolkitCode(error);
 }
 
 int CGpgContext::Export(const std::string& fingerprint, bool armor, std::string& exported)
 {
     exported.clear();
-    gpgme_data_t raw = nullptr;
-    if (const gpgme_error_t error = gpgme_data_new(&raw))
+    gpgme_error_t error = 0;
+    const DataHandle data = EmptyData(error);
+    if (error)
         return ToolkitCode(error);
-    const DataHandle data(raw);
     gpgme_set_armor(m_ctx, armor);
     const auto exportKey = [&](gpgme_ctx_t ctx) { return gpgme_op_export(ctx, fingerprint.c_str(), 0, data.get()); };
     if (const int failed = Run(exportKey))
         return failed;
-    gpgme_data_seek(data.get(), 0, SEEK_SET);
-    char buffer[4096];
-    for (ssize_t got; (got = gpgme_data_read(data.get(), buffer, sizeof buffer)) > 0;)
-        exported.append(buffer, std::size_t(got));
+    exported = DataText(data.get());
     // GnuPG writes nothing, and reports nothing, for a key it does not have.
     return exported.empty() ? ToolkitCode(GPG_ERR_NOT_FOUND) : 0;
 }

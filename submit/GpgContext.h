@@ -51,8 +51,10 @@ public:
     int ListKeys(const std::string& pattern, std::vector<CGpgKey>& keys);
     // The keys that OpenPGP packets hold, read without importing them.
     int ListKeysIn(const std::string& packets, std::vector<CGpgKey>& keys);
-    // 0 only when every key of the packets was imported or was already there unchanged.
-    int Import(const std::string& packets);
+    // 0 only when every key of the packets was imported or was already there unchanged. When
+    // GnuPG did not take everything, `refused` gets its own lines (in the user's language) on
+    // what it refused and why.
+    int Import(const std::string& packets, std::vector<std::string>* refused = nullptr);
     // The public key, armoured or as binary packets.
     int Export(const std::string& fingerprint, bool armor, std::string& exported);
     // The public and the secret key, without asking.

@@ -141,6 +141,7 @@ int CPKC::ExportKey(const std::string& identity, const std::string& fileName, in
 int CPKC::ImportKeyFile(const std::string& fileName, int /*flags1*/, int /*flags2*/, int /*flags3*/)
 {
     m_keysImportedBeforeFailure.clear();
+    m_importRefusals.clear();
     if (!m_keyRings)
         return StoreError(kErrKeyRingsClosed);
     std::string file;
@@ -152,7 +153,10 @@ int CPKC::ImportKeyFile(const std::string& fileName, int /*flags1*/, int /*flags
     std::vector<CGpgKey> before;
     if (const int error = m_keyRings->ListKeys("", before))
         return StoreError(error);
-    const int error = m_keyRings->Import(packets);
+    std::vector<std::string> refusals;
+    const int error = m_keyRings->Import(packets, &refusals);
+    for (const std::string& line : refusals)
+        m_importRefusals.push_back(platform::Utf8ToCp1252(line));
     if (error)
         m_keysImportedBeforeFailure = KeysAddedSince(before);
     return StoreError(error);

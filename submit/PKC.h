@@ -40,6 +40,9 @@ public:
     // GnuPG imports key by key: after ImportKeyFile, the identities of the keys a failed import
     // left in the key rings, in their order; empty when it succeeded.
     const std::vector<std::string>& KeysImportedBeforeFailure() const { return m_keysImportedBeforeFailure; }
+    // After a failed ImportKeyFile: GnuPG's own lines on what it refused and why; empty when the
+    // failure came before GnuPG read the keys.
+    const std::vector<std::string>& ImportRefusals() const { return m_importRefusals; }
 
     bool KeyRingsOpen() const { return m_keyRings != nullptr; }
 
@@ -68,5 +71,6 @@ private:
     std::string m_home;
     std::chrono::milliseconds m_timeLimit{std::chrono::seconds(20)};
     std::vector<std::string> m_keysImportedBeforeFailure;
+    std::vector<std::string> m_importRefusals;
     int m_errorCode = 0;
 };

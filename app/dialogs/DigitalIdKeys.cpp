@@ -26,6 +26,7 @@ public:
     {
         return m_crypto.KeysImportedBeforeFailure();
     }
+    std::vector<std::string> ImportRefusals() const override { return m_crypto.ImportRefusals(); }
 
 private:
     CCrypto m_crypto{0};

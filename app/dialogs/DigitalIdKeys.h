@@ -26,6 +26,8 @@ public:
     virtual int ImportKeyFile(const std::string& fileName) = 0;
     // After a failed import: the keys it left in the key rings.
     virtual std::vector<std::string> KeysImportedBeforeFailure() const = 0;
+    // After a failed import: the toolkit's lines on what it refused and why.
+    virtual std::vector<std::string> ImportRefusals() const = 0;
 };
 
 // The bidder's key rings through a new CCrypto.

@@ -33,14 +33,14 @@ platform::FileDialogRequest IdFileRequest(bool open, const char* title)
     return request;
 }
 
-// A failed import may still have left some of the file's keys in the key rings.
-std::string KeysLeftByFailure(const std::vector<std::string>& identities)
+// A paragraph of a message: its heading and its lines, nothing when there are none.
+std::string Paragraph(const char* heading, const std::vector<std::string>& lines)
 {
-    if (identities.empty())
+    if (lines.empty())
         return {};
-    std::string text = "\n\nImported before the failure:";
-    for (const std::string& identity : identities)
-        text += "\n" + identity;
+    std::string text = std::string("\n\n") + heading;
+    for (const std::string& line : lines)
+        text += "\n" + line;
     return text;
 }
 
@@ -149,9 +149,11 @@ void CSignatures::OnImportId()
     if (!chosen || chosen->path.empty())
         return;
     m_pCrypto->UseCurrentFolder();
+    // GnuPG takes a file's keys one by one: a failure may have left some in the key rings.
     if (m_pCrypto->ImportKeyFile(chosen->path) != 0)
         AfxMessageBox("Could not import key:\n" + m_pCrypto->GetErrorText()
-                          + KeysLeftByFailure(m_pCrypto->KeysImportedBeforeFailure()),
+                          + Paragraph("Refused by GnuPG:", m_pCrypto->ImportRefusals())
+                          + Paragraph("Imported before the failure:", m_pCrypto->KeysImportedBeforeFailure()),
                       MB_OK | MB_ICONEXCLAMATION);
     else
         AfxMessageBox("Key Successfully imported from file:\n" + platform::PathForDisplay(chosen->path),

@@ -289,3 +289,48 @@ TEST_F(KeyRings, AnAgentThatStopsAnsweringIsGivenUpWhenTheTimeLimitPasses)
     listed.erase(listed.begin(), listed.begin() + 2);
     EXPECT_EQ(named, listed) << "every key the key rings took, and only those";
 }
+
+// GnuPG skips a key without a user ID and stops at packets it cannot read, and says which and why
+// only in its own lines. Both fail alike: GnuPG's reason, and the keys it took named.
+TEST_F(KeyRings, AFailedImportGivesGnuPGsReasonForWhatItRefusedAndNamesTheKeysItTook)
+{
+    const std::string maker = m_world.MakerHome();
+    const std::string taken = m_world.MakeKey(maker, "New Bidder <new@acme.example>");
+    const std::string nameless = m_world.MakeKey(maker, "Nameless <nameless@acme.example>");
+    const std::string keyId = nameless.substr(nameless.size() - 16);
+    const struct {
+        const char* name;
+        std::string text;
+        std::string refused; // the key ID GnuPG names, if any
+        const char* reason;
+    } cases[] = {
+        {"bytes that are no packet after a key", m_world.ExportArmoredWithBadPacket(maker, taken), "", "invalid packet"},
+        {"a key without a user ID after a key",
+         m_world.ExportArmored(maker, taken) + m_world.ExportArmoredWithoutUserIds(maker, nameless), keyId,
+         "no user ID"},
+    };
+    for (const auto& c : cases) {
+        const std::vector<std::string> before = Listed();
+        const std::string file = m_world.Folder("refused.asc");
+        WriteTextFile(file, c.text);
+        EXPECT_EQ(Import(file), -GPG_ERR_NOT_PROCESSED) << c.name;
+        EXPECT_EQ(m_crypto->GetErrorText(), "Data not processed") << c.name;
+        const std::vector<std::string> refusals = m_crypto->ImportRefusals();
+        const auto saysWhy = [&](const std::string& line) {
+            return line.find(c.refused) != std::string::npos && line.find(c.reason) != std::string::npos;
+        };
+        EXPECT_TRUE(std::any_of(refusals.begin(), refusals.end(), saysWhy)) << c.name;
+        for (const std::string& line : refusals) {
+            EXPECT_EQ(line.find(taken.substr(taken.size() - 16)), std::string::npos) << line;
+            EXPECT_EQ(line.find(Home()), std::string::npos) << line;
+            EXPECT_EQ(line.find("processed"), std::string::npos) << "no counts: " << line;
+        }
+        std::vector<std::string> added = Listed();
+        added.erase(added.begin(), added.begin() + std::ptrdiff_t(before.size()));
+        EXPECT_EQ(m_crypto->KeysImportedBeforeFailure(), added) << c.name;
+    }
+    EXPECT_EQ(m_crypto->KeysImportedBeforeFailure(), std::vector<std::string>{"New Bidder <new@acme.example>"});
+
+    EXPECT_EQ(Import(ForeignKeyFile("Third <third@acme.example>", "third.asc")), 0);
+    EXPECT_TRUE(m_crypto->ImportRefusals().empty());
+}

@@ -6,6 +6,7 @@
 // have made them elsewhere, never through the code under test. Every agent started in the
 // world's homes is stopped when the test ends. The folder's path is short: GnuPG's sockets live
 // in the home, and a socket path has a length limit.
+#include "tests/platform/armor/ArmorBuilder.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <algorithm>
@@ -125,6 +126,18 @@ public:
     std::string ExportArmored(const std::string& home, const std::string& fingerprint, bool secret = false)
     {
         return Gpg(home, std::string("--armor ") + (secret ? "--export-secret-keys " : "--export ") + fingerprint);
+    }
+
+    // The public key with none of its user IDs, which GnuPG refuses to take.
+    std::string ExportArmoredWithoutUserIds(const std::string& home, const std::string& fingerprint)
+    {
+        return Gpg(home, "--armor --export --export-filter keep-uid=uid=nobody " + fingerprint);
+    }
+
+    // The public key and bytes that are no packet after it, in one sound armoured block.
+    std::string ExportArmoredWithBadPacket(const std::string& home, const std::string& fingerprint)
+    {
+        return ArmoredKey(Gpg(home, "--export " + fingerprint) + std::string("\0\1\2\3 no packet", 14));
     }
 
 private:

@@ -52,6 +52,7 @@ public:
         return m_error = m_log.failing;
     }
     std::vector<std::string> KeysImportedBeforeFailure() const override { return {}; }
+    std::vector<std::string> ImportRefusals() const override { return {}; }
 
 private:
     Log& m_log;

@@ -23,6 +23,17 @@ constexpr const char* kAce = "Ace Paving <bids@acme.example>";
 constexpr const char* kNew = "New Bidder <new@acme.example>";
 constexpr const char* kAgency = "Department of Transportation Bid Key <bids@dot.example.gov>";
 
+// A message's paragraphs, split at its empty lines.
+std::vector<std::string> Paragraphs(const std::string& message)
+{
+    std::vector<std::string> paragraphs;
+    std::size_t at = 0;
+    for (std::size_t end; (end = message.find("\n\n", at)) != std::string::npos; at = end + 2)
+        paragraphs.push_back(message.substr(at, end - at));
+    paragraphs.push_back(message.substr(at));
+    return paragraphs;
+}
+
 class RealDigitalIds : public dialogtest::DialogTest {
 protected:
     CWnd* Item(UINT id) { return m_dialog.GetDlgItem(id); }
@@ -96,34 +107,52 @@ TEST_F(RealDigitalIds, ListDeleteExportAndImportWorkOnTheKeyRings)
               "-----BEGIN PGP PUBLIC KEY BLOCK-----\nComment: Exported by Tarvello Zod");
 }
 
-// GnuPG takes a file's keys one by one: one it skips fails the import after those before it got in.
+// GnuPG takes a file's keys one by one: one it skips fails the import after those before it got
+// in; packets it cannot read fail it with the keys in their block. Either way GnuPG's reason.
 TEST_F(RealDigitalIds, AFailedImportSaysWhyAndNamesTheKeysItLeftInTheKeyRings)
 {
     const std::string home = HomeWithTwoKeys();
     const std::string maker = m_world.MakerHome();
     const std::string made = m_world.MakeKey(maker, kNew);
     const std::string nameless = m_world.MakeKey(maker, "Nameless <nameless@acme.example>");
+    const std::string badPacket = m_world.Folder("bad packet.asc");
+    testsupport::WriteTextFile(badPacket, m_world.ExportArmoredWithBadPacket(maker, made));
     const std::string partly = m_world.Folder("partly.asc");
     testsupport::WriteTextFile(partly, m_world.ExportArmored(maker, made)
-                                           + m_world.Gpg(maker, "--armor --export --export-filter keep-uid=uid=nobody "
-                                                                    + nameless));
+                                           + m_world.ExportArmoredWithoutUserIds(maker, nameless));
     const std::string large = m_world.Folder("large.asc");
     testsupport::WriteTextFile(large, "");
     std::filesystem::resize_file(large, 17 << 20);
 
-    std::vector<std::string> afterPartly;
+    std::vector<std::string> afterBadPacket, afterPartly;
     Run(m_dialog, [&] {
+        m_script.AnswerFile(badPacket);
+        dialogtest::Click(Item(CSignatures::IDC_IMPORT_ID));
+        afterBadPacket = Lines(Item(CSignatures::IDC_LIST));
         m_script.AnswerFile(partly);
         dialogtest::Click(Item(CSignatures::IDC_IMPORT_ID));
         afterPartly = Lines(Item(CSignatures::IDC_LIST));
         m_script.AnswerFile(large);
         dialogtest::Click(Item(CSignatures::IDC_IMPORT_ID));
     });
+    EXPECT_EQ(afterBadPacket, (std::vector<std::string>{kPat, kAce}));
     EXPECT_EQ(afterPartly, (std::vector<std::string>{kPat, kAce, kNew}));
     EXPECT_EQ(m_world.Fingerprints(home), (std::vector<std::string>{m_pat, m_ace, made}));
-    EXPECT_EQ(MessageTexts(),
-              (std::vector<std::string>{std::string("Could not import key:\nData not processed\n\nImported before the failure:\n") + kNew,
-                                        "Could not import key:\nFile too large"}));
+    const std::vector<std::string> messages = MessageTexts();
+    ASSERT_EQ(messages.size(), 3u);
+    const std::vector<std::string> refusedPacket = Paragraphs(messages[0]);
+    ASSERT_EQ(refusedPacket.size(), 2u) << messages[0];
+    EXPECT_EQ(refusedPacket[0], "Could not import key:\nData not processed");
+    EXPECT_EQ(refusedPacket[1].rfind("Refused by GnuPG:\n", 0), 0u) << messages[0];
+    EXPECT_NE(refusedPacket[1].find("invalid packet"), std::string::npos) << messages[0];
+    const std::vector<std::string> refusedKey = Paragraphs(messages[1]);
+    ASSERT_EQ(refusedKey.size(), 3u) << messages[1];
+    EXPECT_EQ(refusedKey[0], "Could not import key:\nData not processed");
+    EXPECT_EQ(refusedKey[1].rfind("Refused by GnuPG:\nkey " + nameless.substr(nameless.size() - 16) + ": ", 0), 0u)
+        << messages[1];
+    EXPECT_NE(refusedKey[1].find("no user ID"), std::string::npos) << messages[1];
+    EXPECT_EQ(refusedKey[2], std::string("Imported before the failure:\n") + kNew);
+    EXPECT_EQ(messages[2], "Could not import key:\nFile too large");
 }
 
 // GnuPG's lock file names the holder's process and host: another program is at work on the rings.
