@@ -94,7 +94,7 @@ private:
             // INDEX prints the same line on every pass.
             m_bNewLineTaken = m_bNewLineTaken || !(field.m_wFlags & FO_INDEX);
         }
-        lines += WriteReportText(m_reader.State(), FitToWidth(std::move(text), m_reader.Width(field), field.m_wFlags, true));
+        lines += WriteReportText(m_reader.State(), FitToWidth(std::move(text), m_reader.Width(field), field, true));
         return AsksForMore(field, value, pass + 1, maxLines);
     }
 
