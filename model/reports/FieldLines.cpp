@@ -29,11 +29,19 @@ void CFieldLines::StartText(std::string text, int lineMode, int wrapWidth)
     m_iWrapWidth = wrapWidth;
 }
 
-void CFieldLines::StartRecords(int count)
+void CFieldLines::StartRecords(int count, int wrapWidth)
 {
     StartMissing();
     m_bMissing = false;
     m_iRecords = count;
+    m_iLineMode = wrapWidth > 0 ? LINE_MODE_WRAP : LINE_MODE_ONE;
+    m_iWrapWidth = std::max(0, wrapWidth);
+}
+
+void CFieldLines::StartRecordText(std::string text)
+{
+    m_strText = std::move(text);
+    m_pos = 0;
 }
 
 bool CFieldLines::HasLine() const
@@ -41,7 +49,7 @@ bool CFieldLines::HasLine() const
     if (m_bMissing)
         return false;
     if (IsRecordList())
-        return m_iNext < m_iRecords;
+        return m_iNext < m_iRecords || HasRecordTextLeft();
     return m_bFresh || m_pos < m_strText.size();
 }
 

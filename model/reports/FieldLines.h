@@ -3,7 +3,9 @@
 #include <string>
 
 // The lines one field prints over the passes of template lines: the pieces of a text (one
-// line, wrapped to a width, or split at its line ends), or a list of records, one per pass.
+// line, wrapped to a width, or split at its line ends), or a list of records, one per pass; a
+// list given a wrap width prints each record's text in pieces of that width, the next record
+// only once the last piece is out.
 class CFieldLines {
 public:
     explicit CFieldLines(int fieldId) : m_iFieldId(fieldId) {}
@@ -11,13 +13,17 @@ public:
     int FieldId() const { return m_iFieldId; }
     void StartMissing();
     void StartText(std::string text, int lineMode, int wrapWidth);
-    void StartRecords(int count);
+    void StartRecords(int count, int wrapWidth);
 
     bool IsMissing() const { return m_bMissing; }
     bool IsRecordList() const { return m_iRecords >= 0; }
     bool HasLine() const;
     std::string TakeText();
     int TakeRecord() { return m_iNext++; }
+    bool WrapsRecords() const { return m_iWrapWidth > 0; }
+    // The record's text, whose pieces TakeText gives next.
+    void StartRecordText(std::string text);
+    bool HasRecordTextLeft() const { return IsRecordList() && m_pos < m_strText.size(); }
     void Skip(int lines);
 
 private:

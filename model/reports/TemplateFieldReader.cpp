@@ -27,7 +27,7 @@ std::string CTemplateFieldReader::WholeText(const CTemplateField& field) const
     const bool list = GetFieldRecordCount(m_state, *field.m_pRow, field.m_iId, field.m_iFirmType) >= 0;
     const CFieldValue value = Fetch(field, list ? 0 : -1);
     std::string text = value.IsPresent() ? Format(field, value) : std::string();
-    return FitToWidth(ApplyTextOptions(std::move(text), field.m_textOptions), Width(field), field.m_wFlags, false);
+    return FitToWidth(ApplyTextOptions(std::move(text), field.m_textOptions), Width(field), field, false);
 }
 
 int CTemplateFieldReader::Width(const CTemplateField& field) const

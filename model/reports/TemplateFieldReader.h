@@ -21,8 +21,9 @@ public:
     // The field's value in its current object, or in record `record` of its list.
     CFieldValue Fetch(const CTemplateField& field, int record) const;
     std::string Format(const CTemplateField& field, const CFieldValue& value) const;
-    // The whole value as one text (the first record of a list), text options applied, cut to
-    // the field's width but not padded: what a condition compares.
+    // The whole value as one text (the first record of a list), text options applied, fitted to
+    // the field's width as printed (a text cut, a number whole) but not padded: what a condition
+    // compares.
     std::string WholeText(const CTemplateField& field) const;
     int Width(const CTemplateField& field) const;
     int IntegerOption(const std::optional<CIntegerOption>& option) const;

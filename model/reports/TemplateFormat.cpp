@@ -161,17 +161,31 @@ std::optional<std::string> FormatFieldText(const CReportState& state, const CTem
     }
 }
 
-std::string FitToWidth(std::string text, int width, uint16_t flags, bool padded)
+namespace {
+
+// A double, a number text, or a text taken through ADJUST.
+bool PrintsNumber(const CTemplateField& field)
+{
+    const int type = field.m_pRow->m_iType;
+    return type == FT_DOUBLE || type == FT_NUMBER_STRING || (type == FT_TEXT && field.m_adjust);
+}
+
+} // namespace
+
+std::string FitToWidth(std::string text, int width, const CTemplateField& field, bool padded)
 {
     if (width <= 0)
         return text;
     const std::size_t size = std::size_t(std::min(width, kMaxTemplateFieldWidth));
+    // A number cut to its width would read as another number: it takes the room it needs.
+    if (text.size() >= size && PrintsNumber(field))
+        return text;
     if (text.size() >= size || !padded) {
         text.resize(std::min(text.size(), size));
         return text;
     }
     const std::size_t gap = size - text.size();
-    const std::size_t left = (flags & FO_RIGHT) ? gap : (flags & FO_CENTER) ? gap / 2 : 0;
+    const std::size_t left = (field.m_wFlags & FO_RIGHT) ? gap : (field.m_wFlags & FO_CENTER) ? gap / 2 : 0;
     text.insert(0, left, ' ');
     text.append(gap - left, ' ');
     return text;

@@ -10,7 +10,7 @@
 class CFieldValue;
 struct CReportState;
 
-// A field's widest output, whatever its SIZE says.
+// A field's widest output, whatever its SIZE says (a number's is its own length).
 inline constexpr int kMaxTemplateFieldWidth = 512;
 // The longest text value a field prints.
 inline constexpr std::size_t kMaxTemplateText = 4095;
@@ -29,5 +29,6 @@ std::optional<std::string> FormatFieldText(const CReportState& state, const CTem
                                            const CFieldValue& value);
 // SUBSTRING, REPLACE, STRSTR, STRIP, CLIP and REMOVE in the order written.
 std::string ApplyTextOptions(std::string text, const std::vector<CTextOption>& options);
-// Cut to the width and, unless `padded` is false, justified in it; width 0 leaves the text.
-std::string FitToWidth(std::string text, int width, uint16_t flags, bool padded);
+// Cut to the width and, unless `padded` is false, justified in it; width 0 leaves the text. A
+// number wider than the width is never cut: it is left whole and the line goes on after it.
+std::string FitToWidth(std::string text, int width, const CTemplateField& field, bool padded);

@@ -12,6 +12,7 @@
 #include "model/reports/TemplateParser.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -42,6 +43,7 @@ private:
         for (int pass = 0, idlePasses = 0;; ++pass) {
             m_reader.State().m_iLineIndex = pass;
             m_bNewLineTaken = false;
+            m_bRecordGoesOn = std::exchange(m_bRecordGoesOnNext, false);
             bool more = false;
             for (const CTemplateElement& element : line.m_elements)
                 more = PrintElement(element, pass, lines) || more;
@@ -89,13 +91,17 @@ private:
             Start(value, field, m_reader.IntegerOption(field.m_start));
         const int maxLines = m_reader.IntegerOption(field.m_maxLines);
         std::string text;
-        if (value.HasLine() && !(maxLines > 0 && pass >= maxLines)) {
+        if (value.HasLine() && !(maxLines > 0 && pass >= maxLines) && !WaitsForARecord(value)) {
             text = ApplyTextOptions(NextLine(value, field), field.m_textOptions);
             // INDEX prints the same line on every pass.
             m_bNewLineTaken = m_bNewLineTaken || !(field.m_wFlags & FO_INDEX);
         }
-        lines += WriteReportText(m_reader.State(), FitToWidth(std::move(text), m_reader.Width(field), field.m_wFlags, true));
-        return AsksForMore(field, value, pass + 1, maxLines);
+        lines += WriteReportText(m_reader.State(), FitToWidth(std::move(text), m_reader.Width(field), field, true));
+        const bool asks = AsksForMore(field, value, pass + 1, maxLines);
+        // A record wider than its field goes on in the next pass, and the line's other lists
+        // wait for it there, so that the lines of a record stay together.
+        m_bRecordGoesOnNext = m_bRecordGoesOnNext || (asks && value.HasRecordTextLeft());
+        return asks;
     }
 
     bool AsksForMore(const CTemplateField& field, const CFieldLines& value, int passesDone, int maxLines) const
@@ -109,16 +115,22 @@ private:
         return asks;
     }
 
+    bool WaitsForARecord(const CFieldLines& value) const
+    {
+        return m_bRecordGoesOn && value.IsRecordList() && !value.HasRecordTextLeft();
+    }
+
     void Start(CFieldLines& value, const CTemplateField& field, int startLine)
     {
+        const bool text = field.m_pRow->m_iType == FT_TEXT && !field.m_adjust;
         const int records = GetFieldRecordCount(m_reader.State(), *field.m_pRow, field.m_iId, field.m_iFirmType);
         if (records >= 0) {
-            value.StartRecords(records);
+            // A repeated text wraps each record's text to the field's width.
+            value.StartRecords(records, text && (field.m_wFlags & FO_REPEAT) ? m_reader.Width(field) : 0);
         } else if (const CFieldValue fetched = m_reader.Fetch(field, -1); !fetched.IsPresent()) {
             value.StartMissing();
         } else {
-            const bool lines = field.m_pRow->m_iType == FT_TEXT && !field.m_adjust;
-            value.StartText(m_reader.Format(field, fetched), lines ? field.m_pRow->m_iExtra : LINE_MODE_ONE,
+            value.StartText(m_reader.Format(field, fetched), text ? field.m_pRow->m_iExtra : LINE_MODE_ONE,
                             m_reader.Width(field));
         }
         value.Skip(startLine);
@@ -126,13 +138,15 @@ private:
 
     std::string NextLine(CFieldLines& value, const CTemplateField& field)
     {
-        if (!value.IsRecordList())
+        if (!value.IsRecordList() || value.HasRecordTextLeft())
             return value.TakeText();
-        // A record gives one line, whatever its text holds.
         const CFieldValue fetched = m_reader.Fetch(field, value.TakeRecord());
         std::string text = fetched.IsPresent() ? m_reader.Format(field, fetched) : std::string();
-        text.erase(std::min(text.find_first_of("\r\n"), text.size()));
-        return text;
+        // Unwrapped, a record gives one line, whatever its text holds.
+        if (!value.WrapsRecords())
+            text.erase(std::min(text.find_first_of("\r\n"), text.size()));
+        value.StartRecordText(std::move(text));
+        return value.TakeText();
     }
 
     int RunIncluded(const CTemplateField& field)
@@ -162,6 +176,8 @@ private:
     CTemplateConditions m_conditions;
     std::vector<CFieldLines> m_lines;
     bool m_bNewLineTaken = false;
+    bool m_bRecordGoesOn = false; // the lists not printing a record's rest print blanks
+    bool m_bRecordGoesOnNext = false;
 };
 
 // Keeps the template on the stack of running templates while it runs.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 namespace {
 
 // The firm's field named as the agency's templates name it.
@@ -90,4 +92,92 @@ TEST(AgencyReport, TheQuoteOpensWithTheContractAndTheWholeLettingDate)
     EXPECT_NE(quote.find("C-1001"), std::string::npos);
     EXPECT_NE(quote.find("May 28, 2024"), std::string::npos) << quote.substr(0, quote.find("Page"));
     EXPECT_NE(quote.find("Quoted by HIGH PLAINS PAVING AND GRADING INCORPORA"), std::string::npos);
+}
+
+namespace {
+
+// Runs of blanks and line ends as one blank: a wrapped text reads as one.
+std::string Collapsed(const std::string& text)
+{
+    std::string result;
+    for (const char c : text)
+        if (!std::isspace(static_cast<unsigned char>(c)))
+            result += c;
+        else if (!result.empty() && result.back() != ' ')
+            result += ' ';
+    return result;
+}
+
+// Where `figure` ends on the line, or 0 when the line does not hold it.
+std::size_t EndOf(const std::string& line, const std::string& figure)
+{
+    const std::size_t at = line.find(figure);
+    return at == std::string::npos ? 0 : at + figure.size();
+}
+
+class AgencyReportMoney : public testing::TestWithParam<const char*> {};
+
+} // namespace
+
+// The paving item at 60,000 a ton takes its section, the items and the bid past a hundred
+// million: each total prints whole with its symbol, at the right edge of the column it sums.
+TEST_P(AgencyReportMoney, TotalsPastAHundredMillionPrintWholeInTheirColumns)
+{
+    auto prop = MakeAgencyProp();
+    const std::string symbol = GetParam();
+    prop->m_strFurtherReferences[0] = symbol;
+    prop->m_items[RowOfLine(*prop, "0060")]->m_fUnitPrice = 60000;
+    RecalcBidTotals(prop.get());
+    const std::string report = ReportText(*prop, REPORT_PROPOSAL);
+    const std::size_t extensions = EndOf(LineWith(report, "I0060"), "324,030,000.00");
+    const std::size_t siteTotals = EndOf(LineWith(report, "Route 9 north"), "15,000.00");
+    const std::size_t firmAmounts = EndOf(LineWith(report, "Blue Line Striping"), "20,000.00");
+    ASSERT_GT(extensions * siteTotals * firmAmounts, 0u) << report;
+    const struct {
+        const char* m_label;
+        const char* m_figure;
+        std::size_t m_end;
+    } totals[] = {{"Section 0050 Total", "324,034,800.00", extensions},
+                  {"Items Total", "324,055,225.00", extensions},
+                  {"Time Total", "37,500.00", siteTotals},
+                  {"Bid Total", "324,092,725.00", siteTotals},
+                  {"Goal", "16,202,761.25", firmAmounts},
+                  {"Committed", "25,400.00", firmAmounts}};
+    for (const auto& total : totals) {
+        const std::string line = LineWith(report, symbol + total.m_figure);
+        EXPECT_EQ(EndOf(line, symbol + total.m_figure), total.m_end) << total.m_label << "\n" << report;
+        EXPECT_NE(line.find(total.m_label), std::string::npos) << line;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Symbols, AgencyReportMoney, testing::Values("$", "EUR "),
+                         [](const auto& info) { return std::string(info.param[0] == '$' ? "Dollar" : "Euro"); });
+
+// An addendum note and a bid message longer than their columns go on over the next lines,
+// every word kept, the note's number and county beside its first line only.
+TEST(AgencyReport, NotesAndMessagesWrapWithEveryWord)
+{
+    auto prop = MakeAgencyProp();
+    const std::string note = "Revised quantities of the paving and guard rail items; Deleted line 0040; Force "
+                             "account amount raised; Added a second site with its own completion date";
+    prop->m_notes[0]->m_strDescription = note;
+    // Line 0060 made the same item as line 0020, at another price.
+    ChangeFlagBit(&prop->m_wFlags2, PROP2_IDENTICAL_ITEM_RULE, 1);
+    prop->m_items[RowOfLine(*prop, "0060")]->m_strItemNum = "I0020";
+    const std::string front = PagesOf(ReportText(*prop, REPORT_PROPOSAL)).at(0);
+    const std::string message =
+        "Item Error : Line# 0060 has identical item at Line# 0020 with differing Unit Price.";
+    EXPECT_NE(Collapsed(front).find("00001 " + note + " Brown 00002 Added guard rail alternate"), std::string::npos)
+        << front;
+    EXPECT_NE(Collapsed(front).find(message), std::string::npos) << front;
+}
+
+// The comma between the bidder's name and city stands only before a city.
+TEST(AgencyReport, TheBidderLinePutsACommaOnlyBeforeACity)
+{
+    auto prop = MakeAgencyProp();
+    EXPECT_NE(ReportText(*prop, REPORT_PROPOSAL).find(" Acme Paving, Springfield\n"), std::string::npos);
+    prop->m_pBidder->Set(BIDDER_CITY, "");
+    const std::string bidder = LineWith(ReportText(*prop, REPORT_PROPOSAL), "Bidder:");
+    EXPECT_EQ(bidder.substr(bidder.find("Acme")), "Acme Paving");
 }

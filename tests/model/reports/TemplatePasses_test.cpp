@@ -58,6 +58,15 @@ INSTANTIATE_TEST_SUITE_P(
         PassCase{"AmendmentsOnePerPass", "{AMENDMENT_NUMBER,REPEAT} {AMENDMENT_DESCRIPTION}",
                  "00001 Revised quantities\n00002 Added guard rail alternate"},
         PassCase{"CountiesOnePerPass", "{COUNTY_ID,REPEAT} {COUNTY_NAME}", "Ad Adams\nBr Brown"},
+        // Repeated, a record wider than its field goes on over the next passes; the line's other
+        // lists wait for it.
+        PassCase{"ARepeatedRecordWraps", "{AMENDMENT_NUMBER,REPEAT} {AMENDMENT_DESCRIPTION,SIZE=10,REPEAT}|",
+                 "00001 Revised   |\n      quantities|\n00002 Added     |\n      guard rail|\n      alternate |"},
+        PassCase{"ARecordStoppedByMaxLinesHoldsNoList",
+                 "{AMENDMENT_NUMBER,REPEAT} {AMENDMENT_DESCRIPTION,SIZE=10,REPEAT,MAXLINES=1}",
+                 "00001 Revised\n00002"},
+        PassCase{"ARecordNotRepeatedIsCut", "{AMENDMENT_NUMBER,REPEAT} {AMENDMENT_DESCRIPTION,SIZE=10}",
+                 "00001 Revised qu\n00002 Added guar"},
         PassCase{"SitesOnePerPass", "{SITE_NUMBER,REPEAT}: {SITE_NUMBER_DAYS} days",
                  "1: 30 days\n2: 45 days"},
         PassCase{"IncludedTemplateWritesInPlace", "a{[ Inner ]}b", "ain TON\nb"},
