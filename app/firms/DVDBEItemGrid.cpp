@@ -34,10 +34,12 @@ void CDV_DBEItemGrid::OnInitialUpdate()
 void CDV_DBEItemGrid::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
 {
     CDV::OnUpdate(sender, hint, hintObject);
-    if (hint == HINT_BACKGROUND && m_grid.IsWindow()) {
-        m_grid.RedrawAll();
+    if ((hint != HINT_REFRESH_FORMS && hint != HINT_BACKGROUND) || !m_grid.IsWindow())
+        return;
+    // The cells read the proposal as they are drawn.
+    m_grid.RedrawAll();
+    if (hint == HINT_BACKGROUND)
         ClearBackground();
-    }
 }
 
 void CDV_DBEItemGrid::OnSize(UINT type, int cx, int cy)

@@ -16,7 +16,8 @@ public:
     CDV_DBEItemGrid();
 
     void OnInitialUpdate() override;
-    // Hint 4660: the grid is repainted; grid views never show the configured background.
+    // The grid is repainted when the figures change and on hint 4660; grid views never show the
+    // configured background.
     void OnUpdate(CView* sender, LPARAM hint, void* hintObject) override;
     void OnSize(UINT type, int cx, int cy) override;
     bool OnEraseBkgnd(CDC* dc) override;

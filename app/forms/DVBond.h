@@ -14,6 +14,8 @@ public:
     CWinMeta* GetTemplate() override;
     bool RefreshRecordState() override;
     void OnInitialUpdate() override;
+    // The bond goal's amount follows the items total.
+    void OnUpdate(CView* sender, LPARAM hint, void* hintObject) override;
     void OnSize(UINT type, int cx, int cy) override;
 
     void UpdateBondStatus();

@@ -7,6 +7,7 @@
 #include "app/tree/FirmForms.h"
 #include "app/views/FormTemplates.h"
 #include "app/views/TreeCommands.h"
+#include "app/views/ViewHints.h"
 #include "app/views/ViewBackgrounds.h"
 #include "model/check/Recalc.h"
 #include "model/records/Prop.h"
@@ -96,6 +97,13 @@ void CDV_DBEList::OnInitialUpdate()
     GetClientRect(&client);
     LayoutBlock(client.Width());
     ApplyConfiguredBackground(*this, false, ConfiguredTopColor());
+}
+
+void CDV_DBEList::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
+{
+    CDV::OnUpdate(sender, hint, hintObject);
+    if (hint == HINT_REFRESH_FORMS)
+        RefreshFirmSummary(this, GetProp(), GetFirmType());
 }
 
 void CDV_DBEList::ShowValues(const CProp& prop, const CWinMeta& form)

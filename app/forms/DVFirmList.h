@@ -24,6 +24,8 @@ public:
     virtual int GetFirmType() const { return 1; }
 
     void OnInitialUpdate() override;
+    // The goal summary follows the figures.
+    void OnUpdate(CView* sender, LPARAM hint, void* hintObject) override;
     void OnSize(UINT type, int cx, int cy) override;
 
 protected:

@@ -19,5 +19,8 @@ public:
 
     CDV_ItemSchedule();
 
-    void OnInitialUpdate() override;
+    void OnUpdate(CView* sender, LPARAM hint, void* hintObject) override;
+
+private:
+    void ShowSchedule();
 };

@@ -1,6 +1,7 @@
 #include "app/sections/DVSection.h"
 
 #include "app/doc/BidDoc.h"
+#include "app/views/ViewHints.h"
 #include "model/records/Prop.h"
 #include "model/text/NumberFormat.h"
 #include "platform/ui/draw/SystemMetrics.h"
@@ -34,9 +35,15 @@ int CDV_Section::OnCreate(CREATESTRUCT* create)
     return 0;
 }
 
-void CDV_Section::OnInitialUpdate()
+void CDV_Section::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
 {
-    CDV::OnInitialUpdate();
+    CDV::OnUpdate(sender, hint, hintObject);
+    if (hint == HINT_REFRESH_FORMS)
+        ShowSection();
+}
+
+void CDV_Section::ShowSection()
+{
     const auto* document = dynamic_cast<const CBidDoc*>(GetDocument());
     const CProp* prop = document ? document->GetProp() : nullptr;
     const CItem* section = prop ? prop->m_items.GetAtOrNull(m_iNodeIndex) : nullptr;

@@ -1,7 +1,8 @@
 #pragma once
 
 // A section of the schedule: its number, total, alternate code and description. The view only
-// shows them; the description grows with the view, the alternate code keeps above its right end.
+// shows them, afresh whenever the document's figures change; the description grows with the
+// view, the alternate code keeps above its right end.
 #include "app/views/DV.h"
 
 class CDV_Section : public CDV {
@@ -18,9 +19,10 @@ public:
     CDV_Section();
 
     int OnCreate(CREATESTRUCT* create) override;
-    void OnInitialUpdate() override;
+    void OnUpdate(CView* sender, LPARAM hint, void* hintObject) override;
     void OnSize(UINT type, int cx, int cy) override;
 
 private:
+    void ShowSection();
     CRect ControlRect(const CWnd& control) const;
 };

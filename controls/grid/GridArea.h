@@ -80,6 +80,7 @@ private:
     CGridCellType* TypeAt(int column, int row, CGridCell* cell);
     template <typename Offer>
     int OfferToType(const HitCell& hit, Offer offer);
+    HitCell FollowPressed(CPoint* point) const;
     void DragStep(CPoint point);
     int DragDistance(int outside, int cellSize) const;
     void UpdateTip(CPoint point);
@@ -91,6 +92,7 @@ private:
     int m_keyRepeat = 0;
     bool m_hasFocus = false;
     int m_typeHoldsPress = 0;
+    HitCell m_pressed;  // the cell the left button was last pressed on, and its rectangle then
     CPoint m_dragPoint;
     int m_lastDragStep = 0;
     int m_tipColumn = -1;  // the cell the tip was last asked for

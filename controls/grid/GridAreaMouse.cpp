@@ -31,18 +31,33 @@ int CGridArea::OfferToType(const HitCell& hit, Offer offer)
     return hit.found ? offer(*TypeAt(hit.column, hit.row, &m_workCell)) : 0;
 }
 
+// The cell pressed last, where it is now: the press may have scrolled it into view. The point
+// moves with it, so the cell's type and the hooks see the pointer where it is on that cell, and
+// the release or a second press never lands on the cell that scrolled in under the pointer.
+CGridArea::HitCell CGridArea::FollowPressed(CPoint* point) const
+{
+    HitCell now = m_pressed;
+    if (!now.found || m_grid->GetCellRect(&now.column, &now.row, &now.rect) != 0)
+        return m_pressed;
+    *point += now.rect.TopLeft() - m_pressed.rect.TopLeft();
+    return now;
+}
+
 void CGridArea::OnLButtonDown(UINT flags, CPoint point)
 {
-    if (!m_grid || !m_info || m_grid->IsEditing())
+    if (!m_grid || !m_info)
+        return;
+    m_pressed = HitTest(*m_grid, point);
+    if (m_grid->IsEditing())
         return;
     SetFocus();
     SetCapture();
     m_info->m_mouseDownFlag = GRID_INPUT_LEFT_BUTTON;
     m_info->m_mouseDownButtons = static_cast<int>(flags);
-    HitCell hit = HitTest(*m_grid, point);
-    const bool wasCurrent = hit.column == m_info->m_currentColumn && hit.row == m_info->m_currentRow;
-    if (hit.found && m_grid->GotoCell(hit.column, hit.row) == 0 && wasCurrent)
+    const bool wasCurrent = m_pressed.column == m_info->m_currentColumn && m_pressed.row == m_info->m_currentRow;
+    if (m_pressed.found && m_grid->GotoCell(m_pressed.column, m_pressed.row) == 0 && wasCurrent)
         m_grid->SelectCurrentByPress(flags);
+    HitCell hit = FollowPressed(&point);
     const int processed = OfferToType(hit, [&](CGridCellType& type) {
         return type.OnLeftButton(hit.column, hit.row, 1, &hit.rect, &point);
     });
@@ -56,7 +71,7 @@ void CGridArea::OnLButtonUp(UINT, CPoint point)
     KillTimer(kDragTimer);
     if (!m_grid || !m_info)
         return;
-    HitCell hit = HitTest(*m_grid, point);
+    HitCell hit = FollowPressed(&point);
     const int processed = OfferToType(hit, [&](CGridCellType& type) {
         return type.OnLeftButton(hit.column, hit.row, 0, &hit.rect, &point);
     });
@@ -66,11 +81,12 @@ void CGridArea::OnLButtonUp(UINT, CPoint point)
     m_typeHoldsPress = 0;
 }
 
+// The second press of a double click is on the cell the first one pressed.
 void CGridArea::OnLButtonDblClk(UINT, CPoint point)
 {
     if (!m_grid || !m_info || m_grid->IsEditing())
         return;
-    HitCell hit = HitTest(*m_grid, point);
+    HitCell hit = FollowPressed(&point);
     const int processed = OfferToType(
         hit, [&](CGridCellType& type) { return type.OnDoubleClick(hit.column, hit.row, &hit.rect, &point); });
     m_grid->OnCellDoubleClick(hit.column, hit.row, &hit.rect, &point, processed);
@@ -116,10 +132,12 @@ void CGridArea::OnMouseMove(UINT flags, CPoint point)
     UpdateTip(point);
     if (m_typeHoldsPress) {
         // The cell type that took the press follows the pointer alone.
-        const int column = m_info->m_currentColumn;
-        const int row = m_info->m_currentRow;
-        const int processed = TypeAt(column, row, &m_workCell)->OnMouseMove(column, row, &point, flags);
-        m_grid->OnCellMouseMove(column, row, &point, flags, processed);
+        CPoint onPressed = point;
+        const HitCell pressed = FollowPressed(&onPressed);
+        const int processed = OfferToType(pressed, [&](CGridCellType& type) {
+            return type.OnMouseMove(pressed.column, pressed.row, &onPressed, flags);
+        });
+        m_grid->OnCellMouseMove(pressed.column, pressed.row, &onPressed, flags, processed);
         return;
     }
     HitCell hit = HitTest(*m_grid, point);

@@ -1,6 +1,7 @@
 #include "platform/ui/dialogs/Dialog.h"
 
 #include "platform/ui/window/Notifications.h"
+#include "platform/ui/window/ScreenFit.h"
 #include "platform/ui/window/WinText.h"
 
 #include <QCloseEvent>
@@ -13,7 +14,10 @@ namespace {
 // window (a sheet's page) leaves Escape, and Return for the default button, to the dialog it is in.
 class DialogWidget : public QDialog {
 public:
-    DialogWidget(CDialog& owner, QWidget* parent) : QDialog(parent), m_owner(owner) {}
+    DialogWidget(CDialog& owner, QWidget* parent) : QDialog(parent), m_owner(owner)
+    {
+        platform::KeepOnScreen(*this);
+    }
     void keyPressEvent(QKeyEvent* event) override
     {
         const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

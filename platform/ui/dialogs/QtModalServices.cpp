@@ -10,6 +10,7 @@
 #include "platform/ui/window/Menu.h"
 #include "platform/ui/window/ModalActivation.h"
 #include "platform/ui/window/PathText.h"
+#include "platform/ui/window/ScreenFit.h"
 #include "platform/ui/window/WinText.h"
 #include "platform/ui/window/Wnd.h"
 
@@ -112,6 +113,7 @@ int QtModalServices::MessageBox(const MessageBoxRequest& request)
     const ModalKeyboard keyboard;
     QMessageBox box(IconOf(request.type), ToQString(request.caption), ToQString(request.text),
                     QMessageBox::NoButton, DefaultParent(nullptr));
+    KeepOnScreen(box);
     struct Choice { QMessageBox::StandardButton button; int result; };
     std::vector<Choice> choices;
     switch (request.type & 0x0F) {
@@ -141,6 +143,7 @@ std::optional<FileDialogResult> QtModalServices::FileDialog(const FileDialogRequ
 {
     const ModalKeyboard keyboard;
     QFileDialog dialog(DefaultParent(nullptr), ToQString(request.title));
+    KeepOnScreen(dialog);
     // Qt's own dialog, whatever the desktop: its type filters match names ignoring case, as the
     // agencies' "*.TVB" expects, and its name box can follow the chosen type.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -189,6 +192,7 @@ std::optional<std::string> QtModalServices::ChooseFolder(const FolderRequest& re
     const ModalKeyboard keyboard;
     const QString title = ToQString(request.title.empty() ? "Open" : request.title);
     QFileDialog dialog(DefaultParent(nullptr), title);
+    KeepOnScreen(dialog);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     const std::string& start = request.initialFolder.empty() ? request.rootFolder : request.initialFolder;
@@ -230,6 +234,7 @@ bool QtModalServices::PrintDialog(PrintRequest& request)
         request.printer->setOutputFormat(QPrinter::PdfFormat);
     ApplyPrinterSetup(*request.printer);
     QPrintDialog dialog(request.printer, DefaultParent(nullptr));
+    KeepOnScreen(dialog);
     if (request.setup)
         MakeSetupDialog(dialog);
     // Qt's "Print to File (PDF)" is always among the printers.

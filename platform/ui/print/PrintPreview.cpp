@@ -4,6 +4,7 @@
 #include "platform/ui/print/PrintInfo.h"
 #include "platform/ui/docview/View.h"
 #include "platform/ui/print/ViewPrinting.h"
+#include "platform/ui/window/ScreenFit.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -201,6 +202,7 @@ bool PreviewView(CView& view)
     if (QWidget* owner = view.GetWidget() ? view.GetWidget()->window() : nullptr)
         window->setParent(owner, Qt::Window);
     window->resize(900, 700);
+    KeepOnScreen(*window);
     window->show();
     return true;
 }

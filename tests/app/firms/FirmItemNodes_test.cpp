@@ -5,6 +5,7 @@
 #include "app/tree/NodeStates.h"
 #include "app/tree/NodeTexts.h"
 #include "app/views/DVDBEItem.h"
+#include "controls/grid/GridInfo.h"
 #include "model/check/Recalc.h"
 #include "model/eval/Evaluator.h"
 #include "model/files/TvbFile.h"
@@ -96,6 +97,50 @@ TEST_F(FirmItemNodesTest, ATickedItemIsListedAtOnceWithItsStateAndAnUntickedOneG
     expected.push_back(ItemNodeText(*Prop(), unpriced));
     EXPECT_EQ(Listed(), expected);
     ASSERT_NO_FATAL_FAILURE(ExpectListedLast(unpriced, NODE_STATE_ERROR));
+}
+
+// The bottom row the grid shows only in part: a click in its box scrolls it into view and
+// commits that item, not the one the scrolling brought under the pointer.
+TEST_F(FirmItemNodesTest, AClickInTheBoxOfThePartlyShownBottomRowCommitsThatRow)
+{
+    // A grid height that cuts the bottom row through its box.
+    Store("WindowMetrics", "HSplitterPos", "432");
+    ASSERT_NO_FATAL_FAILURE(OpenSampleInWindow(300, true));
+    CDBEItemGrid* grid = ShowFirmItems(kFirm);
+    ASSERT_NE(grid, nullptr);
+    const int height = grid->GetGridInfo()->m_gridHeight;
+    const auto rectOf = [grid](int row) {
+        int column = CDBEItemDataSource::USE;
+        CRect rect;
+        grid->GetCellRect(&column, &row, &rect);
+        return rect;
+    };
+    const auto partlyShown = [&] {
+        int row = grid->GetTopRow();
+        while (row < grid->GetRowCount() && rectOf(row).bottom <= height)
+            ++row;
+        return row;
+    };
+    // The view scrolled until an uncommitted item with another under it is cut by the bottom edge.
+    const auto usable = [&](int row) {
+        return row + 1 < grid->GetRowCount() && UncommittedRow(*grid, row) == row && UncommittedRow(*grid, row + 1) == row + 1;
+    };
+    int row = partlyShown();
+    while (!usable(row) && row + 1 < grid->GetRowCount()) {
+        ASSERT_EQ(grid->SetTopRow(grid->GetTopRow() + 1), 0);
+        row = partlyShown();
+    }
+    ASSERT_TRUE(usable(row));
+    const CRect box = CGridCheckBoxType::BoxOf(rectOf(row));
+    ASSERT_LT(box.top + 2, height) << "the cut row shows its box";
+
+    QTest::mouseClick(grid->GetCellArea()->GetWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(box.left + 3, box.top + 2));
+    Settle();
+    EXPECT_LE(rectOf(row).bottom, height);
+    EXPECT_TRUE(Ticked(*grid, row));
+    EXPECT_FALSE(Ticked(*grid, row + 1));
+    ASSERT_NE(LastListed(), nullptr);
+    EXPECT_EQ(TreeCtrl().GetItemText(LastListed()), ItemNodeText(*Prop(), row));
 }
 
 TEST_F(FirmItemNodesTest, TheAssignBoxBelowTheGridListsAndUnlistsTheItemToo)

@@ -110,6 +110,45 @@ TEST(GridCheckBox, TheSpaceBarAndAClickInTheBoxTickAndClearIt)
     EXPECT_EQ(window.grid.notices[1].value, 0);
 }
 
+// A press on a cell that is only partly shown scrolls it into view; the click ticks the box it
+// was pressed on, not the one the scrolling brought under the pointer.
+TEST(GridCheckBox, AClickOnAPartlyShownLastRowOrColumnTicksThatCell)
+{
+    GridWindow<NoticedGrid> window(8, 30, 400, 250);
+    CGridCtrl& grid = window.grid;
+    for (int column = 0; column < 8; ++column)
+        for (int row = 0; row < 30; ++row)
+            grid.QuickSetCellType(column, row, GRID_CELLTYPE_CHECKBOX);
+    const CGridInfo& info = *grid.GetGridInfo();
+    const auto rectOf = [&grid](int column, int row) {
+        CRect rect;
+        grid.GetCellRect(&column, &row, &rect);
+        return rect;
+    };
+    const auto ticked = [&window](int column, int row) { return window.Text(column, row) == "1.000000"; };
+
+    int row = 0;
+    while (rectOf(0, row).bottom <= info.m_gridHeight)
+        ++row;
+    CRect box = CGridCheckBoxType::BoxOf(rectOf(0, row));
+    ASSERT_LT(box.top + 2, info.m_gridHeight) << "the partly shown row must show its box";
+    QTest::mouseClick(window.Cells(), Qt::LeftButton, Qt::NoModifier, QPoint(box.left + 3, box.top + 2));
+    EXPECT_LE(rectOf(0, row).bottom, info.m_gridHeight);  // scrolled into view
+    EXPECT_TRUE(ticked(0, row));
+    EXPECT_FALSE(ticked(0, row + 1));
+
+    int column = 0;
+    while (rectOf(column, row).right <= info.m_gridWidth)
+        ++column;
+    box = CGridCheckBoxType::BoxOf(rectOf(column, row));
+    ASSERT_LT(box.right, info.m_gridWidth) << "the partly shown column must show its box";
+    QTest::mouseClick(window.Cells(), Qt::LeftButton, Qt::NoModifier, QPoint(box.left + 3, box.top + 3));
+    EXPECT_LE(rectOf(column, row).right, info.m_gridWidth);
+    EXPECT_TRUE(ticked(column, row));
+    EXPECT_FALSE(ticked(column + 1, row));
+    EXPECT_EQ(window.grid.notices.size(), 2u);
+}
+
 TEST(GridDropList, TheButtonOpensTheLabelsLinesAndAChoiceBecomesTheText)
 {
     GridWindow<NoticedGrid> window(3, 4);

@@ -1,0 +1,15 @@
+#pragma once
+// Top-level windows kept reachable: a window the program opens lies, frame and all, inside the
+// available area of its screen (the desktop less its panels), shrunk to it when it is larger.
+class QWidget;
+
+namespace platform {
+
+// Sizes and moves `window` into its screen's available area; nothing for a child widget.
+void FitWindowToScreen(QWidget& window);
+
+// From now on `window` is fitted each time it is shown: after the window system and the window
+// itself placed it (a dialog centres itself on its owner), before it appears.
+void KeepOnScreen(QWidget& window);
+
+} // namespace platform
