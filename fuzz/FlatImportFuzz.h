@@ -1,7 +1,7 @@
 #pragma once
 
 // The flat-file importers read arbitrary bytes into a small proposal, one row after another,
-// until they report the end; every row must either apply or be reported.
+// until they report the end; every row must apply, keep the agency's fixed price or be reported.
 #include "model/eval/Evaluator.h"
 #include "model/flat/FlatImport.h"
 #include "model/records/Prop.h"
@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 
 inline CProp& FuzzProposal()
 {
@@ -21,6 +22,7 @@ inline CProp& FuzzProposal()
             item->m_strLineNum = line;
             item->m_fQuan = 3;
             ChangeFlagBit(&item->m_wFlags, ITEM_FIXED_FULLY_BID, 1);
+            ChangeFlagBit(&item->m_wFlags, ITEM_FIXED_PRICE, std::string_view(line) == "0040");
             made->m_items.Add(std::move(item));
         }
         return made;
@@ -42,7 +44,7 @@ inline int FuzzFlatImport(FlatFileFunction import, const uint8_t* data, size_t s
     job.m_importWidths = MakeFlatFieldList({4, 8, 6, 10});
     const CFlatImportReport report = RunFlatImport(job, import);
     std::fclose(file);
-    if (report.m_iPricesLoaded + report.m_iProblemRows != report.m_iLines)
+    if (report.m_iPricesLoaded + report.m_iFixedPriceRows + report.m_iProblemRows != report.m_iLines)
         __builtin_trap();
     FreeEvaluatorSymbols();
     return 0;

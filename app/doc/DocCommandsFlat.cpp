@@ -21,8 +21,8 @@
 
 namespace {
 
-// Problem rows named in the import report; the rest are counted.
-constexpr std::size_t kProblemsShown = 10;
+// Rows named in the import report, of each kind; the rest are counted.
+constexpr std::size_t kRowsNamed = 10;
 
 // Every message of the transfers: a caption, a text with %s for its argument, and the icon.
 void TransferMessage(const std::string& caption, const std::string& format, const std::string& argument,
@@ -104,17 +104,29 @@ void RestorePrices(CProp& prop, const std::vector<std::pair<double, double>>& pr
     }
 }
 
+// The first rows' names joined by `separator`, then "..." for the rest.
+std::string NamedRows(const std::vector<std::string>& names, int count, std::string_view separator)
+{
+    std::string text;
+    for (std::size_t i = 0; i < names.size() && i < kRowsNamed; ++i)
+        text += (i == 0 ? "" : std::string(separator)) + names[i];
+    if (count > int(kRowsNamed))
+        text += std::string(separator) + "...";
+    return text;
+}
+
 std::string ImportSummary(const CFlatImportReport& report)
 {
     std::string text = " " + std::to_string(report.m_iLines) + " Total Lines Loaded.\n " +
                        std::to_string(report.m_iPricesLoaded) + " Item Prices Loaded.";
-    if (report.m_iProblemRows == 0)
-        return text;
-    text += "\n\n" + std::to_string(report.m_iProblemRows) + " lines were not used:";
-    for (std::size_t i = 0; i < report.m_problems.size() && i < kProblemsShown; ++i)
-        text += "\n" + report.m_problems[i];
-    if (report.m_iProblemRows > int(kProblemsShown))
-        text += "\n...";
+    // Rows of the agency's fixed prices are read but their prices are not the bidder's to load.
+    if (const int fixed = report.m_iFixedPriceRows; fixed > 0)
+        text += "\n " + std::to_string(fixed) + (fixed == 1 ? " Fixed Price Left As The Agency Set It: "
+                                                             : " Fixed Prices Left As The Agency Set Them: ") +
+                NamedRows(report.m_fixedPriceLines, fixed, ", ");
+    if (report.m_iProblemRows > 0)
+        text += "\n\n" + std::to_string(report.m_iProblemRows) + " lines were not used:\n" +
+                NamedRows(report.m_problems, report.m_iProblemRows, "\n");
     return text;
 }
 
@@ -198,7 +210,8 @@ void CBidDoc::ImportFile(const std::string& path, int chosenFormat)
     UpdateAllViews(nullptr, HINT_REFRESH_FORMS);
     if (CMainFrame* frame = GetMainFrame())
         frame->ShowTotal(*m_pProp, -1);
-    if (report.m_iPricesLoaded > 0)
+    // A fixed price stays, but its row may have taken the item's quantity.
+    if (report.m_iPricesLoaded > 0 || report.m_iFixedPriceRows > 0)
         SetModifiedFlag();
     TransferMessage("Import Complete", "%s", ImportSummary(report), MB_ICONINFORMATION);
 }

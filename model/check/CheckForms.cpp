@@ -2,6 +2,7 @@
 
 #include "model/check/BidErrors.h"
 #include "model/eval/Evaluator.h"
+#include "model/text/AmountText.h"
 #include "model/text/FlagWord.h"
 #include "model/check/FormChecks.h"
 #include "model/text/NumberFormat.h"
@@ -54,13 +55,15 @@ bool BondCellHasText(const CWinMeta& form, int id)
     return cell && !cell->m_strText.empty();
 }
 
-// "12.5%", "$1,000": what the bidder typed into a bond form cell.
-double BondCellValue(const CWinMeta& form, int id, std::string_view strip)
+// "12.5%", "US$1,000": what the bidder typed into a bond form cell, read as every amount is and
+// without any of `alsoRemoved`.
+double BondCellValue(const CProp& prop, const CWinMeta& form, int id, std::string_view alsoRemoved)
 {
     if (!BondCellHasText(form, id))
         return MakeEvalErrorValue();
     std::string text = form.GetCellById(0, id)->m_strText;
-    RemoveChars(text, strip);
+    RemoveCurrencyAndSeparators(text, prop.GetCurrencySymbol(0));
+    RemoveChars(text, alsoRemoved);
     return EvaluateExpression(text.c_str());
 }
 
@@ -74,12 +77,12 @@ std::string FixedTwoDecimals(double value)
 void CheckBondAmounts(FormReport& report, const CProp& prop, const CWinMeta& form)
 {
     const double required = GetFormGoal(form);
-    const double percent = BondCellValue(form, BOND_FIELD_PERCENT, "%$, ");
+    const double percent = BondCellValue(prop, form, BOND_FIELD_PERCENT, "% ");
     // Text that is no number is no percentage at all.
     if (BondCellHasText(form, BOND_FIELD_PERCENT) && (!IsEvalValueValid(percent) || required > percent))
         report(GetFormGoalSeverity(form), "Minimum Bond percentage is %s%%", {FixedTwoDecimals(required)});
     // A bond below the required share of the items total does not cover the bid.
-    const double amount = BondCellValue(form, BOND_FIELD_AMOUNT, "$, ");
+    const double amount = BondCellValue(prop, form, BOND_FIELD_AMOUNT, " ");
     const double needed = prop.m_dItemsTotal * required / 100;
     if (IsEvalValueValid(amount) && IsEvalValueValid(needed) && amount < needed)
         report(GetFormGoalSeverity(form), "Bond Amount is less than the required %s",

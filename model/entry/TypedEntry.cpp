@@ -4,6 +4,7 @@
 #include "model/eval/Evaluator.h"
 #include "model/records/Prop.h"
 #include "model/settings/UnitConversion.h"
+#include "model/text/AmountText.h"
 #include "model/text/NumberFormat.h"
 #include "model/text/TextUtil.h"
 
@@ -55,11 +56,11 @@ std::string SiteOf(const CSite& site)
     return "site " + site.m_strSiteNumber;
 }
 
-// "$" and "," anywhere, then blanks and tabs at both ends.
-std::string CleanedSiteText(std::string_view text)
+// The currency, "$" and "," anywhere, then blanks and tabs at both ends.
+std::string CleanedSiteText(std::string_view text, std::string_view currency)
 {
     std::string cleaned(text);
-    RemoveChars(cleaned, "$,");
+    RemoveCurrencyAndSeparators(cleaned, currency);
     TrimLeftChars(cleaned, " \t");
     TrimRightChars(cleaned, " \t");
     return cleaned;
@@ -94,7 +95,7 @@ TypedEntry ReadItemQuantity(const CProp& prop, const CItem& item, std::string_vi
 TypedEntry ReadSiteDays(const CSite& site, std::string_view text)
 {
     TypedEntry entry{"# Days", MakeEvalErrorValue(), {}};
-    const std::string cleaned = CleanedSiteText(text);
+    const std::string cleaned = CleanedSiteText(text, "");
     if (cleaned.empty())
         return entry;
     SetEvaluatorVariable("@COST", site.m_dRoadCostPerDay);
@@ -111,7 +112,7 @@ TypedEntry ReadSiteDays(const CSite& site, std::string_view text)
 
 TypedEntry ReadSiteCost(const CProp& prop, const CSite& site, std::string_view text)
 {
-    TypedEntry entry = ReadAmount(prop, "Cost/Day", CleanedSiteText(text), SiteOf(site));
+    TypedEntry entry = ReadAmount(prop, "Cost/Day", CleanedSiteText(text, prop.GetCurrencySymbol(0)), SiteOf(site));
     if (!entry.Refused())
         entry.value = RoundToDecimals(entry.value, prop.m_numberFormats[NUMFMT_QUANTITY].m_byDecimals);
     return entry;

@@ -47,6 +47,7 @@ const char* GetFlatRowResultText(int result)
     case FLAT_ROW_NO_ITEM: return "No item of the proposal has this line number";
     case FLAT_ROW_END: return "End of file";
     case FLAT_ROW_BAD_VALUE: return "The price or quantity cannot be evaluated";
+    case FLAT_ROW_FIXED_PRICE: return "The agency fixes the price of this item";
     default: return "Unknown Error";
     }
 }

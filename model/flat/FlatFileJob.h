@@ -36,6 +36,7 @@ enum FlatRowResult {
     FLAT_ROW_NO_ITEM = 1,    // the row names no item of the proposal
     FLAT_ROW_END = 2,        // end of the file, or reading stopped (see m_strError)
     FLAT_ROW_BAD_VALUE = 3,  // the row's price or quantity cannot be evaluated; nothing was stored
+    FLAT_ROW_FIXED_PRICE = 4, // the agency fixes the item's price: it stays, only a quantity is taken
 };
 
 // Results of an export function.
@@ -73,6 +74,8 @@ struct FlatFileJob {
     std::string m_strRowPlace;
     std::string m_strProblem;
     std::string m_strError;
+    // After FLAT_ROW_FIXED_PRICE: the line number of the item, as the proposal has it.
+    std::string m_strFixedLine;
 
     CFlatImportState& ImportState();
 

@@ -51,6 +51,14 @@ bool CFlatRow::IsHeader() const
 
 namespace {
 
+// Every row counts; only the first are named.
+void CountRow(int& count, std::vector<std::string>& named, std::string name)
+{
+    ++count;
+    if (named.size() < CFlatImportReport::kMaxNamedRows)
+        named.push_back(std::move(name));
+}
+
 int Refuse(FlatFileJob& job, const CFlatRow& row, int result, std::string problem)
 {
     job.m_strRowPlace = row.Place();
@@ -160,8 +168,9 @@ int ApplyFlatRow(FlatFileJob& job, const CFlatRow& row)
     CItem& item = *job.m_pProp->m_items[index];
 
     std::string problem;
+    const bool fixedPrice = TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE) != 0;
     std::optional<double> price = item.m_fUnitPrice;
-    if (!TestFlagBit(item.m_wFlags, ITEM_FIXED_PRICE))
+    if (!fixedPrice)
         price = ValueOf(*job.m_pProp, item, row.m_unitPrice, "unit price", problem);
     // A file without a quantity column leaves the quantities as they are.
     std::optional<double> quantity = item.m_fQuan;
@@ -171,13 +180,17 @@ int ApplyFlatRow(FlatFileJob& job, const CFlatRow& row)
         return Refuse(job, row, FLAT_ROW_BAD_VALUE, "item " + std::string(line) + ": " + problem);
     item.m_fUnitPrice = *price;
     item.m_fQuan = *quantity;
-    return FLAT_ROW_APPLIED;
+    if (!fixedPrice)
+        return FLAT_ROW_APPLIED;
+    job.m_strFixedLine = item.m_strLineNum;
+    return FLAT_ROW_FIXED_PRICE;
 }
 
 int ImportFlatRow(FlatFileJob& job, FlatRowReader read)
 {
     job.m_strRowPlace.clear();
     job.m_strProblem.clear();
+    job.m_strFixedLine.clear();
     CFlatImportState& state = job.ImportState();
     if (state.m_bFinished)
         return FLAT_ROW_END;
@@ -199,13 +212,12 @@ CFlatImportReport RunFlatImport(FlatFileJob& job, FlatFileFunction import)
     CFlatImportReport report;
     for (int result = import(job); result != FLAT_ROW_END; result = import(job)) {
         ++report.m_iLines;
-        if (result == FLAT_ROW_APPLIED) {
+        if (result == FLAT_ROW_APPLIED)
             ++report.m_iPricesLoaded;
-            continue;
-        }
-        ++report.m_iProblemRows;
-        if (report.m_problems.size() < CFlatImportReport::kMaxProblems)
-            report.m_problems.push_back(job.m_strRowPlace + ": " + job.m_strProblem);
+        else if (result == FLAT_ROW_FIXED_PRICE)
+            CountRow(report.m_iFixedPriceRows, report.m_fixedPriceLines, job.m_strFixedLine);
+        else
+            CountRow(report.m_iProblemRows, report.m_problems, job.m_strRowPlace + ": " + job.m_strProblem);
     }
     report.m_strError = job.m_strError;
     return report;

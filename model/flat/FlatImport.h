@@ -11,10 +11,12 @@
 
 // What an import of a whole file did, for the user's report.
 struct CFlatImportReport {
-    static constexpr std::size_t kMaxProblems = 1000; // the rest are only counted
+    static constexpr std::size_t kMaxNamedRows = 1000; // of each list; the rest are only counted
 
     int m_iLines = 0;         // rows read, with or without an item
-    int m_iPricesLoaded = 0;  // rows applied
+    int m_iPricesLoaded = 0;  // rows whose price was taken
+    int m_iFixedPriceRows = 0; // rows of items whose price the agency fixes: it stayed
+    std::vector<std::string> m_fixedPriceLines; // their items' line numbers, "0270"
     int m_iProblemRows = 0;   // rows naming no item, or with a value that does not evaluate
     std::vector<std::string> m_problems; // "line 7: no item has the line number "0070""
     std::string m_strError;   // why reading stopped before the end, or empty
@@ -92,10 +94,10 @@ using FlatRowReader = bool (*)(FlatFileJob& job, CFlatRow& row);
 // names and applies it. A FlatRowResult.
 int ImportFlatRow(FlatFileJob& job, FlatRowReader read);
 
-// Sets the unit price of the row's item (not of a fixed-price item, whose price the agency gives)
-// and, where the item lets the bidder enter it, its quantity. A text reads as an amount the bidder
-// types, a formula with "@QUAN" set to the item's quantity; an empty one clears the value. A
-// value that does not evaluate changes nothing and gives FLAT_ROW_BAD_VALUE.
+// Sets the unit price of the row's item (not of a fixed-price item, whose price the agency gives:
+// FLAT_ROW_FIXED_PRICE) and, where the item lets the bidder enter it, its quantity. A text reads as
+// an amount the bidder types, a formula with "@QUAN" set to the item's quantity; an empty one
+// clears the value. A value that does not evaluate changes nothing and gives FLAT_ROW_BAD_VALUE.
 int ApplyFlatRow(FlatFileJob& job, const CFlatRow& row);
 
 // A plain decimal ("12.50", "-3"), which most rows hold, read exactly as the evaluator reads it but

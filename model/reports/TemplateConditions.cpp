@@ -5,19 +5,8 @@
 #include "model/reports/ReportState.h"
 #include "model/reports/TemplateFieldReader.h"
 #include "model/reports/TemplateFormat.h"
+#include "model/text/AmountText.h"
 #include "model/text/TextUtil.h"
-
-namespace {
-
-void RemoveAll(std::string& text, std::string_view part)
-{
-    if (part.empty())
-        return;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at))
-        text.erase(at, part.size());
-}
-
-} // namespace
 
 bool CTemplateConditions::Holds(const CTemplateCondition& condition) const
 {
@@ -35,8 +24,7 @@ std::string CTemplateConditions::Text(const CTemplateCondition& node) const
     if (field.m_iId != FIELD_NUMBERSTRING)
         return m_reader.WholeText(field);
     std::string literal = field.m_strLiteral;
-    RemoveChars(literal, ",");
-    RemoveAll(literal, m_reader.State().m_pProp->GetCurrencySymbol(0));
+    RemoveCurrencyAndSeparators(literal, m_reader.State().m_pProp->GetCurrencySymbol(0));
     return literal;
 }
 
@@ -51,8 +39,7 @@ bool CTemplateConditions::IsNumeric(const CTemplateCondition& node) const
 double CTemplateConditions::Number(const CTemplateCondition& node) const
 {
     std::string text = Text(node);
-    RemoveChars(text, ",");
-    RemoveAll(text, m_reader.State().m_pProp->GetCurrencySymbol(0));
+    RemoveCurrencyAndSeparators(text, m_reader.State().m_pProp->GetCurrencySymbol(0));
     if (text.find_first_not_of(" \t") == std::string::npos)
         return 0;
     bool valid = false;

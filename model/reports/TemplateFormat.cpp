@@ -7,6 +7,7 @@
 #include "model/reports/IntegerFormat.h"
 #include "model/reports/LinePrinter.h"
 #include "model/reports/ReportState.h"
+#include "model/text/AmountText.h"
 #include "model/text/CharClass.h"
 #include "model/text/Dates.h"
 #include "model/text/NumberFormat.h"
@@ -68,11 +69,12 @@ std::string FormatNumber(const CReportState& state, const CTemplateField& field,
     return FormatAmount(value, format.m_iWidth, format.m_iDecimals, commas, state.m_pProp->GetCurrencySymbol(0));
 }
 
-// A number string's value, or a text's under ADJUST: the text without "," and "$".
+// A number string's value, or a text's under ADJUST: an amount in the proposal's currency, such
+// as a firm's commitment.
 double NumberOfText(const CReportState& state, std::string_view text)
 {
     std::string number(text.substr(0, kMaxTemplateText));
-    RemoveChars(number, ",$");
+    RemoveCurrencyAndSeparators(number, state.m_pProp->GetCurrencySymbol(0));
     SetPrintVariables(state);
     bool valid = false;
     const double value = EvaluateNumberText(number, &valid);

@@ -11,7 +11,7 @@
 double ParseAmountText(std::string_view currency, std::string_view text, bool* valid);
 
 // Every `currency` goes first, then every "," and "$": a symbol that holds a "$" ("US$") would
-// otherwise leave its letters behind.
+// otherwise leave its letters behind. Every reader of an amount kept as text cleans it so.
 void RemoveCurrencyAndSeparators(std::string& text, std::string_view currency);
 
 // A form cell's amount: at most 127 characters, the currency and separators removed as above,

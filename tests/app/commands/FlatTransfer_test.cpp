@@ -114,21 +114,25 @@ TEST_F(FlatTransfer, AFileWhoseExtensionIsNoFormatIsReadInTheChosenImportFormat)
 
 // A spreadsheet's copy of an export, as CSV and as TAB: line numbers without their leading zeros,
 // numbers unquoted, prices with thousands separators (in quotes where the comma would split a CSV
-// field). Every row finds its item as a typed line number does; the agency's fixed prices stay.
-TEST_F(FlatTransfer, ASpreadsheetsCopyOfAnExportLoadsEveryPrice)
+// field). Every row finds its item as a typed line number does; the agency's fixed prices stay,
+// are not counted as loaded, and their lines are named.
+TEST_F(FlatTransfer, ASpreadsheetsCopyOfAnExportLoadsEveryPriceTheBidderGives)
 {
     Settings().m_import.m_iFields = {ITEM_COL_LINE_NUMBER, ITEM_COL_UNIT_PRICE};
     for (const char* type : {"CSV", "TAB"}) {
         const char separator = std::string_view(type) == "CSV" ? ',' : '\t';
         std::string sheet = std::string("LineNumber") + separator + "UnitPrice\n";
         std::vector<double> expected;
+        std::vector<std::string> fixedLines;
         int rows = 0;
         for (const auto& item : Prop()->m_items) {
             expected.push_back(item->m_fUnitPrice);
             if (item->IsSection())
                 continue;
             const double price = 1000 + ++rows + 0.25;
-            if (!TestFlagBit(item->m_wFlags, ITEM_FIXED_PRICE))
+            if (TestFlagBit(item->m_wFlags, ITEM_FIXED_PRICE))
+                fixedLines.push_back(item->m_strLineNum);
+            else
                 expected.back() = price;
             const std::string amount = FormatAmount(price, 0, 2, true, "");
             const std::string& line = item->m_strLineNum;
@@ -140,8 +144,10 @@ TEST_F(FlatTransfer, ASpreadsheetsCopyOfAnExportLoadsEveryPrice)
         Import(file);
         ASSERT_NE(LastMessage(), nullptr);
         EXPECT_EQ(LastMessage()->caption, "Import Complete") << type;
-        const std::string count = std::to_string(rows);
-        EXPECT_EQ(LastMessage()->text, " " + count + " Total Lines Loaded.\n " + count + " Item Prices Loaded.");
+        ASSERT_EQ(fixedLines.size(), 1u) << "the sample has one item at the agency's price";
+        EXPECT_EQ(LastMessage()->text, " " + std::to_string(rows) + " Total Lines Loaded.\n " +
+                                           std::to_string(rows - 1) + " Item Prices Loaded.\n" +
+                                           " 1 Fixed Price Left As The Agency Set It: " + fixedLines[0]);
         EXPECT_EQ(Prices(), expected) << type;
     }
 }

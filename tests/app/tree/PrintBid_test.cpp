@@ -17,33 +17,9 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 
-#include <cstdio>
 #include <sstream>
 
 namespace {
-
-// The PDF's text as poppler's pdftotext reads it.
-std::string PdfText(const std::string& path)
-{
-    std::string text;
-    const std::string command = "pdftotext -layout '" + path + "' - 2>/dev/null";
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t read; (read = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            text.append(buffer, read);
-        pclose(pipe);
-    }
-    return text;
-}
-
-std::string Squeezed(const std::string& text)
-{
-    std::istringstream words(text);
-    std::string out;
-    for (std::string word; words >> word;)
-        out += (out.empty() ? "" : " ") + word;
-    return out;
-}
 
 // The bid's report as text: a form feed ends each page.
 std::string ReportText(CProp& prop)

@@ -77,3 +77,23 @@ TEST(TypedEntry, AQuantityMayBeZeroOrUseTheUnitPrice)
     EXPECT_EQ(ReadItemQuantity(*prop, item, "x").field, "Quantity");
     EXPECT_TRUE(ReadItemQuantity(*prop, item, "x").Refused());
 }
+
+// A site's cost as the grid shows it, in the proposal's currency, reads back as the same cost.
+class TypedSiteCost : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(TypedSiteCost, ReadsBackInTheProposalsCurrency)
+{
+    auto prop = MakeBidProp();
+    const std::string symbol = GetParam();
+    prop->m_strFurtherReferences[0] = symbol;
+    CSite site;
+    site.m_strSiteNumber = "1";
+    for (const std::string& typed : {symbol + "1,250.50", " " + symbol + "1,000+250.5 ", std::string("$1,250.50")}) {
+        const TypedEntry entry = ReadSiteCost(*prop, site, typed);
+        EXPECT_FALSE(entry.Refused()) << typed << ": " << entry.refusal;
+        EXPECT_DOUBLE_EQ(entry.value, 1250.5) << typed;
+    }
+    EXPECT_TRUE(ReadSiteCost(*prop, site, symbol + "twelve").Refused());
+}
+
+INSTANTIATE_TEST_SUITE_P(Symbols, TypedSiteCost, ::testing::Values("$", "", "US$", "C$", "EUR ", "\x80"));

@@ -175,7 +175,7 @@ TEST(FlatHostile, ProblemTextsAreCappedButCounted)
     const CFlatImportReport report = ImportBytes(ImportCsv, *prop, MakeFlatFieldList({1, 6}), Repeat("x\n", 5000));
     EXPECT_EQ(report.m_iLines, 5000);
     EXPECT_EQ(report.m_iProblemRows, 5000);
-    EXPECT_EQ(report.m_problems.size(), CFlatImportReport::kMaxProblems);
+    EXPECT_EQ(report.m_problems.size(), CFlatImportReport::kMaxNamedRows);
 }
 
 } // namespace

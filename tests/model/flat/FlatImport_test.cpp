@@ -91,22 +91,36 @@ TEST_F(FlatImportTest, APriceThatDoesNotEvaluateIsReportedAndChangesNothing)
 TEST_F(FlatImportTest, QuantitiesChangeOnlyWhereTheBidderEntersThemAndOnlyFromAQuantityColumn)
 {
     const FlatFieldList withQuantity = MakeFlatFieldList({1, 6, 4});
-    EXPECT_EQ(ImportCsvText("0010,5,99\n0030,7,9\n", withQuantity).m_iPricesLoaded, 2);
+    const CFlatImportReport both = ImportCsvText("0010,5,99\n0030,7,9\n", withQuantity);
+    EXPECT_EQ(both.m_iPricesLoaded, 1);
+    EXPECT_EQ(both.m_iFixedPriceRows, 1);
     EXPECT_EQ(Item(1).m_fQuan, 4);
     EXPECT_EQ(Item(3).m_fQuan, 9);
     EXPECT_EQ(Item(3).m_fUnitPrice, 100) << "the agency's fixed price stays";
 
-    EXPECT_EQ(ImportCsvText("0030,7\n").m_iPricesLoaded, 1);
+    EXPECT_EQ(ImportCsvText("0030,7\n").m_iFixedPriceRows, 1);
     EXPECT_EQ(Item(3).m_fQuan, 9) << "a file without a quantity column";
-    EXPECT_EQ(ImportCsvText("0030,7\n", withQuantity).m_iPricesLoaded, 1);
+    EXPECT_EQ(ImportCsvText("0030,7\n", withQuantity).m_iFixedPriceRows, 1);
     EXPECT_EQ(Item(3).m_fQuan, 9) << "a row without its quantity column";
 
     const CFlatImportReport bad = ImportCsvText("0030,7,x\n", withQuantity);
     ASSERT_EQ(bad.m_problems.size(), 1u);
     EXPECT_EQ(bad.m_problems[0], "line 1: item 0030: the quantity \"x\" cannot be evaluated (Unrecognized character)");
     EXPECT_EQ(Item(3).m_fQuan, 9);
-    EXPECT_EQ(ImportCsvText("0030,7,\n", withQuantity).m_iPricesLoaded, 1);
+    EXPECT_EQ(ImportCsvText("0030,7,\n", withQuantity).m_iFixedPriceRows, 1);
     EXPECT_FALSE(IsEvalValueValid(Item(3).m_fQuan)) << "an empty quantity clears it";
+}
+
+// A row of a fixed-price item loads no price: it is counted apart, named by the item's own line.
+TEST_F(FlatImportTest, AFixedPriceRowIsNoPriceLoadedAndIsNamed)
+{
+    const CFlatImportReport report = ImportCsvText("0010,5\n30,7\n0020,6\n0030,8\n");
+    EXPECT_EQ(report.m_iLines, 4);
+    EXPECT_EQ(report.m_iPricesLoaded, 2);
+    EXPECT_EQ(report.m_iFixedPriceRows, 2);
+    EXPECT_EQ(report.m_fixedPriceLines, (std::vector<std::string>{"0030", "0030"}));
+    EXPECT_EQ(report.m_iProblemRows, 0);
+    EXPECT_EQ(Item(3).m_fUnitPrice, 100);
 }
 
 TEST_F(FlatImportTest, TheFirstOfTwoItemsWithOneLineNumberTakesThePrice)
@@ -159,7 +173,8 @@ TEST_F(FlatImportTest, Wk1NumbersAsLineNumbersMatchFourDigitLines)
                                        Wk1Label(0, 3, "0030") + Wk1Label(1, 3, "@QUAN+1"));
     const CFlatImportReport report = ImportBytes(ImportWk1, *m_prop, MakeFlatFieldList({1, 6}), sheet);
     EXPECT_EQ(report.m_iLines, 3);
-    EXPECT_EQ(report.m_iPricesLoaded, 3);
+    EXPECT_EQ(report.m_iPricesLoaded, 2);
+    EXPECT_EQ(report.m_iFixedPriceRows, 1);
     EXPECT_EQ(report.m_strError, "");
     EXPECT_EQ(Item(1).m_fUnitPrice, 4.5);
     EXPECT_EQ(Item(2).m_fUnitPrice, -3) << "an INTEGER is signed";
