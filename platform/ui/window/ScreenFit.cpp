@@ -1,6 +1,7 @@
 #include "platform/ui/window/ScreenFit.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QMargins>
 #include <QScreen>
@@ -38,14 +39,29 @@ int Within(int start, int length, int areaStart, int areaLength)
     return std::max(areaStart, std::min(start, areaStart + areaLength - length));
 }
 
+// A window nobody placed is left to the window manager, which may put it where it does not fit:
+// it opens centred on its owner instead, as a dialog centres itself.
+void PlaceOverOwner(QWidget& window)
+{
+    if (window.testAttribute(Qt::WA_Moved) || qobject_cast<QDialog*>(&window))
+        return;
+    const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : nullptr;
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    const QRect over = owner ? owner->frameGeometry() : screen ? screen->availableGeometry() : QRect();
+    if (!over.isEmpty())
+        window.move(over.center() - QPoint(window.width() / 2, window.height() / 2));
+}
+
 // Lives as a child of the window it watches.
 class ShowWatcher : public QObject {
 public:
     explicit ShowWatcher(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show && watched == parent())
+        if (event->type() == QEvent::Show && watched == parent()) {
+            PlaceOverOwner(*static_cast<QWidget*>(watched));
             platform::FitWindowToScreen(*static_cast<QWidget*>(watched));
+        }
         return false;
     }
 };
@@ -59,18 +75,15 @@ void FitWindowToScreen(QWidget& window)
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!window.isWindow() || !screen)
         return;
-    const QRect area = screen->availableGeometry();
-    const QMargins frame = ExpectedFrame(window);
-    const QSize room(area.width() - frame.left() - frame.right(), area.height() - frame.top() - frame.bottom());
-    if (const QSize fitted = window.size().boundedTo(room); fitted != window.size() && !fitted.isEmpty())
-        window.resize(fitted);
-    const QSize outer = window.size().grownBy(frame);
-    // Where the frame goes: a window not framed yet is placed by its frame's corner.
-    const QPoint corner = window.frameGeometry().topLeft();
-    const QPoint placed(Within(corner.x(), outer.width(), area.x(), area.width()),
-                        Within(corner.y(), outer.height(), area.y(), area.height()));
-    if (placed != corner)
-        window.move(placed);
+    // Placed by its inside: a window the manager frames keeps the inside where it is asked to be.
+    const QRect room = screen->availableGeometry().marginsRemoved(ExpectedFrame(window));
+    QRect inside = window.geometry();
+    if (const QSize fitted = inside.size().boundedTo(room.size()); !fitted.isEmpty())
+        inside.setSize(fitted);
+    inside.moveTo(Within(inside.x(), inside.width(), room.x(), room.width()),
+                  Within(inside.y(), inside.height(), room.y(), room.height()));
+    if (inside != window.geometry())
+        window.setGeometry(inside);
 }
 
 void KeepOnScreen(QWidget& window)

@@ -8,8 +8,9 @@ namespace platform {
 // Sizes and moves `window` into its screen's available area; nothing for a child widget.
 void FitWindowToScreen(QWidget& window);
 
-// From now on `window` is fitted each time it is shown: after the window system and the window
-// itself placed it (a dialog centres itself on its owner), before it appears.
+// From now on `window` is fitted each time it is shown: after the window itself placed it (a
+// dialog centres itself on its owner; a window nobody placed is centred on its owner here),
+// before it appears.
 void KeepOnScreen(QWidget& window);
 
 } // namespace platform
