@@ -1,7 +1,6 @@
 #include "platform/ui/window/ScreenFit.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QEvent>
 #include <QMargins>
 #include <QScreen>
@@ -39,11 +38,11 @@ int Within(int start, int length, int areaStart, int areaLength)
     return std::max(areaStart, std::min(start, areaStart + areaLength - length));
 }
 
-// A window nobody placed is left to the window manager, which may put it where it does not fit:
-// it opens centred on its owner instead, as a dialog centres itself.
+// A window nobody placed opens centred on its owner, as a dialog would centre itself (later, when
+// it shows: too late to be fitted). Left to the window manager, it may go where it does not fit.
 void PlaceOverOwner(QWidget& window)
 {
-    if (window.testAttribute(Qt::WA_Moved) || qobject_cast<QDialog*>(&window))
+    if (window.testAttribute(Qt::WA_Moved))
         return;
     const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : nullptr;
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();

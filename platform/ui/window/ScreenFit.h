@@ -8,9 +8,8 @@ namespace platform {
 // Sizes and moves `window` into its screen's available area; nothing for a child widget.
 void FitWindowToScreen(QWidget& window);
 
-// From now on `window` is fitted each time it is shown: after the window itself placed it (a
-// dialog centres itself on its owner; a window nobody placed is centred on its owner here),
-// before it appears.
+// From now on `window` is fitted each time it is shown, before it appears; one that nobody placed
+// is first centred on its owner.
 void KeepOnScreen(QWidget& window);
 
 } // namespace platform
