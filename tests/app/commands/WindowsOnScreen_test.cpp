@@ -21,7 +21,7 @@ std::string Described(const QRect& rect)
 
 } // namespace
 
-class WindowPlacement : public CommandTest {
+class WindowsOnScreen : public CommandTest {
 protected:
     void SetUp() override
     {
@@ -65,7 +65,7 @@ protected:
     QRect m_area;
 };
 
-TEST_F(WindowPlacement, ThePreviewOpensCentredOnTheMainWindowAndInsideTheScreen)
+TEST_F(WindowsOnScreen, ThePreviewOpensCentredOnTheMainWindowAndInsideTheScreen)
 {
     const QRect centred = PreviewFrameWithTheMainWindowAt(Main()->geometry());
     ASSERT_FALSE(centred.isEmpty()) << "no preview opened";
@@ -80,7 +80,7 @@ TEST_F(WindowPlacement, ThePreviewOpensCentredOnTheMainWindowAndInsideTheScreen)
     EXPECT_TRUE(m_area.contains(pulledDown)) << Described(pulledDown);
 }
 
-TEST_F(WindowPlacement, TheOptionsSheetOpensCentredOnTheMainWindow)
+TEST_F(WindowsOnScreen, TheOptionsSheetOpensCentredOnTheMainWindow)
 {
     Activate();
     platform::QtModalServices real;
