@@ -4,7 +4,6 @@
 
 #include "app/forms/FormLayout.h"
 #include "app/forms/SummaryBlock.h"
-#include "app/views/ViewHints.h"
 #include "model/check/FormChecks.h"
 #include "model/eval/Evaluator.h"
 #include "model/records/Prop.h"
@@ -45,13 +44,6 @@ void CDV_Bond::UpdateBondSummary()
     const double required = usable ? goal / 100 * prop->m_dItemsTotal : 0;
     amount->SetWindowText(FormatAmount(required, kAmountDigits, kAmountDecimals, true, prop->GetCurrencySymbol(0)) + " ");
     UpdateBondStatus();
-}
-
-void CDV_Bond::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
-{
-    CDV_Template::OnUpdate(sender, hint, hintObject);
-    if (hint == HINT_REFRESH_FORMS)
-        UpdateBondSummary();
 }
 
 // The block under the form, the status line under it.

@@ -15,7 +15,7 @@ public:
     bool RefreshRecordState() override;
     void OnInitialUpdate() override;
     // The bond goal's amount follows the items total.
-    void OnUpdate(CView* sender, LPARAM hint, void* hintObject) override;
+    void ShowFigures() override { UpdateBondSummary(); }
     void OnSize(UINT type, int cx, int cy) override;
 
     void UpdateBondStatus();

@@ -8,7 +8,6 @@
 #include "app/tree/FirmForms.h"
 #include "app/views/NodeViews.h"
 #include "app/views/ViewBackgrounds.h"
-#include "app/views/ViewHints.h"
 #include "model/check/FormChecks.h"
 #include "model/check/Recalc.h"
 #include "model/records/Prop.h"
@@ -113,13 +112,6 @@ void CDV_DBE::OnSize(UINT type, int cx, int cy)
 {
     CDV_Template::OnSize(type, cx, cy);
     LayoutBelowForm(cx);
-}
-
-void CDV_DBE::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
-{
-    CDV_Template::OnUpdate(sender, hint, hintObject);
-    if (hint == HINT_REFRESH_FORMS)
-        SelectFirm(GetCurrentIndex());
 }
 
 void CDV_DBE::SelectFirm(int index)

@@ -20,8 +20,8 @@ public:
     int GetFirmType() const override { return kDbeFirm; }
     bool RefreshRecordState() override;
     void OnInitialUpdate() override;
-    // Hint 0 refreshes the shown firm (the splitter's reuse for another firm among them).
-    void OnUpdate(CView* sender, LPARAM hint, void* hintObject) override;
+    // The shown firm again (the splitter's reuse for another firm among them).
+    void ShowFigures() override { SelectFirm(GetCurrentIndex()); }
     void OnSize(UINT type, int cx, int cy) override;
 
     // Shows firm row `index` (none for -1).

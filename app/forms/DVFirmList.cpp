@@ -7,7 +7,6 @@
 #include "app/tree/FirmForms.h"
 #include "app/views/FormTemplates.h"
 #include "app/views/TreeCommands.h"
-#include "app/views/ViewHints.h"
 #include "app/views/ViewBackgrounds.h"
 #include "model/check/Recalc.h"
 #include "model/records/Prop.h"
@@ -99,11 +98,9 @@ void CDV_DBEList::OnInitialUpdate()
     ApplyConfiguredBackground(*this, false, ConfiguredTopColor());
 }
 
-void CDV_DBEList::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
+void CDV_DBEList::ShowFigures()
 {
-    CDV::OnUpdate(sender, hint, hintObject);
-    if (hint == HINT_REFRESH_FORMS)
-        RefreshFirmSummary(this, GetProp(), GetFirmType());
+    RefreshFirmSummary(this, GetProp(), GetFirmType());
 }
 
 void CDV_DBEList::ShowValues(const CProp& prop, const CWinMeta& form)

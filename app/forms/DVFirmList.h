@@ -25,7 +25,7 @@ public:
 
     void OnInitialUpdate() override;
     // The goal summary follows the figures.
-    void OnUpdate(CView* sender, LPARAM hint, void* hintObject) override;
+    void ShowFigures() override;
     void OnSize(UINT type, int cx, int cy) override;
 
 protected:

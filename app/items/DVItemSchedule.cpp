@@ -3,7 +3,6 @@
 #include "app/doc/BidDoc.h"
 #include "app/grids/ItemDisplay.h"
 #include "app/items/ItemForms.h"
-#include "app/views/ViewHints.h"
 #include "model/records/Prop.h"
 #include "model/text/Dates.h"
 
@@ -14,14 +13,7 @@ IMPLEMENT_DYNCREATE(CDV_ItemSchedule, CDV)
 
 CDV_ItemSchedule::CDV_ItemSchedule() : CDV((RegisterItemForms(), IDD)) {}
 
-void CDV_ItemSchedule::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
-{
-    CDV::OnUpdate(sender, hint, hintObject);
-    if (hint == HINT_REFRESH_FORMS)
-        ShowSchedule();
-}
-
-void CDV_ItemSchedule::ShowSchedule()
+void CDV_ItemSchedule::ShowFigures()
 {
     const auto* doc = dynamic_cast<const CBidDoc*>(GetDocument());
     const CProp* prop = doc ? doc->GetProp() : nullptr;

@@ -19,8 +19,5 @@ public:
 
     CDV_ItemSchedule();
 
-    void OnUpdate(CView* sender, LPARAM hint, void* hintObject) override;
-
-private:
-    void ShowSchedule();
+    void ShowFigures() override;
 };

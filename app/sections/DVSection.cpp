@@ -1,7 +1,6 @@
 #include "app/sections/DVSection.h"
 
 #include "app/doc/BidDoc.h"
-#include "app/views/ViewHints.h"
 #include "model/records/Prop.h"
 #include "model/text/NumberFormat.h"
 #include "platform/ui/draw/SystemMetrics.h"
@@ -35,14 +34,7 @@ int CDV_Section::OnCreate(CREATESTRUCT* create)
     return 0;
 }
 
-void CDV_Section::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
-{
-    CDV::OnUpdate(sender, hint, hintObject);
-    if (hint == HINT_REFRESH_FORMS)
-        ShowSection();
-}
-
-void CDV_Section::ShowSection()
+void CDV_Section::ShowFigures()
 {
     const auto* document = dynamic_cast<const CBidDoc*>(GetDocument());
     const CProp* prop = document ? document->GetProp() : nullptr;

@@ -19,10 +19,9 @@ public:
     CDV_Section();
 
     int OnCreate(CREATESTRUCT* create) override;
-    void OnUpdate(CView* sender, LPARAM hint, void* hintObject) override;
+    void ShowFigures() override;
     void OnSize(UINT type, int cx, int cy) override;
 
 private:
-    void ShowSection();
     CRect ControlRect(const CWnd& control) const;
 };

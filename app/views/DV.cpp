@@ -23,6 +23,8 @@ void CDV::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
     if (hint == HINT_BACKGROUND)
         ApplyConfiguredBackground(*this, true, ConfiguredTopColor());
     CDynaFormView::OnUpdate(sender, hint, hintObject);
+    if (hint == HINT_REFRESH_FORMS)
+        ShowFigures();
 }
 
 void CDV::OnTreeCommand(UINT id)

@@ -13,8 +13,10 @@ public:
     explicit CDV(UINT templateId = kBlankTemplate);
 
     void OnInitialUpdate() override;
-    // Hint 4660: the background changed in the options.
+    // Hint 4660: the background changed in the options; hint 0: the figures are shown again.
     void OnUpdate(CView* sender, LPARAM hint, void* hintObject) override;
+    // What the view shows of the proposal, shown afresh: the figures may have changed.
+    virtual void ShowFigures() {}
 
     int m_iNodeIndex = 0;
     int m_iNodeType = 0;

@@ -62,6 +62,8 @@ void CDV2::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
     if (hint == HINT_BACKGROUND)
         ApplyConfiguredBackground(*this, true, ConfiguredTopColor());
     CColoredScrollView::OnUpdate(sender, hint, hintObject);
+    if (hint == HINT_REFRESH_FORMS)
+        ShowFigures();
 }
 
 bool CDV2::OnEraseBkgnd(CDC* dc)

@@ -16,7 +16,10 @@ public:
 
     bool PreCreateWindow(CREATESTRUCT& create) override;
     void OnInitialUpdate() override;
+    // Hint 4660: the background changed in the options; hint 0: the figures are shown again.
     void OnUpdate(CView* sender, LPARAM hint, void* hintObject) override;
+    // What the view shows of the proposal, shown afresh: the figures may have changed.
+    virtual void ShowFigures() {}
     bool OnEraseBkgnd(CDC* dc) override;
 
     int m_iNodeIndex = 0;

@@ -6,7 +6,6 @@
 #include "app/firms/FirmItemEntries.h"
 #include "app/tree/NodeRef.h"
 #include "app/views/FormTemplates.h"
-#include "app/views/ViewHints.h"
 #include "controls/views/ControlLayout.h"
 #include "model/check/FirmCommitments.h"
 #include "model/check/Recalc.h"
@@ -150,13 +149,6 @@ void CDV_DBEItem::OnInitialUpdate()
     const std::string name(GetDbeTypeName(m_iFirmKind));
     GetDlgItem(IDC_ASSIGN)->SetWindowText("Assign this item to this " + name);
     RefreshFirmItem();
-}
-
-void CDV_DBEItem::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
-{
-    CDV::OnUpdate(sender, hint, hintObject);
-    if (hint == HINT_REFRESH_FORMS)
-        RefreshFirmItem();
 }
 
 void CDV_DBEItem::ShowFirmItem(int item)

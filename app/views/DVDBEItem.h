@@ -38,7 +38,7 @@ public:
     CDV_DBEItem();
 
     void OnInitialUpdate() override;
-    void OnUpdate(CView* sender, LPARAM hint, void* hintObject) override;
+    void ShowFigures() override { RefreshFirmItem(); }
 
     void ShowFirmItem(int item) override;
     void RefreshFirmItem() override;

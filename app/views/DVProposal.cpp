@@ -2,7 +2,6 @@
 
 #include "app/doc/BidDoc.h"
 #include "app/views/FormTemplates.h"
-#include "app/views/ViewHints.h"
 #include "controls/views/ControlLayout.h"
 #include "model/check/CheckBid.h"
 #include "model/files/Checksum.h"
@@ -185,12 +184,10 @@ void CDV_Proposal::ShowJointBid(const CProp& prop)
         joint->SetWindowText(text);
 }
 
-void CDV_Proposal::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
+void CDV_Proposal::ShowFigures()
 {
-    if (hint == HINT_REFRESH_FORMS)
-        if (const CProp* prop = GetProp())
-            ShowValues(*prop);
-    CDV::OnUpdate(sender, hint, hintObject);
+    if (const CProp* prop = GetProp())
+        ShowValues(*prop);
 }
 
 void CDV_Proposal::OnPaint()

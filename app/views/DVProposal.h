@@ -18,8 +18,8 @@ public:
     CDV_Proposal();
 
     void OnInitialUpdate() override;
-    // A refresh shows the values again: the bidder's ID may have changed in the options.
-    void OnUpdate(CView* sender, LPARAM hint, void* hintObject) override;
+    // The values again: the bidder's ID may have changed in the options.
+    void ShowFigures() override;
     // The joint bid follows its command at once.
     void OnPaint() override;
     void OnSize(UINT type, int cx, int cy) override;
