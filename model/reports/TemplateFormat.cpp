@@ -165,11 +165,18 @@ std::optional<std::string> FormatFieldText(const CReportState& state, const CTem
 
 namespace {
 
-// A double, a number text, or a text taken through ADJUST.
+// An amount, a number text, a text taken through ADJUST, a count (pages, days, items) or the
+// check code.
 bool PrintsNumber(const CTemplateField& field)
 {
-    const int type = field.m_pRow->m_iType;
-    return type == FT_DOUBLE || type == FT_NUMBER_STRING || (type == FT_TEXT && field.m_adjust);
+    switch (field.m_pRow->m_iType) {
+    case FT_DOUBLE:
+    case FT_NUMBER_STRING:
+    case FT_UNSIGNED:
+    case FT_HEX: return true;
+    case FT_TEXT: return field.m_adjust.has_value();
+    default: return false;
+    }
 }
 
 } // namespace

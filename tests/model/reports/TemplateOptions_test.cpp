@@ -72,6 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
         TemplateCase{"AdjustedTextWiderThanItsSize", "0020", "[{ITEM_LINE_NUMBER,ADJUST=@Val*1000,SIZE=4}]",
                      "[20000.00]"},
         TemplateCase{"AConditionComparesTheWholeNumber", "0060", "{ITEM_QUANTITY,COMMAS=no,SIZE=4 >#5400.2}", "TRUE"},
+        // Nor is a count or the check code.
+        TemplateCase{"CountWiderThanItsSize", "", "[{ITEM_COUNT,ADJUST=@Val*1000,SIZE=2}|]", "[7000|]"},
+        TemplateCase{"CountWiderThanItsFormat", "", "[{SITE_COUNT,FORMAT=%03u,ADJUST=@Val+1000,SIZE=3}]", "[1002]"},
+        TemplateCase{"PageNumberWiderThanItsSize", "", "[{PAGE_NUMBER,FORMAT=%u,ADJUST=@Val+99,SIZE=2}]", "[100]"},
+        TemplateCase{"ChecksumWiderThanItsSize", "", "[{CHECK,SIZE=3}|]", "[00C0FFEE|]"},
+        TemplateCase{"AConditionComparesTheWholeChecksum", "", "{CHECK,SIZE=3 ==\"00C0FFEE\"}", "TRUE"},
         TemplateCase{"CommasOff", "0020", "[{ITEM_EXTENSION,COMMAS=no}]", "[      15625.00]"},
         TemplateCase{"Money", "0020", "[{ITEM_EXTENSION,MONEY}]", "[    $15,625.00]"},
         TemplateCase{"NumberLiteral", "", "[{#1234.5,FORMAT=6.2,COMMAS,MONEY}]", "[$1,234.50]"},
@@ -111,6 +117,14 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<TemplateCase>& info) { return info.param.m_name; });
 
 } // namespace
+
+TEST(TemplateNumbers, SiteDaysWiderThanTheirSizePrintWhole)
+{
+    auto prop = MakeReportProp();
+    const std::string text =
+        RenderTemplate(*prop, "[{SITE_NUMBER_DAYS,SIZE=1}|{SITE_NUMBER,SIZE=3}]", [](CReportState& state) { state.m_iSite = 1; });
+    EXPECT_EQ(text, "[45|2  ]");
+}
 
 TEST(TemplateSafety, AValueNeverDefinesAnEvaluatorMacro)
 {
