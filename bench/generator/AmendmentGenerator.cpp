@@ -1,5 +1,6 @@
 #include "bench/generator/AmendmentGenerator.h"
 
+#include "bench/generator/AgencyTemplates.h"
 #include "bench/generator/GeneratorRandom.h"
 #include "bench/generator/RoadCatalogue.h"
 #include "bench/generator/ScheduleEditor.h"
@@ -53,6 +54,8 @@ public:
         note->m_iAmendmentDate = m_edition.m_iDateRevised;
         note->m_strDescription = m_summary;
         m_edition.m_notes.Add(std::move(note));
+        // The report formats give the edition's own line numbers room.
+        InstallAgencyTemplates(m_edition);
     }
 
 private:

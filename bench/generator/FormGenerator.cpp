@@ -132,12 +132,19 @@ std::vector<int> CommittableRows(const CProp& prop)
 }
 
 // The item row drawn from all rows, or for a drawn section the item just above it (the first
-// item for the first section): other draws keep their rows, and the first item of a section, a
-// lump sum whose third is nothing, is not chosen for it.
+// item for the first section), so that other draws keep their rows.
 int CommittedRow(const std::vector<int>& rows, int drawn)
 {
     const auto after = std::upper_bound(rows.begin(), rows.end(), drawn);
     return after == rows.begin() ? rows.front() : *std::prev(after);
+}
+
+// A third of the item, or the whole of an item a third of which rounds to nothing, such as a
+// lump sum.
+double CommittedQuantity(const CItem& item)
+{
+    const double third = std::round(item.m_fQuan / 3);
+    return third > 0 ? third : item.m_fQuan;
 }
 
 void AddFirmItem(const CProp& prop, CRowData& row, int index)
@@ -145,7 +152,7 @@ void AddFirmItem(const CProp& prop, CRowData& row, int index)
     const CItem* item = prop.m_items.GetAt(index);
     auto entry = std::make_unique<CDBEItem>();
     entry->m_iNumber = int16_t(index);
-    entry->m_dQuantity = std::round(item->m_fQuan / 3);
+    entry->m_dQuantity = CommittedQuantity(*item);
     entry->m_dUnitPrice = item->m_fUnitPrice;
     entry->m_dExtension = IsEvalValueValid(item->m_fUnitPrice) ? entry->m_dQuantity * item->m_fUnitPrice : 0;
     entry->m_strNote = "Subcontract quote";

@@ -2,6 +2,7 @@
 
 #include "bench/generator/GeneratorRandom.h"
 #include "bench/generator/ScheduleGenerator.h"
+#include "model/eval/Evaluator.h"
 #include "model/records/Prop.h"
 #include "model/text/FlagWord.h"
 
@@ -17,6 +18,14 @@ bool IsPlainItem(const CItem& row)
         if (TestFlagBit(row.m_wFlags, bit))
             return false;
     return true;
+}
+
+// The agency's amendment carries a revised or new row whole: it holds no price of the bidder's,
+// only the agency's own fixed price.
+void WithdrawBidderPrice(CItem& row)
+{
+    if (!row.IsSection() && !TestFlagBit(row.m_wFlags, ITEM_FIXED_PRICE))
+        MakeEvalErrorValue(&row.m_fUnitPrice);
 }
 
 int LineValue(const std::string& line)
@@ -56,6 +65,7 @@ void CScheduleEditor::DeleteRow(int index)
 
 void CScheduleEditor::InsertRow(int index, std::unique_ptr<CItem> row)
 {
+    WithdrawBidderPrice(*row);
     m_prop.m_items.InsertAt(index, std::move(row));
     m_follower.OnItemInserted(index);
 }
@@ -78,4 +88,5 @@ void CScheduleEditor::ReviseQuantity(int index)
     CItem& item = *m_prop.m_items[index];
     const double revised = std::max(1.0, std::round(item.m_fQuan * m_random.Uniform(0.7, 1.3, 0.01)));
     item.m_fQuan = revised != item.m_fQuan ? revised : revised + 1;
+    WithdrawBidderPrice(item);
 }

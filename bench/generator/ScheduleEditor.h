@@ -23,13 +23,15 @@ public:
     std::vector<int> PickPlainItems(int count);
 
     void DeleteRow(int index);
+    // A new row holds no price of the bidder's, only a fixed price of the agency's.
     void InsertRow(int index, std::unique_ptr<CItem> row);
 
     // A line number between row `index` and the next row of the list; empty when there is
     // none free.
     std::string LineAfter(int index) const;
 
-    // Scales the item's quantity by a factor of 0.7 to 1.3, to a different whole number.
+    // Scales the item's quantity by a factor of 0.7 to 1.3, to a different whole number; the
+    // revised row holds no price.
     void ReviseQuantity(int index);
 
 private:

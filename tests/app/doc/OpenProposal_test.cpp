@@ -55,8 +55,8 @@ TEST_F(ShellTest, TheSampleOpensWithItsAmendmentsTreeTitleAndTotal)
     EXPECT_NE(std::find(parts.begin(), parts.end(), "Proposal Sites"), parts.end());
     EXPECT_EQ(Frame().GetStatusBar().GetPaneText(1), "Zod Total:");
     // With separators, as the grid views show it after every entered price.
-    EXPECT_EQ(Frame().GetStatusBar().GetPaneText(2), "\t\t7,654,521.87 ");
-    EXPECT_DOUBLE_EQ(Prop()->m_dProposalTotal, 7654521.87);
+    EXPECT_EQ(Frame().GetStatusBar().GetPaneText(2), "\t\t6,863,801.44 ");
+    EXPECT_DOUBLE_EQ(Prop()->m_dProposalTotal, 6863801.44);
     EXPECT_EQ(GetLastProposalPath(), InLetting("sample.tvb"));
 }
 

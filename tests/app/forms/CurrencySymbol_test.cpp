@@ -48,7 +48,7 @@ std::optional<std::string> PrintedAfter(const std::string& printed, const std::s
     return std::nullopt;
 }
 
-// The printed number that `text` begins with ("61,063.67 Supplier"), or nullopt.
+// The printed number that `text` begins with ("113,330.99 Supplier"), or nullopt.
 std::optional<double> LeadingAmount(const std::string& text)
 {
     std::string first;
@@ -124,7 +124,7 @@ TEST_P(CurrencySymbolTest, TheFirmsCommitmentsCountAndTheGoalsAreAsWithTheDollar
 {
     OpenSampleWithSymbol();
     ASSERT_TRUE(Select({NODE_DBE_LIST, 0}));
-    EXPECT_NE(Text(IDC_FIRM_COMMITTED_AMOUNT).find(Symbol() + "383,747.90"), std::string::npos)
+    EXPECT_NE(Text(IDC_FIRM_COMMITTED_AMOUNT).find(Symbol() + "415,108.29"), std::string::npos)
         << Text(IDC_FIRM_COMMITTED_AMOUNT);
     EXPECT_EQ(Text(IDC_FIRM_GOAL_STATUS), "<GOAL NOT MET>");
     for (const NodeRef list : {NodeRef{NODE_MBE_LIST, 0}, NodeRef{NODE_WBE_LIST, 0}}) {

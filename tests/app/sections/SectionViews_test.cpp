@@ -56,7 +56,7 @@ TEST_F(SectionViewTest, ASectionShowsItsNumberTotalCodeAndDescription)
     ASSERT_NE(dynamic_cast<CDV_Section*>(view), nullptr);
 
     EXPECT_EQ(TextOf(*view, CDV_Section::IDC_SECTION_NUMBER), section.m_strLineNum);
-    EXPECT_EQ(TextOf(*view, CDV_Section::IDC_SECTION_TOTAL), "795,212.88");
+    EXPECT_EQ(TextOf(*view, CDV_Section::IDC_SECTION_TOTAL), "584,789.38");
     EXPECT_EQ(TextOf(*view, CDV_Section::IDC_DESCRIPTION), section.m_strLongDesc);
     EXPECT_EQ(TextOf(*view, CDV_Section::IDC_ALTERNATE), "B2A");
 }

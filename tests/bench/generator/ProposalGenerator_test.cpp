@@ -175,6 +175,50 @@ TEST(ProposalGenerator, FirmsAreCommittedToItemRowsOnly)
     }
 }
 
+// A third of the item, and the whole of one a third of which is nothing, such as a lump sum: a
+// firm line of 0.000 commits nothing.
+TEST(ProposalGenerator, EveryCommitmentHoldsSomeOfItsItemAndALumpSumWhole)
+{
+    int lumpSums = 0;
+    for (const ProposalShape& shape : {SampleShape(), Shape(2000, 5)}) {
+        const auto prop = GenerateProposal(shape);
+        for (const CWinMeta* form : {prop->m_pDbeForm.get(), prop->m_pMbeForm.get(), prop->m_pWbeForm.get()})
+            for (const auto& row : form->m_rows)
+                for (const auto& entry : row->m_dbeItems) {
+                    const CItem& item = *prop->m_items.GetAt(entry->m_iNumber);
+                    SCOPED_TRACE(row->m_cells[0]->m_strText + " on " + item.m_strLineNum);
+                    EXPECT_GT(entry->m_dQuantity, 0);
+                    EXPECT_LE(entry->m_dQuantity, item.m_fQuan);
+                    if (TestFlagBit(item.m_wFlags, ITEM_LUMP_SUM)) {
+                        ++lumpSums;
+                        EXPECT_EQ(entry->m_dQuantity, item.m_fQuan);
+                    }
+                }
+    }
+    EXPECT_GT(lumpSums, 0);
+}
+
+// An agency's amendment never carries a price the bidder gives: the rows it revises or adds come
+// without one, and only the agency's fixed prices come with theirs.
+TEST(AmendmentGenerator, RevisedRowsCarryNoPriceButTheAgencysFixedPrices)
+{
+    for (const ProposalShape& shape : {SampleShape(), Shape(300, 2)}) {
+        const AmendedProposal letting = GenerateAmendedProposal(shape);
+        int fixedPrices = 0, revised = 0;
+        for (const auto& amendment : letting.m_amendments)
+            for (const auto& row : amendment->m_items) {
+                if (row->IsSection() || TestFlagBit(row->m_wFlags, ITEM_TO_DELETE))
+                    continue;
+                SCOPED_TRACE(row->m_strItemNum);
+                const bool fixed = TestFlagBit(row->m_wFlags, ITEM_FIXED_PRICE);
+                EXPECT_EQ(IsEvalValueValid(row->m_fUnitPrice), fixed);
+                ++(fixed ? fixedPrices : revised);
+            }
+        EXPECT_GT(fixedPrices, 0);
+        EXPECT_GT(revised, 0);
+    }
+}
+
 TEST(ProposalDifferences, NameThePartAndFieldThatDiffer)
 {
     const std::pair<const char*, std::function<void(CProp&)>> changes[] = {

@@ -9,6 +9,7 @@
 #include "model/amend/AmendmentResult.h"
 #include "model/amend/ChangeLog.h"
 #include "model/check/Recalc.h"
+#include "model/eval/Evaluator.h"
 #include "model/files/PackFile.h"
 #include "model/files/PickList.h"
 #include "model/files/TvbFile.h"
@@ -20,6 +21,8 @@
 #include "tests/model/support/TempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -175,4 +178,31 @@ TEST(SampleFiles, TheLibraryHoldsTheLettingsProposalsWithTheirAmendments)
     ASSERT_EQ(ExtractTvlMember(library, "sample.*", TvlExisting::Refuse), kTvlExtracted);
     for (const char* name : {"sample.tvb", "sample.001", "sample.002"})
         EXPECT_TRUE(ReadFileBytes(folder.Path() + "/" + name) == ReadFileBytes(samples + "/" + name)) << name;
+}
+
+// The bidder priced line 0170, which the first amendment revises: the amendment takes the price
+// and names it, and leaves no price of its own there; the lines it does not touch keep theirs.
+TEST(SampleFiles, TheAmendmentsLeaveNoPriceTheBidderNeverTyped)
+{
+    const std::string base = std::string(ZOD_SAMPLES) + "/sample";
+    auto bid = Load(base + ".tvb", false);
+    ASSERT_TRUE(bid);
+    const auto row = [&bid](std::string_view line) {
+        return std::ranges::find_if(bid->m_items, [line](const auto& item) { return item->m_strLineNum == line; })->get();
+    };
+    row("0170")->m_fUnitPrice = 27.98;
+    const double untouched = row("0160")->m_fUnitPrice;
+    LogEntries log;
+    for (const char* extension : {".001", ".002"}) {
+        CreateAmendmentLog();
+        ASSERT_EQ(bid->ExchangeWithLog(*Load(base + extension, true)), unsigned(AMEND_NO_ERROR));
+        const LogEntries taken = TakeLog();
+        log.insert(log.end(), taken.begin(), taken.end());
+    }
+    EXPECT_FALSE(IsEvalValueValid(row("0170")->m_fUnitPrice)) << row("0170")->m_fUnitPrice;
+    EXPECT_EQ(row("0160")->m_fUnitPrice, untouched);
+    EXPECT_EQ(row("0270")->m_fUnitPrice, 75000) << "the agency's fixed price";
+    EXPECT_NE(std::ranges::find(log, std::pair<int, std::string>(LOG_ENTRIES_REMOVED,
+                                                                 "0170  301.0100  AGGREGATE BASE COURSE, CLASS 5: unit price 27.98")),
+              log.end());
 }

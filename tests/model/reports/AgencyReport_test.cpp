@@ -3,6 +3,8 @@
 // what they are.
 #include "tests/model/reports/ReportTestSupport.h"
 
+#include "bench/generator/AmendmentGenerator.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -180,4 +182,44 @@ TEST(AgencyReport, TheBidderLinePutsACommaOnlyBeforeACity)
     prop->m_pBidder->Set(BIDDER_CITY, "");
     const std::string bidder = LineWith(ReportText(*prop, REPORT_PROPOSAL), "Bidder:");
     EXPECT_EQ(bidder.substr(bidder.find("Acme")), "Acme Paving");
+}
+
+// "12800" cut to four characters would read as line 1280. Each line number prints whole, the
+// item numbers in one column after the longest, the firm list's under its ITEM label.
+TEST(AgencyReport, LineNumbersPrintWholeWithRoomForTheLongest)
+{
+    auto prop = MakeAgencyProp();
+    prop->m_items[RowOfLine(*prop, "0020")]->m_strLineNum = "1280";
+    prop->m_items[RowOfLine(*prop, "0060")]->m_strLineNum = "12800";
+    prop->m_items[RowOfLine(*prop, "0050")]->m_strLineNum = "10050";
+    InstallAgencyTemplates(*prop);
+    for (const int kind : {REPORT_PROPOSAL, REPORT_QUOTE}) {
+        const std::string report = ReportText(*prop, kind);
+        EXPECT_EQ(LineWith(report, "I0020").substr(0, 12), "1280   I0020") << report;
+        EXPECT_EQ(LineWith(report, "I0060").substr(0, 12), "12800  I0060") << report;
+        EXPECT_NE(LineWith(report, "Section 10050 Total"), "") << report;
+    }
+    const std::string bid = ReportText(*prop, REPORT_PROPOSAL);
+    EXPECT_NE(LineWith(bid, "SECTION 10050 Pavement"), "") << bid;
+    EXPECT_EQ(LineWith(bid, "8,812.50").substr(0, 47), std::string(41, ' ') + "12800 ") << bid;
+    EXPECT_EQ(LineWith(bid, "ITEM    QUANTITY").find("ITEM"), 42u);
+
+    prop->m_items[RowOfLine(*prop, "0070")]->m_strLineNum = "1000000";
+    InstallAgencyTemplates(*prop);
+    const std::string longer = ReportText(*prop, REPORT_PROPOSAL);
+    EXPECT_EQ(LineWith(longer, "I0070").substr(0, 13), "1000000 I0070") << longer;
+    EXPECT_EQ(LineWith(longer, "I0020").substr(0, 13), "1280    I0020") << longer;
+}
+
+// The second edition's guardrail section is the ten thousandth: the edition's report formats
+// give its number room.
+TEST(AgencyReport, AnEditionWithLongerLineNumbersGivesThemRoom)
+{
+    ProposalShape shape;
+    shape.m_items = 9999;
+    shape.m_itemsPerSection = 1;
+    const AmendedProposal letting = GenerateAmendedProposal(shape);
+    const std::string bid = ReportText(*letting.m_editions[1], REPORT_PROPOSAL);
+    EXPECT_NE(LineWith(bid, "SECTION 10000 GUARDRAIL UPGRADE"), "");
+    EXPECT_NE(LineWith(bid, "SECTION 0001  EARTHWORK"), "");
 }
