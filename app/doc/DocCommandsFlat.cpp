@@ -147,7 +147,7 @@ std::string ExportFailure(int result, const FlatFileJob& job)
     std::string text = GetFlatExportResultText(result);
     const std::vector<std::string>& numbers = job.m_numbersTooWide;
     if (result == FLAT_EXPORT_NUMBER_TOO_WIDE)
-        text += ":\n" + NamedRows(numbers, int(numbers.size()), "\n") + "\nNo file was written.";
+        text += ":\n" + NamedRows(numbers, int(numbers.size()), "\n") + "\n\nNo file was written.";
     return text;
 }
 

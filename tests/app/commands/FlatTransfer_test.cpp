@@ -215,7 +215,7 @@ TEST_F(FlatTransfer, AnExportThatWouldCutANumberIsRefusedAndWritesNothing)
     EXPECT_EQ(LastMessage()->caption, "Export Error");
     EXPECT_EQ(LastMessage()->text, "Could not export to " + file + ": Numbers do not fit their columns and would be "
                                    "cut:\nline " + line[1] + ": UnitPrice 161640.28 needs 9 characters, its column 7"
-                                   "\nNo file was written.");
+                                   "\n\nNo file was written.");
     EXPECT_EQ(testsupport::ReadTextFile(file), "old export\n");
     EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
 }
