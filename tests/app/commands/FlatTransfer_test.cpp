@@ -69,6 +69,15 @@ protected:
     }
 
     CIOFormatSettings& Settings() { return *GetIOFormatSettings(); }
+
+    // Tools > Import Proposal (I) or Export Proposal (E) by the keyboard, on the file given.
+    void TransferByKeys(Qt::Key entry, const std::string& path)
+    {
+        ASSERT_TRUE(testsupport::Activate(Frame().GetWidget()));
+        m_script.AnswerFile(path);
+        AnswerOk();
+        ChooseByKeys(Qt::Key_T, {entry});
+    }
 };
 
 TEST_F(FlatTransfer, EveryFormatCarriesThePricesThereAndBack)
@@ -177,10 +186,7 @@ TEST_F(FlatTransfer, ASpreadsheetsDecimalCommaClearedPricesAndRepeatedLinesAreRe
     testsupport::WriteTextFile(file, "\xEF\xBB\xBFLineNumber,UnitPrice\n" + line[0] + ",\"190,50\"\n" + line[1] +
                                          ",0\n" + line[2] + ",\n" + line[3] + ",(190.50)\n" + line[1] + ",12.5\n");
     Doc().SetModifiedFlag(false);
-    ASSERT_TRUE(testsupport::Activate(Frame().GetWidget()));
-    m_script.AnswerFile(file);
-    AnswerOk();
-    ChooseByKeys(Qt::Key_T, {Qt::Key_I});
+    TransferByKeys(Qt::Key_I, file);
     ASSERT_NE(LastMessage(), nullptr);
     EXPECT_EQ(LastMessage()->caption, "Import Complete");
     EXPECT_EQ(LastMessage()->text, " 5 Total Lines Loaded.\n 4 Item Prices Loaded.\n"
@@ -207,10 +213,7 @@ TEST_F(FlatTransfer, AnExportThatWouldCutANumberIsRefusedAndWritesNothing)
     Settings().m_export.m_iSizes = {6, 7};
     const std::string file = Path("bid.COL");
     testsupport::WriteTextFile(file, "old export\n");
-    ASSERT_TRUE(testsupport::Activate(Frame().GetWidget()));
-    m_script.AnswerFile(file);
-    AnswerOk();
-    ChooseByKeys(Qt::Key_T, {Qt::Key_E});
+    TransferByKeys(Qt::Key_E, file);
     ASSERT_NE(LastMessage(), nullptr);
     EXPECT_EQ(LastMessage()->caption, "Export Error");
     EXPECT_EQ(LastMessage()->text, "Could not export to " + file + ": Numbers do not fit their columns and would be "
