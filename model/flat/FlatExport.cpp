@@ -18,7 +18,8 @@ void CheckNumberFits(FlatFileJob& job, const CItem& item, int fieldId, const CIt
 
 } // namespace
 
-void ForEachFlatExportRow(FlatFileJob& job, FlatNumbers numbers, const std::function<void(const CFlatExportRow&)>& visit)
+void ForEachFlatExportRow(FlatFileJob& job, FlatNumbers numbers,
+                          const std::function<void(const CFlatExportRow&)>& visit)
 {
     if (job.m_pProp == nullptr)
         return;

@@ -28,7 +28,8 @@ enum class FlatNumbers { Cells, Text, Columns };
 // Calls `visit` for every item of the job's proposal in list order; section rows are not rows of
 // their own, they give the items after them their section. Numbers written as text that would
 // not stand whole are noted in the job.
-void ForEachFlatExportRow(FlatFileJob& job, FlatNumbers numbers, const std::function<void(const CFlatExportRow&)>& visit);
+void ForEachFlatExportRow(FlatFileJob& job, FlatNumbers numbers,
+                          const std::function<void(const CFlatExportRow&)>& visit);
 int CountFlatExportRows(const FlatFileJob& job);
 // The names of the export fields, for a first row.
 std::vector<std::string_view> FlatExportFieldNames(const FlatFileJob& job);

@@ -23,7 +23,6 @@ std::string Date(int32_t time)
     return FormatDate(std::time_t(time), 0);
 }
 
-
 std::string Flag(uint16_t flags, int bit)
 {
     return TestFlagBit(flags, bit) ? "Y" : "N";
@@ -122,7 +121,8 @@ void WriteDescriptions(CPassFileWriter& out, const CProp& prop)
     for (const auto& site : prop.m_sites)
         if (site)
             out.Record("PRS", {Days(site->m_iNumberOfDays), Date(site->m_iStartDate), Date(site->m_iEndDate),
-                               site->m_strTypeOfDays, out.Amount("site", site->m_strSiteNumber, "damages", site->m_dDamages, 2),
+                               site->m_strTypeOfDays,
+                               out.Amount("site", site->m_strSiteNumber, "damages", site->m_dDamages, 2),
                                site->m_strDescription});
     out.LineRecords("PRJ", prop.m_strProjectIds);
     out.LineRecords("PRN", prop.m_strRoadName);

@@ -176,8 +176,8 @@ TEST_F(FlatImportTest, AByteOrderMarkBeforeTheFirstRowIsSkipped)
     EXPECT_EQ(named.m_iPricesLoaded, 1);
     EXPECT_EQ(ImportCsvText(mark + "0020,6\n").m_iPricesLoaded, 1);
     EXPECT_EQ(ImportBytes(ImportTab, *m_prop, MakeFlatFieldList({1, 6}), mark + "0010\t7\n").m_iPricesLoaded, 1);
-    EXPECT_EQ(ImportBytes(ImportCol, *m_prop, MakeFlatFieldList({1, 6}), mark + "0020  8\n", MakeFlatFieldList({6, 4}))
-                  .m_iPricesLoaded, 1);
+    const FlatFieldList widths = MakeFlatFieldList({6, 4});
+    EXPECT_EQ(ImportBytes(ImportCol, *m_prop, MakeFlatFieldList({1, 6}), mark + "0020  8\n", widths).m_iPricesLoaded, 1);
     EXPECT_EQ(Item(1).m_fUnitPrice, 7);
     EXPECT_EQ(Item(2).m_fUnitPrice, 8);
     // Only at the start of the file: further on the mark is part of the row.

@@ -111,7 +111,8 @@ TEST_F(PassFileTest, AnAmountWiderThanItsFieldRefusesTheExport)
     EXPECT_EQ(ExportFlatBytes(ExportPassFile, m_job, bytes), FLAT_EXPORT_NUMBER_TOO_WIDE);
     EXPECT_EQ(m_job.m_numbersTooWide,
               (std::vector<std::string>{"site 1: damages 1000000000000.00 has more than 12 digits before the point",
-                                        "line 0010: quantity -1000000000000.000 has more than 12 digits before the point"}));
+                                        "line 0010: quantity -1000000000000.000 has more than 12 digits before the "
+                                        "point"}));
 }
 
 } // namespace
