@@ -1,7 +1,8 @@
 #pragma once
 
 // The flat-file importers read arbitrary bytes into a small proposal, one row after another,
-// until they report the end; every row must apply, keep the agency's fixed price or be reported.
+// until they report the end; every row must apply, keep the agency's fixed price or be reported,
+// and the items cleared or named twice are counted from those rows.
 #include "model/eval/Evaluator.h"
 #include "model/flat/FlatImport.h"
 #include "model/records/Prop.h"
@@ -45,6 +46,10 @@ inline int FuzzFlatImport(FlatFileFunction import, const uint8_t* data, size_t s
     const CFlatImportReport report = RunFlatImport(job, import);
     std::fclose(file);
     if (report.m_iPricesLoaded + report.m_iFixedPriceRows + report.m_iProblemRows != report.m_iLines)
+        __builtin_trap();
+    // A cleared item had a row that loaded; a repeated one had two rows that reached it.
+    if (report.m_iClearedItems > report.m_iPricesLoaded ||
+        2 * report.m_iRepeatedItems > report.m_iPricesLoaded + report.m_iFixedPriceRows)
         __builtin_trap();
     FreeEvaluatorSymbols();
     return 0;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -16,8 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string_view currency(reinterpret_cast<const char*>(data + 1), currencyLength);
     const std::string_view text(reinterpret_cast<const char*>(data + 1 + currencyLength), size - 1 - currencyLength);
     bool valid = false;
-    const double amount = ParseAmountText(currency, text, &valid);
+    std::string reason;
+    const double amount = ParseAmountText(currency, text, &valid, &reason);
     if (valid && !IsEvalValueValid(amount) && amount == amount)
+        __builtin_trap();
+    if (valid && !reason.empty())
         __builtin_trap();
     ParseAmountText(currency, text, nullptr);
     ParseCellAmount(currency, text);

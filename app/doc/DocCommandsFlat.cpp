@@ -115,18 +115,39 @@ std::string NamedRows(const std::vector<std::string>& names, int count, std::str
     return text;
 }
 
+// A line of the summary naming the items of one kind, when there are any.
+std::string NamedLines(int count, std::string_view one, std::string_view more, const std::vector<std::string>& lines)
+{
+    if (count == 0)
+        return {};
+    return "\n " + std::to_string(count) + " " + std::string(count == 1 ? one : more) + ": " +
+           NamedRows(lines, count, ", ");
+}
+
 std::string ImportSummary(const CFlatImportReport& report)
 {
     std::string text = " " + std::to_string(report.m_iLines) + " Total Lines Loaded.\n " +
                        std::to_string(report.m_iPricesLoaded) + " Item Prices Loaded.";
     // Rows of the agency's fixed prices are read but their prices are not the bidder's to load.
-    if (const int fixed = report.m_iFixedPriceRows; fixed > 0)
-        text += "\n " + std::to_string(fixed) + (fixed == 1 ? " Fixed Price Left As The Agency Set It: "
-                                                             : " Fixed Prices Left As The Agency Set Them: ") +
-                NamedRows(report.m_fixedPriceLines, fixed, ", ");
+    text += NamedLines(report.m_iFixedPriceRows, "Fixed Price Left As The Agency Set It",
+                       "Fixed Prices Left As The Agency Set Them", report.m_fixedPriceLines);
+    // A loaded price that the proposal takes as "not entered" must not pass for a price.
+    text += NamedLines(report.m_iClearedItems, "Item Price Cleared (Empty, Zero Or Negative)",
+                       "Item Prices Cleared (Empty, Zero Or Negative)", report.m_clearedLines);
+    text += NamedLines(report.m_iRepeatedItems, "Line Given More Than Once, The Last Row Taken",
+                       "Lines Given More Than Once, The Last Row Taken", report.m_repeatedLines);
     if (report.m_iProblemRows > 0)
         text += "\n\n" + std::to_string(report.m_iProblemRows) + " lines were not used:\n" +
                 NamedRows(report.m_problems, report.m_iProblemRows, "\n");
+    return text;
+}
+
+std::string ExportFailure(int result, const FlatFileJob& job)
+{
+    std::string text = GetFlatExportResultText(result);
+    const std::vector<std::string>& numbers = job.m_numbersTooWide;
+    if (result == FLAT_EXPORT_NUMBER_TOO_WIDE)
+        text += ":\n" + NamedRows(numbers, int(numbers.size()), "\n") + "\n\nNo file was written.";
     return text;
 }
 
@@ -260,9 +281,9 @@ void CBidDoc::ExportFile(const std::string& path, int chosenFormat)
     int result = ExportFlatBytes(format->m_pExport, job, bytes);
     if (result == FLAT_EXPORT_DONE && !(file.Write(bytes) && file.Commit()))
         result = FLAT_EXPORT_WRITE_FAILED;
-    // A file that did not take every row is no export to report as done.
+    // A file that did not take every row, or every number whole, is no export to report as done.
     if (result != FLAT_EXPORT_DONE) {
-        TransferMessage("Export Error", "Could not export to %s", shown + ": " + GetFlatExportResultText(result));
+        TransferMessage("Export Error", "Could not export to %s", shown + ": " + ExportFailure(result, job));
         return;
     }
     TransferMessage("Export Complete", "Export completed successfully", "", MB_ICONINFORMATION);

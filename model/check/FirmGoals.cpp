@@ -150,9 +150,9 @@ int IsDbeGoalMet(const CProp* prop, int type)
     return RoundToDecimals(commitment, 2) >= RoundToDecimals(prop->m_dItemsTotal * GetFormGoal(*form) / 100, 2) ? 1 : 0;
 }
 
-double ParseAmountText(const CProp* prop, std::string_view text, bool* valid)
+double ParseAmountText(const CProp* prop, std::string_view text, bool* valid, std::string* reason)
 {
-    return ParseAmountText(prop ? Currency(*prop) : std::string_view(), text, valid);
+    return ParseAmountText(prop ? Currency(*prop) : std::string_view(), text, valid, reason);
 }
 
 double ParseCellAmount(const CProp* prop, std::string_view text)

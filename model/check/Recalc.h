@@ -55,7 +55,7 @@ std::string_view GetDbeItemTypeName(int type);
 int IsDbeGoalMet(const CProp* prop, int type);
 
 // Amount texts with the proposal's own currency symbol.
-double ParseAmountText(const CProp* prop, std::string_view text, bool* valid);
+double ParseAmountText(const CProp* prop, std::string_view text, bool* valid, std::string* reason = nullptr);
 double ParseCellAmount(const CProp* prop, std::string_view text);
 
 // "%1" line number, "%2" alternate code, "%3" item number, "%4" quantity, "%5" unit, "%6" unit

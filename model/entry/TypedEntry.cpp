@@ -24,13 +24,21 @@ std::string Stays(const TypedEntry& entry, const std::string& owner)
     return "\nThe " + entry.field + " of " + owner + " stays as it was.";
 }
 
-std::string NotANumber(const TypedEntry& entry, std::string_view text, const std::string& owner)
+// `reason` is the reader's; none means the value was out of range.
+std::string NotANumber(const TypedEntry& entry, std::string_view text, std::string reason, const std::string& owner)
 {
-    std::string reason;
-    if (GetEvaluatorError(&reason) == 0)
+    if (reason.empty())
         reason = "out of range";
     return "The " + entry.field + " must be a number or a formula that gives one.\n" + Quoted(text) + ": " +
            reason + "." + Stays(entry, owner);
+}
+
+std::string EvaluatorReason()
+{
+    std::string reason;
+    if (GetEvaluatorError(&reason) == 0)
+        reason.clear();
+    return reason;
 }
 
 // Blank clears; anything else must evaluate.
@@ -40,9 +48,10 @@ TypedEntry ReadAmount(const CProp& prop, std::string field, std::string_view tex
     if (IsBlankString(text))
         return entry;
     bool valid = false;
-    entry.value = ParseAmountText(&prop, text, &valid);
+    std::string reason;
+    entry.value = ParseAmountText(&prop, text, &valid, &reason);
     if (!valid || !std::isfinite(entry.value))
-        entry.refusal = NotANumber(entry, text, owner);
+        entry.refusal = NotANumber(entry, text, reason, owner);
     return entry;
 }
 
@@ -101,7 +110,7 @@ TypedEntry ReadSiteDays(const CSite& site, std::string_view text)
     SetEvaluatorVariable("@COST", site.m_dRoadCostPerDay);
     const double days = RoundToDecimals(EvaluateExpression(cleaned.c_str()), 0);
     if (!IsEvalValueValid(days) || !std::isfinite(days))
-        entry.refusal = NotANumber(entry, text, SiteOf(site));
+        entry.refusal = NotANumber(entry, text, EvaluatorReason(), SiteOf(site));
     else if (days < 0 || days > kMostDays)
         entry.refusal = "The " + entry.field + " must be a whole number from 0 to 9999; " + Quoted(text) +
                         " is not." + Stays(entry, SiteOf(site));

@@ -1,10 +1,25 @@
 #include "model/flat/FlatExport.h"
 
 #include "model/records/Prop.h"
+#include "model/text/NumberFormat.h"
 
 #include <cstdlib>
 
-void ForEachFlatExportRow(const FlatFileJob& job, const std::function<void(const CFlatExportRow&)>& visit)
+namespace {
+
+void CheckNumberFits(FlatFileJob& job, const CItem& item, int fieldId, const CItemColumnValue& value,
+                     std::size_t room)
+{
+    const std::string_view text = value.text ? std::string_view(*value.text) : std::string_view();
+    if (value.numeric && !FlatNumberFits(text, room))
+        NoteFlatNumberTooWide(job, "line " + item.m_strLineNum, GetItemColumnName(fieldId), text, value.number,
+                              value.decimals, room);
+}
+
+} // namespace
+
+void ForEachFlatExportRow(FlatFileJob& job, FlatNumbers numbers,
+                          const std::function<void(const CFlatExportRow&)>& visit)
 {
     if (job.m_pProp == nullptr)
         return;
@@ -23,8 +38,13 @@ void ForEachFlatExportRow(const FlatFileJob& job, const std::function<void(const
             continue;
         }
         ++row.m_iRow;
-        for (std::size_t f = 0; f < fields.size(); ++f)
+        for (std::size_t f = 0; f < fields.size(); ++f) {
             row.m_values[f] = GetItemColumnValue(context, *item, section, fields[f], index);
+            if (numbers != FlatNumbers::Cells)
+                CheckNumberFits(job, *item, fields[f], row.m_values[f],
+                                numbers == FlatNumbers::Columns ? std::size_t(FlatFieldWidth(job.m_exportWidths, f))
+                                                                : kAnyFlatWidth);
+        }
         visit(row);
     }
 }
@@ -68,8 +88,32 @@ int CFlatOutput::Finish()
     return m_failed ? FLAT_EXPORT_WRITE_FAILED : FLAT_EXPORT_DONE;
 }
 
+bool FlatNumberFits(std::string_view text, std::size_t room)
+{
+    return text.size() <= room && text.find('*') == std::string_view::npos;
+}
+
+void NoteFlatNumberTooWide(FlatFileJob& job, const std::string& place, std::string_view field, std::string_view text,
+                           double number, int decimals, std::size_t room)
+{
+    // Asterisks stand for the whole number, which the message shows.
+    const bool starred = text.find('*') != std::string_view::npos;
+    const std::string whole = starred ? FormatDollars(number, 0, decimals, false, false) : std::string(text);
+    const std::string why = starred ? "has more than " + std::to_string(text.size()) + " digits before the point"
+                                    : "needs " + std::to_string(text.size()) + " characters, its column " +
+                                          std::to_string(room);
+    job.m_numbersTooWide.push_back(place + ": " + std::string(field) + " " + whole + " " + why);
+}
+
+int FinishFlatExport(const FlatFileJob& job, CFlatOutput& out)
+{
+    const int written = out.Finish();
+    return job.m_numbersTooWide.empty() ? written : FLAT_EXPORT_NUMBER_TOO_WIDE;
+}
+
 int ExportFlatBytes(FlatFileFunction exportRows, FlatFileJob& job, std::string& bytes)
 {
+    job.m_numbersTooWide.clear();
     char* buffer = nullptr;
     std::size_t size = 0;
     std::FILE* stream = open_memstream(&buffer, &size);

@@ -58,6 +58,7 @@ const char* GetFlatExportResultText(int result)
     case FLAT_EXPORT_DONE: return "No Error";
     case FLAT_EXPORT_WRITE_FAILED: return "The file could not be written completely";
     case FLAT_EXPORT_TOO_MANY_ROWS: return "The proposal has more items than a 1-2-3 worksheet has rows";
+    case FLAT_EXPORT_NUMBER_TOO_WIDE: return "Numbers do not fit their columns and would be cut";
     default: return "Unknown Error";
     }
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 class CProp;
 class CFlatImportState;
@@ -44,6 +45,7 @@ enum FlatExportResult {
     FLAT_EXPORT_DONE = 0,
     FLAT_EXPORT_WRITE_FAILED = 1,
     FLAT_EXPORT_TOO_MANY_ROWS = 2, // more items than a 1-2-3 worksheet has rows
+    FLAT_EXPORT_NUMBER_TOO_WIDE = 3, // a number would be cut to its width (see m_numbersTooWide)
 };
 
 const char* GetFlatRowResultText(int result);
@@ -74,8 +76,14 @@ struct FlatFileJob {
     std::string m_strRowPlace;
     std::string m_strProblem;
     std::string m_strError;
-    // After FLAT_ROW_FIXED_PRICE: the line number of the item, as the proposal has it.
-    std::string m_strFixedLine;
+    // After FLAT_ROW_APPLIED or FLAT_ROW_FIXED_PRICE: the index of the row's item in the list, and
+    // whether the row leaves it without a price (an empty price, or one the proposal's rules make
+    // "not entered").
+    int m_iRowItem = -1;
+    bool m_bPriceCleared = false;
+    // After FLAT_EXPORT_NUMBER_TOO_WIDE: each number that would not be written whole, "line 0010:
+    // UnitPrice 161640.28 needs 9 characters, its column 7".
+    std::vector<std::string> m_numbersTooWide;
 
     CFlatImportState& ImportState();
 

@@ -59,6 +59,50 @@ void CountRow(int& count, std::vector<std::string>& named, std::string name)
         named.push_back(std::move(name));
 }
 
+// What the rows that reached an item did to it, kept in the order the file first names the items.
+class CRowsByItem {
+public:
+    explicit CRowsByItem(const CProp* prop) : m_prop(prop) {}
+
+    void Add(int index, bool cleared)
+    {
+        if (m_placeOf.empty())
+            m_placeOf.assign(std::size_t(m_prop->m_items.GetSize()), -1);
+        int& place = m_placeOf[std::size_t(index)];
+        if (place < 0) {
+            place = int(m_items.size());
+            m_items.push_back({index});
+        }
+        Outcome& item = m_items[std::size_t(place)];
+        ++item.m_iRows;
+        item.m_bCleared = cleared; // the last row wins
+    }
+
+    const std::string& LineOf(int index) const { return m_prop->m_items[index]->m_strLineNum; }
+
+    void Report(CFlatImportReport& report) const
+    {
+        for (const Outcome& item : m_items) {
+            const std::string& line = LineOf(item.m_iIndex);
+            if (item.m_bCleared)
+                CountRow(report.m_iClearedItems, report.m_clearedLines, line);
+            if (item.m_iRows > 1)
+                CountRow(report.m_iRepeatedItems, report.m_repeatedLines, line);
+        }
+    }
+
+private:
+    struct Outcome {
+        int m_iIndex;
+        int m_iRows = 0;
+        bool m_bCleared = false;
+    };
+
+    const CProp* m_prop;
+    std::vector<int> m_placeOf; // by item index: the place in m_items, -1 for none yet
+    std::vector<Outcome> m_items;
+};
+
 int Refuse(FlatFileJob& job, const CFlatRow& row, int result, std::string problem)
 {
     job.m_strRowPlace = row.Place();
@@ -90,13 +134,12 @@ std::optional<double> ValueOf(const CProp& prop, const CItem& item, const std::o
         return plain;
     SetEvaluatorVariable("@QUAN", item.m_fQuan);
     bool valid = false;
-    const double result = ParseAmountText(prop.GetCurrencySymbol(0), value->m_text, &valid);
-    std::string error;
-    const int code = GetEvaluatorError(&error);
-    if (valid && code == 0 && std::isfinite(result))
+    std::string reason;
+    const double result = ParseAmountText(prop.GetCurrencySymbol(0), value->m_text, &valid, &reason);
+    if (valid && std::isfinite(result))
         return result;
     problem = std::string("the ") + what + " \"" + std::string(value->m_text) + "\" cannot be evaluated" +
-              (code == 0 ? std::string() : " (" + error + ")");
+              (reason.empty() ? std::string() : " (" + reason + ")");
     return std::nullopt;
 }
 
@@ -180,17 +223,19 @@ int ApplyFlatRow(FlatFileJob& job, const CFlatRow& row)
         return Refuse(job, row, FLAT_ROW_BAD_VALUE, "item " + std::string(line) + ": " + problem);
     item.m_fUnitPrice = *price;
     item.m_fQuan = *quantity;
-    if (!fixedPrice)
-        return FLAT_ROW_APPLIED;
-    job.m_strFixedLine = item.m_strLineNum;
-    return FLAT_ROW_FIXED_PRICE;
+    job.m_iRowItem = index;
+    if (fixedPrice)
+        return FLAT_ROW_FIXED_PRICE;
+    job.m_bPriceCleared = !IsEvalValueValid(job.m_pProp->NormalizedUnitPrice(*price));
+    return FLAT_ROW_APPLIED;
 }
 
 int ImportFlatRow(FlatFileJob& job, FlatRowReader read)
 {
     job.m_strRowPlace.clear();
     job.m_strProblem.clear();
-    job.m_strFixedLine.clear();
+    job.m_iRowItem = -1;
+    job.m_bPriceCleared = false;
     CFlatImportState& state = job.ImportState();
     if (state.m_bFinished)
         return FLAT_ROW_END;
@@ -210,15 +255,19 @@ int ImportFlatRow(FlatFileJob& job, FlatRowReader read)
 CFlatImportReport RunFlatImport(FlatFileJob& job, FlatFileFunction import)
 {
     CFlatImportReport report;
+    CRowsByItem items(job.m_pProp);
     for (int result = import(job); result != FLAT_ROW_END; result = import(job)) {
         ++report.m_iLines;
+        if (result == FLAT_ROW_APPLIED || result == FLAT_ROW_FIXED_PRICE)
+            items.Add(job.m_iRowItem, job.m_bPriceCleared);
         if (result == FLAT_ROW_APPLIED)
             ++report.m_iPricesLoaded;
         else if (result == FLAT_ROW_FIXED_PRICE)
-            CountRow(report.m_iFixedPriceRows, report.m_fixedPriceLines, job.m_strFixedLine);
+            CountRow(report.m_iFixedPriceRows, report.m_fixedPriceLines, items.LineOf(job.m_iRowItem));
         else
             CountRow(report.m_iProblemRows, report.m_problems, job.m_strRowPlace + ": " + job.m_strProblem);
     }
+    items.Report(report);
     report.m_strError = job.m_strError;
     return report;
 }

@@ -17,6 +17,10 @@ struct CFlatImportReport {
     int m_iPricesLoaded = 0;  // rows whose price was taken
     int m_iFixedPriceRows = 0; // rows of items whose price the agency fixes: it stayed
     std::vector<std::string> m_fixedPriceLines; // their items' line numbers, "0270"
+    int m_iClearedItems = 0;  // items the file leaves without a price
+    std::vector<std::string> m_clearedLines;
+    int m_iRepeatedItems = 0; // items named by more than one row: the last one's values stay
+    std::vector<std::string> m_repeatedLines;
     int m_iProblemRows = 0;   // rows naming no item, or with a value that does not evaluate
     std::vector<std::string> m_problems; // "line 7: no item has the line number "0070""
     std::string m_strError;   // why reading stopped before the end, or empty

@@ -6,6 +6,7 @@
 namespace {
 
 constexpr std::size_t kBlockSize = 1 << 16;
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // Lines are read by the thousand: plain loops beat the library's searches over short runs.
 std::string_view WithoutLeadingBlanks(std::string_view line)
@@ -81,6 +82,9 @@ bool CFlatLineReader::Next(std::string_view& line, bool keepLeadingBlanks)
     do {
         if (!ReadRawLine(line))
             return false;
+        // Spreadsheets save "CSV UTF-8" with a byte order mark before the first row.
+        if (m_lineNumber == 1 && line.starts_with(kUtf8ByteOrderMark))
+            line.remove_prefix(kUtf8ByteOrderMark.size());
     } while (IsComment(line));
     while (line.ends_with('\r'))
         line.remove_suffix(1);

@@ -16,10 +16,10 @@ public:
 
     explicit CFlatLineReader(std::FILE* file);
 
-    // The next line that is not a comment (";" first after blanks and tabs), without its line end;
-    // it stays valid until the next call. Leading blanks and tabs are removed unless
-    // keepLeadingBlanks. False at the end of the file, or when reading failed or met an overlong
-    // line (Error() says which).
+    // The next line that is not a comment (";" first after blanks and tabs), without its line end
+    // and, for the first line, without a UTF-8 byte order mark; it stays valid until the next call.
+    // Leading blanks and tabs are removed unless keepLeadingBlanks. False at the end of the file,
+    // or when reading failed or met an overlong line (Error() says which).
     bool Next(std::string_view& line, bool keepLeadingBlanks = false);
 
     long LineNumber() const { return m_lineNumber; } // of the line last returned, from 1

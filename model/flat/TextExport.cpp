@@ -80,7 +80,7 @@ int ExportSeparated(FlatFileJob& job, std::string_view separator, FieldWriter wr
         }
         out.EndLine();
     }
-    ForEachFlatExportRow(job, [&](const CFlatExportRow& row) {
+    ForEachFlatExportRow(job, FlatNumbers::Text, [&](const CFlatExportRow& row) {
         for (std::size_t i = 0; i < row.m_values.size(); ++i) {
             if (i > 0)
                 out.Write(separator);
@@ -88,7 +88,7 @@ int ExportSeparated(FlatFileJob& job, std::string_view separator, FieldWriter wr
         }
         out.EndLine();
     });
-    return out.Finish();
+    return FinishFlatExport(job, out);
 }
 
 void WriteDifHeader(CFlatOutput& out, std::size_t fields, int items)
@@ -142,11 +142,12 @@ int ExportTab(FlatFileJob& job)
     return ExportSeparated(job, "\t", WriteTabField, true);
 }
 
-// Each field in exactly its width: cut when longer, padded with blanks when shorter.
+// Each field in exactly its width: a text is cut when longer, and padded with blanks when shorter.
+// A number cut would read back as another: one that does not fit fails the export.
 int ExportCol(FlatFileJob& job)
 {
     CFlatOutput out(job.m_pFile);
-    ForEachFlatExportRow(job, [&](const CFlatExportRow& row) {
+    ForEachFlatExportRow(job, FlatNumbers::Columns, [&](const CFlatExportRow& row) {
         for (std::size_t i = 0; i < row.m_values.size(); ++i) {
             const std::size_t width = std::size_t(FlatFieldWidth(job.m_exportWidths, i));
             std::string field = OnOneLine(row.Text(i).substr(0, width));
@@ -155,19 +156,19 @@ int ExportCol(FlatFileJob& job)
         }
         out.EndLine();
     });
-    return out.Finish();
+    return FinishFlatExport(job, out);
 }
 
 int ExportDif(FlatFileJob& job)
 {
     CFlatOutput out(job.m_pFile);
     WriteDifHeader(out, ActiveFlatFields(job.m_exportFields).size(), CountFlatExportRows(job));
-    ForEachFlatExportRow(job, [&](const CFlatExportRow& row) {
+    ForEachFlatExportRow(job, FlatNumbers::Text, [&](const CFlatExportRow& row) {
         out.WriteLine("BOT");
         for (std::size_t i = 0; i < row.m_values.size(); ++i)
             WriteDifValue(out, row.m_values[i], row.Text(i));
         out.WriteLine("-1,0");
     });
     out.WriteLine("EOD");
-    return out.Finish();
+    return FinishFlatExport(job, out);
 }

@@ -105,7 +105,7 @@ int ExportWk1(FlatFileJob& job)
     if (job.m_bLabels)
         for (unsigned column = 0; column < names.size(); ++column)
             sheet.Label(column, 0, names[column]);
-    ForEachFlatExportRow(job, [&](const CFlatExportRow& row) {
+    ForEachFlatExportRow(job, FlatNumbers::Cells, [&](const CFlatExportRow& row) {
         for (unsigned column = 0; column < row.m_values.size(); ++column)
             WriteCell(sheet, column, unsigned(row.m_iRow), row.m_values[column]);
     });

@@ -64,17 +64,18 @@ CBidCap* CProp::GetOrCreateBidCap(std::string_view name)
 
 void CProp::NormalizeUnitPrices()
 {
-    const int decimals = m_numberFormats[NUMFMT_UNIT_PRICE].m_byDecimals;
-    const bool zeroAllowed = TestFlagBit(m_wNumberFormatFlags, NUMFMT_ZERO_PRICE_ALLOWED);
-    const bool negativeAllowed = TestFlagBit(m_wNumberFormatFlags, NUMFMT_NEGATIVE_PRICE_ALLOWED);
-    for (const auto& item : m_items) {
-        if (!item || item->IsSection())
-            continue;
-        double& price = item->m_fUnitPrice;
-        price = RoundToDecimals(price, decimals);
-        if ((price == 0 && !zeroAllowed) || (price < 0 && !negativeAllowed))
-            MakeEvalErrorValue(&price);
-    }
+    for (const auto& item : m_items)
+        if (item && !item->IsSection())
+            item->m_fUnitPrice = NormalizedUnitPrice(item->m_fUnitPrice);
+}
+
+double CProp::NormalizedUnitPrice(double price) const
+{
+    price = RoundToDecimals(price, m_numberFormats[NUMFMT_UNIT_PRICE].m_byDecimals);
+    if ((price == 0 && !TestFlagBit(m_wNumberFormatFlags, NUMFMT_ZERO_PRICE_ALLOWED)) ||
+        (price < 0 && !TestFlagBit(m_wNumberFormatFlags, NUMFMT_NEGATIVE_PRICE_ALLOWED)))
+        return MakeEvalErrorValue();
+    return price;
 }
 
 namespace {

@@ -11,6 +11,7 @@
 namespace {
 
 constexpr std::size_t kMaxCellAmountLength = 127;
+constexpr const char* kMisplacedComma = "a comma may only separate groups of three digits before the decimal point";
 
 void TrimBlanks(std::string& text)
 {
@@ -41,14 +42,53 @@ bool StripParentheses(std::string& text)
     return true;
 }
 
-} // namespace
+bool IsDigitAt(std::string_view text, std::size_t at)
+{
+    return at < text.size() && IsAsciiDigit(text[at]);
+}
 
-double ParseAmountText(std::string_view currency, std::string_view text, bool* valid)
+// The comma at `at` follows one to three digits of a whole part (or the three of the group before)
+// and three digits follow it.
+bool SeparatesThousands(std::string_view text, std::size_t at)
+{
+    std::size_t start = at;
+    while (start > 0 && IsAsciiDigit(text[start - 1]))
+        --start;
+    const std::size_t digitsBefore = at - start;
+    const char before = start > 0 ? text[start - 1] : ' ';
+    const bool groupBefore = digitsBefore >= 1 && digitsBefore <= 3 && before != '.' &&
+                             (before != ',' || digitsBefore == 3);
+    return groupBefore && IsDigitAt(text, at + 1) && IsDigitAt(text, at + 2) && IsDigitAt(text, at + 3) &&
+           !IsDigitAt(text, at + 4);
+}
+
+// A spreadsheet of a decimal-comma locale writes "190,50" and "1.234,50": read with the commas
+// dropped they would be a price a hundred times too large, or a thousand times too small.
+bool CommasOnlySeparateThousands(std::string_view text)
+{
+    for (std::size_t at = text.find(','); at != std::string_view::npos; at = text.find(',', at + 1))
+        if (!SeparatesThousands(text, at))
+            return false;
+    return true;
+}
+
+double Refuse(bool* valid, std::string* reason, std::string text)
 {
     if (valid)
         *valid = false;
+    if (reason)
+        *reason = std::move(text);
+    return MakeEvalErrorValue();
+}
+
+} // namespace
+
+double ParseAmountText(std::string_view currency, std::string_view text, bool* valid, std::string* reason)
+{
     if (IsBlankString(text))
-        return MakeEvalErrorValue();
+        return Refuse(valid, reason, {});
+    if (!CommasOnlySeparateThousands(text))
+        return Refuse(valid, reason, kMisplacedComma);
     const std::string_view symbol = currency.empty() ? std::string_view("$") : currency;
     std::string amount(text);
     TrimBlanks(amount);
@@ -61,6 +101,8 @@ double ParseAmountText(std::string_view currency, std::string_view text, bool* v
     const bool ok = IsEvalValueValid(value) != 0;
     if (valid)
         *valid = ok;
+    if (reason && (ok || GetEvaluatorError(reason) == 0))
+        reason->clear();
     return ok && negative ? -value : value;
 }
 

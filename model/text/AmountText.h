@@ -5,10 +5,12 @@
 
 // Amounts typed by the bidder or stored in form cells, read through the formula evaluator.
 
-// Blank gives the invalid value. Blanks, tabs and "," go; a leading currency symbol (`currency`,
-// or "$" when that is empty; any case) goes; "(...)" around the amount means negative, with the
-// symbol allowed again inside. `valid` tells whether the evaluation succeeded.
-double ParseAmountText(std::string_view currency, std::string_view text, bool* valid);
+// Blank gives the invalid value. Blanks and tabs around it go; a "," that separates thousands
+// goes, and any other "," makes the text invalid; a leading currency symbol (`currency`, or "$"
+// when that is empty; any case) goes; "(...)" around the amount means negative, with the symbol
+// allowed again inside. `valid` tells whether the evaluation succeeded; `reason`, when given,
+// says why it did not (empty when the evaluator gave no reason).
+double ParseAmountText(std::string_view currency, std::string_view text, bool* valid, std::string* reason = nullptr);
 
 // Every `currency` goes first, then every "," and "$": a symbol that holds a "$" ("US$") would
 // otherwise leave its letters behind. Every reader of an amount kept as text cleans it so.

@@ -1,6 +1,7 @@
 // Prices exported to flat files and imported back through the Tools menu, in the file type the
 // bidder picks, and what an import does with files it cannot use: it names the line and changes
 // no price.
+#include "model/eval/Evaluator.h"
 #include "model/flat/FlatFileFormats.h"
 #include "model/settings/IOFormatSettings.h"
 #include "model/text/FlagWord.h"
@@ -68,6 +69,15 @@ protected:
     }
 
     CIOFormatSettings& Settings() { return *GetIOFormatSettings(); }
+
+    // Tools > Import Proposal (I) or Export Proposal (E) by the keyboard, on the file given.
+    void TransferByKeys(Qt::Key entry, const std::string& path)
+    {
+        ASSERT_TRUE(testsupport::Activate(Frame().GetWidget()));
+        m_script.AnswerFile(path);
+        AnswerOk();
+        ChooseByKeys(Qt::Key_T, {entry});
+    }
 };
 
 TEST_F(FlatTransfer, EveryFormatCarriesThePricesThereAndBack)
@@ -150,6 +160,67 @@ TEST_F(FlatTransfer, ASpreadsheetsCopyOfAnExportLoadsEveryPriceTheBidderGives)
                                            " 1 Fixed Price Left As The Agency Set It: " + fixedLines[0]);
         EXPECT_EQ(Prices(), expected) << type;
     }
+}
+
+// The line numbers of the first items whose prices the bidder gives.
+std::vector<std::string> BiddersLines(const CProp& prop, std::size_t count)
+{
+    std::vector<std::string> lines;
+    for (const auto& item : prop.m_items)
+        if (lines.size() < count && !item->IsSection() && !TestFlagBit(item->m_wFlags, ITEM_FIXED_PRICE))
+            lines.push_back(item->m_strLineNum);
+    return lines;
+}
+
+// A spreadsheet saved as "CSV UTF-8" in a decimal-comma locale, from Tools > Import Proposal by
+// the keyboard: the byte order mark leaves the row of names a row of names, a decimal comma
+// refuses its row instead of loading a price a hundred times larger, and the report names the
+// prices that were cleared and the line given twice.
+TEST_F(FlatTransfer, ASpreadsheetsDecimalCommaClearedPricesAndRepeatedLinesAreReported)
+{
+    Settings().m_import.m_iFields = {ITEM_COL_LINE_NUMBER, ITEM_COL_UNIT_PRICE};
+    const std::vector<std::string> line = BiddersLines(*Prop(), 4);
+    ASSERT_EQ(line.size(), 4u);
+    const double before = Prop()->FindItemByLine(line[0])->m_fUnitPrice;
+    const std::string file = Path("sheet.csv");
+    testsupport::WriteTextFile(file, "\xEF\xBB\xBFLineNumber,UnitPrice\n" + line[0] + ",\"190,50\"\n" + line[1] +
+                                         ",0\n" + line[2] + ",\n" + line[3] + ",(190.50)\n" + line[1] + ",12.5\n");
+    Doc().SetModifiedFlag(false);
+    TransferByKeys(Qt::Key_I, file);
+    ASSERT_NE(LastMessage(), nullptr);
+    EXPECT_EQ(LastMessage()->caption, "Import Complete");
+    EXPECT_EQ(LastMessage()->text, " 5 Total Lines Loaded.\n 4 Item Prices Loaded.\n"
+                                   " 2 Item Prices Cleared (Empty, Zero Or Negative): " + line[2] + ", " + line[3] +
+                                   "\n 1 Line Given More Than Once, The Last Row Taken: " + line[1] +
+                                   "\n\n1 lines were not used:\nline 2: item " + line[0] +
+                                   ": the unit price \"190,50\" cannot be evaluated (a comma may only separate "
+                                   "groups of three digits before the decimal point)");
+    EXPECT_DOUBLE_EQ(Prop()->FindItemByLine(line[0])->m_fUnitPrice, before);
+    EXPECT_DOUBLE_EQ(Prop()->FindItemByLine(line[1])->m_fUnitPrice, 12.5);
+    EXPECT_FALSE(IsEvalValueValid(Prop()->FindItemByLine(line[2])->m_fUnitPrice));
+    EXPECT_FALSE(IsEvalValueValid(Prop()->FindItemByLine(line[3])->m_fUnitPrice));
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+}
+
+// Fixed columns too narrow for a price, from Tools > Export Proposal by the keyboard: the export
+// is refused with the lines and fields that do not fit, and the file there stays as it was.
+TEST_F(FlatTransfer, AnExportThatWouldCutANumberIsRefusedAndWritesNothing)
+{
+    const std::vector<std::string> line = BiddersLines(*Prop(), 2);
+    Prop()->FindItemByLine(line[1])->m_fUnitPrice = 161640.28;
+    Settings().m_export.m_iFields = {ITEM_COL_LINE_NUMBER, ITEM_COL_UNIT_PRICE};
+    Settings().m_export.m_iSizes = {6, 7};
+    const std::string file = Path("bid.COL");
+    testsupport::WriteTextFile(file, "old export\n");
+    TransferByKeys(Qt::Key_E, file);
+    ASSERT_NE(LastMessage(), nullptr);
+    EXPECT_EQ(LastMessage()->caption, "Export Error");
+    EXPECT_EQ(LastMessage()->text, "Could not export to " + file + ": Numbers do not fit their columns and would be "
+                                   "cut:\nline " + line[1] + ": UnitPrice 161640.28 needs 9 characters, its column 7"
+                                   "\n\nNo file was written.");
+    EXPECT_EQ(testsupport::ReadTextFile(file), "old export\n");
+    EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
 }
 
 // Hostile files: each is refused as a whole, or its unusable lines are named, and no price is lost.

@@ -96,6 +96,24 @@ TEST_F(ItemGridTest, ALetterIsRefusedWithTheFieldNamedAndThePriceStays)
     EXPECT_EQ(m_hosted.Host().m_changes, 0);
 }
 
+// A decimal comma, as a European keyboard habit types it, would store 19,050.00: it is refused.
+TEST_F(ItemGridTest, ADecimalCommaIsRefusedWithItsReasonAndThousandsStillGroup)
+{
+    REQUIRE_FOCUS(m_hosted);
+    ASSERT_EQ(m_grid.GotoCell(COLUMN_PRICE, 2), 0);
+    for (const char* typed : {"190,50", "1,190.50"}) {
+        ASSERT_EQ(m_grid.GotoCell(COLUMN_PRICE, 2), 0);
+        m_hosted.Enter(typed);
+    }
+    EXPECT_DOUBLE_EQ(Row(ROW_PLAIN).m_fUnitPrice, 1190.5);
+    ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
+    const std::string& refusal = m_script.MessageBoxes()[0].text;
+    EXPECT_NE(refusal.find("Unit Price must be a number or a formula that gives one.\n\"190,50\": a comma may only "
+                           "separate groups of three digits before the decimal point."),
+              std::string::npos)
+        << refusal;
+}
+
 TEST_F(ItemGridTest, AfterTheRealRefusalBoxTheKeyboardIsBackOnTheEditedCell)
 {
     REQUIRE_FOCUS(m_hosted);

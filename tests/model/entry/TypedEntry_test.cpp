@@ -46,7 +46,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Typed{"  3 * 4 ", 12, nullptr}, Typed{"@QUAN * 2", 8, nullptr}, Typed{"", NAN, nullptr},
                       Typed{" \t", NAN, nullptr}, Typed{"12a", 0, "\"12a\": Unrecognized character"},
                       Typed{"1e999", 0, "must be a number"}, Typed{"0.001", 0, "does not allow a zero Unit Price"},
-                      Typed{"($5)", 0, "does not allow a negative Unit Price"}, Typed{"(", 0, "Unit Price"}));
+                      Typed{"($5)", 0, "does not allow a negative Unit Price"}, Typed{"(", 0, "Unit Price"},
+                      // A decimal comma is no thousands separator: 19,050.00 and 1.2345 would be stored.
+                      Typed{"190,50", 0, "\"190,50\": a comma may only separate groups of three digits"},
+                      Typed{"1.234,50", 0, "\"1.234,50\": a comma may only separate"},
+                      Typed{"1,234,567", 1234567, nullptr}));
 
 TEST(TypedEntry, ANegativePriceIsTakenWhereTheProposalAllowsIt)
 {
@@ -76,6 +80,7 @@ TEST(TypedEntry, AQuantityMayBeZeroOrUseTheUnitPrice)
     EXPECT_DOUBLE_EQ(ReadItemQuantity(*prop, item, "@UP*3").value, 6);
     EXPECT_EQ(ReadItemQuantity(*prop, item, "x").field, "Quantity");
     EXPECT_TRUE(ReadItemQuantity(*prop, item, "x").Refused());
+    EXPECT_NE(ReadItemQuantity(*prop, item, "12,5").refusal.find("a comma may only separate"), std::string::npos);
 }
 
 // A site's cost as the grid shows it, in the proposal's currency, reads back as the same cost.

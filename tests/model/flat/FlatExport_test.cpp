@@ -59,6 +59,44 @@ TEST_F(FlatExportTest, ColCutsAndPadsEachFieldToItsWidth)
               "0030  1000.000  1234.50   ABCDEF\r\n");
 }
 
+// A number cut to its column reads back as another ("161640." for 161,640.28): the export is
+// refused and names every number that does not fit; texts are still cut.
+TEST_F(FlatExportTest, ColRefusesANumberWiderThanItsColumn)
+{
+    m_job.m_exportWidths = MakeFlatFieldList({6, 7, 7, 3});
+    std::string bytes;
+    EXPECT_EQ(ExportFlatBytes(ExportCol, m_job, bytes), FLAT_EXPORT_NUMBER_TOO_WIDE);
+    EXPECT_EQ(m_job.m_numbersTooWide, (std::vector<std::string>{"line 0030: Quantity 1000.000 needs 8 characters, "
+                                                                "its column 7"}));
+    m_job.m_exportWidths = MakeFlatFieldList({6, 8, 0, 3});
+    EXPECT_EQ(ExportFlatBytes(ExportCol, m_job, bytes), FLAT_EXPORT_NUMBER_TOO_WIDE);
+    EXPECT_EQ(m_job.m_numbersTooWide, (std::vector<std::string>{"line 0010: UnitPrice 3.75 needs 4 characters, its "
+                                                                "column 0",
+                                                                "line 0030: UnitPrice 1234.50 needs 7 characters, its "
+                                                                "column 0"}))
+        << "a price not entered fits any column";
+    m_job.m_exportWidths = MakeFlatFieldList({6, 8, 7, 3});
+    EXPECT_EQ(ExportBytes(ExportCol, m_job), "0010  12.500  3.75   He \r\n"
+                                             "0020  2.000          AB \r\n"
+                                             "0030  1000.0001234.50ABC\r\n");
+}
+
+// A number wider than the proposal's own number format would be written as asterisks: every
+// format that writes numbers as text refuses; a worksheet holds the number itself.
+TEST_F(FlatExportTest, ANumberWiderThanItsNumberFormatIsNeverWrittenAsAsterisks)
+{
+    m_prop->m_numberFormats[NUMFMT_UNIT_PRICE].m_byWidth = 3;
+    for (const char* code : {"CSV", "CS2", "TAB", "DIF", "COL"}) {
+        std::string bytes;
+        EXPECT_EQ(ExportFlatBytes(Format(code).m_pExport, m_job, bytes), FLAT_EXPORT_NUMBER_TOO_WIDE) << code;
+        EXPECT_EQ(m_job.m_numbersTooWide, (std::vector<std::string>{"line 0030: UnitPrice 1234.50 has more than 3 "
+                                                                    "digits before the point"}))
+            << code;
+    }
+    std::string bytes;
+    EXPECT_EQ(ExportFlatBytes(ExportWk1, m_job, bytes), FLAT_EXPORT_DONE);
+}
+
 TEST_F(FlatExportTest, DifWritesNumbersAndStringsInTuples)
 {
     const std::string header = "TABLE\r\n0,1\r\n\"\"\r\nVECTORS\r\n0,4\r\n\"\"\r\nTUPLES\r\n0,3\r\n\"\"\r\n"

@@ -141,6 +141,70 @@ TEST_F(FlatImportTest, QuotedFieldsMayHoldCommasAndPricesReadAsTypedAmounts)
     EXPECT_EQ(Item(2).m_fUnitPrice, -2.5);
 }
 
+// A spreadsheet of a decimal-comma locale: read with its commas dropped, "190,50" would load
+// 19,050.00 and "1.234,50" 1.23. Such a row is named with the reason and changes nothing.
+TEST_F(FlatImportTest, ADecimalCommaRefusesItsRowInEveryFormat)
+{
+    const std::string refused = "cannot be evaluated (a comma may only separate groups of three digits";
+    const CFlatImportReport csv = ImportCsvText("0010,\"190,50\"\n0020,\"1.234,50\"\n0020,\"1,234.50\"\n");
+    EXPECT_EQ(csv.m_iLines, 3);
+    EXPECT_EQ(csv.m_iPricesLoaded, 1);
+    ASSERT_EQ(csv.m_problems.size(), 2u);
+    EXPECT_EQ(csv.m_problems[0], "line 1: item 0010: the unit price \"190,50\" " + refused +
+                                     " before the decimal point)");
+    EXPECT_NE(csv.m_problems[1].find("\"1.234,50\" " + refused), std::string::npos);
+    EXPECT_EQ(Item(1).m_fUnitPrice, 1);
+    EXPECT_EQ(Item(2).m_fUnitPrice, 1234.5);
+
+    const CFlatImportReport tab = ImportBytes(ImportTab, *m_prop, MakeFlatFieldList({1, 6}), "0010\t190,50\n");
+    const CFlatImportReport sheet = ImportBytes(ImportWk1, *m_prop, MakeFlatFieldList({1, 6}),
+                                                Wk1Sheet(Wk1Label(0, 1, "0010") + Wk1Label(1, 1, "190,50")));
+    for (const CFlatImportReport* report : {&tab, &sheet}) {
+        EXPECT_EQ(report->m_iPricesLoaded, 0);
+        ASSERT_EQ(report->m_problems.size(), 1u);
+        EXPECT_NE(report->m_problems[0].find(refused), std::string::npos) << report->m_problems[0];
+    }
+    EXPECT_EQ(Item(1).m_fUnitPrice, 1);
+}
+
+// "CSV UTF-8" begins with a byte order mark: the first row is still a row, or a row of names.
+TEST_F(FlatImportTest, AByteOrderMarkBeforeTheFirstRowIsSkipped)
+{
+    const std::string mark = "\xEF\xBB\xBF";
+    const CFlatImportReport named = ImportCsvText(mark + "LineNumber,UnitPrice\n0010,5\n");
+    EXPECT_EQ(named.m_iLines, 1);
+    EXPECT_EQ(named.m_iPricesLoaded, 1);
+    EXPECT_EQ(ImportCsvText(mark + "0020,6\n").m_iPricesLoaded, 1);
+    EXPECT_EQ(ImportBytes(ImportTab, *m_prop, MakeFlatFieldList({1, 6}), mark + "0010\t7\n").m_iPricesLoaded, 1);
+    const FlatFieldList widths = MakeFlatFieldList({6, 4});
+    EXPECT_EQ(ImportBytes(ImportCol, *m_prop, MakeFlatFieldList({1, 6}), mark + "0020  8\n", widths).m_iPricesLoaded, 1);
+    EXPECT_EQ(Item(1).m_fUnitPrice, 7);
+    EXPECT_EQ(Item(2).m_fUnitPrice, 8);
+    // Only at the start of the file: further on the mark is part of the row.
+    EXPECT_EQ(ImportCsvText("0010,9\n" + mark + "0020,9\n").m_iProblemRows, 1);
+}
+
+// Empty, zero and negative prices clear an item's price as this proposal's rules say; they count
+// as loaded and are named, and so are items that more than one row names (the last row wins).
+TEST_F(FlatImportTest, ClearedPricesAndLinesGivenTwiceAreNamed)
+{
+    const CFlatImportReport report =
+        ImportCsvText("0010,5\n0020,0\n0010,\n20,(190.50)\n0030,1\n0010,-2\n0020,7\n0030,1\n");
+    EXPECT_EQ(report.m_iLines, 8);
+    EXPECT_EQ(report.m_iPricesLoaded, 6);
+    EXPECT_EQ(report.m_iClearedItems, 1);
+    EXPECT_EQ(report.m_clearedLines, std::vector<std::string>{"0010"}) << "0020's last row gave it a price";
+    EXPECT_EQ(report.m_iRepeatedItems, 3);
+    EXPECT_EQ(report.m_repeatedLines, (std::vector<std::string>{"0010", "0020", "0030"}));
+    EXPECT_EQ(Item(2).m_fUnitPrice, 7);
+
+    // Where the proposal allows a zero price, a zero is a price.
+    ChangeFlagBit(&m_prop->m_wNumberFormatFlags, NUMFMT_ZERO_PRICE_ALLOWED, 1);
+    const CFlatImportReport zero = ImportCsvText("0010,0\n0020,\n");
+    EXPECT_EQ(zero.m_clearedLines, std::vector<std::string>{"0020"});
+    EXPECT_EQ(zero.m_iRepeatedItems, 0);
+}
+
 TEST_F(FlatImportTest, TabAndFixedColumns)
 {
     EXPECT_EQ(ImportBytes(ImportTab, *m_prop, MakeFlatFieldList({1, 10, 6}), "0010\t,\t 8 \r\n").m_iPricesLoaded, 1);

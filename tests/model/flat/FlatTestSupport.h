@@ -38,7 +38,8 @@ inline std::string BytesOf(std::FILE* file)
 inline std::string ExportBytes(FlatFileFunction exportFunction, FlatFileJob& job)
 {
     std::string bytes;
-    EXPECT_EQ(ExportFlatBytes(exportFunction, job, bytes), FLAT_EXPORT_DONE);
+    EXPECT_EQ(ExportFlatBytes(exportFunction, job, bytes), FLAT_EXPORT_DONE)
+        << ::testing::PrintToString(job.m_numbersTooWide);
     EXPECT_EQ(job.m_pFile, nullptr);
     return bytes;
 }

@@ -73,7 +73,7 @@ TEST_F(PassFileTest, CountiesSitesNotesAndTheOtherLineTexts)
     site->m_iNumberOfDays = CSite::kDaysNotGivenStored;
     site->m_iStartDate = kNoonMarch5th2024;
     site->m_strTypeOfDays = "Working";
-    site->m_dDamages = 1e12;
+    site->m_dDamages = 999999999999.99; // the widest amount the file holds
     site->m_strDescription = "Site 1";
     prop.m_sites.Add(std::move(site));
     auto note = std::make_unique<CNote>();
@@ -91,12 +91,28 @@ TEST_F(PassFileTest, CountiesSitesNotesAndTheOtherLineTexts)
               "PRL,North\r\n"
               "PRR,Short\r\n"
               "PRD,one\r\nPRD,two\r\nPRD,three\r\n"
-              "PRS,-1,03-05-24,        ,Working,************,Site 1\r\n"
+              "PRS,-1,03-05-24,        ,Working,999999999999.99,Site 1\r\n"
               "PRJ,P1\r\nPRJ,P2\r\n"
               "PRN,Main\r\n"
               "PRU,7\r\n"
               "AMD,1,03-05-24,\"Changed \"\"item\"\"\"\r\n");
     EXPECT_NE(bytes.find("IT2,1.000,,,N,N\r\n"), std::string::npos) << "a price not entered is empty";
+}
+
+// Asterisks in place of an amount would pass for a file that holds the bid: the export is refused.
+TEST_F(PassFileTest, AnAmountWiderThanItsFieldRefusesTheExport)
+{
+    auto site = std::make_unique<CSite>();
+    site->m_strSiteNumber = "1";
+    site->m_dDamages = 1e12;
+    m_prop->m_sites.Add(std::move(site));
+    m_prop->m_items[1]->m_fQuan = -1e12;
+    std::string bytes;
+    EXPECT_EQ(ExportFlatBytes(ExportPassFile, m_job, bytes), FLAT_EXPORT_NUMBER_TOO_WIDE);
+    EXPECT_EQ(m_job.m_numbersTooWide,
+              (std::vector<std::string>{"site 1: damages 1000000000000.00 has more than 12 digits before the point",
+                                        "line 0010: quantity -1000000000000.000 has more than 12 digits before the "
+                                        "point"}));
 }
 
 } // namespace

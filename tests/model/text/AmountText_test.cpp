@@ -40,7 +40,47 @@ INSTANTIATE_TEST_SUITE_P(Texts, ParseAmountTextTest, ::testing::Values(
     AmountCase{"", "2*(3+4)", true, 14},
     AmountCase{"EUR ", "eur 1,000", true, 1000},
     AmountCase{"EUR ", "(EUR 5.25)", true, -5.25},
-    AmountCase{"EUR ", "$5", false, 0}));
+    AmountCase{"EUR ", "$5", false, 0},
+    // A comma separates thousands only: groups of three digits before the decimal point.
+    AmountCase{"", "1,234,567.89", true, 1234567.89},
+    AmountCase{"", "12,345", true, 12345},
+    AmountCase{"", "2*1,000+3", true, 2003},
+    AmountCase{"", "190,50", false, 0},
+    AmountCase{"", "1.234,50", false, 0},
+    AmountCase{"", "1 234,50", false, 0},
+    AmountCase{"", "0.123,456", false, 0},
+    AmountCase{"", "1,2345", false, 0},
+    AmountCase{"", "1234,567", false, 0},
+    AmountCase{"", "1,234,5", false, 0},
+    AmountCase{"", "1,,234", false, 0},
+    AmountCase{"", ",500", false, 0},
+    AmountCase{"", "5,", false, 0},
+    AmountCase{"", ",", false, 0}));
+
+// The misread a decimal comma would give (19,050.00 for "190,50") is refused with its reason;
+// other failures give the evaluator's.
+TEST(ParseAmountTextReason, NamesTheMisplacedCommaOrTheEvaluatorsError)
+{
+    std::string reason;
+    bool valid = true;
+    EXPECT_FALSE(IsEvalValueValid(ParseAmountText("", "$190,50", &valid, &reason)));
+    EXPECT_FALSE(valid);
+    EXPECT_EQ(reason, "a comma may only separate groups of three digits before the decimal point");
+    ParseAmountText("", "12x", &valid, &reason);
+    EXPECT_EQ(reason, "Unrecognized character");
+    ParseAmountText("", "(1,234.50)", &valid, &reason);
+    EXPECT_TRUE(valid);
+    EXPECT_EQ(reason, "");
+    // Long and hostile runs of separators are read in one pass and refused.
+    std::string groups = "1";
+    for (int i = 0; i < 20000; ++i)
+        groups += ",000";
+    ParseAmountText("", groups + ",00", &valid, &reason);
+    EXPECT_FALSE(valid);
+    EXPECT_FALSE(reason.empty());
+    ParseAmountText("", std::string(100000, ','), &valid, &reason);
+    EXPECT_FALSE(valid);
+}
 
 // A cell's amount is what the evaluator makes of it once "," and "$" are gone: brackets group, as
 // the agency's own computation of the same file reads them.
