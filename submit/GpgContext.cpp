@@ -1,9 +1,11 @@
 #include "submit/GpgContext.h"
 
+#include "platform/armor/OpenPgpPackets.h"
 #include "platform/core/Files.h"
 #include "platform/core/Paths.h"
 #include "submit/GpgChildren.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <future>
@@ -82,7 +84,8 @@ bool StartsWithPacket(const std::string& bytes)
 }
 
 // GnuPG counts what it skipped rather than failing the import. It reads no keys from data that
-// holds none, nor from packets it cannot read, whose keys it refuses with them.
+// holds none, nor from packets it cannot read, whose keys it refuses with them. A key of a version
+// it cannot read, and a key that damaged packets cut short, it leaves out of every count.
 gpgme_error_t EveryKeyImported(const gpgme_import_result_t result, const std::string& packets)
 {
     if (!result || (result->considered == 0 && result->secret_read == 0))
@@ -93,7 +96,8 @@ gpgme_error_t EveryKeyImported(const gpgme_import_result_t result, const std::st
     }
     const bool skipped = result->no_user_id || result->not_imported || result->skipped_new_keys
                          || result->skipped_v3_keys
-                         || result->secret_imported + result->secret_unchanged < result->secret_read;
+                         || result->secret_imported + result->secret_unchanged < result->secret_read
+                         || std::size_t(result->considered) < KeyPacketCount(packets);
     return skipped ? gpg_error(GPG_ERR_NOT_PROCESSED) : 0;
 }
 
@@ -177,18 +181,33 @@ bool NamesAKeyTaken(const std::string& line, const gpgme_import_result_t result)
     return false;
 }
 
+// GPGME hands GnuPG the data as "-&" and a descriptor number, and GnuPG names it so.
+std::string NamingSource(std::string line, const std::string& source)
+{
+    for (std::size_t at = 0; (at = line.find("-&", at)) != std::string::npos;) {
+        const std::size_t end = std::min(line.find_first_not_of("0123456789", at + 2), line.size());
+        if (end == at + 2) {
+            at = end;
+            continue;
+        }
+        line.replace(at, end - at, source);
+        at += source.size();
+    }
+    return line;
+}
+
 // GnuPG says what it refused only in its diagnostics, whose words depend on the user's language.
 // Left out are the lines on keys it took (named by key ID), on the files it made in the home, and
 // the counts it ends with.
 std::vector<std::string> Refusals(std::vector<std::string> lines, const gpgme_import_result_t result,
-                                  const std::string& home)
+                                  const std::string& home, const std::string& source)
 {
     while (!lines.empty() && IsCountLine(lines.back()))
         lines.pop_back();
     std::vector<std::string> refusals;
     for (const std::string& line : lines) {
         if (line.find(home) == std::string::npos && !(result && NamesAKeyTaken(line, result)))
-            refusals.push_back(line);
+            refusals.push_back(source.empty() ? line : NamingSource(line, source));
     }
     return refusals;
 }
@@ -290,7 +309,7 @@ int CGpgContext::ListKeysIn(const std::string& packets, std::vector<CGpgKey>& ke
     });
 }
 
-int CGpgContext::Import(const std::string& packets, std::vector<std::string>* refused)
+int CGpgContext::Import(const std::string& packets, std::vector<std::string>* refused, const std::string& source)
 {
     if (refused)
         refused->clear();
@@ -303,7 +322,7 @@ int CGpgContext::Import(const std::string& packets, std::vector<std::string>* re
     const gpgme_import_result_t result = gpgme_op_import_result(m_ctx);
     error = EveryKeyImported(result, packets);
     if (error && refused)
-        *refused = Refusals(DiagnosticLines(m_ctx), result, m_home);
+        *refused = Refusals(DiagnosticLines(m_ctx), result, m_home, source);
     return ToolkitCode(error);
 }
 

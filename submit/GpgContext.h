@@ -53,8 +53,9 @@ public:
     int ListKeysIn(const std::string& packets, std::vector<CGpgKey>& keys);
     // 0 only when every key of the packets was imported or was already there unchanged. When
     // GnuPG did not take everything, `refused` gets its own lines (in the user's language) on
-    // what it refused and why.
-    int Import(const std::string& packets, std::vector<std::string>* refused = nullptr);
+    // what it refused and why, naming the packets by `source` when one is given.
+    int Import(const std::string& packets, std::vector<std::string>* refused = nullptr,
+               const std::string& source = {});
     // The public key, armoured or as binary packets.
     int Export(const std::string& fingerprint, bool armor, std::string& exported);
     // The public and the secret key, without asking.

@@ -154,7 +154,7 @@ int CPKC::ImportKeyFile(const std::string& fileName, int /*flags1*/, int /*flags
     if (const int error = m_keyRings->ListKeys("", before))
         return StoreError(error);
     std::vector<std::string> refusals;
-    const int error = m_keyRings->Import(packets, &refusals);
+    const int error = m_keyRings->Import(packets, &refusals, fileName);
     for (const std::string& line : refusals)
         m_importRefusals.push_back(platform::Utf8ToCp1252(line));
     if (error)

@@ -130,7 +130,8 @@ void CSignatures::OnExportId()
     if (!identity)
         return;
     platform::FileDialogRequest request = IdFileRequest(false, "Export Digital ID");
-    request.initialName = SuggestedFileName(*identity);
+    // Offered with its extension: the e-mail's dot would otherwise pass for one.
+    request.initialName = SuggestedFileName(*identity) + kIdExtension;
     const std::optional<platform::FileDialogResult> chosen = platform::Modal().FileDialog(request);
     if (!chosen || chosen->path.empty())
         return;

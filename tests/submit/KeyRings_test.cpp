@@ -184,6 +184,11 @@ TEST_F(KeyRings, ImportTakesEveryKeyOfAGoodFile)
                                                     + "\n" + m_world.ExportArmored(maker, third, true));
     EXPECT_EQ(Import(m_world.Folder("blocks.asc")), 0);
     EXPECT_EQ(Listed().size(), 6u);
+    // The keys already there, one of them in both its blocks: each key packet has its key.
+    WriteTextFile(m_world.Folder("again.asc"),
+                  m_world.ExportArmored(maker, second) + m_world.ExportArmored(maker, second, true));
+    EXPECT_EQ(Import(m_world.Folder("again.asc")), 0);
+    EXPECT_EQ(Import(m_world.Folder("blocks.asc")), 0);
     const std::vector<std::string> secret = Secret();
     EXPECT_EQ(std::count(secret.begin(), secret.end(), third), 1);
     EXPECT_EQ(std::count(secret.begin(), secret.end(), first), 0);

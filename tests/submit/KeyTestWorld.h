@@ -134,10 +134,22 @@ public:
         return Gpg(home, "--armor --export --export-filter keep-uid=uid=nobody " + fingerprint);
     }
 
-    // The public key and bytes that are no packet after it, in one sound armoured block.
-    std::string ExportArmoredWithBadPacket(const std::string& home, const std::string& fingerprint)
+    // The public keys (fingerprints apart by spaces) and bytes that are no packet after them, in
+    // one sound armoured block.
+    std::string ExportArmoredWithBadPacket(const std::string& home, const std::string& fingerprints)
     {
-        return ArmoredKey(Gpg(home, "--export " + fingerprint) + std::string("\0\1\2\3 no packet", 14));
+        return ArmoredKey(Gpg(home, "--export " + fingerprints) + std::string("\0\1\2\3 no packet", 14));
+    }
+
+    // The first public key, then the second with version 9 in its key packet, which GnuPG cannot
+    // read, in one sound armoured block.
+    std::string ExportArmoredWithUnknownVersion(const std::string& home, const std::string& first,
+                                                const std::string& second)
+    {
+        std::string unknown = Gpg(home, "--export " + second);
+        // GnuPG writes key packets in the old format: the header byte, then 1, 2 or 4 length bytes.
+        unknown.at(1 + (std::size_t(1) << (unknown.at(0) & 3))) = 9;
+        return ArmoredKey(Gpg(home, "--export " + first) + unknown);
     }
 
 private:

@@ -4,11 +4,17 @@
 #include "app/dialogs/Signatures.h"
 #include "app/startup/BidApp.h"
 #include "model/files/TvbFile.h"
+#include "platform/ui/dialogs/QtModalServices.h"
 #include "tests/app/commands/CommandTestSupport.h"
 #include "tests/app/dialogs/DialogTestSupport.h"
 #include "tests/platform/armor/ArmorBuilder.h"
 #include "tests/submit/KeyTestWorld.h"
+#include "tests/support/ModalSteps.h"
 
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
 #include <filesystem>
 #include <sys/utsname.h>
 #include <unistd.h>
@@ -21,6 +27,7 @@ using dialogtest::Lines;
 constexpr const char* kPat = "Pat Doe <pat@acme.example>";
 constexpr const char* kAce = "Ace Paving <bids@acme.example>";
 constexpr const char* kNew = "New Bidder <new@acme.example>";
+constexpr const char* kOther = "Other Bidder <other@acme.example>";
 constexpr const char* kAgency = "Department of Transportation Bid Key <bids@dot.example.gov>";
 
 // A message's paragraphs, split at its empty lines.
@@ -32,6 +39,54 @@ std::vector<std::string> Paragraphs(const std::string& message)
         paragraphs.push_back(message.substr(at, end - at));
     paragraphs.push_back(message.substr(at));
     return paragraphs;
+}
+
+// The process works in the folder while this lives: Qt's file dialogs open there.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const std::filesystem::path& folder) : m_was(std::filesystem::current_path())
+    {
+        std::filesystem::create_directories(folder);
+        std::filesystem::current_path(folder);
+    }
+    ~CurrentFolder() { std::filesystem::current_path(m_was); }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+private:
+    std::filesystem::path m_was;
+};
+
+QLineEdit* NameBox(QWidget* fileDialog)
+{
+    return fileDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+}
+
+// Qt's file dialog once it has listed its folder: the files it shows under the chosen type, each
+// clicked in turn (the last one stays chosen).
+std::vector<std::string> ClickEveryFileListed(QWidget* fileDialog)
+{
+    auto* files = fileDialog->findChild<QListView*>(QStringLiteral("listView"));
+    if (!files || !QTest::qWaitFor([files] { return files->model()->rowCount(files->rootIndex()) > 0; }))
+        return {};
+    QApplication::processEvents();
+    std::vector<std::string> names;
+    for (int row = 0; row < files->model()->rowCount(files->rootIndex()); ++row) {
+        const QModelIndex file = files->model()->index(row, 0, files->rootIndex());
+        names.push_back(file.data().toString().toStdString());
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, Qt::NoModifier, files->visualRect(file).center());
+    }
+    return names;
+}
+
+// A message box's text, read and answered with Enter.
+testsupport::ModalStep ReadMessage(std::vector<std::string>& told)
+{
+    return {testsupport::OfClass<QMessageBox>(), [&told](QWidget* box) {
+                ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+                told.push_back(qobject_cast<QMessageBox*>(box)->text().toStdString());
+                QTest::keyClick(box, Qt::Key_Return);
+            }};
 }
 
 class RealDigitalIds : public dialogtest::DialogTest {
@@ -101,7 +156,7 @@ TEST_F(RealDigitalIds, ListDeleteExportAndImportWorkOnTheKeyRings)
                                                  "Key Successfully imported from file:\n" + good,
                                                  "Could not import key:\nChecksum error",
                                                  "Could not export key:\nCannot create File"}));
-    EXPECT_EQ(m_script.FileDialogs()[0].initialName, "Ace Paving (bids@acme.example)");
+    EXPECT_EQ(m_script.FileDialogs()[0].initialName, "Ace Paving (bids@acme.example).asc");
     const std::string written = testsupport::ReadTextFile(exported);
     EXPECT_EQ(written.substr(0, written.find("\n", written.find("\n") + 1)),
               "-----BEGIN PGP PUBLIC KEY BLOCK-----\nComment: Exported by Tarvello Zod");
@@ -153,6 +208,90 @@ TEST_F(RealDigitalIds, AFailedImportSaysWhyAndNamesTheKeysItLeftInTheKeyRings)
     EXPECT_NE(refusedKey[1].find("no user ID"), std::string::npos) << messages[1];
     EXPECT_EQ(refusedKey[2], std::string("Imported before the failure:\n") + kNew);
     EXPECT_EQ(messages[2], "Could not import key:\nFile too large");
+}
+
+// GnuPG passes over a key packet of a version it cannot read, and drops a key that damaged bytes
+// cut short, without a word in its counts: each file held a key more than the key rings took.
+TEST_F(RealDigitalIds, AFileWithAKeyGnuPGLeftOutIsNoSuccess)
+{
+    const std::string home = HomeWithTwoKeys();
+    const std::string maker = m_world.MakerHome();
+    const std::string taken[] = {m_world.MakeKey(maker, kNew), m_world.MakeKey(maker, kOther)};
+    const std::string lost = m_world.MakeKey(maker, "Lost <lost@acme.example>"); // exported last
+    const std::string files[] = {m_world.Folder("unknown version.asc"), m_world.Folder("bad packet.asc")};
+    testsupport::WriteTextFile(files[0], m_world.ExportArmoredWithUnknownVersion(maker, taken[0], lost));
+    testsupport::WriteTextFile(files[1], m_world.ExportArmoredWithBadPacket(maker, taken[1] + " " + lost));
+
+    std::vector<std::string> listed;
+    Run(m_dialog, [&] {
+        for (const std::string& file : files) {
+            m_script.AnswerFile(file);
+            dialogtest::Click(Item(CSignatures::IDC_IMPORT_ID));
+        }
+        listed = Lines(Item(CSignatures::IDC_LIST));
+    });
+    EXPECT_EQ(listed, (std::vector<std::string>{kPat, kAce, kNew, kOther}));
+    EXPECT_EQ(m_world.Fingerprints(home), (std::vector<std::string>{m_pat, m_ace, taken[0], taken[1]}));
+    const std::vector<std::string> messages = MessageTexts();
+    ASSERT_EQ(messages.size(), 2u);
+    // GPGME's name for the data ("-&20") gives way to the file's path.
+    const std::string reasons[] = {"packet(6) with unknown version 9", "import from '" + files[1] + "' failed"};
+    const char* identities[] = {kNew, kOther};
+    for (int file = 0; file < 2; ++file) {
+        const std::vector<std::string> paragraphs = Paragraphs(messages[file]);
+        ASSERT_EQ(paragraphs.size(), 3u) << messages[file];
+        EXPECT_EQ(paragraphs[0], "Could not import key:\nData not processed");
+        EXPECT_EQ(paragraphs[1].rfind("Refused by GnuPG:\n", 0), 0u) << messages[file];
+        EXPECT_NE(paragraphs[1].find(reasons[file]), std::string::npos) << messages[file];
+        EXPECT_EQ(paragraphs[2], std::string("Imported before the failure:\n") + identities[file]);
+    }
+}
+
+// Qt's own file dialogs: Export's offered name kept with Enter, then Import under "ID Files (*.asc)".
+// The identity's e-mail has a dot, which the offered name must not leave as its extension.
+TEST_F(RealDigitalIds, AnIdExportedUnderTheOfferedNameIsListedByImport)
+{
+    HomeWithTwoKeys();
+    const std::string folder = m_world.Folder("ids");
+    const CurrentFolder here(folder);
+    platform::QtModalServices real;
+    platform::ScopedModalServices installed(real);
+    std::string offered;
+    std::vector<std::string> listed, told;
+    testsupport::ModalSteps user({
+        {testsupport::Titled("Digital IDs"),
+         [&](QWidget*) {
+             ClickLine(Item(CSignatures::IDC_LIST), 1);
+             dialogtest::Click(Item(CSignatures::IDC_EXPORT_ID));
+             dialogtest::Click(Item(CSignatures::IDC_IMPORT_ID));
+             dialogtest::Click(Item(IDOK));
+         }},
+        {testsupport::OfClass<QFileDialog>(),
+         [&](QWidget* dialog) {
+             ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+             ASSERT_NE(NameBox(dialog), nullptr);
+             offered = NameBox(dialog)->text().toStdString();
+             QTest::keyClick(NameBox(dialog), Qt::Key_Return);
+         }},
+        ReadMessage(told),
+        {testsupport::OfClass<QFileDialog>(),
+         [&](QWidget* dialog) {
+             ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+             listed = ClickEveryFileListed(dialog);
+             ASSERT_NE(NameBox(dialog), nullptr);
+             QTest::keyClick(NameBox(dialog), Qt::Key_Return);
+         }},
+        ReadMessage(told),
+    });
+    EXPECT_EQ(m_dialog.DoModal(), IDOK);
+    EXPECT_TRUE(user.AllDone());
+    EXPECT_EQ(user.Strays(), 0);
+    const std::string name = "Ace Paving (bids@acme.example).asc";
+    EXPECT_EQ(offered, name);
+    EXPECT_EQ(listed, std::vector<std::string>{name});
+    const std::string path = std::filesystem::canonical(folder) / name;
+    EXPECT_EQ(told, (std::vector<std::string>{"Key Successfully exported to file:\n" + path,
+                                              "Key Successfully imported from file:\n" + path}));
 }
 
 // GnuPG's lock file names the holder's process and host: another program is at work on the rings.

@@ -90,7 +90,7 @@ TEST_F(DigitalIds, ExportOffersTheIdentityAsAFileNameAndTellsHowItWent)
     });
     ASSERT_EQ(m_script.FileDialogs().size(), 3u);
     const platform::FileDialogRequest& request = m_script.FileDialogs()[0];
-    EXPECT_EQ(request.initialName, "Ace Paving_Bids (bids@acme.example)");
+    EXPECT_EQ(request.initialName, "Ace Paving_Bids (bids@acme.example).asc");
     EXPECT_EQ(request.title, "Export Digital ID");
     EXPECT_FALSE(request.open);
     EXPECT_EQ(m_keys.calls.front(), "export Ace Paving/Bids <bids@acme.example> to " + file);
