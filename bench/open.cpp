@@ -7,53 +7,20 @@
 #include "app/doc/BidDoc.h"
 #include "app/startup/BidApp.h"
 #include "bench/generator/ProposalFiles.h"
+#include "bench/support/BidderSession.h"
 #include "bench/support/QtBenchmarkMain.h"
 #include "bench/support/Timing.h"
 #include "model/files/TvbFile.h"
 #include "model/records/Prop.h"
-#include "model/settings/BidderIds.h"
-#include "platform/core/SettingsStore.h"
 #include "platform/ui/dialogs/ScriptedModalServices.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 namespace {
 
 constexpr int kItems = 10000;
-
-// The program's settings and data in a folder of their own, never the user's.
-class BenchFolder {
-public:
-    BenchFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zodopen.XXXXXX").string();
-        m_path = mkdtemp(pattern.data()) ? pattern : std::string();
-        setenv("XDG_CONFIG_HOME", (m_path + "/config").c_str(), 1);
-        setenv("XDG_DATA_HOME", (m_path + "/data").c_str(), 1);
-    }
-    ~BenchFolder() { std::filesystem::remove_all(m_path); }
-    BenchFolder(const BenchFolder&) = delete;
-    BenchFolder& operator=(const BenchFolder&) = delete;
-
-    std::string Path(const std::string& name) const { return m_path + "/" + name; }
-
-private:
-    std::string m_path;
-};
-
-// A bidder who has been here before: no first-run dialogs, the agency's ID known, no splash.
-void StoreBidder(const std::string& agency)
-{
-    CProfileStore store;
-    store.WriteString("Bidder", "Name", "Ace Paving & Grading, Inc.");
-    store.WriteString("Misc", "ShowSplash", "0");
-    store.WriteString("Misc", "WarnRef", "0");
-    SaveBidderIDs(store, agency, "V0042917");
-}
 
 void BM_OpenThroughTheDocument(benchmark::State& state)
 {
