@@ -6,10 +6,8 @@
 // ("x_first_cycle", near 0 when flat), and in KB the first cycle's growth, the resident and the
 // heap's in-use growth per cycle after warm-up (least-squares slopes over the cycles).
 #include "app/doc/BidDoc.h"
-#include "app/firms/DBEItemSplitter.h"
 #include "app/frame/MainFrame.h"
 #include "app/items/DVItemScheduleGrid.h"
-#include "app/startup/BidApp.h"
 #include "app/tree/BidTreeView.h"
 #include "app/tree/BidView.h"
 #include "app/views/NodeViews.h"
@@ -18,7 +16,6 @@
 #include "bench/support/QtBenchmarkMain.h"
 #include "model/files/TvbFile.h"
 #include "model/records/Prop.h"
-#include "platform/ui/dialogs/ScriptedModalServices.h"
 #include "platform/ui/docview/FrameworkIds.h"
 
 #include <QApplication>
@@ -86,10 +83,10 @@ bool ShowNode(NodeRef node)
 
 // One proposal opened with its amendments, its schedule grid and its first firm's item grid
 // shown, then closed; false when something did not show.
-bool OpenShowAndClose(CBidApp& app, platform::ScriptedModalServices& answers, const std::string& path)
+bool OpenShowAndClose(BenchProgram& program, const std::string& path)
 {
-    answers.AnswerDialogWith(IDOK); // the amendment report
-    app.OpenDocumentFile(path);
+    program.answers.AnswerDialogWith(IDOK); // the amendment report
+    program.app.OpenDocumentFile(path);
     Settle();
     const CBidDoc* doc = GetMainDocument();
     CBidView* splitter = GetMainSplitter();
@@ -114,7 +111,10 @@ bool WriteProposals(const BenchFolder& folder, std::vector<std::string>& paths, 
             return false;
         paths.push_back(base + ".tvb");
         std::unique_ptr<CProp> prop;
-        LoadTvbFile(prop, paths.back(), false);
+        if (LoadTvbFile(prop, paths.back(), false) != kTvbNoError) {
+            error = paths.back() + " does not read back";
+            return false;
+        }
         StoreBidder(prop->m_strAgencyId);
     }
     return true;
@@ -129,14 +129,8 @@ void BM_OpenGridsCloseCycles(benchmark::State& state)
         state.SkipWithError(error.c_str());
         return;
     }
-    platform::ScriptedModalServices answers;
-    platform::ScopedModalServices installed(answers);
-    char name[] = "zod";
-    char* argv[] = {name, nullptr};
-    CBidApp app;
-    app.m_argc = 1;
-    app.m_argv = argv;
-    if (!app.InitInstance()) {
+    BenchProgram program;
+    if (!program.Started()) {
         state.SkipWithError("the program did not start");
         return;
     }
@@ -144,9 +138,8 @@ void BM_OpenGridsCloseCycles(benchmark::State& state)
     std::vector<double> resident{ResidentKB()}, heap{HeapInUseKB()};
     for (auto _ : state) {
         for (const std::string& path : paths)
-            if (!OpenShowAndClose(app, answers, path)) {
+            if (!OpenShowAndClose(program, path)) {
                 state.SkipWithError(("the cycle did not show " + path).c_str());
-                app.ExitInstance();
                 return;
             }
         resident.push_back(ResidentKB());
@@ -160,9 +153,8 @@ void BM_OpenGridsCloseCycles(benchmark::State& state)
     state.counters["heap_per_cycle_kb"] = SlopeOf(heapAfter);
     state.counters["x_first_cycle"] = SlopeOf(residentAfter) / firstCycle;
     state.counters["rss_end_mb"] = resident.back() / 1024;
-    if (!answers.Unexpected().empty())
-        state.SkipWithError(("unexpected question: " + answers.Unexpected().front()).c_str());
-    app.ExitInstance();
+    if (!program.answers.Unexpected().empty())
+        state.SkipWithError(("unexpected question: " + program.answers.Unexpected().front()).c_str());
 }
 
 BENCHMARK(BM_OpenGridsCloseCycles)->Unit(benchmark::kMillisecond)->Iterations(kCycles);

@@ -2,8 +2,10 @@
 
 // The program run inside a benchmark as a returning bidder runs it: its settings and data in a
 // folder of their own, never the user's, with the bidder known and no splash or reference notes.
+#include "app/startup/BidApp.h"
 #include "model/settings/BidderIds.h"
 #include "platform/core/SettingsStore.h"
+#include "platform/ui/dialogs/ScriptedModalServices.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -37,3 +39,33 @@ inline void StoreBidder(const std::string& agency)
     store.WriteString("Misc", "WarnRef", "0");
     SaveBidderIDs(store, agency, "V0042917");
 }
+
+// The program started without a proposal, its dialogs answered by the benchmark; it ends with the
+// object.
+class BenchProgram {
+public:
+    BenchProgram() : m_installed(answers)
+    {
+        app.m_argc = 1;
+        app.m_argv = m_argv;
+        m_started = app.InitInstance();
+    }
+    ~BenchProgram()
+    {
+        if (m_started)
+            app.ExitInstance();
+    }
+    BenchProgram(const BenchProgram&) = delete;
+    BenchProgram& operator=(const BenchProgram&) = delete;
+
+    bool Started() const { return m_started; }
+
+    platform::ScriptedModalServices answers;
+    CBidApp app;
+
+private:
+    platform::ScopedModalServices m_installed;
+    char m_name[4] = "zod";
+    char* m_argv[2] = {m_name, nullptr};
+    bool m_started = false;
+};
