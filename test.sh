@@ -22,17 +22,27 @@ case "${1:-}" in
     ;;
   --fuzz)
     CC=clang CXX=clang++ configure_and_build build-fuzz -DZOD_FUZZ=ON
+    # Any sanitizer report fails the run: undefined behaviour ends the target (it is built not to
+    # recover), and a report printed by anything that still went on is looked for in the log.
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     seconds=${FUZZ_SECONDS:-5}
     shopt -s nullglob
     for target in "$ROOT"/build-fuzz/fuzz/fuzz_*; do
       name=${target##*/fuzz_}
       work=$(mktemp -d)
       cp -r "$ROOT/fuzz/corpus/$name/." "$work/" 2>/dev/null || true
+      # A temporary folder of the target's own, which it must leave as empty as it found it.
+      scratch=$(mktemp -d)
       echo "fuzzing $name for ${seconds}s"
-      "$target" -max_total_time="$seconds" -print_final_stats=0 -artifact_prefix="$work.log-" \
-        "$work" 2>"$work.log" \
-        || { tail -50 "$work.log"; exit 1; }
-      rm -rf "$work" "$work.log"*
+      TMPDIR=$scratch "$target" -max_total_time="$seconds" -print_final_stats=0 \
+        -artifact_prefix="$work.log-" "$work" 2>"$work.log" \
+        && ! grep -qE 'runtime error:|ERROR: [A-Za-z]+Sanitizer' "$work.log" \
+        || { tail -50 "$work.log"; echo "fuzz_$name failed; its log: $work.log"; exit 1; }
+      if [ -n "$(ls -A "$scratch")" ]; then
+        echo "fuzz_$name left in its temporary folder:" "$(ls -A "$scratch")"
+        exit 1
+      fi
+      rm -rf "$work" "$work.log"* "$scratch"
     done
     echo "fuzz targets ran clean"
     ;;

@@ -5,55 +5,20 @@
 // The first opening takes the agency key into the key rings; the others find it there, as a
 // bidder's openings after the first do.
 #include "app/doc/BidDoc.h"
-#include "app/startup/BidApp.h"
 #include "bench/generator/ProposalFiles.h"
+#include "bench/support/BidderSession.h"
 #include "bench/support/QtBenchmarkMain.h"
 #include "bench/support/Timing.h"
 #include "model/files/TvbFile.h"
 #include "model/records/Prop.h"
-#include "model/settings/BidderIds.h"
-#include "platform/core/SettingsStore.h"
-#include "platform/ui/dialogs/ScriptedModalServices.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 namespace {
 
 constexpr int kItems = 10000;
-
-// The program's settings and data in a folder of their own, never the user's.
-class BenchFolder {
-public:
-    BenchFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zodopen.XXXXXX").string();
-        m_path = mkdtemp(pattern.data()) ? pattern : std::string();
-        setenv("XDG_CONFIG_HOME", (m_path + "/config").c_str(), 1);
-        setenv("XDG_DATA_HOME", (m_path + "/data").c_str(), 1);
-    }
-    ~BenchFolder() { std::filesystem::remove_all(m_path); }
-    BenchFolder(const BenchFolder&) = delete;
-    BenchFolder& operator=(const BenchFolder&) = delete;
-
-    std::string Path(const std::string& name) const { return m_path + "/" + name; }
-
-private:
-    std::string m_path;
-};
-
-// A bidder who has been here before: no first-run dialogs, the agency's ID known, no splash.
-void StoreBidder(const std::string& agency)
-{
-    CProfileStore store;
-    store.WriteString("Bidder", "Name", "Ace Paving & Grading, Inc.");
-    store.WriteString("Misc", "ShowSplash", "0");
-    store.WriteString("Misc", "WarnRef", "0");
-    SaveBidderIDs(store, agency, "V0042917");
-}
 
 void BM_OpenThroughTheDocument(benchmark::State& state)
 {
@@ -71,33 +36,26 @@ void BM_OpenThroughTheDocument(benchmark::State& state)
     LoadTvbFile(first, path, false);
     StoreBidder(first->m_strAgencyId);
 
-    platform::ScriptedModalServices answers;
-    platform::ScopedModalServices installed(answers);
-    char name[] = "zod";
-    char* argv[] = {name, nullptr};
-    CBidApp app;
-    app.m_argc = 1;
-    app.m_argv = argv;
-    if (!app.InitInstance()) {
+    BenchProgram program;
+    if (!program.Started()) {
         state.SkipWithError("the program did not start");
         return;
     }
     std::vector<double> opens;
     std::vector<double> loads;
     for (auto _ : state) {
-        answers.AnswerDialogWith(IDOK); // the amendment report
-        opens.push_back(SecondsOf([&] { app.OpenDocumentFile(path); }));
+        program.answers.AnswerDialogWith(IDOK); // the amendment report
+        opens.push_back(SecondsOf([&] { program.app.OpenDocumentFile(path); }));
         loads.push_back(SecondsOf([&] {
             std::unique_ptr<CProp> prop;
             benchmark::DoNotOptimize(LoadTvbFile(prop, path, false));
         }));
     }
     const CBidDoc* doc = GetMainDocument();
-    if (!doc || !doc->GetProp() || doc->GetProp()->m_iAmendmentCount != 2 || !answers.Unexpected().empty())
+    if (!doc || !doc->GetProp() || doc->GetProp()->m_iAmendmentCount != 2 || !program.answers.Unexpected().empty())
         state.SkipWithError("the proposal did not open with its amendments");
     state.counters["x_load"] = Median(opens) / Median(loads);
     state.counters["items"] = kItems;
-    app.ExitInstance();
 }
 
 BENCHMARK(BM_OpenThroughTheDocument)->Unit(benchmark::kMillisecond)->Iterations(9);

@@ -9,9 +9,10 @@
 #include "platform/core/IniLine.h"
 #include "platform/core/SettingsStore.h"
 
+#include "fuzz/support/ScratchFolder.h"
+
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -21,12 +22,6 @@ void Check(bool condition)
 {
     if (!condition)
         __builtin_trap();
-}
-
-std::string& Folder()
-{
-    static std::string folder;
-    return folder;
 }
 
 bool SidesInRange(const CIOFormatSettings& formats)
@@ -54,10 +49,9 @@ bool UnitsStorable(const std::vector<CUnitRow>& rows)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zodfuzz.XXXXXX").string();
-    Folder() = mkdtemp(pattern.data()) ? pattern : "/tmp";
-    setenv("XDG_CONFIG_HOME", (Folder() + "/config").c_str(), 1);
-    setenv("XDG_DATA_HOME", (Folder() + "/data").c_str(), 1);
+    const std::string folder = FuzzScratchFolder("settings_import");
+    setenv("XDG_CONFIG_HOME", (folder + "/config").c_str(), 1);
+    setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
     CProfileStore::SetMessageHandler([](const std::string&) {});
     return 0;
 }
@@ -65,7 +59,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const std::string file = Folder() + "/import.ini";
+    static const std::string file = std::string(FuzzScratchFolder("settings_import")) + "/import.ini";
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 
     CProfileStore running(CProfileStore::UserRegistry{});

@@ -7,13 +7,16 @@
 #include "platform/ui/controls/ScrollBar.h"
 #include "platform/ui/window/Wnd.h"
 
+#include <QIcon>
+#include <array>
 #include <cstdint>
+#include <map>
 #include <unordered_map>
 
 class CImageList;
 class QTreeWidgetItem;
 class QTreeWidget;
-class QIcon;
+class QPixmap;
 class QString;
 
 namespace platform {
@@ -237,6 +240,8 @@ private:
     // Display data asked of the parent while drawing.
     QString CallbackText(HTREEITEM item) const;
     QIcon IconOf(const platform::TreeItem& item) const;
+    const QPixmap* NormalImage(const platform::TreeItem& item, bool selected) const;
+    QPixmap ComposeIcon(QSize size, const QPixmap* state, const QPixmap* normal) const;
     int CallbackImage(HTREEITEM item, bool selected) const;
 
     std::unordered_map<std::uintptr_t, platform::TreeItem*> m_items;
@@ -246,6 +251,11 @@ private:
     HTREEITEM m_expanding = nullptr; // reported with its former state while asked about
     CImageList* m_normalImages = nullptr;
     CImageList* m_stateImages = nullptr;
+    // The icons made so far, by the images they join (state, normal, selected) and their size.
+    // Qt keeps in its pixmap cache whatever an icon draws, under the icon's own key: icons made
+    // anew at each paint would fill that cache as the tree is drawn again and again.
+    using IconKey = std::array<qint64, 5>;
+    mutable std::map<IconKey, QIcon> m_icons;
     COLORREF m_bkColor = COLORREF(-1);
     COLORREF m_textColor = COLORREF(-1);
 };

@@ -128,6 +128,9 @@ CImageList* CTreeCtrl::SetImageList(CImageList* list, int kind)
         return nullptr;
     CImageList* old = slot;
     slot = list;
+    // Setting the same list again keeps its icons, and Qt's cache of what they drew.
+    if (list != old)
+        m_icons.clear();
     RefreshIcons();
     return old;
 }
@@ -148,35 +151,45 @@ void CTreeCtrl::RefreshIcons()
     Tree()->viewport()->update();
 }
 
+const QPixmap* CTreeCtrl::NormalImage(const platform::TreeItem& item, bool selected) const
+{
+    if (!m_normalImages)
+        return nullptr;
+    int index = selected ? item.m_selectedImage : item.m_image;
+    if (index == I_IMAGECALLBACK)
+        index = CallbackImage(item.Handle(), selected);
+    return m_normalImages->Pixmap(index);
+}
+
+QPixmap CTreeCtrl::ComposeIcon(QSize size, const QPixmap* state, const QPixmap* normal) const
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    if (state)
+        painter.drawPixmap(0, 0, *state);
+    if (normal)
+        painter.drawPixmap(m_stateImages ? m_stateImages->GetImageSize().cx : 0, 0, *normal);
+    return pixmap;
+}
+
 QIcon CTreeCtrl::IconOf(const platform::TreeItem& item) const
 {
     const QSize size = Tree()->iconSize();
     if (size.isEmpty() || (!m_normalImages && !m_stateImages))
         return {};
-    auto compose = [&](bool selected) {
-        QPixmap pixmap(size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        int x = 0;
-        if (m_stateImages) {
-            // State image 0 means none.
-            if (const QPixmap* p = item.m_stateImage ? m_stateImages->Pixmap(int(item.m_stateImage)) : nullptr)
-                painter.drawPixmap(0, 0, *p);
-            x = m_stateImages->GetImageSize().cx;
-        }
-        if (m_normalImages) {
-            int index = selected ? item.m_selectedImage : item.m_image;
-            if (index == I_IMAGECALLBACK)
-                index = CallbackImage(item.Handle(), selected);
-            if (const QPixmap* p = m_normalImages->Pixmap(index))
-                painter.drawPixmap(x, 0, *p);
-        }
-        return pixmap;
-    };
-    QIcon icon;
-    icon.addPixmap(compose(false), QIcon::Normal);
-    icon.addPixmap(compose(true), QIcon::Selected);
-    return icon;
+    // State image 0 means none.
+    const QPixmap* state = m_stateImages && item.m_stateImage ? m_stateImages->Pixmap(int(item.m_stateImage)) : nullptr;
+    const QPixmap* normal = NormalImage(item, false);
+    const QPixmap* selected = NormalImage(item, true);
+    auto keyOf = [](const QPixmap* pixmap) { return pixmap ? pixmap->cacheKey() : 0; };
+    const IconKey key{keyOf(state), keyOf(normal), keyOf(selected), size.width(), size.height()};
+    const auto [found, added] = m_icons.try_emplace(key);
+    if (added) {
+        found->second.addPixmap(ComposeIcon(size, state, normal), QIcon::Normal);
+        found->second.addPixmap(ComposeIcon(size, state, selected), QIcon::Selected);
+    }
+    return found->second;
 }
 
 COLORREF CTreeCtrl::SetBkColor(COLORREF color)

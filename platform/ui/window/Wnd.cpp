@@ -169,6 +169,7 @@ void CWnd::Bind(QWidget* widget, bool owned)
     platform::RegisterWidget(widget, this);
     platform::EnsureFocusTracking();
     platform::EnsureInputTracking();
+    platform::EnsureProgramPalette();
 }
 
 void CWnd::Unbind()

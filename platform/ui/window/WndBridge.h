@@ -67,6 +67,8 @@ CWnd* MouseEventWindow();
 void SetMouseEventWindow(CWnd* wnd);
 // Connects focus changes to OnKillFocus/OnSetFocus, once.
 void EnsureFocusTracking();
+// The program's colour for disabled text in the application's palette (WndColors.cpp).
+void EnsureProgramPalette();
 void ForgetCapture(CWnd* wnd);
 
 } // namespace platform

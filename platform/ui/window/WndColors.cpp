@@ -3,6 +3,7 @@
 
 #include "platform/ui/draw/DC.h"
 #include "platform/ui/draw/SystemMetrics.h"
+#include "platform/ui/window/WndBridge.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -15,7 +16,27 @@ COLORREF DefaultTextColor(UINT kind)
                                                              : GetSysColor(COLOR_BTNTEXT);
 }
 
+QColor DisabledTextColor()
+{
+    return platform::ToQColor(GetSysColor(COLOR_GRAYTEXT));
+}
+
 } // namespace
+
+// Every control shows disabled text in the program's grey. Set in each control's palette, it gave
+// every control a palette of its own; the style draws a control under its palette's key, and Qt
+// keeps each such key as long as the program runs, so every form opened added its controls' keys.
+// As the palette of all widget classes, with no colour marked as set (a marked one makes each
+// child's inherited palette a copy of its own), the controls share one palette and its drawings.
+void platform::EnsureProgramPalette()
+{
+    if (!qApp || QApplication::palette("QWidget").color(QPalette::Disabled, QPalette::WindowText) == DisabledTextColor())
+        return;
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, DisabledTextColor());
+    palette.setResolveMask(0);
+    QApplication::setPalette(palette, "QWidget");
+}
 
 void CWnd::ApplyParentColors()
 {
@@ -34,7 +55,7 @@ void CWnd::ApplyParentColors()
         palette.setColor(group, QPalette::Text, text);
         palette.setColor(group, QPalette::ButtonText, text);
     }
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, platform::ToQColor(GetSysColor(COLOR_GRAYTEXT)));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, DisabledTextColor());
     // A brush fills the control's background; without one, or in transparent mode, whatever
     // the parent painted shows through.
     const bool fill = brush && !brush->IsNull() && dc.GetBkMode() == OPAQUE;

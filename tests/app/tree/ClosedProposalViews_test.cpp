@@ -4,6 +4,11 @@
 #include "app/views/DVBlank.h"
 #include "tests/app/commands/CommandTestSupport.h"
 
+#include <QIcon>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <set>
+
 namespace {
 
 class ClosedProposalViews : public CommandTest {
@@ -27,6 +32,15 @@ protected:
                 view && view->GetWidget() == child && view != &Tree())
                 forms.push_back(view);
         return forms;
+    }
+
+    // The icons the tree's nodes show, by their keys in Qt's pixmap cache.
+    std::set<qint64> TreeIcons() const
+    {
+        std::set<qint64> icons;
+        for (QTreeWidgetItemIterator it(static_cast<QTreeWidget*>(TreeCtrl().GetWidget())); *it; ++it)
+            icons.insert((*it)->data(0, Qt::DecorationRole).value<QIcon>().cacheKey());
+        return icons;
     }
 };
 
@@ -63,4 +77,19 @@ TEST_F(ClosedProposalViews, AnotherOpeningLeavesOnlyTheFormOfTheNewProposal)
     ASSERT_TRUE(ClickNode({NODE_DBE_FIRM, 1}));
     EXPECT_EQ(GetViewNodeIndex(*Frame().GetSplitter().GetRightView()), 1);
     EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
+}
+
+// Qt's pixmap cache keeps what every icon drew: a tree drawn with new icons at each opening filled
+// it a little more with every proposal opened.
+TEST_F(ClosedProposalViews, AnotherOpeningDrawsTheTreeWithTheIconsItHad)
+{
+    StartOnSample();
+    Activate();
+    const std::set<qint64> before = TreeIcons();
+    m_script.AnswerFile(InLetting("sample.tvb"));
+    AnswerAmendmentReport();
+    PressCtrl(Qt::Key_O);
+    ASSERT_NE(Prop(), nullptr) << Unanswered();
+    EXPECT_EQ(TreeIcons(), before);
+    EXPECT_LE(before.size(), 6u); // one icon for each of the three states, selected or not
 }

@@ -136,6 +136,17 @@ protected:
     CTreeCtrl tree;
 };
 
+// Images of one colour each: red 0, 40, 80, ...
+QImage ColourStrip(int count, int green = 0)
+{
+    QImage strip(16 * count, 16, QImage::Format_RGB32);
+    for (int i = 0; i < count; ++i)
+        for (int x = 0; x < 16; ++x)
+            for (int y = 0; y < 16; ++y)
+                strip.setPixel(i * 16 + x, y, qRgb(i * 40, green, 0));
+    return strip;
+}
+
 } // namespace
 
 TEST_F(TreeCtrlTest, InsertPlacesFirstLastSortedAndAfterASibling)
@@ -347,12 +358,7 @@ TEST_F(TreeCtrlTest, TextsAndImagesOnDemandAreAskedOfTheParentAndBounded)
     EXPECT_EQ(tree.GetItemText(item), std::string(259, 'x'));
 
     CImageList images;
-    QImage strip(16 * 6, 16, QImage::Format_RGB32);
-    for (int i = 0; i < 6; ++i)
-        for (int x = 0; x < 16; ++x)
-            for (int y = 0; y < 16; ++y)
-                strip.setPixel(i * 16 + x, y, qRgb(i * 40, 0, 0));
-    ASSERT_TRUE(images.Create(strip, 16, 0, CLR_NONE));
+    ASSERT_TRUE(images.Create(ColourStrip(6), 16, 0, CLR_NONE));
     tree.SetImageList(&images, TVSIL_NORMAL);
     EXPECT_EQ(tree.GetImageList(TVSIL_NORMAL), &images);
     auto icon = Widget()->topLevelItem(0)->data(0, Qt::DecorationRole).value<QIcon>();
@@ -361,6 +367,35 @@ TEST_F(TreeCtrlTest, TextsAndImagesOnDemandAreAskedOfTheParentAndBounded)
     host.callbackImage = 99; // no such image: drawn empty, not read past the list
     icon = Widget()->topLevelItem(0)->data(0, Qt::DecorationRole).value<QIcon>();
     EXPECT_EQ(qAlpha(icon.pixmap(16, 16).toImage().pixel(8, 8)), 0);
+}
+
+// Qt keeps whatever an icon draws in its pixmap cache under the icon's key: a tree that made its
+// icons anew at every paint filled that cache as it was drawn again and again.
+TEST_F(TreeCtrlTest, RepaintsShowTheSameIconsUntilTheImagesChange)
+{
+    HTREEITEM first = tree.InsertItem("first", 1, 2);
+    tree.InsertItem("second", 1, 2);
+    CImageList images, others;
+    ASSERT_TRUE(images.Create(ColourStrip(6), 16, 0, CLR_NONE));
+    ASSERT_TRUE(others.Create(ColourStrip(6, 200), 16, 0, CLR_NONE));
+    tree.SetImageList(&images, TVSIL_NORMAL);
+    auto iconOf = [this](int row) { return Widget()->topLevelItem(row)->data(0, Qt::DecorationRole).value<QIcon>(); };
+    const qint64 shown = iconOf(0).cacheKey();
+    tree.Invalidate();
+    tree.UpdateWindow();
+    EXPECT_EQ(iconOf(0).cacheKey(), shown);
+    EXPECT_EQ(iconOf(1).cacheKey(), shown); // the same images, the same icon
+    tree.SetImageList(&images, TVSIL_NORMAL);
+    EXPECT_EQ(iconOf(0).cacheKey(), shown);
+
+    // Never a stale icon: other images, or another list, show at once.
+    tree.SetItemImage(first, 3, 4);
+    EXPECT_NE(iconOf(0).cacheKey(), shown);
+    EXPECT_EQ(iconOf(0).pixmap(16, 16, QIcon::Normal).toImage().pixel(8, 8), qRgb(3 * 40, 0, 0));
+    EXPECT_EQ(iconOf(0).pixmap(16, 16, QIcon::Selected).toImage().pixel(8, 8), qRgb(4 * 40, 0, 0));
+    EXPECT_EQ(iconOf(1).cacheKey(), shown);
+    tree.SetImageList(&others, TVSIL_NORMAL);
+    EXPECT_EQ(iconOf(1).pixmap(16, 16, QIcon::Normal).toImage().pixel(8, 8), qRgb(1 * 40, 200, 0));
 }
 
 TEST_F(TreeCtrlTest, StatesRoundTripAndStateImagesStandBeforeTheImage)

@@ -1,8 +1,11 @@
 // Raster operations, monochrome masks, bitmaps from the program's pictures and from BMP files,
 // drawing outside a paint, and the colours a parent gives its controls.
+#include "platform/ui/controls/Button.h"
+#include "platform/ui/controls/ComboBox.h"
 #include "platform/ui/controls/Edit.h"
 #include "platform/ui/controls/Static.h"
 #include "platform/ui/draw/DC.h"
+#include "platform/ui/draw/SystemMetrics.h"
 #include "platform/ui/window/ResourceRegistry.h"
 #include "platform/ui/window/Wnd.h"
 #include "tests/support/TestEnvironment.h"
@@ -11,6 +14,7 @@
 #include <QLineEdit>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -168,6 +172,37 @@ TEST(ControlColors, AParentColoursItsControlsAndTransparentStaticsShowItsPaintin
     EXPECT_EQ(shot.pixelColor(50, 55), QColor(0, 255, 0));
     EXPECT_EQ(transparent.GetWidget()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(edit.GetWidget()->palette().color(QPalette::Base), QColor(255, 255, 0));
+}
+
+// The style draws each control under its palette's key, and Qt keeps every such key as long as
+// the program runs: controls in the program's own colours must share one palette, or every form
+// opened would add its controls' keys for good.
+TEST(ControlColors, ControlsInTheProgramsColoursShareOnePaletteWithItsGreyForDisabledText)
+{
+    std::set<qint64> keys;
+    for (int form = 0; form < 2; ++form) {
+        CWnd parent;
+        CStatic label, greyed;
+        CEdit edit;
+        CButton button;
+        CComboBox list;
+        ASSERT_TRUE(parent.Create(nullptr, "", WS_VISIBLE, CRect(0, 0, 200, 160), nullptr, 0));
+        ASSERT_TRUE(label.Create(nullptr, "Bidder", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 1));
+        ASSERT_TRUE(greyed.Create(nullptr, "Not entered", WS_CHILD | WS_VISIBLE | WS_DISABLED, CRect(0, 25, 100, 45),
+                                  &parent, 2));
+        ASSERT_TRUE(edit.Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 50, 100, 74), &parent, 3));
+        ASSERT_TRUE(button.Create(nullptr, "Check", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 80, 100, 104),
+                                  &parent, 4));
+        ASSERT_TRUE(list.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(0, 110, 100, 200),
+                                &parent, 5));
+        parent.GetWidget()->grab();
+        for (CWnd* control : std::initializer_list<CWnd*>{&label, &greyed, &edit, &button, &list})
+            keys.insert(control->GetWidget()->palette().cacheKey());
+        EXPECT_EQ(greyed.GetWidget()->palette().color(QPalette::Disabled, QPalette::WindowText),
+                  platform::ToQColor(GetSysColor(COLOR_GRAYTEXT)));
+        parent.DestroyWindow();
+    }
+    EXPECT_EQ(keys.size(), 1u);
 }
 
 TEST(ClientDC, DrawingOutsideAPaintShowsUntilThatPartIsInvalidated)
