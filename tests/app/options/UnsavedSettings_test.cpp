@@ -16,9 +16,8 @@ protected:
 
     std::string SettingsFolder() const { return m_folder / "config/Tarvello"; }
 
-    // Tools > Options by keys; the company's name typed over, then `beforeOk` and OK; the
-    // messages that follow are read and answered.
-    void RenameCompany(const char* name, int messages, const std::function<void()>& beforeOk = [] {})
+    // In the options sheet, when it comes: the company's name typed over, then `beforeOk` and OK.
+    void AnswerOptions(const char* name, const std::function<void()>& beforeOk = [] {})
     {
         m_script.AnswerDialog([name, beforeOk](platform::ModalDialog& modal) {
             auto& sheet = dynamic_cast<COptionsSheet&>(modal);
@@ -28,6 +27,12 @@ protected:
             beforeOk();
             optionstest::Press(sheet, QDialogButtonBox::Ok);
         });
+    }
+    // Tools > Options by keys, the company renamed there; the messages that follow are read and
+    // answered.
+    void RenameCompany(const char* name, int messages, const std::function<void()>& beforeOk = [] {})
+    {
+        AnswerOptions(name, beforeOk);
         AnswerOk(messages);
         ChooseByKeys(Qt::Key_T, {Qt::Key_O});
     }
@@ -96,13 +101,7 @@ TEST_F(UnsavedSettings, AFirstRunsAnswersThatCannotBeKeptAreToldAtItsOk)
     Store("Bidder", "Name", "Unknown");
     chmod(SettingsFolder().c_str(), 0555);
     m_script.AnswerDialogWith(IDOK); // the welcome
-    m_script.AnswerDialog([](platform::ModalDialog& modal) {
-        auto& sheet = dynamic_cast<COptionsSheet&>(modal);
-        CWnd* company = sheet.m_bidderInfoPage.GetDlgItem(300);
-        company->SetWindowText("");
-        QTest::keyClicks(company->GetWidget(), "Summit Asphalt");
-        optionstest::Press(sheet, QDialogButtonBox::Ok);
-    });
+    AnswerOptions("Summit Asphalt");
     AnswerOk();
     StartEmpty();
     EXPECT_EQ(m_script.DialogTitles(), (std::vector<std::string>{"New Installation", "ZOD Options"}));

@@ -5,13 +5,11 @@
 #include "platform/core/ConfigurationFile.h"
 #include "tests/support/TestEnvironment.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using testsupport::ReadTextFile;
 using testsupport::TempFolder;
-using testsupport::WriteTextFile;
 
 namespace {
 
@@ -20,14 +18,9 @@ protected:
     SettingsWrites()
     {
         platform::SetCommandLineConfigFile("");
-        std::filesystem::create_directories(m_settingsFolder);
         CProfileStore::TakeWriteFailure();
     }
-    ~SettingsWrites() override
-    {
-        chmod(m_settingsFolder.c_str(), 0755);
-        CProfileStore::TakeWriteFailure();
-    }
+    ~SettingsWrites() override { CProfileStore::TakeWriteFailure(); }
 
     // A company name written as the options page writes it, each value in an update of its own.
     static bool WriteName(const std::string& name)
@@ -39,8 +32,7 @@ protected:
 
     TempFolder m_folder;
     testsupport::ScopedEnvironment m_config{"XDG_CONFIG_HOME", m_folder.Path().c_str()};
-    const std::string m_settingsFolder = m_folder / "Tarvello";
-    const std::string m_file = m_settingsFolder + "/Zod.conf";
+    const std::string m_file = m_folder / "Tarvello/Zod.conf";
 };
 
 } // namespace
@@ -59,30 +51,6 @@ TEST_F(SettingsWrites, AReadOnlyFileIsNamedWithItsReasonOnceAndKeptAsItWas)
     EXPECT_EQ(failure->reason, "Permission denied");
     EXPECT_FALSE(CProfileStore::TakeWriteFailure()) << "taken once";
     EXPECT_EQ(ReadTextFile(m_file), before);
-}
-
-TEST_F(SettingsWrites, AFolderThatCannotBeWrittenAndAFullDiskAreNamedToo)
-{
-    chmod(m_settingsFolder.c_str(), 0555);
-    EXPECT_FALSE(WriteName("Summit Asphalt"));
-    auto failure = CProfileStore::TakeWriteFailure();
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->path, m_file);
-    EXPECT_EQ(failure->reason, "Permission denied");
-    chmod(m_settingsFolder.c_str(), 0755);
-
-    CProfileStore store;
-    store.BeginBatch();
-    store.OpenProfileSection(kProgramSettingsKey, "Units");
-    for (int row = 0; row < 50; ++row)
-        store.WriteProfileStringValue("Unit" + std::to_string(row), "SY,M2,X*0.836127,Square Yard");
-    {
-        testsupport::FileSizeLimit full(64);
-        EXPECT_FALSE(store.EndBatch());
-    }
-    failure = CProfileStore::TakeWriteFailure();
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->reason, "File too large");
 }
 
 TEST_F(SettingsWrites, ReadsAndWritesThatGoThroughLeaveNothingToTell)
