@@ -16,7 +16,8 @@ void TellUnsavedSettings()
     if (!failure)
         return;
     // A file that stays unwritable would otherwise be reported at every OK and again at the exit.
-    if (CBidApp* app = GetBidApp(); app && !app->m_toldSettingsFailures.emplace(failure->path, failure->reason).second)
+    CBidApp* app = GetBidApp();
+    if (app && !app->m_toldSettingsFailures.emplace(failure->path, failure->reason).second)
         return;
     AfxMessageBox("Settings could not be saved to " + platform::PathForDisplay(failure->path) + ": " +
                       failure->reason,

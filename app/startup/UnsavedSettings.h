@@ -2,7 +2,7 @@
 
 // Settings that could not be written are told to the user at the end of what he did that wrote
 // them (an OK, the exit), naming the file and the reason: nothing he chose is lost without a word.
-// What is written meanwhile goes on as it did.
+// Nothing else changes: what he chose stays in force for the run.
 
 // A write that failed before now is no concern of what the user does next.
 void ForgetUnsavedSettings();
