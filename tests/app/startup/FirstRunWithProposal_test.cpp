@@ -170,3 +170,19 @@ TEST_F(FirstRunWithProposal, DetailsChangedWithTheBidderIdAreTheSavedBids)
     EXPECT_EQ(saved.Get(BIDDER_ADDRESS2), "Suite 200");
     EXPECT_EQ(saved.Get(BIDDER_ID), "N77");
 }
+
+// A window closed during the welcome (the session ending) ends the start there: the proposal asks
+// nothing more.
+TEST_F(FirstRunWithProposal, AWindowClosedDuringTheWelcomeOpensNothing)
+{
+    m_script.AnswerDialog([](platform::ModalDialog& welcome) {
+        AfxGetMainWnd()->SendMessage(WM_CLOSE);
+        welcome.EndModal(IDOK);
+    });
+    bool started = true;
+    m_app = Start({m_proposal}, &started);
+    Settle();
+    EXPECT_FALSE(started);
+    EXPECT_EQ(m_script.DialogTitles(), std::vector<std::string>{"New Installation"});
+    EXPECT_TRUE(m_script.AllAnswered());
+}
