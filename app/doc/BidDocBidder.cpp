@@ -2,6 +2,7 @@
 #include "app/doc/BidDoc.h"
 
 #include "app/doc/DocDialogs.h"
+#include "app/startup/UnsavedSettings.h"
 #include "model/records/Prop.h"
 #include "model/settings/BidderIds.h"
 #include "model/settings/BidderSettings.h"
@@ -62,16 +63,9 @@ bool CBidDoc::CheckAgencyKey(CProp& prop)
 
 bool CBidDoc::ResolveBidderID(CProp& prop, bool allowCancel)
 {
-    CBidderInfo* global = GetBidderInfo();
-    if (!global || prop.m_strAgencyId.empty())
+    if (!GetBidderInfo() || prop.m_strAgencyId.empty())
         return false;
     const std::string agency = prop.m_strAgencyId;
-    if (!prop.m_pBidder)
-        prop.m_pBidder = std::make_unique<CBidderInfo>();
-    CBidderInfo& own = *prop.m_pBidder;
-    own = *global;
-    own.Set(BIDDER_AGENCY_CODE, agency);
-
     std::string stored;
     {
         CProfileStore store;
@@ -82,6 +76,7 @@ bool CBidDoc::ResolveBidderID(CProp& prop, bool allowCancel)
     const bool ask = IsAskMarker(stored);
     std::string id = stored;
     if (stored.empty() || ask) {
+        ForgetUnsavedSettings();
         const std::optional<std::string> entered = AskBidderID(agency, allowCancel);
         // Refused, the program's own record stays with the proposal that is open.
         if (!entered)
@@ -90,10 +85,15 @@ bool CBidDoc::ResolveBidderID(CProp& prop, bool allowCancel)
             CProfileStore store;
             SaveBidderIDs(store, agency, *entered);
         }
+        TellUnsavedSettings();
         id = *entered;
     }
-    own.Set(BIDDER_ID, id);
+    CBidderInfo* global = GetBidderInfo();
     global->Set(BIDDER_AGENCY_CODE, agency);
     global->Set(BIDDER_ID, id);
+    // Taken after the question: company details changed with the ID are the bid's as well.
+    if (!prop.m_pBidder)
+        prop.m_pBidder = std::make_unique<CBidderInfo>();
+    *prop.m_pBidder = *global;
     return true;
 }

@@ -16,6 +16,7 @@
 #include "model/files/TvlExtract.h"
 #include "model/records/Prop.h"
 #include "platform/core/Files.h"
+#include "platform/core/Paths.h"
 #include "platform/ui/dialogs/ModalServices.h"
 #include "platform/ui/window/PathText.h"
 
@@ -47,7 +48,9 @@ bool CBidDoc::OpenProposal(const std::string& path)
     ChangeFlag(DOC_OPENING, 1);
     m_strCheckedKey.reset();
     const std::string lastPath = GetLastProposalPath();
-    std::string proposal = path;
+    // From the root: the amendments, lists and library beside it, the title and the recent files
+    // all name this one file whatever the current folder later is.
+    std::string proposal = platform::AbsolutePath(path);
     // Nothing of the open proposal goes before the user has had the chance to keep it.
     std::unique_ptr<CProp> prop = SaveBeforeOpening() ? ReceiveProposal(proposal) : nullptr;
     if (!prop) {

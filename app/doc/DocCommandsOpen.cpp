@@ -131,8 +131,8 @@ bool CBidDoc::OpenLetting()
 
 bool CBidDoc::ListLettingFiles(const std::string& folder)
 {
-    m_strLettingFolder = folder;
-    m_strLettingFiles = ProposalFilesIn(folder);
+    m_strLettingFolder = platform::AbsolutePath(folder);
+    m_strLettingFiles = ProposalFilesIn(m_strLettingFolder);
     m_strLettingLibraries.clear();
     if (m_strLettingFiles.empty()) {
         AfxMessageBox("No *.TVB or *.TVL files found in directory!");
@@ -142,7 +142,7 @@ bool CBidDoc::ListLettingFiles(const std::string& folder)
     std::vector<std::string> libraries;
     std::ranges::copy_if(m_strLettingFiles, std::back_inserter(libraries), IsLibraryPath);
     for (const std::string& library : libraries) {
-        m_strLettingLibraries.push_back(folder + "/" + library);
+        m_strLettingLibraries.push_back(m_strLettingFolder + "/" + library);
         std::vector<CTvlEntry> members;
         ListTvlMembers(m_strLettingLibraries.back(), members);
         for (const CTvlEntry& member : members)

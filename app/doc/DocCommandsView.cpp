@@ -4,6 +4,7 @@
 #include "app/dialogs/Signatures.h"
 #include "app/doc/BidDoc.h"
 #include "app/options/OptionsSheet.h"
+#include "app/startup/UnsavedSettings.h"
 #include "app/views/ViewHints.h"
 #include "model/records/Prop.h"
 #include "model/text/FlagWord.h"
@@ -70,8 +71,10 @@ void CBidDoc::OnAlternateUnits()
 
 void CBidDoc::OnBidOptions()
 {
+    ForgetUnsavedSettings();
     COptionsSheet sheet("ZOD Options", AfxGetMainWnd());
     sheet.DoModal();
+    TellUnsavedSettings();
     if (!IsStillOpen(this) || !m_pProp)
         return;
     ResolveBidderID(*m_pProp, false);

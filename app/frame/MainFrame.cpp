@@ -14,6 +14,8 @@
 #include "model/settings/OptionSettings.h"
 #include "resources/ResourceIds.h"
 
+#include <utility>
+
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
 namespace {
@@ -105,9 +107,24 @@ bool CMainFrame::OnCreateClient(CCreateContext* context)
     printer.m_iColumns = kDefaultPrinterColumns;
     printer.m_iLines = kDefaultPrinterLines;
     printer.m_pSink = nullptr;
-    if (NeedsFirstRun(GetBidderInfo()))
-        PostMessage(WM_COMMAND, resources::ID_NEW_INSTALLATION);
+    m_bFirstRunPending = NeedsFirstRun(GetBidderInfo());
+    if (m_bFirstRunPending)
+        PostMessage(WM_FIRST_RUN);
     return made;
+}
+
+void CMainFrame::RunPendingFirstRun()
+{
+    if (std::exchange(m_bFirstRunPending, false))
+        SendMessage(WM_COMMAND, resources::ID_NEW_INSTALLATION);
+}
+
+LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_FIRST_RUN)
+        return CFrameWnd::OnMessage(message, wParam, lParam);
+    RunPendingFirstRun();
+    return 0;
 }
 
 void CMainFrame::OnDestroy()

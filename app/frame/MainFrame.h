@@ -41,10 +41,19 @@ public:
     CToolBar& GetToolBar() { return m_wndToolBar; }
     int GetTotalWidth() const { return m_iTotalWidth; }
 
+    // The first-run welcome and options, when the start found no company and they have not come
+    // yet: a proposal opened at the start asks them before its own questions, since its bidder
+    // record is taken from the company they fill in.
+    void RunPendingFirstRun();
+
 protected:
     bool OnCreateClient(CCreateContext* context) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Posted at creation: the first run once the event loop runs, unless an opening ran it.
+    static constexpr UINT WM_FIRST_RUN = WM_APP + 1;
+
     bool CreateBars();
     void SetPanes(bool maximized);
 
@@ -52,6 +61,7 @@ private:
     std::string m_strStatusTotal;
     int m_iTotalWidth = kDefaultTotalWidth;
     int m_bMaximized = 0;
+    bool m_bFirstRunPending = false;
     CStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
 };

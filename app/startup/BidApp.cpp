@@ -2,6 +2,7 @@
 
 #include "app/startup/BidCommandLine.h"
 #include "app/startup/ProfileValues.h"
+#include "app/startup/UnsavedSettings.h"
 #include "app/dialogs/AboutDlg.h"
 #include "app/doc/BidDoc.h"
 #include "app/frame/MainFrame.h"
@@ -106,6 +107,9 @@ CDocument* CBidApp::OpenDocumentFile(const std::string& path)
         return nullptr;
     if (docTemplate->GetDocument() == nullptr)
         docTemplate->OpenDocumentFile(std::string());
+    // The company first: the proposal takes its bidder record from it.
+    if (CMainFrame* frame = ::GetMainFrame())
+        frame->RunPendingFirstRun();
     auto* doc = dynamic_cast<CBidDoc*>(docTemplate->GetDocument());
     if (doc == nullptr)
         return docTemplate->GetDocument();
@@ -126,6 +130,12 @@ int CBidApp::ExitInstance()
     SetBidderInfo(nullptr);
     SetIOFormatSettings(nullptr);
     FreeEvaluatorSymbols();
-    CProfileBatch batch(m_profile);
-    return CWinApp::ExitInstance();
+    int exitCode = 0;
+    {
+        CProfileBatch batch(m_profile);
+        exitCode = CWinApp::ExitInstance();
+    }
+    // What the main window wrote as it closed and the recent files, told together.
+    TellUnsavedSettings();
+    return exitCode;
 }

@@ -6,7 +6,9 @@
 #include "platform/ui/docview/WinApp.h"
 
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
 
 // The program's application object: reads the user's settings at start, makes the document
 // template, reads the command line, shows the splash and the main window, and writes the
@@ -56,6 +58,8 @@ public:
     std::string m_strSigner; // the name the printed bid is signed with
     std::string m_strConfigFile;
     std::string m_strExportFile;
+    // Settings files and reasons the user was told could not be written in this run.
+    std::set<std::pair<std::string, std::string>> m_toldSettingsFailures;
 
 protected:
     // Help > About: the program's picture and release, and the credits from there.

@@ -4,6 +4,7 @@
 #include "app/doc/BidDoc.h"
 #include "app/frame/MainFrame.h"
 #include "app/startup/ProfileValues.h"
+#include "app/startup/UnsavedSettings.h"
 #include "app/startup/WindowPlacement.h"
 
 namespace {
@@ -71,6 +72,8 @@ void CBidApp::ReadMiscSettings()
 
 void CBidApp::SaveSettings(const CWnd& mainWindow)
 {
+    // The exit tells what it could not write (ExitInstance).
+    ForgetUnsavedSettings();
     CProfileBatch batch(m_profile);
     WriteMiscFlags();
     WriteWindowMetrics(mainWindow);

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <sys/stat.h>
 
@@ -38,7 +39,9 @@ IniFile::IniFile(std::string path, bool makeFolder) : m_path(std::move(path)), m
 
 bool IniFile::Fail(std::string message)
 {
+    const int code = errno;
     m_error = std::move(message);
+    m_reason = code != 0 ? std::strerror(code) : m_error;
     return false;
 }
 

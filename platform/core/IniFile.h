@@ -38,8 +38,13 @@ public:
     bool Create(bool anew);
 
     const std::string& Error() const { return m_error; }
+    // Why the last failure happened in the system's words ("Permission denied"), for a message
+    // that names the file itself; the whole error when the system gave no reason.
+    const std::string& Reason() const { return m_reason; }
 
 private:
+    // Called straight after the call that failed, with errno as it left it: building the message
+    // makes no system call.
     bool Fail(std::string message);
     bool WriteLocked(const std::string& target, const std::function<bool(IniDocument&)>& change,
                      bool readFirst);
@@ -53,6 +58,7 @@ private:
     IniDocument m_document;
     bool m_loaded = false;
     std::string m_error;
+    std::string m_reason;
 };
 
 } // namespace platform

@@ -111,6 +111,21 @@ std::string ToLocalPath(std::string_view foreignPath)
     return local;
 }
 
+std::string AbsolutePath(std::string_view path)
+{
+    if (path.empty())
+        return {};
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(std::filesystem::path(path), error);
+    if (error)
+        return std::string(path);
+    std::filesystem::path steps;
+    for (const std::filesystem::path& step : absolute)
+        if (!step.empty() && step != ".")
+            steps /= step;
+    return steps.string();
+}
+
 bool IsWithinFolder(std::string_view path, std::string_view folder)
 {
     const std::filesystem::path inner = std::filesystem::path(path).lexically_normal();

@@ -34,6 +34,12 @@ std::string ToLocalPath(std::string_view foreignPath);
 // right. Letters Windows-1252 cannot hold become '?'.
 std::string PathToText(std::string_view path);
 
+// The path from the root, as the current folder makes it name a file now, so that it names the
+// same file after the current folder changes: "." steps and doubled separators go, ".." stays
+// (after a symbolic link it is not the folder before it). An empty path stays empty, and a path
+// stays as it is when there is no current folder.
+std::string AbsolutePath(std::string_view path);
+
 // The path is the folder or lies below it, by their text once "." and ".." steps and doubled
 // separators are resolved ("/a/b/../c" is within "/a", "/ab" is not). Both must be absolute.
 bool IsWithinFolder(std::string_view path, std::string_view folder);

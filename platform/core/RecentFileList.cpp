@@ -1,5 +1,7 @@
 #include "platform/core/RecentFileList.h"
 
+#include "platform/core/Paths.h"
+
 #include <algorithm>
 
 namespace {
@@ -52,10 +54,11 @@ std::size_t CRecentFileList::IndexOf(const std::string& path) const
     return m_paths.size();
 }
 
-void CRecentFileList::Add(const std::string& path)
+void CRecentFileList::Add(const std::string& given)
 {
-    if (!UsablePath(path) || m_size == 0)
+    if (!UsablePath(given) || m_size == 0)
         return;
+    const std::string path = platform::AbsolutePath(given);
     const std::size_t found = IndexOf(path);
     if (found < m_paths.size())
         m_paths.erase(m_paths.begin() + static_cast<std::ptrdiff_t>(found));
@@ -80,8 +83,11 @@ void CRecentFileList::ReadList(platform::ProfileStore& store)
     m_paths.clear();
     for (std::size_t i = 0; i < m_size; ++i) {
         const auto value = store.ReadString(m_section, EntryName(i));
-        if (value && UsablePath(*value) && IndexOf(*value) == m_paths.size())
-            m_paths.push_back(*value);
+        if (!value || !UsablePath(*value))
+            continue;
+        const std::string path = platform::AbsolutePath(*value);
+        if (IndexOf(path) == m_paths.size())
+            m_paths.push_back(path);
     }
 }
 

@@ -7,7 +7,9 @@
 #include <vector>
 
 // The most recently used files, newest first, kept in the profile as "File1".."FileN" of the
-// section "Recent File List". Paths compare ignoring ASCII case, as the program always did.
+// section "Recent File List". Paths compare ignoring ASCII case, as the program always did. Each
+// path is kept from the root (a relative one as the current folder makes it), so that the list
+// names the same files whatever folder the program is started from.
 class CRecentFileList {
 public:
     static constexpr std::size_t kMaxStoredPath = 4096;

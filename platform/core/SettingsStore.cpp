@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <iterator>
+#include <mutex>
 
 namespace {
 
@@ -18,6 +19,18 @@ std::function<void(const std::string&)>& MessageHandler()
         std::fprintf(stderr, "%s\n", message.c_str());
     };
     return handler;
+}
+
+// The first write that failed and no one has taken yet; wizard threads keep stores of their own.
+struct PendingWriteFailure {
+    std::mutex lock;
+    std::optional<SettingsWriteFailure> first;
+};
+
+PendingWriteFailure& Pending()
+{
+    static PendingWriteFailure pending;
+    return pending;
 }
 
 std::string ChooseDefaultFile()
@@ -31,6 +44,13 @@ std::string ChooseDefaultFile()
 void CProfileStore::SetMessageHandler(std::function<void(const std::string&)> handler)
 {
     MessageHandler() = std::move(handler);
+}
+
+std::optional<SettingsWriteFailure> CProfileStore::TakeWriteFailure()
+{
+    PendingWriteFailure& pending = Pending();
+    const std::lock_guard hold(pending.lock);
+    return std::exchange(pending.first, std::nullopt);
 }
 
 CProfileStore::CProfileStore(const std::string& filePath, bool createAnew)
@@ -85,7 +105,7 @@ bool CProfileStore::EndBatch()
         for (const Change& change : changes)
             changed = change(document) || changed;
         return changed;
-    }) || FailOnFile();
+    }) || FailOnWrite();
 }
 
 std::string CProfileStore::Text()
@@ -107,7 +127,7 @@ const platform::IniDocument* CProfileStore::ReadDocument()
 bool CProfileStore::Apply(const Change& change)
 {
     if (m_batchDepth == 0)
-        return m_file.Update(change) || FailOnFile();
+        return m_file.Update(change) || FailOnWrite();
     if (change(m_batchDocument))
         m_batchChanges.push_back(change);
     return true;
@@ -122,6 +142,15 @@ bool CProfileStore::Fail(std::string message)
 bool CProfileStore::FailOnFile()
 {
     return Fail(m_file.Error());
+}
+
+bool CProfileStore::FailOnWrite()
+{
+    PendingWriteFailure& pending = Pending();
+    const std::lock_guard hold(pending.lock);
+    if (!pending.first)
+        pending.first = SettingsWriteFailure{m_file.Path(), m_file.Reason()};
+    return FailOnFile();
 }
 
 std::string CProfileStore::SectionName(std::string_view basePath, std::string_view subName) const

@@ -13,6 +13,12 @@
 // The program's base key (string resource 129); its settings groups are keys below it.
 inline constexpr std::string_view kProgramSettingsKey = "Software\\Wendrick\\Tarvello\\Zod";
 
+// A write of a settings file that failed: the file, and why in the system's words.
+struct SettingsWriteFailure {
+    std::string path;
+    std::string reason;
+};
+
 // The program's named settings: string and integer values in sections named by key paths below
 // HKEY_CURRENT_USER ("Software\...\Zod" + "\Misc"). One object works either on an INI file, whose
 // sections are the paths prefixed with "HKEY_CURRENT_USER\", or on the per-user settings file
@@ -90,6 +96,9 @@ public:
 
     // Shows "Cannot open configuration file ..." to the user; the application sets it at start.
     static void SetMessageHandler(std::function<void(const std::string&)> handler);
+    // The first write to a file that failed since the last call, taken; nothing when every write
+    // went through. The stores only answer false: the application tells the user.
+    static std::optional<SettingsWriteFailure> TakeWriteFailure();
 
 private:
     using Change = std::function<bool(platform::IniDocument&)>;
@@ -103,6 +112,7 @@ private:
     bool WriteValue(const std::string& section, std::string_view name, std::string_view text);
     bool Fail(std::string message);
     bool FailOnFile();
+    bool FailOnWrite();
 
     bool m_iniMode = false;
     platform::IniFile m_file;

@@ -63,6 +63,25 @@ private:
     std::optional<std::string> m_old;
 };
 
+// The process's current folder for the scope, as a program started from a terminal there has it.
+class ScopedCurrentFolder {
+public:
+    explicit ScopedCurrentFolder(const std::string& folder) : m_old(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(folder);
+    }
+    ~ScopedCurrentFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::current_path(m_old, ignored);
+    }
+    ScopedCurrentFolder(const ScopedCurrentFolder&) = delete;
+    ScopedCurrentFolder& operator=(const ScopedCurrentFolder&) = delete;
+
+private:
+    std::filesystem::path m_old;
+};
+
 // Makes every write beyond `bytes` fail with EFBIG, as a full disk would; works for root too.
 class FileSizeLimit {
 public:

@@ -1,5 +1,6 @@
 #include "platform/ui/docview/Document.h"
 
+#include "platform/core/Paths.h"
 #include "platform/core/SaveBlock.h"
 #include "platform/ui/docview/DocTemplate.h"
 #include "platform/ui/docview/FrameworkIds.h"
@@ -137,12 +138,13 @@ void CDocument::RemoveView(platform::DocumentView* view)
 
 void CDocument::SetPathName(const std::string& path, bool addToRecentFiles)
 {
-    m_path = path;
+    // From the root: the file is the same one whatever the current folder later is.
+    m_path = platform::AbsolutePath(path);
     // The title is program text: the file system's bytes go through the one crossing.
-    SetTitle(platform::PathForDisplay(FileNameOf(path)));
+    SetTitle(platform::PathForDisplay(FileNameOf(m_path)));
     if (addToRecentFiles)
         if (CWinApp* app = AfxGetApp())
-            app->AddToRecentFileList(path);
+            app->AddToRecentFileList(m_path);
 }
 
 void CDocument::SetTitle(const std::string& title)

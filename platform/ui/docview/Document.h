@@ -40,6 +40,7 @@ public:
     const std::vector<platform::DocumentView*>& GetViews() const { return m_views; }
 
     const std::string& GetPathName() const { return m_path; }
+    // Kept from the root, a relative path as the current folder makes it.
     virtual void SetPathName(const std::string& path, bool addToRecentFiles = true);
     const std::string& GetTitle() const { return m_title; }
     virtual void SetTitle(const std::string& title);

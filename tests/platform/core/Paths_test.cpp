@@ -1,5 +1,7 @@
 #include "platform/core/Paths.h"
 
+#include "tests/support/TestEnvironment.h"
+
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -94,4 +96,17 @@ TEST(Paths, AFolderHoldsItselfAndWhatLiesBelowIt)
     };
     for (const Case& c : cases)
         EXPECT_EQ(IsWithinFolder(c.path, c.folder), c.within) << c.path << " in " << c.folder;
+}
+
+TEST(Paths, ARelativePathIsTakenFromTheCurrentFolderOnce)
+{
+    testsupport::TempFolder folder;
+    const testsupport::ScopedCurrentFolder here(folder.Path());
+    const std::string current = std::filesystem::current_path().string();
+    EXPECT_EQ(AbsolutePath("work/s1/sample.tvb"), current + "/work/s1/sample.tvb");
+    EXPECT_EQ(AbsolutePath("./work//s1/./sample.tvb"), current + "/work/s1/sample.tvb");
+    // After a link ".." is not the folder before it: it stays for the file system to follow.
+    EXPECT_EQ(AbsolutePath("../bids/x.tvb"), current + "/../bids/x.tvb");
+    EXPECT_EQ(AbsolutePath("/bids//2024/./x.tvb"), "/bids/2024/x.tvb");
+    EXPECT_EQ(AbsolutePath(""), "");
 }

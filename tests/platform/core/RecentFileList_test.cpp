@@ -1,6 +1,9 @@
 #include "platform/core/RecentFileList.h"
 
+#include "tests/support/TestEnvironment.h"
+
 #include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using platform::MemoryProfileStore;
@@ -80,4 +83,27 @@ TEST(RecentFileList, MenuTextNumbersEscapesAndAbbreviates)
     EXPECT_EQ(list.GetMenuText(0), "&1 /tmp/R&&D.tvb");
     EXPECT_EQ(list.GetMenuText(1), "&2 /home/.../county-road-resurfacing.tvb");
     EXPECT_EQ(list.GetMenuText(2), "");
+}
+
+// A file named from a terminal by a relative path is kept by its whole path: started from another
+// folder, the list still names that file and no other.
+TEST(RecentFileList, RelativePathsAreKeptFromTheRoot)
+{
+    testsupport::TempFolder folder;
+    std::string current;
+    MemoryProfileStore store;
+    {
+        const testsupport::ScopedCurrentFolder here(folder.Path());
+        current = std::filesystem::current_path().string();
+        CRecentFileList list;
+        list.Add("work/s1/sample.tvb");
+        list.Add("./work/s1//sample.tvb"); // the same file
+        EXPECT_EQ(Paths(list), std::vector<std::string>{current + "/work/s1/sample.tvb"});
+        list.WriteList(store);
+        // A relative entry an older program stored is taken as the folder it was read in names it.
+        store.WriteString("Recent File List", "File2", "old/bid.tvb");
+        list.ReadList(store);
+        EXPECT_EQ(Paths(list), (std::vector<std::string>{current + "/work/s1/sample.tvb", current + "/old/bid.tvb"}));
+    }
+    EXPECT_EQ(store.ReadString("Recent File List", "File1"), current + "/work/s1/sample.tvb");
 }
