@@ -4,6 +4,7 @@
 #include "model/amend/FirmItemFollower.h"
 #include "model/amend/FormAmendment.h"
 #include "model/amend/ItemPlacement.h"
+#include "model/amend/RemovedEntries.h"
 #include "model/amend/StagedChange.h"
 #include "model/records/Prop.h"
 #include "model/records/RecordText.h"
@@ -16,6 +17,8 @@
 namespace {
 
 constexpr const char* kContractIdMatch = "ContID";
+// The proposal flags that hold the bidder's answers, not the agency's.
+constexpr int kBidderFlagBits[] = {JOINT_BID, PROP_SHOW_ALT_UNITS};
 
 unsigned ExchangeLabelled(std::string& mine, std::string& theirs, const char* label)
 {
@@ -108,6 +111,9 @@ void ExchangeFormats(CProp& p, CProp& a)
 void ExchangeFlagsAndReferenceTexts(CProp& p, CProp& a)
 {
     ExchangeAndLogWord(p.m_wFlags, a.m_wFlags);
+    // Swapping the bits back leaves the proposal with the bidder's answers.
+    for (int bit : kBidderFlagBits)
+        ExchangeAndLogFlag(p.m_wFlags, a.m_wFlags, bit);
     ExchangeAndLogWord(p.m_wFlags2, a.m_wFlags2);
     ExchangeAndLogWord(p.m_wGenericFlags, a.m_wGenericFlags);
     // Reference text 1 is the bidder's side of the data and stays.
@@ -138,7 +144,9 @@ void ExchangeReferenceLists(CProp& p, CProp& a)
 void ExchangeLists(CProp& p, CProp& a)
 {
     LogIfChanged(p.m_counties.ExchangeWithLog(a.m_counties), "County Information");
+    const std::vector<BidderSiteDays> siteDays = TakeBidderSiteDays(p.m_sites);
     LogIfChanged(p.m_sites.ExchangeWithLog(a.m_sites), "Site Information");
+    LogReplacedSiteDays(siteDays, p.m_sites);
     LogIfChanged(p.m_notes.ExchangeWithLog(a.m_notes), "Addendum Note Information");
     LogIfChanged(p.m_otherReports.ExchangeWithLog(a.m_otherReports), "Report Formats");
     LogIfChanged(p.m_bidCaps.ExchangeWithLog(a.m_bidCaps), "Zod Caps");

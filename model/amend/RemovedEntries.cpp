@@ -4,6 +4,7 @@
 #include "model/eval/Evaluator.h"
 #include "model/records/Item.h"
 #include "model/records/Prop.h"
+#include "model/records/Site.h"
 #include "model/records/WinMeta.h"
 #include "model/text/FlagWord.h"
 #include "model/text/NumberFormat.h"
@@ -15,7 +16,9 @@ namespace {
 
 // Firm forms keep the firm's name in the field of this id.
 constexpr int kFirmNameField = 0;
-constexpr int kMostPriceDecimals = 6;
+constexpr int kMostDecimals = 6;
+constexpr int kFewestPriceDecimals = 2;
+constexpr int kFewestQuantityDecimals = 3;
 
 bool HoldsAnEntry(const CRowData& row)
 {
@@ -43,13 +46,53 @@ std::string FirmEntry(const CWinMeta& form, int row)
     return text;
 }
 
-// As many decimals as the price has, two at least.
-std::string PriceText(double price)
+// As many decimals as the number has, `fewest` at least.
+std::string EntryText(double value, int fewest)
 {
-    int decimals = 2;
-    while (decimals < kMostPriceDecimals && RoundToDecimals(price, decimals) != price)
+    int decimals = fewest;
+    while (decimals < kMostDecimals && RoundToDecimals(value, decimals) != value)
         ++decimals;
-    return FormatDollars(price, 0, decimals, true, false);
+    return FormatDollars(value, 0, decimals, true, false);
+}
+
+void LogReplaced(const CItem& row, const std::string& entry)
+{
+    LogAmendmentChange(row.ReportName() + ": " + entry, LOG_ENTRIES_REMOVED);
+}
+
+bool IsFixedPrice(const CItem& row) { return TestFlagBit(row.m_wFlags, ITEM_FIXED_PRICE) != 0; }
+
+void LogReplacedPrice(const CItem& row, const CItem& before)
+{
+    const double price = before.m_fUnitPrice;
+    if (!IsFixedPrice(before) && IsEvalValueValid(price) && row.m_fUnitPrice != price)
+        LogReplaced(row, "unit price " + EntryText(price, kFewestPriceDecimals));
+}
+
+// The bidder gives the quantity where the agency marks the row so, or gives none itself (the
+// agency's quantity is the one the amendment brought).
+bool BidderGaveQuantity(const CItem& row, const CItem& before)
+{
+    return TestFlagBit(before.m_wFlags, ITEM_FIXED_FULLY_BID) || (!IsFixedPrice(before) && row.m_fQuan == 0);
+}
+
+void LogReplacedQuantity(const CItem& row, const CItem& before)
+{
+    const double quantity = before.m_fQuan;
+    if (BidderGaveQuantity(row, before) && IsEvalValueValid(quantity) && quantity != 0 && row.m_fQuan != quantity)
+        LogReplaced(row, "quantity " + EntryText(quantity, kFewestQuantityDecimals));
+}
+
+void LogReplacedTick(const CItem& row, const CItem& before)
+{
+    if (TestFlagBit(before.m_wFlags, ITEM_FIXED_COUNTS_PRICED) && !TestFlagBit(row.m_wFlags, ITEM_FIXED_COUNTS_PRICED))
+        LogReplaced(row, "\"Use this item\" ticked");
+}
+
+std::string SiteName(const BidderSiteDays& site)
+{
+    return IsBlankString(site.m_strSiteNumber) ? "Site in row " + std::to_string(site.m_iPosition + 1)
+                                               : "Site " + site.m_strSiteNumber;
 }
 
 } // namespace
@@ -88,12 +131,32 @@ void LogRemovedCommitment(int firmType, const CWinMeta& form, int row, const CIt
                        LOG_ENTRIES_REMOVED);
 }
 
-void LogReplacedPrice(const CItem& row, const CItem& before)
+void LogReplacedEntries(const CItem& row, const CItem& before)
 {
-    const double price = before.m_fUnitPrice;
-    if (before.IsSection() || TestFlagBit(before.m_wFlags, ITEM_FIXED_PRICE) || !IsEvalValueValid(price) ||
-        row.m_fUnitPrice == price)
+    if (before.IsSection())
         return;
-    LogAmendmentChange(row.ReportName() + ": unit price " + PriceText(price),
-                       LOG_ENTRIES_REMOVED);
+    LogReplacedPrice(row, before);
+    LogReplacedQuantity(row, before);
+    LogReplacedTick(row, before);
+}
+
+std::vector<BidderSiteDays> TakeBidderSiteDays(const CDataArray<CSite>& sites)
+{
+    std::vector<BidderSiteDays> days;
+    for (int i = 0; i < sites.GetSize(); ++i)
+        if (const CSite* site = sites[i];
+            site && TestFlagBit(site->m_wFlags, SITE_BIDDABLE) && !CSite::IsDaysNotGiven(site->m_iNumberOfDays))
+            days.push_back({i, site->m_strSiteNumber, site->m_iNumberOfDays});
+    return days;
+}
+
+void LogReplacedSiteDays(const std::vector<BidderSiteDays>& before, const CDataArray<CSite>& sites)
+{
+    for (const BidderSiteDays& site : before) {
+        const CSite* now = sites.GetAtOrNull(site.m_iPosition);
+        if (now && now->m_iNumberOfDays == site.m_iDays)
+            continue;
+        const std::string days = std::to_string(site.m_iDays) + (site.m_iDays == 1 ? " day" : " days");
+        LogAmendmentChange(SiteName(site) + ": " + days, LOG_ENTRIES_REMOVED);
+    }
 }

@@ -42,8 +42,14 @@ inline int GetFormPercentDecimals(const CWinMeta& form) { return form.m_bytePair
 // check: the highest severity the last Check Zod run reported for it (0 when clean), the
 // severity of the goal or minimum check and that of the verification check, all kept in the
 // form's stored numbers, and the message in its first text.
-inline uint16_t GetFormErrorState(const CWinMeta& form) { return uint16_t(form.m_iGeometry[0]); }
-inline void SetFormErrorState(CWinMeta& form, int state) { form.m_iGeometry[0] = int16_t(state); }
+inline uint16_t GetFormErrorState(const CWinMeta& form)
+{
+    return uint16_t(form.m_iGeometry[CWinMeta::kCheckStateNumber]);
+}
+inline void SetFormErrorState(CWinMeta& form, int state)
+{
+    form.m_iGeometry[CWinMeta::kCheckStateNumber] = int16_t(state);
+}
 inline int GetFormGoalSeverity(const CWinMeta& form) { return form.m_iGeometry[1]; }
 inline int GetFormVerifySeverity(const CWinMeta& form) { return form.m_iGeometry[2]; }
 inline const std::string& GetFormMessage(const CWinMeta& form) { return form.m_strFirstText; }

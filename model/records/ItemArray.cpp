@@ -167,7 +167,7 @@ unsigned CItemArray::ApplyInPlace(CItemArray& amendment, std::vector<Edit>& edit
         } else if (CItem* row = rows.Find(*this, *change)) {
             LogRow(*row, LOG_ITEMS_CHANGED);
             row->ExchangeWithLog(*change);
-            LogReplacedPrice(*row, *change); // the amendment's row now holds the old values
+            LogReplacedEntries(*row, *change); // the amendment's row now holds the old values
             ++i;
         } else {
             const int position = FindInsertPosition(*this, *change);

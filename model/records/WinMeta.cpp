@@ -113,8 +113,10 @@ unsigned CWinMeta::ExchangeWithLog(CWinMeta& amendment)
     for (size_t i = 0; i < m_bytePair.size(); ++i)
         count += ExchangeAndLogByte(m_bytePair[i], amendment.m_bytePair[i]);
     count += ExchangeAndLogWord(m_wSecondWord, amendment.m_wSecondWord);
+    // The form keeps what the last check found on it until the next check.
     for (size_t i = 0; i < m_iGeometry.size(); ++i)
-        count += SwapNumber(m_iGeometry[i], amendment.m_iGeometry[i]);
+        if (i != kCheckStateNumber)
+            count += SwapNumber(m_iGeometry[i], amendment.m_iGeometry[i]);
     count += SwapNumber(m_iFontSize, amendment.m_iFontSize);
     count += ExchangeAndLogDouble(m_dGoal, amendment.m_dGoal);
     count += SwapAndLogString(m_strFirstText, amendment.m_strFirstText);

@@ -27,6 +27,8 @@ public:
     static constexpr int kFieldIdCount = 12;
     static constexpr uint16_t kNoColumn = 65535;
     static constexpr int kFurtherTextCount = 7;
+    // The geometry number that holds Check Zod's verdict on the form: the program's, not the agency's.
+    static constexpr size_t kCheckStateNumber = 0;
 
     uint16_t m_wFlags = 0;
     double m_dGoal = 0;

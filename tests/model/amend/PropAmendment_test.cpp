@@ -4,6 +4,7 @@
 #include "bench/generator/AmendmentGenerator.h"
 #include "model/amend/AmendmentResult.h"
 #include "model/amend/StagedChange.h"
+#include "model/check/FormChecks.h"
 #include "model/records/Prop.h"
 #include "model/records/RecordText.h"
 #include "model/text/FlagWord.h"
@@ -292,6 +293,49 @@ INSTANTIATE_TEST_SUITE_P(
                                      e.m_miscForms[0]->m_strFurtherTexts[0] += " (REVISED)";
                                  },
                                  {"Changed Misc Information"}}));
+
+// The joint bid and the alternate units are the bidder's answers; the rest of the flags is the
+// agency's and is taken.
+TEST_F(PropAmendmentTest, TheBiddersAnswersInTheProposalFlagsStay)
+{
+    auto published = Published();
+    auto edition = NextEdition(*published);
+    ChangeFlagBit(&edition->m_wFlags, INFORMATIONAL, 1);
+    for (bool joint : {true, false}) {
+        SCOPED_TRACE(joint ? "a joint bid" : "a bid of one bidder in units of the schedule");
+        auto bid = CProp::MakeWholeCopy(*published);
+        ChangeFlagBit(&bid->m_wFlags, JOINT_BID, joint);
+        ChangeFlagBit(&bid->m_wFlags, PROP_SHOW_ALT_UNITS, joint);
+        // An edition copied from a bidder's file carries that bidder's answers: not the agency's.
+        ChangeFlagBit(&edition->m_wFlags, JOINT_BID, !joint);
+        ChangeFlagBit(&edition->m_wFlags, PROP_SHOW_ALT_UNITS, !joint);
+        auto amendment = MakeAmendment(*edition, *published);
+        ASSERT_NE(amendment, nullptr);
+        ASSERT_EQ(bid->ExchangeWithLog(*amendment), unsigned(AMEND_NO_ERROR));
+        EXPECT_EQ(TestFlagBit(bid->m_wFlags, JOINT_BID) != 0, joint);
+        EXPECT_EQ(TestFlagBit(bid->m_wFlags, PROP_SHOW_ALT_UNITS) != 0, joint);
+        EXPECT_TRUE(TestFlagBit(bid->m_wFlags, INFORMATIONAL));
+        EXPECT_FALSE(TestFlagBit(bid->m_wFlags, PROP_IS_AMENDMENT));
+    }
+}
+
+// What Check Zod found on a form is the program's own verdict, kept with the form: an amendment
+// that leaves the form alone reports no change of it and keeps the verdict.
+TEST_F(PropAmendmentTest, AFormsCheckStateIsNoChangeOfTheAgency)
+{
+    auto published = Published();
+    auto bid = CProp::MakeWholeCopy(*published);
+    for (CWinMeta* form : {bid->m_pDbeForm.get(), bid->m_pBondForm.get()})
+        SetFormErrorState(*form, 2);
+    auto edition = NextEdition(*published);
+    edition->m_strDescription += " (REVISED)";
+    auto amendment = MakeAmendment(*edition, *published);
+    ASSERT_NE(amendment, nullptr);
+    ASSERT_EQ(bid->ExchangeWithLog(*amendment), unsigned(AMEND_NO_ERROR));
+    EXPECT_EQ(LoggedTexts(LOG_PROPOSAL_DATA), std::vector<std::string>{"Description"});
+    EXPECT_EQ(GetFormErrorState(*bid->m_pBondForm), 2);
+    EXPECT_EQ(GetFormErrorState(*bid->m_pDbeForm), 2);
+}
 
 TEST_F(PropAmendmentTest, AnAddendumNoteIsLoggedByTheAmendmentThatBringsOrRevisesIt)
 {

@@ -1,6 +1,7 @@
 // What an amendment takes away that the bidder entered is named in the change report: the firms
-// of a form whose fields change or that goes, the values of such a miscellaneous form, and the
-// unit price of each changed item. What is removed stays as the amendment rules say.
+// of a form whose fields change or that goes, the values of such a miscellaneous form, the unit
+// price, the quantity the bidder gives and the "Use this item" tick of each changed item, and the
+// days of each changed site. What is removed stays as the amendment rules say.
 #include "bench/generator/AmendmentGenerator.h"
 #include "bench/generator/ProposalGenerator.h"
 #include "model/amend/AmendmentResult.h"
@@ -14,6 +15,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+constexpr int32_t kDay = 86400;
 
 class RemovedEntries : public AmendmentLogTest {
 protected:
@@ -129,6 +132,67 @@ TEST_F(RemovedEntries, EachChangedItemNamesThePriceTheBidderEnteredAndLost)
     EXPECT_EQ(LoggedTexts(LOG_ENTRIES_REMOVED), (std::vector<std::string>{named(0, "1,234.50"), named(1, "3.125")}));
     EXPECT_FALSE(IsEvalValueValid(bid[0]->m_fUnitPrice)) << "the amendment's price is taken, as before";
     EXPECT_EQ(bid[4]->m_fUnitPrice, 9);
+}
+
+// A row where the bidder gives the quantity: marked so by the agency, or without the agency's
+// quantity. The agency's quantity of an ordinary row is no entry of the bidder.
+TEST_F(RemovedEntries, EachChangedItemNamesTheQuantityAndTheTickTheBidderEnteredAndLost)
+{
+    std::vector<CItem*> bid = Items(*m_bid);
+    std::vector<CItem*> edition = Items(*m_edition);
+    std::vector<CItem*> published = Items(*m_published);
+    for (const std::vector<CItem*>* items : {&bid, &edition, &published}) {
+        ChangeFlagBit(&(*items)[0]->m_wFlags, ITEM_FIXED_FULLY_BID, 1);
+        ChangeFlagBit(&(*items)[0]->m_wFlags, ITEM_FIXED_PRICE, 1);
+        (*items)[0]->m_fQuan = 0;
+        (*items)[1]->m_fQuan = 0;
+        ChangeFlagBit(&(*items)[3]->m_wFlags, ITEM_FIXED_PRICE, 1);
+        ChangeFlagBit(&(*items)[4]->m_wFlags, ITEM_FIXED_FULLY_BID, 1);
+    }
+    bid[0]->m_fQuan = 15280;
+    bid[1]->m_fQuan = 42.125;
+    ChangeFlagBit(&bid[3]->m_wFlags, ITEM_FIXED_COUNTS_PRICED, 1);
+    bid[4]->m_fQuan = 77; // its item stays as it was
+    for (int revised : {0, 1, 3})
+        edition[revised]->m_strShortDesc += " (REVISED)";
+    edition[2]->m_fQuan += 10;
+
+    Apply();
+    // Named as the schedule now shows them.
+    const auto named = [&](int i, const std::string& entry) {
+        return bid[i]->m_strLineNum + "  " + bid[i]->m_strItemNum + "  " + bid[i]->m_strShortDesc + ": " + entry;
+    };
+    const std::vector<std::string> expected = {named(0, "quantity 15,280.000"), named(1, "quantity 42.125"),
+                                               named(3, "\"Use this item\" ticked")};
+    EXPECT_EQ(bid[0]->m_strShortDesc, edition[0]->m_strShortDesc);
+    EXPECT_EQ(LoggedTexts(LOG_ITEMS_CHANGED).size(), 4u);
+    EXPECT_EQ(LoggedTexts(LOG_ENTRIES_REMOVED), expected);
+    EXPECT_EQ(bid[0]->m_fQuan, 0) << "the amendment's quantity is taken, as before";
+    EXPECT_EQ(bid[4]->m_fQuan, 77);
+}
+
+// A site is named by its number, or by its row when it has none.
+TEST_F(RemovedEntries, TheDaysOfEverySiteTheAmendmentChangedOrRemovedAreNamed)
+{
+    ASSERT_EQ(m_bid->m_sites.GetSize(), 5);
+    m_bid->m_sites[0]->m_iNumberOfDays = 35;
+    m_bid->m_sites[1]->m_iNumberOfDays = 40; // its site stays as it was
+    ChangeFlagBit(&m_bid->m_sites[2]->m_wFlags, SITE_BIDDABLE, 0); // the agency's days: nothing entered
+    m_bid->m_sites[2]->m_iNumberOfDays = 9;
+    m_bid->m_sites[3]->m_strSiteNumber.clear();
+    m_bid->m_sites[3]->m_iNumberOfDays = 1;
+    m_bid->m_sites[4]->m_iNumberOfDays = 12;
+    m_edition->m_sites[0]->m_iEndDate += 14 * kDay;
+    m_edition->m_sites[2]->m_iEndDate += kDay;
+    m_edition->m_sites[3]->m_strDescription += " AND RAMPS";
+    m_edition->m_sites.DeleteAt(4);
+
+    Apply();
+    EXPECT_EQ(LoggedTexts(LOG_ENTRIES_REMOVED),
+              (std::vector<std::string>{"Site 1: 35 days", "Site in row 4: 1 day", "Site 5: 12 days"}));
+    EXPECT_EQ(m_bid->m_sites[0]->m_iNumberOfDays, 20) << "the amendment's days are taken, as before";
+    EXPECT_EQ(m_bid->m_sites[1]->m_iNumberOfDays, 40);
+    EXPECT_EQ(m_bid->m_sites.GetSize(), 4);
 }
 
 // A firm's commitment goes with the item an amendment deletes; the report names the firm and the
