@@ -4,9 +4,12 @@
 #include "platform/ui/print/ViewPrinting.h"
 #include "tests/platform/ui/support/ViewTestSupport.h"
 #include "tests/support/PdfPages.h"
+#include "tests/support/TestEnvironment.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +18,16 @@
 using namespace viewtest;
 using platform::ScriptedModalServices;
 using Lines = std::vector<std::string>;
+
+namespace {
+
+Lines operator+(Lines first, const Lines& second)
+{
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+} // namespace
 
 namespace {
 
@@ -105,6 +118,71 @@ TEST(ViewPrinting, AChosenPageRangeIsCutToThePagesTheViewHas)
     EXPECT_TRUE(platform::PrintView(*s.view, false));
     EXPECT_EQ(Calls(), (Lines{"prepare", "begin", "print 2", "print 3", "end"}));
     EXPECT_EQ(PdfPageCount(s.pdf), 2);
+}
+
+namespace {
+
+// A print dialog whose user asks for copies of pages 1 to 2, collated or not.
+struct CopiesAnswer : ScriptedModalServices {
+    int copies = 2;
+    bool collate = false;
+    bool PrintDialog(platform::PrintRequest& request) override
+    {
+        const bool accepted = ScriptedModalServices::PrintDialog(request);
+        request.printer->setCopyCount(copies);
+        request.printer->setCollateCopies(collate);
+        return accepted;
+    }
+};
+
+} // namespace
+
+// Two copies: collated, one copy after the other; else each page twice. With no page count the
+// view ends after its first page, and so does each copy.
+TEST(ViewPrinting, ThePdfHoldsTheCopiesOnePageAfterTheOtherOrOneCopyAfterTheOther)
+{
+    struct Case {
+        UINT pages;
+        bool collate;
+        Lines printed;
+    };
+    for (const Case& c : {Case{2, true, {"print 1", "print 2", "print 1", "print 2"}},
+                          Case{2, false, {"print 1", "print 1", "print 2", "print 2"}},
+                          Case{0, true, {"print 1", "print 1"}}}) {
+        PrintSetup s(c.pages);
+        CopiesAnswer copies;
+        copies.collate = c.collate;
+        platform::ScopedModalServices installed(copies);
+        copies.AnswerPrint(s.pdf);
+        EXPECT_TRUE(platform::PrintView(*s.view, false));
+        EXPECT_EQ(Calls(), Lines({"prepare", "begin"}) + c.printed + Lines{"end"});
+        EXPECT_EQ(PdfPageCount(s.pdf), int(c.printed.size()));
+    }
+}
+
+// A full disk: the job fails and says why; the PDF printed before stays whole, and where there
+// was none, none is left.
+TEST(ViewPrinting, APdfThatDoesNotFitOnTheDiskLeavesTheOldOneAndSaysWhy)
+{
+    PrintSetup s(2);
+    s.script.AnswerPrint(s.pdf);
+    ASSERT_TRUE(platform::PrintView(*s.view, false));
+    const std::string before = testsupport::ReadTextFile(s.pdf);
+    ASSERT_GT(before.size(), 4096u);
+    for (const std::string& pdf : {s.pdf, s.dir.filePath("new.pdf").toStdString()}) {
+        s.script.AnswerPrint(pdf);
+        s.script.AnswerMessageBox(IDOK);
+        {
+            testsupport::FileSizeLimit full(4096);
+            EXPECT_FALSE(platform::PrintView(*s.view, false));
+        }
+        ASSERT_FALSE(s.script.MessageBoxes().empty());
+        const std::string told = s.script.MessageBoxes().back().text;
+        EXPECT_EQ(told.rfind("The PDF file was not written.\nCannot write " + pdf + ": ", 0), 0u) << told;
+        EXPECT_TRUE(s.script.AllAnswered());
+    }
+    EXPECT_EQ(testsupport::ReadTextFile(s.pdf), before);
+    EXPECT_EQ(QDir(s.dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 namespace {

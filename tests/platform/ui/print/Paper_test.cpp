@@ -1,0 +1,84 @@
+// The papers a text report fits on, and the default paper found in the system's setting.
+#include "platform/ui/print/Paper.h"
+#include "platform/ui/print/PrinterSetup.h"
+
+#include "tests/support/TestEnvironment.h"
+
+#include <QPrinter>
+#include <gtest/gtest.h>
+
+using namespace platform;
+using testsupport::ScopedEnvironment;
+
+namespace {
+
+// Qt's margins of a PDF page.
+const QMarginsF kMargins(10, 10, 10, 10);
+constexpr QPageLayout::Unit kPoints = QPageLayout::Point;
+
+} // namespace
+
+TEST(Paper, AWholeTextPageFitsOnTheOfficePapersOnly)
+{
+    for (QPageSize::PageSizeId id : {QPageSize::Letter, QPageSize::Legal, QPageSize::A4, QPageSize::A3})
+        EXPECT_TRUE(HoldsTextPage(QPageSize(id), kMargins, kPoints)) << QPageSize::name(id).toStdString();
+    for (QPageSize::PageSizeId id : {QPageSize::A5, QPageSize::B5, QPageSize::ExecutiveStandard, QPageSize::Statement})
+        EXPECT_FALSE(HoldsTextPage(QPageSize(id), kMargins, kPoints)) << QPageSize::name(id).toStdString();
+    EXPECT_FALSE(HoldsTextPage(QPageSize(QPageSize::Letter), QMarginsF(72, 72, 72, 72), kPoints)) << "inch margins";
+    EXPECT_FALSE(HoldsTextPage(QPageSize(), kMargins, kPoints));
+}
+
+TEST(Paper, TheSystemsSettingNamesTheDefaultWhenItHoldsAPage)
+{
+    ScopedEnvironment conf("PAPERCONF", nullptr);
+    {
+        ScopedEnvironment size("PAPERSIZE", "letter");
+        EXPECT_EQ(SystemPaper(kMargins, kPoints).id(), QPageSize::Letter);
+    }
+    {
+        ScopedEnvironment size("PAPERSIZE", "11x17");
+        EXPECT_EQ(SystemPaper(kMargins, kPoints).id(), QPageSize::Tabloid);
+    }
+    for (const char* unusable : {"a5", "no-such-paper"}) {
+        // Then the printer's or the locale's: some paper a page fits on.
+        ScopedEnvironment size("PAPERSIZE", unusable);
+        EXPECT_TRUE(HoldsTextPage(SystemPaper(kMargins, kPoints), kMargins, kPoints)) << unusable;
+    }
+}
+
+TEST(Paper, APdfOffersTheSystemsPaperAndTheOfficePapers)
+{
+    ScopedEnvironment size("PAPERSIZE", "b4");
+    const std::vector<QPageSize> offered = PaperChoices(QString(), kMargins, kPoints);
+    ASSERT_FALSE(offered.empty());
+    const auto offers = [&](QPageSize::PageSizeId id) {
+        return std::any_of(offered.begin(), offered.end(), [id](const QPageSize& size) { return size.id() == id; });
+    };
+    for (QPageSize::PageSizeId id : {QPageSize::B4, QPageSize::Letter, QPageSize::Legal, QPageSize::A4})
+        EXPECT_TRUE(offers(id)) << QPageSize::name(id).toStdString();
+    EXPECT_FALSE(offers(QPageSize::A5));
+}
+
+// Print Setup's choice is what the next jobs start from, until forgotten; before it, a PDF is
+// made on the system's paper.
+TEST(PrinterSetup, TheChoiceIsKeptForTheJobsAfterIt)
+{
+    ScopedEnvironment size("PAPERSIZE", "letter");
+    QPrinter chosen(QPrinter::HighResolution);
+    chosen.setOutputFormat(QPrinter::PdfFormat);
+    chosen.setPageSize(QPageSize(QPageSize::Legal));
+    chosen.setPageOrientation(QPageLayout::Landscape);
+    RememberPrinterSetup(chosen);
+    QPrinter job(QPrinter::HighResolution);
+    ApplyPrinterSetup(job);
+    EXPECT_EQ(job.outputFormat(), QPrinter::PdfFormat);
+    EXPECT_EQ(job.pageLayout().pageSize().id(), QPageSize::Legal);
+    EXPECT_EQ(job.pageLayout().orientation(), QPageLayout::Landscape);
+
+    ForgetPrinterSetup();
+    QPrinter next(QPrinter::HighResolution);
+    next.setOutputFormat(QPrinter::PdfFormat);
+    ApplyPrinterSetup(next);
+    EXPECT_EQ(next.pageLayout().pageSize().id(), QPageSize::Letter);
+    EXPECT_EQ(next.pageLayout().orientation(), QPageLayout::Portrait);
+}
