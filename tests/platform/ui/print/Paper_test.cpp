@@ -1,10 +1,8 @@
 // The papers a text report fits on, and the default paper found in the system's setting.
 #include "platform/ui/print/Paper.h"
-#include "platform/ui/print/PrinterSetup.h"
 
 #include "tests/support/TestEnvironment.h"
 
-#include <QPrinter>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -44,41 +42,4 @@ TEST(Paper, TheSystemsSettingNamesTheDefaultWhenItHoldsAPage)
         ScopedEnvironment size("PAPERSIZE", unusable);
         EXPECT_TRUE(HoldsTextPage(SystemPaper(kMargins, kPoints), kMargins, kPoints)) << unusable;
     }
-}
-
-TEST(Paper, APdfOffersTheSystemsPaperAndTheOfficePapers)
-{
-    ScopedEnvironment size("PAPERSIZE", "b4");
-    const std::vector<QPageSize> offered = PaperChoices(QString(), kMargins, kPoints);
-    ASSERT_FALSE(offered.empty());
-    const auto offers = [&](QPageSize::PageSizeId id) {
-        return std::any_of(offered.begin(), offered.end(), [id](const QPageSize& size) { return size.id() == id; });
-    };
-    for (QPageSize::PageSizeId id : {QPageSize::B4, QPageSize::Letter, QPageSize::Legal, QPageSize::A4})
-        EXPECT_TRUE(offers(id)) << QPageSize::name(id).toStdString();
-    EXPECT_FALSE(offers(QPageSize::A5));
-}
-
-// Print Setup's choice is what the next jobs start from, until forgotten; before it, a PDF is
-// made on the system's paper.
-TEST(PrinterSetup, TheChoiceIsKeptForTheJobsAfterIt)
-{
-    ScopedEnvironment size("PAPERSIZE", "letter");
-    QPrinter chosen(QPrinter::HighResolution);
-    chosen.setOutputFormat(QPrinter::PdfFormat);
-    chosen.setPageSize(QPageSize(QPageSize::Legal));
-    chosen.setPageOrientation(QPageLayout::Landscape);
-    RememberPrinterSetup(chosen);
-    QPrinter job(QPrinter::HighResolution);
-    ApplyPrinterSetup(job);
-    EXPECT_EQ(job.outputFormat(), QPrinter::PdfFormat);
-    EXPECT_EQ(job.pageLayout().pageSize().id(), QPageSize::Legal);
-    EXPECT_EQ(job.pageLayout().orientation(), QPageLayout::Landscape);
-
-    ForgetPrinterSetup();
-    QPrinter next(QPrinter::HighResolution);
-    next.setOutputFormat(QPrinter::PdfFormat);
-    ApplyPrinterSetup(next);
-    EXPECT_EQ(next.pageLayout().pageSize().id(), QPageSize::Letter);
-    EXPECT_EQ(next.pageLayout().orientation(), QPageLayout::Portrait);
 }

@@ -1,6 +1,5 @@
 #include "platform/ui/print/PrintSinks.h"
 #include "tests/support/PdfPages.h"
-#include "tests/support/TestEnvironment.h"
 
 #include <QImage>
 #include <QPainter>
@@ -66,27 +65,6 @@ TEST(PrinterPageSink, PrintsTheCopiesOfTheDialog)
         for (int page = 1; page <= 6; ++page)
             EXPECT_EQ(Squeezed(PdfText(path, page)), order[std::size_t(page - 1)]) << page;
     }
-}
-
-TEST(PrinterPageSink, APdfThatDoesNotFitOnTheDiskIsNotWholeAndTheOldOneStays)
-{
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("report.pdf").toStdString();
-    testsupport::WriteTextFile(path, "the report printed yesterday");
-    auto sink = PrinterPageSink::ForPdf(path);
-    {
-        testsupport::FileSizeLimit full(4096);
-        ASSERT_TRUE(sink->BeginDocument("full"));
-        for (int page = 0; page < 3; ++page) {
-            sink->BeginPage();
-            sink->Line("Page " + std::to_string(page + 1));
-            sink->EndPage();
-        }
-        EXPECT_FALSE(sink->EndDocument());
-    }
-    EXPECT_FALSE(sink->Whole());
-    EXPECT_NE(sink->FailureMessage().find("Cannot write " + path), std::string::npos) << sink->FailureMessage();
-    EXPECT_EQ(testsupport::ReadTextFile(path), "the report printed yesterday");
 }
 
 TEST(PreviewPageSink, KeepsPagesForThePreviewAndDrawsThemInTheTextCell)

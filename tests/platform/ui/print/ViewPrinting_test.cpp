@@ -4,9 +4,7 @@
 #include "platform/ui/print/ViewPrinting.h"
 #include "tests/platform/ui/support/ViewTestSupport.h"
 #include "tests/support/PdfPages.h"
-#include "tests/support/TestEnvironment.h"
 
-#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
@@ -158,31 +156,6 @@ TEST(ViewPrinting, ThePdfHoldsTheCopiesOnePageAfterTheOtherOrOneCopyAfterTheOthe
         EXPECT_EQ(Calls(), Lines({"prepare", "begin"}) + c.printed + Lines{"end"});
         EXPECT_EQ(PdfPageCount(s.pdf), int(c.printed.size()));
     }
-}
-
-// A full disk: the job fails and says why; the PDF printed before stays whole, and where there
-// was none, none is left.
-TEST(ViewPrinting, APdfThatDoesNotFitOnTheDiskLeavesTheOldOneAndSaysWhy)
-{
-    PrintSetup s(2);
-    s.script.AnswerPrint(s.pdf);
-    ASSERT_TRUE(platform::PrintView(*s.view, false));
-    const std::string before = testsupport::ReadTextFile(s.pdf);
-    ASSERT_GT(before.size(), 4096u);
-    for (const std::string& pdf : {s.pdf, s.dir.filePath("new.pdf").toStdString()}) {
-        s.script.AnswerPrint(pdf);
-        s.script.AnswerMessageBox(IDOK);
-        {
-            testsupport::FileSizeLimit full(4096);
-            EXPECT_FALSE(platform::PrintView(*s.view, false));
-        }
-        ASSERT_FALSE(s.script.MessageBoxes().empty());
-        const std::string told = s.script.MessageBoxes().back().text;
-        EXPECT_EQ(told.rfind("The PDF file was not written.\nCannot write " + pdf + ": ", 0), 0u) << told;
-        EXPECT_TRUE(s.script.AllAnswered());
-    }
-    EXPECT_EQ(testsupport::ReadTextFile(s.pdf), before);
-    EXPECT_EQ(QDir(s.dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 namespace {
