@@ -7,7 +7,10 @@ constexpr std::size_t kBufferBytes = 64 * 1024;
 
 } // namespace
 
-AtomicFileDevice::AtomicFileDevice(const std::string& path) : m_file(path) {}
+AtomicFileDevice::AtomicFileDevice(const std::string& path)
+{
+    m_file.emplace(path);
+}
 
 AtomicFileDevice::~AtomicFileDevice()
 {
@@ -17,7 +20,7 @@ AtomicFileDevice::~AtomicFileDevice()
 
 bool AtomicFileDevice::open(OpenMode mode)
 {
-    if (mode != WriteOnly || !m_file.Open())
+    if (mode != WriteOnly || !m_file || !m_file->Open())
         return false;
     return QIODevice::open(mode);
 }
@@ -32,15 +35,19 @@ qint64 AtomicFileDevice::writeData(const char* data, qint64 size)
 
 bool AtomicFileDevice::Flush()
 {
-    const bool written = m_file.Write(m_buffer);
+    const bool written = m_file && m_file->Write(m_buffer);
     m_buffer.clear();
     return written;
 }
 
 bool AtomicFileDevice::Commit()
 {
-    const bool committed = Flush() && m_file.Commit();
+    const bool committed = Flush() && m_file->Commit();
     QIODevice::close();
+    if (!committed && m_file) {
+        m_error = m_file->Error();
+        m_file.reset();
+    }
     return committed;
 }
 

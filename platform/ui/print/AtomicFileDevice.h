@@ -6,6 +6,7 @@
 
 #include <QIODevice>
 
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -17,8 +18,9 @@ public:
 
     bool open(OpenMode mode) override; // WriteOnly; false with Error() when nothing can be written
     bool isSequential() const override { return true; }
-    bool Commit();                     // false with Error() when any byte did not reach the disk
-    const std::string& Error() const { return m_file.Error(); }
+    // False with Error() when any byte did not reach the disk; the temporary file is gone then.
+    bool Commit();
+    const std::string& Error() const { return m_file ? m_file->Error() : m_error; }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
@@ -27,7 +29,8 @@ protected:
 private:
     bool Flush();
 
-    AtomicFile m_file;
+    std::optional<AtomicFile> m_file; // dropped when it failed: nothing stays while the user is told
+    std::string m_error;
     std::string m_buffer; // the engine writes in small pieces
 };
 

@@ -1,5 +1,6 @@
 // A bid printed to a PDF file on a full disk: the bidder is told why, and a PDF of that name from
 // before stays whole; no file is left where there was none.
+#include "platform/core/Paths.h"
 #include "platform/ui/dialogs/QtModalServices.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/tree/PrintTestSupport.h"
@@ -9,13 +10,18 @@ namespace {
 
 class PdfFullDisk : public PrintTest {
 protected:
-    // The disk takes no more than a few kilobytes of any file while the bid prints by Ctrl+P.
-    QString PrintOntoFullDisk(const std::string& pdf)
+    // The disk takes no more than a few kilobytes of any file while the bid prints by Ctrl+P;
+    // what the bidder is told, and the files of the folder while he reads it.
+    QString PrintOntoFullDisk(const std::string& pdf, std::size_t& filesWhileTold)
     {
         platform::QtModalServices real;
         platform::ScopedModalServices installed(real);
         QString told;
-        testsupport::ModalSteps user({printsteps::PrintToPdf(pdf), printsteps::Told(told)});
+        const testsupport::ModalStep tell = printsteps::Told(told);
+        testsupport::ModalSteps user({printsteps::PrintToPdf(pdf), {tell.isFor, [&](QWidget* box) {
+                                          filesWhileTold = testsupport::FilesIn(platform::FolderOf(pdf));
+                                          tell.act(box);
+                                      }}});
         {
             testsupport::FileSizeLimit full(4096);
             QTest::keyClick(Frame().GetWidget(), Qt::Key_P, Qt::ControlModifier);
@@ -42,16 +48,17 @@ TEST_F(PdfFullDisk, CtrlPSaysWhyAndLeavesTheEarlierPdfWhole)
     const std::string before = testsupport::ReadTextFile(pdf);
     ASSERT_GT(before.size(), 4096u);
 
-    const QString told = PrintOntoFullDisk(pdf);
+    std::size_t files = 0;
+    const QString told = PrintOntoFullDisk(pdf, files);
     EXPECT_TRUE(told.startsWith("The PDF file was not written.")) << told.toStdString();
     EXPECT_TRUE(told.contains(QString::fromStdString(pdf))) << told.toStdString();
     EXPECT_TRUE(testsupport::ReadTextFile(pdf) == before) << "the old PDF stays whole";
-    EXPECT_EQ(testsupport::FilesIn(folder), 1u) << "no temporary file";
+    EXPECT_EQ(files, 1u) << "no temporary file beside it";
 
     const std::string fresh = folder + "/new.pdf";
-    EXPECT_FALSE(PrintOntoFullDisk(fresh).isEmpty());
+    EXPECT_FALSE(PrintOntoFullDisk(fresh, files).isEmpty());
     EXPECT_FALSE(std::filesystem::exists(fresh));
-    EXPECT_EQ(testsupport::FilesIn(folder), 1u);
+    EXPECT_EQ(files, 1u);
 }
 
 // The quote goes the same way: said, and the file of that name left as it was.
