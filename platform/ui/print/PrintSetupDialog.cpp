@@ -15,19 +15,19 @@ using namespace dlg;
 constexpr DWORD kDropList = CBS_DROPDOWNLIST | WS_VSCROLL;
 
 const DialogItemTemplate kItems[] = {
-    GroupBox("Printer", 0, 7, 4, 266, 32),
-    LText("&Name:", 0, 15, 18, 32, 8),
-    ComboBox(CPrintSetupDialog::IDC_PRINTER_NAME, 50, 16, 215, 100, kDropList),
-    GroupBox("Paper", 0, 7, 40, 160, 40),
-    LText("Si&ze:", 0, 15, 56, 32, 8),
-    ComboBox(CPrintSetupDialog::IDC_PAPER_SIZE, 50, 54, 110, 100, kDropList),
-    GroupBox("Orientation", 0, 173, 40, 100, 40),
-    AutoRadioButton("P&ortrait", CPrintSetupDialog::IDC_PORTRAIT, 181, 51, 84, 10, WS_GROUP | WS_TABSTOP),
-    AutoRadioButton("L&andscape", CPrintSetupDialog::IDC_LANDSCAPE, 181, 64, 84, 10),
-    DefPushButton("OK", IDOK, 169, 86, 50, 14, WS_GROUP),
-    PushButton("Cancel", IDCANCEL, 223, 86, 50, 14),
+    GroupBox("Printer", 0, 7, 4, 266, 34),
+    LText("&Name:", 0, 15, 20, 32, 8),
+    ComboBox(CPrintSetupDialog::IDC_PRINTER_NAME, 50, 18, 215, 100, kDropList),
+    GroupBox("Paper", 0, 7, 42, 160, 42),
+    LText("Si&ze:", 0, 15, 60, 32, 8),
+    ComboBox(CPrintSetupDialog::IDC_PAPER_SIZE, 50, 58, 110, 100, kDropList),
+    GroupBox("Orientation", 0, 173, 42, 100, 42),
+    AutoRadioButton("P&ortrait", CPrintSetupDialog::IDC_PORTRAIT, 181, 55, 84, 10, WS_GROUP | WS_TABSTOP),
+    AutoRadioButton("L&andscape", CPrintSetupDialog::IDC_LANDSCAPE, 181, 68, 84, 10),
+    DefPushButton("OK", IDOK, 169, 90, 50, 14, WS_GROUP),
+    PushButton("Cancel", IDCANCEL, 223, 90, 50, 14),
 };
-const DialogTemplate kPrintSetup{CPrintSetupDialog::IDD, "Print Setup", 280, 106, "MS Sans Serif", 8, kItems,
+const DialogTemplate kPrintSetup{CPrintSetupDialog::IDD, "Print Setup", 280, 110, "MS Sans Serif", 8, kItems,
                                  std::size(kItems)};
 const platform::ResourceRegistration<DialogTemplate> kRegistration(kPrintSetup);
 
