@@ -8,16 +8,6 @@
 
 #include <QPrinter>
 
-namespace {
-
-// The printer the user chose in the print dialog.
-class ChosenPrinterSink : public platform::PrinterPageSink {
-public:
-    explicit ChosenPrinterSink(std::unique_ptr<QPrinter> printer) : PrinterPageSink(std::move(printer)) {}
-};
-
-} // namespace
-
 void PrintProposalHeading(const CProp* proposal)
 {
     if (!proposal)
@@ -37,14 +27,15 @@ bool PrintOnChosenPrinter(const std::function<void()>& print)
     platform::PrintRequest request{printer.get()};
     if (!platform::Modal().PrintDialog(request))
         return false;
-    ChosenPrinterSink sink(std::move(printer));
+    platform::KeepTextPagesUpright(*printer);
+    platform::PrinterPageSink sink(std::move(printer));
     CTextPrinterTarget target;
     target.m_pSink = &sink;
     OpenTextPrinter(TP_GDI, target);
     print();
     CloseTextPrinter(true);
-    if (sink.PagesEnded() > 0)
+    if (sink.Whole())
         return true;
-    AfxMessageBox("The printer could not be started.", MB_OK | MB_ICONEXCLAMATION);
+    AfxMessageBox(sink.FailureMessage(), MB_OK | MB_ICONEXCLAMATION);
     return false;
 }

@@ -10,17 +10,10 @@
 #include "platform/ui/print/PrintInfo.h"
 #include "platform/ui/print/PrintSinks.h"
 
-#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 
 namespace {
-
-// The pages of a report onto the printer the print dialog set up.
-class ChosenPrinterSink : public platform::PrinterPageSink {
-public:
-    explicit ChosenPrinterSink(std::unique_ptr<QPrinter> printer) : PrinterPageSink(std::move(printer)) {}
-};
 
 // Builds the report; a template that cannot be run is reported and nothing is printed.
 bool BuildReport(CProp& prop, int kind, CReportPages& pages)
@@ -36,15 +29,6 @@ bool BuildReport(CProp& prop, int kind, CReportPages& pages)
         return false;
     }
     return true;
-}
-
-// The line printer's pages are upright only.
-void KeepPortrait(QPrinter& printer)
-{
-    if (printer.pageLayout().orientation() != QPageLayout::Landscape)
-        return;
-    printer.setPageOrientation(QPageLayout::Portrait);
-    AfxMessageBox("This report cannot be printed in landscape mode");
 }
 
 void SaveWhenWanted(CBidDoc* doc)
@@ -88,7 +72,7 @@ bool CBidTreeView::OnPreparePrinting(CPrintInfo* info)
     info->SetMaxPage(UINT(std::max(1, m_printPages.PageCount())));
     if (!DoPreparePrinting(info))
         return false;
-    KeepPortrait(*info->GetPrinter());
+    platform::KeepTextPagesUpright(*info->GetPrinter());
     return true;
 }
 
@@ -117,11 +101,11 @@ void CBidTreeView::OnPrintQuote()
     platform::PrintRequest request{printer.get()};
     if (!platform::Modal().PrintDialog(request))
         return;
-    KeepPortrait(*printer);
+    platform::KeepTextPagesUpright(*printer);
     CReportPages pages;
     if (!BuildReport(*prop, REPORT_QUOTE, pages) || pages.PageCount() == 0)
         return;
-    ChosenPrinterSink sink(std::move(printer));
+    platform::PrinterPageSink sink(std::move(printer));
     if (!SendReportPages(pages, sink))
-        AfxMessageBox("The quote could not be printed.", MB_ICONEXCLAMATION);
+        AfxMessageBox("The quote could not be printed.\n" + sink.FailureMessage(), MB_ICONEXCLAMATION);
 }

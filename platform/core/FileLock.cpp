@@ -1,6 +1,6 @@
 #include "platform/core/FileLock.h"
 
-#include "platform/core/Paths.h"
+#include "platform/core/SideFileName.h"
 
 #include <cerrno>
 #include <cstring>
@@ -38,7 +38,7 @@ FileLock::~FileLock()
 
 std::string LockPathFor(const std::string& path)
 {
-    return JoinPath(FolderOf(path), "." + FileNameOf(path) + ".lock");
+    return SideFilePath(path, ".lock");
 }
 
 } // namespace platform

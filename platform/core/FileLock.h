@@ -22,7 +22,7 @@ private:
     std::string m_error;
 };
 
-// The lock file for a file: ".name.lock" in the same folder.
+// The lock file for a file: ".name.lock" in the same folder (see SideFileName.h).
 std::string LockPathFor(const std::string& path);
 
 } // namespace platform

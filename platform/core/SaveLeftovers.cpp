@@ -1,6 +1,7 @@
 #include "platform/core/SaveLeftovers.h"
 
 #include "platform/core/Paths.h"
+#include "platform/core/SideFileName.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -19,9 +20,12 @@ namespace {
 constexpr std::string_view kMarker = ".saving-";
 constexpr std::size_t kUniqueLength = 6; // mkostemp's XXXXXX
 
+// The temporary names of the target without their unique part. Where the target's name had to be
+// cut, other targets beginning alike share it: their abandoned files are swept alike.
 std::string PrefixFor(const std::string& target)
 {
-    return "." + FileNameOf(target) + std::string(kMarker);
+    const std::string pattern = FileNameOf(TemporaryPatternFor(target));
+    return pattern.substr(0, pattern.size() - kUniqueLength);
 }
 
 bool IsTemporaryName(std::string_view name, std::string_view prefix)
@@ -64,7 +68,7 @@ struct FolderCloser {
 
 std::string TemporaryPatternFor(const std::string& target)
 {
-    return JoinPath(FolderOf(target), PrefixFor(target) + std::string(kUniqueLength, 'X'));
+    return SideFilePath(target, std::string(kMarker) + std::string(kUniqueLength, 'X'));
 }
 
 int LockTemporary(const std::string& path, int fd)

@@ -4,9 +4,10 @@
 
 namespace platform {
 
-// A save writes into a temporary file beside its target, ".<name>.saving-XXXXXX", and holds a
-// lock on it until it is renamed over the target. A save that was killed leaves its file behind,
-// no longer locked: the next save of the same target removes it.
+// A save writes into a temporary file beside its target, ".<name>.saving-XXXXXX" (the name cut
+// where the whole would be too long for the folder), and holds a lock on it until it is renamed
+// over the target. A save that was killed leaves its file behind, no longer locked: the next save
+// of the same target removes it.
 
 // The mkostemp pattern of the target's temporary files.
 std::string TemporaryPatternFor(const std::string& target);

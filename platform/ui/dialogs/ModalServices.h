@@ -77,7 +77,6 @@ struct ColorRequest {
 
 struct PrintRequest {
     QPrinter* printer = nullptr; // set up by the dialog on OK
-    bool setup = false;          // File > Print Setup: choose the printer for the prints after it
     bool pageNumbers = false;    // offer a page range
     int minPage = 1;
     int maxPage = 1;

@@ -21,9 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QDialogButtonBox>
 #include <QPrintDialog>
-#include <QPushButton>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QUrl>
@@ -54,15 +52,6 @@ public:
 private:
     KeyboardReturn m_back;
 };
-
-// Qt's print dialog as the setup of the printer: it chooses, it does not print.
-void MakeSetupDialog(QPrintDialog& dialog)
-{
-    dialog.setWindowTitle(QStringLiteral("Print Setup"));
-    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
-        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
-            ok->setText(QStringLiteral("OK"));
-}
 
 QMessageBox::Icon IconOf(unsigned type)
 {
@@ -235,8 +224,6 @@ bool QtModalServices::PrintDialog(PrintRequest& request)
     ApplyPrinterSetup(*request.printer);
     QPrintDialog dialog(request.printer, DefaultParent(nullptr));
     KeepOnScreen(dialog);
-    if (request.setup)
-        MakeSetupDialog(dialog);
     // Qt's "Print to File (PDF)" is always among the printers.
     QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile;
     if (request.pageNumbers) {
@@ -246,8 +233,6 @@ bool QtModalServices::PrintDialog(PrintRequest& request)
     dialog.setOptions(options);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    if (request.setup)
-        RememberPrinterSetup(*request.printer);
     if (request.pageNumbers && dialog.printRange() == QAbstractPrintDialog::PageRange) {
         request.fromPage = dialog.fromPage();
         request.toPage = dialog.toPage();

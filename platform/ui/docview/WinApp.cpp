@@ -4,6 +4,8 @@
 #include "platform/ui/docview/Document.h"
 #include "platform/ui/docview/FrameworkIds.h"
 #include "platform/ui/dialogs/ModalServices.h"
+#include "platform/ui/print/PrintSetupDialog.h"
+#include "platform/ui/print/PrinterSetup.h"
 #include "platform/ui/window/DeferredDelete.h"
 #include "platform/ui/window/Menu.h"
 #include "platform/ui/window/PathText.h"
@@ -171,9 +173,10 @@ void CWinApp::OnFileOpen()
 void CWinApp::OnFilePrintSetup()
 {
     QPrinter printer(QPrinter::HighResolution);
-    platform::PrintRequest request{&printer};
-    request.setup = true;
-    platform::Modal().PrintDialog(request);
+    platform::ApplyPrinterSetup(printer);
+    CPrintSetupDialog dialog(printer);
+    if (dialog.DoModal() == IDOK)
+        platform::RememberPrinterSetup(printer);
 }
 
 void CWinApp::OnAppExit()

@@ -1,9 +1,12 @@
 #include "platform/ui/print/PrintSinks.h"
 
+#include "platform/ui/dialogs/ModalServices.h"
+#include "platform/ui/print/PrintOutput.h"
 #include "platform/ui/window/PathText.h"
 #include "platform/ui/window/WinText.h"
 
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -48,6 +51,14 @@ void DrawTextPage(QPainter& painter, const std::vector<std::string>& lines, int 
     painter.restore();
 }
 
+void KeepTextPagesUpright(QPrinter& printer)
+{
+    if (printer.pageLayout().orientation() != QPageLayout::Landscape)
+        return;
+    printer.setPageOrientation(QPageLayout::Portrait);
+    AfxMessageBox("This report cannot be printed in landscape mode");
+}
+
 std::unique_ptr<PrinterPageSink> PrinterPageSink::ForDefaultPrinter(std::string* error)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -56,8 +67,7 @@ std::unique_ptr<PrinterPageSink> PrinterPageSink::ForDefaultPrinter(std::string*
             *error = "no default printer";
         return nullptr;
     }
-    return std::unique_ptr<PrinterPageSink>(
-        new PrinterPageSink(std::make_unique<QPrinter>(info, QPrinter::HighResolution)));
+    return std::make_unique<PrinterPageSink>(std::make_unique<QPrinter>(info, QPrinter::HighResolution));
 }
 
 std::unique_ptr<PrinterPageSink> PrinterPageSink::ForPdf(const std::string& path)
@@ -65,7 +75,7 @@ std::unique_ptr<PrinterPageSink> PrinterPageSink::ForPdf(const std::string& path
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(PathToQString(path));
-    return std::unique_ptr<PrinterPageSink>(new PrinterPageSink(std::move(printer)));
+    return std::make_unique<PrinterPageSink>(std::move(printer));
 }
 
 PrinterPageSink::PrinterPageSink(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer)) {}
@@ -76,21 +86,28 @@ PrinterPageSink::~PrinterPageSink()
         m_painter->end();
 }
 
+std::string PrinterPageSink::FailureMessage() const
+{
+    return m_output ? m_output->FailureMessage() : std::string();
+}
+
 bool PrinterPageSink::DoBeginDocument(std::string_view name)
 {
     m_printer->setDocName(ToQString(name));
+    m_output = std::make_unique<PrintOutput>(*m_printer);
     m_painter = std::make_unique<QPainter>();
+    m_pages.clear();
     m_firstPage = true;
+    m_whole = false;
     return true;
 }
 
 bool PrinterPageSink::DoBeginPage()
 {
-    // The painter starts on the device at the first page, which that opens; a document without
-    // pages so makes no file and takes no printer time.
-    if (m_firstPage ? !m_painter->begin(m_printer.get()) : !m_printer->newPage())
+    // The output starts at the first page, which that opens; a document without pages so makes
+    // no file and takes no printer time.
+    if (m_firstPage && !m_output->Begin(*m_painter))
         return false;
-    m_firstPage = false;
     m_lines.clear();
     return true;
 }
@@ -101,15 +118,36 @@ bool PrinterPageSink::DoLine(std::string_view text, int)
     return true;
 }
 
+bool PrinterPageSink::DrawPage(const std::vector<std::string>& lines)
+{
+    if (!m_firstPage && !m_output->NewPage())
+        return false;
+    m_firstPage = false;
+    DrawTextPage(*m_painter, lines, m_painter->device()->logicalDpiY());
+    return m_painter->isActive();
+}
+
+// Uncollated copies follow each page at once; collated ones come again after the last page.
 bool PrinterPageSink::DoEndPage()
 {
-    DrawTextPage(*m_painter, m_lines, m_printer->resolution());
-    return m_painter->isActive();
+    const bool collate = m_output->Collate();
+    for (int copy = 0; copy < (collate ? 1 : m_output->Copies()); ++copy)
+        if (!DrawPage(m_lines))
+            return false;
+    if (collate && m_output->Copies() > 1)
+        m_pages.push_back(std::move(m_lines));
+    return true;
 }
 
 bool PrinterPageSink::DoEndDocument()
 {
-    return !m_painter->isActive() || m_painter->end();
+    bool drawn = true;
+    for (int copy = 1; copy < m_output->Copies() && drawn; ++copy)
+        for (const std::vector<std::string>& page : m_pages)
+            drawn = drawn && DrawPage(page);
+    m_whole = !m_firstPage && m_output->End(*m_painter) && drawn;
+    // A document without pages made nothing, which is no failure.
+    return m_firstPage || m_whole;
 }
 
 bool PreviewPageSink::DoBeginDocument(std::string_view)

@@ -11,6 +11,8 @@ class QPrinter;
 
 namespace platform {
 
+class PrintOutput;
+
 // Text pages are laid out in the line printer's cell: 134 twips wide, 240 twips high, in a
 // fixed-pitch face, from the top left of the printable area.
 constexpr int kTextCellWidthTwips = 134;
@@ -19,18 +21,25 @@ constexpr int kTextCellHeightTwips = 240;
 // Draws one page of text lines with the painter, whose device has the given resolution.
 void DrawTextPage(QPainter& painter, const std::vector<std::string>& lines, int dotsPerInch);
 
-// Text pages on a Qt printer: the user's default (CUPS) printer, or a PDF file.
+// Text pages are upright only: a printer set to landscape is turned back, and the user told.
+void KeepTextPagesUpright(QPrinter& printer);
+
+// Text pages on a Qt printer: a printer of the system, or a PDF file.
 class PrinterPageSink : public PageSink {
 public:
+    // The printer as a print dialog set it up, with its copies.
+    explicit PrinterPageSink(std::unique_ptr<QPrinter> printer);
     // Null with an error text when there is no default printer.
     static std::unique_ptr<PrinterPageSink> ForDefaultPrinter(std::string* error = nullptr);
     static std::unique_ptr<PrinterPageSink> ForPdf(const std::string& path);
     ~PrinterPageSink() override;
 
     QPrinter& Printer() { return *m_printer; }
+    // The document ended with every page on the printer or in the whole file; else why not.
+    bool Whole() const { return m_whole; }
+    std::string FailureMessage() const;
 
 protected:
-    explicit PrinterPageSink(std::unique_ptr<QPrinter> printer);
     bool DoBeginDocument(std::string_view name) override;
     bool DoBeginPage() override;
     bool DoLine(std::string_view text, int lineIndex) override;
@@ -38,10 +47,15 @@ protected:
     bool DoEndDocument() override;
 
 private:
+    bool DrawPage(const std::vector<std::string>& lines);
+
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<PrintOutput> m_output;
     std::unique_ptr<QPainter> m_painter;
     std::vector<std::string> m_lines;
+    std::vector<std::vector<std::string>> m_pages; // kept for the further copies of a collated job
     bool m_firstPage = true;
+    bool m_whole = false;
 };
 
 // Keeps the pages for the preview window.

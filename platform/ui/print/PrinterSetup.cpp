@@ -1,5 +1,7 @@
 #include "platform/ui/print/PrinterSetup.h"
 
+#include "platform/ui/print/Paper.h"
+
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -12,10 +14,8 @@ namespace {
 struct PrinterChoice {
     QPrinter::OutputFormat format;
     QString printerName;
-    QString outputFile;
-    QPageLayout layout;
-    QPrinter::ColorMode color;
-    QPrinter::DuplexMode duplex;
+    QPageSize paper;
+    QPageLayout::Orientation orientation;
 };
 
 std::optional<PrinterChoice>& Chosen()
@@ -24,31 +24,44 @@ std::optional<PrinterChoice>& Chosen()
     return choice;
 }
 
+bool CanApply(const PrinterChoice& choice)
+{
+    return choice.format == QPrinter::PdfFormat || QPrinterInfo::availablePrinterNames().contains(choice.printerName);
+}
+
+void UseSystemPaperForPdf(QPrinter& printer)
+{
+    if (printer.outputFormat() != QPrinter::PdfFormat)
+        return;
+    const QPageLayout layout = printer.pageLayout();
+    printer.setPageSize(SystemPaper(layout.margins(), layout.units()));
+}
+
 } // namespace
 
 void RememberPrinterSetup(const QPrinter& printer)
 {
-    Chosen() = PrinterChoice{printer.outputFormat(), printer.printerName(), printer.outputFileName(),
-                             printer.pageLayout(),   printer.colorMode(),   printer.duplex()};
+    Chosen() = PrinterChoice{printer.outputFormat(), printer.printerName(), printer.pageLayout().pageSize(),
+                             printer.pageLayout().orientation()};
 }
 
 void ApplyPrinterSetup(QPrinter& printer)
 {
     const std::optional<PrinterChoice>& choice = Chosen();
-    if (!choice)
-        return;
-    if (choice->format == QPrinter::PdfFormat) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(choice->outputFile);
-    } else if (QPrinterInfo::availablePrinterNames().contains(choice->printerName)) {
-        printer.setOutputFormat(QPrinter::NativeFormat);
-        printer.setPrinterName(choice->printerName);
-    } else {
+    if (!choice || !CanApply(*choice)) {
+        UseSystemPaperForPdf(printer);
         return;
     }
-    printer.setPageLayout(choice->layout);
-    printer.setColorMode(choice->color);
-    printer.setDuplex(choice->duplex);
+    printer.setOutputFormat(choice->format);
+    if (choice->format == QPrinter::NativeFormat)
+        printer.setPrinterName(choice->printerName);
+    printer.setPageSize(choice->paper);
+    printer.setPageOrientation(choice->orientation);
+}
+
+void ForgetPrinterSetup()
+{
+    Chosen().reset();
 }
 
 } // namespace platform

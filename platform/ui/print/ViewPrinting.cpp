@@ -3,7 +3,9 @@
 #include "platform/ui/draw/DC.h"
 #include "platform/ui/dialogs/ModalServices.h"
 #include "platform/ui/print/PrintInfo.h"
+#include "platform/ui/print/PrintOutput.h"
 #include "platform/ui/print/PrintPreview.h"
+#include "platform/ui/print/PrinterSetup.h"
 #include "platform/ui/docview/View.h"
 
 #include <QPainter>
@@ -13,12 +15,29 @@
 #include <algorithm>
 
 namespace platform {
+namespace {
+
+// Prints the pages from `first` up to `last`, each `times` over, until the view has no more or
+// the device fails; answers the last page printed whole.
+UINT PrintPages(const std::function<bool(UINT)>& printPage, UINT first, UINT last, int times)
+{
+    for (UINT page = first; page <= last; ++page)
+        for (int time = 0; time < times; ++time)
+            if (!printPage(page))
+                return page - 1;
+    return last;
+}
+
+} // namespace
 
 bool ChoosePrinter(CPrintInfo& info)
 {
     QPrinter& printer = *info.GetPrinter();
-    if (info.m_bPreview)
-        return true; // the preview draws on its own pages and only measures with the printer
+    // The preview draws on its own pages, of the paper the prints would take.
+    if (info.m_bPreview) {
+        ApplyPrinterSetup(printer);
+        return true;
+    }
     if (info.m_bDirect) {
         const QPrinterInfo fallback = QPrinterInfo::defaultPrinter();
         if (fallback.isNull()) {
@@ -72,30 +91,33 @@ bool PrintView(CView& view, bool direct)
     info.m_bDirect = direct;
     if (!view.OnPreparePrinting(&info))
         return false;
-    QPrinter& printer = *info.GetPrinter();
+    PrintOutput output(*info.GetPrinter());
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        AfxMessageBox("The printer could not be started.", MB_OK | MB_ICONEXCLAMATION);
+    if (!output.Begin(painter)) {
+        AfxMessageBox(output.FailureMessage(), MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     CDC dc(&painter);
     view.OnBeginPrinting(&dc, &info);
     int pages = 0;
-    bool deviceFailed = false;
-    // The painter opened the first page; later ones are started only when the view has them.
-    const auto startPage = [&] {
-        deviceFailed = pages > 0 && !printer.newPage();
-        return !deviceFailed;
+    // The output opened the first page; later ones are started only when the view has them.
+    const auto startPage = [&] { return pages == 0 || output.NewPage(); };
+    const auto printPage = [&](UINT page) {
+        const bool printed = PrintOnePage(view, dc, info, page, startPage);
+        pages += printed ? 1 : 0;
+        return printed;
     };
-    for (UINT page = info.GetFromPage(); page <= info.GetToPage(); ++page) {
-        if (!PrintOnePage(view, dc, info, page, startPage))
-            break;
-        ++pages;
-    }
+    const bool collate = output.Collate();
+    const int copies = output.Copies();
+    UINT last = info.GetToPage();
+    for (int copy = 0; copy < (collate ? copies : 1) && last >= info.GetFromPage(); ++copy)
+        last = PrintPages(printPage, info.GetFromPage(), last, collate ? 1 : copies);
     view.OnEndPrinting(&dc, &info);
-    const bool ended = painter.end();
-    return pages > 0 && !deviceFailed && ended && printer.printerState() != QPrinter::Error &&
-           printer.printerState() != QPrinter::Aborted;
+    if (!output.End(painter)) {
+        AfxMessageBox(output.FailureMessage(), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    return pages > 0;
 }
 
 } // namespace platform

@@ -65,11 +65,13 @@ TEST_F(BidErrorsDialog, AProposalWithoutABidderRecordPrintsEmptyNames)
 
 TEST_F(BidErrorsDialog, APrinterThatCannotStartIsToldOf)
 {
+    const std::string pdf = m_folder / "no such folder/errors.pdf";
     Run(m_dialog, [&] {
-        m_script.AnswerPrint(m_folder / "no such folder/errors.pdf");
+        m_script.AnswerPrint(pdf);
         Click(m_dialog.GetDlgItem(CBidErrors::IDC_PRINT_ERRORS));
     });
     ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
-    EXPECT_EQ(m_script.MessageBoxes()[0].text, "The printer could not be started.");
+    EXPECT_EQ(m_script.MessageBoxes()[0].text, "The PDF file was not written.\nCannot create a temporary file for " +
+                                                   pdf + ": No such file or directory");
     EXPECT_EQ(m_script.MessageBoxes()[0].type, unsigned(MB_OK | MB_ICONEXCLAMATION));
 }

@@ -5,14 +5,9 @@
 #include "platform/ui/print/PrintPreview.h"
 #include "resources/ResourceIds.h"
 #include "platform/ui/dialogs/QtModalServices.h"
-#include "tests/app/MenuKeys.h"
-#include "tests/app/ShellTestSupport.h"
-#include "tests/support/ModalSteps.h"
-#include "tests/support/PdfPages.h"
+#include "tests/app/tree/PrintTestSupport.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QPushButton>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinterInfo>
@@ -32,18 +27,7 @@ std::string ReportText(CProp& prop)
     return stream.str();
 }
 
-class PrintBidTest : public ShellTest {
-protected:
-    // The sample opened, printing asking neither to save nor to check first.
-    void OpenSampleToPrint()
-    {
-        Store("Misc", "PrintSave", "0");
-        Store("Misc", "PrintCheck", "0");
-        AnswerAmendmentReport();
-        AnswerBidderId();
-        StartOn(InLetting("sample.tvb"));
-    }
-};
+using PrintBidTest = PrintTest;
 
 } // namespace
 
@@ -171,8 +155,8 @@ TEST_F(PrintBidTest, AQuoteCancelledAfterTheSaveQuestionGivesTheKeysBack)
     }));
 }
 
-// File > Print Setup by keys chooses where the prints after it go: the PDF file set up there is
-// where Ctrl+P's print dialog starts, and where the bid goes.
+// File > Print Setup by keys chooses where the prints after it go and on which paper: Ctrl+P's
+// print dialog starts from the PDF file set up there, and the bid comes out on Letter.
 TEST_F(PrintBidTest, ThePrinterSetUpInPrintSetupIsWhereTheNextPrintGoes)
 {
     OpenSampleToPrint();
@@ -180,30 +164,20 @@ TEST_F(PrintBidTest, ThePrinterSetUpInPrintSetupIsWhereTheNextPrintGoes)
     ASSERT_TRUE(testsupport::Activate(Frame().GetWidget()));
     platform::QtModalServices real;
     platform::ScopedModalServices installed(real);
-    const QString pdf = QString::fromStdString(m_folder / "set-up.pdf");
-    QString setupButton, startedWith;
+    const std::string pdf = m_folder / "set-up.pdf";
+    QString startedWith;
     testsupport::ModalSteps user(
-        {{testsupport::Titled("Print Setup"),
-          [&](QWidget* dialog) {
-              auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
-              ASSERT_NE(printers, nullptr);
-              printers->setCurrentIndex(printers->findText("Print to File (PDF)"));
-              dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
-              QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-              setupButton = ok->text();
-              ok->click();
-          }},
-         {testsupport::OfClass<QPrintDialog>(), [&](QWidget* dialog) {
-              startedWith = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->text();
-              qobject_cast<QDialog*>(dialog)->accept();
-          }}});
+        {printsteps::SetUpPaper("Letter", false),
+         printsteps::PrintToPdf(pdf, [&](QPrintDialog& dialog) {
+             startedWith = dialog.findChild<QComboBox*>(QStringLiteral("printers"))->currentText();
+         })});
     ASSERT_TRUE(testsupport::ChooseByKeys(Frame().GetWidget(), Qt::Key_F, Qt::Key_R));
     testsupport::RunPending();
     QTest::keyClick(Frame().GetWidget(), Qt::Key_P, Qt::ControlModifier);
     Settle();
     EXPECT_TRUE(user.AllDone());
     EXPECT_EQ(user.Strays(), 0);
-    EXPECT_EQ(setupButton, "OK") << "the setup chooses, it does not print";
-    EXPECT_EQ(startedWith, pdf);
-    EXPECT_GT(PdfPageCount(pdf.toStdString()), 0);
+    EXPECT_EQ(startedWith, CPrintSetupDialog::kPdfPrinter);
+    EXPECT_EQ(PdfPageSize(pdf), "612 x 792");
+    EXPECT_GT(PdfPageCount(pdf), 0);
 }

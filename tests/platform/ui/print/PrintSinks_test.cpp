@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -38,6 +39,32 @@ TEST(PrinterPageSink, UnwritablePdfIsAFailureNotASuccess)
     auto sink = PrinterPageSink::ForPdf("/nonexistent-folder/x/report.pdf");
     ASSERT_TRUE(sink->BeginDocument("d"));
     EXPECT_FALSE(sink->BeginPage());
+}
+
+// Three pages, two copies: collated, the pages come again after the last; else each twice.
+TEST(PrinterPageSink, PrintsTheCopiesOfTheDialog)
+{
+    for (const bool collate : {true, false}) {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("copies.pdf").toStdString();
+        auto sink = PrinterPageSink::ForPdf(path);
+        sink->Printer().setCopyCount(2);
+        sink->Printer().setCollateCopies(collate);
+        ASSERT_TRUE(sink->BeginDocument("copies"));
+        for (const char* text : {"first", "second", "third"}) {
+            ASSERT_TRUE(sink->BeginPage());
+            ASSERT_TRUE(sink->Line(text));
+            ASSERT_TRUE(sink->EndPage());
+        }
+        ASSERT_TRUE(sink->EndDocument());
+        EXPECT_TRUE(sink->Whole());
+        ASSERT_EQ(PdfPageCount(path), 6);
+        const std::vector<std::string> order = collate
+            ? std::vector<std::string>{"first", "second", "third", "first", "second", "third"}
+            : std::vector<std::string>{"first", "first", "second", "second", "third", "third"};
+        for (int page = 1; page <= 6; ++page)
+            EXPECT_EQ(Squeezed(PdfText(path, page)), order[std::size_t(page - 1)]) << page;
+    }
 }
 
 TEST(PreviewPageSink, KeepsPagesForThePreviewAndDrawsThemInTheTextCell)

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,16 @@
 using namespace viewtest;
 using platform::ScriptedModalServices;
 using Lines = std::vector<std::string>;
+
+namespace {
+
+Lines operator+(Lines first, const Lines& second)
+{
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+} // namespace
 
 namespace {
 
@@ -105,6 +116,46 @@ TEST(ViewPrinting, AChosenPageRangeIsCutToThePagesTheViewHas)
     EXPECT_TRUE(platform::PrintView(*s.view, false));
     EXPECT_EQ(Calls(), (Lines{"prepare", "begin", "print 2", "print 3", "end"}));
     EXPECT_EQ(PdfPageCount(s.pdf), 2);
+}
+
+namespace {
+
+// A print dialog whose user asks for copies of pages 1 to 2, collated or not.
+struct CopiesAnswer : ScriptedModalServices {
+    int copies = 2;
+    bool collate = false;
+    bool PrintDialog(platform::PrintRequest& request) override
+    {
+        const bool accepted = ScriptedModalServices::PrintDialog(request);
+        request.printer->setCopyCount(copies);
+        request.printer->setCollateCopies(collate);
+        return accepted;
+    }
+};
+
+} // namespace
+
+// Two copies: collated, one copy after the other; else each page twice. With no page count the
+// view ends after its first page, and so does each copy.
+TEST(ViewPrinting, ThePdfHoldsTheCopiesOnePageAfterTheOtherOrOneCopyAfterTheOther)
+{
+    struct Case {
+        UINT pages;
+        bool collate;
+        Lines printed;
+    };
+    for (const Case& c : {Case{2, true, {"print 1", "print 2", "print 1", "print 2"}},
+                          Case{2, false, {"print 1", "print 1", "print 2", "print 2"}},
+                          Case{0, true, {"print 1", "print 1"}}}) {
+        PrintSetup s(c.pages);
+        CopiesAnswer copies;
+        copies.collate = c.collate;
+        platform::ScopedModalServices installed(copies);
+        copies.AnswerPrint(s.pdf);
+        EXPECT_TRUE(platform::PrintView(*s.view, false));
+        EXPECT_EQ(Calls(), Lines({"prepare", "begin"}) + c.printed + Lines{"end"});
+        EXPECT_EQ(PdfPageCount(s.pdf), int(c.printed.size()));
+    }
 }
 
 namespace {
