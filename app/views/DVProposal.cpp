@@ -129,13 +129,8 @@ void CDV_Proposal::OnInitialUpdate()
     CDV::OnInitialUpdate();
     InitLayout();
     LayOutToClient(*this);
-    CProp* prop = GetProp();
-    if (!prop)
-        return;
-    CheckBid(prop, false);
-    prop->m_dwStoredChecksum = ComputeProposalChecksum(prop);
-    ShowLabels(*prop);
-    ShowValues(*prop);
+    if (const CProp* prop = GetProp())
+        ShowLabels(*prop);
 }
 
 void CDV_Proposal::ShowLabels(const CProp& prop)
@@ -184,10 +179,15 @@ void CDV_Proposal::ShowJointBid(const CProp& prop)
         joint->SetWindowText(text);
 }
 
+// The checksum too is computed again: it covers the prices and totals that changed.
 void CDV_Proposal::ShowFigures()
 {
-    if (const CProp* prop = GetProp())
-        ShowValues(*prop);
+    CProp* prop = GetProp();
+    if (!prop)
+        return;
+    CheckBid(prop, false);
+    prop->m_dwStoredChecksum = ComputeProposalChecksum(prop);
+    ShowValues(*prop);
 }
 
 void CDV_Proposal::OnPaint()
