@@ -52,17 +52,6 @@ void PlaceOverOwner(QWidget& window)
         window.move(over.center() - QPoint(window.width() / 2, window.height() / 2));
 }
 
-// Shrunk to the room where it is larger, then moved in as little as may be.
-QRect PlacedWithin(const QRect& window, const QRect& room)
-{
-    QRect placed = window;
-    if (const QSize fitted = placed.size().boundedTo(room.size()); !fitted.isEmpty())
-        placed.setSize(fitted);
-    placed.moveTo(Within(placed.x(), placed.width(), room.x(), room.width()),
-                  Within(placed.y(), placed.height(), room.y(), room.height()));
-    return placed;
-}
-
 bool Grew(const QResizeEvent& resize)
 {
     const QSize old = resize.oldSize();
@@ -133,7 +122,12 @@ void FitWindowToScreen(QWidget& window)
         return;
     // Placed by its inside: a window the manager frames keeps the inside where it is asked to be.
     const QRect room = screen->availableGeometry().marginsRemoved(ExpectedFrame(window));
-    if (const QRect inside = PlacedWithin(window.geometry(), room); inside != window.geometry())
+    QRect inside = window.geometry();
+    if (const QSize fitted = inside.size().boundedTo(room.size()); !fitted.isEmpty())
+        inside.setSize(fitted);
+    inside.moveTo(Within(inside.x(), inside.width(), room.x(), room.width()),
+                  Within(inside.y(), inside.height(), room.y(), room.height()));
+    if (inside != window.geometry())
         window.setGeometry(inside);
 }
 
