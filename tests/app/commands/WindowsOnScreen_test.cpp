@@ -131,13 +131,11 @@ TEST_F(WindowsOnScreen, ThePrintDialogGrownByItsOptionsStaysInsideTheScreen)
     EXPECT_TRUE(m_area.contains(grown)) << Described(grown);
 }
 
-// The main window as the bidder left it on a larger screen (1366 by 768 kept on 1024 by 600),
-// under a window manager where there is one.
+// The main window as the bidder left it on a larger screen (1366 by 768 kept on 1024 by 600).
 class StoredMainWindow : public CommandTest {
 protected:
     void StartWithTheWindowStored(const QSize& beyondTheScreen, bool maximized)
     {
-        testsupport::WindowManager::Start();
         m_area = QGuiApplication::primaryScreen()->availableGeometry();
         Store("WindowMetrics", "XPos", std::to_string(m_area.x()));
         Store("WindowMetrics", "YPos", std::to_string(m_area.y()));
@@ -145,10 +143,6 @@ protected:
         Store("WindowMetrics", "YSize", std::to_string(m_area.height() + beyondTheScreen.height()));
         Store("WindowMetrics", "Maximized", maximized ? "1" : "0");
         StartOnSample();
-        QWidget* main = Frame().GetWidget();
-        // A window manager frames the window a little after it is shown, then it is fitted again.
-        (void)QTest::qWaitFor([main] { return main->frameGeometry() != main->geometry(); }, 2000);
-        Settle();
     }
     QRect m_area;
 };
@@ -157,8 +151,12 @@ class StoredLarger : public StoredMainWindow, public ::testing::WithParamInterfa
 
 TEST_P(StoredLarger, ItOpensInsideTheScreenWithItsStatusBar)
 {
+    testsupport::WindowManager::Start();
     StartWithTheWindowStored(GetParam(), false);
     QWidget* main = Frame().GetWidget();
+    // A window manager frames the window a little after it is shown, then it is fitted again.
+    (void)QTest::qWaitFor([main] { return main->frameGeometry() != main->geometry(); }, 2000);
+    Settle();
     EXPECT_TRUE(QTest::qWaitFor([&] { return m_area.contains(main->frameGeometry()); }, 2000))
         << Described(main->frameGeometry()) << " in " << Described(m_area);
     EXPECT_GE(main->frameGeometry().width(), m_area.width() - 8) << Described(main->frameGeometry());
@@ -171,13 +169,13 @@ TEST_P(StoredLarger, ItOpensInsideTheScreenWithItsStatusBar)
 // Beyond the screen as a 1231 by 639 and a 1366 by 768 window kept on a 1024 by 600 screen.
 INSTANTIATE_TEST_SUITE_P(Sizes, StoredLarger, ::testing::Values(QSize(207, 39), QSize(342, 168)));
 
-TEST_F(StoredMainWindow, AMaximisedOneStaysMaximisedAndIsRestoredInsideTheScreen)
+// Restored, it comes back to its normal place, fitted like any other. (No window manager: one
+// just started may take the maximised state away again, a race of its own.)
+TEST_F(StoredMainWindow, AMaximisedOneStaysMaximisedWithItsNormalPlaceInsideTheScreen)
 {
     StartWithTheWindowStored(QSize(342, 168), true);
-    QWidget* main = Frame().GetWidget();
+    const QWidget* main = Frame().GetWidget();
     EXPECT_TRUE(main->isMaximized());
-    main->showNormal();
-    Settle();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !main->isMaximized() && m_area.contains(main->frameGeometry()); }, 2000))
-        << Described(main->frameGeometry());
+    EXPECT_TRUE(m_area.contains(main->normalGeometry())) << Described(main->normalGeometry());
+    EXPECT_GE(main->normalGeometry().width(), m_area.width() - 8) << Described(main->normalGeometry());
 }
