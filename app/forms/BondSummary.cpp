@@ -4,6 +4,7 @@
 
 #include "app/forms/FormLayout.h"
 #include "app/forms/SummaryBlock.h"
+#include "app/views/MoneyField.h"
 #include "model/check/FormChecks.h"
 #include "model/eval/Evaluator.h"
 #include "model/records/Prop.h"
@@ -42,7 +43,7 @@ void CDV_Bond::UpdateBondSummary()
     percent->SetWindowText(FormatDollars(goal, form->m_bytePair[0], GetFormPercentDecimals(*form), false, false) + "% ");
     const bool usable = IsEvalValueValid(goal) && IsEvalValueValid(prop->m_dItemsTotal);
     const double required = usable ? goal / 100 * prop->m_dItemsTotal : 0;
-    amount->SetWindowText(FormatAmount(required, kAmountDigits, kAmountDecimals, true, prop->GetCurrencySymbol(0)) + " ");
+    ShowMoney(amount, FormatAmount(required, kAmountDigits, kAmountDecimals, true, prop->GetCurrencySymbol(0)) + " ");
     UpdateBondStatus();
 }
 

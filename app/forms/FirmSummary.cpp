@@ -1,5 +1,6 @@
 #include "app/forms/FirmSummary.h"
 
+#include "app/views/MoneyField.h"
 #include "model/check/FormChecks.h"
 #include "model/check/Recalc.h"
 #include "model/eval/Evaluator.h"
@@ -86,8 +87,8 @@ void RefreshFirmSummary(CWnd* window, CProp* prop, int firmType)
     const double committedPercent = Usable(total) && Usable(committed) && total != 0 ? committed / total * 100 : 0;
     window->GetDlgItem(IDC_FIRM_COMMITTED_PERCENT)->SetWindowText(Percent(*form, committedPercent));
     window->GetDlgItem(IDC_FIRM_GOAL_PERCENT)->SetWindowText(Percent(*form, goal));
-    window->GetDlgItem(IDC_FIRM_COMMITTED_AMOUNT)->SetWindowText(Amount(*prop, committed));
-    window->GetDlgItem(IDC_FIRM_GOAL_AMOUNT)->SetWindowText(Amount(*prop, goalAmount));
+    ShowMoney(window->GetDlgItem(IDC_FIRM_COMMITTED_AMOUNT), Amount(*prop, committed));
+    ShowMoney(window->GetDlgItem(IDC_FIRM_GOAL_AMOUNT), Amount(*prop, goalAmount));
     CWnd* noMore = window->GetDlgItem(IDC_FIRM_NO_MORE_NEEDED);
     std::string status;
     if (IsBidderDbe(*prop, firmType)) {

@@ -13,6 +13,7 @@
 #include "model/text/FlagWord.h"
 #include "model/text/TextUtil.h"
 #include "platform/ui/controls/Button.h"
+#include "platform/ui/controls/WholeText.h"
 #include "platform/ui/dialogs/ModalServices.h"
 #include "platform/ui/window/Shell.h"
 
@@ -44,6 +45,8 @@ int ValidateTemplateValue(CWnd& control, int kind, int width, const CProp* prop)
     }
     if (IsEditKind(kind) && kind != FIELD_TEXT && control.GetWindowText() != check.text)
         control.SetWindowText(check.text);
+    if (kind == FIELD_MONEY)
+        WidenToWholeText(control);
     return 0;
 }
 

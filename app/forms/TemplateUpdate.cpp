@@ -2,6 +2,7 @@
 #include "app/forms/TemplateView.h"
 
 #include "app/forms/FieldKinds.h"
+#include "app/views/MoneyField.h"
 #include "model/records/WinMeta.h"
 #include "model/text/ColumnText.h"
 #include "model/text/FlagWord.h"
@@ -60,7 +61,10 @@ void CDV_Template::UpdateTemplateControl(int field)
     case FIELD_MONEY:
     case FIELD_DATE: {
         auto* edit = static_cast<CEdit*>(control);
-        edit->SetWindowText(value);
+        if (info->m_iKind == FIELD_MONEY)
+            ShowMoney(edit, value);
+        else
+            edit->SetWindowText(value);
         edit->SetReadOnly(cell && TestFlagBit(cell->m_wFlags, CELL_FROM_LINKED_LIST));
         break;
     }

@@ -12,6 +12,7 @@
 #include "model/reports/LinePrinter.h"
 #include "model/settings/BidderSettings.h"
 #include "model/settings/OptionSettings.h"
+#include "platform/ui/window/ScreenFit.h"
 #include "resources/ResourceIds.h"
 
 #include <utility>
@@ -61,11 +62,12 @@ CBidTreeView* CMainFrame::GetTreeView() const
 
 int CMainFrame::OnCreate(CREATESTRUCT* create)
 {
-    // The size the window will be shown at, before the panes are made: the tree's first width is
-    // a quarter of it.
+    // The size the window will be shown at, fitted into the screen, before the panes are made: the
+    // tree's first width is a quarter of it.
     if (const CBidApp* app = GetBidApp()) {
         const CRect& shown = app->GetMainWindowRect();
         MoveWindow(shown.left, shown.top, shown.Width(), shown.Height(), false);
+        platform::FitWindowToScreen(*GetWidget());
     }
     if (CFrameWnd::OnCreate(create) == -1 || !CreateBars())
         return -1;

@@ -7,6 +7,7 @@
 #include "app/items/ItemForms.h"
 #include "app/items/StoredChange.h"
 #include "app/tree/BidTreeView.h"
+#include "app/views/MoneyField.h"
 #include "app/views/NodeViews.h"
 #include "model/check/CheckBid.h"
 #include "model/check/Recalc.h"
@@ -111,8 +112,8 @@ void CDV_Item::ShowItem()
     show(IDC_ALTERNATE, item->m_strAltCode);
     show(IDC_UNIT, ShowItemValues(*prop, *item).unit);
     show(IDC_QUANTITY, m_strShownQuantity);
-    show(IDC_EXTENSION, ExtensionText(*prop, item->m_fExtension));
-    show(IDC_UNIT_PRICE, m_strShownPrice);
+    ShowMoney(GetDlgItem(IDC_EXTENSION), ExtensionText(*prop, item->m_fExtension));
+    ShowMoney(GetDlgItem(IDC_UNIT_PRICE), m_strShownPrice);
     // The bidder gives a quantity only where the agency gave none or left it open.
     SetEditable(GetDlgItem(IDC_QUANTITY), !fixedPrice && (MayEnterQuantity(*item) || item->m_fQuan == 0));
     SetEditable(GetDlgItem(IDC_UNIT_PRICE), !fixedPrice);

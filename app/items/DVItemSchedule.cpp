@@ -3,6 +3,7 @@
 #include "app/doc/BidDoc.h"
 #include "app/grids/ItemDisplay.h"
 #include "app/items/ItemForms.h"
+#include "app/views/MoneyField.h"
 #include "model/records/Prop.h"
 #include "model/text/Dates.h"
 
@@ -31,5 +32,5 @@ void CDV_ItemSchedule::ShowFigures()
     show(IDC_LETTING_DATE, FormatDate(prop->m_iLettingDate, 0));
     show(IDC_TOTAL_ITEMS, std::to_string(items));
     show(IDC_TOTAL_SECTIONS, std::to_string(sections));
-    show(IDC_ZOD_TOTAL, ExtensionText(*prop, prop->m_dItemsTotal));
+    ShowMoney(GetDlgItem(IDC_ZOD_TOTAL), ExtensionText(*prop, prop->m_dItemsTotal));
 }

@@ -7,6 +7,7 @@
 #include "app/views/ViewHints.h"
 #include "model/records/Prop.h"
 #include "model/text/NumberFormat.h"
+#include "platform/ui/controls/WholeText.h"
 #include "platform/ui/draw/DC.h"
 #include "platform/ui/draw/SystemMetrics.h"
 
@@ -88,6 +89,8 @@ void CDV_GridView::RefreshTotals()
         return;
     if (CWnd* value = GetDlgItem(m_box.valueId))
         value->SetWindowText(TotalText(*prop, BoxTotal(*prop)));
+    if (m_bGridCreated)
+        PlaceTotalBox();
     if (CMainFrame* frame = GetMainFrame())
         frame->SetStatusTotal(TotalText(*prop, prop->m_dProposalTotal),
                               m_bGridCreated ? TotalColumnWidth() - kStatusPaneInset : -1);
@@ -100,16 +103,19 @@ void CDV_GridView::OnGridChange()
     RepaintTreeNow();
 }
 
-void CDV_GridView::PlaceTotalBox(int cx, int cy)
+// As wide as the total column within the box's limits, and never narrower than its total.
+void CDV_GridView::PlaceTotalBox()
 {
     CWnd* label = GetDlgItem(m_box.labelId);
     CWnd* value = GetDlgItem(m_box.valueId);
     if (!label || !value)
         return;
+    CRect client;
+    GetClientRect(&client);
     const int strip = StripHeight();
-    const int width = std::clamp(TotalColumnWidth(), m_box.narrowest, m_box.widest);
-    const int right = cx - (GetSystemMetrics(SM_CXVSCROLL) - 1);
-    const int top = cy - strip + 2;
+    const int width = std::max(std::clamp(TotalColumnWidth(), m_box.narrowest, m_box.widest), WholeTextWidth(*value));
+    const int right = client.Width() - (GetSystemMetrics(SM_CXVSCROLL) - 1);
+    const int top = client.Height() - strip + 2;
     value->MoveWindow(right - width, top, width, strip - 4);
     CRect labelRect;
     label->GetWindowRect(&labelRect);
@@ -132,7 +138,6 @@ void CDV_GridView::OnSize(UINT type, int cx, int cy)
     m_grid.MoveWindow(-1, -1, cx + 2, cy - StripHeight() + 1);
     m_grid.SetPaintMode(1);
     m_grid.SizeColumns(cx);
-    PlaceTotalBox(cx, cy);
     RefreshTotals();
     SetRedraw(true);
 }

@@ -47,7 +47,7 @@ protected:
 
 private:
     int TotalColumnWidth() const;
-    void PlaceTotalBox(int cx, int cy);
+    void PlaceTotalBox();
 
     CProposalGrid& m_grid;
     TotalBox m_box;

@@ -1,6 +1,7 @@
 #include "app/sections/DVSection.h"
 
 #include "app/doc/BidDoc.h"
+#include "app/views/MoneyField.h"
 #include "model/records/Prop.h"
 #include "model/text/NumberFormat.h"
 #include "platform/ui/draw/SystemMetrics.h"
@@ -43,8 +44,8 @@ void CDV_Section::ShowFigures()
         return;
     const CNumberFormat& amount = prop->m_numberFormats[NUMFMT_AMOUNT];
     ShowText(*this, IDC_SECTION_NUMBER, section->m_strLineNum);
-    ShowText(*this, IDC_SECTION_TOTAL,
-             FormatAmount(section->m_fExtension, amount.m_byWidth, amount.m_byDecimals, true, prop->GetCurrencySymbol(0)));
+    ShowMoney(GetDlgItem(IDC_SECTION_TOTAL),
+              FormatAmount(section->m_fExtension, amount.m_byWidth, amount.m_byDecimals, true, prop->GetCurrencySymbol(0)));
     ShowText(*this, IDC_DESCRIPTION, section->m_strLongDesc);
     ShowText(*this, IDC_ALTERNATE, section->m_strAltCode);
 }

@@ -21,6 +21,7 @@
 #include "platform/ui/docview/Document.h"
 #include "platform/ui/docview/FrameworkIds.h"
 #include "platform/ui/draw/SystemMetrics.h"
+#include "platform/ui/window/ScreenFit.h"
 #include "resources/Resources.h"
 
 BEGIN_MESSAGE_MAP(CBidApp, CWinApp)
@@ -94,6 +95,9 @@ void CBidApp::PlaceMainWindow()
     if (m_pMainWnd == nullptr)
         return;
     m_pMainWnd->MoveWindow(m_rcWindow.left, m_rcWindow.top, m_rcWindow.Width(), m_rcWindow.Height());
+    // Its frame, unknown until the window manager has put it on, must fit too.
+    if (QWidget* widget = m_pMainWnd->GetWidget())
+        platform::FitOnScreenWhenFramed(*widget);
     m_pMainWnd->ShowWindow(m_bMaximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     m_pMainWnd->UpdateWindow();
     if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd))

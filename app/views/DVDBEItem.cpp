@@ -6,6 +6,7 @@
 #include "app/firms/FirmItemEntries.h"
 #include "app/tree/NodeRef.h"
 #include "app/views/FormTemplates.h"
+#include "app/views/MoneyField.h"
 #include "controls/views/ControlLayout.h"
 #include "model/check/FirmCommitments.h"
 #include "model/check/Recalc.h"
@@ -195,7 +196,10 @@ void CDV_DBEItem::ClearFields()
 
 void CDV_DBEItem::ShowEditText(UINT id, const std::string& text)
 {
-    GetDlgItem(id)->SetWindowText(text);
+    if (id == IDC_UNIT_PRICE || id == IDC_TOTAL)
+        ShowMoney(GetDlgItem(id), text);
+    else
+        GetDlgItem(id)->SetWindowText(text);
     m_shownTexts[id] = text;
 }
 

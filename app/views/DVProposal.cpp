@@ -2,6 +2,7 @@
 
 #include "app/doc/BidDoc.h"
 #include "app/views/FormTemplates.h"
+#include "app/views/MoneyField.h"
 #include "controls/views/ControlLayout.h"
 #include "model/check/CheckBid.h"
 #include "model/files/Checksum.h"
@@ -129,13 +130,8 @@ void CDV_Proposal::OnInitialUpdate()
     CDV::OnInitialUpdate();
     InitLayout();
     LayOutToClient(*this);
-    CProp* prop = GetProp();
-    if (!prop)
-        return;
-    CheckBid(prop, false);
-    prop->m_dwStoredChecksum = ComputeProposalChecksum(prop);
-    ShowLabels(*prop);
-    ShowValues(*prop);
+    if (const CProp* prop = GetProp())
+        ShowLabels(*prop);
 }
 
 void CDV_Proposal::ShowLabels(const CProp& prop)
@@ -166,14 +162,14 @@ void CDV_Proposal::ShowValues(const CProp& prop)
     std::string description = prop.m_strDescription;
     std::replace_if(description.begin(), description.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     GetDlgItem(IDC_DESCRIPTION)->SetWindowText(description);
-    GetDlgItem(IDC_BID_TOTAL)->SetWindowText(Total(prop, prop.m_dProposalTotal));
+    ShowMoney(GetDlgItem(IDC_BID_TOTAL), Total(prop, prop.m_dProposalTotal));
     // The items and time totals only where the sites' time is part of the bid.
     const bool timeInBid = TestFlagBit(prop.m_wFlags2, PROP2_TIME_COSTS_IN_BID) && !prop.m_sites.IsEmpty();
     for (const UINT id : {IDC_ITEM_TOTAL_LABEL, IDC_ITEM_TOTAL, IDC_TIME_TOTAL_LABEL, IDC_TIME_TOTAL})
         GetDlgItem(id)->ShowWindow(timeInBid ? SW_SHOW : SW_HIDE);
     if (timeInBid) {
-        GetDlgItem(IDC_ITEM_TOTAL)->SetWindowText(Total(prop, prop.m_dItemsTotal));
-        GetDlgItem(IDC_TIME_TOTAL)->SetWindowText(Total(prop, prop.m_dTimeTotal));
+        ShowMoney(GetDlgItem(IDC_ITEM_TOTAL), Total(prop, prop.m_dItemsTotal));
+        ShowMoney(GetDlgItem(IDC_TIME_TOTAL), Total(prop, prop.m_dTimeTotal));
     }
 }
 
@@ -184,10 +180,15 @@ void CDV_Proposal::ShowJointBid(const CProp& prop)
         joint->SetWindowText(text);
 }
 
+// The checksum too is computed again: it covers the prices and totals that changed.
 void CDV_Proposal::ShowFigures()
 {
-    if (const CProp* prop = GetProp())
-        ShowValues(*prop);
+    CProp* prop = GetProp();
+    if (!prop)
+        return;
+    CheckBid(prop, false);
+    prop->m_dwStoredChecksum = ComputeProposalChecksum(prop);
+    ShowValues(*prop);
 }
 
 void CDV_Proposal::OnPaint()

@@ -18,7 +18,7 @@ public:
     CDV_Proposal();
 
     void OnInitialUpdate() override;
-    // The values again: the bidder's ID may have changed in the options.
+    // The checked bid's values again, its checksum computed afresh.
     void ShowFigures() override;
     // The joint bid follows its command at once.
     void OnPaint() override;

@@ -1,5 +1,6 @@
 #include "platform/ui/controls/StatusBar.h"
 
+#include "platform/ui/controls/WholeText.h"
 #include "platform/ui/window/WinText.h"
 
 #include <QFontMetrics>
@@ -102,7 +103,8 @@ void CStatusBar::ShowPane(const Pane& pane)
     label->setFrameStyle(pane.style & SBPS_NOBORDERS ? QFrame::NoFrame
                          : pane.style & SBPS_POPOUT  ? QFrame::Panel | QFrame::Raised
                                                      : QFrame::Panel | QFrame::Sunken);
-    const int outer = std::max(0, pane.width) + 2 * label->frameWidth() + 4;
+    // Never narrower than its text: a total cut at its left reads as another number.
+    const int outer = std::max(std::max(0, pane.width) + 2 * label->frameWidth() + 4, platform::WholeTextWidth(*label));
     auto* layout = static_cast<QHBoxLayout*>(GetWidget()->layout());
     if (pane.style & SBPS_STRETCH) {
         label->setMinimumWidth(0);

@@ -35,7 +35,7 @@ public:
     // Out-of-range indexes are ignored (false, or empty answers).
     bool SetPaneText(int index, std::string_view text, bool update = true);
     std::string GetPaneText(int index) const;
-    // width: of the text area in pixels.
+    // width: of the text area in pixels; a pane shows wider while its text needs more room.
     void SetPaneInfo(int index, UINT id, UINT style, int width);
     void GetPaneInfo(int index, UINT& id, UINT& style, int& width) const;
     UINT GetPaneStyle(int index) const;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMargins>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QWidget>
 
@@ -51,18 +52,63 @@ void PlaceOverOwner(QWidget& window)
         window.move(over.center() - QPoint(window.width() / 2, window.height() / 2));
 }
 
-// Lives as a child of the window it watches.
-class ShowWatcher : public QObject {
+bool Grew(const QResizeEvent& resize)
+{
+    const QSize old = resize.oldSize();
+    return old.isValid() && (resize.size().width() > old.width() || resize.size().height() > old.height());
+}
+
+// Lives as a child of the window it watches. The frame a window is fitted with is the one
+// expected of it; once the window manager has framed it otherwise, it is fitted again.
+class FitWatcher : public QObject {
 public:
-    explicit ShowWatcher(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+    // Everything: shown, grown and framed; FrameOnly: framed otherwise than it was fitted for.
+    enum class Watch { Everything, FrameOnly };
+
+    FitWatcher(QWidget& window, Watch watch) : QObject(&window), m_watch(watch) { window.installEventFilter(this); }
+
+    void Fit(QWidget& window)
+    {
+        m_assumedFrame = ExpectedFrame(window);
+        platform::FitWindowToScreen(window);
+    }
+
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show && watched == parent()) {
-            PlaceOverOwner(*static_cast<QWidget*>(watched));
-            platform::FitWindowToScreen(*static_cast<QWidget*>(watched));
+        if (watched != parent())
+            return false;
+        auto& window = *static_cast<QWidget*>(watched);
+        const bool always = m_watch == Watch::Everything;
+        switch (event->type()) {
+        case QEvent::Show:
+            if (always) {
+                PlaceOverOwner(window);
+                Fit(window);
+            }
+            break;
+        case QEvent::Resize:
+            if (always && window.isVisible() && Grew(static_cast<QResizeEvent&>(*event)))
+                Fit(window);
+            else
+                FitIfFramedOtherwise(window);
+            break;
+        case QEvent::Move:
+        case QEvent::Paint:
+        case QEvent::WindowActivate: FitIfFramedOtherwise(window); break;
+        default: break;
         }
         return false;
     }
+
+private:
+    void FitIfFramedOtherwise(QWidget& window)
+    {
+        if (window.isVisible() && FrameOf(window) != m_assumedFrame)
+            Fit(window);
+    }
+
+    Watch m_watch;
+    QMargins m_assumedFrame;
 };
 
 } // namespace
@@ -72,7 +118,7 @@ namespace platform {
 void FitWindowToScreen(QWidget& window)
 {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (!window.isWindow() || !screen)
+    if (!window.isWindow() || !screen || window.isMaximized() || window.isFullScreen() || window.isMinimized())
         return;
     // Placed by its inside: a window the manager frames keeps the inside where it is asked to be.
     const QRect room = screen->availableGeometry().marginsRemoved(ExpectedFrame(window));
@@ -87,7 +133,12 @@ void FitWindowToScreen(QWidget& window)
 
 void KeepOnScreen(QWidget& window)
 {
-    new ShowWatcher(window);
+    new FitWatcher(window, FitWatcher::Watch::Everything);
+}
+
+void FitOnScreenWhenFramed(QWidget& window)
+{
+    (new FitWatcher(window, FitWatcher::Watch::FrameOnly))->Fit(window);
 }
 
 } // namespace platform

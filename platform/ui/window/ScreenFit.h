@@ -5,11 +5,16 @@ class QWidget;
 
 namespace platform {
 
-// Sizes and moves `window` into its screen's available area; nothing for a child widget.
+// Sizes and moves `window` into its screen's available area; nothing for a child widget, nor for
+// a maximised, full-screen or minimised window.
 void FitWindowToScreen(QWidget& window);
 
-// From now on `window` is fitted each time it is shown, before it appears; one that nobody placed
-// is first centred on its owner.
+// From now on `window` is fitted each time it is shown, again once the window manager has framed
+// it, and whenever it grows while shown; one that nobody placed is first centred on its owner.
 void KeepOnScreen(QWidget& window);
+
+// `window` is fitted now, and again once the window manager has framed it (its frame is not known
+// before). Its size after that is the user's: the main window's.
+void FitOnScreenWhenFramed(QWidget& window);
 
 } // namespace platform

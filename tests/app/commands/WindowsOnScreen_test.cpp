@@ -9,6 +9,8 @@
 #include "tests/support/WindowManager.h"
 
 #include <QDialog>
+#include <QPrintDialog>
+#include <QPushButton>
 #include <QScreen>
 
 namespace {
@@ -96,4 +98,84 @@ TEST_F(WindowsOnScreen, TheOptionsSheetOpensCentredOnTheMainWindow)
     ASSERT_TRUE(steps.AllDone()) << "the options did not come up";
     ASSERT_FALSE(sheet.isEmpty());
     ExpectInsideAndCentred(sheet);
+}
+
+// The Print dialog grows by its options when "Options >>" is pressed: low on the screen, it is
+// moved up so that its buttons stay on it.
+TEST_F(WindowsOnScreen, ThePrintDialogGrownByItsOptionsStaysInsideTheScreen)
+{
+    m_app->m_bPrintSave = 0; // printed as it is, unsaved
+    Main()->setGeometry(QRect(m_area.bottomLeft() - QPoint(0, 240), QSize(500, 200)));
+    Settle();
+    Activate();
+    platform::QtModalServices real;
+    platform::ScopedModalServices installed(real);
+    QRect shown, grown;
+    testsupport::ModalSteps steps({{testsupport::OfClass<QPrintDialog>(), [&](QWidget* window) {
+                                        if (QTest::qWaitForWindowExposed(window))
+                                            shown = window->frameGeometry();
+                                        for (auto* button : window->findChildren<QPushButton*>())
+                                            if (button->text().contains("Options"))
+                                                QTest::mouseClick(button, Qt::LeftButton);
+                                        (void)QTest::qWaitFor([&] { return window->height() > shown.height(); }, 2000);
+                                        QTest::qWait(100);
+                                        grown = window->frameGeometry();
+                                        static_cast<QDialog*>(window)->reject();
+                                    }}});
+    PressCtrl(Qt::Key_P);
+    testsupport::RunPending();
+    ASSERT_TRUE(steps.AllDone()) << "the print dialog did not come up";
+    EXPECT_EQ(steps.Strays(), 0);
+    EXPECT_TRUE(m_area.contains(shown)) << Described(shown);
+    EXPECT_GT(grown.height(), shown.height()) << "the options did not show";
+    EXPECT_TRUE(m_area.contains(grown)) << Described(grown);
+}
+
+// The main window as the bidder left it on a larger screen (1366 by 768 kept on 1024 by 600).
+class StoredMainWindow : public CommandTest {
+protected:
+    void StartWithTheWindowStored(const QSize& beyondTheScreen, bool maximized)
+    {
+        m_area = QGuiApplication::primaryScreen()->availableGeometry();
+        Store("WindowMetrics", "XPos", std::to_string(m_area.x()));
+        Store("WindowMetrics", "YPos", std::to_string(m_area.y()));
+        Store("WindowMetrics", "XSize", std::to_string(m_area.width() + beyondTheScreen.width()));
+        Store("WindowMetrics", "YSize", std::to_string(m_area.height() + beyondTheScreen.height()));
+        Store("WindowMetrics", "Maximized", maximized ? "1" : "0");
+        StartOnSample();
+    }
+    QRect m_area;
+};
+
+class StoredLarger : public StoredMainWindow, public ::testing::WithParamInterface<QSize> {};
+
+TEST_P(StoredLarger, ItOpensInsideTheScreenWithItsStatusBar)
+{
+    testsupport::WindowManager::Start();
+    StartWithTheWindowStored(GetParam(), false);
+    QWidget* main = Frame().GetWidget();
+    // A window manager frames the window a little after it is shown, then it is fitted again.
+    (void)QTest::qWaitFor([main] { return main->frameGeometry() != main->geometry(); }, 2000);
+    Settle();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_area.contains(main->frameGeometry()); }, 2000))
+        << Described(main->frameGeometry()) << " in " << Described(m_area);
+    EXPECT_GE(main->frameGeometry().width(), m_area.width() - 8) << Described(main->frameGeometry());
+    // The status bar, with the bid total, is on the screen.
+    const QWidget* bar = Frame().GetStatusBar().GetWidget();
+    const QRect barOnScreen(bar->mapToGlobal(QPoint(0, 0)), bar->size());
+    EXPECT_TRUE(m_area.contains(barOnScreen)) << Described(barOnScreen);
+}
+
+// Beyond the screen as a 1231 by 639 and a 1366 by 768 window kept on a 1024 by 600 screen.
+INSTANTIATE_TEST_SUITE_P(Sizes, StoredLarger, ::testing::Values(QSize(207, 39), QSize(342, 168)));
+
+// Restored, it comes back to its normal place, fitted like any other. (No window manager: one
+// just started may take the maximised state away again, a race of its own.)
+TEST_F(StoredMainWindow, AMaximisedOneStaysMaximisedWithItsNormalPlaceInsideTheScreen)
+{
+    StartWithTheWindowStored(QSize(342, 168), true);
+    const QWidget* main = Frame().GetWidget();
+    EXPECT_TRUE(main->isMaximized());
+    EXPECT_TRUE(m_area.contains(main->normalGeometry())) << Described(main->normalGeometry());
+    EXPECT_GE(main->normalGeometry().width(), m_area.width() - 8) << Described(main->normalGeometry());
 }

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QScreen>
 
 namespace {
 
@@ -93,7 +94,8 @@ TEST_F(ShellTest, TheMainWindowWithTheSampleOpenLooksAsItsReference)
 }
 
 // At the first start no tree width is stored: the tree takes a quarter of the window as it is
-// shown, whether its size was stored or is the default one.
+// shown, whether its size was stored or is the default one; a stored size wider than the screen
+// (the offscreen one is 800 pixels wide) is shown fitted into it.
 TEST_F(ShellTest, WithoutAStoredWidthTheTreeTakesAQuarterOfTheWindowShown)
 {
     Store("WindowMetrics", "XPos", "0");
@@ -104,8 +106,10 @@ TEST_F(ShellTest, WithoutAStoredWidthTheTreeTakesAQuarterOfTheWindowShown)
     Settle();
     int tree = 0, minimum = 0;
     Frame().GetSplitter().GetColumnInfo(0, tree, minimum);
-    EXPECT_EQ(Frame().GetWidget()->width(), 1229);
-    EXPECT_EQ(tree, 1229 / 4);
+    const QRect shown = Frame().GetWidget()->frameGeometry();
+    EXPECT_EQ(shown.width(), std::min(1229 + shown.width() - Frame().GetWidget()->width(),
+                                      Frame().GetWidget()->screen()->availableGeometry().width()));
+    EXPECT_EQ(tree, shown.width() / 4);
 }
 
 TEST_F(ShellTest, TheDefaultWindowsTreeIsAQuarterOfItToo)

@@ -1,5 +1,6 @@
 #include "platform/ui/controls/StatusBar.h"
 #include "platform/ui/controls/ToolBar.h"
+#include "platform/ui/controls/WholeText.h"
 
 #include <QLabel>
 #include <QTest>
@@ -199,4 +200,24 @@ TEST_F(ControlBarsTest, StatusUpdatePassSetsTextAndDisablesOnlyOnRequest)
     status.DestroyWindow();
     EXPECT_TRUE(status.SetPaneText(1, "after")); // kept, shown nowhere, no crash
     status.OnUpdateCmdUI(&frame, true);
+}
+
+TEST_F(ControlBarsTest, AStatusPaneNarrowerThanItsTextShowsItWhole)
+{
+    const UINT ids[] = {ID_SEPARATOR, kTotalLabel, kTotal};
+    ASSERT_TRUE(status.SetIndicators(ids, 3));
+    status.SetPaneInfo(2, kTotal, SBPS_NORMAL, 66);
+    status.SetPaneText(2, "\t\tEUR 10,000,000,000.00 ");
+    EXPECT_GE(PaneLabel(2)->width(), platform::WholeTextWidth(*PaneLabel(2)));
+    EXPECT_GT(PaneLabel(2)->width(), 66 + 40);
+    UINT id = 0, style = 0;
+    int width = 0;
+    status.GetPaneInfo(2, id, style, width);
+    EXPECT_EQ(width, 66); // as asked: the text only widens what is shown
+
+    // A short text again: the pane is as wide as asked.
+    status.SetPaneText(2, "\t\t$1.00 ");
+    const int shortWidth = PaneLabel(2)->width();
+    status.SetPaneInfo(2, kTotal, SBPS_NORMAL, 100);
+    EXPECT_EQ(PaneLabel(2)->width(), shortWidth + 34);
 }

@@ -56,3 +56,39 @@ TEST(ScreenFit, AWindowPartlyOutsideIsMovedInAndOneThatFitsStays)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(window.frameGeometry(), placed);
 }
+
+// The print dialog's "Options >>" makes it taller while it is open: it is fitted again.
+TEST(ScreenFit, AWindowThatGrowsWhileShownIsFittedAgain)
+{
+    QWidget window;
+    platform::KeepOnScreen(window);
+    const QRect area = Available();
+    window.setGeometry(area.left() + 40, area.bottom() - 260, 300, 200);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(area.contains(window.frameGeometry()));
+    const auto inside = [&] { return area.contains(window.frameGeometry()); };
+    window.resize(320, 400);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.size() == QSize(320, 400) && inside(); }, 2000));
+    // Taller than the screen: as tall as it.
+    window.resize(320, area.height() + 100);
+    EXPECT_TRUE(QTest::qWaitFor(inside, 2000));
+}
+
+// The main window: fitted as it opens, however large it was stored; what the user makes of it
+// after is theirs.
+TEST(ScreenFit, TheMainWindowIsFittedAsItOpensAndThenLeftToTheUser)
+{
+    QWidget window;
+    const QRect area = Available();
+    window.setGeometry(area.left(), area.top(), area.width() + 366, area.height() + 168);
+    platform::FitOnScreenWhenFramed(window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(area.contains(window.frameGeometry()));
+    EXPECT_GE(window.frameGeometry().width(), area.width() - 8);
+
+    window.resize(area.width() + 50, 300);
+    QTest::qWait(100);
+    EXPECT_EQ(window.width(), area.width() + 50);
+}
