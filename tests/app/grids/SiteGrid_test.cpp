@@ -98,6 +98,22 @@ INSTANTIATE_TEST_SUITE_P(Texts, SiteDaysTyped,
                                            TypedDays{"-1", -1, true}, TypedDays{"ten", -1, true},
                                            TypedDays{"9999", 9999, false}));
 
+// A decimal comma would make 12.5 days 125: refused with the reason, the days stay.
+TEST_F(SiteGridTest, ADecimalCommaInTheDaysIsRefusedWithItsReason)
+{
+    REQUIRE_FOCUS(m_hosted);
+    ASSERT_EQ(m_grid.GotoCell(COLUMN_DAYS, 0), 0);
+    m_hosted.Enter("12,5");
+    ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
+    EXPECT_EQ(m_script.MessageBoxes()[0].caption, "Invalid # Days");
+    EXPECT_NE(m_script.MessageBoxes()[0].text.find("\"12,5\": a comma may only separate groups of three digits "
+                                                   "before the decimal point."),
+              std::string::npos)
+        << m_script.MessageBoxes()[0].text;
+    EXPECT_EQ(Site(0).m_iNumberOfDays, 20);
+    EXPECT_EQ(m_hosted.Text(COLUMN_DAYS, 0), "20");
+}
+
 TEST_F(SiteGridTest, AfterTheRealRefusalBoxTheKeyboardIsBackOnTheEditedDays)
 {
     REQUIRE_FOCUS(m_hosted);
