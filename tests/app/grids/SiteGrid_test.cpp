@@ -104,12 +104,8 @@ TEST_F(SiteGridTest, ADecimalCommaInTheDaysIsRefusedWithItsReason)
     REQUIRE_FOCUS(m_hosted);
     ASSERT_EQ(m_grid.GotoCell(COLUMN_DAYS, 0), 0);
     m_hosted.Enter("12,5");
-    ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
-    EXPECT_EQ(m_script.MessageBoxes()[0].caption, "Invalid # Days");
-    EXPECT_NE(m_script.MessageBoxes()[0].text.find("\"12,5\": a comma may only separate groups of three digits "
-                                                   "before the decimal point."),
-              std::string::npos)
-        << m_script.MessageBoxes()[0].text;
+    EXPECT_TRUE(ToldOnce("Invalid # Days", "\"12,5\": a comma may only separate groups of three digits before the "
+                                           "decimal point."));
     EXPECT_EQ(Site(0).m_iNumberOfDays, 20);
     EXPECT_EQ(m_hosted.Text(COLUMN_DAYS, 0), "20");
 }
@@ -145,8 +141,7 @@ TEST_F(SiteGridTest, DaysForASiteWithoutACostPerDayAreRefused)
     REQUIRE_FOCUS(m_hosted);
     ASSERT_EQ(m_grid.GotoCell(COLUMN_DAYS, 4), 0);
     m_hosted.Enter("5");
-    ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
-    EXPECT_NE(m_script.MessageBoxes()[0].text.find("Site 3 has no cost per day"), std::string::npos);
+    EXPECT_TRUE(ToldOnce("Invalid # Days", "Site 3 has no cost per day"));
     EXPECT_TRUE(CSite::IsDaysNotGiven(Site(2).m_iNumberOfDays));
 }
 
