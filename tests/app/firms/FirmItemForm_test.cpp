@@ -172,8 +172,10 @@ TEST_F(FirmItemFormTest, AnAmountThatCannotBeReadIsRefusedWithItsReasonAndTheTex
         Key(Qt::Key_Tab);
         Settle();
     }
-    EXPECT_NE(m_script.MessageBoxes().front().text.find("a comma may only separate groups of three digits before "
-                                                        "the decimal point."),
+    EXPECT_NE(m_script.MessageBoxes().front().text.find("\"12,5\": a comma may only separate groups of three "
+                                                        "digits before the decimal point.\nThe Quantity of line " +
+                                                        Prop()->m_items[m_item]->m_strLineNum +
+                                                        " for this firm stays as it was."),
               std::string::npos);
     EXPECT_EQ(Committed().quantity, 12.5);
     EXPECT_EQ(Committed().price, 4);
