@@ -5,7 +5,6 @@
 // follows the grid's cursor; on its own it shows the item of the firm item node.
 #include "app/firms/FirmItemPane.h"
 #include "app/views/DV.h"
-
 #include "model/records/PropHeader.h"
 
 #include <map>
