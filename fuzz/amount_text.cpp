@@ -23,6 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         __builtin_trap();
     if (valid && !reason.empty())
         __builtin_trap();
+    // Taken, its commas all separated thousands.
+    std::string commas(text);
+    if (valid && !RemoveThousandsCommas(commas, nullptr))
+        __builtin_trap();
     ParseAmountText(currency, text, nullptr);
     ParseCellAmount(currency, text);
     return 0;

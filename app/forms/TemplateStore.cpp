@@ -36,7 +36,7 @@ int ValidateTemplateValue(CWnd& control, int kind, int width, const CProp* prop)
     const FormValueCheck check = CheckFormValue(kind, width, prop, control.GetWindowText(), std::time(nullptr));
     switch (check.result) {
     case FormValueResult::NotANumber:
-        ZodMessageBox(kNotANumberText, kNotANumberTitle, MB_OK | MB_ICONEXCLAMATION);
+        ZodMessageBox(NotANumberMessage(check), kNotANumberTitle, MB_OK | MB_ICONEXCLAMATION);
         return 1;
     case FormValueResult::NotADate:
         ZodMessageBox(kNotADateText, kNotADateTitle, MB_OK | MB_ICONEXCLAMATION);

@@ -11,16 +11,21 @@ enum class FormValueResult { Accepted, NotANumber, NotADate };
 
 struct FormValueCheck {
     FormValueResult result = FormValueResult::Accepted;
-    std::string text; // as the field shows it from now on; as typed when refused
+    std::string text;   // as the field shows it from now on; as typed when refused
+    std::string reason; // why a number was refused, when the reader says
 };
 
-// Numbers and money: blanks, the proposal's currency symbol, "," and "$" go; a trailing "%"
+// Numbers and money: blanks, the proposal's currency symbol and "$" go, and "," where it
+// separates thousands (elsewhere it refuses the number, as a decimal comma); a trailing "%"
 // takes that share of the items total; the value is written to two decimals with thousands commas
 // (money with the proposal's currency symbol, "$" without a proposal). Dates: "T..." is today;
 // the date is written in the program's date style. Other kinds are taken as typed. Empty text is
 // always accepted.
 FormValueCheck CheckFormValue(int kind, int fieldWidth, const CProp* prop, const std::string& typed,
                               std::time_t today);
+
+// The message of a refused number: `kNotANumberText`, then the text and the reason when known.
+std::string NotANumberMessage(const FormValueCheck& refused);
 
 // The messages of a refusal, with their titles.
 inline constexpr const char* kNotANumberText = "Not a valid number";

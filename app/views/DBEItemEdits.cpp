@@ -5,28 +5,22 @@
 #include "app/doc/BidDoc.h"
 #include "app/firms/DBEItemGrid.h"
 #include "app/firms/FirmItemEntries.h"
+#include "app/grids/Refusal.h"
 #include "app/tree/BidTreeView.h"
 #include "model/check/FirmCommitments.h"
-#include "model/check/Recalc.h"
+#include "model/entry/TypedEntry.h"
 #include "model/eval/Evaluator.h"
 #include "model/records/Item.h"
 #include "model/records/Prop.h"
 #include "model/records/WinMeta.h"
 #include "model/settings/UnitConversion.h"
 #include "model/text/FlagWord.h"
-#include "model/text/NumberFormat.h"
 #include "platform/ui/controls/Button.h"
 #include "platform/ui/controls/Edit.h"
 
 #include <optional>
 
 namespace {
-
-double Typed(const CProp& prop, const std::string& text, NumberFormatKind kind)
-{
-    const double value = ParseAmountText(&prop, text, nullptr);
-    return IsEvalValueValid(value) ? RoundToDecimals(value, prop.m_numberFormats[kind].m_byDecimals) : value;
-}
 
 // The factor from the item's unit to the unit shown; none when amounts show in the item's unit.
 std::optional<double> ShownUnitFactor(const CProp& prop, const CItem& item)
@@ -68,34 +62,71 @@ bool CDV_DBEItem::IsTyped(UINT id) const
     return shown == m_shownTexts.end() || EditText(id) != shown->second;
 }
 
-void CDV_DBEItem::StoreAmounts(bool fromTotal)
+std::optional<double> CDV_DBEItem::TypedAmount(UINT id, const char* field, NumberFormatKind kind, double kept)
+{
+    if (!IsTyped(id))
+        return kept;
+    const CProp& prop = *GetProp();
+    const CItem& item = *GetItem();
+    const TypedEntry typed = ReadCommittedAmount(prop, item, field, EditText(id), kind);
+    if (typed.Refused()) {
+        TellRefusal(id, typed);
+        return std::nullopt;
+    }
+    return id == IDC_TOTAL ? typed.value : InItemUnit(typed.value, ShownUnitFactor(prop, item), id == IDC_QUANTITY);
+}
+
+void CDV_DBEItem::TellRefusal(UINT id, const TypedEntry& refused)
+{
+    // One click into the grid takes the focus from the edit and then asks before the cursor
+    // moves: both meet the same refusal, which is told once.
+    if (!m_bRefusalTold) {
+        m_bRefusalTold = true;
+        ShowRefusal(refused);
+        PostMessage(WM_REFUSAL_TOLD);
+    }
+    auto* edit = static_cast<CEdit*>(GetDlgItem(id));
+    edit->SetFocus();
+    edit->SetSel(0, -1);
+}
+
+LRESULT CDV_DBEItem::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_REFUSAL_TOLD)
+        return CDV::OnMessage(message, wParam, lParam);
+    m_bRefusalTold = false;
+    return 0;
+}
+
+bool CDV_DBEItem::StoreAmounts(bool fromTotal)
 {
     CProp* prop = GetProp();
     CDBEItem* entry = GetEntry();
     if (!prop || !entry || !(IsTyped(IDC_QUANTITY) || IsTyped(IDC_UNIT_PRICE) || IsTyped(IDC_TOTAL)))
-        return;
+        return true;
     // A field left as shown keeps the entry's own value: the text shown is rounded, and in
-    // alternate units converted, so reading it back would change the commitment.
-    const std::optional<double> factor = ShownUnitFactor(*prop, *GetItem());
-    const double quantity = IsTyped(IDC_QUANTITY)
-                                ? InItemUnit(Typed(*prop, EditText(IDC_QUANTITY), NUMFMT_QUANTITY), factor, true)
-                                : entry->m_dQuantity;
-    const double price = IsTyped(IDC_UNIT_PRICE)
-                             ? InItemUnit(Typed(*prop, EditText(IDC_UNIT_PRICE), NUMFMT_UNIT_PRICE), factor, false)
-                             : entry->m_dUnitPrice;
-    const double total = IsTyped(IDC_TOTAL) ? Typed(*prop, EditText(IDC_TOTAL), NUMFMT_AMOUNT) : entry->m_dExtension;
-    entry->m_dUnitPrice = price;
+    // alternate units converted, so reading it back would change the commitment. Text that is no
+    // amount is refused and stays for the bidder to correct; nothing is stored then.
+    const std::optional<double> quantity = TypedAmount(IDC_QUANTITY, "Quantity", NUMFMT_QUANTITY, entry->m_dQuantity);
+    const std::optional<double> price =
+        quantity ? TypedAmount(IDC_UNIT_PRICE, "Unit Price", NUMFMT_UNIT_PRICE, entry->m_dUnitPrice) : std::nullopt;
+    const std::optional<double> total =
+        price ? TypedAmount(IDC_TOTAL, "Total", NUMFMT_AMOUNT, entry->m_dExtension) : std::nullopt;
+    if (!total)
+        return false;
+    entry->m_dUnitPrice = *price;
     if (fromTotal) {
-        entry->m_dExtension = total;
-        const bool pricedAndValid = IsEvalValueValid(price) && IsEvalValueValid(total) && price != 0;
-        entry->m_dQuantity = pricedAndValid ? total / price : 0;
+        entry->m_dExtension = *total;
+        const bool pricedAndValid = IsEvalValueValid(*price) && IsEvalValueValid(*total) && *price != 0;
+        entry->m_dQuantity = pricedAndValid ? *total / *price : 0;
     } else {
-        entry->m_dQuantity = quantity;
-        if (IsEvalValueValid(price))
-            entry->m_dExtension = IsEvalValueValid(quantity) ? quantity * price : MakeEvalErrorValue();
+        entry->m_dQuantity = *quantity;
+        if (IsEvalValueValid(*price))
+            entry->m_dExtension = IsEvalValueValid(*quantity) ? *quantity * *price : MakeEvalErrorValue();
     }
     MarkModified();
     AfterCommitmentChange();
+    return true;
 }
 
 void CDV_DBEItem::OnQuantityOrPrice()
@@ -120,15 +151,10 @@ void CDV_DBEItem::OnNotes()
 
 bool CDV_DBEItem::StoreTypedValues()
 {
-    for (UINT id : kEdits) {
-        if (!GetEntry() || !IsTyped(id))
-            continue;
-        if (id == IDC_NOTES)
-            OnNotes();
-        else
-            StoreAmounts(id == IDC_TOTAL);
-    }
-    return true;
+    // The note first: storing the amounts shows every field anew, and a refused amount must not
+    // keep the note from being stored.
+    OnNotes();
+    return StoreAmounts(!IsTyped(IDC_QUANTITY) && !IsTyped(IDC_UNIT_PRICE));
 }
 
 void CDV_DBEItem::OnAssign()

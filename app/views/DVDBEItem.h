@@ -5,14 +5,17 @@
 // follows the grid's cursor; on its own it shows the item of the firm item node.
 #include "app/firms/FirmItemPane.h"
 #include "app/views/DV.h"
+#include "model/records/PropHeader.h"
 
 #include <map>
+#include <optional>
 #include <string>
 
 class CDBEItem;
 class CDBEItemGrid;
 class CItem;
 class CProp;
+struct TypedEntry;
 
 class CDV_DBEItem : public CDV, public CFirmItemPane {
     DECLARE_DYNCREATE(CDV_DBEItem)
@@ -39,6 +42,7 @@ public:
 
     void OnInitialUpdate() override;
     void ShowFigures() override { RefreshFirmItem(); }
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void ShowFirmItem(int item) override;
     void RefreshFirmItem() override;
@@ -69,8 +73,14 @@ private:
     void ShowEntryValues(const CProp& prop, const CItem& item, const CDBEItem* entry);
     void ShowOverCommitted(const CDBEItem* entry);
     void ClearFields();
-    // The amounts typed, evaluated and rounded; the entry's state after the change.
-    void StoreAmounts(bool fromTotal);
+    // The amounts typed, evaluated and rounded; the entry's state after the change. False when a
+    // typed amount was refused.
+    bool StoreAmounts(bool fromTotal);
+    // The amount typed into the edit (in the item's unit), `kept` when the edit shows what it was
+    // given, none when refused.
+    std::optional<double> TypedAmount(UINT id, const char* field, NumberFormatKind kind, double kept);
+    // The bidder is told why, and the edit has the focus with its text selected for correcting.
+    void TellRefusal(UINT id, const TypedEntry& refused);
     // The bidder changed the edit's text since it was shown.
     bool IsTyped(UINT id) const;
     // After the firm's commitments changed: the totals, checks, grid row and tree follow.
@@ -81,11 +91,14 @@ private:
     void ShowEditText(UINT id, const std::string& text);
 
     static constexpr UINT kEdits[] = {IDC_QUANTITY, IDC_UNIT_PRICE, IDC_TOTAL, IDC_NOTES};
+    // Posted once a refusal was told; until it arrives the bidder's action is the same one.
+    static constexpr UINT WM_REFUSAL_TOLD = WM_USER + 1;
 
     const int m_iFirmKind;
     int m_iFirm = 0;
     int m_iItem = -1;
     std::map<UINT, std::string> m_shownTexts;
+    bool m_bRefusalTold = false;
 };
 
 class CDV_MBEItem : public CDV_DBEItem {

@@ -41,18 +41,24 @@ std::string EvaluatorReason()
     return reason;
 }
 
-// Blank clears; anything else must evaluate.
-TypedEntry ReadAmount(const CProp& prop, std::string field, std::string_view text, const std::string& owner)
+// Blank clears; anything else must evaluate. `read` is `typed` as the reader takes it.
+TypedEntry ReadAmount(const CProp& prop, std::string field, std::string_view typed, std::string_view read,
+                      const std::string& owner)
 {
     TypedEntry entry{std::move(field), MakeEvalErrorValue(), {}};
-    if (IsBlankString(text))
+    if (IsBlankString(read))
         return entry;
     bool valid = false;
     std::string reason;
-    entry.value = ParseAmountText(&prop, text, &valid, &reason);
+    entry.value = ParseAmountText(&prop, read, &valid, &reason);
     if (!valid || !std::isfinite(entry.value))
-        entry.refusal = NotANumber(entry, text, reason, owner);
+        entry.refusal = NotANumber(entry, typed, reason, owner);
     return entry;
+}
+
+TypedEntry ReadAmount(const CProp& prop, std::string field, std::string_view text, const std::string& owner)
+{
+    return ReadAmount(prop, std::move(field), text, text, owner);
 }
 
 std::string LineOf(const CItem& item)
@@ -65,11 +71,12 @@ std::string SiteOf(const CSite& site)
     return "site " + site.m_strSiteNumber;
 }
 
-// The currency, "$" and "," anywhere, then blanks and tabs at both ends.
+// The currency and "$" anywhere, then blanks and tabs at both ends; commas are left to the
+// thousands rule.
 std::string CleanedSiteText(std::string_view text, std::string_view currency)
 {
     std::string cleaned(text);
-    RemoveCurrencyAndSeparators(cleaned, currency);
+    RemoveCurrencySymbols(cleaned, currency);
     TrimLeftChars(cleaned, " \t");
     TrimRightChars(cleaned, " \t");
     return cleaned;
@@ -84,7 +91,7 @@ TypedEntry ReadItemPrice(const CProp& prop, const CItem& item, std::string_view 
     if (entry.Refused() || !IsEvalValueValid(entry.value))
         return entry;
     const double typed = entry.value;
-    entry.value = StoreItemPrice(&prop, &item, typed, prop.m_numberFormats[NUMFMT_UNIT_PRICE].m_byDecimals);
+    entry.value = StoreItemPrice(prop, &item, typed, prop.m_numberFormats[NUMFMT_UNIT_PRICE].m_byDecimals);
     // The proposal's rules make a zero or negative price "not entered": say so instead.
     if (!IsEvalValueValid(entry.value))
         entry.refusal = std::string("This proposal does not allow a ") + (typed < 0 ? "negative " : "zero ") +
@@ -97,16 +104,21 @@ TypedEntry ReadItemQuantity(const CProp& prop, const CItem& item, std::string_vi
     SetEvaluatorVariable("@UP", item.m_fUnitPrice);
     TypedEntry entry = ReadAmount(prop, "Quantity", text, LineOf(item));
     if (!entry.Refused())
-        entry.value = StoreItemQuantity(&prop, &item, entry.value, prop.m_numberFormats[NUMFMT_QUANTITY].m_byDecimals);
+        entry.value = StoreItemQuantity(prop, &item, entry.value, prop.m_numberFormats[NUMFMT_QUANTITY].m_byDecimals);
     return entry;
 }
 
 TypedEntry ReadSiteDays(const CSite& site, std::string_view text)
 {
     TypedEntry entry{"# Days", MakeEvalErrorValue(), {}};
-    const std::string cleaned = CleanedSiteText(text, "");
+    std::string cleaned = CleanedSiteText(text, "");
     if (cleaned.empty())
         return entry;
+    std::string reason;
+    if (!RemoveThousandsCommas(cleaned, &reason)) {
+        entry.refusal = NotANumber(entry, text, reason, SiteOf(site));
+        return entry;
+    }
     SetEvaluatorVariable("@COST", site.m_dRoadCostPerDay);
     const double days = RoundToDecimals(EvaluateExpression(cleaned.c_str()), 0);
     if (!IsEvalValueValid(days) || !std::isfinite(days))
@@ -121,8 +133,18 @@ TypedEntry ReadSiteDays(const CSite& site, std::string_view text)
 
 TypedEntry ReadSiteCost(const CProp& prop, const CSite& site, std::string_view text)
 {
-    TypedEntry entry = ReadAmount(prop, "Cost/Day", CleanedSiteText(text, prop.GetCurrencySymbol(0)), SiteOf(site));
+    TypedEntry entry =
+        ReadAmount(prop, "Cost/Day", text, CleanedSiteText(text, prop.GetCurrencySymbol(0)), SiteOf(site));
     if (!entry.Refused())
         entry.value = RoundToDecimals(entry.value, prop.m_numberFormats[NUMFMT_QUANTITY].m_byDecimals);
+    return entry;
+}
+
+TypedEntry ReadCommittedAmount(const CProp& prop, const CItem& item, std::string field, std::string_view text,
+                               NumberFormatKind kind)
+{
+    TypedEntry entry = ReadAmount(prop, std::move(field), text, LineOf(item) + " for this firm");
+    if (!entry.Refused() && IsEvalValueValid(entry.value))
+        entry.value = RoundToDecimals(entry.value, prop.m_numberFormats[kind].m_byDecimals);
     return entry;
 }

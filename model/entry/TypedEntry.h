@@ -3,6 +3,8 @@
 // What the bidder typed into a price, quantity or days field, read as the value to store. A
 // blank field clears the value; text that is no number (nor a formula that gives one) and a value
 // the proposal does not allow are refused: the field keeps its value and the bidder is told why.
+#include "model/records/PropHeader.h"
+
 #include <string>
 #include <string_view>
 
@@ -26,3 +28,7 @@ TypedEntry ReadItemQuantity(const CProp& prop, const CItem& item, std::string_vi
 TypedEntry ReadSiteDays(const CSite& site, std::string_view text);
 // Rounded to the proposal's quantity decimals.
 TypedEntry ReadSiteCost(const CProp& prop, const CSite& site, std::string_view text);
+// What a firm commits of the item ("Quantity", "Unit Price" or "Total", in the unit shown),
+// rounded to the decimals of `kind`.
+TypedEntry ReadCommittedAmount(const CProp& prop, const CItem& item, std::string field, std::string_view text,
+                               NumberFormatKind kind);

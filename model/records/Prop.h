@@ -87,8 +87,9 @@ public:
     // Rounds each item's unit price to the unit-price decimals; a zero or negative price becomes
     // "not entered" unless the number formats allow it.
     void NormalizeUnitPrices();
-    // The price that rule makes of one unit price.
+    // The price that rule makes of one unit price; rounded to `decimals` instead when given.
     double NormalizedUnitPrice(double price) const;
+    double NormalizedUnitPrice(double price, int decimals) const;
     // The item's quantity (extension) less what firms committed of it: over the DBE form for
     // mode 1, else over the MBE and WBE forms. 0 for a null item.
     double GetUncommittedQuantity(const CItem* item, int mode) const;

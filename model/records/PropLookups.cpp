@@ -71,7 +71,12 @@ void CProp::NormalizeUnitPrices()
 
 double CProp::NormalizedUnitPrice(double price) const
 {
-    price = RoundToDecimals(price, m_numberFormats[NUMFMT_UNIT_PRICE].m_byDecimals);
+    return NormalizedUnitPrice(price, m_numberFormats[NUMFMT_UNIT_PRICE].m_byDecimals);
+}
+
+double CProp::NormalizedUnitPrice(double price, int decimals) const
+{
+    price = RoundToDecimals(price, decimals);
     if ((price == 0 && !TestFlagBit(m_wNumberFormatFlags, NUMFMT_ZERO_PRICE_ALLOWED)) ||
         (price < 0 && !TestFlagBit(m_wNumberFormatFlags, NUMFMT_NEGATIVE_PRICE_ALLOWED)))
         return MakeEvalErrorValue();

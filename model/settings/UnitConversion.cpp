@@ -21,16 +21,11 @@ const CUnitRow* FindRow(std::string_view unit, std::string CUnitRow::*field)
     return nullptr;
 }
 
-bool ShowsAlternateUnits(const CProp* prop)
-{
-    return prop != nullptr && TestFlagBit(prop->m_wFlags, PROP_SHOW_ALT_UNITS);
-}
-
 // The factor from the item's stored unit to the one it is shown in; 1 when it is shown as stored.
-double DisplayFactor(const CProp* prop, const CItem* item)
+double DisplayFactor(const CProp& prop, const CItem* item)
 {
     double factor = 1.0;
-    if (ShowsAlternateUnits(prop))
+    if (TestFlagBit(prop.m_wFlags, PROP_SHOW_ALT_UNITS))
         FindUnitConversion(item, factor);
     return factor;
 }
@@ -53,19 +48,14 @@ std::string FindUnitConversion(const CItem* item, double& factor)
     return item->m_strUnit;
 }
 
-double StoreItemPrice(const CProp* prop, const CItem* item, double value, int decimals)
+double StoreItemPrice(const CProp& prop, const CItem* item, double value, int decimals)
 {
     if (!IsEvalValueValid(value) || item == nullptr)
         return value;
-    const double price = RoundToDecimals(value * DisplayFactor(prop, item), decimals);
-    const uint16_t allowed = prop != nullptr ? prop->m_wNumberFormatFlags : 0;
-    if ((price == 0 && !TestFlagBit(allowed, NUMFMT_ZERO_PRICE_ALLOWED)) ||
-        (price < 0 && !TestFlagBit(allowed, NUMFMT_NEGATIVE_PRICE_ALLOWED)))
-        return MakeEvalErrorValue();
-    return price;
+    return prop.NormalizedUnitPrice(value * DisplayFactor(prop, item), decimals);
 }
 
-double StoreItemQuantity(const CProp* prop, const CItem* item, double value, int decimals)
+double StoreItemQuantity(const CProp& prop, const CItem* item, double value, int decimals)
 {
     if (!IsEvalValueValid(value) || item == nullptr)
         return value;

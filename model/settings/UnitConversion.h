@@ -13,9 +13,10 @@ class CProp;
 // value is never shown divided by them.
 std::string FindUnitConversion(const CItem* item, double& factor);
 
-// A typed unit price as it is stored: converted back from the shown unit, rounded to the
-// decimals, and "not entered" when it is 0 or negative and the proposal does not allow that.
+// A typed unit price as it is stored: converted back from the shown unit, then rounded to the
+// decimals and "not entered" when it is 0 or negative and the proposal does not allow that (as
+// CProp::NormalizedUnitPrice makes every price).
 // The invalid value, or no item, gives the value unchanged.
-double StoreItemPrice(const CProp* prop, const CItem* item, double value, int decimals);
+double StoreItemPrice(const CProp& prop, const CItem* item, double value, int decimals);
 // A typed quantity as it is stored: converted back and rounded; zero and negative stay.
-double StoreItemQuantity(const CProp* prop, const CItem* item, double value, int decimals);
+double StoreItemQuantity(const CProp& prop, const CItem* item, double value, int decimals);

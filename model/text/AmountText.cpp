@@ -72,27 +72,37 @@ bool CommasOnlySeparateThousands(std::string_view text)
     return true;
 }
 
-double Refuse(bool* valid, std::string* reason, std::string text)
+double Refused(bool* valid)
 {
     if (valid)
         *valid = false;
-    if (reason)
-        *reason = std::move(text);
     return MakeEvalErrorValue();
 }
 
 } // namespace
 
+bool RemoveThousandsCommas(std::string& text, std::string* reason)
+{
+    if (!CommasOnlySeparateThousands(text)) {
+        if (reason)
+            *reason = kMisplacedComma;
+        return false;
+    }
+    RemoveChars(text, ",");
+    return true;
+}
+
 double ParseAmountText(std::string_view currency, std::string_view text, bool* valid, std::string* reason)
 {
+    if (reason)
+        reason->clear();
     if (IsBlankString(text))
-        return Refuse(valid, reason, {});
-    if (!CommasOnlySeparateThousands(text))
-        return Refuse(valid, reason, kMisplacedComma);
+        return Refused(valid);
     const std::string_view symbol = currency.empty() ? std::string_view("$") : currency;
     std::string amount(text);
+    if (!RemoveThousandsCommas(amount, reason))
+        return Refused(valid);
     TrimBlanks(amount);
-    RemoveChars(amount, ",");
     RemoveLeadingSymbol(amount, symbol);
     const bool negative = StripParentheses(amount);
     if (negative)
@@ -106,10 +116,16 @@ double ParseAmountText(std::string_view currency, std::string_view text, bool* v
     return ok && negative ? -value : value;
 }
 
-void RemoveCurrencyAndSeparators(std::string& text, std::string_view currency)
+void RemoveCurrencySymbols(std::string& text, std::string_view currency)
 {
     RemoveEvery(text, currency);
-    RemoveChars(text, ",$");
+    RemoveChars(text, "$");
+}
+
+void RemoveCurrencyAndSeparators(std::string& text, std::string_view currency)
+{
+    RemoveCurrencySymbols(text, currency);
+    RemoveChars(text, ",");
 }
 
 double ParseCellAmount(std::string_view currency, std::string_view text)

@@ -12,8 +12,14 @@
 // says why it did not (empty when the evaluator gave no reason).
 double ParseAmountText(std::string_view currency, std::string_view text, bool* valid, std::string* reason = nullptr);
 
-// Every `currency` goes first, then every "," and "$": a symbol that holds a "$" ("US$") would
-// otherwise leave its letters behind. Every reader of an amount kept as text cleans it so.
+// Takes out every "," when each separates thousands as above; otherwise leaves the text as it
+// is and answers false, with the reason when `reason` is given.
+bool RemoveThousandsCommas(std::string& text, std::string* reason);
+
+// Every `currency` goes first, then every "$": a symbol that holds a "$" ("US$") would otherwise
+// leave its letters behind. Typed text keeps its commas for the rule above.
+void RemoveCurrencySymbols(std::string& text, std::string_view currency);
+// The same, and every "," too. Every reader of an amount kept as text cleans it so.
 void RemoveCurrencyAndSeparators(std::string& text, std::string_view currency);
 
 // A form cell's amount: at most 127 characters, the currency and separators removed as above,

@@ -145,6 +145,68 @@ TEST_F(FirmItemFormTest, ATypedQuantityIsReadInTheUnitShownAndThePriceStaysAsItW
     EXPECT_TRUE(Doc().IsModified());
 }
 
+// "12,5" would commit 125 and "ten" was kept as "not entered" without a word: each is refused with
+// the reason, the field keeps the text for correcting and the commitment stays as it was.
+TEST_F(FirmItemFormTest, AnAmountThatCannotBeReadIsRefusedWithItsReasonAndTheTextStays)
+{
+    ASSERT_NO_FATAL_FAILURE(CommitItem());
+    REQUIRE_ACTIVE_FRAME();
+    const std::pair<UINT, std::string> typed[] = {{CDV_DBEItem::IDC_QUANTITY, "12,5"},
+                                                  {CDV_DBEItem::IDC_UNIT_PRICE, "ten"}};
+    for (const auto& [id, text] : typed) {
+        const Commitment before = Committed();
+        Doc().SetModifiedFlag(false);
+        const size_t boxes = m_script.MessageBoxes().size();
+        m_script.AnswerMessageBox(IDOK);
+        TypeAndTab(id, text);
+        ASSERT_EQ(m_script.MessageBoxes().size(), boxes + 1) << text;
+        const std::string field = id == CDV_DBEItem::IDC_QUANTITY ? "Quantity" : "Unit Price";
+        EXPECT_EQ(m_script.MessageBoxes().back().caption, "Invalid " + field);
+        EXPECT_NE(m_script.MessageBoxes().back().text.find("\"" + text + "\": "), std::string::npos);
+        EXPECT_EQ(Field(id)->GetWindowText(), text);
+        EXPECT_EQ(Focus(), Field(id)->GetWidget());
+        EXPECT_EQ(Committed(), before);
+        EXPECT_FALSE(Doc().IsModified());
+        Key(Qt::Key_A, Qt::ControlModifier);
+        Type(id == CDV_DBEItem::IDC_QUANTITY ? "12.5" : "4");
+        Key(Qt::Key_Tab);
+        Settle();
+    }
+    EXPECT_NE(m_script.MessageBoxes().front().text.find("\"12,5\": a comma may only separate groups of three "
+                                                        "digits before the decimal point.\nThe Quantity of line " +
+                                                        Prop()->m_items[m_item]->m_strLineNum +
+                                                        " for this firm stays as it was."),
+              std::string::npos);
+    EXPECT_EQ(Committed().quantity, 12.5);
+    EXPECT_EQ(Committed().price, 4);
+    EXPECT_TRUE(m_script.AllAnswered());
+}
+
+// The grid asks the form before its cursor leaves the item: one click is told once, and the
+// cursor stays until the text is corrected.
+TEST_F(FirmItemFormTest, ARefusedAmountKeepsTheGridOnItsItemWithOneMessage)
+{
+    ASSERT_NO_FATAL_FAILURE(CommitItem());
+    REQUIRE_ACTIVE_FRAME();
+    m_script.AnswerMessageBox(IDOK);
+    TypeAndTab(CDV_DBEItem::IDC_TOTAL, "1.234,50");
+    ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
+    int column = CDBEItemDataSource::LINE;
+    int row = m_item + 1;
+    CRect rect;
+    ASSERT_EQ(m_grid->GetCellRect(&column, &row, &rect), 0);
+    m_script.AnswerMessageBox(IDOK);
+    QTest::mouseClick(m_grid->GetCellArea()->GetWidget(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(rect.CenterPoint().x, rect.CenterPoint().y));
+    Settle();
+    EXPECT_EQ(m_script.MessageBoxes().size(), 2u);
+    EXPECT_EQ(m_grid->GetCurrentRow(), m_item);
+    EXPECT_EQ(Form()->GetItemIndex(), m_item);
+    EXPECT_EQ(Field(CDV_DBEItem::IDC_TOTAL)->GetWindowText(), "1.234,50");
+    EXPECT_EQ(Focus(), Field(CDV_DBEItem::IDC_TOTAL)->GetWidget());
+    EXPECT_TRUE(m_script.AllAnswered());
+}
+
 namespace {
 
 // Second proposal flag word: the agency lets several firms share one item.

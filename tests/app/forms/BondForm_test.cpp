@@ -12,6 +12,7 @@ enum : UINT {
     kSurety = 5000,
     kBondNumber = 5001,
     kBondPercent = 5002,
+    kBondAmount = 5003,
     kAttorney = 5004,
     kDateExecuted = 5005,
 };
@@ -89,6 +90,34 @@ TEST_F(BondFormTest, LettersInANumberAreRefusedAndNothingIsStored)
     ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
     EXPECT_EQ(m_script.MessageBoxes()[0].caption, "Number Format Error");
     EXPECT_EQ(Cell(*Prop(), 2), "");
+}
+
+// A decimal comma typed as a European keyboard habit would make 12.5 per cent 125 and a bond of
+// 1,234.50 one of 1.23: refused with the reason, the cell keeps its value; thousands still group.
+TEST_F(BondFormTest, ADecimalCommaIsRefusedWithItsReasonAndThousandsStillGroup)
+{
+    OpenBond();
+    const auto refused = [this](UINT id, int field, const std::string& typed) {
+        const std::string kept = Cell(*Prop(), field);
+        const size_t boxes = m_script.MessageBoxes().size();
+        m_script.AnswerMessageBox(IDOK);
+        Fill(id, typed.c_str());
+        ASSERT_EQ(m_script.MessageBoxes().size(), boxes + 1) << typed;
+        EXPECT_EQ(m_script.MessageBoxes().back().caption, "Number Format Error");
+        EXPECT_EQ(m_script.MessageBoxes().back().text, "Not a valid number\n\"" + typed +
+                                                           "\": a comma may only separate groups of three digits "
+                                                           "before the decimal point.");
+        EXPECT_EQ(Cell(*Prop(), field), kept);
+    };
+    Fill(kBondPercent, "10");
+    refused(kBondPercent, 2, "12,5");
+    Fill(kBondPercent, "12.5");
+    EXPECT_EQ(Cell(*Prop(), 2), "12.50");
+    Fill(kBondAmount, "1000");
+    refused(kBondAmount, 3, "1.234,50");
+    Fill(kBondAmount, "12,345.5");
+    EXPECT_EQ(Cell(*Prop(), 3), Prop()->GetCurrencySymbol(0) + "12,345.50");
+    EXPECT_TRUE(m_script.AllAnswered());
 }
 
 TEST_F(BondFormTest, TheStatusLineSaysIncompleteUntilEveryRequiredFieldIsFilled)

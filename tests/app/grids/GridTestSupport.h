@@ -86,6 +86,17 @@ private:
 // Message boxes answered (and written down) by the test.
 class ScriptedTest : public ::testing::Test {
 protected:
+    // One message box was shown, titled `caption`, its text holding `part`.
+    ::testing::AssertionResult ToldOnce(const std::string& caption, const std::string& part) const
+    {
+        const auto& boxes = m_script.MessageBoxes();
+        if (boxes.size() != 1)
+            return ::testing::AssertionFailure() << boxes.size() << " message boxes";
+        if (boxes[0].caption != caption || boxes[0].text.find(part) == std::string::npos)
+            return ::testing::AssertionFailure() << boxes[0].caption << ": " << boxes[0].text;
+        return ::testing::AssertionSuccess();
+    }
+
     platform::ScriptedModalServices m_script;
     platform::ScopedModalServices m_installed{m_script};
 };

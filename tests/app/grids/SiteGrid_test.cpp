@@ -98,6 +98,18 @@ INSTANTIATE_TEST_SUITE_P(Texts, SiteDaysTyped,
                                            TypedDays{"-1", -1, true}, TypedDays{"ten", -1, true},
                                            TypedDays{"9999", 9999, false}));
 
+// A decimal comma would make 12.5 days 125: refused with the reason, the days stay.
+TEST_F(SiteGridTest, ADecimalCommaInTheDaysIsRefusedWithItsReason)
+{
+    REQUIRE_FOCUS(m_hosted);
+    ASSERT_EQ(m_grid.GotoCell(COLUMN_DAYS, 0), 0);
+    m_hosted.Enter("12,5");
+    EXPECT_TRUE(ToldOnce("Invalid # Days", "\"12,5\": a comma may only separate groups of three digits before the "
+                                           "decimal point."));
+    EXPECT_EQ(Site(0).m_iNumberOfDays, 20);
+    EXPECT_EQ(m_hosted.Text(COLUMN_DAYS, 0), "20");
+}
+
 TEST_F(SiteGridTest, AfterTheRealRefusalBoxTheKeyboardIsBackOnTheEditedDays)
 {
     REQUIRE_FOCUS(m_hosted);
@@ -129,8 +141,7 @@ TEST_F(SiteGridTest, DaysForASiteWithoutACostPerDayAreRefused)
     REQUIRE_FOCUS(m_hosted);
     ASSERT_EQ(m_grid.GotoCell(COLUMN_DAYS, 4), 0);
     m_hosted.Enter("5");
-    ASSERT_EQ(m_script.MessageBoxes().size(), 1u);
-    EXPECT_NE(m_script.MessageBoxes()[0].text.find("Site 3 has no cost per day"), std::string::npos);
+    EXPECT_TRUE(ToldOnce("Invalid # Days", "Site 3 has no cost per day"));
     EXPECT_TRUE(CSite::IsDaysNotGiven(Site(2).m_iNumberOfDays));
 }
 

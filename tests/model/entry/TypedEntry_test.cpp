@@ -102,3 +102,36 @@ TEST_P(TypedSiteCost, ReadsBackInTheProposalsCurrency)
 }
 
 INSTANTIATE_TEST_SUITE_P(Symbols, TypedSiteCost, ::testing::Values("$", "", "US$", "C$", "EUR ", "\x80"));
+
+// A decimal comma would make a cost a hundred times larger, or days ten times more: refused with
+// the reason, while thousands still group and the currency still goes.
+TEST(TypedSiteEntries, ADecimalCommaIsRefusedWithItsReason)
+{
+    auto prop = MakeBidProp();
+    prop->m_strFurtherReferences[0] = "EUR ";
+    CSite site;
+    site.m_strSiteNumber = "1";
+    site.m_dRoadCostPerDay = 1500;
+    for (const std::string typed : {"190,50", "1.234,50", "EUR 190,50"}) {
+        const TypedEntry cost = ReadSiteCost(*prop, site, typed);
+        EXPECT_NE(cost.refusal.find("\"" + typed + "\": a comma may only separate groups of three digits"),
+                  std::string::npos)
+            << cost.refusal;
+    }
+    EXPECT_NE(ReadSiteDays(site, "12,5").refusal.find("\"12,5\": a comma may only separate"), std::string::npos);
+    EXPECT_DOUBLE_EQ(ReadSiteCost(*prop, site, "EUR 1,234.50").value, 1234.5);
+    EXPECT_DOUBLE_EQ(ReadSiteDays(site, "$1,200").value, 1200);
+}
+
+// What a firm commits: rounded to the decimals of its kind, blank as "not entered"; the refusals
+// are the firm item form's.
+TEST(TypedEntry, ACommittedAmountIsRoundedToItsKind)
+{
+    auto prop = MakeBidProp();
+    const CItem& item = AddItem(*prop, "0010", 4, 2.5);
+    EXPECT_DOUBLE_EQ(ReadCommittedAmount(*prop, item, "Quantity", "1,234.5678", NUMFMT_QUANTITY).value, 1234.568);
+    EXPECT_DOUBLE_EQ(ReadCommittedAmount(*prop, item, "Total", "$10.005", NUMFMT_AMOUNT).value, 10.01);
+    const TypedEntry blank = ReadCommittedAmount(*prop, item, "Total", " ", NUMFMT_AMOUNT);
+    EXPECT_FALSE(blank.Refused());
+    EXPECT_FALSE(IsEvalValueValid(blank.value));
+}

@@ -78,7 +78,7 @@ TEST_P(StorePrice, ConvertsRoundsAndAppliesTheZeroAndNegativeRules)
     prop.m_wNumberFormatFlags = c.allowed;
     ChangeFlagBit(&prop.m_wFlags, PROP_SHOW_ALT_UNITS, c.alternateUnits);
     m_item.m_strUnit = "CY";
-    const double stored = StoreItemPrice(&prop, &m_item, c.typed, 2);
+    const double stored = StoreItemPrice(prop, &m_item, c.typed, 2);
     if (std::isnan(c.stored))
         EXPECT_FALSE(IsEvalValueValid(stored));
     else
@@ -104,10 +104,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(UnitConversion, InvalidValuesAndMissingItemsPassUnchanged)
 {
     CProp prop;
-    EXPECT_FALSE(IsEvalValueValid(StoreItemPrice(&prop, &m_item, MakeEvalErrorValue(), 2)));
-    EXPECT_EQ(StoreItemPrice(&prop, nullptr, 0.0, 2), 0.0);
-    EXPECT_FALSE(IsEvalValueValid(StoreItemQuantity(&prop, &m_item, MakeEvalErrorValue(), 2)));
-    EXPECT_EQ(StoreItemQuantity(&prop, nullptr, 1.2345, 2), 1.2345);
+    EXPECT_FALSE(IsEvalValueValid(StoreItemPrice(prop, &m_item, MakeEvalErrorValue(), 2)));
+    EXPECT_EQ(StoreItemPrice(prop, nullptr, 0.0, 2), 0.0);
+    EXPECT_FALSE(IsEvalValueValid(StoreItemQuantity(prop, &m_item, MakeEvalErrorValue(), 2)));
+    EXPECT_EQ(StoreItemQuantity(prop, nullptr, 1.2345, 2), 1.2345);
 }
 
 TEST_F(UnitConversion, QuantitiesAreDividedBackAndKeepZeroAndNegative)
@@ -115,11 +115,11 @@ TEST_F(UnitConversion, QuantitiesAreDividedBackAndKeepZeroAndNegative)
     CProp prop;
     ChangeFlagBit(&prop.m_wFlags, PROP_SHOW_ALT_UNITS, 1);
     m_item.m_strUnit = "LF";
-    EXPECT_DOUBLE_EQ(StoreItemQuantity(&prop, &m_item, 30.4, 3), 100.0);
-    EXPECT_EQ(StoreItemQuantity(&prop, &m_item, 0, 3), 0.0);
-    EXPECT_DOUBLE_EQ(StoreItemQuantity(&prop, &m_item, -3.04, 1), -10.0);
+    EXPECT_DOUBLE_EQ(StoreItemQuantity(prop, &m_item, 30.4, 3), 100.0);
+    EXPECT_EQ(StoreItemQuantity(prop, &m_item, 0, 3), 0.0);
+    EXPECT_DOUBLE_EQ(StoreItemQuantity(prop, &m_item, -3.04, 1), -10.0);
     ChangeFlagBit(&prop.m_wFlags, PROP_SHOW_ALT_UNITS, 0);
-    EXPECT_DOUBLE_EQ(StoreItemQuantity(&prop, &m_item, 30.4, 3), 30.4);
+    EXPECT_DOUBLE_EQ(StoreItemQuantity(prop, &m_item, 30.4, 3), 30.4);
 }
 
 } // namespace
