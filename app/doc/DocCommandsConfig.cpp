@@ -2,6 +2,7 @@
 // INI file.
 #include "app/doc/BidDoc.h"
 #include "app/startup/BidApp.h"
+#include "app/startup/UnsavedSettings.h"
 #include "model/settings/OptionSettings.h"
 #include "platform/core/SettingsStore.h"
 #include "platform/ui/dialogs/ModalServices.h"
@@ -74,6 +75,8 @@ void CBidDoc::OnImportConfiguration()
     CProfileStore running;
     if (chosen->empty() || SameFile(*chosen, running.GetFilePath()))
         return;
+    ForgetUnsavedSettings();
     ReportConfiguration(LoadOptionSettings(*chosen, &running) == 1, "Configuration successfully read from file\n",
                         "Could not import configuration from file\n", *chosen);
+    TellUnsavedSettings();
 }

@@ -58,7 +58,18 @@ std::vector<std::vector<std::string>> COptionsUnitsPage::GetUnitRows()
 
 void COptionsUnitsPage::OnOK()
 {
-    StoreUnitRows(GetUnitRows());
+    const std::vector<std::vector<std::string>> rows = GetUnitRows();
+    StoreUnitRows(rows);
     // With no row left the defaults come back.
-    ReloadUnits();
+    if (rows.empty()) {
+        ReloadUnits();
+        return;
+    }
+    // Taken as stored, but from the page: settings that could not be written still hold for the run.
+    std::vector<CUnitRow> table;
+    for (const std::vector<std::string>& row : rows)
+        if (std::optional<CUnitRow> unit = ParseUnitRow(
+                FormatUnitRow(row[kUnit], row[kAlternateUnit], row[kConversion], row[kDescription])))
+            table.push_back(std::move(*unit));
+    SetUnitList(std::move(table));
 }

@@ -5,7 +5,42 @@
 #include "model/text/NumberFormat.h"
 #include "platform/ui/draw/DC.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+
+#include <functional>
+
+namespace {
+
+// Calls back when a modal window comes up: a question the splash, kept on top, would hide.
+class ModalWindowWatch : public QObject {
+public:
+    explicit ModalWindowWatch(std::function<void()> shown) : m_shown(std::move(shown))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && object->isWidgetType()) {
+            const auto* window = static_cast<QWidget*>(object);
+            if (window->isWindow() && window->isModal())
+                m_shown();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_shown;
+};
+
+} // namespace
+
 CSplash::CSplash() : CDialog(IDD) {}
+
+CSplash::~CSplash() = default;
 
 bool CSplash::Create()
 {
@@ -24,6 +59,7 @@ bool CSplash::OnInitDialog()
     const CSize size = m_picture.GetSize();
     const CPoint centre = GetDesktopWorkArea().CenterPoint();
     MoveWindow(centre.x - size.cx / 2, centre.y - size.cy / 2, size.cx, size.cy);
+    m_questionWatch = std::make_unique<ModalWindowWatch>([this] { CloseSoon(); });
     if (SetTimer(kCloseTimer, kShowMilliseconds) == 0)
         CloseSoon();
     return true;
@@ -59,5 +95,6 @@ void CSplash::CloseSoon()
 
 void CSplash::OnClose()
 {
+    m_questionWatch.reset();
     DestroyModalWindow();
 }

@@ -3,6 +3,10 @@
 #include "platform/ui/dialogs/Dialog.h"
 #include "platform/ui/draw/GdiObjects.h"
 
+#include <memory>
+
+class QObject;
+
 // The window shown while the program starts: its picture, for three seconds or until clicked.
 class CSplash : public CDialog {
 public:
@@ -11,6 +15,7 @@ public:
     static constexpr UINT kShowMilliseconds = 3000;
 
     CSplash();
+    ~CSplash() override;
 
     // Shows the window and paints it at once.
     bool Create();
@@ -27,4 +32,6 @@ private:
     void CloseSoon();
 
     CBitmap m_picture;
+    // Closes the splash when the program asks the user something, which it would cover.
+    std::unique_ptr<QObject> m_questionWatch;
 };

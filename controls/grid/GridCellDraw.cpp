@@ -1,6 +1,7 @@
 // The drawing every cell type shares: the border groups, the text with its alignment, colours,
 // bitmap, word wrap or ellipsis, and the text of a neighbour that runs on into an empty cell.
 #include <algorithm>
+#include <string>
 
 #include "controls/grid/GridCtrl.h"
 #include "controls/grid/GridDataSource.h"
@@ -122,7 +123,7 @@ int CGridCellType::DrawBitmap(CDC* dc, CBitmap* bitmap, const RECT* rect, COLORR
     return width + kBitmapMargin;
 }
 
-void CGridCellType::DrawText(CDC* dc, const RECT* rect, int xOffset, int, int, CGridCell* cell, int selected,
+void CGridCellType::DrawText(CDC* dc, const RECT* rect, int xOffset, int, int row, CGridCell* cell, int selected,
                              int current)
 {
     const CGridInfo* info = Info();
@@ -153,6 +154,8 @@ void CGridCellType::DrawText(CDC* dc, const RECT* rect, int xOffset, int, int, C
         DrawWrapped(dc, r, text, align, back);
     else if ((style & kEllipsis) && extent.cx + 6 > r.Width())
         DrawCut(dc, r, y, text);
+    else if ((align & kAlignRight) && row >= 0 && dc->GetTextExtent(text).cx > r.Width() - margin)
+        DrawNoRoom(dc, r, y, margin);
     else if (align & (kAlignCentre | kAlignRight))
         DrawPlaced(dc, r, y, text, align, margin);
     else
@@ -184,6 +187,15 @@ void CGridCellType::DrawWrapped(CDC* dc, const CRect& r, std::string_view text, 
         wrapped.left += 2;
     }
     dc->DrawText(text, &wrapped, format);
+}
+
+// A figure set to the right that does not fit: "#" across the cell, as spreadsheets show it, since
+// the figure cut at its left would read as another amount.
+void CGridCellType::DrawNoRoom(CDC* dc, const CRect& r, int y, int margin)
+{
+    const int hash = std::max(1, dc->GetTextExtent("#").cx);
+    const std::string hashes(std::size_t(std::max(0, (r.Width() - margin) / hash)), '#');
+    DrawPlaced(dc, r, y, hashes, kAlignRight, margin);
 }
 
 // Cut: as much as fits, then "..." at the end.

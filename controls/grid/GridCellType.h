@@ -71,6 +71,7 @@ protected:
     void DrawPlaced(CDC* dc, const CRect& r, int y, std::string_view text, int align, int margin);
     void DrawWrapped(CDC* dc, const CRect& r, std::string_view text, int align, COLORREF back);
     void DrawCut(CDC* dc, CRect r, int y, std::string_view text);
+    void DrawNoRoom(CDC* dc, const CRect& r, int y, int margin);
     const char* ShownText(const CGridCell& cell) const;
     bool MayShowOverrun(const CGridCell& cell) const;
 

@@ -61,6 +61,14 @@ protected:
         for (const auto& [text, whole] : figures)
             EXPECT_TRUE(whole) << where << ": " << text;
     }
+    // ZOD_WRITE_PICTURES=<folder> keeps the picture drawn, to look at or to take as the reference.
+    static void ExpectLooksAsItsReference(QWidget& window, const QString& name)
+    {
+        const QImage picture = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        if (const char* folder = std::getenv("ZOD_WRITE_PICTURES"))
+            picture.save(QDir(folder).filePath(name));
+        EXPECT_TRUE(testsupport::MatchesPicture(picture, QImage(QString(ZOD_FIXTURES) + "/pictures/" + name))) << name.toStdString();
+    }
     void ExpectWholeOn(NodeRef node, std::size_t least)
     {
         ASSERT_TRUE(ClickNode(node)) << node.type;
@@ -88,6 +96,23 @@ TEST_P(NarrowedColumn, TheStatusBarAndTheGridViewsShowTheTotalsWhole)
 }
 
 INSTANTIATE_TEST_SUITE_P(TreeWidths, NarrowedColumn, ::testing::Values(300, kWideTree));
+
+// The bidder narrows the Extension column: a figure without room in it shows "#", never the
+// amount cut at its left.
+TEST_F(MoneyShownWhole, AFigureWithoutRoomInANarrowedColumnShowsHashes)
+{
+    ASSERT_NO_FATAL_FAILURE(OpenSample(true));
+    ASSERT_TRUE(ClickNode({NODE_SCHEDULE, 0}));
+    auto* view = dynamic_cast<CDV_ItemScheduleGrid*>(Frame().GetSplitter().GetRightView());
+    ASSERT_NE(view, nullptr);
+    CItemGrid& grid = view->GetItemGrid();
+    grid.SetColumnWidth(grid.GetDisplayColumn(CBidDataSource::COL_EXTENSION), 90);
+    Settle();
+    QGuiApplication::clipboard()->clear();
+    Frame().UpdateCommandUI();
+    Settle();
+    ExpectLooksAsItsReference(*Frame().GetWidget(), "money-narrowed-grid.png");
+}
 
 TEST_F(MoneyShownWhole, InEveryForm)
 {
@@ -119,9 +144,5 @@ TEST_F(MoneyShownWhole, TheSectionFormLooksAsItsReference)
     QGuiApplication::clipboard()->clear();
     Frame().UpdateCommandUI();
     Settle();
-    const QImage picture = Frame().GetWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    // ZOD_WRITE_PICTURES=<folder> keeps the picture drawn, to look at or to take as the reference.
-    if (const char* folder = std::getenv("ZOD_WRITE_PICTURES"))
-        picture.save(QDir(folder).filePath("money-section.png"));
-    EXPECT_TRUE(testsupport::MatchesPicture(picture, QImage(QString(ZOD_FIXTURES) + "/pictures/money-section.png")));
+    ExpectLooksAsItsReference(*Frame().GetWidget(), "money-section.png");
 }

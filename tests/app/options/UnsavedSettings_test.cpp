@@ -2,6 +2,8 @@
 // Options OK that failed or at File > Exit; what he chose stays in force for the run. Through the
 // real menu, the real options sheet and the real exit.
 #include "model/records/BidderInfo.h"
+#include "model/settings/OptionSettings.h"
+#include "model/settings/UnitTable.h"
 #include "tests/app/commands/CommandTestSupport.h"
 #include "tests/app/options/OptionsTestSupport.h"
 
@@ -73,6 +75,49 @@ TEST_F(UnsavedSettings, AnOkThatCannotWriteSaysSoOnceAndTheExitDoesNotRepeatIt)
     EXPECT_EQ(Told().size(), 1u);
     EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
     EXPECT_TRUE(testsupport::ReadTextFile(RegistryFile()) == before);
+}
+
+// The unit table is in force for the run too, not read back from the file that kept the old one.
+TEST_F(UnsavedSettings, UnitsTypedAtAnOkThatCannotWriteHoldForTheRun)
+{
+    StartEmpty();
+    chmod(RegistryFile().c_str(), 0444);
+    const std::size_t rows = GetUnitList().size();
+    m_script.AnswerDialog([rows](platform::ModalDialog& modal) {
+        auto& sheet = dynamic_cast<COptionsSheet&>(modal);
+        // Shown as the user sees it, for the clicks in its grid.
+        sheet.ModalWindow()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(sheet.ModalWindow()));
+        optionstest::ClickTab(sheet, 2);
+        COptionsCommonGrid& grid = sheet.m_unitsPage.GetGrid();
+        optionstest::ClickCell(grid, 0, 0);
+        for (std::size_t row = 0; row < rows; ++row)
+            QTest::keyClick(grid.GetCellArea()->GetWidget(), Qt::Key_Down);
+        optionstest::TypeIntoCell(grid, "HR", Qt::Key_Tab);
+        optionstest::TypeIntoCell(grid, "h", Qt::Key_Tab);
+        optionstest::TypeIntoCell(grid, "1");
+        optionstest::Press(sheet, QDialogButtonBox::Ok);
+    });
+    AnswerOk();
+    ChooseByKeys(Qt::Key_T, {Qt::Key_O});
+    EXPECT_EQ(Told(), std::vector<std::string>{Refusal("Permission denied")});
+    ASSERT_EQ(GetUnitList().size(), rows + 1);
+    EXPECT_EQ(GetUnitList()[rows].m_strUnit, "HR");
+    EXPECT_EQ(GetUnitList()[rows].m_dFactor, 1.0);
+}
+
+TEST_F(UnsavedSettings, AnImportedConfigurationThatCannotBeKeptSaysWhy)
+{
+    StartEmpty();
+    const std::string configuration = m_folder / "office.ini";
+    CProfileStore running;
+    ASSERT_TRUE(ExportConfiguration(running, configuration));
+    chmod(RegistryFile().c_str(), 0444);
+    m_script.AnswerFile(configuration);
+    AnswerOk(2);
+    ChooseByKeys(Qt::Key_T, {Qt::Key_M});
+    ASSERT_EQ(Told().size(), 2u);
+    EXPECT_EQ(Told()[1], Refusal("Permission denied"));
 }
 
 TEST_F(UnsavedSettings, TheExitThatCannotWriteSaysSo)

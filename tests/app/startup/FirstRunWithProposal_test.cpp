@@ -41,6 +41,15 @@ void Click(CWnd* control)
     QTest::mouseClick(control->GetWidget(), Qt::LeftButton);
 }
 
+// The start-up picture, kept above the program's windows, while it is on the screen.
+bool SplashShown()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget* window) {
+        return window->windowType() == Qt::SplashScreen && window->isVisible();
+    });
+}
+
 class FirstRunWithProposal : public BidAppTest {
 protected:
     FirstRunWithProposal()
@@ -146,6 +155,28 @@ TEST_F(FirstRunWithProposal, TheCompanyTypedAtTheFirstRunIsTheBidsAndIsKept)
     EXPECT_EQ(saved.Get(BIDDER_NAME), "Summit Asphalt");
     EXPECT_EQ(saved.Get(BIDDER_ADDRESS1), "12 Quarry Road");
     EXPECT_EQ(saved.Get(BIDDER_ID), "N77");
+}
+
+// The splash goes when the first question comes up, instead of covering it for its seconds.
+TEST_F(FirstRunWithProposal, NoQuestionIsHiddenUnderTheSplash)
+{
+    std::vector<bool> splashOverQuestion;
+    const auto answered = [&splashOverQuestion](std::function<void(QWidget*)> answer) {
+        return [&splashOverQuestion, answer](QWidget* window) {
+            splashOverQuestion.push_back(SplashShown());
+            answer(window);
+        };
+    };
+    std::string companyShown;
+    ModalStep bidderId = GiveBidderId(&companyShown);
+    bidderId.act = answered(bidderId.act);
+    StartOnTheProposal({{Titled("New Installation"),
+                         answered([](QWidget* welcome) { Click(DialogOf(welcome).GetDlgItem(IDOK)); })},
+                        {Titled("ZOD Options"), answered([](QWidget* window) {
+                             optionstest::Press(dynamic_cast<COptionsSheet&>(DialogOf(window)), QDialogButtonBox::Ok);
+                         })},
+                        bidderId});
+    EXPECT_EQ(splashOverQuestion, (std::vector<bool>{false, false, false}));
 }
 
 // Details changed in the bidder ID request are the saved bid's as well as the settings'.

@@ -96,6 +96,32 @@ TEST_F(Drawing, AnEllipsisCutsOnlyATextThatLeavesLessThanSixPixels)
     }
 }
 
+// A figure cut at its left would read as a smaller amount: one without room is all "#", a
+// heading keeps its right end.
+TEST_F(Drawing, AFigureSetToTheRightWithoutRoomShowsHashesNeverItsRightEnd)
+{
+    CDC measure;
+    const std::string figure = "EUR 10,000,000,125.60";
+    const int width = measure.GetTextExtent(figure).cx + grid.GetGridInfo()->m_textMargin;
+    CGridCell cell;
+    cell.SetText(figure);
+    cell.SetAlignment(2);
+    CGridCellType& type = *grid.GetCellType(0);
+    const auto drawn = [&](int room, int row) {
+        CRecordingDC dc;
+        CRect rect(0, 0, room, 20);
+        type.DrawText(&dc, &rect, 0, 0, row, &cell, 0, 0);
+        return dc.Recording().back();
+    };
+    EXPECT_TRUE(drawn(width, 0).ends_with("\"" + figure + "\"")) << drawn(width, 0);
+    for (const int room : {width - 1, 40, 3}) {
+        const std::string line = drawn(room, 0);
+        EXPECT_EQ(line.find_first_of("0123456789", line.find('"')), std::string::npos) << room << ": " << line;
+    }
+    EXPECT_NE(drawn(40, 0).find("\"####"), std::string::npos) << drawn(40, 0);
+    EXPECT_TRUE(drawn(40, -1).ends_with("\"" + figure + "\""));
+}
+
 TEST_F(Drawing, EachSideTakesTheInsetOfTheLastBorderGroupDrawnOnIt)
 {
     CGridCellType& type = *grid.GetCellType(0);
