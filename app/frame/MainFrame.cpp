@@ -63,11 +63,12 @@ CBidTreeView* CMainFrame::GetTreeView() const
 int CMainFrame::OnCreate(CREATESTRUCT* create)
 {
     // The size the window will be shown at, fitted into the screen, before the panes are made: the
-    // tree's first width is a quarter of it.
+    // tree's first width is a quarter of it. A proposal opened from the command line shows the
+    // window before the start-up places it, under the reports of its opening: fitted once framed.
     if (const CBidApp* app = GetBidApp()) {
         const CRect& shown = app->GetMainWindowRect();
         MoveWindow(shown.left, shown.top, shown.Width(), shown.Height(), false);
-        platform::FitWindowToScreen(*GetWidget());
+        platform::FitOnScreenWhenFramed(*GetWidget());
     }
     if (CFrameWnd::OnCreate(create) == -1 || !CreateBars())
         return -1;

@@ -65,7 +65,13 @@ public:
     // Everything: shown, grown and framed; FrameOnly: framed otherwise than it was fitted for.
     enum class Watch { Everything, FrameOnly };
 
-    FitWatcher(QWidget& window, Watch watch) : QObject(&window), m_watch(watch) { window.installEventFilter(this); }
+    static constexpr const char* kName = "screenFitWatcher";
+
+    FitWatcher(QWidget& window, Watch watch) : QObject(&window), m_watch(watch)
+    {
+        setObjectName(kName);
+        window.installEventFilter(this);
+    }
 
     void Fit(QWidget& window)
     {
@@ -138,7 +144,12 @@ void KeepOnScreen(QWidget& window)
 
 void FitOnScreenWhenFramed(QWidget& window)
 {
-    (new FitWatcher(window, FitWatcher::Watch::FrameOnly))->Fit(window);
+    // One watcher a window, however often it is placed again.
+    auto* watcher = static_cast<FitWatcher*>(
+        window.findChild<QObject*>(FitWatcher::kName, Qt::FindDirectChildrenOnly));
+    if (!watcher)
+        watcher = new FitWatcher(window, FitWatcher::Watch::FrameOnly);
+    watcher->Fit(window);
 }
 
 } // namespace platform

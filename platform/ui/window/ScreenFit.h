@@ -14,7 +14,8 @@ void FitWindowToScreen(QWidget& window);
 void KeepOnScreen(QWidget& window);
 
 // `window` is fitted now, and again once the window manager has framed it (its frame is not known
-// before). Its size after that is the user's: the main window's.
+// before), also when that happens under a modal dialog. Its size after that is the user's: the
+// main window's.
 void FitOnScreenWhenFramed(QWidget& window);
 
 } // namespace platform

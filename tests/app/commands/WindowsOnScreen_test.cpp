@@ -136,13 +136,17 @@ class StoredMainWindow : public CommandTest {
 protected:
     void StartWithTheWindowStored(const QSize& beyondTheScreen, bool maximized)
     {
+        StoreTheWindow(beyondTheScreen, maximized);
+        StartOnSample();
+    }
+    void StoreTheWindow(const QSize& beyondTheScreen, bool maximized)
+    {
         m_area = QGuiApplication::primaryScreen()->availableGeometry();
         Store("WindowMetrics", "XPos", std::to_string(m_area.x()));
         Store("WindowMetrics", "YPos", std::to_string(m_area.y()));
         Store("WindowMetrics", "XSize", std::to_string(m_area.width() + beyondTheScreen.width()));
         Store("WindowMetrics", "YSize", std::to_string(m_area.height() + beyondTheScreen.height()));
         Store("WindowMetrics", "Maximized", maximized ? "1" : "0");
-        StartOnSample();
     }
     QRect m_area;
 };
@@ -168,6 +172,30 @@ TEST_P(StoredLarger, ItOpensInsideTheScreenWithItsStatusBar)
 
 // Beyond the screen as a 1231 by 639 and a 1366 by 768 window kept on a 1024 by 600 screen.
 INSTANTIATE_TEST_SUITE_P(Sizes, StoredLarger, ::testing::Values(QSize(207, 39), QSize(342, 168)));
+
+// Opened with its amendments beside it, the proposal shows the window under the report of its
+// changes: framed meanwhile, it is fitted then, not only once the report is closed.
+TEST_F(StoredMainWindow, UnderTheAmendmentReportItIsAlreadyInsideTheScreen)
+{
+    if (!testsupport::WindowManager::Start())
+        GTEST_SKIP() << "framing is a window manager's";
+    StoreTheWindow(QSize(342, 168), false);
+    Store("Bidder\\IDS", "DOT", "V0042917");
+    platform::QtModalServices real;
+    platform::ScopedModalServices installed(real);
+    QRect underTheReport;
+    testsupport::ModalSteps steps({{testsupport::Titled("Amendment Changes"), [&](QWidget* report) {
+                                        QWidget* main = Frame().GetWidget();
+                                        (void)QTest::qWaitFor([main] { return main->frameGeometry() != main->geometry(); }, 2000);
+                                        (void)QTest::qWaitFor([&] { return m_area.contains(main->frameGeometry()); }, 2000);
+                                        underTheReport = main->frameGeometry();
+                                        static_cast<QDialog*>(report)->accept();
+                                    }}});
+    StartOn(InLetting("sample.tvb"));
+    ASSERT_TRUE(steps.AllDone()) << "the amendment report did not come up";
+    EXPECT_EQ(steps.Strays(), 0);
+    EXPECT_TRUE(m_area.contains(underTheReport)) << Described(underTheReport) << " in " << Described(m_area);
+}
 
 // Restored, it comes back to its normal place, fitted like any other. (No window manager: one
 // just started may take the maximised state away again, a race of its own.)
