@@ -7,11 +7,18 @@
 
 namespace {
 
-void CheckNumberFits(FlatFileJob& job, const CItem& item, int fieldId, const CItemColumnValue& value,
-                     std::size_t room)
+// A line number is the key an import finds its item by: cut, it may name another item ("12800"
+// cut to "1280"). Left out altogether (no room) it names none.
+bool KeyCut(int fieldId, std::string_view text, std::size_t room)
+{
+    return fieldId == ITEM_COL_LINE_NUMBER && room > 0 && text.size() > room;
+}
+
+void CheckValueFits(FlatFileJob& job, const CItem& item, int fieldId, const CItemColumnValue& value,
+                    std::size_t room)
 {
     const std::string_view text = value.text ? std::string_view(*value.text) : std::string_view();
-    if (value.numeric && !FlatNumberFits(text, room))
+    if (value.numeric ? !FlatNumberFits(text, room) : KeyCut(fieldId, text, room))
         NoteFlatNumberTooWide(job, "line " + item.m_strLineNum, GetItemColumnName(fieldId), text, value.number,
                               value.decimals, room);
 }
@@ -41,7 +48,7 @@ void ForEachFlatExportRow(FlatFileJob& job, FlatNumbers numbers,
         for (std::size_t f = 0; f < fields.size(); ++f) {
             row.m_values[f] = GetItemColumnValue(context, *item, section, fields[f], index);
             if (numbers != FlatNumbers::Cells)
-                CheckNumberFits(job, *item, fields[f], row.m_values[f],
+                CheckValueFits(job, *item, fields[f], row.m_values[f],
                                 numbers == FlatNumbers::Columns ? std::size_t(FlatFieldWidth(job.m_exportWidths, f))
                                                                 : kAnyFlatWidth);
         }

@@ -143,7 +143,7 @@ int ExportTab(FlatFileJob& job)
 }
 
 // Each field in exactly its width: a text is cut when longer, and padded with blanks when shorter.
-// A number cut would read back as another: one that does not fit fails the export.
+// A number or a line number cut would read back as another: one that does not fit fails the export.
 int ExportCol(FlatFileJob& job)
 {
     CFlatOutput out(job.m_pFile);

@@ -223,6 +223,20 @@ TEST_F(FlatTransfer, AnExportThatWouldCutANumberIsRefusedAndWritesNothing)
     EXPECT_TRUE(m_script.AllAnswered()) << Unanswered();
 }
 
+// A line number cut to its column would name another item on the way back: refused as well.
+TEST_F(FlatTransfer, AnExportThatWouldCutALineNumberIsRefused)
+{
+    Settings().m_export.m_iFields = {ITEM_COL_LINE_NUMBER, ITEM_COL_UNIT_PRICE};
+    Settings().m_export.m_iSizes = {3, 12};
+    const std::string file = Path("bid.COL");
+    TransferByKeys(Qt::Key_E, file);
+    ASSERT_NE(LastMessage(), nullptr);
+    EXPECT_EQ(LastMessage()->caption, "Export Error");
+    EXPECT_NE(LastMessage()->text.find("line 0010: LineNumber 0010 needs 4 characters, its column 3"), std::string::npos)
+        << LastMessage()->text;
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
 // Hostile files: each is refused as a whole, or its unusable lines are named, and no price is lost.
 struct BrokenImport {
     const char* what;

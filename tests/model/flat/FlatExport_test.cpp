@@ -75,6 +75,13 @@ TEST_F(FlatExportTest, ColRefusesANumberWiderThanItsColumn)
                                                                 "line 0030: UnitPrice 1234.50 needs 7 characters, its "
                                                                 "column 0"}))
         << "a price not entered fits any column";
+    // The line number an import finds the item by: cut, "0010" would read as line "001".
+    m_job.m_exportWidths = MakeFlatFieldList({3, 8, 7, 3});
+    EXPECT_EQ(ExportFlatBytes(ExportCol, m_job, bytes), FLAT_EXPORT_NUMBER_TOO_WIDE);
+    ASSERT_EQ(m_job.m_numbersTooWide.size(), 3u);
+    EXPECT_EQ(m_job.m_numbersTooWide[0], "line 0010: LineNumber 0010 needs 4 characters, its column 3");
+    m_job.m_exportWidths = MakeFlatFieldList({0, 8, 7, 3});
+    EXPECT_EQ(ExportFlatBytes(ExportCol, m_job, bytes), FLAT_EXPORT_DONE) << "left out, it names no item";
     m_job.m_exportWidths = MakeFlatFieldList({6, 8, 7, 3});
     EXPECT_EQ(ExportBytes(ExportCol, m_job), "0010  12.500  3.75   He \r\n"
                                              "0020  2.000          AB \r\n"
