@@ -95,9 +95,9 @@ void CBidApp::PlaceMainWindow()
     if (m_pMainWnd == nullptr)
         return;
     m_pMainWnd->MoveWindow(m_rcWindow.left, m_rcWindow.top, m_rcWindow.Width(), m_rcWindow.Height());
-    // Its frame, unknown until the window manager has put it on, must fit too.
+    // Fitted as at its creation, which also set it to be fitted again once framed.
     if (QWidget* widget = m_pMainWnd->GetWidget())
-        platform::FitOnScreenWhenFramed(*widget);
+        platform::FitWindowToScreen(*widget);
     m_pMainWnd->ShowWindow(m_bMaximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     m_pMainWnd->UpdateWindow();
     if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd))

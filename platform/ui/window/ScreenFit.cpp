@@ -65,13 +65,7 @@ public:
     // Everything: shown, grown and framed; FrameOnly: framed otherwise than it was fitted for.
     enum class Watch { Everything, FrameOnly };
 
-    static constexpr const char* kName = "screenFitWatcher";
-
-    FitWatcher(QWidget& window, Watch watch) : QObject(&window), m_watch(watch)
-    {
-        setObjectName(kName);
-        window.installEventFilter(this);
-    }
+    FitWatcher(QWidget& window, Watch watch) : QObject(&window), m_watch(watch) { window.installEventFilter(this); }
 
     void Fit(QWidget& window)
     {
@@ -144,12 +138,7 @@ void KeepOnScreen(QWidget& window)
 
 void FitOnScreenWhenFramed(QWidget& window)
 {
-    // One watcher a window, however often it is placed again.
-    auto* watcher = static_cast<FitWatcher*>(
-        window.findChild<QObject*>(FitWatcher::kName, Qt::FindDirectChildrenOnly));
-    if (!watcher)
-        watcher = new FitWatcher(window, FitWatcher::Watch::FrameOnly);
-    watcher->Fit(window);
+    (new FitWatcher(window, FitWatcher::Watch::FrameOnly))->Fit(window);
 }
 
 } // namespace platform

@@ -15,7 +15,7 @@ void KeepOnScreen(QWidget& window);
 
 // `window` is fitted now, and again once the window manager has framed it (its frame is not known
 // before), also when that happens under a modal dialog. Its size after that is the user's: the
-// main window's.
+// main window's. Once a window.
 void FitOnScreenWhenFramed(QWidget& window);
 
 } // namespace platform
